@@ -1,0 +1,42 @@
+#include "PageVariables.h"
+
+using TObj::CUnicodeString;
+
+void CPageVariables::Define(const CUnicodeString& name, const CUnicodeString& rawValue)
+{
+    CUnicodeString value = Expand(rawValue);
+    m_values[name] = value;
+}
+
+const CUnicodeString* CPageVariables::Find(const CUnicodeString& name) const
+{
+    const auto found = m_values.find(name);
+    return found == m_values.end() ? nullptr : &found->second;
+}
+
+CUnicodeString CPageVariables::Expand(const CUnicodeString& value) const
+{
+    static const CUnicodeString opener(u"$(");
+    if (m_values.empty() || value.Find(opener) < 0)
+        return value;
+    CUnicodeString result;
+    int position = 0;
+    for (;;) {
+        const int open = value.Find(opener, position);
+        if (open < 0)
+            break;
+        const int close = value.Find(u')', open + 2);
+        if (close < 0)
+            break;
+        const CUnicodeString* text = Find(value.Mid(open + 2, close - open - 2));
+        if (text != nullptr) {
+            result += value.Mid(position, open - position);
+            result += *text;
+        } else {
+            result += value.Mid(position, close + 1 - position);
+        }
+        position = close + 1;
+    }
+    result += value.Mid(position);
+    return result;
+}

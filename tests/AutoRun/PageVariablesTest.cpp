@@ -1,0 +1,51 @@
+#include "PageVariables.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+TEST(PageVariables, SubstitutionInOnePass)
+{
+    CPageVariables variables;
+    variables.Define(U("Product"), U("Orvex Suite"));
+    variables.Define(U("Ver"), U("2.1"));
+    variables.Define(U("Loop"), U("$(Loop)"));
+    struct Case {
+        const char* value;
+        const char* expected;
+    } cases[] = {
+        {"Install $(Product)", "Install Orvex Suite"},
+        {"$(Product) $(Ver)", "Orvex Suite 2.1"},
+        {"$(Unknown) stays", "$(Unknown) stays"},
+        {"$(product) is case-sensitive", "$(product) is case-sensitive"},
+        {"open $(Product", "open $(Product"},
+        {"a $(Ver) b $(", "a 2.1 b $("},
+        {"$()", "$()"},
+        {"$(Loop)", "$(Loop)"},
+        {"$($(Ver))", "$($(Ver))"},
+        {"$$(Ver))", "$2.1)"},
+        {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(U(c.expected), variables.Expand(U(c.value))) << c.value;
+}
+
+TEST(PageVariables, DefinitionsUseWhatIsDeclaredWhenTheyAreRead)
+{
+    CPageVariables variables;
+    variables.Define(U("Root"), U("Setup"));
+    variables.Define(U("Tools"), U("$(Root)\\Tools"));
+    variables.Define(U("Later"), U("$(After)"));
+    variables.Define(U("After"), U("x"));
+    variables.Define(U("Self"), U("$(Self)+1"));
+    EXPECT_EQ(U("Setup\\Tools"), *variables.Find(U("Tools")));
+    EXPECT_EQ(U("$(After)"), *variables.Find(U("Later")));
+    EXPECT_EQ(U("$(Self)+1"), *variables.Find(U("Self")));
+
+    // A page file's definition replaces the root file's for all later values.
+    variables.Define(U("Root"), U("Disc"));
+    variables.Define(U("Self"), U("$(Self)+2"));
+    EXPECT_EQ(U("Disc"), variables.Expand(U("$(Root)")));
+    EXPECT_EQ(U("$(Self)+1+2"), *variables.Find(U("Self")));
+    EXPECT_EQ(nullptr, variables.Find(U("root")));
+    EXPECT_EQ(5, variables.Count());
+}

@@ -1,0 +1,45 @@
+#include "PointerArray.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct CCounted {
+    static int alive;
+    CCounted() { ++alive; }
+    ~CCounted() { --alive; }
+};
+int CCounted::alive = 0;
+} // namespace
+
+TEST(PointerArray, GrowsByHalfButAtLeastEight)
+{
+    TObj::CPointerArray<int> array;
+    int value = 0;
+    std::vector<int> capacities;
+    for (int i = 0; i < 60; ++i) {
+        array.Add(&value);
+        if (capacities.empty() || capacities.back() != array.Capacity())
+            capacities.push_back(array.Capacity());
+    }
+    EXPECT_EQ((std::vector<int>{8, 16, 24, 36, 54, 81}), capacities);
+    EXPECT_EQ(60, array.Count());
+}
+
+TEST(PointerArray, OwningArrayDeletesWhatItHoldsButNotWhatItHandsBack)
+{
+    CCounted::alive = 0;
+    CCounted* kept = nullptr;
+    {
+        TObj::CPointerArray<CCounted, true> owned;
+        for (int i = 0; i < 10; ++i)
+            owned.Add(new CCounted);
+        kept = owned.RemoveLast();
+        EXPECT_EQ(9, owned.Count());
+        TObj::CPointerArray<CCounted, true> moved(std::move(owned));
+        EXPECT_EQ(0, owned.Count());
+        EXPECT_EQ(9, moved.Count());
+    }
+    EXPECT_EQ(1, CCounted::alive);
+    delete kept;
+    EXPECT_EQ(0, CCounted::alive);
+}
