@@ -23,7 +23,7 @@ echo "== i686 build (compiled, not run)"
 configure_and_build "$build/i686" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake"
 echo "== x86_64 build"
 configure_and_build "$build/x86_64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" \
-  -DAUTORUN_NATIVE_BUILD="$build/native"
+  -DAUTORUN_NATIVE_BUILD="$build/native" -DAUTORUN_I686_BUILD="$build/i686"
 
 source "$root/tools/wine-session.sh"
 wine_session_start "$build/wineprefix"

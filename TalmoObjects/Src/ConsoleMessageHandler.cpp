@@ -1,0 +1,95 @@
+#include "ConsoleMessageHandler.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace TObj {
+
+CConsoleMessageHandler::CConsoleMessageHandler(void* output) : m_output(output), m_kind(KindOf(output)) {}
+
+CConsoleMessageHandler::EOutputKind CConsoleMessageHandler::KindOf(void* output)
+{
+    if (output == nullptr || output == INVALID_HANDLE_VALUE)
+        return kNone;
+    switch (GetFileType(output) & ~FILE_TYPE_REMOTE) {
+    case FILE_TYPE_DISK: return kDiskFile;
+    case FILE_TYPE_CHAR: return kCharacterDevice;
+    case FILE_TYPE_PIPE: return kPipe;
+    default: return kNone;
+    }
+}
+
+CUnicodeString CConsoleMessageHandler::ToLines(const CUnicodeString& text)
+{
+    CUnicodeString lines;
+    for (int i = 0; i < text.Length(); ++i) {
+        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
+            lines += u'\r';
+        lines += text[i];
+    }
+    return lines + u"\r\n";
+}
+
+void CConsoleMessageHandler::DecideEncoding()
+{
+    m_encodingDecided = true;
+    m_writeAnsi = true;
+    if (m_kind != kDiskFile)
+        return;
+    LARGE_INTEGER zero{}, position{};
+    if (!SetFilePointerEx(m_output, zero, &position, FILE_CURRENT) || position.QuadPart == 0)
+        return;
+    // An existing file keeps its encoding: UTF-16 only when it starts with the mark.
+    unsigned char mark[2] = {0, 0};
+    DWORD read = 0;
+    if (SetFilePointerEx(m_output, zero, nullptr, FILE_BEGIN) && ReadFile(m_output, mark, 2, &read, nullptr))
+        m_writeAnsi = !(read == 2 && mark[0] == 0xFF && mark[1] == 0xFE);
+    SetFilePointerEx(m_output, position, nullptr, FILE_BEGIN);
+}
+
+bool CConsoleMessageHandler::WriteAnsi(const CUnicodeString& text)
+{
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length(), nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0)
+        WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length(), &ansi[0], bytes, nullptr, nullptr);
+    DWORD written = 0;
+    return WriteFile(m_output, ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr) != FALSE;
+}
+
+bool CConsoleMessageHandler::WriteWide(const CUnicodeString& text)
+{
+    DWORD written = 0;
+    return WriteFile(m_output, text.Ptr(), static_cast<DWORD>(text.Length() * sizeof(WChar)), &written, nullptr) !=
+           FALSE;
+}
+
+int CConsoleMessageHandler::Show(void*, const CUnicodeString& text, const CUnicodeString&, unsigned flags)
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    const CUnicodeString lines = ToLines(text);
+    switch (m_kind) {
+    case kCharacterDevice:
+        for (int at = 0; at < lines.Length(); at += 16384) {
+            const int piece = lines.Length() - at < 16384 ? lines.Length() - at : 16384;
+            DWORD written = 0;
+            WriteConsoleW(m_output, lines.W() + at, static_cast<DWORD>(piece), &written, nullptr);
+        }
+        break;
+    case kNone:
+        OutputDebugStringW(lines.W());
+        break;
+    default:
+        if (!m_encodingDecided)
+            DecideEncoding();
+        if (m_writeAnsi)
+            WriteAnsi(lines);
+        else
+            WriteWide(lines);
+        break;
+    }
+    return DefaultReply(flags);
+}
+
+} // namespace TObj

@@ -1,0 +1,74 @@
+// The host build's answers to the platform questions: no registry, no debugger breaks,
+// messages go to standard error, and message texts come from the compiled-in table.
+#include "Platform.h"
+
+#include "errors.h"
+#include "messagehandlers.h"
+
+#include <cstdio>
+
+namespace TObj {
+
+namespace {
+
+class CStandardErrorHandler : public CMessageHandler {
+public:
+    CStandardErrorHandler() { MarkAsStaticInstance(); }
+    int Show(void*, const CUnicodeString& text, const CUnicodeString&, unsigned flags) override
+    {
+        std::fprintf(stderr, "%s\n", text.ToUtf8().c_str());
+        return DefaultReply(flags);
+    }
+};
+
+CStandardErrorHandler g_standardError;
+
+struct CTextEntry {
+    const WChar* name;
+    const WChar* text;
+};
+
+const CTextEntry kTexts[] = {
+#define MESSAGE(name, id, text) {u## #name, u##text},
+#include "messages.def"
+#undef MESSAGE
+};
+
+} // namespace
+
+namespace Platform {
+
+int ReadUserDebugInt(const WChar*, int fallback) { return fallback; }
+void ApplyStopMode(int) {}
+CMessageHandler* ChooseDefaultHandler() { return &g_standardError; }
+
+int ShowWithoutHandler(const CUnicodeString& text, const CUnicodeString&, unsigned flags)
+{
+    std::fprintf(stderr, "%s\n", text.ToUtf8().c_str());
+    return DefaultReply(flags);
+}
+
+void WriteMessageLog(const CUnicodeString&) noexcept {}
+
+} // namespace Platform
+
+bool LookupMessageText(const WChar* name, CUnicodeString& text)
+{
+    const std::uint32_t id = FindProgramMessageId(name);
+    if (id == 0)
+        return false;
+    for (const CTextEntry& entry : kTexts)
+        if (FindProgramMessageId(entry.name) == id) {
+            text = CUnicodeString(entry.text);
+            return true;
+        }
+    return false;
+}
+
+CUnicodeString SystemErrorText(std::uint32_t code)
+{
+    TOBJ_MESSAGE(ERR_UNKNOWN_LAST_ERROR_TEXT);
+    return FormatMessageText(ERR_UNKNOWN_LAST_ERROR_TEXT, CUnicodeString::FromUInt(code, 16));
+}
+
+} // namespace TObj

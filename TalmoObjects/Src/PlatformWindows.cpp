@@ -1,0 +1,118 @@
+// The Windows answers to the platform questions: debug settings from the registry, the
+// default message handler named by the program's version resource, and the message log.
+#include "Platform.h"
+
+#include "ConsoleMessageHandler.h"
+#include "EventLogMessageHandler.h"
+#include "MessageBoxHandler.h"
+#include "ProgramPaths.h"
+#include "RegistryKey.h"
+#include "VersionInfo.h"
+
+#include <windows.h>
+
+#include <ctime>
+#include <string>
+
+namespace TObj {
+
+namespace {
+
+// The library's three own instances. Destroying one retires the default handler, so
+// messages during static destruction take the fallback.
+struct CStaticMessageBoxHandler : CMessageBoxHandler {
+    CStaticMessageBoxHandler() { MarkAsStaticInstance(); }
+};
+struct CStaticConsoleHandler : CConsoleMessageHandler {
+    CStaticConsoleHandler() : CConsoleMessageHandler(GetStdHandle(STD_OUTPUT_HANDLE)) { MarkAsStaticInstance(); }
+};
+struct CStaticEventLogHandler : CEventLogMessageHandler {
+    CStaticEventLogHandler() { MarkAsStaticInstance(); }
+};
+
+CStaticMessageBoxHandler g_messageBoxHandler;
+CStaticConsoleHandler g_consoleHandler;
+CStaticEventLogHandler g_eventLogHandler;
+
+bool StandardOutputIsUsable()
+{
+    const auto kind = CConsoleMessageHandler::KindOf(GetStdHandle(STD_OUTPUT_HANDLE));
+    return kind != CConsoleMessageHandler::kNone;
+}
+
+} // namespace
+
+namespace Platform {
+
+int ReadUserDebugInt(const WChar* name, int fallback)
+{
+    return ReadDebugInt(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(name), fallback);
+}
+
+void ApplyStopMode(int mode)
+{
+    // A break with no debugger attached would end the process, so both modes need one.
+    if ((mode == 2 || mode == 3) && IsDebuggerPresent())
+        DebugBreak();
+}
+
+CMessageHandler* ChooseDefaultHandler()
+{
+    const CUnicodeString choice = ReadProgramVersionString(u"MessageHandler");
+    if (choice == CUnicodeString(u"EVENTLOG"))
+        return &g_eventLogHandler;
+    if (choice == CUnicodeString(u"MESSAGEBOX"))
+        return &g_messageBoxHandler;
+    if (choice == CUnicodeString(u"CONSOLE"))
+        return &g_consoleHandler;
+    return StandardOutputIsUsable() ? static_cast<CMessageHandler*>(&g_consoleHandler) : &g_messageBoxHandler;
+}
+
+int ShowWithoutHandler(const CUnicodeString& text, const CUnicodeString& caption, unsigned flags)
+{
+    if (StandardOutputIsUsable()) {
+        const CUnicodeString lines = CConsoleMessageHandler::ToLines(text);
+        const int bytes = WideCharToMultiByte(CP_ACP, 0, lines.W(), lines.Length(), nullptr, 0, nullptr, nullptr);
+        std::string ansi(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+        if (bytes > 0)
+            WideCharToMultiByte(CP_ACP, 0, lines.W(), lines.Length(), &ansi[0], bytes, nullptr, nullptr);
+        DWORD written = 0;
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr);
+        return DefaultReply(flags);
+    }
+    return MessageBoxW(nullptr, text.W(), caption.W(), flags);
+}
+
+void WriteMessageLog(const CUnicodeString& text) noexcept
+{
+    // The log is a diagnostic: a read-only disc or any other failure must not disturb the
+    // message it records, so every failure here is swallowed.
+    try {
+        if (ReadDebugInt(HKEY_LOCAL_MACHINE, L"WriteMessageLog", 0) == 0)
+            return;
+        const CUnicodeString path = GetProgramFolder() + u"TalmoObjLog.txt";
+        const HANDLE file = CreateFileW(path.W(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return;
+        char stamp[16] = {0};
+        const std::time_t now = std::time(nullptr);
+        if (const std::tm* local = std::localtime(&now))
+            std::strftime(stamp, sizeof stamp, "%H:%M:%S ", local);
+        std::string line = std::string(stamp) + "ProcessID:" + std::to_string(GetCurrentProcessId()) + " ";
+        const int bytes = WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length(), nullptr, 0, nullptr, nullptr);
+        if (bytes > 0) {
+            std::string ansi(static_cast<std::size_t>(bytes), '\0');
+            WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length(), &ansi[0], bytes, nullptr, nullptr);
+            line += ansi;
+        }
+        line += "\r\n";
+        DWORD written = 0;
+        WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        CloseHandle(file);
+    } catch (...) {
+    }
+}
+
+} // namespace Platform
+} // namespace TObj

@@ -1,0 +1,161 @@
+#include "COMException.h"
+#include "FileException.h"
+#include "LastErrorException.h"
+#include "LibraryState.h"
+#include "TestText.h"
+#include "errors.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <memory>
+
+using TObj::CUnicodeString;
+
+namespace {
+TOBJ_MESSAGE(ERR_AR_FILE_NOT_FOUND);
+TOBJ_MESSAGE(ERR_AR_BACKGROUND_IMAGE_NOT_FOUND);
+TOBJ_MESSAGE(ERR_UNDEFINED_FOR_TESTS);
+
+class CLibraryRunning {
+public:
+    CLibraryRunning() { TObj::SetLibraryState(TObj::ELibraryState::Running); }
+    ~CLibraryRunning() { TObj::SetLibraryState(TObj::ELibraryState::NeverStarted); }
+};
+} // namespace
+
+TEST(ExceptionText, CheckExceptionsWithZeroOneAndTwoParameters)
+{
+    struct Case {
+        const TObj::CMessage& message;
+        CUnicodeString p0, p1;
+        const char* expected;
+    } cases[] = {
+        {ERR_AR_FILE_NOT_FOUND, {}, {}, " was not found."},
+        {ERR_AR_FILE_NOT_FOUND, U("D:\\Autorun.inf"), {}, "D:\\Autorun.inf was not found."},
+        {ERR_AR_BACKGROUND_IMAGE_NOT_FOUND, U("D:\\b.bmp"), U("Main"), "Background image \"D:\\b.bmp\" was not found for \"Main\"."},
+        {ERR_UNDEFINED_FOR_TESTS, {}, {}, "ERR_UNDEFINED_FOR_TESTS"},
+        {ERR_UNDEFINED_FOR_TESTS, U("a"), {}, "ERR_UNDEFINED_FOR_TESTS a"},
+        {ERR_UNDEFINED_FOR_TESTS, U("a"), U("b"), "ERR_UNDEFINED_FOR_TESTS a b"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(U(c.expected), TObj::CCheckException(c.message, c.p0, c.p1).GetMessageText());
+}
+
+TEST(ExceptionText, InternalErrorsNameFileLineAndCode)
+{
+    struct Case {
+        int kind;
+        std::uint32_t code;
+        bool running;
+        const char* expected;
+    } cases[] = {
+        {TObj::kAssertion, 0, false, "Internal Program Error:\nSettings, 47."},
+        {TObj::kPresumption, 0, false, "Internal Program Error:\nSettings, 47."},
+        {TObj::kAssertionWithCode, 5, false, "Internal Program Error:\nSettings, 47.\nError code: 0x5"},
+        {TObj::kAssertion, 0, true, "Internal program error:\nSettings, 47."},
+        {TObj::kPresumptionWithCode, 0x8007000E, true, "Internal program error:\nSettings, 47.\nError code: 0x8007000e"},
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<CLibraryRunning> running(c.running ? new CLibraryRunning : nullptr);
+        EXPECT_EQ(U(c.expected), TObj::CInternalError(u"Settings", 47, c.kind, c.code).GetMessageText());
+    }
+}
+
+TEST(ExceptionText, FileExceptionsByCause)
+{
+    struct Case {
+        std::uint32_t code;
+        int cause;
+        const char* expected;
+    } cases[] = {
+        {2, 2, "C:\\f.ini was not found."},
+        {3, 3, "C:\\f.ini contains an invalid path."},
+        {4, 4, "C:\\f.ini could not be opened because there are too many open files."},
+        {5, 5, "Access to C:\\f.ini was denied."},
+        {11, 6, "An invalid file handle was associated with C:\\f.ini."},
+        {16, 7, "C:\\f.ini could not be removed because it is the current directory."},
+        {62, 8, "C:\\f.ini could not be created because the directory is full."},
+        {25, 9, "Seek failed on C:\\f.ini."},
+        {23, 10, "A hardware I/O error was reported while accessing C:\\f.ini."},
+        {32, 11, "A sharing violation occurred while accessing C:\\f.ini."},
+        {33, 12, "A locking violation occurred while accessing C:\\f.ini."},
+        {112, 13, "Disk full while accessing C:\\f.ini."},
+        {38, 14, "An attempt was made to access C:\\f.ini past its end."},
+        {183, 15, "Cannot create C:\\f.ini. The specified file already exists."},
+        {145, 16, "C:\\f.ini could not be removed because it is not empty."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.cause, TObj::CFileException::CauseOfError(c.code)) << c.code;
+        EXPECT_EQ(U(c.expected), TObj::CFileException(c.code, c.cause, U("C:\\f.ini")).GetMessageText());
+    }
+    EXPECT_EQ(1, TObj::CFileException::CauseOfError(1234));
+    const CUnicodeString generic = TObj::CFileException(1234, 1, U("x")).GetMessageText();
+    EXPECT_TRUE(generic.StartsWith(U("An error occurred while accessing x: \n")));
+    EXPECT_EQ(TObj::CFileException(1234, 99, U("x")).GetMessageText(), generic);
+}
+
+TEST(ExceptionText, ThrowFileExceptionAlwaysThrows)
+{
+    TObj::ThreadErrorState().throwForbidden = true;
+    try {
+        TObj::ThrowFileException(5, U("z"));
+        FAIL();
+    } catch (TObj::CException* e) {
+        std::unique_ptr<TObj::CException> owned(e);
+        EXPECT_EQ(U("Access to z was denied."), e->GetMessageText());
+    }
+    TObj::ThreadErrorState().throwForbidden = false;
+}
+
+TEST(ExceptionText, SystemErrorTexts)
+{
+    EXPECT_EQ(U("Unknown error. Error code: 0x0"), TObj::CLastErrorException(0).GetMessageText());
+    EXPECT_EQ(U("Unknown error. Error code: 0xdeadbeef"), TObj::CLastErrorException(0xDEADBEEF).GetMessageText());
+    const CUnicodeString denied = TObj::CLastErrorException(5).GetMessageText();
+    EXPECT_FALSE(denied.IsEmpty());
+    EXPECT_FALSE(denied.StartsWith(U("Unknown")));
+}
+
+TEST(ExceptionText, ComErrors)
+{
+    const CUnicodeString denied = TObj::CLastErrorException(5).GetMessageText();
+    const CUnicodeString fromWin32 = TObj::CCOMException(static_cast<std::int32_t>(0x80070005), nullptr).GetMessageText();
+    EXPECT_EQ(denied.Trimmed(), fromWin32);
+    EXPECT_FALSE(fromWin32.EndsWith(U("\n")));
+    EXPECT_EQ(U("Unknown COM error. Error code: 0x80041234"),
+              TObj::CCOMException(static_cast<std::int32_t>(0x80041234), nullptr).GetMessageText());
+}
+
+TEST(ExceptionText, ComErrorInformationWinsWhenItHasADescription)
+{
+    struct Case {
+        const wchar_t* description;
+        const char* expected;
+    } cases[] = {{L"Component refused.", "Component refused."}, {L"", "Unknown COM error. Error code: 0x80041234"}};
+    for (const Case& c : cases) {
+        ICreateErrorInfo* create = nullptr;
+        ASSERT_EQ(S_OK, CreateErrorInfo(&create));
+        create->SetDescription(const_cast<wchar_t*>(c.description));
+        IErrorInfo* info = nullptr;
+        create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info));
+        create->Release();
+        SetErrorInfo(0, info);
+        info->Release();
+        try {
+            TObj::ThrowComException(static_cast<std::int32_t>(0x80041234));
+            FAIL();
+        } catch (TObj::CException* e) {
+            std::unique_ptr<TObj::CException> owned(e);
+            EXPECT_EQ(U(c.expected), e->GetMessageText());
+        }
+    }
+}
+
+TEST(ExceptionText, MemoryAndUserExceptions)
+{
+    EXPECT_EQ(U("Not enough memory!"), TObj::CMemoryException().GetMessageText());
+    EXPECT_TRUE(TObj::CUserException().GetMessageText().IsEmpty());
+}

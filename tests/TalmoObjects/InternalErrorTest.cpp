@@ -1,0 +1,173 @@
+#include "LibraryState.h"
+#include "RecordingHandler.h"
+#include "TestText.h"
+#include "errors.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+// Makes failures on this thread be shown at once instead of thrown, for one scope.
+class CThrowForbidden {
+public:
+    CThrowForbidden() { TObj::ThreadErrorState().throwForbidden = true; }
+    ~CThrowForbidden()
+    {
+        TObj::ThreadErrorState().throwForbidden = false;
+        TObj::ThreadErrorState().errorAlreadyShown = false;
+    }
+};
+
+TOBJ_MESSAGE(ERR_AR_INVALID_LANG_CODE);
+
+} // namespace
+
+TEST(InternalError, ThrownWhereFailuresAreThrown)
+{
+    CRecordingHandler recorder;
+    try {
+        TObj::GenerateInternalError(TObj::kAssertion, u"F", u"x != 0", u"AutoRunWindow", 87, 0);
+        FAIL() << "not thrown";
+    } catch (TObj::CException* e) {
+        std::unique_ptr<TObj::CException> owned(e);
+        auto* internal = dynamic_cast<TObj::CInternalError*>(e);
+        ASSERT_NE(nullptr, internal);
+        EXPECT_EQ(87, internal->Line());
+        EXPECT_EQ(U("Internal Program Error:\nAutoRunWindow, 87."), e->GetMessageText());
+    }
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_FALSE(TObj::ThreadErrorState().insideErrorProcessing);
+}
+
+TEST(InternalError, ShownAtOnceWhereThrowingIsForbidden)
+{
+    struct Case {
+        int kind;
+        std::uint32_t code;
+        const char* start;
+    } cases[] = {
+        {TObj::kAssertion, 0, "Internal Program Error:\nAssertion failed: (x != 0)\nwindowzyr, 1470\nFunction: ZYR::F"},
+        {TObj::kPresumption, 0, "Internal Program Error:\nPresumption failed: (x != 0)\nwindowzyr, 1470\nFunction: ZYR::F"},
+        {TObj::kAssertionWithCode, 5,
+         "Internal Program Error:\nAssertion failed: (x != 0)\nwindowzyr, 1470.\nFunction: ZYR::F\nError code: 0x5 - "},
+    };
+    TObj::SetLibraryState(TObj::ELibraryState::Running);
+    for (const Case& c : cases) {
+        CRecordingHandler recorder;
+        CThrowForbidden forbidden;
+        EXPECT_FALSE(TObj::GenerateInternalError(c.kind, u"ZYR::F", u"x != 0", u"windowzyr", 1470, c.code));
+        ASSERT_EQ(1u, recorder.messages.size());
+        EXPECT_TRUE(recorder.messages[0].text.StartsWith(U(c.start))) << recorder.messages[0].text.ToUtf8();
+        EXPECT_EQ(0x1010u, recorder.messages[0].flags);
+        EXPECT_TRUE(TObj::ThreadErrorState().errorAlreadyShown);
+    }
+    TObj::SetLibraryState(TObj::ELibraryState::NeverStarted);
+    CRecordingHandler recorder;
+    CThrowForbidden forbidden;
+    TObj::GenerateInternalError(TObj::kAssertion, u"f", u"e", u"file", 3, 0);
+    EXPECT_EQ(U("Internal Program Error:\nAssertion failed: ( e )\nfile, 3.\n( f )."), recorder.messages.at(0).text);
+}
+
+TEST(InternalError, CheckErrorsThrowOrShow)
+{
+    CRecordingHandler recorder;
+    try {
+        TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, U("abc"));
+        FAIL();
+    } catch (TObj::CException* e) {
+        std::unique_ptr<TObj::CException> owned(e);
+        EXPECT_EQ(U("Invalid language code \"abc\"."), e->GetMessageText());
+    }
+    CThrowForbidden forbidden;
+    TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, U("xyz"));
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_EQ(U("Invalid language code \"xyz\"."), recorder.messages[0].text);
+}
+
+TEST(InternalError, ReportsUseStopIconsAndFromTheThirdOfferCancel)
+{
+    CRecordingHandler recorder;
+    const int before = TObj::CInternalError::ReportedCount();
+    for (int i = 0; i < 3; ++i) {
+        const TObj::CInternalError error(u"Settings", 47, TObj::kAssertion, 0);
+        TObj::ReportException(&error);
+    }
+    ASSERT_EQ(3u, recorder.messages.size());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(before + i + 1 >= 3 ? 0x1011u : 0x1010u, recorder.messages[i].flags);
+}
+
+TEST(InternalErrorDeathTest, CancelOnALaterInternalErrorEndsTheProcess)
+{
+    EXPECT_EXIT(
+        {
+            CRecordingHandler recorder(TObj::kReplyCancel);
+            for (int i = 0; i < 3; ++i) {
+                const TObj::CInternalError error(u"Settings", 47, TObj::kAssertion, 0);
+                TObj::ReportException(&error);
+            }
+        },
+        ::testing::ExitedWithCode(3), "");
+}
+
+namespace {
+int g_nestedReports = 0;
+void ReportAnotherOnce(const CUnicodeString&)
+{
+    if (g_nestedReports++ == 0) {
+        const TObj::CInternalError nested(u"CommandControl", 195, TObj::kAssertion, 0);
+        TObj::ReportException(&nested);
+    }
+}
+bool IsDoubleError(const CUnicodeString& text) { return text.StartsWith(U("Double internal error!")); }
+
+void ReportForever(const CUnicodeString& shown)
+{
+    if (IsDoubleError(shown))
+        return;
+    const TObj::CInternalError nested(u"loop", 1, TObj::kAssertion, 0);
+    TObj::ReportException(&nested);
+}
+} // namespace
+
+TEST(InternalError, ASecondReportWhileOneIsShownIsShownToo)
+{
+    CRecordingHandler recorder;
+    recorder.onShow = &ReportAnotherOnce;
+    g_nestedReports = 0;
+    const TObj::CInternalError first(u"AutoRunWindow", 87, TObj::kAssertion, 0);
+    TObj::ReportException(&first);
+    ASSERT_EQ(2u, recorder.messages.size());
+    EXPECT_TRUE(recorder.messages[0].text.EndsWith(U("AutoRunWindow, 87.")));
+    EXPECT_TRUE(recorder.messages[1].text.EndsWith(U("CommandControl, 195.")));
+}
+
+TEST(InternalErrorDeathTest, ReportingThatKeepsFailingEndsTheProcess)
+{
+    EXPECT_EXIT(
+        {
+            CRecordingHandler recorder;
+            recorder.onShow = &ReportForever;
+            ReportForever(CUnicodeString());
+        },
+        ::testing::ExitedWithCode(3), "");
+}
+
+TEST(InternalErrorDeathTest, AFailureWhileShowingOneAtOnceEndsTheProcess)
+{
+    EXPECT_EXIT(
+        {
+            CRecordingHandler recorder;
+            recorder.onShow = [](const CUnicodeString& shown) {
+                if (!IsDoubleError(shown))
+                    TObj::GenerateInternalError(TObj::kAssertion, u"", u"", u"twice", 2, 0);
+            };
+            TObj::ThreadErrorState().throwForbidden = true;
+            TObj::GenerateInternalError(TObj::kAssertion, u"", u"", u"once", 1, 0);
+        },
+        ::testing::ExitedWithCode(3), "");
+}

@@ -1,0 +1,75 @@
+#include "Languages.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+TEST(Languages, EveryUsedCodeRoundTripsThroughItsWindowsLanguage)
+{
+    int used = 0;
+    std::set<std::uint16_t> ids;
+    for (int code = 0; code < TObj::kLanguageCount; ++code) {
+        if (!TObj::IsLanguageCodeUsed(code)) {
+            EXPECT_EQ(0, TObj::LanguageIdOf(code));
+            continue;
+        }
+        ++used;
+        ids.insert(TObj::LanguageIdOf(code));
+        EXPECT_EQ(code, TObj::GetLanguageByLangId(TObj::LanguageIdOf(code))) << code;
+    }
+    EXPECT_EQ(44, used);
+    EXPECT_EQ(44u, ids.size());
+}
+
+TEST(Languages, LookUpByWindowsLanguage)
+{
+    struct Case {
+        std::uint16_t langId;
+        int code;
+    } cases[] = {
+        {1033, 0},  {2057, 0},  {3081, 0},   {1049, 1},   {2070, 13},  {1046, 27}, {2067, 28}, {1043, 7},
+        {3098, 35}, {2074, 43}, {1025, 61},  {14337, 61}, {2052, 64},  {4100, 65}, {0, -1},    {0x0400, -1},
+        {0x0800, -1}, {1078, -1}, {0x7F, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.code, TObj::GetLanguageByLangId(c.langId)) << c.langId;
+}
+
+TEST(Languages, TableEntries)
+{
+    EXPECT_EQ(TObj::CUnicodeString(u"nl-NL"), TObj::CUnicodeString(TObj::LanguageEntry(7).locale));
+    EXPECT_EQ(1256, TObj::LanguageEntry(TObj::kRightToLeftLanguage).codePage);
+    EXPECT_EQ(1025, TObj::LanguageIdOf(TObj::kRightToLeftLanguage));
+    EXPECT_FALSE(TObj::IsLanguageCodeUsed(-1));
+    EXPECT_FALSE(TObj::IsLanguageCodeUsed(70));
+    EXPECT_FALSE(TObj::IsLanguageCodeUsed(12));
+}
+
+TEST(Languages, ChoiceFromASet)
+{
+    const auto allInstalled = [](int) { return true; };
+    const auto noRussian = [](int code) { return code != 1; };
+    struct Case {
+        std::vector<int> codes;
+        std::function<bool(int)> installed;
+        std::uint16_t primary;
+        std::uint32_t codePage;
+        int expected;
+    } cases[] = {
+        {{}, allInstalled, 0x07, 1252, -1},
+        {{0, 1}, allInstalled, 0x07, 1251, 1},    // German system, Cyrillic code page: Russian
+        {{0, 1}, allInstalled, 0x19, 1252, 1},    // Russian system
+        {{0, 1}, allInstalled, 0x07, 1252, 0},    // nothing matches: the first
+        {{1, 2}, allInstalled, 0x07, 1251, 2},    // the system language before the code page
+        {{0, 1}, noRussian, 0x19, 1251, 0},       // Russian not installed
+        {{1, 12}, [](int) { return false; }, 0x19, 1251, 1}, // nothing installed: the first of the set
+    };
+    for (const Case& c : cases) {
+        TObj::CLanguageChoiceContext context;
+        context.isInstalled = c.installed;
+        context.systemPrimaryLanguage = c.primary;
+        context.ansiCodePage = c.codePage;
+        EXPECT_EQ(c.expected, TObj::ChooseLanguage(c.codes, context));
+    }
+}

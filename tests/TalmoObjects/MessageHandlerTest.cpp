@@ -1,0 +1,243 @@
+#include "ConsoleMessageHandler.h"
+#include "EventLogMessageHandler.h"
+#include "MessageBoxHandler.h"
+#include "ProgramPaths.h"
+#include "RecordingHandler.h"
+#include "RegistryKey.h"
+#include "TestText.h"
+#include "VersionInfo.h"
+#include "errors.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <thread>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+std::string ReadBytes(const CUnicodeString& path)
+{
+    std::ifstream file(path.ToUtf8(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+CUnicodeString TempPath(const char* name)
+{
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    return CUnicodeString(folder) + U(name);
+}
+
+std::string ShowThroughConsoleInto(const CUnicodeString& path, const char* text)
+{
+    const HANDLE file = CreateFileW(path.W(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    SetFilePointer(file, 0, nullptr, FILE_END);
+    TObj::CConsoleMessageHandler console(file);
+    EXPECT_EQ(TObj::CConsoleMessageHandler::kDiskFile, console.Kind());
+    console.Show(nullptr, U(text), U("Talmo Objects"), 0);
+    console.Show(nullptr, U("second"), U("Talmo Objects"), 0);
+    CloseHandle(file);
+    return ReadBytes(path);
+}
+
+} // namespace
+
+TEST(MessageHandlers, HoldersInstallAndRestoreInReverseOrder)
+{
+    CRecordingHandler outer;
+    {
+        CRecordingHandler inner;
+        TObj::ShowMessage(U("to inner"), 0);
+        EXPECT_EQ(1u, inner.messages.size());
+    }
+    TObj::ShowMessage(U("to outer"), 0);
+    ASSERT_EQ(1u, outer.messages.size());
+    EXPECT_EQ(U("to outer"), outer.messages[0].text);
+    EXPECT_EQ(U("Talmo Objects"), outer.messages[0].caption);
+}
+
+TEST(MessageHandlers, ThreadSlotWinsOverTheProcessSlotOnlyOnItsThread)
+{
+    CRecordingHandler processWide;
+    TObj::CMessageHandlerHolder holder(processWide, false);
+    holder.Install();
+    std::thread([] {
+        CRecordingHandler threadOnly;
+        TObj::ShowMessage(U("thread"), 0);
+        EXPECT_EQ(1u, threadOnly.messages.size());
+    }).join();
+    std::thread([] { TObj::ShowMessage(U("process"), 0); }).join();
+    holder.Uninstall();
+    ASSERT_EQ(1u, processWide.messages.size());
+    EXPECT_EQ(U("process"), processWide.messages[0].text);
+}
+
+namespace {
+class CSilentHandler : public TObj::CMessageHandler {
+public:
+    int Show(void*, const CUnicodeString&, const CUnicodeString&, unsigned) override { return ++shown; }
+    int shown = 0;
+};
+} // namespace
+
+TEST(MessageHandlersDeathTest, UninstallingOutOfOrderIsAnInternalErrorAndNeverThrowsFromADestructor)
+{
+    EXPECT_EXIT(
+        {
+            CSilentHandler first;
+            CSilentHandler second;
+            {
+                TObj::CMessageHandlerHolder outer(first, true);
+                outer.Install();
+                TObj::CMessageHandlerHolder inner(second, true);
+                inner.Install();
+                try {
+                    outer.Uninstall(); // `second` is in the slot
+                    std::exit(10);
+                } catch (TObj::CInternalError* e) {
+                    delete e;
+                }
+            } // `inner` finds the slot changed: it reports instead of throwing
+            std::exit(first.shown + second.shown == 1 ? 0 : 11);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(MessageHandlers, DefaultRepliesAndEventTypes)
+{
+    struct Case {
+        unsigned flags;
+        int reply;
+        int eventType;
+    } cases[] = {
+        {MB_OK, 1, 4},          {MB_OK | MB_DEFBUTTON3, 1, 4}, {MB_OKCANCEL, 1, 2},
+        {MB_OKCANCEL | MB_DEFBUTTON2, 2, 2}, {MB_YESNO, 6, 4},  {MB_YESNO | MB_DEFBUTTON2, 7, 4},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, 2, 4}, {MB_RETRYCANCEL, 4, 1}, {MB_RETRYCANCEL | MB_DEFBUTTON2, 2, 1},
+        {MB_ABORTRETRYIGNORE, 3, 1}, {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, 5, 1}, {7, 3, 4}, {0xF, 3, 4},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.reply, TObj::DefaultReply(c.flags)) << c.flags;
+        EXPECT_EQ(c.eventType, TObj::DefaultEventType(c.flags)) << c.flags;
+    }
+}
+
+TEST(MessageHandlers, MessageBoxFlags)
+{
+    struct Case {
+        unsigned flags;
+        unsigned expected;
+    } cases[] = {
+        {0, 0x30 | 0x52000},
+        {MB_OKCANCEL, 0x31 | 0x52000},
+        {MB_RETRYCANCEL, 0x5 | 0x52000},
+        {MB_ABORTRETRYIGNORE, 0x2 | 0x52000},
+        {MB_YESNO | MB_ICONQUESTION, 0x24 | 0x52000},
+        {0x1010, 0x1010 | 0x52000},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, TObj::CMessageBoxHandler::EffectiveFlags(nullptr, c.flags)) << c.flags;
+}
+
+TEST(MessageHandlers, ConsoleLineEnds)
+{
+    struct Case {
+        const char* text;
+        const char* lines;
+    } cases[] = {{"a", "a\r\n"}, {"a\nb", "a\r\nb\r\n"}, {"a\r\nb", "a\r\nb\r\n"}, {"\n", "\r\n\r\n"}, {"", "\r\n"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(U(c.lines), TObj::CConsoleMessageHandler::ToLines(U(c.text)));
+}
+
+TEST(MessageHandlers, ConsoleWritesAnsiToANewFileAndUtf16ToAMarkedOne)
+{
+    const CUnicodeString fresh = TempPath("tobj-console-new.txt");
+    DeleteFileW(fresh.W());
+    EXPECT_EQ("two\r\nlines\r\nsecond\r\n", ShowThroughConsoleInto(fresh, "two\nlines"));
+
+    const CUnicodeString marked = TempPath("tobj-console-utf16.txt");
+    {
+        std::ofstream file(marked.ToUtf8(), std::ios::binary | std::ios::trunc);
+        file.write("\xFF\xFE", 2);
+    }
+    const std::string bytes = ShowThroughConsoleInto(marked, "é");
+    EXPECT_EQ(std::string("\xFF\xFE\xE9\0\r\0\n\0", 8), bytes.substr(0, 8));
+    EXPECT_EQ(2 + 2 * (3 + 8), static_cast<int>(bytes.size()));
+    DeleteFileW(fresh.W());
+    DeleteFileW(marked.W());
+}
+
+TEST(MessageHandlers, ProgramVersionResourceNamesTheDefaultHandler)
+{
+    EXPECT_EQ(U("CONSOLE"), TObj::ReadProgramVersionString(u"MessageHandler"));
+    EXPECT_TRUE(TObj::ReadProgramVersionString(u"NoSuchEntry").IsEmpty());
+}
+
+TEST(MessageHandlers, EventLogRecordsAndSourceKey)
+{
+    struct Case {
+        unsigned flags;
+        int type;
+    } cases[] = {{0x10, 1}, {0x20, 4}, {0x30, 2}, {0x40, 4}, {MB_OKCANCEL, 2}, {MB_RETRYCANCEL, 1}, {0, 4}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.type, TObj::CEventLogMessageHandler::EventType(c.flags)) << c.flags;
+
+    TObj::CEventLogMessageHandler handler(U("AutoRun Tests"));
+    EXPECT_TRUE(handler.WriteRecord(4, U("Talmo Objects"), U("a record")));
+    EXPECT_EQ(1, handler.Show(nullptr, U("shown"), U("Talmo Objects"), MB_OKCANCEL));
+    TObj::CRegistryKey key;
+    ASSERT_TRUE(key.Open(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\AutoRun Tests"));
+    CUnicodeString file;
+    ASSERT_TRUE(key.ReadString(L"EventMessageFile", file));
+    EXPECT_EQ(TObj::GetProgramFolder() + u"TObjEventSrc.dll", file);
+}
+
+TEST(MessageHandlers, MessageLogLinesWhenTheMachineAsksForThem)
+{
+    TObj::CRegistryKey settings;
+    ASSERT_TRUE(settings.Create(HKEY_LOCAL_MACHINE, L"Software\\Orvex\\Talmo Objects"));
+    const CUnicodeString log = TObj::GetProgramFolder() + u"TalmoObjLog.txt";
+    DeleteFileW(log.W());
+    CRecordingHandler recorder;
+
+    settings.WriteString(L"WriteMessageLog", U("1"));
+    TObj::ShowMessage(U("logged\ntext"), 0);
+    const TObj::CUserException silent;
+    TObj::ReportException(&silent);
+    settings.WriteString(L"WriteMessageLog", U("0"));
+    TObj::ShowMessage(U("not logged"), 0);
+
+    const std::string bytes = ReadBytes(log);
+    const std::string tail = " ProcessID:" + std::to_string(GetCurrentProcessId()) + " logged\ntext\r\n";
+    ASSERT_EQ(8 + tail.size(), bytes.size()) << bytes;
+    EXPECT_EQ(tail, bytes.substr(8));
+    EXPECT_TRUE(bytes[2] == ':' && bytes[5] == ':');
+    EXPECT_EQ(2u, recorder.messages.size()); // the user exception shows nothing
+    DeleteFileW(log.W());
+
+    // A log that cannot be written is skipped without a word.
+    CreateDirectoryW(log.W(), nullptr);
+    settings.WriteString(L"WriteMessageLog", U("1"));
+    TObj::ShowMessage(U("still shown"), 0);
+    settings.WriteString(L"WriteMessageLog", U("0"));
+    RemoveDirectoryW(log.W());
+    EXPECT_EQ(3u, recorder.messages.size());
+}
+
+TEST(MessageHandlers, ApplicationTitleIsTheCaption)
+{
+    CRecordingHandler recorder;
+    TObj::SetApplicationTitle(U("Setup"));
+    TObj::ShowMessage(U("x"), 0);
+    TObj::SetApplicationTitle(CUnicodeString());
+    TObj::ShowMessage(U("y"), 0);
+    EXPECT_EQ(U("Setup"), recorder.messages.at(0).caption);
+    EXPECT_EQ(U("Talmo Objects"), recorder.messages.at(1).caption);
+}

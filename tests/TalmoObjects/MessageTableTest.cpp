@@ -1,0 +1,141 @@
+#include "LibraryState.h"
+#include "ProgramPaths.h"
+#include "TestText.h"
+#include "message.h"
+#include "resourceinfo.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+struct CExpectedMessage {
+    std::string name;
+    unsigned id;
+    CUnicodeString text;
+};
+
+// The expected table, written with \n, \" and \u200E escapes.
+std::vector<CExpectedMessage> ReadExpectedTable()
+{
+    std::ifstream file((TObj::GetProgramFolder() + u"message-table.tsv").ToUtf8());
+    std::vector<CExpectedMessage> rows;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        const std::size_t tab1 = line.find('\t'), tab2 = line.find('\t', tab1 + 1);
+        std::string raw = line.substr(tab2 + 1), text;
+        for (std::size_t i = 0; i < raw.size(); ++i) {
+            if (raw[i] == '\\' && raw.compare(i, 6, "\\u200E") == 0) {
+                text += "\xE2\x80\x8E";
+                i += 5;
+            } else if (raw[i] == '\\' && i + 1 < raw.size() && (raw[i + 1] == 'n' || raw[i + 1] == '"')) {
+                text += raw[i + 1] == 'n' ? '\n' : '"';
+                ++i;
+            } else {
+                text += raw[i];
+            }
+        }
+        rows.push_back({line.substr(0, tab1), static_cast<unsigned>(std::stoul(line.substr(tab1 + 1, tab2 - tab1 - 1))),
+                        U(text.c_str())});
+    }
+    return rows;
+}
+
+CUnicodeString CompiledText(unsigned id)
+{
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
+    return length > 0 ? CUnicodeString(text, length) : CUnicodeString();
+}
+
+} // namespace
+
+TEST(MessageTable, CompiledStringTableHoldsEveryTextExactly)
+{
+    const std::vector<CExpectedMessage> expected = ReadExpectedTable();
+    ASSERT_EQ(175u, expected.size());
+    for (const CExpectedMessage& message : expected) {
+        SCOPED_TRACE(message.name);
+        EXPECT_EQ(message.text, CompiledText(message.id));
+        EXPECT_EQ(message.id, TObj::FindProgramMessageId(U(message.name.c_str()).Ptr()));
+    }
+}
+
+TEST(MessageTable, NamesAreSortedAndNamesAndIdsUnique)
+{
+    std::set<unsigned> ids;
+    for (int i = 0; i < TObj::kProgramMessageCount; ++i) {
+        const auto& entry = TObj::ProgramMessage(i);
+        ids.insert(entry.id);
+        if (i > 0) {
+            EXPECT_LT(CUnicodeString(TObj::ProgramMessage(i - 1).name).Compare(CUnicodeString(entry.name)), 0);
+        }
+    }
+    EXPECT_EQ(175u, ids.size());
+    EXPECT_EQ(4096u, *ids.begin());
+    EXPECT_EQ(4270u, *ids.rbegin());
+}
+
+TEST(MessageTable, ExportsAnswerThroughGetProcAddress)
+{
+    const HMODULE self = GetModuleHandleW(nullptr);
+    using FGetResourceID = unsigned (*)(const wchar_t*);
+    using FCount = int (*)();
+    using FName = const wchar_t* (*)(int);
+    const auto getId = reinterpret_cast<FGetResourceID>(reinterpret_cast<void*>(GetProcAddress(self, "GetResourceID")));
+    const auto count = reinterpret_cast<FCount>(reinterpret_cast<void*>(GetProcAddress(self, "NumberOfMessages")));
+    const auto name = reinterpret_cast<FName>(reinterpret_cast<void*>(GetProcAddress(self, "GetMessageName")));
+    const auto version = reinterpret_cast<FCount>(reinterpret_cast<void*>(GetProcAddress(self, "GetMessageSystemVersion")));
+    const auto used = reinterpret_cast<const int*>(GetProcAddress(self, "__TalmoObjUsed"));
+    ASSERT_TRUE(getId && count && name && version && used);
+    struct Case {
+        const wchar_t* name;
+        unsigned id;
+    } cases[] = {{L"CURRENT_LANGUAGE_NAME", 4096}, {L"MSG_VK_UP", 4270}, {L"ERR_BAD_ARCHIVE", 4135},
+                 {L"ERR_ZYR_NOT_ENOUGH_RESOURCES", 4134}, {L"", 0}, {L"err_bad_archive", 0}, {L"ZZZ", 0}, {L"A", 0}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.id, getId(c.name));
+    EXPECT_EQ(175, count());
+    EXPECT_STREQ(L"CURRENT_LANGUAGE_NAME", name(0));
+    EXPECT_STREQ(L"MSG_ZYR_VALUE_OUT_OF_RANGE_MIN", name(174));
+    EXPECT_EQ(200, version());
+    EXPECT_EQ(0, *used);
+}
+
+TEST(MessageTable, LookUpFormatsDefinedAndUndefinedMessages)
+{
+    TOBJ_MESSAGE(ERR_BAD_INI_FILE);
+    TOBJ_MESSAGE(ERR_NO_SUCH_MESSAGE_ANYWHERE);
+    EXPECT_TRUE(TObj::IsMessageDefined(ERR_BAD_INI_FILE));
+    EXPECT_FALSE(TObj::IsMessageDefined(ERR_NO_SUCH_MESSAGE_ANYWHERE));
+    EXPECT_EQ(U("C:\\a.ini is corrupted (line 5)."), TObj::FormatMessageText(ERR_BAD_INI_FILE, U("C:\\a.ini"), U("5")));
+    EXPECT_EQ(U("ERR_NO_SUCH_MESSAGE_ANYWHERE a b"), TObj::FormatMessageText(ERR_NO_SUCH_MESSAGE_ANYWHERE, U("a"), U("b")));
+    EXPECT_EQ(U("ERR_NO_SUCH_MESSAGE_ANYWHERE"), TObj::LoadMessageText(ERR_NO_SUCH_MESSAGE_ANYWHERE));
+
+    // Built-in texts stand in until the library runs.
+    TOBJ_MESSAGE(MSG_INTERNAL_ERROR);
+    TObj::SetLibraryState(TObj::ELibraryState::NeverStarted);
+    EXPECT_EQ(U("built-in"), TObj::GetMessageTextOrDefault(MSG_INTERNAL_ERROR, u"built-in"));
+    TObj::SetLibraryState(TObj::ELibraryState::Running);
+    EXPECT_EQ(U("Internal program error:\n%0, %1."), TObj::GetMessageTextOrDefault(MSG_INTERNAL_ERROR, u"built-in"));
+    TObj::SetLibraryState(TObj::ELibraryState::NeverStarted);
+}
+
+TEST(MessageTable, UsedMessagesAreListedFromStaticConstruction)
+{
+    std::set<std::string> used;
+    for (const TObj::CMessage* m = TObj::CMessage::FirstUsed(); m != nullptr; m = m->NextUsed())
+        used.insert(CUnicodeString(m->Name()).ToUtf8());
+    EXPECT_EQ(1u, used.count("MSG_INTERNAL_ERROR_WITH_CODE"));
+    EXPECT_EQ(1u, used.count("ERR_FILE_DISK_FULL"));
+}

@@ -1,0 +1,149 @@
+#include "LibraryState.h"
+#include "ProgramPaths.h"
+#include "RecordingHandler.h"
+#include "TestText.h"
+#include "errors.h"
+#include "resourceinfo.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+using TObj::CUnicodeString;
+
+namespace {
+TOBJ_MESSAGE(MSG_MESSAGEBOX_OK);
+TOBJ_MESSAGE(TEST_ONLY_IN_DLL);
+TOBJ_MESSAGE(ERR_UNUSED_AND_UNDEFINED_IN_TESTS);
+
+std::u16string ReadUtf16(const CUnicodeString& path)
+{
+    std::ifstream file(path.ToUtf8(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::u16string text;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return text;
+}
+} // namespace
+
+// One test, because the resource base is set up once per process.
+TEST(ResourceBase, LanguageDllsAreFoundChosenAndSwitched)
+{
+    CRecordingHandler recorder;
+    const CUnicodeString folder = TObj::GetProgramFolder() + u"resdlls";
+    TObj::RegisterResourceModuleDescription(folder, U("TestRes"));
+    TObj::RegisterResourceModuleDescription(folder, U("Half"));
+    TObj::InitializeResourceBase();
+
+    // TestRes0 and TestRes1 qualify; TestRes1x is no language file, TestRes2 is no resource DLL.
+    // Half has only language 0, so language 1 is missing for it and only 0 is available.
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_EQ(U("For prefix 'Half' resource modules for following languages: 1 are missing.\n"), recorder.messages[0].text);
+    EXPECT_EQ(std::vector<int>{0}, TObj::AvailableLanguages());
+    EXPECT_EQ(0, TObj::GetDefaultLanguage());
+    EXPECT_EQ(0, TObj::GetInterfaceLanguage());
+    EXPECT_EQ(U("English test"), TObj::GetLanguageDisplayName(0));
+
+    // The DLLs of the language are searched before the program's own table.
+    EXPECT_EQ(U("OK (half 0)"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));
+    EXPECT_EQ(U("only in the DLL"), TObj::LoadMessageText(TEST_ONLY_IN_DLL));
+
+    // An unsupported language is refused with a message and the current one stays.
+    TObj::SetInterfaceLanguage(12);
+    EXPECT_EQ(U("The selected interface language ( 12 ) is not supported on the operating system."),
+              recorder.messages.at(1).text);
+    EXPECT_EQ(0, TObj::GetInterfaceLanguage());
+
+    // Switching to a language without DLLs falls back to the program's table.
+    TObj::SetInterfaceLanguage(2);
+    EXPECT_EQ(2, TObj::GetInterfaceLanguage());
+    EXPECT_EQ(U("OK"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));
+    TObj::SetThreadLanguage(0);
+    EXPECT_EQ(U("OK"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK)); // language 0 was released by the switch
+    TObj::SetThreadLanguage(-1);
+
+    TObj::SetInterfaceLanguage(1);
+    EXPECT_EQ(U("OK (Russian test)"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));
+    TObj::SetThreadLanguage(2);
+    EXPECT_EQ(U("OK"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));
+    TObj::SetThreadLanguage(-1);
+
+    // The listings: used messages with their module, and defined ones nobody uses.
+    const CUnicodeString all = TObj::GetProgramFolder() + u"listing-all.txt";
+    const CUnicodeString undefined = TObj::GetProgramFolder() + u"listing-undefined.txt";
+    ASSERT_TRUE(TObj::WriteAllMessagesListing(all));
+    ASSERT_TRUE(TObj::WriteUndefinedMessagesListing(undefined));
+    const std::u16string allText = ReadUtf16(all);
+    EXPECT_EQ(0u, allText.find(u"\xFEFFName\tModule\tDefined\tUsed\r\n"));
+    EXPECT_NE(std::u16string::npos, allText.find(u"\r\nMSG_MESSAGEBOX_OK\t" + std::u16string(TObj::GetProgramPath().Ptr()) + u"\ttrue\ttrue\r\n"));
+    EXPECT_NE(std::u16string::npos, allText.find(u"\r\nERR_UNUSED_AND_UNDEFINED_IN_TESTS\t" + std::u16string(TObj::GetProgramPath().Ptr()) + u"\tfalse\ttrue\r\n"));
+    EXPECT_NE(std::u16string::npos, allText.find(u"\r\nMSG_VK_F1\t\ttrue\tfalse\r\n"));
+    const std::u16string undefinedText = ReadUtf16(undefined);
+    EXPECT_NE(std::u16string::npos, undefinedText.find(u"ERR_UNUSED_AND_UNDEFINED_IN_TESTS\r\n"));
+    EXPECT_NE(std::u16string::npos, undefinedText.find(u"********** Unused messages ********\r\n"));
+    EXPECT_EQ(std::u16string::npos, undefinedText.find(u"\r\nMSG_MESSAGEBOX_OK\r\n"));
+
+    TObj::DeinitializeResourceBase();
+    EXPECT_EQ(U("OK"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));
+}
+
+namespace {
+HANDLE g_lookupMayStart = nullptr;
+void LookUpWhileShowing(const CUnicodeString& text)
+{
+    if (!text.StartsWith(U("shown on the first thread")))
+        return;
+    SetEvent(g_lookupMayStart);
+    Sleep(200); // the other thread now switches languages and shows its own message
+    TObj::LoadMessageText(MSG_MESSAGEBOX_OK);
+}
+
+DWORD WINAPI ShowOnFirstThread(void*)
+{
+    TObj::ShowMessage(U("shown on the first thread"), 0);
+    return 0;
+}
+
+DWORD WINAPI SwitchToUnsupportedLanguage(void*)
+{
+    TObj::SetInterfaceLanguage(12); // unsupported: shown under no resource lock
+    return 0;
+}
+} // namespace
+
+// A message shown on one thread while another thread switches languages: the switch
+// releases the resource lock before it shows anything, so neither waits for the other.
+TEST(ResourceBase, ShowingAndSwitchingOnTwoThreadsDoNotDeadlock)
+{
+    CRecordingHandler quiet; // this thread's messages; the two threads below use the process-wide one
+    TObj::InitializeResourceBase();
+    CRecordingHandler processWide;
+    TObj::CMessageHandlerHolder holder(processWide, false);
+    g_lookupMayStart = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    processWide.onShow = &LookUpWhileShowing;
+    holder.Install();
+    const HANDLE shower = CreateThread(nullptr, 0, ShowOnFirstThread, nullptr, 0, nullptr);
+    WaitForSingleObject(g_lookupMayStart, 5000);
+    const HANDLE switcher = CreateThread(nullptr, 0, SwitchToUnsupportedLanguage, nullptr, 0, nullptr);
+    const HANDLE both[] = {shower, switcher};
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForMultipleObjects(2, both, TRUE, 10000));
+    holder.Uninstall();
+    CloseHandle(shower);
+    CloseHandle(switcher);
+    CloseHandle(g_lookupMayStart);
+    TObj::DeinitializeResourceBase();
+}
+
+TEST(ResourceBase, AnUnsupportedLanguageWithNoCurrentOneFallsBackToTheDefaultOnce)
+{
+    CRecordingHandler recorder;
+    TObj::InitializeResourceBase();
+    TObj::SetInterfaceLanguage(-1);
+    EXPECT_EQ(-1, TObj::GetInterfaceLanguage());
+    EXPECT_EQ(0, TObj::GetDefaultLanguage());
+    TObj::SetInterfaceLanguage(12);
+    EXPECT_EQ(0, TObj::GetInterfaceLanguage()); // the default stands in, once
+    TObj::DeinitializeResourceBase();
+}
