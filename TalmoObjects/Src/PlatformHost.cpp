@@ -6,6 +6,9 @@
 #include "messagehandlers.h"
 
 #include <cstdio>
+#include <vector>
+
+#include "TextDecoding.h"
 
 namespace TObj {
 
@@ -69,6 +72,18 @@ CUnicodeString SystemErrorText(std::uint32_t code)
 {
     TOBJ_MESSAGE(ERR_UNKNOWN_LAST_ERROR_TEXT);
     return FormatMessageText(ERR_UNKNOWN_LAST_ERROR_TEXT, CUnicodeString::FromUInt(code, 16));
+}
+
+} // namespace TObj
+
+namespace TObj {
+
+// The host has no code pages of its own: bytes map one to one onto U+0000..U+00FF.
+bool DecodeCodePage(const unsigned char* bytes, std::size_t count, int, CUnicodeString& text)
+{
+    std::vector<WChar> units(bytes, bytes + count);
+    text = CUnicodeString(units.data(), static_cast<int>(units.size()));
+    return true;
 }
 
 } // namespace TObj

@@ -1,0 +1,56 @@
+// IniData.h
+// Holds CIniData, the sections and keys of an INI text: parsed from its lines by the line
+// rules of the library's INI files, looked up without regard to case (A-Z), and listed in
+// the order of the file. Keys before the first header form a section with an empty name.
+#pragma once
+
+#include "UnicodeString.h"
+
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace TObj {
+
+class CIniData {
+public:
+    // Replaces the contents with the lines' sections. A line that is not blank, comment,
+    // header or key/value throws ERR_BAD_INI_FILE naming `pathForMessages` and the line,
+    // counted from 1 as an editor shows it.
+    void Parse(const std::vector<CUnicodeString>& lines, const CUnicodeString& pathForMessages);
+    void Clear();
+
+    bool HasSection(const CUnicodeString& section) const;
+    bool HasKey(const CUnicodeString& section, const CUnicodeString& key) const;
+    // The value, or `fallback` when the section or the key is missing.
+    CUnicodeString GetValue(const CUnicodeString& section, const CUnicodeString& key,
+                            const CUnicodeString& fallback) const;
+    // The line (from 1) that gave the key its value, or 0.
+    int LineOf(const CUnicodeString& section, const CUnicodeString& key) const;
+    // In the order in which the file first names them.
+    std::vector<CUnicodeString> SectionNames() const;
+    // In file order; a missing section is an internal error, so callers test it first.
+    std::vector<CUnicodeString> KeyNames(const CUnicodeString& section) const;
+
+private:
+    struct CEntry {
+        CUnicodeString key;
+        CUnicodeString value;
+        int line;
+    };
+    struct CSection {
+        CUnicodeString name;
+        std::vector<CEntry> entries;
+        std::unordered_map<std::u16string, std::size_t> index; // folded key -> entry
+    };
+
+    static std::u16string Folded(const CUnicodeString& name);
+    const CSection* FindSection(const CUnicodeString& section) const;
+    const CEntry* FindEntry(const CUnicodeString& section, const CUnicodeString& key) const;
+
+    std::vector<CSection> m_sections;
+    std::unordered_map<std::u16string, std::size_t> m_index; // folded section name -> section
+};
+
+} // namespace TObj

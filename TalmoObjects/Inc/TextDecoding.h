@@ -1,0 +1,33 @@
+// TextDecoding.h
+// Holds the decoding side of the text reader: byte-order-mark detection, conversion of a
+// code page's bytes into text, and the splitting of text into lines at every line end the
+// library knows (LF, VT, FF, CR, CR LF, U+2028, U+2029).
+#pragma once
+
+#include "UnicodeString.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace TObj {
+
+constexpr int kCodePageUtf16LE = 1200;
+constexpr int kCodePageUtf16BE = 1201;
+constexpr int kCodePageUtf8 = 65001;
+constexpr int kCodePageAnsi = 0; // the system's ANSI code page
+
+// The code page a byte-order mark selects (or `fallback`) and how many bytes the mark has.
+int DetectEncoding(const unsigned char* bytes, std::size_t count, int fallback, std::size_t& markLength) noexcept;
+
+// Converts bytes of `codePage` into text. False when they are not valid in it: broken
+// UTF-8, or UTF-16 with a byte left over.
+bool DecodeText(const unsigned char* bytes, std::size_t count, int codePage, CUnicodeString& text);
+
+// The lines of a text without their line ends. An empty last line after a final line end
+// is no line, so "a\n" is one line and "" none.
+std::vector<CUnicodeString> SplitLines(const CUnicodeString& text);
+
+// Converts bytes of a single-byte or multi-byte code page; provided per platform.
+bool DecodeCodePage(const unsigned char* bytes, std::size_t count, int codePage, CUnicodeString& text);
+
+} // namespace TObj

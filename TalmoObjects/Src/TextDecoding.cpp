@@ -1,0 +1,105 @@
+#include "TextDecoding.h"
+
+#include "Utf8.h"
+
+namespace TObj {
+
+namespace {
+
+bool DecodeUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian, CUnicodeString& text)
+{
+    if (count % 2 != 0)
+        return false;
+    std::vector<WChar> units(count / 2);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const unsigned first = bytes[2 * i], second = bytes[2 * i + 1];
+        units[i] = static_cast<WChar>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    }
+    text = CUnicodeString(units.data(), static_cast<int>(units.size()));
+    return true;
+}
+
+bool IsValidUtf8(const unsigned char* bytes, std::size_t count)
+{
+    for (std::size_t i = 0; i < count;) {
+        const unsigned char lead = bytes[i];
+        int trail;
+        if (lead < 0x80)
+            trail = 0;
+        else if (lead >= 0xC2 && lead <= 0xDF)
+            trail = 1;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            trail = 2;
+        else if (lead >= 0xF0 && lead <= 0xF4)
+            trail = 3;
+        else
+            return false;
+        if (count - i <= static_cast<std::size_t>(trail))
+            return false;
+        for (int k = 1; k <= trail; ++k)
+            if ((bytes[i + k] & 0xC0) != 0x80)
+                return false;
+        // Overlong forms, surrogates and values above U+10FFFF.
+        if ((lead == 0xE0 && bytes[i + 1] < 0xA0) || (lead == 0xED && bytes[i + 1] >= 0xA0) ||
+            (lead == 0xF0 && bytes[i + 1] < 0x90) || (lead == 0xF4 && bytes[i + 1] >= 0x90))
+            return false;
+        i += static_cast<std::size_t>(trail) + 1;
+    }
+    return true;
+}
+
+bool IsLineEnd(WChar ch) { return ch == 10 || ch == 11 || ch == 12 || ch == 13 || ch == 0x2028 || ch == 0x2029; }
+
+} // namespace
+
+int DetectEncoding(const unsigned char* bytes, std::size_t count, int fallback, std::size_t& markLength) noexcept
+{
+    markLength = 0;
+    if (count >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
+        markLength = 3;
+        return kCodePageUtf8;
+    }
+    if (count >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+        markLength = 2;
+        return kCodePageUtf16LE;
+    }
+    if (count >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) {
+        markLength = 2;
+        return kCodePageUtf16BE;
+    }
+    return fallback;
+}
+
+bool DecodeText(const unsigned char* bytes, std::size_t count, int codePage, CUnicodeString& text)
+{
+    switch (codePage) {
+    case kCodePageUtf16LE: return DecodeUtf16(bytes, count, false, text);
+    case kCodePageUtf16BE: return DecodeUtf16(bytes, count, true, text);
+    case kCodePageUtf8:
+        if (!IsValidUtf8(bytes, count))
+            return false;
+        text = DecodeUtf8(reinterpret_cast<const char*>(bytes), count);
+        return true;
+    default: return DecodeCodePage(bytes, count, codePage, text);
+    }
+}
+
+std::vector<CUnicodeString> SplitLines(const CUnicodeString& text)
+{
+    std::vector<CUnicodeString> lines;
+    const int length = text.Length();
+    int start = 0;
+    for (int at = 0; at < length; ++at) {
+        if (!IsLineEnd(text[at]))
+            continue;
+        lines.push_back(text.Mid(start, at - start));
+        if (text[at] == 13 && text[at + 1] == 10)
+            ++at;
+        start = at + 1;
+    }
+    if (start < length)
+        lines.push_back(text.Mid(start));
+    return lines;
+}
+
+} // namespace TObj

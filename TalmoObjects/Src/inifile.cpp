@@ -1,0 +1,65 @@
+#include "inifile.h"
+
+#include "FileException.h"
+#include "ProgramPaths.h"
+#include "errors.h"
+#include "nativefilesystem.h"
+#include "textstream.h"
+
+#include <memory>
+
+namespace TObj {
+
+CIniFile::CIniFile(const CUnicodeString& path)
+{
+    if (path.IsEmpty()) {
+        GenerateInternalError(kAssertion, u"", u"", u"inifile", 93, 0);
+        return;
+    }
+    const EPathKind kind = PathKindOf(path);
+    m_path = NormalizePath(kind == kPathAbsolute || kind == kPathNetwork ? path : CombinePath(GetProgramFolder(), path));
+}
+
+const CIniData& CIniFile::Data()
+{
+    if (m_loaded)
+        return m_data;
+    m_loaded = true;
+    m_data.Clear();
+    if (!FileExists(m_path))
+        return m_data;
+    std::vector<CUnicodeString> lines;
+    try {
+        CTextFile file;
+        file.OpenForReading(m_path);
+        for (CUnicodeString line; file.ReadLine(line);)
+            lines.push_back(line);
+    } catch (CFileException* failure) {
+        // A file that vanished after the existence test reads as missing; any other
+        // failure to read it is reported.
+        std::unique_ptr<CFileException> owned(failure);
+        if (failure->Cause() != CFileException::kFileNotFound && failure->Cause() != CFileException::kBadPath)
+            throw owned.release();
+        return m_data;
+    }
+    m_data.Parse(lines, m_path);
+    return m_data;
+}
+
+bool CIniFile::HasSection(const CUnicodeString& section) { return Data().HasSection(section); }
+
+bool CIniFile::HasKey(const CUnicodeString& section, const CUnicodeString& key) { return Data().HasKey(section, key); }
+
+CUnicodeString CIniFile::GetValue(const CUnicodeString& section, const CUnicodeString& key,
+                                  const CUnicodeString& fallback)
+{
+    return Data().GetValue(section, key, fallback);
+}
+
+int CIniFile::LineOf(const CUnicodeString& section, const CUnicodeString& key) { return Data().LineOf(section, key); }
+
+std::vector<CUnicodeString> CIniFile::SectionNames() { return Data().SectionNames(); }
+
+std::vector<CUnicodeString> CIniFile::KeyNames(const CUnicodeString& section) { return Data().KeyNames(section); }
+
+} // namespace TObj

@@ -1,0 +1,123 @@
+#include "textstream.h"
+
+#include "errors.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace TObj {
+
+namespace {
+TOBJ_MESSAGE(ERR_BAD_TEXT_FILE);
+}
+
+void CTextFile::OpenForReading(const CUnicodeString& path, int fallbackCodePage)
+{
+    if (m_state != kClosed) {
+        GenerateInternalError(kAssertion, u"", u"", u"textstream", 61, 0);
+        return;
+    }
+    m_file.Open(path, CFile::kReadShared);
+    const std::int64_t length = m_file.Length();
+    if (length > 0x7FFFFFF0)
+        ThrowCheckError(ERR_BAD_TEXT_FILE, m_file.GetFileName());
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(length));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const int read = m_file.Read(bytes.data() + filled, static_cast<int>(bytes.size() - filled));
+        if (read == 0)
+            break;
+        filled += static_cast<std::size_t>(read);
+    }
+    bytes.resize(filled); // a file that shrank while it was read ends where it ends
+    std::size_t mark = 0;
+    m_codePage = DetectEncoding(bytes.data(), bytes.size(), fallbackCodePage, mark);
+    CUnicodeString text;
+    if (!DecodeText(bytes.data() + mark, bytes.size() - mark, m_codePage, text)) {
+        const CUnicodeString name = m_file.GetFileName();
+        m_file.Close();
+        ThrowCheckError(ERR_BAD_TEXT_FILE, name);
+        return;
+    }
+    m_lines = SplitLines(text);
+    m_next = 0;
+    m_state = kReading;
+}
+
+void CTextFile::OpenForWriting(const CUnicodeString& path, int codePage)
+{
+    if (m_state != kClosed) {
+        GenerateInternalError(kAssertion, u"", u"", u"textstream", 95, 0);
+        return;
+    }
+    m_file.Open(path, CFile::kCreateForWriting);
+    m_codePage = codePage;
+    m_state = kWriting;
+    if (codePage == kCodePageUtf16LE)
+        m_file.Write("\xFF\xFE", 2);
+    else if (codePage == kCodePageUtf16BE)
+        m_file.Write("\xFE\xFF", 2);
+    else if (codePage == kCodePageUtf8)
+        m_file.Write("\xEF\xBB\xBF", 3);
+}
+
+bool CTextFile::ReadLine(CUnicodeString& line)
+{
+    if (m_state != kReading || m_next >= m_lines.size())
+        return false;
+    line = m_lines[m_next++];
+    return true;
+}
+
+void CTextFile::WriteLine(const CUnicodeString& line)
+{
+    if (m_state != kWriting) {
+        GenerateInternalError(kAssertion, u"", u"", u"textstream", 130, 0);
+        return;
+    }
+    const CUnicodeString text = line + u"\r\n";
+    if (m_codePage == kCodePageUtf16LE || m_codePage == kCodePageUtf16BE) {
+        std::u16string units(text.Ptr(), static_cast<std::size_t>(text.Length()));
+        if (m_codePage == kCodePageUtf16BE)
+            for (char16_t& unit : units)
+                unit = static_cast<char16_t>((unit >> 8) | (unit << 8));
+        m_file.Write(units.data(), static_cast<int>(units.size() * 2));
+        return;
+    }
+    const UINT codePage = m_codePage == kCodePageAnsi ? CP_ACP : static_cast<UINT>(m_codePage);
+    const int bytes = WideCharToMultiByte(codePage, 0, text.W(), text.Length(), nullptr, 0, nullptr, nullptr);
+    std::string encoded(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0)
+        WideCharToMultiByte(codePage, 0, text.W(), text.Length(), &encoded[0], bytes, nullptr, nullptr);
+    m_file.Write(encoded.data(), static_cast<int>(encoded.size()));
+}
+
+void CTextFile::Close() noexcept
+{
+    m_file.Close();
+    m_lines.clear();
+    m_next = 0;
+    m_state = kClosed;
+}
+
+bool DecodeCodePage(const unsigned char* bytes, std::size_t count, int codePage, CUnicodeString& text)
+{
+    if (count == 0) {
+        text = CUnicodeString();
+        return true;
+    }
+    if (count > 0x7FFFFFF0)
+        return false;
+    const UINT page = codePage == kCodePageAnsi ? CP_ACP : static_cast<UINT>(codePage);
+    const auto* source = reinterpret_cast<const char*>(bytes);
+    const int units = MultiByteToWideChar(page, 0, source, static_cast<int>(count), nullptr, 0);
+    if (units <= 0)
+        return false;
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(units));
+    MultiByteToWideChar(page, 0, source, static_cast<int>(count), buffer.data(), units);
+    text = CUnicodeString(buffer.data(), units);
+    return true;
+}
+
+} // namespace TObj

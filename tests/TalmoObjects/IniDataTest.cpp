@@ -1,0 +1,123 @@
+#include "IniData.h"
+#include "TestText.h"
+#include "TextDecoding.h"
+#include "errors.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using TObj::CUnicodeString;
+
+namespace {
+TObj::CIniData Parse(const char* text)
+{
+    TObj::CIniData data;
+    data.Parse(TObj::SplitLines(U(text)), U("D:\\Autorun.inf"));
+    return data;
+}
+
+std::string ParseError(const char* text)
+{
+    try {
+        Parse(text);
+    } catch (TObj::CException* e) {
+        std::unique_ptr<TObj::CException> owned(e);
+        return e->GetMessageText().ToUtf8();
+    }
+    return "";
+}
+} // namespace
+
+TEST(IniData, LineRules)
+{
+    const TObj::CIniData data = Parse(
+        "; comment\n"
+        "  // another comment\n"
+        "Orphan = before any header\n"
+        "[Main] ; first window\n"
+        "Title = Setup  \n"
+        "Key = a = b\n"
+        "=empty key\n"
+        "Empty=\n"
+        "Semicolon = x ; y\n"
+        "Quoted = \"kept\"\n"
+        "  [ Spaced ]  \n"
+        "A=1\n"
+        "[Two]]Names]\n"
+        "B=2\n"
+        "[main]\n"
+        "title = Again\n"
+        "[Header only]\n"
+        "[[Nested]\n"
+        "C=3\n");
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {"", "Orphan", "before any header"}, {"Main", "Title", "Again"},     {"MAIN", "key", "a = b"},
+        {"Main", "", "empty key"},           {"Main", "Empty", ""},          {"Main", "Semicolon", "x ; y"},
+        {"Main", "Quoted", "\"kept\""},      {"Spaced", "A", "1"},           {" spaced ", " a ", "1"},
+        {"Two]]Names", "B", "2"},            {"[Nested", "C", "3"},          {"Main", "Missing", "<default>"},
+        {"Header only", "X", "<default>"},   {"Nowhere", "Title", "<default>"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(U(c.value), data.GetValue(U(c.section), U(c.key), U("<default>"))) << c.section << "/" << c.key;
+    EXPECT_TRUE(data.HasKey(U("Main"), U("Empty")));
+    EXPECT_FALSE(data.HasKey(U("Main"), U("Missing")));
+    EXPECT_FALSE(data.HasSection(U("Header only")));
+    EXPECT_EQ((std::vector<CUnicodeString>{U(""), U("Main"), U("Spaced"), U("Two]]Names"), U("[Nested")}),
+              data.SectionNames());
+    EXPECT_EQ((std::vector<CUnicodeString>{U("Title"), U("Key"), U(""), U("Empty"), U("Semicolon"), U("Quoted")}),
+              data.KeyNames(U("main")));
+    EXPECT_EQ(16, data.LineOf(U("Main"), U("Title")));
+}
+
+TEST(IniData, MalformedLinesNameTheFileAndTheLineAsAnEditorCountsIt)
+{
+    struct Case {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"[Main]\nA=1\nB=2\nC=3\nno equals sign\n", "D:\\Autorun.inf is corrupted (line 5)."},
+        {"[Main", "D:\\Autorun.inf is corrupted (line 1)."},
+        {"# hash comment\n", "D:\\Autorun.inf is corrupted (line 1)."},
+        {"\n\n\n]Main[\n", "D:\\Autorun.inf is corrupted (line 4)."},
+        {"A=1\r\n\r\nx", "D:\\Autorun.inf is corrupted (line 3)."},
+        {"[Main]\nA=1", ""},
+        {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.message, ParseError(c.text)) << c.text;
+}
+
+TEST(IniData, KeysInFileOrderAndRepeatsKeepTheLastValueAtTheFirstPlace)
+{
+    const TObj::CIniData data = Parse("[Variables]\nB=1\nA=2\nb=3\nC=$(A)\n[variables]\nD=4\n");
+    EXPECT_EQ((std::vector<CUnicodeString>{U("B"), U("A"), U("C"), U("D")}), data.KeyNames(U("Variables")));
+    EXPECT_EQ(U("3"), data.GetValue(U("Variables"), U("B"), CUnicodeString()));
+}
+
+TEST(IniData, AVeryLongLine)
+{
+    const std::string value(1 << 20, 'v');
+    const TObj::CIniData data = Parse(("[Main]\nLong=" + value + "\nAfter=1").c_str());
+    EXPECT_EQ(1 << 20, data.GetValue(U("Main"), U("Long"), CUnicodeString()).Length());
+    EXPECT_EQ(U("1"), data.GetValue(U("Main"), U("After"), CUnicodeString()));
+}
+
+TEST(IniData, KeysOfAMissingSectionAreAnInternalError)
+{
+    const TObj::CIniData data = Parse("[Main]\nA=1\n");
+    EXPECT_THROW(
+        {
+            try {
+                data.KeyNames(U("Variables"));
+            } catch (TObj::CInternalError* e) {
+                delete e;
+                throw 1;
+            }
+        },
+        int);
+}

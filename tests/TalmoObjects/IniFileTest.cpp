@@ -1,0 +1,134 @@
+#include "FileException.h"
+#include "TempFolder.h"
+#include "TestText.h"
+#include "errors.h"
+#include "inifile.h"
+#include "PathRules.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+
+using TObj::CUnicodeString;
+
+namespace {
+std::string LoadError(const CUnicodeString& path)
+{
+    try {
+        TObj::CIniFile file(path);
+        file.SectionNames();
+    } catch (TObj::CException* e) {
+        std::unique_ptr<TObj::CException> owned(e);
+        return e->GetMessageText().ToUtf8();
+    }
+    return "";
+}
+
+std::string Utf16LE(const std::string& ascii, bool mark = true)
+{
+    std::string bytes = mark ? std::string("\xFF\xFE") : std::string();
+    for (const char ch : ascii)
+        bytes += ch, bytes += '\0';
+    return bytes;
+}
+
+std::string Utf16BE(const std::string& ascii)
+{
+    std::string bytes("\xFE\xFF");
+    for (const char ch : ascii)
+        bytes += '\0', bytes += ch;
+    return bytes;
+}
+} // namespace
+
+TEST(IniFile, EveryEncodingReadsTheSameValues)
+{
+    CTempFolder folder;
+    const std::string text = "[Main]\r\nTitle=Setup\r\n";
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"ansi.ini", text},
+        {"utf8.ini", "\xEF\xBB\xBF" + text},
+        {"utf16le.ini", Utf16LE(text)},
+        {"utf16be.ini", Utf16BE(text)},
+        {"lf.ini", "[Main]\nTitle=Setup"},
+        {"cr.ini", "[Main]\rTitle=Setup\r"},
+    };
+    for (const Case& c : cases) {
+        TObj::CIniFile file(folder.Write(c.name, c.bytes));
+        EXPECT_EQ(U("Setup"), file.GetValue(U("main"), U("TITLE"), U("?"))) << c.name;
+    }
+}
+
+TEST(IniFile, EmptyMissingAndMarkOnlyFilesHaveNoSections)
+{
+    CTempFolder folder;
+    const CUnicodeString paths[] = {folder.Write("empty.ini", ""), folder.Write("bom.ini", "\xEF\xBB\xBF"),
+                                    folder.Write("bom16.ini", "\xFF\xFE"), folder.Path("missing.ini")};
+    for (const CUnicodeString& path : paths) {
+        TObj::CIniFile file(path);
+        EXPECT_TRUE(file.SectionNames().empty()) << path.ToUtf8();
+        EXPECT_EQ(U("fallback"), file.GetValue(U("Main"), U("Title"), U("fallback")));
+    }
+}
+
+TEST(IniFile, UnreadableFilesAreReportedWithTheirPath)
+{
+    CTempFolder folder;
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* expected;
+    } cases[] = {
+        {"odd.ini", std::string("\xFF\xFE[\0M\0]", 7), "The text file %0 contains invalid characters."},
+        {"broken.ini", "\xEF\xBB\xBF[Main]\nTitle=\xC3(", "The text file %0 contains invalid characters."},
+        {"nul-byte.ini", std::string("[Main]\nA=x\0y\n#bad\n", 18), "%0 is corrupted (line 3)."},
+    };
+    for (const Case& c : cases) {
+        const CUnicodeString path = folder.Write(c.name, c.bytes);
+        EXPECT_EQ(U(c.expected).ToUtf8().replace(U(c.expected).ToUtf8().find("%0"), 2, path.ToUtf8()), LoadError(path));
+    }
+
+    // A file another program holds exclusively cannot be read: that is reported.
+    const CUnicodeString locked = folder.Write("locked.ini", "[Main]\nA=1\n");
+    const HANDLE holder = CreateFileW(locked.W(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ("A sharing violation occurred while accessing " + locked.ToUtf8() + ".", LoadError(locked));
+    CloseHandle(holder);
+}
+
+TEST(IniFile, RelativePathsLieBelowTheProgramFolder)
+{
+    TObj::CIniFile file(U("sub\\..\\x.ini"));
+    EXPECT_TRUE(file.Path().EndsWith(U("\\tests\\x.ini"))) << file.Path().ToUtf8();
+    EXPECT_EQ(TObj::PathKindOf(file.Path()), TObj::kPathAbsolute);
+}
+
+// For ordinary files, Windows' own reader and ours agree on every value.
+TEST(IniFile, AgreesWithGetPrivateProfileStringForOrdinaryFiles)
+{
+    CTempFolder folder;
+    const std::string text =
+        "; generated\r\n"
+        "[AutoRun]\r\nopen=Autorun.exe\r\nicon=Autorun.exe,0\r\n"
+        "[Common]\r\nDir = pages \r\nDefaultIniFile=Autorun0.ini\r\n"
+        "[Main]\r\n  Title  =  Orvex Suite 2.1  \r\nBackground=main.bmp\r\nCommandsRect=[40, 120, 400, 150]\r\n"
+        "Command1_Text=Install\r\nCommand1_Action=setup.exe\r\nCommand1_Comment=Installs the product\\nnow\r\n"
+        "Empty=\r\nEquals=a=b=c\r\n"
+        "[Other Page]\r\nTitle=Second\r\n";
+    for (const bool utf16 : {false, true}) {
+        const CUnicodeString path = folder.Write(utf16 ? "diff16.ini" : "diff.ini", utf16 ? Utf16LE(text) : text);
+        TObj::CIniFile ours(path);
+        for (const CUnicodeString& section : ours.SectionNames())
+            for (const CUnicodeString& key : ours.KeyNames(section)) {
+                wchar_t theirs[256] = {0};
+                GetPrivateProfileStringW(section.W(), key.W(), L"<none>", theirs, 256, path.W());
+                EXPECT_EQ(CUnicodeString(theirs), ours.GetValue(section, key, U("<none>")))
+                    << section.ToUtf8() << "/" << key.ToUtf8() << (utf16 ? " (UTF-16)" : "");
+            }
+        EXPECT_EQ(4u, ours.SectionNames().size());
+    }
+}

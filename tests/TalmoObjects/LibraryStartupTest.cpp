@@ -1,0 +1,191 @@
+#include "DebugFlags.h"
+#include "LibraryState.h"
+#include "ProgramPaths.h"
+#include "RecordingHandler.h"
+#include "RegistryKey.h"
+#include "TestText.h"
+#include "errors.h"
+#include "nativefilesystem.h"
+#include "resourceinfo.h"
+#include "talmoobjects.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+// Sets debug values for one test and removes them afterwards.
+class CDebugSettings {
+public:
+    CDebugSettings() { m_user.Create(HKEY_CURRENT_USER, L"Software\\Orvex\\Talmo Objects"); }
+    ~CDebugSettings()
+    {
+        m_user.Close();
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Orvex\\Talmo Objects");
+        TObj::CRegistryKey machine;
+        if (machine.Open(HKEY_LOCAL_MACHINE, L"Software\\Orvex\\Talmo Objects", KEY_WRITE))
+            RegDeleteValueW(machine.Handle(), L"WriteMessageLog");
+    }
+    CDebugSettings(const CDebugSettings&) = delete;
+    CDebugSettings& operator=(const CDebugSettings&) = delete;
+    void Set(const wchar_t* name, const char* value) { m_user.WriteString(name, U(value)); }
+
+private:
+    TObj::CRegistryKey m_user;
+};
+
+std::string ReadBytes(const CUnicodeString& path)
+{
+    std::ifstream file(path.ToUtf8(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+int g_started = 0, g_stopped = 0;
+std::string g_order;
+
+} // namespace
+
+TEST(LibraryStartup, DebugFlagsFromTheRegistry)
+{
+    struct Case {
+        const wchar_t* name;
+        const char* value;
+        std::uint32_t flags;
+    } cases[] = {
+        {nullptr, nullptr, 0x148},
+        {L"KeepTempFiles", "1", 0x149},
+        {L"KeepTempFiles", "-1", 0x148},
+        {L"CheckAllResourceModulesExistance", "0", 0x048},
+        {L"SaveAllMessages", "7", 0x548},
+        {L"EnableHeapSwitching", "0", 0x140},
+        {L"CheckMessagesParamsCount", "abc", 0x148},
+        {L"ShowHeapMemoryLeaks", "", 0x148},
+        {L"UnloadLibraries", " 2 ", 0x1C8},
+    };
+    for (const Case& c : cases) {
+        CDebugSettings settings;
+        if (c.name != nullptr)
+            settings.Set(c.name, c.value);
+        EXPECT_EQ(c.flags, TObj::ReadDebugFlagsFromRegistry(TObj::kInitialDebugFlags)) << (c.value ? c.value : "none");
+    }
+}
+
+TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
+{
+    CRecordingHandler recorder;
+    CDebugSettings settings;
+    settings.Set(L"SaveAllMessages", "1");
+    settings.Set(L"SaveUndefinedMessages", "1");
+    TObj::CRegistryKey machine;
+    ASSERT_TRUE(machine.Create(HKEY_LOCAL_MACHINE, L"Software\\Orvex\\Talmo Objects"));
+    machine.WriteString(L"WriteMessageLog", U("1"));
+    const CUnicodeString log = TObj::GetProgramFolder() + u"TalmoObjLog.txt";
+    DeleteFileW(log.W());
+    DeleteFileW(TObj::AllMessagesListingPath().W());
+    DeleteFileW(TObj::UndefinedMessagesListingPath().W());
+
+    TObj::RegisterStaticModuleAt(&g_started, [] { ++g_started, g_order += "A+"; }, [] { ++g_stopped, g_order += "A-"; });
+    TObj::RegisterStaticModule(GetModuleHandleW(nullptr), [] { g_order += "B+"; }, [] { g_order += "B-"; });
+    ASSERT_TRUE(TObj::InitializeTalmoObjects());
+    EXPECT_EQ(TObj::ELibraryState::Running, TObj::GetLibraryState());
+    EXPECT_EQ(0x54Au, TObj::GetDebugFlags());
+    EXPECT_EQ(U("Software\\Orvex\\TalmoObjectsTests"), TObj::GetRegistryPath());
+    EXPECT_EQ(U("Orvex\\TalmoObjectsTests"), TObj::GetApplicationDataRelativeFolder());
+
+    settings.Set(L"SaveAllMessages", "0"); // a nested start reads nothing again
+    EXPECT_TRUE(TObj::InitializeTalmoObjects());
+    EXPECT_EQ(0x54Au, TObj::GetDebugFlags());
+    TObj::DeinitializeTalmoObjects();
+    EXPECT_EQ(TObj::ELibraryState::Running, TObj::GetLibraryState());
+    EXPECT_EQ("A+B+", g_order);
+
+    TObj::DeinitializeTalmoObjects();
+    EXPECT_EQ(TObj::ELibraryState::ShutDown, TObj::GetLibraryState());
+    EXPECT_EQ("A+B+B-A-", g_order);
+    EXPECT_TRUE(TObj::FileExists(TObj::AllMessagesListingPath()));
+    EXPECT_TRUE(TObj::FileExists(TObj::UndefinedMessagesListingPath()));
+
+    machine.WriteString(L"WriteMessageLog", U("0"));
+    const std::string lines = ReadBytes(log);
+    const char* expected[] = {"TalmoObj: Debug flags initialized.", "TalmoObj: CRT locale changed.",
+                              "TalmoObj: Application data path initialized.", "TalmoObj: Registry paths initialized.",
+                              "TalmoObj: Resource base initialized.", "TalmoObj: Initializing static module with address ",
+                              "TalmoObj: Initializing Z:", "TalmoObj: All modules initialized.",
+                              "TalmoObj: Deinitializing...", "TalmoObj: All messages saved.",
+                              "TalmoObj: Undefined messages saved.", "TalmoObj: All modules terminated.",
+                              "TalmoObj: Temporary files system terminated.", "TalmoObj: Resource base deinitialized.",
+                              "TalmoObj: Deinitialization complete."};
+    std::size_t at = 0;
+    for (const char* line : expected) {
+        const std::size_t found = lines.find(line, at);
+        EXPECT_NE(std::string::npos, found) << line;
+        at = found == std::string::npos ? at : found;
+    }
+    DeleteFileW(log.W());
+    DeleteFileW(TObj::AllMessagesListingPath().W());
+    DeleteFileW(TObj::UndefinedMessagesListingPath().W());
+}
+
+TEST(LibraryStartup, AModuleThatFailsToStartIsReportedAndStopsTheStart)
+{
+    CRecordingHandler recorder;
+    TObj::RegisterStaticModuleAt(&g_stopped, [] {
+        TOBJ_MESSAGE(ERR_CANT_LOAD_MODULE);
+        TObj::ThrowCheckError(ERR_CANT_LOAD_MODULE, U("demo.dll"));
+    }, nullptr);
+    EXPECT_FALSE(TObj::InitializeTalmoObjects());
+    EXPECT_EQ(TObj::ELibraryState::ModuleFailed, TObj::GetLibraryState());
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(U("Can't load module demo.dll"), recorder.messages.back().text);
+    // Shutdown in that state does nothing; the test leaves the library as it found it.
+    TObj::DeinitializeTalmoObjects();
+    EXPECT_EQ(TObj::ELibraryState::ModuleFailed, TObj::GetLibraryState());
+    TObj::DeinitializeResourceBase();
+    TObj::SetLibraryState(TObj::ELibraryState::NeverStarted);
+}
+
+namespace {
+BOOL WINAPI ReportsWow64(HANDLE, PBOOL wow64)
+{
+    *wow64 = TRUE;
+    return TRUE;
+}
+BOOL WINAPI ReportsNative(HANDLE, PBOOL wow64)
+{
+    *wow64 = FALSE;
+    return TRUE;
+}
+BOOL WINAPI Fails(HANDLE, PBOOL)
+{
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+}
+} // namespace
+
+TEST(LibraryStartup, SixtyFourBitWindows)
+{
+    EXPECT_TRUE(TObj::IsWow64Through(ReportsWow64));
+    EXPECT_FALSE(TObj::IsWow64Through(ReportsNative));
+    EXPECT_FALSE(TObj::IsWow64Through(nullptr)); // the function is missing
+    try {
+        TObj::IsWow64Through(Fails);
+        FAIL();
+    } catch (TObj::CException* e) {
+        std::unique_ptr<TObj::CException> owned(e);
+        EXPECT_EQ(U("Internal Program Error:\ntalmoobjects, 420.\nError code: 0x5"), e->GetMessageText());
+    }
+#ifdef _WIN64
+    // A 64-bit program is on 64-bit Windows, although IsWow64Process says FALSE for it.
+    EXPECT_TRUE(TObj::IsWow64());
+#endif
+    EXPECT_TRUE(TObj::IsWindowsVersionAtLeast(5, 1));
+    EXPECT_FALSE(TObj::IsWindowsVersionAtLeast(99, 0));
+}

@@ -1,0 +1,113 @@
+#include "TestText.h"
+#include "TextDecoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using TObj::CUnicodeString;
+
+namespace {
+std::vector<CUnicodeString> Decode(const std::string& bytes, bool& ok)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::size_t mark = 0;
+    const int codePage = TObj::DetectEncoding(data, bytes.size(), TObj::kCodePageUtf8, mark);
+    CUnicodeString text;
+    ok = TObj::DecodeText(data + mark, bytes.size() - mark, codePage, text);
+    return ok ? TObj::SplitLines(text) : std::vector<CUnicodeString>{};
+}
+
+std::vector<CUnicodeString> Lines(std::initializer_list<const char*> lines)
+{
+    std::vector<CUnicodeString> result;
+    for (const char* line : lines)
+        result.push_back(U(line));
+    return result;
+}
+} // namespace
+
+TEST(TextDecoding, MarksSelectTheEncodingAndAreSkipped)
+{
+    struct Case {
+        std::string bytes;
+        int codePage;
+        std::size_t mark;
+    } cases[] = {
+        {"\xEF\xBB\xBFx", TObj::kCodePageUtf8, 3}, {std::string("\xFF\xFEx\0", 4), TObj::kCodePageUtf16LE, 2},
+        {std::string("\xFE\xFF\0x", 4), TObj::kCodePageUtf16BE, 2}, {"\xEF\xBB", 1252, 0},
+        {"\xFF", 1252, 0}, {"", 1252, 0}, {"plain", 1252, 0}, {"\xFF\xFE", TObj::kCodePageUtf16LE, 2},
+    };
+    for (const Case& c : cases) {
+        std::size_t mark = 99;
+        EXPECT_EQ(c.codePage, TObj::DetectEncoding(reinterpret_cast<const unsigned char*>(c.bytes.data()),
+                                                   c.bytes.size(), 1252, mark));
+        EXPECT_EQ(c.mark, mark);
+    }
+}
+
+TEST(TextDecoding, FilesOfEveryEncodingAndLineEndReadToTheSameLines)
+{
+    const std::vector<CUnicodeString> expected = Lines({"[Main]", "Title=Grüße"});
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"UTF-8, CR LF", "\xEF\xBB\xBF[Main]\r\nTitle=Gr\xC3\xBC\xC3\x9F" "e\r\n"},
+        {"UTF-8, LF, no final end", "[Main]\nTitle=Gr\xC3\xBC\xC3\x9F" "e"},
+        {"CR only", "[Main]\rTitle=Gr\xC3\xBC\xC3\x9F" "e\r"},
+        {"U+2028", "[Main]\xE2\x80\xA8Title=Gr\xC3\xBC\xC3\x9F" "e"},
+        {"UTF-16 LE", std::string("\xFF\xFE[\0M\0a\0i\0n\0]\0\r\0\n\0T\0i\0t\0l\0e\0=\0G\0r\0\xFC\0\xDF\0e\0", 40)},
+        {"UTF-16 BE", std::string("\xFE\xFF\0[\0M\0a\0i\0n\0]\0\n\0T\0i\0t\0l\0e\0=\0G\0r\0\xFC\0\xDF\0e", 38)},
+    };
+    for (const Case& c : cases) {
+        bool ok = false;
+        EXPECT_EQ(expected, Decode(c.bytes, ok)) << c.name;
+        EXPECT_TRUE(ok) << c.name;
+    }
+}
+
+TEST(TextDecoding, LineSplitting)
+{
+    struct Case {
+        const char16_t* text;
+        std::vector<CUnicodeString> lines;
+    } cases[] = {
+        {u"", {}},
+        {u"\n", Lines({""})},
+        {u"a\n", Lines({"a"})},
+        {u"a\n\n", Lines({"a", ""})},
+        {u"a\r\n\r\nb", Lines({"a", "", "b"})},
+        {u"a\n\rb", Lines({"a", "", "b"})},
+        {u"a\vb\fc\u2029d", Lines({"a", "b", "c", "d"})},
+        {u"a\r", Lines({"a"})},
+        {u"\r\r", Lines({"", ""})},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.lines, TObj::SplitLines(CUnicodeString(c.text))) << U("").ToUtf8();
+}
+
+TEST(TextDecoding, BytesThatAreNotValidInTheirEncodingAreRefused)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"UTF-16 with an odd byte count", std::string("\xFF\xFEx\0y", 5)},
+        {"broken UTF-8 after its mark", "\xEF\xBB\xBFok\xC3("},
+        {"UTF-8 surrogate", "\xEF\xBB\xBF\xED\xA0\x80"},
+        {"overlong UTF-8", "\xEF\xBB\xBF\xC0\xAF"},
+        {"UTF-8 cut short", "\xEF\xBB\xBF\xE2\x82"},
+    };
+    for (const Case& c : cases) {
+        bool ok = true;
+        Decode(c.bytes, ok);
+        EXPECT_FALSE(ok) << c.name;
+    }
+    bool ok = false;
+    EXPECT_EQ(Lines({"a\0b"}).size(), Decode(std::string("a\0b", 3), ok).size()); // a NUL stays inside its line
+    EXPECT_EQ(3, Decode(std::string("a\0b", 3), ok)[0].Length());
+    EXPECT_TRUE(Decode("\xFF\xFE", ok).empty()); // a mark followed by nothing
+    EXPECT_TRUE(ok);
+}
