@@ -1,0 +1,32 @@
+// Bitmap.h
+// Holds ZYR::CBitmap, the owner of one bitmap: loaded from a Windows bitmap file, made
+// compatible with a device context, or a 32-bit DIB section.
+#pragma once
+
+#include "GdiObject.h"
+#include "UnicodeString.h"
+
+namespace ZYR {
+
+// Names the place that asked for a picture, for the report of a failed load.
+struct CFailurePlace {
+    const TObj::WChar* function;
+    const TObj::WChar* expression;
+    const TObj::WChar* file;
+    int line;
+};
+
+class CBitmap : public CGdiObject {
+public:
+    // LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE); a failure follows the
+    // failure rule with the caller's place.
+    void LoadFromFile(const TObj::CUnicodeString& path, const CFailurePlace& place);
+    void CreateCompatibleBitmap(HDC dc, int width, int height);
+    // A bottom-up 32-bit DIB section; returns its pixels.
+    void* CreateDIBSection(int width, int height);
+    BITMAP GetBitmap() const;
+    SIZE Size() const;
+    HBITMAP Get() const noexcept { return static_cast<HBITMAP>(Handle()); }
+};
+
+} // namespace ZYR

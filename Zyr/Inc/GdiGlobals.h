@@ -1,0 +1,23 @@
+// GdiGlobals.h
+// Holds the window library's drawing helpers: the bitmap stretch, the text extent with
+// external leading and slant correction, and the screen's vertical DPI.
+#pragma once
+
+#include "UnicodeString.h"
+
+#include <windows.h>
+
+namespace ZYR {
+
+// StretchBlt of the whole bitmap onto `target` with `mode`; the old mode is restored.
+void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, int mode);
+void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& source, int mode);
+// GetTextExtentPoint32W, plus tmExternalLeading to the height and the overhang
+// correction to the width.
+SIZE GetTextExtent(HDC dc, const TObj::CUnicodeString& text);
+// The slant correction for an italic angle in tenths of a degree.
+int SlantCorrection(int italicAngle, int ascent, int internalLeading, int overhang);
+// LOGPIXELSY of the screen.
+int GetScreenDpiY();
+
+} // namespace ZYR

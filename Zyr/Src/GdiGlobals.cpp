@@ -1,0 +1,59 @@
+#include "GdiGlobals.h"
+
+#include "Bitmap.h"
+#include "DC.h"
+#include "ZyrFailure.h"
+
+#include <cmath>
+
+namespace ZYR {
+
+void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& source, int mode)
+{
+    CBitmapDC memory(bitmap, dc);
+    const int oldMode = SetStretchBltMode(dc, mode);
+    StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.Get(),
+               source.left, source.top, source.right - source.left, source.bottom - source.top, SRCCOPY);
+    SetStretchBltMode(dc, oldMode);
+}
+
+void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, int mode)
+{
+    BITMAP info{};
+    ZYR_CHECK(::GetObjectW(bitmap, sizeof info, &info) != 0, u"ZYR::CBitmap::GetBitmap",
+              u"::GetObject(bitmap, sizeof(bitmapInfo), &bitmapInfo) != 0", u"gdiobjectzyr", 233);
+    StretchBitmap(bitmap, dc, target, RECT{0, 0, info.bmWidth, std::abs(info.bmHeight)}, mode);
+}
+
+int SlantCorrection(int italicAngle, int ascent, int internalLeading, int overhang)
+{
+    int tenths = static_cast<int>(std::tan(italicAngle * 3.14159265358979323846 / 1800.0) * (ascent - internalLeading) * 10);
+    tenths += tenths > 0 ? 5 : -5;
+    return overhang - tenths / 10;
+}
+
+SIZE GetTextExtent(HDC dc, const TObj::CUnicodeString& text)
+{
+    SIZE size{};
+    ZYR_CHECK(GetTextExtentPoint32W(dc, text.W(), text.Length(), &size) != 0, u"ZYR::GetTextExtentPoint32W",
+              u"::GetTextExtentPoint32(dc, text, text.Length(), &size)", u"gdiglobalszyr", 286);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    size.cy += metrics.tmExternalLeading;
+    alignas(8) unsigned char buffer[sizeof(OUTLINETEXTMETRICA)] = {0};
+    const auto* outline = reinterpret_cast<const OUTLINETEXTMETRICA*>(buffer);
+    const int angle = GetOutlineTextMetricsA(dc, sizeof buffer, reinterpret_cast<OUTLINETEXTMETRICA*>(buffer)) != 0
+                          ? outline->otmItalicAngle
+                          : 0;
+    size.cx += angle == 0 ? metrics.tmOverhang
+                          : SlantCorrection(angle, metrics.tmAscent, metrics.tmInternalLeading, metrics.tmOverhang);
+    return size;
+}
+
+int GetScreenDpiY()
+{
+    const CWindowDC screen(nullptr);
+    return screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+}
+
+} // namespace ZYR

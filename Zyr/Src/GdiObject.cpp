@@ -1,0 +1,46 @@
+#include "GdiObject.h"
+
+#include "errors.h"
+
+#include <atomic>
+#include <utility>
+
+namespace ZYR {
+
+namespace {
+std::atomic<long> g_liveHandles{0};
+}
+
+CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
+{
+    if (this != &other) {
+        Delete();
+        std::swap(m_handle, other.m_handle);
+    }
+    return *this;
+}
+
+void CGdiObject::Delete() noexcept
+{
+    if (m_handle == nullptr)
+        return;
+    if (IsDeletable(m_handle)) {
+        if (!DeleteObject(m_handle))
+            OutputDebugStringW(L"ZYR warning: Failed to destroy GDI object. Possible GDI leak!\n");
+        --g_liveHandles;
+    }
+    m_handle = nullptr;
+}
+
+long CGdiObject::LiveHandles() noexcept { return g_liveHandles.load(); }
+
+bool CGdiObject::RequireEmpty() const { return TOBJ_ASSERT(m_handle == nullptr, u"gdiobjectzyr", 28); }
+
+void CGdiObject::Attach(HGDIOBJ handle) noexcept
+{
+    m_handle = handle;
+    if (handle != nullptr && IsDeletable(handle))
+        ++g_liveHandles;
+}
+
+} // namespace ZYR

@@ -1,0 +1,65 @@
+#include "Icon.h"
+
+#include "LastErrorException.h"
+#include "ZyrFailure.h"
+#include "errors.h"
+
+namespace ZYR {
+
+CIcon& CIcon::operator=(CIcon&& other) noexcept
+{
+    if (this != &other) {
+        Destroy();
+        m_icon = other.m_icon;
+        other.m_icon = nullptr;
+    }
+    return *this;
+}
+
+void CIcon::Attach(HICON icon)
+{
+    if (!TOBJ_ASSERT(m_icon == nullptr, u"userobjectzyr", 34) || !TOBJ_ASSERT(icon != nullptr, u"userobjectzyr", 35))
+        return;
+    m_icon = icon;
+}
+
+void CIcon::LoadIconW(const wchar_t* name, int width, int height)
+{
+    if (!TOBJ_ASSERT(m_icon == nullptr, u"userobjectzyr", 120))
+        return;
+    const HMODULE module = GetModuleHandleW(nullptr);
+    if (!TOBJ_ASSERT(FindResourceW(module, name, RT_GROUP_ICON) != nullptr, u"userobjectzyr", 124))
+        return;
+    const HANDLE icon = LoadImageW(module, name, IMAGE_ICON, width, height, 0);
+    ZYR_CHECK(icon != nullptr, u"ZYR::CIcon::LoadIconW", u"icon != 0", u"userobjectzyr", 127);
+    m_icon = static_cast<HICON>(icon);
+}
+
+void CIcon::LoadStandardSize(const wchar_t* name)
+{
+    LoadIconW(name, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+}
+
+void CIcon::LoadFromFile(const TObj::CUnicodeString& path, int width, int height)
+{
+    if (!TOBJ_ASSERT(m_icon == nullptr, u"userobjectzyr", 120))
+        return;
+    const HANDLE icon = LoadImageW(nullptr, path.W(), IMAGE_ICON, width, height, LR_LOADFROMFILE);
+    if (icon == nullptr) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_NOT_ENOUGH_MEMORY)
+            TObj::ThrowMemoryException();
+        TObj::ThrowLastErrorException(code);
+        return;
+    }
+    m_icon = static_cast<HICON>(icon);
+}
+
+void CIcon::Destroy() noexcept
+{
+    if (m_icon != nullptr)
+        DestroyIcon(m_icon);
+    m_icon = nullptr;
+}
+
+} // namespace ZYR

@@ -1,0 +1,208 @@
+#include "../TalmoObjects/RecordingHandler.h"
+#include "../TalmoObjects/TempFolder.h"
+#include "Bitmap.h"
+#include "BitmapFiles.h"
+#include "Brush.h"
+#include "DC.h"
+#include "Font.h"
+#include "GdiGlobals.h"
+#include "TestText.h"
+#include "ZyrFailure.h"
+#include "errors.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+const ZYR::CFailurePlace kPlace{u"CSettings::CReader::readCommandBackgroundImage", u"bitmap != 0", u"Settings", 400};
+
+// A memory context with a screen-compatible bitmap, for drawing and reading pixels back.
+struct CCanvas {
+    CCanvas(int width, int height) : dc(nullptr)
+    {
+        const ZYR::CWindowDC screen(nullptr);
+        bitmap.CreateCompatibleBitmap(screen.Get(), width, height);
+        select = std::make_unique<ZYR::CSelectObjectGuard>(dc.Get(), bitmap.Handle());
+    }
+    COLORREF At(int x, int y) const { return GetPixel(dc.Get(), x, y); }
+
+    ZYR::CMemoryDC dc;
+    ZYR::CBitmap bitmap;
+    std::unique_ptr<ZYR::CSelectObjectGuard> select;
+};
+
+std::unique_ptr<TObj::CInternalError> LoadFailure(const CUnicodeString& path)
+{
+    try {
+        ZYR::CBitmap bitmap;
+        bitmap.LoadFromFile(path, kPlace);
+    } catch (TObj::CInternalError* e) {
+        return std::unique_ptr<TObj::CInternalError>(e);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(Gdi, FillsAndStretchesLandOnTheRightPixels)
+{
+    const long before = ZYR::CGdiObject::LiveHandles();
+    {
+        CCanvas canvas(16, 16);
+        ZYR::CBrush red, blue;
+        red.CreateSolidBrush(RGB(255, 0, 0));
+        blue.CreateSolidBrush(RGB(0, 0, 255));
+        const RECT all{0, 0, 16, 16}, corner{0, 0, 4, 4};
+        FillRect(canvas.dc.Get(), &all, red.Get());
+        FillRect(canvas.dc.Get(), &corner, blue.Get());
+        EXPECT_EQ(RGB(0, 0, 255), canvas.At(3, 3));
+        EXPECT_EQ(RGB(255, 0, 0), canvas.At(4, 4));
+
+        // A 2 x 2 picture stretched over 8 x 8 pixels keeps its quarters.
+        CTempFolder folder;
+        const CUnicodeString path = folder.Write("quarters.bmp", MakeBitmapFile(2, 2, [](int x, int y, std::uint32_t) {
+            return static_cast<std::uint32_t>(x == 0 ? (y == 0 ? 0xFF0000 : 0x00FF00) : (y == 0 ? 0x0000FF : 0xFFFFFF));
+        }, 0));
+        ZYR::CBitmap picture;
+        picture.LoadFromFile(path, kPlace);
+        EXPECT_EQ(2, picture.Size().cx);
+        ZYR::StretchBitmap(picture.Get(), canvas.dc.Get(), RECT{8, 8, 16, 16}, COLORONCOLOR);
+        EXPECT_EQ(RGB(255, 0, 0), canvas.At(9, 9));
+        EXPECT_EQ(RGB(0, 0, 255), canvas.At(14, 9));
+        EXPECT_EQ(RGB(0, 255, 0), canvas.At(9, 14));
+        EXPECT_EQ(RGB(255, 255, 255), canvas.At(15, 15));
+        EXPECT_EQ(RGB(255, 0, 0), canvas.At(7, 7)); // nothing outside the target
+        EXPECT_EQ(before + 4, ZYR::CGdiObject::LiveHandles());
+    }
+    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+}
+
+TEST(Gdi, FontsAndTextExtent)
+{
+    CCanvas canvas(8, 8);
+    ZYR::CFont font;
+    font.CreateFontW(-16, true, U("Tahoma"));
+    EXPECT_EQ(-16, font.GetLogFont().lfHeight);
+    EXPECT_TRUE(font.GetLogFont().lfUnderline);
+    const ZYR::CSelectObjectGuard select(canvas.dc.Get(), font.Handle());
+    const SIZE one = ZYR::GetTextExtent(canvas.dc.Get(), U("W"));
+    const SIZE two = ZYR::GetTextExtent(canvas.dc.Get(), U("WW"));
+    EXPECT_GT(one.cx, 0);
+    EXPECT_GE(one.cy, 16);
+    EXPECT_EQ(2 * one.cx, two.cx);
+
+    struct Case {
+        int angle, ascent, internalLeading, overhang, expected;
+    } cases[] = {{0, 20, 4, 0, 0}, {0, 20, 4, 3, 3}, {-120, 20, 4, 0, 3}, {120, 20, 4, 0, -3}, {-450, 14, 4, 1, 11}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, ZYR::SlantCorrection(c.angle, c.ascent, c.internalLeading, c.overhang)) << c.angle;
+}
+
+TEST(Gdi, SystemColourBrushesAreNeverDeleted)
+{
+    const long before = ZYR::CGdiObject::LiveHandles();
+    {
+        ZYR::CBrush window;
+        window.SetSystemColor(COLOR_WINDOW);
+        EXPECT_EQ(reinterpret_cast<HBRUSH>(6), window.Get());
+        EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+    }
+    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+}
+
+TEST(Gdi, CreatingIntoAFullWrapperIsRefusedBeforeAnythingIsMade)
+{
+    ZYR::CFont font;
+    font.CreateFontW(12, false, U("Tahoma"));
+    const HGDIOBJ first = font.Handle();
+    const long before = ZYR::CGdiObject::LiveHandles();
+    try {
+        font.CreateFontW(20, false, U("Tahoma"));
+        FAIL();
+    } catch (TObj::CInternalError* e) {
+        std::unique_ptr<TObj::CInternalError> owned(e);
+        EXPECT_EQ(28, e->Line());
+        EXPECT_EQ(U("Internal Program Error:\ngdiobjectzyr, 28."), e->GetMessageText());
+    }
+    EXPECT_EQ(first, font.Handle());
+    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+}
+
+TEST(Gdi, PictureFilesThatCannotBeLoadedNameThePlaceAndLeakNothing)
+{
+    CTempFolder folder;
+    const long before = ZYR::CGdiObject::LiveHandles();
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::uint32_t code;
+    } cases[] = {
+        {"text.bmp", "this is not a bitmap", 0},
+        {"empty.bmp", "", 1006},
+        {"huge.bmp", SolidBitmapFile(1, 1, 0).replace(18, 8, std::string("\x60\xEA\0\0\x60\xEA\0\0", 8)), 87},
+    };
+    for (const Case& c : cases) {
+        const auto failure = LoadFailure(folder.Write(c.name, c.bytes));
+        ASSERT_TRUE(failure) << c.name;
+        EXPECT_EQ(TObj::kAssertionWithCode, failure->Kind());
+        EXPECT_EQ(400, failure->Line());
+        EXPECT_EQ(c.code, failure->Code()) << c.name;
+    }
+    const auto missing = LoadFailure(folder.Path("missing.bmp"));
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(U("Internal Program Error:\nSettings, 400.\nError code: 0x2"), missing->GetMessageText());
+
+    // A file cut short may load or fail, depending on the system; it leaks nothing either way.
+    LoadFailure(folder.Write("short.bmp", SolidBitmapFile(100, 100, 0x123456).substr(0, 300)));
+    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+}
+
+namespace {
+void PrintShown(const CUnicodeString& text) { std::fprintf(stderr, "shown: %s\n", text.ToUtf8().c_str()); }
+} // namespace
+
+TEST(GdiDeathTest, ResourceExhaustionShowsOneMessageAndEndsWithItsCode)
+{
+    const char* shown = "shown: Not enough resources to run the application.\nPlease close some applications and try again.";
+    struct Case {
+        std::uint32_t code;
+        int exitCode;
+    } cases[] = {{ERROR_NOT_ENOUGH_MEMORY, 8}, {ERROR_OUTOFMEMORY, 14}};
+    for (const Case& c : cases) {
+        EXPECT_EXIT(
+            {
+                CRecordingHandler recorder;
+                recorder.onShow = &PrintShown;
+                ZYR::ReportFailedCall(u"ZYR::CFont::CreateFontW", u"font != 0", u"gdiobjectzyr", 209, c.code);
+            },
+            ::testing::ExitedWithCode(c.exitCode), shown);
+    }
+    // A stop without an error code still ends with a failure code, never with 0.
+    EXPECT_EXIT(
+        {
+            CRecordingHandler recorder;
+            ZYR::CSilentFailureScope silent;
+            ZYR::ReportFailedCall(u"f", u"e", u"x", 1, 0);
+        },
+        ::testing::ExitedWithCode(14), "");
+    // A second stop while the first one's message shows ends at once, without a second message.
+    EXPECT_EXIT(
+        {
+            CRecordingHandler recorder;
+            recorder.onShow = [](const CUnicodeString&) {
+                static int shownBefore = 0;
+                if (shownBefore++ > 0)
+                    std::_Exit(99); // a second message
+                ZYR::ResourceExhaustionStop(8);
+            };
+            ZYR::ResourceExhaustionStop(0);
+        },
+        ::testing::ExitedWithCode(8), "");
+}
+
+TEST(Gdi, ScreenDpi) { EXPECT_GE(ZYR::GetScreenDpiY(), 72); }
