@@ -4,11 +4,9 @@
 // the order of the file. Keys before the first header form a section with an empty name.
 #pragma once
 
+#include "FoldedNameIndex.h"
 #include "UnicodeString.h"
 
-#include <string>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 namespace TObj {
@@ -34,23 +32,31 @@ public:
     std::vector<CUnicodeString> KeyNames(const CUnicodeString& section) const;
 
 private:
+    // The key and value are ranges of the line they came from, so a file of many keys
+    // costs one text block per line.
+    // Both lines are usually one shared block; a repeated key keeps its first line.
     struct CEntry {
-        CUnicodeString key;
-        CUnicodeString value;
+        CUnicodeString keyLine; // the key starts the trimmed line
+        int keyLength;
+        CUnicodeString valueLine;
+        int valueStart, valueLength;
         int line;
+        CFoldedNameIndex::CName Key() const { return {keyLine.Ptr(), keyLength}; }
+        CUnicodeString KeyText() const { return keyLine.Left(keyLength); }
+        CUnicodeString Value() const { return valueLine.Mid(valueStart, valueLength); }
     };
     struct CSection {
         CUnicodeString name;
         std::vector<CEntry> entries;
-        std::unordered_map<std::u16string, std::size_t> index; // folded key -> entry
+        CFoldedNameIndex index; // key -> entry
     };
 
-    static std::u16string Folded(const CUnicodeString& name);
+    CSection* FindSection(const CUnicodeString& trimmedName);
     const CSection* FindSection(const CUnicodeString& section) const;
     const CEntry* FindEntry(const CUnicodeString& section, const CUnicodeString& key) const;
 
     std::vector<CSection> m_sections;
-    std::unordered_map<std::u16string, std::size_t> m_index; // folded section name -> section
+    CFoldedNameIndex m_index; // section name -> section
 };
 
 } // namespace TObj

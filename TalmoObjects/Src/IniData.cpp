@@ -9,19 +9,10 @@ namespace {
 TOBJ_MESSAGE(ERR_BAD_INI_FILE);
 }
 
-std::u16string CIniData::Folded(const CUnicodeString& name)
-{
-    const CUnicodeString trimmed = name.Trimmed();
-    std::u16string folded(trimmed.Ptr(), static_cast<std::size_t>(trimmed.Length()));
-    for (char16_t& ch : folded)
-        ch = FoldAsciiCase(ch);
-    return folded;
-}
-
 void CIniData::Clear()
 {
     m_sections.clear();
-    m_index.clear();
+    m_index.Clear();
 }
 
 void CIniData::Parse(const std::vector<CUnicodeString>& lines, const CUnicodeString& pathForMessages)
@@ -43,28 +34,44 @@ void CIniData::Parse(const std::vector<CUnicodeString>& lines, const CUnicodeStr
             ThrowCheckError(ERR_BAD_INI_FILE, pathForMessages, CUnicodeString::FromUInt(number + 1));
             return;
         }
-        const std::u16string sectionKey = Folded(current);
-        auto found = m_index.find(sectionKey);
-        if (found == m_index.end()) {
-            found = m_index.emplace(sectionKey, m_sections.size()).first;
+        CSection* section = FindSection(current);
+        if (section == nullptr) {
+            m_index.Add(current.Ptr(), current.Length(), static_cast<std::uint32_t>(m_sections.size()));
             m_sections.push_back(CSection{current, {}, {}});
+            section = &m_sections.back();
         }
-        CSection& section = m_sections[found->second];
-        const CUnicodeString key = line.Left(equals).Trimmed();
-        CEntry entry{key, line.Mid(equals + 1).Trimmed(), static_cast<int>(number + 1)};
-        const auto existing = section.index.emplace(Folded(key), section.entries.size());
-        if (existing.second)
-            section.entries.push_back(entry);
-        else // the value changes; the key keeps its first spelling and place
-            section.entries[existing.first->second].value = entry.value,
-                section.entries[existing.first->second].line = entry.line;
+        CEntry entry{line, equals, line, equals + 1, line.Length() - equals - 1, static_cast<int>(number + 1)};
+        while (entry.keyLength > 0 && IsWhiteSpace(line[entry.keyLength - 1]))
+            --entry.keyLength;
+        while (entry.valueLength > 0 && IsWhiteSpace(line[entry.valueStart]))
+            ++entry.valueStart, --entry.valueLength;
+        const auto& entries = section->entries;
+        const std::int64_t existing = section->index.Find(
+            line.Ptr(), entry.keyLength, [&entries](std::uint32_t at) { return entries[at].Key(); });
+        if (existing < 0) {
+            section->index.Add(line.Ptr(), entry.keyLength, static_cast<std::uint32_t>(section->entries.size()));
+            section->entries.push_back(entry);
+        } else { // the value changes; the key keeps its first spelling and place
+            CEntry& kept = section->entries[static_cast<std::size_t>(existing)];
+            kept.valueLine = line;
+            kept.valueStart = entry.valueStart;
+            kept.valueLength = entry.valueLength;
+            kept.line = entry.line;
+        }
     }
+}
+
+CIniData::CSection* CIniData::FindSection(const CUnicodeString& trimmedName)
+{
+    const std::int64_t at = m_index.Find(trimmedName.Ptr(), trimmedName.Length(), [this](std::uint32_t i) {
+        return CFoldedNameIndex::CName{m_sections[i].name.Ptr(), m_sections[i].name.Length()};
+    });
+    return at < 0 ? nullptr : &m_sections[static_cast<std::size_t>(at)];
 }
 
 const CIniData::CSection* CIniData::FindSection(const CUnicodeString& section) const
 {
-    const auto found = m_index.find(Folded(section));
-    return found == m_index.end() ? nullptr : &m_sections[found->second];
+    return const_cast<CIniData*>(this)->FindSection(section.Trimmed());
 }
 
 const CIniData::CEntry* CIniData::FindEntry(const CUnicodeString& section, const CUnicodeString& key) const
@@ -72,8 +79,11 @@ const CIniData::CEntry* CIniData::FindEntry(const CUnicodeString& section, const
     const CSection* found = FindSection(section);
     if (found == nullptr)
         return nullptr;
-    const auto entry = found->index.find(Folded(key));
-    return entry == found->index.end() ? nullptr : &found->entries[entry->second];
+    const CUnicodeString name = key.Trimmed();
+    const auto& entries = found->entries;
+    const std::int64_t at =
+        found->index.Find(name.Ptr(), name.Length(), [&entries](std::uint32_t i) { return entries[i].Key(); });
+    return at < 0 ? nullptr : &entries[static_cast<std::size_t>(at)];
 }
 
 bool CIniData::HasSection(const CUnicodeString& section) const { return FindSection(section) != nullptr; }
@@ -87,7 +97,7 @@ CUnicodeString CIniData::GetValue(const CUnicodeString& section, const CUnicodeS
                                   const CUnicodeString& fallback) const
 {
     const CEntry* entry = FindEntry(section, key);
-    return entry != nullptr ? entry->value : fallback;
+    return entry != nullptr ? entry->Value() : fallback;
 }
 
 int CIniData::LineOf(const CUnicodeString& section, const CUnicodeString& key) const
@@ -113,7 +123,7 @@ std::vector<CUnicodeString> CIniData::KeyNames(const CUnicodeString& section) co
         return names;
     }
     for (const CEntry& entry : found->entries)
-        names.push_back(entry.key);
+        names.push_back(entry.KeyText());
     return names;
 }
 

@@ -1,0 +1,31 @@
+// AutoRunStrings.h
+// Holds the launcher's process-wide string constants: the special actions, the variable
+// opener, the option names, the section and file names, and the window class names of the
+// two control kinds (set when the classes are registered).
+#pragma once
+
+#include "UnicodeString.h"
+
+namespace AutoRunStrings {
+
+extern const TObj::CUnicodeString kExitAction;         // "$Exit"
+extern const TObj::CUnicodeString kBackAction;         // "$Back"
+extern const TObj::CUnicodeString kCloseAction;        // "$Close"
+extern const TObj::CUnicodeString kFolderAction;       // "$CD"
+extern const TObj::CUnicodeString kFileUrlPrefix;      // "$FileURL$"
+extern const TObj::CUnicodeString kExtCommandPrefix;   // "$ExtCommand$"
+extern const TObj::CUnicodeString kVariableOpener;     // "$("
+extern const TObj::CUnicodeString kLanguageOption;     // "l"
+extern const TObj::CUnicodeString kStartPageOption;    // "startupWindow"
+extern const TObj::CUnicodeString kCommonSection;      // "Common"
+extern const TObj::CUnicodeString kAutoRunSection;     // "AutoRun"
+extern const TObj::CUnicodeString kVariablesSection;   // "Variables"
+extern const TObj::CUnicodeString kRootFileName;       // "Autorun.inf"
+extern const TObj::CUnicodeString kDefaultPageFile;    // "Autorun0.ini"
+extern const TObj::WChar* const kLanguagePageFile;     // "Autorun%d.ini"
+
+// Empty until the application registers the classes.
+extern TObj::CUnicodeString commandControlClass;
+extern TObj::CUnicodeString commentControlClass;
+
+} // namespace AutoRunStrings

@@ -1,0 +1,40 @@
+// CommandSettings.h
+// Holds CCommandSettings, one command of a page as the reader leaves it: its rectangle
+// and text area, texts, fonts, colours, pictures, border and tooltip. Read-only after the
+// load; the pictures are owned here.
+#pragma once
+
+#include "Bitmap.h"
+#include "PageLayout.h"
+#include "PageTypes.h"
+#include "UnicodeString.h"
+
+#include <cstdint>
+
+class CCommandSettings {
+public:
+    enum EState { kNormal = 0, kHover = 1, kClick = 2 };
+
+    CPageRect rect;
+    PageLayout::CTextArea textArea;
+    std::int32_t fontSize = 0;
+    TObj::CUnicodeString text;
+    TObj::CUnicodeString fontName;
+    TObj::CUnicodeString comment;
+    TObj::CUnicodeString action;
+    TObj::CUnicodeString actionParameters;
+    TObj::CUnicodeString hint;
+    std::int32_t hintFontSize = 0;
+    std::int32_t hintMargin = 0;
+    bool underlined = false;
+    std::uint32_t notSelectedColor = 0;
+    std::uint32_t selectedColor = 0;
+    bool hasPictures = false;
+    ZYR::CBitmap pictures[3];
+    bool hasColors = false;
+    std::uint32_t colors[3] = {0, 0, 0};
+    std::int32_t borderWidth = 0;
+    std::uint32_t borderColors[3] = {0, 0, 0};
+    bool centered = false;
+    TObj::CUnicodeString tooltip;
+};

@@ -1,0 +1,56 @@
+// Settings.h
+// Holds CSettings, everything the launcher knows of its page description for the run: the
+// page file, the icon, the interface language, the start page and one record per page.
+// One object per process, registered while it lives; filled once by Load, read-only after.
+#pragma once
+
+#include "PointerArray.h"
+#include "WindowSettings.h"
+
+#include <functional>
+
+// What a load depends on besides the files, so tests can set each of them.
+struct CLoadEnvironment {
+    TObj::CUnicodeString commandLine;
+    TObj::CUnicodeString launcherFolder; // the folder of the launcher's executable
+    int dpiY = 96;
+    bool is64BitWindows = false;
+    std::uint16_t userLanguageId = 0;
+    std::function<bool(int code)> isLanguageInstalled;
+
+    // The running process: its command line, folder, screen and system.
+    static CLoadEnvironment OfThisProcess();
+};
+
+class CSettings {
+public:
+    class CReader;
+
+    CSettings();
+    ~CSettings();
+    CSettings(const CSettings&) = delete;
+    CSettings& operator=(const CSettings&) = delete;
+
+    static CSettings* Current() noexcept;
+
+    void Load();
+    void Load(const CLoadEnvironment& environment);
+
+    // The page of that exact name; none raises ERR_BAD_ARCHIVE with the page file's path.
+    CWindowSettings* GetWindow(const TObj::CUnicodeString& name) const;
+    // The icon path; a named icon file that does not exist raises ERR_AR_FILE_NOT_FOUND.
+    TObj::CUnicodeString GetIcon() const;
+
+    const TObj::CUnicodeString& PageFilePath() const noexcept { return m_pageFilePath; }
+    TObj::CUnicodeString StartWindowName() const { return m_startWindowName; }
+    int Language() const noexcept { return m_language; }
+    int WindowCount() const noexcept { return m_windows.Count(); }
+    CWindowSettings* Window(int index) const noexcept { return m_windows[index]; }
+
+private:
+    TObj::CUnicodeString m_pageFilePath;
+    TObj::CUnicodeString m_iconPath;
+    TObj::CPointerArray<CWindowSettings, true> m_windows;
+    int m_language = -1;
+    TObj::CUnicodeString m_startWindowName;
+};

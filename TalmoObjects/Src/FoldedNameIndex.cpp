@@ -1,0 +1,85 @@
+#include "FoldedNameIndex.h"
+
+#include "CharClass.h"
+
+namespace TObj {
+
+std::uint32_t CFoldedNameIndex::Hash(const WChar* name, int length) noexcept
+{
+    std::uint32_t hash = 2166136261u;
+    for (int i = 0; i < length; ++i) {
+        hash ^= FoldAsciiCase(name[i]);
+        hash *= 16777619u;
+    }
+    // Names differ mostly in their middle ("Command17_Text"): mix all bits into the low
+    // ones the table uses, or similar names cluster.
+    hash ^= hash >> 16;
+    hash *= 0x85EBCA6Bu;
+    hash ^= hash >> 13;
+    hash *= 0xC2B2AE35u;
+    hash ^= hash >> 16;
+    return hash;
+}
+
+bool CFoldedNameIndex::SameFolded(CName a, const WChar* b, int length) noexcept
+{
+    if (a.length != length)
+        return false;
+    const WChar* units = a.units;
+    for (int i = 0; i < length; ++i)
+        if (FoldAsciiCase(units[i]) != FoldAsciiCase(b[i]))
+            return false;
+    return true;
+}
+
+void CFoldedNameIndex::Clear() noexcept
+{
+    m_slots.clear();
+    m_count = 0;
+}
+
+std::int64_t CFoldedNameIndex::Find(const WChar* name, int length, const FNameAt& nameAt) const
+{
+    if (m_slots.empty())
+        return -1;
+    const std::uint32_t hash = Hash(name, length);
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        const CSlot& slot = m_slots[at];
+        if (slot.position == 0)
+            return -1;
+        if (slot.hash == hash && SameFolded(nameAt(slot.position - 1), name, length))
+            return slot.position - 1;
+    }
+}
+
+void CFoldedNameIndex::Add(const WChar* name, int length, std::uint32_t position)
+{
+    if (2 * (m_count + 1) > m_slots.size())
+        Grow();
+    const std::uint32_t hash = Hash(name, length);
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t at = hash & mask;
+    while (m_slots[at].position != 0)
+        at = (at + 1) & mask;
+    m_slots[at] = CSlot{hash, position + 1};
+    ++m_count;
+}
+
+void CFoldedNameIndex::Grow()
+{
+    std::vector<CSlot> old;
+    old.swap(m_slots);
+    m_slots.assign(old.empty() ? 16 : old.size() * 2, CSlot{0, 0});
+    const std::size_t mask = m_slots.size() - 1;
+    for (const CSlot& slot : old) {
+        if (slot.position == 0)
+            continue;
+        std::size_t at = slot.hash & mask;
+        while (m_slots[at].position != 0)
+            at = (at + 1) & mask;
+        m_slots[at] = slot;
+    }
+}
+
+} // namespace TObj

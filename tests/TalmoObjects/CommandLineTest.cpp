@@ -1,0 +1,101 @@
+#include "TestText.h"
+#include "commandlinefo.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+using TObj::CCommandLine;
+using TObj::CUnicodeString;
+
+namespace {
+std::vector<CUnicodeString> Args(std::initializer_list<const char*> args)
+{
+    std::vector<CUnicodeString> result;
+    for (const char* arg : args)
+        result.push_back(U(arg));
+    return result;
+}
+
+std::vector<CUnicodeString> ExpandWith(const std::map<std::string, std::string>& files, const char* line)
+{
+    return CCommandLine::ExpandResponseFiles(
+        CCommandLine::Split(U(line)), [](const CUnicodeString& name) { return name; },
+        [&files](const CUnicodeString& name) {
+            const auto found = files.find(name.ToUtf8());
+            if (found == files.end())
+                throw std::string("missing " + name.ToUtf8());
+            return U(found->second.c_str());
+        });
+}
+} // namespace
+
+TEST(CommandLine, Splitting)
+{
+    struct Case {
+        const char* line;
+        std::vector<CUnicodeString> args;
+    } cases[] = {
+        {"Autorun.exe /l:1", Args({"Autorun.exe", "/l:1"})},
+        {"  a \t b\r\nc  ", Args({"a", "b", "c"})},
+        {"\"C:\\Program Files\\Autorun.exe\" x", Args({"C:\\Program Files\\Autorun.exe", "x"})},
+        {"\"/L: 7\"", Args({"/L: 7"})},
+        {"a\"b c\"d", Args({"ab cd"})},
+        {"\"say \"\"hi\"\"\"", Args({"say \"hi\""})},
+        {"\"\"", Args({""})},
+        {"\"unclosed quote", Args({"unclosed quote"})},
+        {"C:\\dir\\ end", Args({"C:\\dir\\", "end"})},
+        {"", Args({})},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.args, CCommandLine::Split(U(c.line))) << c.line;
+}
+
+TEST(CommandLine, ResponseFiles)
+{
+    const std::map<std::string, std::string> files = {
+        {"opts.rsp", "/l:2 \"--startupWindow=Setup Page\"\r\n@nested.rsp"},
+        {"nested.rsp", "-x:1 @@literal"},
+        {"empty.rsp", ""},
+        {"self.rsp", "before @self.rsp after"},
+        {"a.rsp", "A @b.rsp"},
+        {"b.rsp", "B @a.rsp"},
+    };
+    struct Case {
+        const char* line;
+        std::vector<CUnicodeString> args;
+    } cases[] = {
+        {"exe @opts.rsp end", Args({"exe", "/l:2", "--startupWindow=Setup Page", "-x:1", "@literal", "end"})},
+        {"exe @empty.rsp", Args({"exe"})},
+        {"exe @ @@x", Args({"exe", "@", "@x"})},
+        {"exe @self.rsp", Args({"exe", "before", "after"})},
+        {"exe @a.rsp", Args({"exe", "A", "B"})},
+        {"exe @a.rsp @a.rsp", Args({"exe", "A", "B", "A", "B"})},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.args, ExpandWith(files, c.line)) << c.line;
+    EXPECT_THROW(ExpandWith(files, "exe @missing.rsp"), std::string);
+}
+
+TEST(CommandLine, Options)
+{
+    const CCommandLine line(Args({"exe", "/l:1", "-X", "--startupWindow=Setup", "--flag", "-", "/", "plain",
+                                  "-a:b:c", "--k=v=w", "/L:3"}));
+    struct Case {
+        const char* name;
+        const char* value; // null: absent
+    } cases[] = {
+        {"l", "3"}, {"STARTUPWINDOW", "Setup"}, {"x", ""}, {"flag", ""}, {"a", "b:c"}, {"k", "v=w"}, {"plain", nullptr},
+    };
+    for (const Case& c : cases) {
+        const CUnicodeString* value = line.Option(U(c.name));
+        if (c.value == nullptr) {
+            EXPECT_EQ(nullptr, value) << c.name;
+        } else {
+            ASSERT_NE(nullptr, value) << c.name;
+            EXPECT_EQ(U(c.value), *value) << c.name;
+        }
+    }
+    EXPECT_EQ(Args({"exe", "-", "/", "plain"}), line.Positional());
+}
