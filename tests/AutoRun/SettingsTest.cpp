@@ -117,6 +117,7 @@ TEST(Settings, DataRulesAreInternalErrorsOfTheReader)
         {"Command1_LeftMargin=30\nCommand1_RightMargin=20\n", 491, 0},
         {"Command1_TopMargin=20\n", 492, 0},
         {"Command1_BackgroundImage=text.bmp\n", 400, 0},
+        {"Command1_BackgroundImage=back.bmp\nCommand1_BackgroundHoverImage=text.bmp\n", 413, 0},
         {"Command1_BackgroundImage=back.bmp\nCommand1_BackgroundClickImage=text.bmp\n", 425, 0},
     };
     for (const Case& c : cases) {

@@ -205,4 +205,24 @@ TEST(GdiDeathTest, ResourceExhaustionShowsOneMessageAndEndsWithItsCode)
         ::testing::ExitedWithCode(8), "");
 }
 
+TEST(Gdi, QueriesOnAnEmptyOrDeadHandleNameTheWrapper)
+{
+    ZYR::CFont empty;
+    try {
+        empty.GetLogFont();
+        FAIL();
+    } catch (TObj::CInternalError* e) {
+        std::unique_ptr<TObj::CInternalError> owned(e);
+        EXPECT_EQ(189, e->Line());
+        EXPECT_EQ(TObj::kAssertionWithCode, e->Kind());
+    }
+    try {
+        ZYR::StretchBitmap(reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x7777)), nullptr, RECT{0, 0, 1, 1}, HALFTONE);
+        FAIL();
+    } catch (TObj::CInternalError* e) {
+        std::unique_ptr<TObj::CInternalError> owned(e);
+        EXPECT_EQ(233, e->Line());
+    }
+}
+
 TEST(Gdi, ScreenDpi) { EXPECT_GE(ZYR::GetScreenDpiY(), 72); }
