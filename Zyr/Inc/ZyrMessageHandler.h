@@ -1,0 +1,27 @@
+// ZyrMessageHandler.h
+// Holds ZYR::CZyrMessageHandler, the message handler the window library installs while an
+// application runs: on the GUI thread the box belongs to the owner's last active pop-up, or
+// is task-modal, topmost and in front when there is none; with a right-to-left process
+// layout it reads right to left. Boxes get the default icon of their buttons.
+#pragma once
+
+#include "messagehandlers.h"
+
+#include <windows.h>
+
+namespace ZYR {
+
+class CZyrMessageHandler : public TObj::CMessageHandler {
+public:
+    int Show(void* owner, const TObj::CUnicodeString& text, const TObj::CUnicodeString& caption,
+             unsigned flags) override;
+    int ShowWithIcon(void* owner, const TObj::CUnicodeString& text, const TObj::CUnicodeString& caption,
+                     unsigned flags, const TObj::WChar* iconName) override;
+
+    // The flags and owner a box gets on the GUI thread.
+    static unsigned EffectiveFlags(HWND& owner, unsigned flags);
+    // An OK or Cancel button: exclamation; Yes or No: question; Abort, Retry or Ignore: stop.
+    static unsigned DefaultIcon(unsigned flags);
+};
+
+} // namespace ZYR

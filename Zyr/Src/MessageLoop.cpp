@@ -1,0 +1,166 @@
+#include "MessageLoop.h"
+
+#include "FrameWindow.h"
+#include "WinApp.h"
+#include "WindowClass.h"
+#include "ZyrFailure.h"
+#include "errors.h"
+
+#include <memory>
+
+namespace ZYR {
+
+namespace {
+
+CMessageLoop* g_innermost = nullptr;
+const UINT g_idleUpdate = RegisterWindowMessageW(L"WM_AppIdleUpdate");
+
+template <typename Step>
+bool Barrier(Step step)
+{
+    try {
+        return step();
+    } catch (TObj::CException* failure) {
+        const std::unique_ptr<TObj::CException> owned(failure);
+        TObj::ReportException(failure);
+        return false;
+    }
+}
+
+} // namespace
+
+CMessageLoop* CMessageLoop::Innermost() noexcept { return g_innermost; }
+UINT CMessageLoop::IdleUpdateMessage() { return g_idleUpdate; }
+
+bool CMessageLoop::PreTranslateMessage(MSG& message)
+{
+    if (m_enclosing != nullptr)
+        return m_enclosing->PreTranslateMessage(message);
+    if (message.hwnd == nullptr)
+        return false;
+    CWindow* window = CWindow::FromHandle(message.hwnd);
+    return window != nullptr && window->PreTranslateMessage(message);
+}
+
+bool CMessageLoop::IsIdleMessage(const MSG& message)
+{
+    if (m_enclosing != nullptr)
+        return m_enclosing->IsIdleMessage(message);
+    if (message.message == WM_MOUSEMOVE || message.message == WM_NCMOUSEMOVE) {
+        if (message.message == m_lastMoveKind && message.pt.x == m_lastMove.x && message.pt.y == m_lastMove.y)
+            return false;
+        m_lastMoveKind = message.message;
+        m_lastMove = message.pt;
+        return true;
+    }
+    return message.message != WM_PAINT && message.message != WM_TIMER && message.message != 0x0118 &&
+           message.message != 0x8002;
+}
+
+bool CMessageLoop::OnIdle(int count)
+{
+    if (m_enclosing != nullptr)
+        return m_enclosing->OnIdle(count);
+    if (count == 0) {
+        const std::vector<CFrameWindow*> frames = CFrameWindow::Frames();
+        for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
+            const HWND handle = (*it)->Handle();
+            if (handle != nullptr && IsWindow(handle) && (GetWindowLongW(handle, GWL_STYLE) & WS_CHILD) == 0)
+                ZyrWindowProcedure(handle, g_idleUpdate, 0, 0);
+        }
+        DeleteTemporaryWindows();
+        UnregisterQueuedWindowClasses();
+    }
+    return false;
+}
+
+void CMessageLoop::QuitLoop(int exitCode)
+{
+    if (m_enclosing != nullptr) {
+        PostQuitMessage(exitCode);
+        return;
+    }
+    const std::vector<CFrameWindow*> frames = CFrameWindow::Frames();
+    for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
+        const HWND handle = (*it)->Handle();
+        if (handle != nullptr && IsWindow(handle) && (GetWindowLongW(handle, GWL_STYLE) & WS_CHILD) == 0)
+            (*it)->DestroyWindow();
+    }
+}
+
+bool CMessageLoop::PumpMessage()
+{
+    const BOOL got = GetMessageW(&m_message, nullptr, 0, 0);
+    if (got == -1) {
+        ReportFailedCall(u"ZYR::CMessageLoop::PumpMessage", u"::GetMessage( &msg, 0, 0, 0 ) != -1", u"messageloopzyr",
+                         126);
+        return false;
+    }
+    const bool quit = m_message.message == WM_QUIT;
+    Barrier([this, quit] {
+        if (quit) {
+            PreTranslateMessage(m_message);
+            QuitLoop(static_cast<int>(m_message.wParam));
+        } else if (m_message.message == 0 || !PreTranslateMessage(m_message)) {
+            TranslateMessage(&m_message);
+            DispatchMessageW(&m_message);
+        }
+        return true;
+    });
+    return ContinueLoop() && !quit;
+}
+
+void CMessageLoop::Run()
+{
+    m_enclosing = g_innermost;
+    g_innermost = this;
+    struct CRestore {
+        CMessageLoop* loop;
+        ~CRestore()
+        {
+            g_innermost = loop->m_enclosing;
+            loop->m_enclosing = nullptr;
+        }
+    } restore{this};
+    int idleCount = 0;
+    bool idle = true;
+    while (PumpMessage()) {
+        const MSG handled = m_message;
+        if (Barrier([this, &handled] { return IsIdleMessage(handled); })) {
+            idle = true;
+            idleCount = 0;
+        }
+        MSG waiting;
+        if (PeekMessageW(&waiting, nullptr, 0, 0, PM_NOREMOVE) || !idle)
+            continue;
+        while (!PeekMessageW(&waiting, nullptr, 0, 0, PM_NOREMOVE)) {
+            const int count = idleCount++;
+            if (!Barrier([this, count] { return OnIdle(count); })) {
+                idle = false;
+                break;
+            }
+        }
+    }
+}
+
+void QuitRequest(int exitCode)
+{
+    const std::vector<CFrameWindow*> frames = CFrameWindow::Frames();
+    for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
+        const HWND handle = (*it)->Handle();
+        if (handle == nullptr || !IsWindow(handle) || (GetWindowLongW(handle, GWL_STYLE) & WS_CHILD) != 0)
+            continue;
+        if (!(*it)->CanClose()) {
+            // A modal box holds the program: bring it to the front instead of quitting.
+            const HWND popup = GetLastActivePopup(handle);
+            if (popup != nullptr && popup != handle) {
+                SetForegroundWindow(popup);
+                SetActiveWindow(popup);
+            }
+            return;
+        }
+    }
+    PostQuitMessage(exitCode);
+}
+
+} // namespace ZYR

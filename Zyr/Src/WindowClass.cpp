@@ -1,0 +1,111 @@
+#include "WindowClass.h"
+
+#include "Window.h"
+#include "ZyrFailure.h"
+#include "errors.h"
+
+#include <algorithm>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace ZYR {
+
+namespace {
+std::mutex g_queueLock;
+std::vector<std::pair<TObj::CUnicodeString, HBRUSH>> g_queue;
+
+WNDCLASSEXW ClassDescription(const TObj::CUnicodeString& name, UINT style, HCURSOR cursor, HICON icon, HBRUSH brush)
+{
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof description;
+    description.style = style;
+    description.lpfnWndProc = &ZyrWindowProcedure;
+    description.hInstance = GetModuleHandleW(nullptr);
+    description.hIcon = icon;
+    description.hCursor = cursor;
+    description.hbrBackground = brush;
+    description.lpszClassName = name.W();
+    return description;
+}
+} // namespace
+
+TObj::CUnicodeString RegisterWindowClass(UINT style, HCURSOR cursor, HBRUSH brush)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const TObj::CUnicodeString name = TObj::CUnicodeString::Format(
+        u"ZYR:%p:%x:%x:%x:%x:%x", static_cast<void*>(instance), style,
+        static_cast<unsigned>(reinterpret_cast<UINT_PTR>(cursor)), static_cast<unsigned>(reinterpret_cast<UINT_PTR>(brush)),
+        0u, 0u);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(instance, name.W(), &existing))
+        return name;
+    const WNDCLASSEXW description = ClassDescription(name, style, cursor, nullptr, brush);
+    const ATOM atom = RegisterClassExW(&description);
+    ZYR_CHECK(atom != 0, u"ZYR::RegisterWindowClass", u"atom != 0", u"windowzyr", 137);
+    return name;
+}
+
+ATOM RegisterWindowClass(const TObj::CUnicodeString& name, UINT style, HCURSOR cursor, HICON icon, HBRUSH brush)
+{
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (!TOBJ_ASSERT(!GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &existing), u"windowzyr", 151))
+        return 0;
+    const WNDCLASSEXW description = ClassDescription(name, style | CS_DBLCLKS, cursor, icon, brush);
+    const ATOM atom = RegisterClassExW(&description);
+    ZYR_CHECK(atom != 0, u"ZYR::RegisterWindowClass", u"atom != 0", u"windowzyr", 137);
+    return atom;
+}
+
+void UnregisterWindowClass(const TObj::CUnicodeString& name)
+{
+    ZYR_CHECK(UnregisterClassW(name.W(), GetModuleHandleW(nullptr)) != 0, u"ZYR::UnregisterWindowClass",
+              u"::UnregisterClass(className, instanceHandle) != 0", u"windowzyr", 170);
+}
+
+WNDCLASSEXW GetWindowClassInfo(const TObj::CUnicodeString& name)
+{
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof description;
+    ZYR_CHECK(GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &description) != 0, u"ZYR::GetWindowClassInfo",
+              u"::GetClassInfoEx( instanceHandle, className, &wcx ) != 0", u"windowzyr", 180);
+    return description;
+}
+
+void QueueWindowClassForRemoval(const TObj::CUnicodeString& name, HBRUSH keepBrush)
+{
+    std::lock_guard<std::mutex> guard(g_queueLock);
+    for (const auto& queued : g_queue)
+        if (queued.first == name)
+            return;
+    g_queue.emplace_back(name, keepBrush);
+}
+
+void UnregisterQueuedWindowClasses()
+{
+    std::vector<std::pair<TObj::CUnicodeString, HBRUSH>> queue;
+    {
+        std::lock_guard<std::mutex> guard(g_queueLock);
+        queue.swap(g_queue);
+    }
+    for (const auto& queued : queue) {
+        WNDCLASSEXW description{};
+        description.cbSize = sizeof description;
+        if (!GetClassInfoExW(GetModuleHandleW(nullptr), queued.first.W(), &description))
+            continue;
+        // Classes still in use by other windows stay registered.
+        if (!UnregisterClassW(queued.first.W(), GetModuleHandleW(nullptr)))
+            continue;
+        if (description.hIconSm != nullptr)
+            DestroyIcon(description.hIconSm);
+        if (description.hIcon != nullptr)
+            DestroyIcon(description.hIcon);
+        if (description.hbrBackground != nullptr && description.hbrBackground != queued.second &&
+            reinterpret_cast<UINT_PTR>(description.hbrBackground) > 31)
+            DeleteObject(description.hbrBackground);
+    }
+}
+
+} // namespace ZYR

@@ -1,0 +1,160 @@
+#include "../TalmoObjects/RecordingHandler.h"
+#include "ProgramPaths.h"
+#include "TestText.h"
+#include "TestWindows.h"
+#include "WinApp.h"
+#include "errors.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+struct CChildResult {
+    DWORD exitCode;
+    std::string output;
+};
+
+// Runs a program beside the test with its standard output in a pipe; waits at most 20 s.
+CChildResult RunChild(const CUnicodeString& program, const CUnicodeString& arguments)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    CreatePipe(&readEnd, &writeEnd, &inherit, 0);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process{};
+    CUnicodeString line = u"\"" + TObj::GetProgramFolder() + program + u"\" " + arguments;
+    std::wstring mutableLine(line.W());
+    CChildResult result{0xDEAD, ""};
+    if (!CreateProcessW(nullptr, &mutableLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        CloseHandle(readEnd);
+        CloseHandle(writeEnd);
+        return result;
+    }
+    CloseHandle(writeEnd);
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        result.output.append(buffer, read);
+    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 0xDEAD);
+    GetExitCodeProcess(process.hProcess, &result.exitCode);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(readEnd);
+    return result;
+}
+
+class CTestApp : public ZYR::CWinApp {
+public:
+    bool OnIdle(int count) override
+    {
+        ++idlePasses;
+        if (throwInIdle) {
+            throwInIdle = false;
+            TOBJ_MESSAGE(ERR_AR_INVALID_LANG_CODE);
+            TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, CUnicodeString(u"idle"));
+        }
+        return CWinApp::OnIdle(count);
+    }
+    int idlePasses = 0;
+    bool throwInIdle = false;
+};
+
+} // namespace
+
+TEST(Application, ExitCodesOfWholePrograms)
+{
+    struct Case {
+        const char* mode;
+        DWORD exitCode;
+        const char* output;
+    } cases[] = {
+        {"close", 0, ""},
+        {"init-throws", static_cast<DWORD>(-1), "D:\\Autorun.inf was not found."},
+        {"init-false", 0, ""},
+        {"quit:7", 7, ""},
+        {"handler-throws", 0, "handler.ini was not found."},
+        {"exit-throws", static_cast<DWORD>(-1), "exit.ini was not found."},
+    };
+    for (const Case& c : cases) {
+        const CChildResult result = RunChild(CUnicodeString(u"ZyrExitProgram.exe"), U(c.mode));
+        EXPECT_EQ(c.exitCode, result.exitCode) << c.mode;
+        if (*c.output != 0) {
+            EXPECT_NE(std::string::npos, result.output.find(c.output)) << c.mode << ": " << result.output;
+        }
+    }
+}
+
+TEST(Application, LoopReportsIdleFailuresAndEndsWithTheLastFrame)
+{
+    CRecordingHandler recorder;
+    CTestApp app;
+    app.throwInIdle = true;
+    CBaseTestWindow frame;
+    frame.Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    app.SetExitCode(3);
+    PostMessageW(frame.Handle(), kBaseOnly, 0, 0);
+    // A timer lets the loop go idle first; then the frame closes.
+    SetTimer(frame.Handle(), 1, 50, [](HWND window, UINT, UINT_PTR id, DWORD) {
+        KillTimer(window, id);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    });
+    g_handled.clear();
+    app.Run();
+    EXPECT_EQ("base ", g_handled);
+    EXPECT_GE(app.idlePasses, 1);
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_EQ(U("Invalid language code \"idle\"."), recorder.messages[0].text);
+    EXPECT_EQ(nullptr, frame.Handle());
+    EXPECT_EQ(3, app.ExitCode()); // WM_QUIT carried the application's exit code
+}
+
+TEST(Application, IdleRestartsOnlyForNewInput)
+{
+    CTestApp app;
+    MSG move{};
+    move.message = WM_MOUSEMOVE;
+    move.pt = POINT{10, 10};
+    struct Case {
+        UINT message;
+        POINT point;
+        bool restarts;
+    } cases[] = {
+        {WM_MOUSEMOVE, {10, 10}, true}, {WM_MOUSEMOVE, {10, 10}, false}, {WM_MOUSEMOVE, {11, 10}, true},
+        {WM_NCMOUSEMOVE, {11, 10}, true}, {WM_PAINT, {0, 0}, false}, {WM_TIMER, {0, 0}, false},
+        {0x0118, {0, 0}, false}, {0x8002, {0, 0}, false}, {WM_KEYDOWN, {0, 0}, true},
+    };
+    for (const Case& c : cases) {
+        MSG message{};
+        message.message = c.message;
+        message.pt = c.point;
+        EXPECT_EQ(c.restarts, app.IsIdleMessage(message)) << c.message;
+    }
+}
+
+TEST(Application, OnlyOneApplicationAtATime)
+{
+    CTestApp first;
+    EXPECT_EQ(&first, ZYR::CWinApp::Current());
+    EXPECT_THROW(
+        {
+            try {
+                CTestApp second;
+            } catch (TObj::CInternalError* e) {
+                EXPECT_EQ(35, e->Line());
+                delete e;
+                throw 1;
+            }
+        },
+        int);
+    EXPECT_EQ(&first, ZYR::CWinApp::Current());
+}

@@ -1,0 +1,146 @@
+#include "../TalmoObjects/RecordingHandler.h"
+#include "TestText.h"
+#include "TestWindows.h"
+#include "WindowClass.h"
+#include "errors.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using TObj::CUnicodeString;
+
+namespace {
+const DWORD kFrameStyle = WS_OVERLAPPEDWINDOW;
+}
+
+TEST(Window, HandlersFollowTheChainedMaps)
+{
+    CRecordingHandler recorder;
+    CDerivedTestWindow window;
+    window.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    ASSERT_NE(nullptr, window.Handle());
+    EXPECT_TRUE(window.boundBeforeCreate);
+    struct Case {
+        UINT message;
+        WPARAM wParam;
+        LRESULT result;
+        const char* handled;
+    } cases[] = {
+        {kBaseOnly, 4, 5, "base "},
+        {kOverridden, 0, 20, "derived-overridden "},
+        {kDerivedOnly, 0, 30, "derived "},
+        {kThrows, 0, 0, "throws "},
+        {kUnhandled, 0, 0, ""},
+    };
+    for (const Case& c : cases) {
+        g_handled.clear();
+        EXPECT_EQ(c.result, window.SendMessage(c.message, c.wParam, 0)) << c.message;
+        EXPECT_EQ(c.handled, g_handled) << c.message;
+    }
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_EQ(U("Invalid language code \"thrown\"."), recorder.messages[0].text);
+
+    // An unhandled message reaches the default procedure.
+    window.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Title"));
+    EXPECT_EQ(5, window.SendMessage(WM_GETTEXTLENGTH));
+    window.DestroyWindow();
+    EXPECT_EQ(nullptr, window.Handle());
+}
+
+TEST(Window, ClassNamesFollowThePatternAndAreShared)
+{
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    const HBRUSH brush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    const CUnicodeString first = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, brush);
+    const CUnicodeString second = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, brush);
+    const CUnicodeString other = ZYR::RegisterWindowClass(CS_DBLCLKS | CS_HREDRAW, arrow, brush);
+    EXPECT_EQ(first, second);
+    EXPECT_NE(first, other);
+    const CUnicodeString expected = CUnicodeString::Format(
+        u"ZYR:%p:8:%x:%x:0:0", static_cast<void*>(GetModuleHandleW(nullptr)),
+        static_cast<unsigned>(reinterpret_cast<UINT_PTR>(arrow)), static_cast<unsigned>(reinterpret_cast<UINT_PTR>(brush)));
+    EXPECT_EQ(expected, first);
+    EXPECT_EQ(static_cast<int>(4 + 2 * sizeof(void*)), first.Find(u':', 4));
+    EXPECT_EQ(CS_DBLCLKS, ZYR::GetWindowClassInfo(first).style);
+    EXPECT_EQ(&ZYR::ZyrWindowProcedure, ZYR::GetWindowClassInfo(first).lpfnWndProc);
+}
+
+TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
+{
+    const std::size_t before = ZYR::CWindow::BoundWindowCount();
+    const CUnicodeString childClass = ZYR::RegisterWindowClass(0, nullptr, nullptr);
+    const int orders[][4] = {{0, 1, 2, 3}, {3, 2, 1, 0}, {1, 3, 0, 2}, {0, 3, 1, 2}};
+    for (const auto& order : orders) {
+        CBaseTestWindow frame;
+        frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+        CChildTestWindow children[3];
+        for (int i = 0; i < 3; ++i)
+            children[i].CreateEx(0, childClass, CUnicodeString(), WS_CHILD | WS_VISIBLE, RECT{i * 10, 0, i * 10 + 10, 10},
+                                 &frame, 1000);
+        EXPECT_EQ(before + 4, ZYR::CWindow::BoundWindowCount());
+        for (const int index : order) {
+            ZYR::CWindow& window = index == 0 ? static_cast<ZYR::CWindow&>(frame) : children[index - 1];
+            if (window.Handle() != nullptr)
+                window.DestroyWindow();
+        }
+        EXPECT_EQ(before, ZYR::CWindow::BoundWindowCount());
+    }
+    // An object deleted while its window lives takes the window with it.
+    {
+        CBaseTestWindow frame;
+        frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    }
+    EXPECT_EQ(before, ZYR::CWindow::BoundWindowCount());
+}
+
+TEST(Window, ForeignClassesAreSubclassedAndPutBack)
+{
+    CBaseTestWindow frame;
+    frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    ZYR::CWindow button;
+    button.CreateEx(0, CUnicodeString(u"BUTTON"), CUnicodeString(u"Press"), WS_CHILD | BS_PUSHBUTTON,
+                    RECT{0, 0, 80, 24}, &frame, 7);
+    const HWND handle = button.Handle();
+    ASSERT_NE(nullptr, handle);
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&ZYR::ZyrWindowProcedure), GetWindowLongPtrW(handle, GWLP_WNDPROC));
+    EXPECT_EQ(5, button.SendMessage(WM_GETTEXTLENGTH)); // the button's own procedure answers
+    EXPECT_EQ(&button, ZYR::CWindow::FromHandle(handle));
+
+    // A window the library did not create gets a temporary wrapper, the same one until idle.
+    const HWND foreign = CreateWindowExW(0, L"STATIC", L"x", WS_CHILD, 0, 0, 5, 5, frame.Handle(), nullptr, nullptr, nullptr);
+    ZYR::CWindow* wrapper = ZYR::CWindow::FromHandle(foreign);
+    ASSERT_NE(nullptr, wrapper);
+    EXPECT_EQ(wrapper, ZYR::CWindow::FromHandle(foreign));
+    EXPECT_EQ(nullptr, ZYR::CWindow::FromHandlePermanent(foreign));
+    ZYR::DeleteTemporaryWindows();
+    frame.DestroyWindow();
+    EXPECT_EQ(nullptr, button.Handle());
+}
+
+TEST(Window, WindowTextIsSetOnlyWhenItChanges)
+{
+    CBaseTestWindow frame;
+    frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    ZYR::SetWindowTextW(frame.Handle(), CUnicodeString(u"Setup"));
+    wchar_t text[32];
+    GetWindowTextW(frame.Handle(), text, 32);
+    EXPECT_EQ(CUnicodeString(u"Setup"), CUnicodeString(text));
+    const RECT adjusted = ZYR::AdjustWindowRectEx(RECT{0, 0, 640, 480}, WS_CAPTION | WS_SYSMENU, false, 0);
+    EXPECT_LT(adjusted.top, 0);
+    EXPECT_GT(adjusted.bottom - adjusted.top, 480);
+    frame.DestroyWindow();
+}
+
+TEST(Window, GuardedWrappersNameTheirLineWhenTheWindowIsGone)
+{
+    ZYR::CWindow nothing;
+    try {
+        nothing.GetClientRect();
+        FAIL();
+    } catch (TObj::CInternalError* e) {
+        std::unique_ptr<TObj::CInternalError> owned(e);
+        EXPECT_EQ(448, e->Line());
+        EXPECT_EQ(CUnicodeString(u"WindowZyr"), CUnicodeString(e->File()));
+    }
+}

@@ -1,0 +1,68 @@
+// A small program for the exit-code tests: runs an application whose behaviour the first
+// argument chooses, and writes what it reports to standard output.
+#include "FrameWindow.h"
+#include "WinApp.h"
+#include "errors.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+TOBJ_MESSAGE(ERR_AR_FILE_NOT_FOUND);
+
+std::wstring g_mode;
+constexpr UINT kThrowNow = WM_USER + 50;
+
+class CProgramWindow : public ZYR::CFrameWindow {
+    ZYR_DECLARE_MESSAGE_MAP()
+
+public:
+    LRESULT OnThrowNow(WPARAM, LPARAM)
+    {
+        TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, TObj::CUnicodeString(u"handler.ini"));
+        return 0;
+    }
+};
+
+ZYR_BEGIN_MESSAGE_MAP(CProgramWindow, ZYR::CFrameWindow)
+    ZYR_ON_MESSAGE(kThrowNow, OnThrowNow)
+ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
+
+class CProgramApp : public ZYR::CWinApp {
+public:
+    bool InitInstance() override
+    {
+        if (g_mode == L"init-throws")
+            TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, TObj::CUnicodeString(u"D:\\Autorun.inf"));
+        if (g_mode == L"init-false")
+            return false;
+        m_window.Create(nullptr, RECT{0, 0, 200, 100}, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr,
+                        reinterpret_cast<HBRUSH>(-1));
+        if (g_mode == L"handler-throws")
+            PostMessageW(m_window.Handle(), kThrowNow, 0, 0);
+        if (g_mode.rfind(L"quit:", 0) == 0)
+            ZYR::QuitRequest(std::stoi(g_mode.substr(5)));
+        else
+            PostMessageW(m_window.Handle(), WM_CLOSE, 0, 0);
+        return true;
+    }
+    void ExitInstance() override
+    {
+        if (g_mode == L"exit-throws")
+            TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, TObj::CUnicodeString(u"exit.ini"));
+    }
+
+private:
+    CProgramWindow m_window;
+};
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
+{
+    g_mode = commandLine;
+    CProgramApp app;
+    return ZYR::RunApplication();
+}
