@@ -53,6 +53,12 @@ CChildResult RunChild(const CUnicodeString& program, const CUnicodeString& argum
     return result;
 }
 
+void CALLBACK CloseOnTimer(HWND window, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(window, id);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
 class CTestApp : public ZYR::CWinApp {
 public:
     bool OnIdle(int count) override
@@ -104,10 +110,7 @@ TEST(Application, LoopReportsIdleFailuresAndEndsWithTheLastFrame)
     app.SetExitCode(3);
     PostMessageW(frame.Handle(), kBaseOnly, 0, 0);
     // A timer lets the loop go idle first; then the frame closes.
-    SetTimer(frame.Handle(), 1, 50, [](HWND window, UINT, UINT_PTR id, DWORD) {
-        KillTimer(window, id);
-        PostMessageW(window, WM_CLOSE, 0, 0);
-    });
+    SetTimer(frame.Handle(), 1, 50, &CloseOnTimer);
     g_handled.clear();
     app.Run();
     EXPECT_EQ("base ", g_handled);
