@@ -1,0 +1,70 @@
+// AutoRunWindow.h
+// Holds CAutoRunWindow, the launcher's one top-level window. It shows one page at a time:
+// sized to the page's picture (or its background size), centred, painted through one
+// memory bitmap, with the page's title, icon, comment text and one control per command;
+// keeps the history for going back; and quits when the launcher's medium is removed.
+#pragma once
+
+#include "Bitmap.h"
+#include "Font.h"
+#include "FrameWindow.h"
+#include "Icon.h"
+#include "PointerArray.h"
+#include "WindowSettings.h"
+
+class CCommandControl;
+class CCommentControl;
+
+class CAutoRunWindow : public ZYR::CFrameWindow {
+    ZYR_DECLARE_MESSAGE_MAP()
+
+public:
+    CAutoRunWindow();
+    ~CAutoRunWindow() override;
+
+    // Creates the window for the start page; failures (no such page, a picture or icon that
+    // cannot be loaded) are thrown before the window exists.
+    void Create();
+    // The page of that name becomes current, the shown one goes onto the history. A bad
+    // name or picture leaves everything as it was and is thrown.
+    void GoToPage(const TObj::CUnicodeString& name);
+    // Back one page; with an empty history the window closes, or, when that is an error,
+    // the internal error of "AutoRunWindow" line 87 is raised.
+    void GoBack(bool emptyHistoryIsError);
+    // An empty text stands for the page's default comment.
+    void SetComment(const TObj::CUnicodeString& text);
+    void fullRedrawWindow();
+
+    bool PreTranslateMessage(MSG& message) override;
+
+    CWindowSettings* CurrentPage() const noexcept { return m_page; }
+    const TObj::CUnicodeString& CommentText() const noexcept { return m_comment; }
+    int HistoryDepth() const noexcept { return m_history.Count(); }
+    int CommandControlCount() const noexcept { return m_commandControls.Count(); }
+    // The drive letter of the launcher's own folder, for media removal.
+    static wchar_t LauncherDrive();
+
+protected:
+    int OnCreateMain(CREATESTRUCTW* create);
+    void OnPaint();
+    LRESULT OnDeviceChange(WPARAM event, LPARAM data);
+    LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+
+private:
+    // Loads the page's picture (or none) and answers the client size it asks for.
+    SIZE LoadPage(const CWindowSettings& page, ZYR::CBitmap& picture, const TObj::WChar* function, int line);
+    void LoadIcons();
+    void RebuildControls();
+    void DestroyControls();
+    void ShowPage(CWindowSettings* page, ZYR::CBitmap& picture, SIZE size);
+
+    CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page
+    TObj::CPointerArray<CWindowSettings> m_history;    // not owned, oldest first
+    TObj::CUnicodeString m_comment;
+    ZYR::CFont m_commentFont;
+    ZYR::CBitmap m_background;
+    ZYR::CIcon m_smallIcon;
+    ZYR::CIcon m_bigIcon;
+    TObj::CPointerArray<CCommandControl, true> m_commandControls;
+    TObj::CPointerArray<CCommentControl, true> m_commentControls;
+};

@@ -1,0 +1,65 @@
+// CommandControl.h
+// Holds CCommandControl, the clickable item of a page: it draws its command in the normal,
+// hovered or pressed state (border, colours or pictures, text, hint, focus frame), tracks
+// the mouse, runs the action on a completed click or on Enter or Space, and tells the main
+// window which comment to show. RunAction turns the action text into its effect.
+#pragma once
+
+#include "Brush.h"
+#include "CommandSettings.h"
+#include "Cursor.h"
+#include "Font.h"
+#include "Window.h"
+
+class CAutoRunWindow;
+
+class CCommandControl : public ZYR::CWindow {
+    ZYR_DECLARE_MESSAGE_MAP()
+
+public:
+    explicit CCommandControl(CCommandSettings* settings);
+    ~CCommandControl() override;
+
+    void Create(CAutoRunWindow* mainWindow);
+    void DestroyWindow() override;
+    void RunAction();
+
+    const CCommandSettings& Settings() const noexcept { return *m_settings; }
+    bool IsHovered() const noexcept { return s_hovered == this; }
+    bool IsPressed() const noexcept { return m_pressed; }
+
+protected:
+    int OnCreateControl(CREATESTRUCTW* create);
+    LRESULT OnDestroyControl(WPARAM, LPARAM);
+    void OnPaint();
+    UINT OnGetDlgCode();
+    void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    void OnSetFocus(ZYR::CWindow* previous);
+    void OnKillFocus(ZYR::CWindow* next);
+    bool OnSetCursor(ZYR::CWindow*, UINT, UINT) { return true; }
+    void OnMouseMove(UINT flags, int x, int y);
+    LRESULT OnMouseLeave(WPARAM, LPARAM);
+    void OnLButtonDown(UINT flags, int x, int y);
+    void OnLButtonUp(UINT flags, int x, int y);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+
+private:
+    int VisualState() const;
+    void Redraw();
+    TObj::CUnicodeString FocusedComment() const;
+
+    CCommandSettings* m_settings;          // not owned: the page settings outlive the control
+    CAutoRunWindow* m_mainWindow = nullptr; // not owned: the parent
+    ZYR::CFont m_textFont;
+    ZYR::CFont m_hintFont;
+    COLORREF m_selectedColor = 0;
+    COLORREF m_notSelectedColor = 0;
+    ZYR::CCursor m_hand;
+    ZYR::CCursor m_arrow;
+    bool m_tracking = false;
+    ZYR::CBrush m_backgroundBrushes[3];
+    ZYR::CBrush m_borderBrushes[3];
+    bool m_pressed = false;
+
+    static CCommandControl* s_hovered; // the one command under the mouse, or none
+};

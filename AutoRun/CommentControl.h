@@ -1,0 +1,33 @@
+// CommentControl.h
+// Holds CCommentControl, the label of a command without an action: its text in its font
+// and colour, nothing else; it is no tab stop and presents itself as a static control.
+#pragma once
+
+#include "CommandSettings.h"
+#include "Cursor.h"
+#include "Font.h"
+#include "Window.h"
+
+class CAutoRunWindow;
+
+class CCommentControl : public ZYR::CWindow {
+    ZYR_DECLARE_MESSAGE_MAP()
+
+public:
+    CCommentControl(CCommandSettings* settings, CAutoRunWindow* mainWindow);
+    ~CCommentControl() override;
+    void Create();
+
+protected:
+    int OnCreateControl(CREATESTRUCTW* create);
+    void OnPaint();
+    UINT OnGetDlgCode() { return DLGC_STATIC; }
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+
+private:
+    CCommandSettings* m_settings;     // not owned
+    CAutoRunWindow* m_mainWindow;     // not owned
+    ZYR::CFont m_font;
+    COLORREF m_textColor = 0;
+    ZYR::CCursor m_cursor;
+};
