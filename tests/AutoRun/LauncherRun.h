@@ -1,0 +1,43 @@
+// LauncherRun.h
+// Holds CLauncherRun, the real launcher started as a child process from a test disc folder:
+// its standard output in a pipe, its window found by title, its controls reached by their
+// texts, and its exit code.
+#pragma once
+
+#include "../TalmoObjects/TempFolder.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class CLauncherRun {
+public:
+    CLauncherRun();
+    ~CLauncherRun();
+    CLauncherRun(const CLauncherRun&) = delete;
+    CLauncherRun& operator=(const CLauncherRun&) = delete;
+
+    CLauncherRun& File(const char* name, const std::string& bytes);
+    TObj::CUnicodeString Path(const char* name = "") const { return m_folder.Path(name); }
+    // Copies a program built beside the tests into the disc.
+    CLauncherRun& Program(const char* builtName, const char* discName);
+
+    bool Start(const char* arguments = "", const TObj::CUnicodeString& launcher = {});
+    // Waits until a top-level window of the launcher has this title; null after 10 s.
+    HWND WaitForWindow(const wchar_t* title);
+    // The launcher's child control with this text.
+    HWND Control(const wchar_t* text) const;
+    void Press(const wchar_t* text) const; // Enter on the control
+    // Waits for the end of the process; its exit code, or 0xDEAD when it did not end.
+    DWORD WaitForExit(DWORD milliseconds = 10000);
+    std::string Output();
+
+    HWND window = nullptr;
+
+private:
+    CTempFolder m_folder;
+    PROCESS_INFORMATION m_process{};
+    HANDLE m_output = nullptr; // owned read end of the pipe
+    std::string m_text;
+};

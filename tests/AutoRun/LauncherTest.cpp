@@ -1,0 +1,197 @@
+#include "../Zyr/BitmapFiles.h"
+#include "LauncherRun.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <dbt.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+const char* kTwoPages =
+    "[Main]\nBackgroundSize=[320, 200]\nBackgroundColor=00FF00\nTitle=Test Main\nFontSize=12\n"
+    "CommandsRect=[10, 10, 200, 0]\nCommentRect=[10, 150, 300, 190]\n"
+    "Command1_Text=Go setup\nCommand1_Action=$Setup\n"
+    "Command2_Text=Close it\nCommand2_Action=$Close\n"
+    "Command3_Text=Run recorder\nCommand3_Action=tools\\Record Args.exe\n"
+    "Command3_ActionParameters=\"quoted arg\" plain & | ^ % trailing\\ \xC3\xA4\xE2\x82\xAC\n"
+    "Command4_Text=Back on first\nCommand4_Action=$Back\n"
+    "Command5_Text=Bad page\nCommand5_Action=$Nowhere\n"
+    "[Setup]\nBackgroundSize=[400, 260]\nBackgroundColor=FF0000\nTitle=Test Setup\nFontSize=12\n"
+    "CommandsRect=[10, 10, 200, 0]\nCommand1_Text=Exit here\nCommand1_Action=$Exit\n";
+
+std::string ReadFileText(const CUnicodeString& path)
+{
+    std::ifstream file(path.ToUtf8(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+SIZE ClientSize(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+std::wstring Title(HWND window)
+{
+    wchar_t title[128] = {0};
+    GetWindowTextW(window, title, 128);
+    return title;
+}
+
+COLORREF ScreenPixel(HWND window, int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
+// Waits, pumping nothing, until the window's title is `title`.
+bool WaitForTitle(HWND window, const wchar_t* title)
+{
+    for (int i = 0; i < 100 && Title(window) != title; ++i)
+        Sleep(20);
+    return Title(window) == title;
+}
+
+} // namespace
+
+TEST(Launcher, StartUpErrorsEndWithTheirMessageAndMinusOne)
+{
+    struct Case {
+        const char* autorun; // null: no root file
+        const char* arguments;
+        const char* message; // "<disc>" stands for the disc folder
+    } cases[] = {
+        {nullptr, "", "<disc>Autorun.inf was not found."},
+        {kTwoPages, "/l:abc", "Invalid language code \"abc\"."},
+        {kTwoPages, "/startupWindow:Missing", "<disc>Autorun.inf is corrupted."},
+        {"[Main]\nBackgroundColor=0\n", "", "Background size and color weren't set for window \"Main\"."},
+        {"[Main]\nBackground=none.bmp\n", "", "Background image \"<disc>none.bmp\" was not found for \"Main\"."},
+    };
+    for (const Case& c : cases) {
+        CLauncherRun run;
+        if (c.autorun != nullptr)
+            run.File("Autorun.inf", c.autorun);
+        ASSERT_TRUE(run.Start(c.arguments));
+        EXPECT_EQ(static_cast<DWORD>(-1), run.WaitForExit()) << c.message;
+        std::string expected = c.message;
+        const std::size_t at = expected.find("<disc>");
+        if (at != std::string::npos)
+            expected.replace(at, 6, run.Path().ToUtf8());
+        EXPECT_NE(std::string::npos, run.Output().find(expected)) << run.Output();
+    }
+}
+
+TEST(Launcher, WindowShowsThePageAndClosesWithZero)
+{
+    CLauncherRun run;
+    run.File("Autorun.inf", kTwoPages);
+    ASSERT_TRUE(run.Start());
+    const HWND window = run.WaitForWindow(L"Test Main");
+    ASSERT_NE(nullptr, window) << run.Output();
+    const SIZE size = ClientSize(window);
+    EXPECT_EQ(320, size.cx);
+    EXPECT_EQ(200, size.cy);
+    EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, GetWindowLongW(window, GWL_STYLE) &
+                                                            (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_NE(nullptr, run.Control(L"Go setup"));
+    Sleep(300);
+    EXPECT_EQ(0x00FF00u, ScreenPixel(window, 310, 100)); // the page's BackgroundColor
+    EXPECT_EQ(0x00FF00u, ScreenPixel(window, 5, 195));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run.WaitForExit());
+}
+
+TEST(Launcher, PageSwitchesBackAndExit)
+{
+    CLauncherRun run;
+    run.File("Autorun.inf", kTwoPages);
+    ASSERT_TRUE(run.Start());
+    const HWND window = run.WaitForWindow(L"Test Main");
+    ASSERT_NE(nullptr, window);
+    run.Press(L"Bad page"); // reported; the page stays
+    Sleep(200);
+    EXPECT_EQ(L"Test Main", Title(window));
+    run.Press(L"Go setup");
+    ASSERT_TRUE(WaitForTitle(window, L"Test Setup"));
+    EXPECT_EQ(400, ClientSize(window).cx);
+    EXPECT_EQ(260, ClientSize(window).cy);
+    run.Press(L"Exit here");
+    ASSERT_TRUE(WaitForTitle(window, L"Test Main"));
+    EXPECT_EQ(320, ClientSize(window).cx);
+    run.Press(L"Back on first"); // an internal error, and the launcher stays
+    Sleep(200);
+    EXPECT_TRUE(IsWindow(window));
+    run.Press(L"Close it");
+    EXPECT_EQ(0u, run.WaitForExit());
+    const std::string output = run.Output();
+    EXPECT_NE(std::string::npos, output.find("Autorun.inf is corrupted.")) << output;
+    EXPECT_NE(std::string::npos, output.find("AutoRunWindow, 87.")) << output;
+}
+
+TEST(Launcher, ShellRequestsCarryTargetAndParametersUnchanged)
+{
+    CLauncherRun run;
+    // With a byte-order mark the page file is UTF-8; without one it would be read as ANSI.
+    run.File("Autorun.inf", std::string("\xEF\xBB\xBF") + kTwoPages).Program("RecordArgs.exe", "tools\\Record Args.exe");
+    ASSERT_TRUE(run.Start());
+    const HWND window = run.WaitForWindow(L"Test Main");
+    ASSERT_NE(nullptr, window);
+    run.Press(L"Run recorder");
+    std::string record;
+    for (int i = 0; i < 100 && record.find('\n') == std::string::npos; ++i) {
+        Sleep(50);
+        record = ReadFileText(run.Path("tools\\record.txt"));
+    }
+    const std::string expectedLine = "\"" + run.Path("tools\\Record Args.exe").ToUtf8() +
+                                     "\" \"quoted arg\" plain & | ^ % trailing\\ \xC3\xA4\xE2\x82\xAC";
+    // The started program inherits the launcher's folder as its working folder.
+    std::string folder = run.Path().ToUtf8();
+    folder.pop_back();
+    EXPECT_EQ(expectedLine + "\n" + folder + "\n", record);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run.WaitForExit());
+}
+
+// Needs drive M: mapped to an empty folder (tools/with-wine-drive.sh does so for ctest).
+TEST(Launcher, RemovingItsOwnMediumEndsIt)
+{
+    if (GetDriveTypeW(L"M:\\") == DRIVE_NO_ROOT_DIR)
+        GTEST_SKIP() << "drive M: is not mapped";
+    CLauncherRun run; // only for its launcher copy and its process handling
+    ASSERT_TRUE(CopyFileW(run.Path("Autorun.exe").W(), L"M:\\Autorun.exe", FALSE));
+    const HANDLE file = CreateFileW(L"M:\\Autorun.inf", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, kTwoPages, static_cast<DWORD>(strlen(kTwoPages)), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_TRUE(run.Start("", CUnicodeString(u"M:\\Autorun.exe")));
+    const HWND window = run.WaitForWindow(L"Test Main");
+    ASSERT_NE(nullptr, window) << run.Output();
+    DEV_BROADCAST_VOLUME volume{};
+    volume.dbcv_size = sizeof volume;
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    volume.dbcv_flags = DBTF_MEDIA;
+    volume.dbcv_unitmask = 1u << ('N' - 'A'); // another drive: nothing happens
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, 2000,
+                        &result);
+    EXPECT_EQ(0xDEADu, run.WaitForExit(500));
+    volume.dbcv_unitmask = 1u << ('M' - 'A');
+    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, 2000,
+                        &result);
+    EXPECT_EQ(0u, run.WaitForExit());
+    DeleteFileW(L"M:\\Autorun.exe");
+    DeleteFileW(L"M:\\Autorun.inf");
+}
