@@ -79,6 +79,9 @@ TEST(Launcher, StartUpErrorsEndWithTheirMessageAndMinusOne)
         {kTwoPages, "/startupWindow:Missing", "<disc>Autorun.inf is corrupted."},
         {"[Main]\nBackgroundColor=0\n", "", "Background size and color weren't set for window \"Main\"."},
         {"[Main]\nBackground=none.bmp\n", "", "Background image \"<disc>none.bmp\" was not found for \"Main\"."},
+        {"[Common]\nIcon=missing.ico\n[Main]\nBackgroundSize=[9, 9]\nBackgroundColor=0\n", "", "<disc>missing.ico was not found."},
+        // An icon that exists but cannot be loaded ends the start too, not with an empty window.
+        {"[Common]\nIcon=Autorun.inf\n[Main]\nBackgroundSize=[9, 9]\nBackgroundColor=0\n", "", ""},
     };
     for (const Case& c : cases) {
         CLauncherRun run;
@@ -121,7 +124,9 @@ TEST(Launcher, PageSwitchesBackAndExit)
     ASSERT_TRUE(run.Start());
     const HWND window = run.WaitForWindow(L"Test Main");
     ASSERT_NE(nullptr, window);
-    run.Press(L"Bad page"); // reported; the page stays
+    run.Press(L"Bad page"); // reported; the page and the history stay as they were
+    // A held key repeats: the repeated key-downs run nothing.
+    SendMessageW(run.Control(L"Go setup"), WM_KEYDOWN, VK_RETURN, 1 | (1 << 30));
     Sleep(200);
     EXPECT_EQ(L"Test Main", Title(window));
     run.Press(L"Go setup");
