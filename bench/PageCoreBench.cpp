@@ -1,6 +1,7 @@
 // Parses generated page files with 10, 1,000 and 10,000 commands and reads every command
 // key the settings reader asks for, with variables and value syntaxes; prints the median
 // time per command of each size and its ratio to the 1,000 case, measured in one run.
+#include "BenchPages.h"
 #include "IniData.h"
 #include "PageLayout.h"
 #include "PageValues.h"
@@ -17,20 +18,6 @@
 using TObj::CUnicodeString;
 
 namespace {
-
-std::string PageText(int commands)
-{
-    std::string text = "[Variables]\nProduct=Orvex Suite\n[Main]\nFontSize=12\nCommandsRect=[20, 20, 400, 0]\n";
-    for (int n = 1; n <= commands; ++n) {
-        const std::string prefix = "Command" + std::to_string(n) + "_";
-        text += prefix + "Text=Install $(Product) part " + std::to_string(n) + "\n";
-        text += prefix + "Action=setup" + std::to_string(n) + ".exe\n";
-        text += prefix + "Comment=Installs part " + std::to_string(n) + "\\nof the suite\n";
-        text += prefix + "BackgroundColor=F0F0F0\n" + prefix + "BackgroundHoverColor=E0E0FF\n";
-        text += prefix + "BorderWidth=1\n" + prefix + "BorderColor=808080\n";
-    }
-    return text;
-}
 
 int ReadAll(const std::string& bytes, int commands)
 {
@@ -74,12 +61,12 @@ int main(int argc, char** argv)
     // With a size as argument: read that page once, for instruction counting under callgrind.
     if (argc == 2) {
         const int size = std::atoi(argv[1]);
-        return ReadAll(PageText(size), size) == 0 ? 1 : 0;
+        return ReadAll(BenchPageText(size), size) == 0 ? 1 : 0;
     }
     const int sizes[] = {10, 1000, 10000};
     std::vector<std::string> pages;
     for (const int size : sizes)
-        pages.push_back(PageText(size));
+        pages.push_back(BenchPageText(size));
     const int rounds = 9;
     std::vector<double> perCommand[3];
     int sink = 0;

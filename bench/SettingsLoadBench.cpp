@@ -1,5 +1,6 @@
 // Loads generated page files with 10, 1,000 and 10,000 commands and prints the time per
 // command of each, measured side by side in one run, with the ratio to the 1,000 case.
+#include "BenchPages.h"
 #include "Settings.h"
 #include "errors.h"
 
@@ -19,16 +20,7 @@ std::wstring MakeDisc(int commands)
     GetTempPathW(MAX_PATH, base);
     const std::wstring folder = std::wstring(base) + L"autorun-bench-" + std::to_wstring(commands) + L"\\";
     CreateDirectoryW(folder.c_str(), nullptr);
-    std::string text = "[Variables]\nProduct=Orvex Suite\n[Main]\nBackgroundSize=[640, 480]\nBackgroundColor=FFFFFF\n"
-                       "FontSize=12\nCommandsRect=[20, 20, 400, 0]\n";
-    for (int n = 1; n <= commands; ++n) {
-        const std::string prefix = "Command" + std::to_string(n) + "_";
-        text += prefix + "Text=Install $(Product) part " + std::to_string(n) + "\n";
-        text += prefix + "Action=setup" + std::to_string(n) + ".exe\n";
-        text += prefix + "Comment=Installs part " + std::to_string(n) + "\\nof the suite\n";
-        text += prefix + "BackgroundColor=F0F0F0\n" + prefix + "BackgroundHoverColor=E0E0FF\n";
-        text += prefix + "BorderWidth=1\n" + prefix + "BorderColor=808080\n";
-    }
+    const std::string text = BenchPageText(commands);
     const HANDLE file = CreateFileW((folder + L"Autorun.inf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;

@@ -6,19 +6,6 @@
 
 CLauncherRun::CLauncherRun() { Program("..\\AutoRun\\Autorun.exe", "Autorun.exe"); }
 
-CLauncherRun::~CLauncherRun()
-{
-    if (m_process.hProcess != nullptr) {
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(m_process.hProcess, 0xDEAD);
-        WaitForSingleObject(m_process.hProcess, 5000);
-        CloseHandle(m_process.hProcess);
-        CloseHandle(m_process.hThread);
-    }
-    if (m_output != nullptr)
-        CloseHandle(m_output);
-}
-
 CLauncherRun& CLauncherRun::File(const char* name, const std::string& bytes)
 {
     const std::string path = m_folder.Path(name).ToUtf8();
@@ -38,21 +25,9 @@ CLauncherRun& CLauncherRun::Program(const char* builtName, const char* discName)
 
 bool CLauncherRun::Start(const char* arguments, const TObj::CUnicodeString& launcher)
 {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE writeEnd = nullptr;
-    CreatePipe(&m_output, &writeEnd, &inherit, 0);
-    SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
     const TObj::CUnicodeString exe = launcher.IsEmpty() ? m_folder.Path("Autorun.exe") : launcher;
-    std::wstring line = L"\"" + std::wstring(exe.W()) + L"\" " + std::wstring(TObj::CUnicodeString(arguments).W());
-    const BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, m_folder.Path().W(),
-                                        &startup, &m_process);
-    CloseHandle(writeEnd);
-    return started != FALSE;
+    const std::wstring line = L"\"" + std::wstring(exe.W()) + L"\" " + std::wstring(TObj::CUnicodeString(arguments).W());
+    return m_process.Start(line, m_folder.Path().W());
 }
 
 HWND CLauncherRun::WaitForWindow(const wchar_t* title)
@@ -62,10 +37,10 @@ HWND CLauncherRun::WaitForWindow(const wchar_t* title)
         if (window != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == m_process.dwProcessId)
+            if (owner == m_process.ProcessId())
                 return window;
         }
-        if (WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0)
+        if (!m_process.IsRunning(50))
             break;
     }
     return window = nullptr;
@@ -102,24 +77,3 @@ void CLauncherRun::Press(const wchar_t* text) const
     SendMessageW(control, WM_KEYDOWN, VK_RETURN, 1);
 }
 
-DWORD CLauncherRun::WaitForExit(DWORD milliseconds)
-{
-    if (WaitForSingleObject(m_process.hProcess, milliseconds) != WAIT_OBJECT_0)
-        return 0xDEAD;
-    DWORD code = 0;
-    GetExitCodeProcess(m_process.hProcess, &code);
-    return code;
-}
-
-std::string CLauncherRun::Output()
-{
-    DWORD available = 0;
-    while (PeekNamedPipe(m_output, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
-        char buffer[4096];
-        DWORD read = 0;
-        if (!ReadFile(m_output, buffer, sizeof buffer, &read, nullptr) || read == 0)
-            break;
-        m_text.append(buffer, read);
-    }
-    return m_text;
-}

@@ -4,6 +4,7 @@
 // texts, and its exit code.
 #pragma once
 
+#include "../TalmoObjects/ChildProcess.h"
 #include "../TalmoObjects/TempFolder.h"
 
 #include <windows.h>
@@ -14,9 +15,6 @@
 class CLauncherRun {
 public:
     CLauncherRun();
-    ~CLauncherRun();
-    CLauncherRun(const CLauncherRun&) = delete;
-    CLauncherRun& operator=(const CLauncherRun&) = delete;
 
     CLauncherRun& File(const char* name, const std::string& bytes);
     TObj::CUnicodeString Path(const char* name = "") const { return m_folder.Path(name); }
@@ -30,14 +28,12 @@ public:
     HWND Control(const wchar_t* text) const;
     void Press(const wchar_t* text) const; // Enter on the control
     // Waits for the end of the process; its exit code, or 0xDEAD when it did not end.
-    DWORD WaitForExit(DWORD milliseconds = 10000);
-    std::string Output();
+    DWORD WaitForExit(DWORD milliseconds = 10000) { return m_process.Wait(milliseconds); }
+    std::string Output() { return m_process.Output(); }
 
     HWND window = nullptr;
 
 private:
     CTempFolder m_folder;
-    PROCESS_INFORMATION m_process{};
-    HANDLE m_output = nullptr; // owned read end of the pipe
-    std::string m_text;
+    CChildProcess m_process;
 };

@@ -1,3 +1,4 @@
+#include "../TalmoObjects/ChildProcess.h"
 #include "../TalmoObjects/RecordingHandler.h"
 #include "ProgramPaths.h"
 #include "TestText.h"
@@ -18,39 +19,14 @@ struct CChildResult {
     std::string output;
 };
 
-// Runs a program beside the test with its standard output in a pipe; waits at most 20 s.
 CChildResult RunChild(const CUnicodeString& program, const CUnicodeString& arguments)
 {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    PROCESS_INFORMATION process{};
-    CUnicodeString line = u"\"" + TObj::GetProgramFolder() + program + u"\" " + arguments;
-    std::wstring mutableLine(line.W());
-    CChildResult result{0xDEAD, ""};
-    if (!CreateProcessW(nullptr, &mutableLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-        CloseHandle(readEnd);
-        CloseHandle(writeEnd);
-        return result;
-    }
-    CloseHandle(writeEnd);
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        result.output.append(buffer, read);
-    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 0xDEAD);
-    GetExitCodeProcess(process.hProcess, &result.exitCode);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    CloseHandle(readEnd);
-    return result;
+    CChildProcess child;
+    const CUnicodeString line = u"\"" + TObj::GetProgramFolder() + program + u"\" " + arguments;
+    if (!child.Start(std::wstring(line.W())))
+        return CChildResult{0xDEAD, ""};
+    const DWORD exitCode = child.Wait(20000);
+    return CChildResult{exitCode, child.Output()};
 }
 
 void CALLBACK CloseOnTimer(HWND window, UINT, UINT_PTR id, DWORD)
