@@ -7,6 +7,8 @@
 #include "GdiGlobals.h"
 #include "errors.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 using TObj::CUnicodeString;
@@ -50,9 +52,19 @@ void CCommandControl::Create(CAutoRunWindow* mainWindow)
     const CPageRect& r = m_settings->rect;
     CreateEx(0, AutoRunStrings::commandControlClass, m_settings->text, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
              RECT{r.left, r.top, r.right, r.bottom}, mainWindow, 1000);
+    m_tooltip.Create(TTS_ALWAYSTIP, this);
+    if (!m_settings->tooltip.IsEmpty()) {
+        m_tooltip.SendMessage(TTM_SETMAXTIPWIDTH, 0, 1000);
+        m_tooltip.AddTool(this, this, m_settings->tooltip);
+    }
 }
 
-void CCommandControl::DestroyWindow() { ZYR::CWindow::DestroyWindow(); }
+void CCommandControl::DestroyWindow()
+{
+    if (m_tooltip.Handle() != nullptr && IsWindow(m_tooltip.Handle()))
+        m_tooltip.DestroyWindow();
+    ZYR::CWindow::DestroyWindow();
+}
 
 int CCommandControl::OnCreateControl(CREATESTRUCTW*)
 {

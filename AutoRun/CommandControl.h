@@ -9,6 +9,7 @@
 #include "CommandSettings.h"
 #include "Cursor.h"
 #include "Font.h"
+#include "ToolTipCtrl.h"
 #include "Window.h"
 
 class CAutoRunWindow;
@@ -27,6 +28,7 @@ public:
     const CCommandSettings& Settings() const noexcept { return *m_settings; }
     bool IsHovered() const noexcept { return s_hovered == this; }
     bool IsPressed() const noexcept { return m_pressed; }
+    const ZYR::CToolTipCtrl& ToolTip() const noexcept { return m_tooltip; }
 
 protected:
     int OnCreateControl(CREATESTRUCTW* create);
@@ -60,6 +62,7 @@ private:
     ZYR::CBrush m_backgroundBrushes[3];
     ZYR::CBrush m_borderBrushes[3];
     bool m_pressed = false;
+    ZYR::CToolTipCtrl m_tooltip;
 
     static CCommandControl* s_hovered; // the one command under the mouse, or none
 };

@@ -1,0 +1,111 @@
+#include "ToolTipCtrl.h"
+
+#include "ZyrFailure.h"
+#include "errors.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <mutex>
+
+namespace ZYR {
+
+ZYR_BEGIN_MESSAGE_MAP(CToolTipCtrl, CWindow)
+    ZYR_ON_MESSAGE(TTM_ADDTOOLW, OnAddTool)
+    ZYR_ON_MESSAGE(TTM_WINDOWFROMPOINT, OnWindowFromPoint)
+    ZYR_ON_MESSAGE(WM_ENABLE, OnEnable)
+ZYR_END_MESSAGE_MAP(CWindow)
+
+DWORD CToolTipCtrl::InitCommonControls()
+{
+    static std::mutex lock;
+    static DWORD classes = 0;
+    std::lock_guard<std::mutex> guard(lock);
+    if (classes != 0)
+        return classes;
+    const DWORD sets[] = {0xFF, 0x700, 0x3800, 0xC000};
+    for (const DWORD set : sets) {
+        INITCOMMONCONTROLSEX init{sizeof init, set};
+        if (InitCommonControlsEx(&init))
+            classes |= set;
+    }
+    if (classes == 0)
+        TObj::GenerateInternalError(TObj::kAssertion, u"", u"", u"commctrlzyr", 101, 0);
+    return classes;
+}
+
+CToolTipCtrl::~CToolTipCtrl() { m_texts.clear(); }
+
+void CToolTipCtrl::Create(DWORD style, CWindow* parent)
+{
+    if (InitCommonControls() == 0) {
+        TObj::GenerateInternalError(TObj::kAssertion, u"", u"", u"tooltipctrlzyr", 42, 0);
+        return;
+    }
+    CreateEx(0, TObj::CUnicodeString(u"tooltips_class32"), TObj::CUnicodeString(), style | WS_POPUP, 0, 0, 0, 0,
+             parent != nullptr ? parent->Handle() : nullptr, nullptr);
+}
+
+void CToolTipCtrl::AddTool(CWindow* owner, CWindow* tool, const TObj::CUnicodeString& text)
+{
+    if (!TOBJ_ASSERT(Handle() != nullptr && IsWindow(Handle()), u"tooltipctrlzyr", 141) ||
+        !TOBJ_ASSERT(owner != nullptr && tool != nullptr, u"tooltipctrlzyr", 142))
+        return;
+    // The first version of the description, sized for this build's pointers.
+    TOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V1_SIZE;
+    info.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
+    info.hwnd = owner->Handle();
+    info.uId = reinterpret_cast<UINT_PTR>(tool->Handle());
+    info.lpszText = const_cast<wchar_t*>(text.W());
+    ZYR_CHECK(::SendMessageW(Handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0,
+              u"ZYR::CToolTipCtrl::AddTool",
+              u"::SendMessage(Handle(), TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&toolInfo)) != 0", u"tooltipctrlzyr",
+              138);
+}
+
+LRESULT CToolTipCtrl::OnAddTool(WPARAM wParam, LPARAM lParam)
+{
+    const auto* given = reinterpret_cast<const TOOLINFOW*>(lParam);
+    if (given == nullptr)
+        return Default();
+    TOOLINFOW copy{};
+    std::memcpy(&copy, given, given->cbSize < sizeof copy ? given->cbSize : sizeof copy);
+    const wchar_t* text = copy.lpszText;
+    if (copy.hinst == nullptr && text != nullptr && text != LPSTR_TEXTCALLBACKW && !IS_INTRESOURCE(text)) {
+        const TObj::CUnicodeString wanted(text);
+        bool stored = false;
+        for (const TObj::CUnicodeString& kept : m_texts)
+            stored = stored || kept == wanted;
+        if (!stored) {
+            m_texts.push_back(wanted);
+            copy.lpszText = const_cast<wchar_t*>(m_texts.back().W());
+        }
+    }
+    return DefWindowProc(TTM_ADDTOOLW, wParam, reinterpret_cast<LPARAM>(&copy));
+}
+
+LRESULT CToolTipCtrl::OnWindowFromPoint(WPARAM, LPARAM lParam)
+{
+    const auto* point = reinterpret_cast<const POINT*>(lParam);
+    HWND window = point != nullptr ? WindowFromPoint(*point) : nullptr;
+    if (window == nullptr)
+        return 0;
+    wchar_t className[32] = {0};
+    const HWND parent = GetParent(window);
+    if (parent != nullptr && GetClassNameW(parent, className, 32) && lstrcmpiW(className, L"COMBOBOX") == 0)
+        window = parent;
+    else if (GetClassNameW(window, className, 32) && lstrcmpiW(className, L"ComboBoxEx32") == 0)
+        window = parent;
+    if ((GetWindowLongW(Handle(), GWL_STYLE) & TTS_ALWAYSTIP) == 0 && GetAncestor(window, GA_ROOT) != GetForegroundWindow())
+        return 0;
+    return reinterpret_cast<LRESULT>(window);
+}
+
+LRESULT CToolTipCtrl::OnEnable(WPARAM wParam, LPARAM lParam)
+{
+    ::SendMessageW(Handle(), TTM_ACTIVATE, wParam, 0);
+    return DefWindowProc(WM_ENABLE, wParam, lParam);
+}
+
+} // namespace ZYR
