@@ -8,4 +8,4 @@ mkdir -p "$folder"
 link="${WINEPREFIX:?WINEPREFIX must name the Wine prefix}/dosdevices/${letter}:"
 ln -sfn "$folder" "$link"
 trap 'rm -f "$link"' EXIT
-"$@"
+AUTORUN_MEDIA_DRIVE=$letter "$@"

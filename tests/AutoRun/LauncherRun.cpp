@@ -35,9 +35,10 @@ HWND CLauncherRun::WaitForWindow(const wchar_t* title)
     for (int i = 0; i < 200; ++i) {
         window = FindWindowW(nullptr, title);
         if (window != nullptr) {
+            // The title is set while the page is built; the window shows once it is complete.
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == m_process.ProcessId())
+            if (owner == m_process.ProcessId() && IsWindowVisible(window))
                 return window;
         }
         if (!m_process.IsRunning(50))

@@ -22,7 +22,7 @@ public:
     CLauncherRun& Program(const char* builtName, const char* discName);
 
     bool Start(const char* arguments = "", const TObj::CUnicodeString& launcher = {});
-    // Waits until a top-level window of the launcher has this title; null after 10 s.
+    // Waits until the launcher's window with this title shows; null after 10 s.
     HWND WaitForWindow(const wchar_t* title);
     // The launcher's child control with this text.
     HWND Control(const wchar_t* text) const;
