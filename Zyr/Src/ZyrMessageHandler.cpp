@@ -1,5 +1,6 @@
 #include "ZyrMessageHandler.h"
 
+#include "MessageBox.h"
 #include "Window.h"
 #include "ZyrFailure.h"
 
@@ -58,7 +59,8 @@ int CZyrMessageHandler::ShowWithIcon(void* owner, const TObj::CUnicodeString& te
                            DefaultIcon(flags | MB_TASKMODAL | MB_SETFOREGROUND | MB_TOPMOST));
     }
     const unsigned effective = EffectiveFlags(window, flags);
-    return MessageBoxW(window, text.W(), caption.W(), effective);
+    CMessageBox box(window, text, caption, CMessageBox::FlagsFromWin32(effective));
+    return box.DoModal();
 }
 
 } // namespace ZYR

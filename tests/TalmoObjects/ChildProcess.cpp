@@ -13,7 +13,7 @@ CChildProcess::~CChildProcess()
         CloseHandle(m_output);
 }
 
-bool CChildProcess::Start(const std::wstring& commandLine, const wchar_t* folder)
+bool CChildProcess::Start(const std::wstring& commandLine, const wchar_t* folder, bool captureOutput)
 {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE writeEnd = nullptr;
@@ -23,10 +23,11 @@ bool CChildProcess::Start(const std::wstring& commandLine, const wchar_t* folder
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
+    startup.hStdOutput = captureOutput ? writeEnd : nullptr;
+    startup.hStdError = captureOutput ? writeEnd : nullptr;
     std::wstring line = commandLine;
-    const BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, folder, &startup, &m_process);
+    const BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, captureOutput, 0, nullptr, folder, &startup,
+                                        &m_process);
     CloseHandle(writeEnd);
     return started != FALSE;
 }

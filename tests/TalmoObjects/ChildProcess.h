@@ -14,8 +14,9 @@ public:
     CChildProcess(const CChildProcess&) = delete;
     CChildProcess& operator=(const CChildProcess&) = delete;
 
-    // `folder` is the working folder, or null for the test's own.
-    bool Start(const std::wstring& commandLine, const wchar_t* folder = nullptr);
+    // `folder` is the working folder, or null for the test's own. Without `captureOutput`
+    // the child has no standard output at all, as when started from the shell.
+    bool Start(const std::wstring& commandLine, const wchar_t* folder = nullptr, bool captureOutput = true);
     // The exit code, or 0xDEAD when the process did not end in time (it is ended then).
     DWORD Wait(DWORD milliseconds);
     // True while the process runs after waiting up to `milliseconds`.

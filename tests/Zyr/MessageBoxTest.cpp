@@ -1,0 +1,229 @@
+#include "../TalmoObjects/ChildProcess.h"
+#include "../TalmoObjects/TempFolder.h"
+#include "MessageBox.h"
+#include "ProgramPaths.h"
+#include "TestText.h"
+#include "ZyrMessageHandler.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+HWND WaitForBox(const wchar_t* caption, DWORD processId = GetCurrentProcessId())
+{
+    for (int i = 0; i < 200; ++i) {
+        HWND box = FindWindowW(nullptr, caption);
+        DWORD owner = 0;
+        if (box != nullptr)
+            GetWindowThreadProcessId(box, &owner);
+        if (box != nullptr && owner == processId && IsWindowVisible(box))
+            return box;
+        Sleep(25);
+    }
+    return nullptr;
+}
+
+// Shows a box on this thread while `drive` acts on it from another; returns the reply.
+int ShowAndDrive(unsigned win32Flags, const CUnicodeString& text, const std::function<void(HWND)>& drive)
+{
+    ZYR::CMessageBox box(nullptr, text, CUnicodeString(u"Box under test"), ZYR::CMessageBox::FlagsFromWin32(win32Flags));
+    std::thread driver([&drive] {
+        const HWND window = WaitForBox(L"Box under test");
+        if (window != nullptr)
+            drive(window);
+    });
+    const int reply = box.DoModal();
+    driver.join();
+    return reply;
+}
+
+void PressKeyIn(HWND box, WPARAM key)
+{
+    // Keys go to the box's focused button, through its modal loop.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+    PostMessageW(info.hwndFocus != nullptr ? info.hwndFocus : box, WM_KEYDOWN, key, 1);
+}
+
+void Click(HWND box, int id) { PostMessageW(GetDlgItem(box, id), BM_CLICK, 0, 0); }
+
+bool StaysOpen(HWND box)
+{
+    Sleep(150);
+    return IsWindow(box) && IsWindowVisible(box);
+}
+
+} // namespace
+
+TEST(LibraryMessageBox, RepliesOfEveryButtonSet)
+{
+    struct Case {
+        unsigned flags;
+        std::function<void(HWND)> drive;
+        int reply;
+    } cases[] = {
+        {MB_OK, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDOK},
+        {MB_OK, [](HWND b) { PressKeyIn(b, VK_ESCAPE); }, IDOK},
+        {MB_OKCANCEL, [](HWND b) { PressKeyIn(b, VK_ESCAPE); }, IDCANCEL},
+        {MB_OKCANCEL, [](HWND b) { Click(b, IDOK); }, IDOK},
+        {MB_OKCANCEL | MB_DEFBUTTON2, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDCANCEL},
+        {MB_YESNO, [](HWND b) {
+             PressKeyIn(b, VK_ESCAPE); // no Cancel and no OK: nothing happens
+             if (StaysOpen(b))
+                 Click(b, IDNO);
+         }, IDNO},
+        {MB_YESNO, [](HWND b) { Click(b, IDYES); }, IDYES},
+        {MB_YESNOCANCEL, [](HWND b) { PressKeyIn(b, VK_ESCAPE); }, IDCANCEL},
+        {MB_YESNOCANCEL | MB_DEFBUTTON2, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDNO},
+        {MB_RETRYCANCEL, [](HWND b) { PressKeyIn(b, VK_ESCAPE); }, IDCANCEL},
+        {MB_RETRYCANCEL, [](HWND b) { Click(b, IDRETRY); }, IDRETRY},
+        {MB_ABORTRETRYIGNORE, [](HWND b) {
+             PressKeyIn(b, VK_ESCAPE);
+             if (StaysOpen(b))
+                 Click(b, IDIGNORE);
+         }, IDIGNORE},
+        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDIGNORE},
+        {MB_ABORTRETRYIGNORE, [](HWND b) { Click(b, IDABORT); }, IDABORT},
+        {7, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDOK}, // an unknown type still has OK
+        {MB_OK, [](HWND b) { PostMessageW(b, WM_CLOSE, 0, 0); }, IDOK},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.reply, ShowAndDrive(c.flags, CUnicodeString(u"Pick one."), c.drive)) << std::hex << c.flags;
+}
+
+TEST(LibraryMessageBox, ButtonsIconsAndLayout)
+{
+    struct Case {
+        unsigned flags;
+        const wchar_t* icon;
+        std::vector<int> buttons;
+    } cases[] = {
+        {MB_OK, IDI_EXCLAMATION, {IDOK}},
+        {MB_YESNOCANCEL, IDI_EXCLAMATION, {IDYES, IDNO, IDCANCEL}},
+        {MB_YESNO, IDI_QUESTION, {IDYES, IDNO}},
+        {MB_ABORTRETRYIGNORE, IDI_HAND, {IDABORT, IDRETRY, IDIGNORE}},
+        {MB_RETRYCANCEL, IDI_EXCLAMATION, {IDRETRY, IDCANCEL}},
+        {MB_OK | MB_ICONINFORMATION, IDI_ASTERISK, {IDOK}},
+    };
+    for (const Case& c : cases) {
+        ShowAndDrive(c.flags, CUnicodeString(u"Icons."), [&c](HWND box) {
+            HWND icon = nullptr;
+            for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+                wchar_t name[16] = {0};
+                GetClassNameW(child, name, 16);
+                if (lstrcmpiW(name, L"Static") == 0)
+                    icon = child;
+            }
+            EXPECT_EQ(LoadIconW(nullptr, c.icon), reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)));
+            int previousLeft = -1;
+            for (const int id : c.buttons) {
+                const HWND button = GetDlgItem(box, id);
+                ASSERT_NE(nullptr, button) << id;
+                RECT rect{};
+                GetWindowRect(button, &rect);
+                EXPECT_GT(rect.left, previousLeft); // in their order, left to right
+                previousLeft = rect.left;
+            }
+            Click(box, c.buttons.back());
+        });
+    }
+
+    // One line makes a small box; 200 lines stay on the screen and scroll.
+    RECT small{}, tall{};
+    ShowAndDrive(MB_OK, CUnicodeString(u"One line."), [&small](HWND box) {
+        GetWindowRect(box, &small);
+        Click(box, IDOK);
+    });
+    CUnicodeString lines;
+    for (int i = 1; i <= 200; ++i)
+        lines += CUnicodeString::Format(u"Line %d of a long message.\n", i);
+    bool scrolls = false;
+    ShowAndDrive(MB_OK, lines, [&tall, &scrolls](HWND box) {
+        GetWindowRect(box, &tall);
+        scrolls = (GetWindowLongW(GetDlgItem(box, ZYR::CMessageBox::kTextControlId), GWL_STYLE) & WS_VSCROLL) != 0;
+        Click(box, IDOK);
+    });
+    EXPECT_LT(small.bottom - small.top, 200);
+    EXPECT_GT(tall.bottom - tall.top, small.bottom - small.top);
+    EXPECT_LE(tall.bottom - tall.top, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_TRUE(scrolls);
+}
+
+TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
+{
+    std::string copied;
+    ShowAndDrive(MB_OKCANCEL, CUnicodeString(u"First line\nSecond line"), [&copied](HWND box) {
+        SetForegroundWindow(box);
+        INPUT keys[4] = {};
+        for (INPUT& key : keys)
+            key.type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = VK_CONTROL;
+        keys[1].ki.wVk = 'C';
+        keys[2].ki.wVk = 'C';
+        keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+        keys[3].ki.wVk = VK_CONTROL;
+        keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(4, keys, sizeof keys[0]);
+        for (int i = 0; i < 100 && copied.empty(); ++i) {
+            Sleep(30);
+            if (OpenClipboard(nullptr)) {
+                if (const HANDLE data = GetClipboardData(CF_UNICODETEXT))
+                    copied = CUnicodeString(static_cast<const wchar_t*>(GlobalLock(data))).ToUtf8(), GlobalUnlock(data);
+                CloseClipboard();
+            }
+        }
+        Click(box, IDCANCEL);
+    });
+    const std::string line = "---------------------------\r\n";
+    EXPECT_EQ(line + "Box under test\r\n" + line + "First line\r\nSecond line\r\n" + line + "OK   Cancel\r\n" + line, copied);
+}
+
+TEST(LibraryMessageBox, TheLibraryHandlerShowsThisBoxWithTheDefaultIcon)
+{
+    EXPECT_EQ(static_cast<unsigned>(MB_OK | MB_ICONEXCLAMATION), ZYR::CZyrMessageHandler::DefaultIcon(MB_OK));
+    EXPECT_EQ(static_cast<unsigned>(MB_YESNO | MB_ICONQUESTION), ZYR::CZyrMessageHandler::DefaultIcon(MB_YESNO));
+    EXPECT_EQ(static_cast<unsigned>(MB_RETRYCANCEL | MB_ICONHAND), ZYR::CZyrMessageHandler::DefaultIcon(MB_RETRYCANCEL));
+    ZYR::CZyrMessageHandler handler;
+    int reply = 0;
+    std::thread driver([] {
+        const HWND box = WaitForBox(L"Talmo Objects");
+        if (box != nullptr)
+            Click(box, IDRETRY);
+    });
+    reply = handler.Show(nullptr, CUnicodeString(u"Retry or cancel?"), CUnicodeString(u"Talmo Objects"), MB_RETRYCANCEL);
+    driver.join();
+    EXPECT_EQ(IDRETRY, reply);
+}
+
+TEST(LibraryMessageBox, ALauncherStartUpErrorShowsInTheBoxAndEndsWithMinusOne)
+{
+    CTempFolder disc;
+    CopyFileW((TObj::GetProgramFolder() + u"..\\AutoRun\\Autorun.exe").W(), disc.Path("Autorun.exe").W(), FALSE);
+    disc.Write("Autorun.inf", "[Main]\nBackgroundColor=0\n");
+    CChildProcess launcher;
+    // Started as from the shell, without standard output: errors go to message boxes.
+    ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\"", disc.Path().W(), false));
+    DWORD processId = 0;
+    for (int i = 0; i < 100 && processId == 0; ++i) {
+        const HWND any = FindWindowW(nullptr, L"Talmo Objects");
+        if (any != nullptr)
+            GetWindowThreadProcessId(any, &processId);
+        Sleep(50);
+    }
+    const HWND box = WaitForBox(L"Talmo Objects", processId);
+    ASSERT_NE(nullptr, box);
+    wchar_t text[256] = {0};
+    SendMessageW(GetDlgItem(box, ZYR::CMessageBox::kTextControlId), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(CUnicodeString(u"Background size and color weren't set for window \"Main\"."), CUnicodeString(text));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(static_cast<DWORD>(-1), launcher.Wait(10000));
+}
