@@ -56,6 +56,20 @@ void PressKeyIn(HWND box, WPARAM key)
 
 void Click(HWND box, int id) { PostMessageW(GetDlgItem(box, id), BM_CLICK, 0, 0); }
 
+// A real click with the pointer in the middle of the button.
+void MouseClick(HWND box, int id)
+{
+    RECT rect{};
+    GetWindowRect(GetDlgItem(box, id), &rect);
+    SetForegroundWindow(box);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof inputs[0]);
+}
+
 bool StaysOpen(HWND box)
 {
     Sleep(150);
@@ -95,6 +109,8 @@ TEST(LibraryMessageBox, RepliesOfEveryButtonSet)
         {MB_ABORTRETRYIGNORE, [](HWND b) { Click(b, IDABORT); }, IDABORT},
         {7, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDOK}, // an unknown type still has OK
         {MB_OK, [](HWND b) { PostMessageW(b, WM_CLOSE, 0, 0); }, IDOK},
+        {MB_YESNO, [](HWND b) { MouseClick(b, IDNO); }, IDNO},
+        {MB_YESNO, [](HWND b) { PostMessageW(GetDlgItem(b, IDYES), WM_CHAR, 'n', 1); }, IDNO}, // the mnemonic of &No
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.reply, ShowAndDrive(c.flags, CUnicodeString(u"Pick one."), c.drive)) << std::hex << c.flags;
@@ -202,6 +218,38 @@ TEST(LibraryMessageBox, TheLibraryHandlerShowsThisBoxWithTheDefaultIcon)
     reply = handler.Show(nullptr, CUnicodeString(u"Retry or cancel?"), CUnicodeString(u"Talmo Objects"), MB_RETRYCANCEL);
     driver.join();
     EXPECT_EQ(IDRETRY, reply);
+}
+
+namespace {
+int g_secondReply = 0;
+void CALLBACK ShowSecondBox(HWND window, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(window, id);
+    ZYR::CZyrMessageHandler handler;
+    g_secondReply = handler.Show(nullptr, CUnicodeString(u"Second message"), CUnicodeString(u"Second box"), MB_OKCANCEL);
+}
+} // namespace
+
+// A second message while a box is shown on the same thread is shown on top of it, and
+// both answer in turn.
+TEST(LibraryMessageBox, ASecondMessageWhileOneIsShown)
+{
+    ZYR::CMessageBox first(nullptr, CUnicodeString(u"First message"), CUnicodeString(u"Box under test"),
+                           ZYR::CMessageBox::FlagsFromWin32(MB_OK));
+    std::thread driver([] {
+        const HWND box = WaitForBox(L"Box under test");
+        SetTimer(box, 1, 10, &ShowSecondBox);
+        const HWND second = WaitForBox(L"Second box");
+        EXPECT_FALSE(IsWindowEnabled(box)); // the first box waits for the second
+        Click(second, IDCANCEL);
+        for (int i = 0; i < 100 && IsWindow(second); ++i)
+            Sleep(20);
+        Click(box, IDOK);
+    });
+    EXPECT_EQ(IDOK, first.DoModal());
+    driver.join();
+    EXPECT_EQ(IDCANCEL, g_secondReply);
+    EXPECT_EQ(0u, ZYR::CMessageBox::OpenCount());
 }
 
 TEST(LibraryMessageBox, ALauncherStartUpErrorShowsInTheBoxAndEndsWithMinusOne)
