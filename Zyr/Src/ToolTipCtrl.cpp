@@ -1,5 +1,6 @@
 #include "ToolTipCtrl.h"
 
+#include "SystemLibrary.h"
 #include "ZyrFailure.h"
 #include "errors.h"
 
@@ -23,10 +24,13 @@ DWORD CToolTipCtrl::InitCommonControls()
     std::lock_guard<std::mutex> guard(lock);
     if (classes != 0)
         return classes;
+    // Looked up at run time from System32 (the manifest picks version 6), not imported.
+    using FInit = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const auto init = TObj::SystemFunctionAs<FInit>(L"comctl32.dll", "InitCommonControlsEx");
     const DWORD sets[] = {0xFF, 0x700, 0x3800, 0xC000};
     for (const DWORD set : sets) {
-        INITCOMMONCONTROLSEX init{sizeof init, set};
-        if (InitCommonControlsEx(&init))
+        INITCOMMONCONTROLSEX request{sizeof request, set};
+        if (init != nullptr && init(&request))
             classes |= set;
     }
     if (classes == 0)
