@@ -27,7 +27,8 @@ public:
     static std::vector<CUnicodeString> Split(const CUnicodeString& text);
     // "@name" (two characters or more) is replaced by the file's arguments, read the same
     // way; "@@x" stands for "@x"; "@" alone stays. A file that is already being read,
-    // directly or through others, is skipped, so no response file can recurse.
+    // directly or through others, is skipped, so no response file can recurse; and at most
+    // 256 files are read in all, however they name each other.
     static std::vector<CUnicodeString> ExpandResponseFiles(const std::vector<CUnicodeString>& arguments,
                                                            const FResolve& resolve, const FRead& read);
 

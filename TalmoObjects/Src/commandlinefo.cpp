@@ -9,9 +9,13 @@ namespace TObj {
 namespace {
 
 constexpr int kMaxResponseDepth = 16;
+// Files that name each other many times would multiply without end; past this many reads
+// further response files are skipped.
+constexpr int kMaxResponseReads = 256;
 
 void Expand(const std::vector<CUnicodeString>& arguments, const CCommandLine::FResolve& resolve,
-            const CCommandLine::FRead& read, std::vector<CUnicodeString>& reading, std::vector<CUnicodeString>& out)
+            const CCommandLine::FRead& read, std::vector<CUnicodeString>& reading, int& reads,
+            std::vector<CUnicodeString>& out)
 {
     for (const CUnicodeString& argument : arguments) {
         if (argument.Length() < 2 || argument[0] != u'@') {
@@ -21,10 +25,11 @@ void Expand(const std::vector<CUnicodeString>& arguments, const CCommandLine::FR
         } else {
             const CUnicodeString key = resolve(argument.Mid(1));
             const bool repeated = std::find(reading.begin(), reading.end(), key) != reading.end();
-            if (repeated || reading.size() >= static_cast<std::size_t>(kMaxResponseDepth))
+            if (repeated || reading.size() >= static_cast<std::size_t>(kMaxResponseDepth) || reads >= kMaxResponseReads)
                 continue;
+            ++reads;
             reading.push_back(key);
-            Expand(CCommandLine::Split(read(key)), resolve, read, reading, out);
+            Expand(CCommandLine::Split(read(key)), resolve, read, reading, reads, out);
             reading.pop_back();
         }
     }
@@ -68,7 +73,8 @@ std::vector<CUnicodeString> CCommandLine::ExpandResponseFiles(const std::vector<
 {
     std::vector<CUnicodeString> out;
     std::vector<CUnicodeString> reading;
-    Expand(arguments, resolve, read, reading, out);
+    int reads = 0;
+    Expand(arguments, resolve, read, reading, reads, out);
     return out;
 }
 

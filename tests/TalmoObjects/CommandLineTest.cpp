@@ -78,6 +78,22 @@ TEST(CommandLine, ResponseFiles)
     EXPECT_THROW(ExpandWith(files, "exe @missing.rsp"), std::string);
 }
 
+TEST(CommandLine, ResponseFilesThatMultiplyStopAtAFixedNumberOfReads)
+{
+    // Each file names the next one ten times: without a bound, 10^8 reads.
+    std::map<std::string, std::string> files;
+    for (char name = 'a'; name < 'i'; ++name) {
+        std::string text = std::string(1, name);
+        for (int i = 0; i < 10; ++i)
+            text += std::string(" @") + static_cast<char>(name + 1);
+        files[std::string(1, name)] = text;
+    }
+    files["i"] = "end";
+    const std::vector<CUnicodeString> args = ExpandWith(files, "exe @a");
+    EXPECT_LT(args.size(), 3000u);
+    EXPECT_EQ(U("a"), args.at(1));
+}
+
 TEST(CommandLine, Options)
 {
     const CCommandLine line(Args({"exe", "/l:1", "-X", "--startupWindow=Setup", "--flag", "-", "/", "plain",
