@@ -1,5 +1,7 @@
 #include "ConsoleMessageHandler.h"
 
+#include "TextEncoding.h"
+
 #include <windows.h>
 
 #include <string>
@@ -20,16 +22,7 @@ CConsoleMessageHandler::EOutputKind CConsoleMessageHandler::KindOf(void* output)
     }
 }
 
-CUnicodeString CConsoleMessageHandler::ToLines(const CUnicodeString& text)
-{
-    CUnicodeString lines;
-    for (int i = 0; i < text.Length(); ++i) {
-        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
-            lines += u'\r';
-        lines += text[i];
-    }
-    return lines + u"\r\n";
-}
+CUnicodeString CConsoleMessageHandler::ToLines(const CUnicodeString& text) { return WithCrLf(text) + u"\r\n"; }
 
 void CConsoleMessageHandler::DecideEncoding()
 {
@@ -50,10 +43,7 @@ void CConsoleMessageHandler::DecideEncoding()
 
 bool CConsoleMessageHandler::WriteAnsi(const CUnicodeString& text)
 {
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length(), nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0)
-        WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length(), &ansi[0], bytes, nullptr, nullptr);
+    const std::string ansi = EncodeText(text, CP_ACP);
     DWORD written = 0;
     return WriteFile(m_output, ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr) != FALSE;
 }

@@ -2,6 +2,7 @@
 // and defined message, or the used ones that no module defines.
 #include "resourceinfo.h"
 
+#include "PathRules.h"
 #include "ProgramPaths.h"
 #include "message.h"
 
@@ -37,17 +38,10 @@ bool WriteUtf16File(const CUnicodeString& path, const CUnicodeString& text)
     return ok;
 }
 
-CUnicodeString WithoutExtension(const CUnicodeString& path)
-{
-    const int dot = path.ReverseFind(u'.');
-    const int slash = path.ReverseFind(u'\\');
-    return dot > slash ? path.Left(dot) : path;
-}
-
 } // namespace
 
-CUnicodeString AllMessagesListingPath() { return WithoutExtension(GetProgramPath()) + u" all messages.txt"; }
-CUnicodeString UndefinedMessagesListingPath() { return WithoutExtension(GetProgramPath()) + u".txt"; }
+CUnicodeString AllMessagesListingPath() { return ChangeExtension(GetProgramPath(), CUnicodeString()) + u" all messages.txt"; }
+CUnicodeString UndefinedMessagesListingPath() { return ChangeExtension(GetProgramPath(), CUnicodeString(u".txt")); }
 
 bool WriteAllMessagesListing(const CUnicodeString& path)
 {

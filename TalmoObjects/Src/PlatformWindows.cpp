@@ -7,6 +7,7 @@
 #include "MessageBoxHandler.h"
 #include "ProgramPaths.h"
 #include "RegistryKey.h"
+#include "TextEncoding.h"
 #include "VersionInfo.h"
 
 #include <windows.h>
@@ -71,11 +72,7 @@ CMessageHandler* ChooseDefaultHandler()
 int ShowWithoutHandler(const CUnicodeString& text, const CUnicodeString& caption, unsigned flags)
 {
     if (StandardOutputIsUsable()) {
-        const CUnicodeString lines = CConsoleMessageHandler::ToLines(text);
-        const int bytes = WideCharToMultiByte(CP_ACP, 0, lines.W(), lines.Length(), nullptr, 0, nullptr, nullptr);
-        std::string ansi(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
-        if (bytes > 0)
-            WideCharToMultiByte(CP_ACP, 0, lines.W(), lines.Length(), &ansi[0], bytes, nullptr, nullptr);
+        const std::string ansi = EncodeText(CConsoleMessageHandler::ToLines(text), CP_ACP);
         DWORD written = 0;
         WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr);
         return DefaultReply(flags);
@@ -99,14 +96,8 @@ void WriteMessageLog(const CUnicodeString& text) noexcept
         const std::time_t now = std::time(nullptr);
         if (const std::tm* local = std::localtime(&now))
             std::strftime(stamp, sizeof stamp, "%H:%M:%S ", local);
-        std::string line = std::string(stamp) + "ProcessID:" + std::to_string(GetCurrentProcessId()) + " ";
-        const int bytes = WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length(), nullptr, 0, nullptr, nullptr);
-        if (bytes > 0) {
-            std::string ansi(static_cast<std::size_t>(bytes), '\0');
-            WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length(), &ansi[0], bytes, nullptr, nullptr);
-            line += ansi;
-        }
-        line += "\r\n";
+        const std::string line = std::string(stamp) + "ProcessID:" + std::to_string(GetCurrentProcessId()) + " " +
+                                 EncodeText(text, CP_ACP) + "\r\n";
         DWORD written = 0;
         WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
         CloseHandle(file);

@@ -1,5 +1,7 @@
 #include "ProgramPaths.h"
 
+#include "PathRules.h"
+
 #include <windows.h>
 
 #include <mutex>
@@ -25,21 +27,8 @@ CUnicodeString GetProgramPath()
     return *path;
 }
 
-CUnicodeString GetProgramFolder()
-{
-    const CUnicodeString path = GetProgramPath();
-    int cut = path.Length();
-    while (cut > 0 && path[cut - 1] != u'\\' && path[cut - 1] != u'/')
-        --cut;
-    return path.Left(cut);
-}
+CUnicodeString GetProgramFolder() { return FolderOf(GetProgramPath()); }
 
-CUnicodeString GetProgramName()
-{
-    const CUnicodeString path = GetProgramPath();
-    const CUnicodeString file = path.Mid(GetProgramFolder().Length());
-    const int dot = file.ReverseFind(u'.');
-    return dot > 0 ? file.Left(dot) : file;
-}
+CUnicodeString GetProgramName() { return FileStemOf(GetProgramPath()); }
 
 } // namespace TObj

@@ -2,6 +2,7 @@
 
 #include "Languages.h"
 #include "MessageFormat.h"
+#include "PathRules.h"
 #include "ProgramPaths.h"
 #include "VersionInfo.h"
 #include "DebugFlags.h"
@@ -148,20 +149,14 @@ thread_local int t_threadLanguage = -1;
 
 CUnicodeString DllPath(const CDescription& description, int code)
 {
-    CUnicodeString folder = description.folder;
-    if (!folder.IsEmpty() && folder[folder.Length() - 1] != u'\\' && folder[folder.Length() - 1] != u'/')
-        folder += u'\\';
-    return folder + description.prefix + CUnicodeString::FromInt(code) + u".dll";
+    return JoinPath(description.folder, description.prefix + CUnicodeString::FromInt(code) + u".dll");
 }
 
 void Scan(CDescription& description)
 {
     description.scanned = true;
-    CUnicodeString folder = description.folder;
-    if (!folder.IsEmpty() && folder[folder.Length() - 1] != u'\\' && folder[folder.Length() - 1] != u'/')
-        folder += u'\\';
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + u"*.dll").W(), &found);
+    const HANDLE search = FindFirstFileW(JoinPath(description.folder, CUnicodeString(u"*.dll")).W(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
@@ -176,7 +171,7 @@ void Scan(CDescription& description)
         std::int32_t code = -1;
         if (!onlyDigits || !digits.ToInt(code) || code < 0 || code >= kLanguageCount)
             continue;
-        if (ReadFileVersionString(folder + file, u"FileDescription").EqualsNoCase(CUnicodeString(u"Resource DLL")))
+        if (ReadFileVersionString(JoinPath(description.folder, file), u"FileDescription").EqualsNoCase(CUnicodeString(u"Resource DLL")))
             description.languages.set(static_cast<std::size_t>(code));
     } while (FindNextFileW(search, &found));
     FindClose(search);

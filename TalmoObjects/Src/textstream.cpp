@@ -1,5 +1,6 @@
 #include "textstream.h"
 
+#include "TextEncoding.h"
 #include "errors.h"
 
 #include <windows.h>
@@ -85,11 +86,7 @@ void CTextFile::WriteLine(const CUnicodeString& line)
         m_file.Write(units.data(), static_cast<int>(units.size() * 2));
         return;
     }
-    const UINT codePage = m_codePage == kCodePageAnsi ? CP_ACP : static_cast<UINT>(m_codePage);
-    const int bytes = WideCharToMultiByte(codePage, 0, text.W(), text.Length(), nullptr, 0, nullptr, nullptr);
-    std::string encoded(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
-    if (bytes > 0)
-        WideCharToMultiByte(codePage, 0, text.W(), text.Length(), &encoded[0], bytes, nullptr, nullptr);
+    const std::string encoded = EncodeText(text, static_cast<unsigned>(m_codePage));
     m_file.Write(encoded.data(), static_cast<int>(encoded.size()));
 }
 

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include "TextEncoding.h"
 #include "WindowClass.h"
 #include "ZyrFailure.h"
 #include "errors.h"
@@ -44,18 +45,6 @@ const wchar_t* RichEditClass()
         return L"RichEdit20W";
     }();
     return name;
-}
-
-// Turns every line feed that has no carriage return before it into CR LF.
-TObj::CUnicodeString WithCrLf(const TObj::CUnicodeString& text)
-{
-    TObj::CUnicodeString out;
-    for (int i = 0; i < text.Length(); ++i) {
-        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
-            out += u'\r';
-        out += text[i];
-    }
-    return out;
 }
 
 TObj::CUnicodeString WithoutMnemonic(const TObj::CUnicodeString& caption)
@@ -152,9 +141,9 @@ std::vector<CMessageBox::CButton> CMessageBox::Buttons() const
 TObj::CUnicodeString CMessageBox::CopyText() const
 {
     const TObj::CUnicodeString line = TObj::CUnicodeString::Repeat(u'-', 27) + u"\r\n";
-    TObj::CUnicodeString text = line + m_caption + u"\r\n" + line + WithCrLf(m_text) + u"\r\n" + line;
+    TObj::CUnicodeString text = line + m_caption + u"\r\n" + line + TObj::WithCrLf(m_text) + u"\r\n" + line;
     if (!m_furtherText.IsEmpty())
-        text += WithCrLf(m_furtherText) + u"\r\n" + line;
+        text += TObj::WithCrLf(m_furtherText) + u"\r\n" + line;
     bool first = true;
     for (const CButton& button : Buttons()) {
         if (!first)
@@ -171,9 +160,8 @@ void CMessageBox::CopyToClipboard()
         return; // a clipboard that another program holds leaves the copy undone
     EmptyClipboard();
     const TObj::CUnicodeString text = CopyText();
-    const int ansiBytes = WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length() + 1, nullptr, 0, nullptr, nullptr);
-    const SIZE_T sizes[] = {static_cast<SIZE_T>(ansiBytes > 0 ? ansiBytes : 1),
-                            static_cast<SIZE_T>(text.Length() + 1) * sizeof(wchar_t)};
+    const std::string ansi = TObj::EncodeText(text, CP_ACP);
+    const SIZE_T sizes[] = {ansi.size() + 1, static_cast<SIZE_T>(text.Length() + 1) * sizeof(wchar_t)};
     const UINT formats[] = {CF_TEXT, CF_UNICODETEXT};
     for (int i = 0; i < 2; ++i) {
         const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizes[i]);
@@ -186,8 +174,7 @@ void CMessageBox::CopyToClipboard()
             TObj::ThrowMemoryException();
         }
         if (formats[i] == CF_TEXT)
-            WideCharToMultiByte(CP_ACP, 0, text.W(), text.Length() + 1, static_cast<char*>(target), ansiBytes, nullptr,
-                                nullptr);
+            std::memcpy(target, ansi.c_str(), sizes[i]);
         else
             std::memcpy(target, text.W(), sizes[i]);
         GlobalUnlock(memory);
