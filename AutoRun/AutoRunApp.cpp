@@ -2,14 +2,28 @@
 
 #include "AutoRunStrings.h"
 #include "AutoRunWindow.h"
+#include "DiscCheckApp.h"
+#include "DryRunShell.h"
+#include "LauncherOptions.h"
+#include "MessageBox.h"
+#include "PageRenderer.h"
 #include "Settings.h"
 #include "WindowClass.h"
 #include "errors.h"
+#include "nativefilesystem.h"
 
 #include <memory>
 
+using TObj::CUnicodeString;
+
 bool CAutoRunApp::InitInstance()
 {
+    const CLauncherOptions options =
+        CLauncherOptions::From(CLauncherOptions::ReadCommandLine(CUnicodeString(GetCommandLineW())));
+    if (options.dryRun) {
+        m_dryRun.reset(new CDryRunShell);
+        CShellRequests::SetCurrent(m_dryRun.get());
+    }
     const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
     AutoRunStrings::commandControlClass = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, nullptr);
     AutoRunStrings::commentControlClass = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, nullptr);
@@ -17,7 +31,15 @@ bool CAutoRunApp::InitInstance()
     m_mainWindow.Create();
     if (TOBJ_ASSERT(m_mainWindow.Handle() != nullptr && IsWindow(m_mainWindow.Handle()), u"WindowZyr", 307))
         ShowWindow(m_mainWindow.Handle(), SW_SHOW);
+    if (options.render)
+        RenderPages(options.renderFolder);
     return true;
+}
+
+CAutoRunApp::~CAutoRunApp()
+{
+    if (m_dryRun)
+        CShellRequests::SetCurrent(nullptr);
 }
 
 void CAutoRunApp::ExitInstance()
@@ -26,9 +48,37 @@ void CAutoRunApp::ExitInstance()
         m_mainWindow.DestroyWindow();
 }
 
+void CAutoRunApp::RenderPages(const CUnicodeString& folder)
+{
+    const CUnicodeString target = TObj::CombineAndNormalize(TObj::GetCurrentFolder(), folder);
+    CPageRenderer(m_mainWindow, target).RenderAll(m_settings);
+    // Closed from the message loop, the last frame going ends the run with exit code 0.
+    ::PostMessageW(m_mainWindow.Handle(), WM_CLOSE, 0, 0);
+}
+
+namespace {
+
+// Read before the run so that the check never builds the launcher's own objects. A command
+// line that cannot be read is reported by the normal start, which reads it again.
+bool IsCheckRun()
+{
+    try {
+        return CLauncherOptions::From(CLauncherOptions::ReadCommandLine(CUnicodeString(GetCommandLineW()))).check;
+    } catch (TObj::CException* failure) {
+        delete failure;
+        return false;
+    }
+}
+
+} // namespace
+
 int RunAutoRun()
 {
     try {
+        if (IsCheckRun()) {
+            CDiscCheckApp app;
+            return ZYR::RunApplication();
+        }
         CSettings settings;
         CAutoRunWindow mainWindow;
         CAutoRunApp app(settings, mainWindow);

@@ -1,10 +1,14 @@
 // AutoRunApp.h
 // Holds CAutoRunApp, the launcher's application object: it registers the two control
-// classes, loads the page settings and shows the main window; and RunAutoRun, the run
-// function that owns the application, the settings and the main window for the whole run.
+// classes, loads the page settings and shows the main window, and for the author's
+// options renders the pages or puts the dry run's shell in place; and RunAutoRun, the run function
+// that owns the application, the settings and the main window for the whole run.
 #pragma once
 
+#include "DryRunShell.h"
 #include "WinApp.h"
+
+#include <memory>
 
 class CAutoRunWindow;
 class CSettings;
@@ -13,12 +17,16 @@ class CAutoRunApp : public ZYR::CWinApp {
 public:
     // Both are owned by the run function; the main window is destroyed before the settings.
     CAutoRunApp(CSettings& settings, CAutoRunWindow& mainWindow) : m_settings(settings), m_mainWindow(mainWindow) {}
+    ~CAutoRunApp() override;
     bool InitInstance() override;
     void ExitInstance() override;
 
 private:
+    void RenderPages(const TObj::CUnicodeString& folder);
+
     CSettings& m_settings;
     CAutoRunWindow& m_mainWindow;
+    std::unique_ptr<CDryRunShell> m_dryRun; // in place of the shell while it exists
 };
 
 // Builds the three objects, runs the application and returns the exit code: 0 normally,

@@ -35,6 +35,7 @@ CSettings& Settings() { return *CSettings::Current(); }
 ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_CREATE(OnCreateMain)
     ZYR_ON_VOID(WM_PAINT, OnPaint)
+    ZYR_ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ZYR_ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
@@ -208,17 +209,28 @@ void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
 void CAutoRunWindow::OnPaint()
 {
     ZYR::CPaintDC paint(Handle());
+    Draw(paint.Get());
+}
+
+LRESULT CAutoRunWindow::OnPrintClient(WPARAM dc, LPARAM)
+{
+    Draw(reinterpret_cast<HDC>(dc));
+    return 0;
+}
+
+void CAutoRunWindow::Draw(HDC target)
+{
     const RECT client = GetClientRect();
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     if (width <= 0 || height <= 0)
         return;
     // One bitmap, one blit: the page never flickers while it is drawn.
-    ZYR::CMemoryDC canvas(paint.Get());
+    ZYR::CMemoryDC canvas(target);
     ZYR::CBitmap buffer;
-    buffer.CreateCompatibleBitmap(paint.Get(), width, height);
+    buffer.CreateCompatibleBitmap(target, width, height);
     ZYR::CSelectObjectGuard selectBuffer(canvas.Get(), buffer.Handle());
-    BitBlt(canvas.Get(), 0, 0, width, height, paint.Get(), 0, 0, SRCCOPY);
+    BitBlt(canvas.Get(), 0, 0, width, height, target, 0, 0, SRCCOPY);
     if (m_page->backgroundColor != kNoColor) {
         ZYR::CBrush fill;
         fill.CreateSolidBrush(m_page->backgroundColor);
@@ -236,7 +248,7 @@ void CAutoRunWindow::OnPaint()
                      m_page->commentRect.bottom};
     DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect, DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
     selectFont.Restore();
-    BitBlt(paint.Get(), 0, 0, width, height, canvas.Get(), 0, 0, SRCCOPY);
+    BitBlt(target, 0, 0, width, height, canvas.Get(), 0, 0, SRCCOPY);
 }
 
 bool CAutoRunWindow::PreTranslateMessage(MSG& message)

@@ -41,12 +41,14 @@ public:
     const TObj::CUnicodeString& CommentText() const noexcept { return m_comment; }
     int HistoryDepth() const noexcept { return m_history.Count(); }
     int CommandControlCount() const noexcept { return m_commandControls.Count(); }
+    CCommandControl* CommandControlAt(int index) const noexcept { return m_commandControls[index]; }
     // The drive letter of the launcher's own folder, for media removal.
     static wchar_t LauncherDrive();
 
 protected:
     int OnCreateMain(CREATESTRUCTW* create);
     void OnPaint();
+    LRESULT OnPrintClient(WPARAM dc, LPARAM);
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
 
@@ -57,6 +59,8 @@ private:
     void RebuildControls();
     void DestroyControls();
     void ShowPage(CWindowSettings* page, ZYR::CBitmap& picture, SIZE size);
+    // The page into `target`, the screen or a picture, in one blit.
+    void Draw(HDC target);
 
     CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page
     TObj::CPointerArray<CWindowSettings> m_history;    // not owned, oldest first

@@ -19,6 +19,7 @@ ZYR_BEGIN_MESSAGE_MAP(CCommandControl, ZYR::CWindow)
     ZYR_ON_CREATE(OnCreateControl)
     ZYR_ON_MESSAGE(WM_DESTROY, OnDestroyControl)
     ZYR_ON_VOID(WM_PAINT, OnPaint)
+    ZYR_ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ZYR_ON_UINT(WM_GETDLGCODE, OnGetDlgCode)
     ZYR_ON_KEY(WM_KEYDOWN, OnKeyDown)
     ZYR_ON_FOCUS(WM_SETFOCUS, OnSetFocus)
@@ -102,7 +103,18 @@ void CCommandControl::Redraw()
 void CCommandControl::OnPaint()
 {
     ZYR::CPaintDC paint(Handle());
-    const HDC dc = paint.Get();
+    Draw(paint.Get());
+}
+
+LRESULT CCommandControl::OnPrintClient(WPARAM dc, LPARAM)
+{
+    Draw(reinterpret_cast<HDC>(dc));
+    return 0;
+}
+
+void CCommandControl::Draw(HDC target)
+{
+    const HDC dc = target;
     const RECT client = GetClientRect();
     const int border = m_settings->borderWidth;
     const RECT inner{border, border, client.right - border, client.bottom - border};

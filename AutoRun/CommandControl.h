@@ -34,6 +34,7 @@ protected:
     int OnCreateControl(CREATESTRUCTW* create);
     LRESULT OnDestroyControl(WPARAM, LPARAM);
     void OnPaint();
+    LRESULT OnPrintClient(WPARAM dc, LPARAM);
     UINT OnGetDlgCode();
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     void OnSetFocus(ZYR::CWindow* previous);
@@ -46,6 +47,8 @@ protected:
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
 private:
+    // The control in its present state, into the screen or a picture.
+    void Draw(HDC target);
     int VisualState() const;
     void Redraw();
     TObj::CUnicodeString FocusedComment() const;

@@ -7,6 +7,7 @@
 ZYR_BEGIN_MESSAGE_MAP(CCommentControl, ZYR::CWindow)
     ZYR_ON_CREATE(OnCreateControl)
     ZYR_ON_VOID(WM_PAINT, OnPaint)
+    ZYR_ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ZYR_ON_UINT(WM_GETDLGCODE, OnGetDlgCode)
     ZYR_ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ZYR_END_MESSAGE_MAP(ZYR::CWindow)
@@ -38,13 +39,24 @@ int CCommentControl::OnCreateControl(CREATESTRUCTW*)
 void CCommentControl::OnPaint()
 {
     ZYR::CPaintDC paint(Handle());
-    SetBkMode(paint.Get(), TRANSPARENT);
-    ZYR::CSelectObjectGuard font(paint.Get(), m_font.Handle());
-    const COLORREF previous = SetTextColor(paint.Get(), m_textColor);
+    Draw(paint.Get());
+}
+
+LRESULT CCommentControl::OnPrintClient(WPARAM dc, LPARAM)
+{
+    Draw(reinterpret_cast<HDC>(dc));
+    return 0;
+}
+
+void CCommentControl::Draw(HDC target)
+{
+    SetBkMode(target, TRANSPARENT);
+    ZYR::CSelectObjectGuard font(target, m_font.Handle());
+    const COLORREF previous = SetTextColor(target, m_textColor);
     RECT client = GetClientRect();
-    DrawTextW(paint.Get(), m_settings->text.W(), -1, &client,
+    DrawTextW(target, m_settings->text.W(), -1, &client,
               m_settings->centered ? DT_CENTER | DT_VCENTER | DT_SINGLELINE : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
-    SetTextColor(paint.Get(), previous);
+    SetTextColor(target, previous);
 }
 
 LRESULT CCommentControl::OnGetObject(WPARAM wParam, LPARAM lParam)

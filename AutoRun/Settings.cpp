@@ -3,13 +3,13 @@
 #include "AutoRunStrings.h"
 #include "GdiGlobals.h"
 #include "Languages.h"
+#include "LauncherOptions.h"
 #include "ProgramPaths.h"
 #include "SettingsReader.h"
 #include "commandlinefo.h"
 #include "errors.h"
 #include "nativefilesystem.h"
 #include "talmoobjects.h"
-#include "textstream.h"
 
 #include <windows.h>
 
@@ -22,16 +22,6 @@ TOBJ_MESSAGE(ERR_BAD_ARCHIVE);
 TOBJ_MESSAGE(ERR_AR_FILE_NOT_FOUND);
 
 CSettings* g_current = nullptr;
-
-CUnicodeString ReadResponseFile(const CUnicodeString& path)
-{
-    TObj::CTextFile file;
-    file.OpenForReading(path);
-    CUnicodeString text;
-    for (CUnicodeString line; file.ReadLine(line);)
-        text += line + u"\n";
-    return text;
-}
 
 } // namespace
 
@@ -71,12 +61,7 @@ void CSettings::Load() { Load(CLoadEnvironment::OfThisProcess()); }
 
 void CSettings::Load(const CLoadEnvironment& environment)
 {
-    const std::vector<CUnicodeString> arguments = TObj::CCommandLine::ExpandResponseFiles(
-        TObj::CCommandLine::Split(environment.commandLine),
-        [](const CUnicodeString& name) { return TObj::NormalizePath(name); }, ReadResponseFile);
-    // The first argument names the program itself.
-    const TObj::CCommandLine line(std::vector<CUnicodeString>(arguments.empty() ? arguments.begin() : arguments.begin() + 1,
-                                                              arguments.end()));
+    const TObj::CCommandLine line = CLauncherOptions::ReadCommandLine(environment.commandLine);
     if (const CUnicodeString* language = line.Option(AutoRunStrings::kLanguageOption)) {
         std::int32_t code = -1;
         if (!language->ToInt(code) || code < 0 || code >= TObj::kLanguageCount)
@@ -90,6 +75,13 @@ void CSettings::Load(const CLoadEnvironment& environment)
     if (m_language == -1 || !environment.isLanguageInstalled || !environment.isLanguageInstalled(m_language))
         m_language = 0;
     CReader reader(m_language, *this, environment);
+    reader.read();
+}
+
+void CSettings::LoadPageFile(const CLoadEnvironment& environment, const CUnicodeString& pageFile)
+{
+    m_language = 0;
+    CReader reader(*this, environment, pageFile);
     reader.read();
 }
 

@@ -35,6 +35,8 @@ public:
 
     void Load();
     void Load(const CLoadEnvironment& environment);
+    // Reads that page file, whatever the language would choose; for the author's check.
+    void LoadPageFile(const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile);
 
     // The page of that exact name; none raises ERR_BAD_ARCHIVE with the page file's path.
     CWindowSettings* GetWindow(const TObj::CUnicodeString& name) const;

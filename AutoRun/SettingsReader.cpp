@@ -3,6 +3,7 @@
 #include "AutoRunStrings.h"
 #include "PageRules.h"
 #include "PageValues.h"
+#include "CheckException.h"
 #include "errors.h"
 #include "nativefilesystem.h"
 
@@ -59,11 +60,23 @@ private:
 
 } // namespace
 
+CUnicodeString PageProblemText(const PageRules::CPageProblem& problem)
+{
+    return TObj::CCheckException(MessageNamed(problem.messageName), problem.param0, problem.param1).GetMessageText();
+}
+
 CSettings::CReader::CReader(int language, CSettings& settings, const CLoadEnvironment& environment)
     : m_settings(&settings), m_language(language), m_environment(environment)
 {
     m_pageFilePath = findPageFile();
     TOBJ_ASSERT(!m_pageFilePath.IsEmpty(), u"Settings", 118);
+}
+
+CSettings::CReader::CReader(CSettings& settings, const CLoadEnvironment& environment, const CUnicodeString& pageFile)
+    : m_settings(&settings), m_language(0), m_environment(environment)
+{
+    findPageFile();
+    m_pageFilePath = pageFile;
 }
 
 CUnicodeString CSettings::CReader::findPageFile()

@@ -8,9 +8,19 @@
 #include "Settings.h"
 #include "inifile.h"
 
+namespace PageRules {
+struct CPageProblem;
+}
+
+// The message a broken background rule raises, as the launcher shows it.
+TObj::CUnicodeString PageProblemText(const PageRules::CPageProblem& problem);
+
 class CSettings::CReader {
 public:
     CReader(int language, CSettings& settings, const CLoadEnvironment& environment);
+    // Reads `pageFile` instead of the one the language would choose; the root file's
+    // variables apply as always. The author's check reads every page file this way.
+    CReader(CSettings& settings, const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile);
     CReader(const CReader&) = delete;
     CReader& operator=(const CReader&) = delete;
 

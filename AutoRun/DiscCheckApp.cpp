@@ -1,0 +1,25 @@
+#include "DiscCheckApp.h"
+
+#include "DiscChecker.h"
+#include "MessageBox.h"
+#include "ToolOutput.h"
+
+using TObj::CUnicodeString;
+
+bool CDiscCheckApp::InitInstance()
+{
+    const CLoadEnvironment environment = CLoadEnvironment::OfThisProcess();
+    const std::vector<CCheckProblem> problems = CDiscChecker(environment).Run();
+    SetExitCode(problems.empty() ? 0 : 1);
+    if (!problems.empty()) {
+        CUnicodeString report;
+        for (const CCheckProblem& problem : problems)
+            report += problem.Format(environment.launcherFolder) + u"\n";
+        report.TrimRight();
+        ShowToolText(nullptr, report,
+                     CUnicodeString::Format(u"Disc check: %d problems", static_cast<int>(problems.size())),
+                     ZYR::CMessageBox::kOk | ZYR::CMessageBox::kIconExclamation);
+    }
+    // Nothing more to run: the exit code stands.
+    return false;
+}
