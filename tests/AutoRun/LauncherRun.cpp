@@ -23,6 +23,43 @@ CLauncherRun& CLauncherRun::Program(const char* builtName, const char* discName)
     return *this;
 }
 
+namespace {
+
+void CopyTree(const std::wstring& from, const std::wstring& to)
+{
+    CreateDirectoryW(to.c_str(), nullptr);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            CopyTree(from + L"\\" + name, to + L"\\" + name);
+        else
+            CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+} // namespace
+
+CLauncherRun& CLauncherRun::DemoDisc()
+{
+    // The source tree is reached through Wine's drive for the host's root.
+    std::wstring source = L"Z:" + std::wstring(TObj::CUnicodeString(AUTORUN_SOURCE_DIR "/demo").W());
+    for (wchar_t& c : source)
+        if (c == L'/')
+            c = L'\\';
+    std::wstring target = m_folder.Path().W();
+    target.pop_back();
+    CopyTree(source, target);
+    return Program("..\\tools\\DemoSetup\\DemoSetup.exe", "Setup\\setup.exe")
+        .Program("..\\tools\\DemoSetup\\DemoSetup.exe", "Setup\\x64\\setup.exe");
+}
+
 bool CLauncherRun::Start(const char* arguments, const TObj::CUnicodeString& launcher)
 {
     const TObj::CUnicodeString exe = launcher.IsEmpty() ? m_folder.Path("Autorun.exe") : launcher;

@@ -20,6 +20,8 @@ public:
     TObj::CUnicodeString Path(const char* name = "") const { return m_folder.Path(name); }
     // Copies a program built beside the tests into the disc.
     CLauncherRun& Program(const char* builtName, const char* discName);
+    // Copies the demo disc of the source tree, with its stand-in installer, into the disc.
+    CLauncherRun& DemoDisc();
 
     bool Start(const char* arguments = "", const TObj::CUnicodeString& launcher = {});
     // Waits until the launcher's window with this title shows; null after 10 s.
