@@ -18,5 +18,9 @@ CUnicodeString CCheckProblem::Format(const CUnicodeString& discFolder) const
         result += u" " + key;
     if (!section.IsEmpty() || !key.IsEmpty())
         result += u":";
-    return result + u" " + text;
+    // One problem, one line: a message of several lines is joined.
+    CUnicodeString oneLine = text;
+    oneLine.ReplaceAll(CUnicodeString(u"\r\n"), CUnicodeString(u" "));
+    oneLine.ReplaceAll(CUnicodeString(u"\n"), CUnicodeString(u" "));
+    return result + u" " + oneLine;
 }

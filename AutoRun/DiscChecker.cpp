@@ -79,6 +79,35 @@ bool ExistsOnDisc(CUnicodeString path)
     return GetFileAttributesW(path.W()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Some Windows versions load a picture whose file is shorter than its header says, with the
+// missing rows black, and others refuse it; the check names it either way. How many bytes
+// the file lacks, or 0.
+std::int64_t MissingPictureBytes(const CUnicodeString& path)
+{
+    const HANDLE file = CreateFileW(path.W(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    LARGE_INTEGER size{};
+    unsigned char header[54] = {0};
+    DWORD read = 0;
+    const bool known = GetFileSizeEx(file, &size) && ReadFile(file, header, sizeof header, &read, nullptr) && read == sizeof header;
+    CloseHandle(file);
+    const auto u32 = [&](int at) {
+        return static_cast<std::uint32_t>(header[at] | header[at + 1] << 8 | header[at + 2] << 16 |
+                                          static_cast<std::uint32_t>(header[at + 3]) << 24);
+    };
+    if (!known || header[0] != 'B' || header[1] != 'M' || u32(14) < 40)
+        return 0;
+    const std::int64_t width = static_cast<std::int32_t>(u32(18));
+    const std::int64_t height = std::abs(static_cast<std::int64_t>(static_cast<std::int32_t>(u32(22))));
+    const int bitCount = header[28] | header[29] << 8;
+    const std::uint32_t compression = u32(30);
+    if (compression != BI_RGB && compression != BI_BITFIELDS)
+        return 0;
+    const std::int64_t needed = u32(10) + (width * bitCount + 31) / 32 * 4 * height;
+    return needed > size.QuadPart ? needed - size.QuadPart : 0;
+}
+
 bool IsInside(const CUnicodeString& path, const CUnicodeString& folder)
 {
     CUnicodeString root = folder;
@@ -245,6 +274,13 @@ void CDiscChecker::checkUndefinedVariables(CPageFile& page, const CUnicodeString
                 u"uses the variable " + Quoted(name) + u", which is not defined; the text stays as written");
         start = raw.Find(AutoRunStrings::kVariableOpener, end + 1);
     }
+    bool capped = false;
+    variables.Expand(raw, &capped);
+    if (capped)
+        add(page, section, key,
+            CUnicodeString::Format(u"its variables would make it longer than %d characters; the references that do "
+                                   u"not fit stay as written",
+                                   CPageVariables::kMaxExpandedLength));
 }
 
 void CDiscChecker::checkCommon(CPageFile& page, const CUnicodeString& section)
@@ -255,8 +291,18 @@ void CDiscChecker::checkCommon(CPageFile& page, const CUnicodeString& section)
             add(page, section, key, CUnicodeString(u"is not a key of [Common]; it is ignored"));
     }
     const CUnicodeString icon = page.PathValue(section, CUnicodeString(u"Icon"));
-    if (!icon.IsEmpty() && !IsExistingFile(icon))
+    if (icon.IsEmpty())
+        return;
+    if (!IsExistingFile(icon)) {
         add(page, section, CUnicodeString(u"Icon"), kStops + icon + u" was not found.");
+        return;
+    }
+    const HANDLE loaded = LoadImageW(nullptr, icon.W(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE);
+    if (loaded == nullptr)
+        add(page, section, CUnicodeString(u"Icon"), u"the icon " + Quoted(icon) + u" cannot be read as an icon; the "
+                                                                                 u"launcher stops");
+    else
+        DestroyIcon(static_cast<HICON>(loaded));
 }
 
 void CDiscChecker::checkWindowKeys(CPageFile& page, const CUnicodeString& section)
@@ -323,21 +369,31 @@ void CDiscChecker::checkWindowRules(CPageFile& page, const CUnicodeString& secti
         add(page, section, page.file.HasKey(section, key) ? key : CUnicodeString(), kStops + PageProblemText(problem));
         return;
     }
-    SIZE loaded{};
-    if (exists && !ProbeBitmap(picture, loaded))
-        add(page, section, backgroundKey, u"the picture " + Quoted(picture) + u" cannot be read as a bitmap");
+    if (exists)
+        checkPictureFile(page, section, backgroundKey, picture);
+}
+
+void CDiscChecker::checkPictureFile(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
+                                    const CUnicodeString& path)
+{
+    SIZE size{};
+    if (!ProbeBitmap(path, size))
+        add(page, section, key, u"the picture " + Quoted(path) + u" cannot be read as a bitmap");
+    else if (const std::int64_t missing = MissingPictureBytes(path))
+        add(page, section, key,
+            u"the picture " + Quoted(path) + CUnicodeString::Format(u" is cut short: %lld bytes are missing",
+                                                                     static_cast<long long>(missing)));
 }
 
 void CDiscChecker::checkCommandRules(CPageFile& page, const CUnicodeString& section, int number)
 {
-    const CUnicodeString owner = PageRules::CommandPlace(section, number);
     const CUnicodeString image = page.Value(section, Key(number, u"BackgroundImage"));
     std::uint32_t color = kNoColor, hover = kNoColor, click = kNoColor;
     PageValues::ParseColor(page.Value(section, Key(number, u"BackgroundColor")), color);
     if (!image.IsEmpty()) {
-        checkPicture(page, section, Key(number, u"BackgroundImage"), owner);
-        checkPicture(page, section, Key(number, u"BackgroundHoverImage"), owner);
-        checkPicture(page, section, Key(number, u"BackgroundClickImage"), owner);
+        checkPicture(page, section, Key(number, u"BackgroundImage"), number);
+        checkPicture(page, section, Key(number, u"BackgroundHoverImage"), number);
+        checkPicture(page, section, Key(number, u"BackgroundClickImage"), number);
         if (const PageRules::CPageProblem problem = PageRules::CheckCommandBackground(section, number, true, color != kNoColor))
             add(page, section, Key(number, u"BackgroundColor"), kStops + PageProblemText(problem));
     }
@@ -355,26 +411,48 @@ void CDiscChecker::checkCommandRules(CPageFile& page, const CUnicodeString& sect
     if (PageValues::ParseInteger(page.Value(section, Key(number, u"BorderWidth")), m_environment.dpiY, border) &&
         border > 0 && !PageValues::ParseColor(page.Value(section, Key(number, u"BorderColor")), borderColor))
         add(page, section, Key(number, u"BorderWidth"), u"needs " + Key(number, u"BorderColor") + internalStop);
+    checkMargins(page, section, number);
     checkAction(page, section, Key(number, u"Action"));
     checkAction(page, section, Key(number, u"Action64"));
 }
 
-void CDiscChecker::checkPicture(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
-                                const CUnicodeString& owner)
+void CDiscChecker::checkMargins(CPageFile& page, const CUnicodeString& section, int number)
+{
+    // Only a command's own rectangle is known here; default positions are checked by the load.
+    CPageRect rect;
+    if (!PageValues::ParseRect(page.Value(section, Key(number, u"Rect")), m_environment.dpiY, rect))
+        return;
+    std::int32_t margins[4] = {0, 0, 0, 0};
+    const char16_t* names[4] = {u"LeftMargin", u"RightMargin", u"TopMargin", u"BottomMargin"};
+    for (int i = 0; i < 4; ++i)
+        PageValues::ParseInteger(page.Value(section, Key(number, names[i])), m_environment.dpiY, margins[i]);
+    const std::int64_t width = static_cast<std::int64_t>(rect.right) - rect.left;
+    const std::int64_t height = static_cast<std::int64_t>(rect.bottom) - rect.top;
+    for (int axis = 0; axis < 2; ++axis) {
+        const std::int64_t extent = axis == 0 ? width : height;
+        if (extent > static_cast<std::int64_t>(margins[axis * 2]) + margins[axis * 2 + 1])
+            continue;
+        const CUnicodeString key = page.file.HasKey(section, Key(number, names[axis * 2])) ? Key(number, names[axis * 2])
+                                   : page.file.HasKey(section, Key(number, names[axis * 2 + 1]))
+                                       ? Key(number, names[axis * 2 + 1])
+                                       : Key(number, u"Rect");
+        add(page, section, key,
+            CUnicodeString::Format(axis == 0 ? u"the margins leave no width for the text of a command %lld wide"
+                                             : u"the margins leave no height for the text of a command %lld high",
+                                   static_cast<long long>(extent)) +
+                u"; the launcher stops with an internal error");
+    }
+}
+
+void CDiscChecker::checkPicture(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key, int number)
 {
     const CUnicodeString path = page.PathValue(section, key);
     if (path.IsEmpty())
         return;
-    SIZE size{};
-    if (!IsExistingFile(path)) {
-        PageRules::CPageProblem problem;
-        problem.messageName = "ERR_AR_BACKGROUND_IMAGE_NOT_FOUND";
-        problem.param0 = path;
-        problem.param1 = owner;
-        add(page, section, key, kStops + PageProblemText(problem));
-    } else if (!ProbeBitmap(path, size)) {
-        add(page, section, key, u"the picture " + Quoted(path) + u" cannot be read as a bitmap");
-    }
+    if (!IsExistingFile(path))
+        add(page, section, key, kStops + PageProblemText(PageRules::MissingCommandPicture(section, number, path)));
+    else
+        checkPictureFile(page, section, key, path);
 }
 
 void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key)

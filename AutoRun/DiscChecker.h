@@ -35,8 +35,10 @@ private:
     void checkWindowRules(CPageFile& page, const TObj::CUnicodeString& section);
     void checkCommandRules(CPageFile& page, const TObj::CUnicodeString& section, int number);
     void checkAction(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key);
-    void checkPicture(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key,
-                      const TObj::CUnicodeString& owner);
+    void checkPicture(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key, int number);
+    void checkPictureFile(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key,
+                          const TObj::CUnicodeString& path);
+    void checkMargins(CPageFile& page, const TObj::CUnicodeString& section, int number);
     void checkLayout(CPageFile& page);
     void checkUndefinedVariables(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key,
                                  const CPageVariables& variables);

@@ -1,5 +1,7 @@
 #include "PageVariables.h"
 
+#include <cstdint>
+
 using TObj::CUnicodeString;
 
 void CPageVariables::Define(const CUnicodeString& name, const CUnicodeString& rawValue)
@@ -14,9 +16,11 @@ const CUnicodeString* CPageVariables::Find(const CUnicodeString& name) const
     return found == m_values.end() ? nullptr : &found->second;
 }
 
-CUnicodeString CPageVariables::Expand(const CUnicodeString& value) const
+CUnicodeString CPageVariables::Expand(const CUnicodeString& value, bool* capped) const
 {
     static const CUnicodeString opener(u"$(");
+    if (capped != nullptr)
+        *capped = false;
     if (m_values.empty() || value.Find(opener) < 0)
         return value;
     CUnicodeString result;
@@ -29,7 +33,12 @@ CUnicodeString CPageVariables::Expand(const CUnicodeString& value) const
         if (close < 0)
             break;
         const CUnicodeString* text = Find(value.Mid(open + 2, close - open - 2));
-        if (text != nullptr) {
+        const bool fits = text != nullptr && static_cast<std::int64_t>(result.Length()) + (open - position) +
+                                                     text->Length() + (value.Length() - close - 1) <=
+                                                 kMaxExpandedLength;
+        if (text != nullptr && !fits && capped != nullptr)
+            *capped = true;
+        if (fits) {
             result += value.Mid(position, open - position);
             result += *text;
         } else {

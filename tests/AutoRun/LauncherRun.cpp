@@ -53,11 +53,19 @@ CLauncherRun& CLauncherRun::DemoDisc()
     for (wchar_t& c : source)
         if (c == L'/')
             c = L'\\';
-    std::wstring target = m_folder.Path().W();
-    target.pop_back();
-    CopyTree(source, target);
+    CopyFrom(TObj::CUnicodeString(source.c_str()));
     return Program("..\\tools\\DemoSetup\\DemoSetup.exe", "Setup\\setup.exe")
         .Program("..\\tools\\DemoSetup\\DemoSetup.exe", "Setup\\x64\\setup.exe");
+}
+
+CLauncherRun& CLauncherRun::CopyFrom(const TObj::CUnicodeString& folder)
+{
+    std::wstring source = folder.W(), target = m_folder.Path().W();
+    if (!source.empty() && source.back() == L'\\')
+        source.pop_back();
+    target.pop_back();
+    CopyTree(source, target);
+    return *this;
 }
 
 bool CLauncherRun::Start(const char* arguments, const TObj::CUnicodeString& launcher)

@@ -22,6 +22,8 @@ public:
     CLauncherRun& Program(const char* builtName, const char* discName);
     // Copies the demo disc of the source tree, with its stand-in installer, into the disc.
     CLauncherRun& DemoDisc();
+    // Copies every file and folder below `folder` into the disc.
+    CLauncherRun& CopyFrom(const TObj::CUnicodeString& folder);
 
     bool Start(const char* arguments = "", const TObj::CUnicodeString& launcher = {});
     // Waits until the launcher's window with this title shows; null after 10 s.

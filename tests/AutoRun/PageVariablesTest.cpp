@@ -49,3 +49,23 @@ TEST(PageVariables, DefinitionsUseWhatIsDeclaredWhenTheyAreRead)
     EXPECT_EQ(nullptr, variables.Find(U("root")));
     EXPECT_EQ(5, variables.Count());
 }
+
+TEST(PageVariables, DefinitionsThatDoubleEachOtherStopGrowingAtTheBound)
+{
+    // Thirty doublings of sixteen characters would ask for sixteen gigacharacters.
+    CPageVariables variables;
+    variables.Define(U("V0"), U("0123456789abcdef"));
+    for (int n = 1; n <= 30; ++n)
+        variables.Define(TObj::CUnicodeString::Format(u"V%d", n), TObj::CUnicodeString::Format(u"$(V%d)$(V%d)", n - 1, n - 1));
+    const TObj::CUnicodeString* longest = variables.Find(U("V30"));
+    ASSERT_NE(nullptr, longest);
+    EXPECT_LE(longest->Length(), CPageVariables::kMaxExpandedLength);
+    EXPECT_EQ(65536, variables.Find(U("V12"))->Length()); // 16 x 2^12 is still whole
+    EXPECT_EQ(U("$(V12)$(V12)"), *variables.Find(U("V13"))); // beside each other, neither fits
+
+    bool capped = false;
+    EXPECT_EQ(*variables.Find(U("V11")) + u" and $(V11)", variables.Expand(U("$(V11) and $(V11)"), &capped));
+    EXPECT_TRUE(capped);
+    EXPECT_EQ(U("ab 0123456789abcdef"), variables.Expand(U("ab $(V0)"), &capped));
+    EXPECT_FALSE(capped);
+}

@@ -36,7 +36,12 @@ DWORD CChildProcess::Wait(DWORD milliseconds)
 {
     if (m_process.hProcess == nullptr)
         return 0xDEAD;
-    if (WaitForSingleObject(m_process.hProcess, milliseconds) != WAIT_OBJECT_0)
+    // The pipe is drained meanwhile: a child with much to say would otherwise block on it.
+    const DWORD start = GetTickCount();
+    DWORD state = WAIT_TIMEOUT;
+    while ((state = WaitForSingleObject(m_process.hProcess, 20)) == WAIT_TIMEOUT && GetTickCount() - start < milliseconds)
+        Output();
+    if (state != WAIT_OBJECT_0)
         return 0xDEAD;
     DWORD code = 0;
     GetExitCodeProcess(m_process.hProcess, &code);

@@ -1,0 +1,206 @@
+#!/usr/bin/env python3
+"""Writes the corpus of malformed and hostile disc folders, one folder per case.
+
+Each folder holds the disc's files and "case.txt", the expected outcome:
+  args=<arguments for the launcher>
+  exit=<exit code>                 the launcher ends by itself with this code
+  output=<text>                    ... and its standard output contains this text
+  title=<title> / client=<w>x<h>   or it shows its window, with this title and client size
+  check=<prefix>                   a line of the author's check starts with this
+  checkexit=<0|1>                  the check's exit code
+Texts write a line break as \\n and "<disc>" for the disc folder (with its backslash).
+"""
+import os
+import struct
+import sys
+
+PAGE = "[Main]\nTitle=Hostile\nBackgroundSize=[200, 120]\nBackgroundColor=336699\n"
+WINDOW = {"title": "Hostile", "client": "200x120"}
+
+
+def bitmap(width, height, rgb=0x336699, declared=None):
+    """A bottom-up 24-bit BMP; `declared` lies about the size in the header."""
+    row = (width * 3 + 3) & ~3
+    pixels = (bytes([rgb & 0xFF, (rgb >> 8) & 0xFF, rgb >> 16]) * width).ljust(row, b"\0") * height
+    w, h = declared or (width, height)
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    return header + info + pixels
+
+
+def utf16(text):
+    return b"\xff\xfe" + text.encode("utf-16-le")
+
+
+def many_commands(count, rect=None):
+    lines = [PAGE.replace("[200, 120]", "[400, 900]"), "FontSize=1\nCommandsRect=[0, 0, 300, 0]\n"]
+    for n in range(1, count + 1):
+        lines.append("Command%d_Text=Item %d\n" % (n, n))
+        top = (n - 1) % 600 * 1.5
+        lines.append("Command%d_Rect=%s\n" % (n, rect or "[0, %d, 300, %d]" % (top, top + 1)))
+    return "".join(lines).replace("Title=Hostile", "Title=Crowd")
+
+
+def doubling_variables(levels):
+    lines = ["[Variables]\nV0=0123456789abcdef\n"]
+    for n in range(1, levels + 1):
+        lines.append("V%d=$(V%d)$(V%d)\n" % (n, n - 1, n - 1))
+    return "".join(lines) + PAGE + "Command1_Text=$(V%d)\nCommand1_Rect=[0, 0, 100, 20]\n" % levels
+
+
+CASES = [
+    # The file chain.
+    ("no-root-file", {}, "", {"exit": -1, "output": "<disc>Autorun.inf was not found."},
+     ["Autorun.inf: the file does not exist"], 1),
+    ("empty-root-file", {"Autorun.inf": ""}, "", {"exit": -1, "output": "<disc>Autorun.inf is corrupted."},
+     ["Autorun.inf: has no page [Main]"], 1),
+    ("root-file-binary-garbage", {"Autorun.inf": bytes(range(1, 256)) * 4}, "",
+     {"exit": -1, "output": "<disc>Autorun.inf is corrupted (line 1)."}, ["Autorun.inf: <disc>Autorun.inf is corrupted (line 1)."], 1),
+    ("line-without-equals", {"Autorun.inf": PAGE + "Command1_Text=A\nthis line has no separator\n"}, "",
+     {"exit": -1, "output": "<disc>Autorun.inf is corrupted (line 6)."}, ["Autorun.inf: <disc>Autorun.inf is corrupted (line 6)."], 1),
+    ("section-without-bracket", {"Autorun.inf": "[Main\n" + PAGE}, "",
+     {"exit": -1, "output": "<disc>Autorun.inf is corrupted (line 1)."}, ["Autorun.inf: <disc>Autorun.inf is corrupted (line 1)."], 1),
+    ("utf16-odd-byte-count", {"Autorun.inf": utf16(PAGE) + b"\x41"}, "",
+     {"exit": -1, "output": "The text file <disc>Autorun.inf contains invalid characters."},
+     ["Autorun.inf: The text file <disc>Autorun.inf contains invalid characters."], 1),
+    ("utf8-mark-then-invalid-bytes", {"Autorun.inf": b"\xef\xbb\xbf" + PAGE.encode() + b"Title=\xc3\x28\n"}, "",
+     {"exit": -1, "output": "The text file <disc>Autorun.inf contains invalid characters."},
+     ["Autorun.inf: The text file <disc>Autorun.inf contains invalid characters."], 1),
+    ("page-file-utf16-odd", {"Autorun.inf": "[Common]\nDir=Pages\n", "Pages/Autorun0.ini": utf16(PAGE) + b"\x00"}, "-l:0",
+     {"exit": -1, "output": "The text file <disc>Pages\\Autorun0.ini contains invalid characters."},
+     ["Pages\\Autorun0.ini: The text file <disc>Pages\\Autorun0.ini contains invalid characters."], 1),
+    ("dir-missing", {"Autorun.inf": "[Common]\nDir=NoSuchFolder\n" + PAGE}, "", WINDOW,
+     ["Autorun.inf:2: [Common] Dir: the folder \"<disc>NoSuchFolder"], 1),
+    ("dir-outside-the-disc", {"Autorun.inf": "[Common]\nDir=..\\..\n" + PAGE}, "", WINDOW,
+     ["Autorun.inf:2: [Common] Dir: leads outside the disc"], 1),
+    ("dir-absolute-elsewhere", {"Autorun.inf": "[Common]\nDir=C:\\windows\n" + PAGE}, "", WINDOW,
+     ["Autorun.inf:2: [Common] Dir: leads outside the disc"], 1),
+    ("default-page-file-outside", {"Autorun.inf": "[Common]\nDir=Pages\nDefaultIniFile=..\\..\\..\\evil.ini\n" + PAGE,
+                                   "Pages/readme.txt": "no pages here"}, "", WINDOW,
+     ["Autorun.inf:3: [Common] DefaultIniFile: leads outside the disc", "Autorun.inf:3: [Common] DefaultIniFile: the default page file"], 1),
+    ("default-page-file-missing", {"Autorun.inf": "[Common]\nDir=Pages\n" + PAGE, "Pages/readme.txt": "x"}, "", WINDOW,
+     ["Autorun.inf:2: [Common] Dir: the default page file"], 1),
+    ("no-main-page", {"Autorun.inf": PAGE.replace("[Main]", "[Start]")}, "",
+     {"exit": -1, "output": "<disc>Autorun.inf is corrupted."}, ["Autorun.inf: has no page [Main]"], 1),
+    # Variables.
+    ("variables-naming-each-other", {"Autorun.inf": "[Variables]\nA=$(B)\nB=$(A)\n" + PAGE.replace("Title=Hostile", "Title=$(A)")},
+     "", {"title": "$(B)", "client": "200x120"}, ["Autorun.inf:2: [Variables] A: uses the variable \"B\", which is not defined"], 1),
+    ("variable-naming-itself", {"Autorun.inf": "[Variables]\nX=$(X)x\n" + PAGE.replace("Title=Hostile", "Title=$(X)")},
+     "", {"title": "$(X)x", "client": "200x120"}, ["Autorun.inf:2: [Variables] X: uses the variable \"X\", which is not defined"], 1),
+    ("undefined-variable", {"Autorun.inf": PAGE.replace("Title=Hostile", "Title=$(Nope)")}, "",
+     {"title": "$(Nope)", "client": "200x120"}, ["Autorun.inf:2: [Main] Title: uses the variable \"Nope\""], 1),
+    ("unclosed-variable", {"Autorun.inf": PAGE.replace("Title=Hostile", "Title=a$(b")}, "",
+     {"title": "a$(b", "client": "200x120"}, [], 0),
+    ("variables-doubling-thirty-times", {"Autorun.inf": doubling_variables(30)}, "", WINDOW,
+     ["Autorun.inf:15: [Variables] V13: its variables would make it longer than 65536 characters"], 1),
+    # Pictures.
+    ("background-truncated", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.bmp\n"),
+                              "b.bmp": bitmap(200, 120)[:400]}, "", WINDOW,
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" is cut short: 71654 bytes are missing"], 1),
+    ("background-huge-declared-size", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.bmp\n"),
+                                       "b.bmp": bitmap(4, 4, declared=(1000000, 1000000))}, "",
+     {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" cannot be read as a bitmap"], 1),
+    ("background-not-a-picture", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.bmp\n"),
+                                  "b.bmp": "just text"}, "", {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" cannot be read as a bitmap"], 1),
+    ("background-empty-file", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.bmp\n"),
+                               "b.bmp": ""}, "", {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" cannot be read as a bitmap"], 1),
+    ("background-is-a-folder", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=Images\n"),
+                                "Images/x.bmp": bitmap(2, 2)}, "",
+     {"exit": -1, "output": "Background image \"<disc>Images\" was not found for \"Main\"."},
+     ["Autorun.inf:3: [Main] Background: the launcher stops with: Background image"], 1),
+    ("background-outside-the-disc", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n",
+                                                                 "Background=..\\..\\..\\..\\nowhere.bmp\n")}, "",
+     {"exit": -1, "output": "was not found for \"Main\"."}, ["Autorun.inf:3: [Main] Background: the launcher stops with: Background image"], 1),
+    ("command-picture-truncated", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_BackgroundImage=c.bmp\n",
+                                   "c.bmp": bitmap(50, 20)[:100]}, "", WINDOW,
+     ["Autorun.inf:7: [Main] Command1_BackgroundImage: the picture \"<disc>c.bmp\" is cut short: 2994 bytes are missing"], 1),
+    ("command-hover-picture-missing", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_BackgroundImage=c.bmp\n"
+                                                            "Command1_BackgroundHoverImage=gone.bmp\n", "c.bmp": bitmap(50, 20)}, "",
+     {"exit": -1, "output": "Background image \"<disc>gone.bmp\" was not found for \"Main:Command1_\"."},
+     ["Autorun.inf:8: [Main] Command1_BackgroundHoverImage: the launcher stops with: Background image"], 1),
+    ("picture-and-colour-together", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_BackgroundImage=c.bmp\n"
+                                                          "Command1_BackgroundColor=FF\n", "c.bmp": bitmap(50, 20)}, "",
+     {"exit": -1, "output": "Wrong background settings for \"Main:Command1_\"."},
+     ["Autorun.inf:8: [Main] Command1_BackgroundColor: the launcher stops with: Wrong background settings"], 1),
+    ("icon-not-an-icon", {"Autorun.inf": "[Common]\nIcon=app.ico\n" + PAGE, "app.ico": "MZ not really"}, "",
+     {"exit": -1, "output": "Unknown error. Error code: 0x0"},
+     ["Autorun.inf:2: [Common] Icon: the icon \"<disc>app.ico\" cannot be read as an icon"], 1),
+    # Commands and their geometry.
+    ("ten-thousand-commands", {"Autorun.inf": many_commands(10000)}, "", {"title": "Crowd", "client": "400x900"},
+     ["Autorun.inf:1208: [Main] Command601_Rect: the command overlaps command 1"], 1),
+    ("duplicate-rectangles", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand2_Text=B\nCommand2_Rect=[0, 0, 50, 20]\n"},
+     "", WINDOW, ["Autorun.inf:8: [Main] Command2_Rect: the command overlaps command 1"], 1),
+    ("overlapping-rectangles", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand2_Text=B\nCommand2_Rect=[40, 10, 90, 30]\n"},
+     "", WINDOW, ["Autorun.inf:8: [Main] Command2_Rect: the command overlaps command 1"], 1),
+    ("command-outside-the-window", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[150, 100, 400, 300]\n"}, "", WINDOW,
+     ["Autorun.inf:6: [Main] Command1_Rect: the command [150, 100, 400, 300] reaches outside its window of 200 x 120"], 1),
+    ("numbering-gap", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand3_Text=C\n"}, "", WINDOW,
+     ["Autorun.inf:7: [Main] Command3_Text: is never read"], 1),
+    ("rectangle-beyond-int32", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 99999999999, 20]\n"}, "",
+     {"exit": -1, "output": "Internal program error:\\nSettings, 491."},
+     ["Autorun.inf:6: [Main] Command1_Rect: the value \"[0, 0, 99999999999, 20]\" is not a valid rectangle"], 1),
+    ("margins-eat-the-command", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_LeftMargin=30\nCommand1_RightMargin=30\n"},
+     "", {"exit": -1, "output": "Internal program error:\\nSettings, 491."},
+     ["Autorun.inf:7: [Main] Command1_LeftMargin: the margins leave no width for the text of a command 50 wide"], 1),
+    ("font-size-absurd", {"Autorun.inf": PAGE + "FontSize=1e300\nFontRatio=nan\nCommand1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\n"}, "", WINDOW,
+     ["Autorun.inf:5: [Main] FontSize: the value \"1e300\" is not a valid font size", "Autorun.inf:6: [Main] FontRatio: the value \"nan\""], 1),
+    ("colour-not-hexadecimal", {"Autorun.inf": PAGE.replace("336699", "GGGGGG")}, "",
+     {"exit": -1, "output": "Background size and color weren't set for window \"Main\"."},
+     ["Autorun.inf:4: [Main] BackgroundColor: the value \"GGGGGG\" is not a valid colour"], 1),
+    ("border-without-colour", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_BorderWidth=3\n"}, "",
+     {"exit": -1, "output": "Internal program error:\\nSettings, 471."},
+     ["Autorun.inf:7: [Main] Command1_BorderWidth: needs Command1_BorderColor"], 1),
+    ("hover-colour-without-colour", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_BackgroundHoverColor=FF\n"},
+     "", {"exit": -1, "output": "Internal program error:\\nSettings, 442."},
+     ["Autorun.inf:7: [Main] Command1_BackgroundHoverColor: needs Command1_BackgroundColor"], 1),
+    ("title-of-a-hundred-thousand-characters", {"Autorun.inf": PAGE.replace("Title=Hostile", "Title=" + "W" * 100000) + "[Other]\n"
+                                                "Title=Hostile\nBackgroundSize=[200, 120]\nBackgroundColor=0\n"},
+     "-startupWindow:Other", WINDOW, [], 0),
+    ("five-thousand-pages", {"Autorun.inf": PAGE + "".join("[Page%d]\nBackgroundSize=[10, 10]\nBackgroundColor=0\n" % n for n in range(5000))},
+     "", WINDOW, [], 0),
+    ("page-switch-to-no-page", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_Action=$main\n"}, "", WINDOW,
+     ["Autorun.inf:7: [Main] Command1_Action: switches to the page \"main\""], 1),
+    ("action-target-missing", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_Action=..\\..\\setup.exe\n"},
+     "", WINDOW, ["Autorun.inf:7: [Main] Command1_Action: opens"], 1),
+    # The command line.
+    ("response-file-naming-itself", {"Autorun.inf": PAGE, "self.rsp": "@self.rsp -startupWindow:Main\n"}, "@self.rsp", WINDOW, [], 0),
+    ("response-files-naming-each-other", {"Autorun.inf": PAGE, "a.rsp": "@b.rsp\n", "b.rsp": "@a.rsp\n"}, "@a.rsp", WINDOW, [], 0),
+    # The check cannot be told apart from a normal start here: it reports what the start does.
+    ("response-file-missing", {"Autorun.inf": PAGE}, "@missing.rsp", {"exit": -1, "output": "missing.rsp was not found."}, [], -1),
+    ("language-beyond-the-table", {"Autorun.inf": PAGE}, "-l:99", {"exit": -1, "output": "Invalid language code \"99\"."}, [], 0),
+    ("language-huge", {"Autorun.inf": PAGE}, "-l:99999999999999999999", {"exit": -1, "output": "Invalid language code \"99999999999999999999\"."}, [], 0),
+    ("start-page-missing", {"Autorun.inf": PAGE}, "-startupWindow:Nowhere", {"exit": -1, "output": "<disc>Autorun.inf is corrupted."}, [], 0),
+]
+
+
+def escape(text):
+    return text.replace("\n", "\\n")
+
+
+def main():
+    out = sys.argv[1]
+    os.makedirs(out, exist_ok=True)
+    for name, files, args, outcome, checks, check_exit in CASES:
+        folder = os.path.join(out, name)
+        os.makedirs(folder, exist_ok=True)
+        for path, content in files.items():
+            target = os.path.join(folder, *path.split("/"))
+            os.makedirs(os.path.dirname(target), exist_ok=True)
+            with open(target, "wb") as f:
+                f.write(content.encode() if isinstance(content, str) else content)
+        lines = ["args=" + args]
+        for key in ("exit", "output", "title", "client"):
+            if key in outcome:
+                lines.append("%s=%s" % (key, escape(str(outcome[key]))))
+        lines += ["check=" + escape(c) for c in checks]
+        lines.append("checkexit=%d" % check_exit)
+        with open(os.path.join(folder, "case.txt"), "w", encoding="utf-8") as f:
+            f.write("\n".join(lines) + "\n")
+    print("%d hostile discs in %s" % (len(CASES), out))
+
+
+if __name__ == "__main__":
+    main()
