@@ -134,6 +134,12 @@ void CAutoRunWindow::RebuildControls()
     m_commentFont.CreateFontW(m_page->commentFontSize, false, m_page->commentFontName);
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
     ZYR::SetWindowTextW(Handle(), m_page->title);
+    // A shown page's controls are replaced without drawing in between; the caller then has
+    // the whole page drawn once. (Turning drawing back on would also show a window that is
+    // still being created.)
+    const bool shown = IsWindowVisible(Handle()) != FALSE;
+    if (shown)
+        SendMessage(WM_SETREDRAW, FALSE, 0);
     DestroyControls();
     for (CCommandSettings* command : m_page->commands) {
         if (command->action.IsEmpty())
@@ -149,6 +155,8 @@ void CAutoRunWindow::RebuildControls()
         m_commentControls.Add(control);
         control->Create();
     }
+    if (shown)
+        SendMessage(WM_SETREDRAW, TRUE, 0);
     SetFocus();
 }
 

@@ -1,0 +1,107 @@
+// Start-up time of two programs measured side by side: from CreateProcess to the moment the
+// program's window shows the expected colour at a given point of its client area, for the
+// launcher on a disc and for a minimal window program, alternating, 20 runs each by default.
+// Prints each median and their ratio.
+//   StartupBench <runs> <exe> <title> <x> <y> <rrggbb> <exe> <title> <x> <y> <rrggbb>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CSubject {
+    std::wstring exe, title;
+    int x, y;
+    COLORREF color;
+    std::vector<double> milliseconds;
+};
+
+COLORREF ScreenPixel(HWND window, int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
+// Milliseconds until the first painted frame, or a negative number when none came in 30 s.
+double TimeToFirstFrame(const CSubject& subject)
+{
+    std::wstring folder = subject.exe.substr(0, subject.exe.find_last_of(L'\\'));
+    std::wstring line = L"\"" + subject.exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    LARGE_INTEGER frequency, start, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+        return -1;
+    double elapsed = -1;
+    for (;;) {
+        QueryPerformanceCounter(&now);
+        const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+        const HWND window = FindWindowW(nullptr, subject.title.c_str());
+        if (window != nullptr && IsWindowVisible(window) && ScreenPixel(window, subject.x, subject.y) == subject.color) {
+            elapsed = ms;
+            break;
+        }
+        if (ms > 30000)
+            break;
+        Sleep(0);
+    }
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    // The next run starts from a display without the last window.
+    for (int i = 0; i < 500 && FindWindowW(nullptr, subject.title.c_str()) != nullptr; ++i)
+        Sleep(10);
+    return elapsed;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+CSubject Subject(wchar_t** arguments)
+{
+    const unsigned long rgb = std::wcstoul(arguments[4], nullptr, 16);
+    return CSubject{arguments[0], arguments[1], _wtoi(arguments[2]), _wtoi(arguments[3]),
+                    RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF), {}};
+}
+
+} // namespace
+
+int wmain(int count, wchar_t** arguments)
+{
+    if (count != 12) {
+        std::fprintf(stderr, "usage: StartupBench runs exe title x y rrggbb exe title x y rrggbb\n");
+        return 2;
+    }
+    const int runs = _wtoi(arguments[1]);
+    CSubject subjects[2] = {Subject(arguments + 2), Subject(arguments + 7)};
+    TimeToFirstFrame(subjects[0]); // both warm: the first start of any program loads more
+    TimeToFirstFrame(subjects[1]);
+    for (int run = 0; run < runs; ++run)
+        for (CSubject& subject : subjects) {
+            const double ms = TimeToFirstFrame(subject);
+            if (ms < 0) {
+                std::fprintf(stderr, "no frame from %ls\n", subject.title.c_str());
+                return 1;
+            }
+            subject.milliseconds.push_back(ms);
+        }
+    const double launcher = Median(subjects[0].milliseconds), minimal = Median(subjects[1].milliseconds);
+    std::printf("startup_launcher_ms=%.1f\nstartup_minimal_ms=%.1f\nstartup_ratio=%.2f\nstartup_runs=%d\n", launcher,
+                minimal, launcher / minimal, runs);
+    return 0;
+}
