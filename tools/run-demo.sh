@@ -19,14 +19,8 @@ cmake -S "$root" -B "$build/x86_64" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$build/x86_64" --target Autorun DemoSetup > "$build/demo.build.log" 2>&1 ||
   { tail -40 "$build/demo.build.log"; exit 1; }
 
-# The disc as it would be pressed: the pages, the launcher, and the stand-in installer.
 disc="$build/demo-disc"
-rm -rf "$disc"
-cp -r "$root/demo" "$disc"
-cp "$build/x86_64/AutoRun/Autorun.exe" "$disc/Autorun.exe"
-mkdir -p "$disc/Setup/x64"
-cp "$build/x86_64/tools/DemoSetup/DemoSetup.exe" "$disc/Setup/setup.exe"
-cp "$build/x86_64/tools/DemoSetup/DemoSetup.exe" "$disc/Setup/x64/setup.exe"
+"$root/tools/make-demo-disc.sh" "$build/x86_64" "$disc"
 
 if [ -n "${DISPLAY:-}" ] && { [ -z "$mode" ] || [ "$mode" = "--dry-run" ]; }; then
   export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=${WINEDEBUG:--all}

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include "ClipboardText.h"
 #include "TextEncoding.h"
 #include "WindowClass.h"
 #include "ZyrFailure.h"
@@ -10,7 +11,6 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace ZYR {
 
@@ -156,32 +156,8 @@ TObj::CUnicodeString CMessageBox::CopyText() const
 
 void CMessageBox::CopyToClipboard()
 {
-    if (!OpenClipboard(Handle()))
-        return; // a clipboard that another program holds leaves the copy undone
-    EmptyClipboard();
-    const TObj::CUnicodeString text = CopyText();
-    const std::string ansi = TObj::EncodeText(text, CP_ACP);
-    const SIZE_T sizes[] = {ansi.size() + 1, static_cast<SIZE_T>(text.Length() + 1) * sizeof(wchar_t)};
-    const UINT formats[] = {CF_TEXT, CF_UNICODETEXT};
-    for (int i = 0; i < 2; ++i) {
-        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizes[i]);
-        void* target = memory != nullptr ? GlobalLock(memory) : nullptr;
-        if (target == nullptr) {
-            // Nothing may stay held: free the block and close the clipboard before raising.
-            if (memory != nullptr)
-                GlobalFree(memory);
-            CloseClipboard();
-            TObj::ThrowMemoryException();
-        }
-        if (formats[i] == CF_TEXT)
-            std::memcpy(target, ansi.c_str(), sizes[i]);
-        else
-            std::memcpy(target, text.W(), sizes[i]);
-        GlobalUnlock(memory);
-        if (SetClipboardData(formats[i], memory) == nullptr)
-            GlobalFree(memory);
-    }
-    CloseClipboard();
+    // A clipboard that another program holds leaves the copy undone.
+    CClipboardText::Put(Handle(), CopyText());
 }
 
 int CMessageBox::OnCreateBox(CREATESTRUCTW*)

@@ -1,0 +1,93 @@
+#include "ClipboardText.h"
+#include "Exception.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
+
+namespace {
+
+HGLOBAL WINAPI NoMemory(UINT, SIZE_T) { return nullptr; }
+
+// A block that exists but cannot be locked: a discarded one.
+HGLOBAL g_discarded = nullptr;
+HGLOBAL WINAPI DiscardedBlock(UINT, SIZE_T bytes)
+{
+    g_discarded = GlobalDiscard(GlobalAlloc(GMEM_MOVEABLE | GMEM_DISCARDABLE, bytes));
+    return g_discarded;
+}
+
+// The second block fails: the first already belongs to the clipboard.
+int g_calls = 0;
+HGLOBAL WINAPI SecondFails(UINT flags, SIZE_T bytes)
+{
+    return ++g_calls == 2 ? nullptr : GlobalAlloc(flags, bytes);
+}
+
+std::wstring ClipboardUnicode()
+{
+    std::wstring text;
+    if (OpenClipboard(nullptr)) {
+        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(ClipboardText, BothFormatsHoldTheText)
+{
+    ASSERT_TRUE(ZYR::CClipboardText::Put(nullptr, U("Caption\r\nText \xC3\xA4")));
+    EXPECT_EQ(L"Caption\r\nText \u00E4", ClipboardUnicode());
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const HANDLE ansi = GetClipboardData(CF_TEXT);
+    ASSERT_NE(nullptr, ansi);
+    EXPECT_STREQ("Caption\r\nText \xE4", static_cast<const char*>(GlobalLock(ansi)));
+    GlobalUnlock(ansi);
+    CloseClipboard();
+}
+
+TEST(ClipboardText, AFailedAllocationOrLockLeavesNothingHeld)
+{
+    struct Case {
+        const char* what;
+        ZYR::CClipboardText::FAllocate allocate;
+    } cases[] = {
+        {"no memory for the first block", NoMemory},
+        {"a block that cannot be locked", DiscardedBlock},
+        {"no memory for the second block", SecondFails},
+    };
+    const HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, owner);
+    for (const Case& c : cases) {
+        g_calls = 0;
+        g_discarded = nullptr;
+        bool raised = false;
+        try {
+            ZYR::CClipboardText::Put(owner, U("held?"), c.allocate);
+        } catch (TObj::CException* failure) {
+            delete failure;
+            raised = true;
+        }
+        EXPECT_TRUE(raised) << c.what;
+        // The clipboard is closed again, so another thread can open it.
+        EXPECT_EQ(nullptr, GetOpenClipboardWindow()) << c.what;
+        bool opened = false;
+        std::thread([&opened] {
+            opened = OpenClipboard(nullptr) != FALSE;
+            if (opened)
+                CloseClipboard();
+        }).join();
+        EXPECT_TRUE(opened) << c.what;
+        if (g_discarded != nullptr) {
+            EXPECT_EQ(static_cast<UINT>(GMEM_INVALID_HANDLE), GlobalFlags(g_discarded)) << "the block is freed";
+        }
+    }
+    DestroyWindow(owner);
+}

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and runs them all, then prints one table. Every figure is measured
+# side by side in this one run: start-up against a minimal window program (alternating
+# runs), page switches, the settings load per command at three sizes, instruction counts
+# of the page-reading core under callgrind, and the stripped sizes of both launchers.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${AUTORUN_BUILD_DIR:-$root/build}
+runs=${AUTORUN_STARTUP_RUNS:-21}
+"$root/tools/install-deps.sh"
+
+configure() {
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" -G Ninja "$@" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
+}
+mkdir -p "$build"
+configure "$build/x86_64" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"
+configure "$build/i686" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake"
+configure "$build/bench-native" -DCMAKE_BUILD_TYPE=Release -DAUTORUN_TEXT_CORE_ONLY=ON
+cmake --build "$build/x86_64" --target Autorun DemoSetup MinimalWindow StartupBench PageSwitchBench SettingsLoadBench \
+  > "$build/bench.build.log" 2>&1 || { tail -40 "$build/bench.build.log"; exit 1; }
+cmake --build "$build/i686" --target Autorun MinimalWindow >> "$build/bench.build.log" 2>&1 ||
+  { tail -40 "$build/bench.build.log"; exit 1; }
+cmake --build "$build/bench-native" --target PageCoreBench >> "$build/bench.build.log" 2>&1 ||
+  { tail -40 "$build/bench.build.log"; exit 1; }
+
+disc="$build/bench-disc"
+"$root/tools/make-demo-disc.sh" "$build/x86_64" "$disc"
+cp "$build/x86_64/bench/MinimalWindow.exe" "$disc/MinimalWindow.exe"
+
+source "$root/tools/wine-session.sh"
+wine_session_start "$build/wineprefix"
+to_windows() { echo "Z:${1//\//\\}"; }
+
+echo "Measuring start-up ($runs alternating runs each), page switches and settings loads..." >&2
+# The first painted frame: a pixel inside the install command, drawn after the page itself,
+# and the minimal program's fill colour.
+startup=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$disc/Autorun.exe")" \
+  "Orvex Studio 2.1 Setup" 270 145 1F518C "$(to_windows "$disc/MinimalWindow.exe")" "Minimal window" 300 200 1D4E89 |
+  tr -d '\r')
+switch=$(wine "$build/x86_64/bench/PageSwitchBench.exe" | tr -d '\r')
+load=$(wine "$build/x86_64/bench/SettingsLoadBench.exe" | tr -d '\r')
+value() { echo "$1" | sed -n "s/^$2=//p"; }
+
+instructions() {
+  # An empty page reads as nothing and ends with 1; the count is what matters.
+  { valgrind --tool=callgrind --callgrind-out-file=/dev/null "$build/bench-native/bench/PageCoreBench" "$1" 2>&1 || true; } |
+    sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+}
+i0=$(instructions 0)
+i1k=$(instructions 1000)
+i10k=$(instructions 10000)
+
+stripped() {
+  local tool=$1 exe=$2 copy
+  copy=$(mktemp)
+  "$tool" -o "$copy" "$exe"
+  stat -c %s "$copy"
+  rm -f "$copy"
+}
+a64=$(stripped x86_64-w64-mingw32-strip "$build/x86_64/AutoRun/Autorun.exe")
+m64=$(stripped x86_64-w64-mingw32-strip "$build/x86_64/bench/MinimalWindow.exe")
+a32=$(stripped i686-w64-mingw32-strip "$build/i686/AutoRun/Autorun.exe")
+m32=$(stripped i686-w64-mingw32-strip "$build/i686/bench/MinimalWindow.exe")
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+per() { awk -v a="$1" -v b="$2" -v n="$3" 'BEGIN { printf "%.1f k", (a - b) / n / 1000 }'; }
+load_row() { echo "$load" | awk -v n="$1" '$1 == n { printf "%.1f µs (%s)", $2, $3 }'; }
+
+cat <<TABLE
+
+| Measure | Launcher | Yardstick | Ratio |
+|---|---|---|---|
+| Start-up to the first painted frame of the demo, median of $runs | $(value "$startup" startup_launcher_ms) ms | minimal window program $(value "$startup" startup_minimal_ms) ms | $(value "$startup" startup_ratio) |
+| Page switch with repaint, 20 picture commands, median (90th percentile) | $(value "$switch" switch_median_ms) ms ($(value "$switch" switch_p90_ms) ms) | GoToPage alone $(value "$switch" switch_build_median_ms) ms | — |
+| Settings load under Wine per command, 1,000 / 10,000 commands | $(load_row 1000) / $(load_row 10000) | | ratio to 1,000 in brackets |
+| Instructions per command of the page-reading core, 1,000 / 10,000 commands (callgrind) | $(per "$i1k" "$i0" 1000) / $(per "$i10k" "$i0" 10000) | | $(awk -v a="$i1k" -v b="$i10k" -v z="$i0" 'BEGIN { printf "%.3f", ((b - z) / 10000) / ((a - z) / 1000) }') |
+| Stripped x86_64 exe | $((a64 / 1024)) KB | $((m64 / 1024)) KB | $(ratio "$a64" "$m64") |
+| Stripped i686 exe (shipped) | $((a32 / 1024)) KB | $((m32 / 1024)) KB | $(ratio "$a32" "$m32") |
+TABLE
