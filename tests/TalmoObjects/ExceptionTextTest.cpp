@@ -129,6 +129,20 @@ TEST(ExceptionText, ComErrors)
               TObj::CCOMException(static_cast<std::int32_t>(0x80041234), nullptr).GetMessageText());
 }
 
+TEST(ExceptionText, SystemTextsWithInsertsKeepTheirPlaceholders)
+{
+    // Without arguments for "%1", a system text must be taken as it stands: asking Windows
+    // to fill it in would read arguments that are not there.
+    struct Case {
+        std::uint32_t code;
+        const char* text;
+    } cases[] = {{107, "Insert disk for drive %1."}, {182, "Invalid ordinal for %1."}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(U(c.text), TObj::CCOMException(static_cast<std::int32_t>(0x80070000u | c.code), nullptr).GetMessageText());
+        EXPECT_EQ(U(c.text), TObj::CLastErrorException(c.code).GetMessageText().Trimmed());
+    }
+}
+
 TEST(ExceptionText, ComErrorInformationWinsWhenItHasADescription)
 {
     struct Case {
