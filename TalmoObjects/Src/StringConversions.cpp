@@ -75,14 +75,6 @@ CUnicodeString CUnicodeString::FromUInt(std::uint64_t value, int base) { return 
 
 CUnicodeString CUnicodeString::FromBool(bool value) { return CUnicodeString(value ? u"true" : u"false"); }
 
-CUnicodeString CUnicodeString::FromDouble(double value)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    *result.ptr = 0;
-    return CUnicodeString(buffer);
-}
-
 bool CUnicodeString::ToInt64(std::int64_t& out) const noexcept
 {
     const WChar* text = Ptr();

@@ -298,7 +298,8 @@ TEST(Soak, TenThousandPageSwitchesAndHoverChangesKeepHandlesAndMemoryFlat)
     EXPECT_EQ(handles, ZYR::CGdiObject::LiveHandles());
     EXPECT_EQ(windows, ZYR::CWindow::BoundWindowCount());
     const SIZE_T grown = PrivateBytes() > bytes ? PrivateBytes() - bytes : 0;
-    std::printf("private bytes: %zu KB at the start, grown by %zu KB\n", bytes / 1024, grown / 1024);
+    std::printf("private bytes: %llu KB at the start, grown by %llu KB\n", static_cast<unsigned long long>(bytes / 1024),
+                static_cast<unsigned long long>(grown / 1024));
     EXPECT_LT(grown, 1024u * 1024u);
     EXPECT_TRUE(recorder.messages.empty());
 }
