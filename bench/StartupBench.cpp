@@ -1,8 +1,10 @@
 // Start-up time of two programs measured side by side: from CreateProcess to the moment the
 // program's window shows the expected colour at a given point of its client area, for the
-// launcher on a disc and for a minimal window program, alternating, 20 runs each by default.
+// launcher on a disc and for a minimal window program, alternating, the given number of runs each.
 // Prints each median and their ratio.
 //   StartupBench <runs> <exe> <title> <x> <y> <rrggbb> <exe> <title> <x> <y> <rrggbb>
+#include "../tests/AutoRun/ScreenPixel.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -19,16 +21,6 @@ struct CSubject {
     COLORREF color;
     std::vector<double> milliseconds;
 };
-
-COLORREF ScreenPixel(HWND window, int x, int y)
-{
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    const HDC screen = GetDC(nullptr);
-    const COLORREF color = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return color;
-}
 
 // Milliseconds until the first painted frame, or a negative number when none came in 30 s.
 double TimeToFirstFrame(const CSubject& subject)

@@ -1,5 +1,6 @@
 #include "../Zyr/BitmapFiles.h"
 #include "LauncherRun.h"
+#include "ScreenPixel.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
@@ -45,16 +46,6 @@ std::wstring Title(HWND window)
     wchar_t title[128] = {0};
     GetWindowTextW(window, title, 128);
     return title;
-}
-
-COLORREF ScreenPixel(HWND window, int x, int y)
-{
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    const HDC screen = GetDC(nullptr);
-    const COLORREF color = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return color;
 }
 
 // Waits, pumping nothing, until the window's title is `title`.
