@@ -121,3 +121,29 @@ TEST(IniData, KeysOfAMissingSectionAreAnInternalError)
         },
         int);
 }
+
+TEST(IniData, ManyKeysSharingPrefixesAreEachFoundAndOthersAreNot)
+{
+    // Keys that share a prefix up to "_" share a stretch of the index; thousands of them,
+    // and names with "_" first, last or twice, must still each be found.
+    std::string text = "[Main]\n_lead=1\ntrail_=2\na_b_c=3\nplain=4\n";
+    for (int n = 1; n <= 3000; ++n)
+        for (const char* key : {"Text", "Rect", "Action"})
+            text += "Command" + std::to_string(n) + "_" + key + "=" + std::to_string(n) + key + "\n";
+    const TObj::CIniData data = Parse(text.c_str());
+    struct Case {
+        const char* key;
+        const char* value; // null: absent
+    } cases[] = {
+        {"_lead", "1"},          {"TRAIL_", "2"},          {"a_B_c", "3"},          {"plain", "4"},
+        {"command1_text", "1Text"}, {"Command1500_Rect", "1500Rect"}, {"Command3000_Action", "3000Action"},
+        {"Command3001_Text", nullptr}, {"Command12_Hint", nullptr}, {"Command12", nullptr}, {"_", nullptr},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.value != nullptr, data.HasKey(U("Main"), U(c.key))) << c.key;
+        if (c.value != nullptr) {
+            EXPECT_EQ(U(c.value), data.GetValue(U("Main"), U(c.key), CUnicodeString())) << c.key;
+        }
+    }
+    EXPECT_EQ(9004u, data.KeyNames(U("Main")).size());
+}
