@@ -156,25 +156,23 @@ std::vector<CCheckProblem> CDiscChecker::Run()
     }
     TObj::CIniFile root(m_rootPath);
     std::vector<CUnicodeString> pageFiles;
+    CPageVariables rootVariables;
     try {
-        pageFiles = checkRootFile(root);
+        pageFiles = checkRootFile(root, rootVariables);
     } catch (TObj::CException* failure) {
         add(m_rootPath, 0, {}, {}, TextOf(failure));
         return m_problems;
     }
-    CPageVariables rootVariables;
-    if (root.HasSection(AutoRunStrings::kVariablesSection))
-        for (const CUnicodeString& name : root.KeyNames(AutoRunStrings::kVariablesSection))
-            rootVariables.Define(name, root.GetValue(AutoRunStrings::kVariablesSection, name, CUnicodeString()));
     for (const CUnicodeString& path : pageFiles)
         checkPageFile(path, path == m_rootPath, rootVariables);
     return m_problems;
 }
 
-std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root)
+std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CPageVariables& variables)
 {
     CPageFile page{m_rootPath, root, {}, true, m_problems.size(), {}};
     checkVariables(page);
+    variables = page.variables;
     const CUnicodeString& common = AutoRunStrings::kCommonSection;
     const CUnicodeString dir = root.GetValue(common, CUnicodeString(u"Dir"), CUnicodeString());
     if (dir.IsEmpty())

@@ -27,7 +27,8 @@ public:
 private:
     struct CPageFile;
 
-    std::vector<TObj::CUnicodeString> checkRootFile(TObj::CIniFile& root);
+    // The page files to check, and the root file's variables, which every page file sees.
+    std::vector<TObj::CUnicodeString> checkRootFile(TObj::CIniFile& root, CPageVariables& variables);
     void checkPageFile(const TObj::CUnicodeString& path, bool isRoot, const CPageVariables& rootVariables);
     void checkVariables(CPageFile& page);
     void checkCommon(CPageFile& page, const TObj::CUnicodeString& section);
