@@ -275,3 +275,27 @@ TEST(LibraryMessageBox, ALauncherStartUpErrorShowsInTheBoxAndEndsWithMinusOne)
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(static_cast<DWORD>(-1), launcher.Wait(10000));
 }
+
+TEST(LibraryMessageBox, TheDiscCheckWithoutAConsoleShowsItsReportInTheBox)
+{
+    CTempFolder disc;
+    CopyFileW((TObj::GetProgramFolder() + u"..\\AutoRun\\Autorun.exe").W(), disc.Path("Autorun.exe").W(), FALSE);
+    disc.Write("Autorun.inf", "[Main]\nBackgroundSize=[99, 99]\nBackgroundColor=0\nTitel=x\n");
+    CChildProcess launcher;
+    ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\" --check", disc.Path().W(), false));
+    DWORD processId = 0;
+    for (int i = 0; i < 100 && processId == 0; ++i) {
+        const HWND any = FindWindowW(nullptr, L"Disc check: 1 problems");
+        if (any != nullptr)
+            GetWindowThreadProcessId(any, &processId);
+        Sleep(50);
+    }
+    const HWND box = WaitForBox(L"Disc check: 1 problems", processId);
+    ASSERT_NE(nullptr, box);
+    wchar_t text[256] = {0};
+    SendMessageW(GetDlgItem(box, ZYR::CMessageBox::kTextControlId), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(CUnicodeString(u"Autorun.inf:4: [Main] Titel: is not a known key; it is ignored (did you mean \"Title\"?)"),
+              CUnicodeString(text));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(1u, launcher.Wait(10000));
+}
