@@ -16,8 +16,10 @@ bool CDiscCheckApp::InitInstance()
         for (const CCheckProblem& problem : problems)
             report += problem.Format(environment.launcherFolder) + u"\n";
         report.TrimRight();
+        const int count = static_cast<int>(problems.size());
         ShowToolText(nullptr, report,
-                     CUnicodeString::Format(u"Disc check: %d problems", static_cast<int>(problems.size())),
+                     count == 1 ? CUnicodeString(u"Disc check: 1 problem")
+                                : CUnicodeString::Format(u"Disc check: %d problems", count),
                      ZYR::CMessageBox::kOk | ZYR::CMessageBox::kIconExclamation);
     }
     // Nothing more to run: the exit code stands.

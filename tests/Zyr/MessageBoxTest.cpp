@@ -252,50 +252,47 @@ TEST(LibraryMessageBox, ASecondMessageWhileOneIsShown)
     EXPECT_EQ(0u, ZYR::CMessageBox::OpenCount());
 }
 
-TEST(LibraryMessageBox, ALauncherStartUpErrorShowsInTheBoxAndEndsWithMinusOne)
+namespace {
+
+// Starts the launcher on a disc holding `autorun`, as from the shell without standard
+// output, waits for its box of that caption, checks the box's text, presses OK and
+// checks the exit code.
+void ExpectLauncherBox(const char* autorun, const wchar_t* arguments, const wchar_t* caption, const char16_t* text,
+                       DWORD exitCode)
 {
     CTempFolder disc;
     CopyFileW((TObj::GetProgramFolder() + u"..\\AutoRun\\Autorun.exe").W(), disc.Path("Autorun.exe").W(), FALSE);
-    disc.Write("Autorun.inf", "[Main]\nBackgroundColor=0\n");
+    disc.Write("Autorun.inf", autorun);
     CChildProcess launcher;
-    // Started as from the shell, without standard output: errors go to message boxes.
-    ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\"", disc.Path().W(), false));
+    ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\" " + arguments,
+                               disc.Path().W(), false));
     DWORD processId = 0;
     for (int i = 0; i < 100 && processId == 0; ++i) {
-        const HWND any = FindWindowW(nullptr, L"Talmo Objects");
+        const HWND any = FindWindowW(nullptr, caption);
         if (any != nullptr)
             GetWindowThreadProcessId(any, &processId);
         Sleep(50);
     }
-    const HWND box = WaitForBox(L"Talmo Objects", processId);
+    const HWND box = WaitForBox(caption, processId);
     ASSERT_NE(nullptr, box);
-    wchar_t text[256] = {0};
-    SendMessageW(GetDlgItem(box, ZYR::CMessageBox::kTextControlId), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    EXPECT_EQ(CUnicodeString(u"Background size and color weren't set for window \"Main\"."), CUnicodeString(text));
+    wchar_t shown[256] = {0};
+    SendMessageW(GetDlgItem(box, ZYR::CMessageBox::kTextControlId), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(CUnicodeString(text), CUnicodeString(shown));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(static_cast<DWORD>(-1), launcher.Wait(10000));
+    EXPECT_EQ(exitCode, launcher.Wait(10000));
+}
+
+} // namespace
+
+TEST(LibraryMessageBox, ALauncherStartUpErrorShowsInTheBoxAndEndsWithMinusOne)
+{
+    ExpectLauncherBox("[Main]\nBackgroundColor=0\n", L"", L"Talmo Objects",
+                      u"Background size and color weren't set for window \"Main\".", static_cast<DWORD>(-1));
 }
 
 TEST(LibraryMessageBox, TheDiscCheckWithoutAConsoleShowsItsReportInTheBox)
 {
-    CTempFolder disc;
-    CopyFileW((TObj::GetProgramFolder() + u"..\\AutoRun\\Autorun.exe").W(), disc.Path("Autorun.exe").W(), FALSE);
-    disc.Write("Autorun.inf", "[Main]\nBackgroundSize=[99, 99]\nBackgroundColor=0\nTitel=x\n");
-    CChildProcess launcher;
-    ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\" --check", disc.Path().W(), false));
-    DWORD processId = 0;
-    for (int i = 0; i < 100 && processId == 0; ++i) {
-        const HWND any = FindWindowW(nullptr, L"Disc check: 1 problems");
-        if (any != nullptr)
-            GetWindowThreadProcessId(any, &processId);
-        Sleep(50);
-    }
-    const HWND box = WaitForBox(L"Disc check: 1 problems", processId);
-    ASSERT_NE(nullptr, box);
-    wchar_t text[256] = {0};
-    SendMessageW(GetDlgItem(box, ZYR::CMessageBox::kTextControlId), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    EXPECT_EQ(CUnicodeString(u"Autorun.inf:4: [Main] Titel: is not a known key; it is ignored (did you mean \"Title\"?)"),
-              CUnicodeString(text));
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(1u, launcher.Wait(10000));
+    ExpectLauncherBox("[Main]\nBackgroundSize=[99, 99]\nBackgroundColor=0\nTitel=x\n", L"--check",
+                      L"Disc check: 1 problem",
+                      u"Autorun.inf:4: [Main] Titel: is not a known key; it is ignored (did you mean \"Title\"?)", 1);
 }
