@@ -24,7 +24,7 @@ int ReadAll(const std::string& bytes, int commands)
     CUnicodeString text;
     TObj::DecodeText(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), TObj::kCodePageUtf8, text);
     TObj::CIniData ini;
-    ini.Parse(TObj::SplitLines(text), CUnicodeString(u"bench.ini"));
+    ini.Parse(text, CUnicodeString(u"bench.ini"));
     CPageVariables variables;
     for (const CUnicodeString& name : ini.KeyNames(CUnicodeString(u"Variables")))
         variables.Define(name, ini.GetValue(CUnicodeString(u"Variables"), name, CUnicodeString()));

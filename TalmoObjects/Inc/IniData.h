@@ -16,7 +16,7 @@ public:
     // Replaces the contents with the lines' sections. A line that is not blank, comment,
     // header or key/value throws ERR_BAD_INI_FILE naming `pathForMessages` and the line,
     // counted from 1 as an editor shows it.
-    void Parse(const std::vector<CUnicodeString>& lines, const CUnicodeString& pathForMessages);
+    void Parse(const CUnicodeString& text, const CUnicodeString& pathForMessages);
     void Clear();
 
     bool HasSection(const CUnicodeString& section) const;
@@ -32,19 +32,15 @@ public:
     std::vector<CUnicodeString> KeyNames(const CUnicodeString& section) const;
 
 private:
-    // The key and value are ranges of the line they came from, so a file of many keys
-    // costs one text block per line.
-    // Both lines are usually one shared block; a repeated key keeps its first line.
+    // Keys and values are ranges of the one text, so a file of many keys costs no string
+    // of its own per line, and parsing reads each line once while it is at hand.
     struct CEntry {
-        CUnicodeString keyLine; // the key starts the trimmed line
-        int keyLength;
-        CUnicodeString valueLine;
+        int keyStart, keyLength; // the key starts the trimmed line
         int valueStart, valueLength;
         int line;
-        CFoldedNameIndex::CName Key() const { return {keyLine.Ptr(), keyLength}; }
-        CUnicodeString KeyText() const { return keyLine.Left(keyLength); }
-        CUnicodeString Value() const { return valueLine.Mid(valueStart, valueLength); }
     };
+    CFoldedNameIndex::CName KeyOf(const CEntry& entry) const { return {m_text.Ptr() + entry.keyStart, entry.keyLength}; }
+
     struct CSection {
         CUnicodeString name;
         std::vector<CEntry> entries;
@@ -55,6 +51,7 @@ private:
     const CSection* FindSection(const CUnicodeString& section) const;
     const CEntry* FindEntry(const CUnicodeString& section, const CUnicodeString& key) const;
 
+    CUnicodeString m_text;
     std::vector<CSection> m_sections;
     CFoldedNameIndex m_index; // section name -> section
 };

@@ -27,6 +27,10 @@ bool DecodeText(const unsigned char* bytes, std::size_t count, int codePage, CUn
 // is no line, so "a\n" is one line and "" none.
 std::vector<CUnicodeString> SplitLines(const CUnicodeString& text);
 
+// The same lines as ranges of the text: the next line from `position` as `start` and
+// `length`, with `position` moved past its line end; false when no line is left.
+bool NextLine(const CUnicodeString& text, int& position, int& start, int& length) noexcept;
+
 // Converts bytes of a single-byte or multi-byte code page; provided per platform.
 bool DecodeCodePage(const unsigned char* bytes, std::size_t count, int codePage, CUnicodeString& text);
 

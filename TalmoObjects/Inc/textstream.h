@@ -7,8 +7,6 @@
 #include "TextDecoding.h"
 #include "nativefile.h"
 
-#include <vector>
-
 namespace TObj {
 
 class CTextFile {
@@ -21,6 +19,9 @@ public:
     void OpenForWriting(const CUnicodeString& path, int codePage);
     // True while a line was read.
     bool ReadLine(CUnicodeString& line);
+    // The whole decoded text of a file open for reading, line ends included; for readers
+    // that take the lines as ranges of one text instead of one string each.
+    const CUnicodeString& Text() const noexcept { return m_text; }
     void WriteLine(const CUnicodeString& line);
     void Close() noexcept;
 
@@ -31,8 +32,8 @@ private:
     CFile m_file;
     EState m_state = kClosed;
     int m_codePage = kCodePageAnsi;
-    std::vector<CUnicodeString> m_lines;
-    std::size_t m_next = 0;
+    CUnicodeString m_text;
+    int m_next = 0; // where the next line starts in m_text
 };
 
 } // namespace TObj

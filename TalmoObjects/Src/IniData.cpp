@@ -1,6 +1,7 @@
 #include "IniData.h"
 
 #include "CharClass.h"
+#include "TextDecoding.h"
 #include "errors.h"
 
 namespace TObj {
@@ -11,27 +12,39 @@ TOBJ_MESSAGE(ERR_BAD_INI_FILE);
 
 void CIniData::Clear()
 {
+    m_text = CUnicodeString();
     m_sections.clear();
     m_index.Clear();
 }
 
-void CIniData::Parse(const std::vector<CUnicodeString>& lines, const CUnicodeString& pathForMessages)
+void CIniData::Parse(const CUnicodeString& text, const CUnicodeString& pathForMessages)
 {
     Clear();
+    m_text = text;
+    const WChar* units = m_text.Ptr();
     CUnicodeString current;
-    for (std::size_t number = 0; number < lines.size(); ++number) {
-        const CUnicodeString line = lines[number].Trimmed();
-        if (line.IsEmpty() || line[0] == u';' || (line[0] == u'/' && line[1] == u'/'))
+    int position = 0, lineStart = 0, lineLength = 0;
+    for (int number = 1; NextLine(m_text, position, lineStart, lineLength); ++number) {
+        int start = lineStart, end = lineStart + lineLength; // the trimmed line is [start, end)
+        while (start < end && IsWhiteSpace(units[start]))
+            ++start;
+        while (end > start && IsWhiteSpace(units[end - 1]))
+            --end;
+        if (start == end || units[start] == u';' || (units[start] == u'/' && end - start > 1 && units[start + 1] == u'/'))
             continue;
-        const int close = line.ReverseFind(u']');
-        if (line[0] == u'[' && close > 0) {
-            current = line.Mid(1, close - 1).Trimmed();
+        int close = end - 1;
+        while (close > start && units[close] != u']')
+            --close;
+        if (units[start] == u'[' && close > start) {
+            current = m_text.Mid(start + 1, close - start - 1).Trimmed();
             continue;
         }
-        const int equals = line.Find(u'=');
-        if (equals < 0) {
+        int equals = start;
+        while (equals < end && units[equals] != u'=')
+            ++equals;
+        if (equals == end) {
             Clear();
-            ThrowCheckError(ERR_BAD_INI_FILE, pathForMessages, CUnicodeString::FromUInt(number + 1));
+            ThrowCheckError(ERR_BAD_INI_FILE, pathForMessages, CUnicodeString::FromUInt(static_cast<std::uint64_t>(number)));
             return;
         }
         CSection* section = FindSection(current);
@@ -40,20 +53,19 @@ void CIniData::Parse(const std::vector<CUnicodeString>& lines, const CUnicodeStr
             m_sections.push_back(CSection{current, {}, {}});
             section = &m_sections.back();
         }
-        CEntry entry{line, equals, line, equals + 1, line.Length() - equals - 1, static_cast<int>(number + 1)};
-        while (entry.keyLength > 0 && IsWhiteSpace(line[entry.keyLength - 1]))
+        CEntry entry{start, equals - start, equals + 1, end - equals - 1, number};
+        while (entry.keyLength > 0 && IsWhiteSpace(units[entry.keyStart + entry.keyLength - 1]))
             --entry.keyLength;
-        while (entry.valueLength > 0 && IsWhiteSpace(line[entry.valueStart]))
+        while (entry.valueLength > 0 && IsWhiteSpace(units[entry.valueStart]))
             ++entry.valueStart, --entry.valueLength;
         const auto& entries = section->entries;
         const std::int64_t existing = section->index.Find(
-            line.Ptr(), entry.keyLength, [&entries](std::uint32_t at) { return entries[at].Key(); });
+            units + entry.keyStart, entry.keyLength, [this, &entries](std::uint32_t at) { return KeyOf(entries[at]); });
         if (existing < 0) {
-            section->index.Add(line.Ptr(), entry.keyLength, static_cast<std::uint32_t>(section->entries.size()));
+            section->index.Add(units + entry.keyStart, entry.keyLength, static_cast<std::uint32_t>(section->entries.size()));
             section->entries.push_back(entry);
         } else { // the value changes; the key keeps its first spelling and place
             CEntry& kept = section->entries[static_cast<std::size_t>(existing)];
-            kept.valueLine = line;
             kept.valueStart = entry.valueStart;
             kept.valueLength = entry.valueLength;
             kept.line = entry.line;
@@ -82,7 +94,7 @@ const CIniData::CEntry* CIniData::FindEntry(const CUnicodeString& section, const
     const CUnicodeString name = key.Trimmed();
     const auto& entries = found->entries;
     const std::int64_t at =
-        found->index.Find(name.Ptr(), name.Length(), [&entries](std::uint32_t i) { return entries[i].Key(); });
+        found->index.Find(name.Ptr(), name.Length(), [this, &entries](std::uint32_t i) { return KeyOf(entries[i]); });
     return at < 0 ? nullptr : &entries[static_cast<std::size_t>(at)];
 }
 
@@ -97,7 +109,7 @@ CUnicodeString CIniData::GetValue(const CUnicodeString& section, const CUnicodeS
                                   const CUnicodeString& fallback) const
 {
     const CEntry* entry = FindEntry(section, key);
-    return entry != nullptr ? entry->Value() : fallback;
+    return entry != nullptr ? m_text.Mid(entry->valueStart, entry->valueLength) : fallback;
 }
 
 int CIniData::LineOf(const CUnicodeString& section, const CUnicodeString& key) const
@@ -123,7 +135,7 @@ std::vector<CUnicodeString> CIniData::KeyNames(const CUnicodeString& section) co
         return names;
     }
     for (const CEntry& entry : found->entries)
-        names.push_back(entry.KeyText());
+        names.push_back(m_text.Mid(entry.keyStart, entry.keyLength));
     return names;
 }
 

@@ -84,21 +84,29 @@ bool DecodeText(const unsigned char* bytes, std::size_t count, int codePage, CUn
     }
 }
 
+bool NextLine(const CUnicodeString& text, int& position, int& start, int& length) noexcept
+{
+    const int end = text.Length();
+    if (position >= end)
+        return false;
+    const WChar* units = text.Ptr();
+    start = position;
+    int at = position;
+    while (at < end && !IsLineEnd(units[at]))
+        ++at;
+    length = at - start;
+    if (at < end && units[at] == 13 && at + 1 < end && units[at + 1] == 10)
+        ++at;
+    position = at + 1;
+    return true;
+}
+
 std::vector<CUnicodeString> SplitLines(const CUnicodeString& text)
 {
     std::vector<CUnicodeString> lines;
-    const int length = text.Length();
-    int start = 0;
-    for (int at = 0; at < length; ++at) {
-        if (!IsLineEnd(text[at]))
-            continue;
-        lines.push_back(text.Mid(start, at - start));
-        if (text[at] == 13 && text[at + 1] == 10)
-            ++at;
-        start = at + 1;
-    }
-    if (start < length)
-        lines.push_back(text.Mid(start));
+    int position = 0, start = 0, length = 0;
+    while (NextLine(text, position, start, length))
+        lines.push_back(text.Mid(start, length));
     return lines;
 }
 

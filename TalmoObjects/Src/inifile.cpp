@@ -28,12 +28,11 @@ const CIniData& CIniFile::Data()
     m_data.Clear();
     if (!FileExists(m_path))
         return m_data;
-    std::vector<CUnicodeString> lines;
+    CUnicodeString text;
     try {
         CTextFile file;
         file.OpenForReading(m_path);
-        for (CUnicodeString line; file.ReadLine(line);)
-            lines.push_back(line);
+        text = file.Text();
     } catch (CFileException* failure) {
         // A file that vanished after the existence test reads as missing; any other
         // failure to read it is reported.
@@ -42,7 +41,7 @@ const CIniData& CIniFile::Data()
             throw owned.release();
         return m_data;
     }
-    m_data.Parse(lines, m_path);
+    m_data.Parse(text, m_path);
     return m_data;
 }
 

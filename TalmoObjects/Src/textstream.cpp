@@ -41,7 +41,7 @@ void CTextFile::OpenForReading(const CUnicodeString& path, int fallbackCodePage)
         ThrowCheckError(ERR_BAD_TEXT_FILE, name);
         return;
     }
-    m_lines = SplitLines(text);
+    m_text = text;
     m_next = 0;
     m_state = kReading;
 }
@@ -65,9 +65,10 @@ void CTextFile::OpenForWriting(const CUnicodeString& path, int codePage)
 
 bool CTextFile::ReadLine(CUnicodeString& line)
 {
-    if (m_state != kReading || m_next >= m_lines.size())
+    int start = 0, length = 0;
+    if (m_state != kReading || !NextLine(m_text, m_next, start, length))
         return false;
-    line = m_lines[m_next++];
+    line = m_text.Mid(start, length);
     return true;
 }
 
@@ -93,7 +94,7 @@ void CTextFile::WriteLine(const CUnicodeString& line)
 void CTextFile::Close() noexcept
 {
     m_file.Close();
-    m_lines.clear();
+    m_text = CUnicodeString();
     m_next = 0;
     m_state = kClosed;
 }

@@ -13,7 +13,7 @@ namespace {
 TObj::CIniData Parse(const char* text)
 {
     TObj::CIniData data;
-    data.Parse(TObj::SplitLines(U(text)), U("D:\\Autorun.inf"));
+    data.Parse(U(text), U("D:\\Autorun.inf"));
     return data;
 }
 

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     TObj::CIniData ini;
     try {
-        ini.Parse(TObj::SplitLines(text), CUnicodeString(u"fuzz.ini"));
+        ini.Parse(text, CUnicodeString(u"fuzz.ini"));
     } catch (TObj::CException* failure) {
         const std::unique_ptr<TObj::CException> owned(failure);
         if (dynamic_cast<TObj::CCheckException*>(failure) == nullptr)
