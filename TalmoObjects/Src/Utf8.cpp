@@ -1,12 +1,14 @@
 #include "Utf8.h"
 
+#include <string>
+
 namespace TObj {
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendCodePoint(CUnicodeString& out, char32_t cp)
+void AppendCodePoint(std::u16string& out, char32_t cp)
 {
     if (cp >= 0x10000) {
         cp -= 0x10000;
@@ -49,11 +51,14 @@ char32_t ReadSequence(const unsigned char* bytes, std::size_t count, std::size_t
 
 CUnicodeString DecodeUtf8(const char* bytes, std::size_t count)
 {
-    CUnicodeString out;
+    // A whole file decodes into one buffer of its final size at most (a byte gives at most
+    // one unit), instead of a string grown step by step.
+    std::u16string units;
+    units.reserve(count);
     const auto* data = reinterpret_cast<const unsigned char*>(bytes);
     for (std::size_t i = 0; i < count;)
-        AppendCodePoint(out, ReadSequence(data, count, i));
-    return out;
+        AppendCodePoint(units, ReadSequence(data, count, i));
+    return CUnicodeString(units.data(), static_cast<int>(units.size()));
 }
 
 std::string EncodeUtf8(const WChar* text, std::size_t count)
