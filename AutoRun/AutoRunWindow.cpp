@@ -30,6 +30,24 @@ RECT CentredOn(const RECT& rect, const RECT& target)
 
 CSettings& Settings() { return *CSettings::Current(); }
 
+// Drawing of a shown window is off while it lives, and back on every way out, also a
+// throw; a window still being created is left alone, since turning drawing on shows it.
+struct CRedrawOff {
+    HWND window;
+    explicit CRedrawOff(HWND handle) : window(IsWindowVisible(handle) ? handle : nullptr)
+    {
+        if (window != nullptr)
+            ::SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+    }
+    ~CRedrawOff()
+    {
+        if (window != nullptr)
+            ::SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+    }
+    CRedrawOff(const CRedrawOff&) = delete;
+    CRedrawOff& operator=(const CRedrawOff&) = delete;
+};
+
 } // namespace
 
 ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
@@ -135,28 +153,25 @@ void CAutoRunWindow::RebuildControls()
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
     ZYR::SetWindowTextW(Handle(), m_page->title);
     // A shown page's controls are replaced without drawing in between; the caller then has
-    // the whole page drawn once. (Turning drawing back on would also show a window that is
-    // still being created.)
-    const bool shown = IsWindowVisible(Handle()) != FALSE;
-    if (shown)
-        SendMessage(WM_SETREDRAW, FALSE, 0);
-    DestroyControls();
-    for (CCommandSettings* command : m_page->commands) {
-        if (command->action.IsEmpty())
-            continue;
-        auto* control = new CCommandControl(command);
-        m_commandControls.Add(control);
-        control->Create(this);
+    // the whole page drawn once.
+    {
+        const CRedrawOff redrawOff(Handle());
+        DestroyControls();
+        for (CCommandSettings* command : m_page->commands) {
+            if (command->action.IsEmpty())
+                continue;
+            auto* control = new CCommandControl(command);
+            m_commandControls.Add(control);
+            control->Create(this);
+        }
+        for (CCommandSettings* command : m_page->commands) {
+            if (!command->action.IsEmpty())
+                continue;
+            auto* control = new CCommentControl(command, this);
+            m_commentControls.Add(control);
+            control->Create();
+        }
     }
-    for (CCommandSettings* command : m_page->commands) {
-        if (!command->action.IsEmpty())
-            continue;
-        auto* control = new CCommentControl(command, this);
-        m_commentControls.Add(control);
-        control->Create();
-    }
-    if (shown)
-        SendMessage(WM_SETREDRAW, TRUE, 0);
     SetFocus();
 }
 

@@ -112,9 +112,8 @@ LRESULT CCommandControl::OnPrintClient(WPARAM dc, LPARAM)
     return 0;
 }
 
-void CCommandControl::Draw(HDC target)
+void CCommandControl::Draw(HDC dc)
 {
-    const HDC dc = target;
     const RECT client = GetClientRect();
     const int border = m_settings->borderWidth;
     const RECT inner{border, border, client.right - border, client.bottom - border};

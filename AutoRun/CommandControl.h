@@ -48,7 +48,7 @@ protected:
 
 private:
     // The control in its present state, into the screen or a picture.
-    void Draw(HDC target);
+    void Draw(HDC dc);
     int VisualState() const;
     void Redraw();
     TObj::CUnicodeString FocusedComment() const;
