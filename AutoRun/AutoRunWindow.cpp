@@ -52,8 +52,7 @@ struct CRedrawOff {
 
 ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_CREATE(OnCreateMain)
-    ZYR_ON_VOID(WM_PAINT, OnPaint)
-    ZYR_ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ZYR_ON_DRAW(Draw)
     ZYR_ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
@@ -227,18 +226,6 @@ void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
     const SIZE size = LoadPage(*page, picture, u"CAutoRunWindow::fullRedrawWindow", 172);
     m_history.RemoveLast();
     ShowPage(page, picture, size);
-}
-
-void CAutoRunWindow::OnPaint()
-{
-    ZYR::CPaintDC paint(Handle());
-    Draw(paint.Get());
-}
-
-LRESULT CAutoRunWindow::OnPrintClient(WPARAM dc, LPARAM)
-{
-    Draw(reinterpret_cast<HDC>(dc));
-    return 0;
 }
 
 void CAutoRunWindow::Draw(HDC target)

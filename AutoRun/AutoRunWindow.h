@@ -46,9 +46,9 @@ public:
     static wchar_t LauncherDrive();
 
 protected:
+    // The page as it is now, into the screen or a picture, in one blit.
+    void Draw(HDC target);
     int OnCreateMain(CREATESTRUCTW* create);
-    void OnPaint();
-    LRESULT OnPrintClient(WPARAM dc, LPARAM);
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
 
@@ -59,8 +59,6 @@ private:
     void RebuildControls();
     void DestroyControls();
     void ShowPage(CWindowSettings* page, ZYR::CBitmap& picture, SIZE size);
-    // The page into `target`, the screen or a picture, in one blit.
-    void Draw(HDC target);
 
     CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page
     TObj::CPointerArray<CWindowSettings> m_history;    // not owned, oldest first

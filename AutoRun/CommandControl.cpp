@@ -18,8 +18,7 @@ CCommandControl* CCommandControl::s_hovered = nullptr;
 ZYR_BEGIN_MESSAGE_MAP(CCommandControl, ZYR::CWindow)
     ZYR_ON_CREATE(OnCreateControl)
     ZYR_ON_MESSAGE(WM_DESTROY, OnDestroyControl)
-    ZYR_ON_VOID(WM_PAINT, OnPaint)
-    ZYR_ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ZYR_ON_DRAW(Draw)
     ZYR_ON_UINT(WM_GETDLGCODE, OnGetDlgCode)
     ZYR_ON_KEY(WM_KEYDOWN, OnKeyDown)
     ZYR_ON_FOCUS(WM_SETFOCUS, OnSetFocus)
@@ -98,18 +97,6 @@ void CCommandControl::Redraw()
     const CPageRect& r = m_settings->rect;
     m_mainWindow->InvalidateRect(RECT{r.left, r.top, r.right, r.bottom}, true);
     Invalidate(true);
-}
-
-void CCommandControl::OnPaint()
-{
-    ZYR::CPaintDC paint(Handle());
-    Draw(paint.Get());
-}
-
-LRESULT CCommandControl::OnPrintClient(WPARAM dc, LPARAM)
-{
-    Draw(reinterpret_cast<HDC>(dc));
-    return 0;
 }
 
 void CCommandControl::Draw(HDC dc)

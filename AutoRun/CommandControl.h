@@ -31,10 +31,10 @@ public:
     const ZYR::CToolTipCtrl& ToolTip() const noexcept { return m_tooltip; }
 
 protected:
+    // The control as it is now, into the screen or a picture.
+    void Draw(HDC dc);
     int OnCreateControl(CREATESTRUCTW* create);
     LRESULT OnDestroyControl(WPARAM, LPARAM);
-    void OnPaint();
-    LRESULT OnPrintClient(WPARAM dc, LPARAM);
     UINT OnGetDlgCode();
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     void OnSetFocus(ZYR::CWindow* previous);
@@ -47,8 +47,6 @@ protected:
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
 private:
-    // The control in its present state, into the screen or a picture.
-    void Draw(HDC dc);
     int VisualState() const;
     void Redraw();
     TObj::CUnicodeString FocusedComment() const;

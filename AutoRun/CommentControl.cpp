@@ -6,8 +6,7 @@
 
 ZYR_BEGIN_MESSAGE_MAP(CCommentControl, ZYR::CWindow)
     ZYR_ON_CREATE(OnCreateControl)
-    ZYR_ON_VOID(WM_PAINT, OnPaint)
-    ZYR_ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ZYR_ON_DRAW(Draw)
     ZYR_ON_UINT(WM_GETDLGCODE, OnGetDlgCode)
     ZYR_ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ZYR_END_MESSAGE_MAP(ZYR::CWindow)
@@ -34,18 +33,6 @@ int CCommentControl::OnCreateControl(CREATESTRUCTW*)
     m_font.CreateFontW(m_settings->fontSize, m_settings->underlined, m_settings->fontName);
     m_textColor = m_settings->notSelectedColor;
     return result;
-}
-
-void CCommentControl::OnPaint()
-{
-    ZYR::CPaintDC paint(Handle());
-    Draw(paint.Get());
-}
-
-LRESULT CCommentControl::OnPrintClient(WPARAM dc, LPARAM)
-{
-    Draw(reinterpret_cast<HDC>(dc));
-    return 0;
 }
 
 void CCommentControl::Draw(HDC target)

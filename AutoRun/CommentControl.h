@@ -19,15 +19,13 @@ public:
     void Create();
 
 protected:
+    // The control as it is now, into the screen or a picture.
+    void Draw(HDC target);
     int OnCreateControl(CREATESTRUCTW* create);
-    void OnPaint();
-    LRESULT OnPrintClient(WPARAM dc, LPARAM);
     UINT OnGetDlgCode() { return DLGC_STATIC; }
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
 private:
-    // The control in its present state, into the screen or a picture.
-    void Draw(HDC target);
     CCommandSettings* m_settings;     // not owned
     CAutoRunWindow* m_mainWindow;     // not owned
     ZYR::CFont m_font;

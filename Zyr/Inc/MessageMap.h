@@ -2,8 +2,11 @@
 // Holds the window library's static message maps: an entry per message (number,
 // notification code, control identifier range, handler signature, handler), chained to the
 // base class's map; the typed call thunks of each signature; and the macros that declare
-// and fill a map. A registered message is matched through the variable that holds it.
+// and fill a map. A registered message is matched through the variable that holds it. A
+// window's drawing is one handler for the screen and for pictures (ZYR_ON_DRAW).
 #pragma once
+
+#include "DC.h"
 
 #include <windows.h>
 
@@ -22,6 +25,7 @@ enum EHandlerSignature : UINT {
     kSigWindow = 0x23,             // void (CWindow*)
     kSigUint = 0x31,               // UINT ()
     kSigPoint = 0x36,              // void (UINT flags, int x, int y)
+    kSigDraw = 0x100,              // void (HDC): WM_PAINT and WM_PRINTCLIENT alike
 };
 
 using FMessageThunk = LRESULT (*)(CCmdTarget& target, WPARAM wParam, LPARAM lParam);
@@ -78,6 +82,21 @@ LRESULT Point(CCmdTarget& t, WPARAM w, LPARAM l)
     (static_cast<T&>(t).*M)(static_cast<UINT>(w), static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));
     return 0;
 }
+// WM_PAINT draws between BeginPaint and EndPaint; WM_PRINTCLIENT into the context it brings.
+template <class T, void (T::*M)(HDC)>
+LRESULT Paint(CCmdTarget& t, WPARAM, LPARAM)
+{
+    T& window = static_cast<T&>(t);
+    const CPaintDC paint(window.Handle());
+    (window.*M)(paint.Get());
+    return 0;
+}
+template <class T, void (T::*M)(HDC)>
+LRESULT PrintClient(CCmdTarget& t, WPARAM w, LPARAM)
+{
+    (static_cast<T&>(t).*M)(reinterpret_cast<HDC>(w));
+    return 0;
+}
 } // namespace Thunks
 
 } // namespace ZYR
@@ -118,3 +137,7 @@ public:                                                                         
     {message, 0, 0, 0, ::ZYR::kSigUint, &::ZYR::Thunks::Uint<ThisClass, &ThisClass::method>, nullptr},
 #define ZYR_ON_POINT(message, method)                                                                       \
     {message, 0, 0, 0, ::ZYR::kSigPoint, &::ZYR::Thunks::Point<ThisClass, &ThisClass::method>, nullptr},
+// One drawing method serves the screen (WM_PAINT) and pictures of the window (WM_PRINTCLIENT).
+#define ZYR_ON_DRAW(method)                                                                                 \
+    {WM_PAINT, 0, 0, 0, ::ZYR::kSigDraw, &::ZYR::Thunks::Paint<ThisClass, &ThisClass::method>, nullptr},    \
+    {WM_PRINTCLIENT, 0, 0, 0, ::ZYR::kSigDraw, &::ZYR::Thunks::PrintClient<ThisClass, &ThisClass::method>, nullptr},
