@@ -5,7 +5,6 @@
 #include "DiscCheckApp.h"
 #include "DryRunShell.h"
 #include "LauncherOptions.h"
-#include "MessageBox.h"
 #include "PageRenderer.h"
 #include "Settings.h"
 #include "WindowClass.h"
@@ -18,9 +17,7 @@ using TObj::CUnicodeString;
 
 bool CAutoRunApp::InitInstance()
 {
-    const CLauncherOptions options =
-        CLauncherOptions::From(CLauncherOptions::ReadCommandLine(CUnicodeString(GetCommandLineW())));
-    if (options.dryRun) {
+    if (m_options.dryRun) {
         m_dryRun.reset(new CDryRunShell);
         CShellRequests::SetCurrent(m_dryRun.get());
     }
@@ -31,8 +28,8 @@ bool CAutoRunApp::InitInstance()
     m_mainWindow.Create();
     if (TOBJ_ASSERT(m_mainWindow.Handle() != nullptr && IsWindow(m_mainWindow.Handle()), u"WindowZyr", 307))
         ShowWindow(m_mainWindow.Handle(), SW_SHOW);
-    if (options.render)
-        RenderPages(options.renderFolder);
+    if (m_options.render)
+        RenderPages(m_options.renderFolder);
     return true;
 }
 
@@ -58,15 +55,16 @@ void CAutoRunApp::RenderPages(const CUnicodeString& folder)
 
 namespace {
 
-// Read before the run so that the check never builds the launcher's own objects. A command
-// line that cannot be read is reported by the normal start, which reads it again.
-bool IsCheckRun()
+// Read once before the run, so that the check never builds the launcher's own objects. A
+// command line that cannot be read gives no author's options; the settings read it again
+// and report why.
+CLauncherOptions AuthorOptions()
 {
     try {
-        return CLauncherOptions::From(CLauncherOptions::ReadCommandLine(CUnicodeString(GetCommandLineW()))).check;
+        return CLauncherOptions::From(CLauncherOptions::ReadCommandLine(CUnicodeString(GetCommandLineW())));
     } catch (TObj::CException* failure) {
         delete failure;
-        return false;
+        return CLauncherOptions();
     }
 }
 
@@ -75,13 +73,14 @@ bool IsCheckRun()
 int RunAutoRun()
 {
     try {
-        if (IsCheckRun()) {
+        const CLauncherOptions options = AuthorOptions();
+        if (options.check) {
             CDiscCheckApp app;
             return ZYR::RunApplication();
         }
         CSettings settings;
         CAutoRunWindow mainWindow;
-        CAutoRunApp app(settings, mainWindow);
+        CAutoRunApp app(settings, mainWindow, options);
         return ZYR::RunApplication();
     } catch (TObj::CException* failure) {
         const std::unique_ptr<TObj::CException> owned(failure);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "DryRunShell.h"
+#include "LauncherOptions.h"
 #include "WinApp.h"
 
 #include <memory>
@@ -16,7 +17,10 @@ class CSettings;
 class CAutoRunApp : public ZYR::CWinApp {
 public:
     // Both are owned by the run function; the main window is destroyed before the settings.
-    CAutoRunApp(CSettings& settings, CAutoRunWindow& mainWindow) : m_settings(settings), m_mainWindow(mainWindow) {}
+    CAutoRunApp(CSettings& settings, CAutoRunWindow& mainWindow, const CLauncherOptions& options)
+        : m_settings(settings), m_mainWindow(mainWindow), m_options(options)
+    {
+    }
     ~CAutoRunApp() override;
     bool InitInstance() override;
     void ExitInstance() override;
@@ -26,6 +30,7 @@ private:
 
     CSettings& m_settings;
     CAutoRunWindow& m_mainWindow;
+    CLauncherOptions m_options;
     std::unique_ptr<CDryRunShell> m_dryRun; // in place of the shell while it exists
 };
 
