@@ -43,8 +43,6 @@ bool IsExistingFile(const CUnicodeString& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-CUnicodeString Key(const CUnicodeString& prefix, const char16_t* name) { return prefix + name; }
-
 // Restores the reader's current file on every way out of a read.
 class CCurrentFileScope {
 public:
@@ -137,41 +135,41 @@ void CSettings::CReader::read()
 
 void CSettings::CReader::readCommon(const CUnicodeString& section)
 {
-    m_settings->m_iconPath = readPath(section, CUnicodeString(u"Icon"));
+    m_settings->m_iconPath = readPath(section, u"Icon");
 }
 
 void CSettings::CReader::readWindow(const CUnicodeString& section)
 {
     std::unique_ptr<CWindowSettings> window(new CWindowSettings);
     window->name = section;
-    window->backgroundPath = readPath(section, CUnicodeString(u"Background"));
-    window->backgroundSize = readSize(section, CUnicodeString(u"BackgroundSize"), CPageSize{});
-    window->backgroundColor = readColor(section, CUnicodeString(u"BackgroundColor"), kNoColor);
+    window->backgroundPath = readPath(section, u"Background");
+    window->backgroundSize = readSize(section, u"BackgroundSize", CPageSize{});
+    window->backgroundColor = readColor(section, u"BackgroundColor", kNoColor);
     const bool pictureExists = !window->backgroundPath.IsEmpty() && IsExistingFile(window->backgroundPath);
     Raise(PageRules::CheckWindowBackground(section, window->backgroundPath, window->backgroundSize,
                                            window->backgroundColor, pictureExists));
 
-    window->title = readText(section, CUnicodeString(u"Title"));
-    window->fontName = readText(section, CUnicodeString(u"FontName"));
-    window->commentFontName = readString(section, CUnicodeString(u"FontCommentName"), window->fontName);
-    window->underlined = readBool(section, CUnicodeString(u"FontUnderlined"), false);
-    window->selectedColor = readColor(section, CUnicodeString(u"FontSelectedColor"), 0);
-    window->notSelectedColor = readColor(section, CUnicodeString(u"FontNotSelectedColor"), 0);
-    window->commentColor = readColor(section, CUnicodeString(u"FontCommentColor"), 0);
-    window->unusableColor = readColor(section, CUnicodeString(u"FontUnusableColor"), 0);
-    window->fontSize = readFontSize(section, CUnicodeString(u"FontSize"), 0);
-    window->fontRatio = readDouble(section, CUnicodeString(u"FontRatio"), 1.8);
-    window->spaceRatio = readDouble(section, CUnicodeString(u"SpaceRatio"), 0.6);
-    window->commentFontSize = readFontSize(section, CUnicodeString(u"FontCommentSize"), window->fontSize);
-    window->commentRect = readRect(section, CUnicodeString(u"CommentRect"), CPageRect{});
-    window->commentDefault = PageValues::ExpandLineBreaks(readText(section, CUnicodeString(u"CommentDefault")));
+    window->title = readText(section, u"Title");
+    window->fontName = readText(section, u"FontName");
+    window->commentFontName = readString(section, u"FontCommentName", window->fontName);
+    window->underlined = readBool(section, u"FontUnderlined", false);
+    window->selectedColor = readColor(section, u"FontSelectedColor", 0);
+    window->notSelectedColor = readColor(section, u"FontNotSelectedColor", 0);
+    window->commentColor = readColor(section, u"FontCommentColor", 0);
+    window->unusableColor = readColor(section, u"FontUnusableColor", 0);
+    window->fontSize = readFontSize(section, u"FontSize", 0);
+    window->fontRatio = readDouble(section, u"FontRatio", 1.8);
+    window->spaceRatio = readDouble(section, u"SpaceRatio", 0.6);
+    window->commentFontSize = readFontSize(section, u"FontCommentSize", window->fontSize);
+    window->commentRect = readRect(section, u"CommentRect", CPageRect{});
+    window->commentDefault = PageValues::ExpandLineBreaks(readText(section, u"CommentDefault"));
     readCommands(section, *window);
     m_settings->m_windows.Add(window.release());
 }
 
 void CSettings::CReader::readCommands(const CUnicodeString& section, CWindowSettings& window)
 {
-    const CPageRect column = readRect(section, CUnicodeString(u"CommandsRect"), CPageRect{});
+    const CPageRect column = readRect(section, u"CommandsRect", CPageRect{});
     // A ratio whose step does not fit is malformed: its default applies.
     std::int32_t height = 0, gap = 0;
     if (!PageLayout::DefaultStep(window.fontSize, window.fontRatio, height))
@@ -193,34 +191,34 @@ bool CSettings::CReader::readCommand(const CUnicodeString& section, int number, 
                                      const CPageRect& defaultRect, CCommandSettings& command)
 {
     const CUnicodeString prefix = PageRules::CommandKeyPrefix(number);
-    if (!m_currentFile->HasKey(section, Key(prefix, u"Text")) && !m_currentFile->HasKey(section, Key(prefix, u"Rect")))
+    if (!hasKey(section, CKeyName(prefix, u"Text")) && !hasKey(section, CKeyName(prefix, u"Rect")))
         return false;
-    command.text = readText(section, Key(prefix, u"Text"));
-    command.hint = PageValues::ExpandLineBreaks(readText(section, Key(prefix, u"Hint")));
-    command.hintMargin = readInt(section, Key(prefix, u"HintMargin"), 5);
-    command.comment = PageValues::ExpandLineBreaks(readText(section, Key(prefix, u"Comment")));
-    const CUnicodeString action64 = readText(section, Key(prefix, u"Action64"));
-    command.action = !action64.IsEmpty() && m_environment.is64BitWindows ? action64 : readText(section, Key(prefix, u"Action"));
-    command.actionParameters = readText(section, Key(prefix, u"ActionParameters"));
-    command.rect = readRect(section, Key(prefix, u"Rect"), defaultRect);
+    command.text = readText(section, CKeyName(prefix, u"Text"));
+    command.hint = PageValues::ExpandLineBreaks(readText(section, CKeyName(prefix, u"Hint")));
+    command.hintMargin = readInt(section, CKeyName(prefix, u"HintMargin"), 5);
+    command.comment = PageValues::ExpandLineBreaks(readText(section, CKeyName(prefix, u"Comment")));
+    const CUnicodeString action64 = readText(section, CKeyName(prefix, u"Action64"));
+    command.action = !action64.IsEmpty() && m_environment.is64BitWindows ? action64 : readText(section, CKeyName(prefix, u"Action"));
+    command.actionParameters = readText(section, CKeyName(prefix, u"ActionParameters"));
+    command.rect = readRect(section, CKeyName(prefix, u"Rect"), defaultRect);
     readCommandMargins(section, prefix, command);
     readCommandFont(section, prefix, window, command);
     readCommandBackgroundImage(section, number, window, command);
     readCommandBackgroundColors(section, prefix, command);
     readCommandBorder(section, prefix, command);
     Raise(PageRules::CheckCommandBackground(window.name, number, command.hasPictures, command.hasColors));
-    command.centered = readText(section, Key(prefix, u"TextOrientation")).EqualsNoCase(CUnicodeString(u"center"));
-    command.tooltip = PageValues::ExpandLineBreaks(readText(section, Key(prefix, u"Tooltip")));
+    command.centered = readText(section, CKeyName(prefix, u"TextOrientation")).EqualsNoCase(CUnicodeString(u"center"));
+    command.tooltip = PageValues::ExpandLineBreaks(readText(section, CKeyName(prefix, u"Tooltip")));
     return true;
 }
 
 void CSettings::CReader::readCommandMargins(const CUnicodeString& section, const CUnicodeString& prefix,
                                             CCommandSettings& command)
 {
-    std::int32_t left = readInt(section, Key(prefix, u"LeftMargin"), 0);
-    std::int32_t top = readInt(section, Key(prefix, u"TopMargin"), 0);
-    std::int32_t right = readInt(section, Key(prefix, u"RightMargin"), 0);
-    std::int32_t bottom = readInt(section, Key(prefix, u"BottomMargin"), 0);
+    std::int32_t left = readInt(section, CKeyName(prefix, u"LeftMargin"), 0);
+    std::int32_t top = readInt(section, CKeyName(prefix, u"TopMargin"), 0);
+    std::int32_t right = readInt(section, CKeyName(prefix, u"RightMargin"), 0);
+    std::int32_t bottom = readInt(section, CKeyName(prefix, u"BottomMargin"), 0);
     PageLayout::ETextArea result = PageLayout::CommandTextArea(command.rect, left, top, right, bottom, command.textArea);
     if (result == PageLayout::ETextArea::OutOfRange) {
         // Margins whose text area does not fit are malformed: their defaults apply.
@@ -234,14 +232,14 @@ void CSettings::CReader::readCommandMargins(const CUnicodeString& section, const
 void CSettings::CReader::readCommandFont(const CUnicodeString& section, const CUnicodeString& prefix,
                                          const CWindowSettings& window, CCommandSettings& command)
 {
-    command.fontName = readText(section, Key(prefix, u"FontName"));
+    command.fontName = readText(section, CKeyName(prefix, u"FontName"));
     if (command.fontName.IsEmpty())
         command.fontName = window.fontName;
-    command.fontSize = readFontSize(section, Key(prefix, u"FontSize"), window.fontSize);
-    command.hintFontSize = readFontSize(section, Key(prefix, u"HintFontSize"), command.fontSize);
-    command.underlined = readBool(section, Key(prefix, u"FontUnderlined"), window.underlined);
-    command.selectedColor = readColor(section, Key(prefix, u"FontSelectedColor"), window.selectedColor);
-    command.notSelectedColor = readColor(section, Key(prefix, u"FontNotSelectedColor"),
+    command.fontSize = readFontSize(section, CKeyName(prefix, u"FontSize"), window.fontSize);
+    command.hintFontSize = readFontSize(section, CKeyName(prefix, u"HintFontSize"), command.fontSize);
+    command.underlined = readBool(section, CKeyName(prefix, u"FontUnderlined"), window.underlined);
+    command.selectedColor = readColor(section, CKeyName(prefix, u"FontSelectedColor"), window.selectedColor);
+    command.notSelectedColor = readColor(section, CKeyName(prefix, u"FontNotSelectedColor"),
                                          command.action.IsEmpty() ? window.unusableColor : window.notSelectedColor);
 }
 
@@ -250,12 +248,12 @@ void CSettings::CReader::readCommandBackgroundImage(const CUnicodeString& sectio
 {
     const CUnicodeString prefix = PageRules::CommandKeyPrefix(number);
     command.hasPictures = false;
-    const CUnicodeString normal = readPath(section, Key(prefix, u"BackgroundImage"));
+    const CUnicodeString normal = readPath(section, CKeyName(prefix, u"BackgroundImage"));
     if (normal.IsEmpty())
         return;
-    const CUnicodeString hoverValue = readPath(section, Key(prefix, u"BackgroundHoverImage"));
+    const CUnicodeString hoverValue = readPath(section, CKeyName(prefix, u"BackgroundHoverImage"));
     const CUnicodeString hover = hoverValue.IsEmpty() ? normal : hoverValue;
-    const CUnicodeString clickValue = readPath(section, Key(prefix, u"BackgroundClickImage"));
+    const CUnicodeString clickValue = readPath(section, CKeyName(prefix, u"BackgroundClickImage"));
     const CUnicodeString paths[3] = {normal, hover, clickValue.IsEmpty() ? hover : clickValue};
     const int lines[3] = {400, 413, 425};
     for (int state = 0; state < 3; ++state) {
@@ -272,12 +270,12 @@ void CSettings::CReader::readCommandBackgroundImage(const CUnicodeString& sectio
 void CSettings::CReader::readCommandBackgroundColors(const CUnicodeString& section, const CUnicodeString& prefix,
                                                      CCommandSettings& command)
 {
-    command.colors[0] = readColor(section, Key(prefix, u"BackgroundColor"), kNoColor);
+    command.colors[0] = readColor(section, CKeyName(prefix, u"BackgroundColor"), kNoColor);
     command.hasColors = command.colors[0] != kNoColor;
-    const std::uint32_t hover = readColor(section, Key(prefix, u"BackgroundHoverColor"), kNoColor);
+    const std::uint32_t hover = readColor(section, CKeyName(prefix, u"BackgroundHoverColor"), kNoColor);
     TOBJ_ASSERT(hover == kNoColor || command.hasColors, u"Settings", 442);
     command.colors[1] = hover == kNoColor ? command.colors[0] : hover;
-    const std::uint32_t click = readColor(section, Key(prefix, u"BackgroundClickColor"), kNoColor);
+    const std::uint32_t click = readColor(section, CKeyName(prefix, u"BackgroundClickColor"), kNoColor);
     TOBJ_ASSERT(click == kNoColor || command.hasColors, u"Settings", 451);
     command.colors[2] = click == kNoColor ? command.colors[1] : click;
 }
@@ -286,38 +284,45 @@ void CSettings::CReader::readCommandBorder(const CUnicodeString& section, const 
                                            CCommandSettings& command)
 {
     command.borderColors[0] = command.borderColors[1] = command.borderColors[2] = 0;
-    command.borderWidth = readInt(section, Key(prefix, u"BorderWidth"), -1);
+    command.borderWidth = readInt(section, CKeyName(prefix, u"BorderWidth"), -1);
     if (command.borderWidth <= 0)
         return;
-    command.borderColors[0] = readColor(section, Key(prefix, u"BorderColor"), kNoColor);
+    command.borderColors[0] = readColor(section, CKeyName(prefix, u"BorderColor"), kNoColor);
     TOBJ_ASSERT(command.borderColors[0] != kNoColor, u"Settings", 471);
-    const std::uint32_t hover = readColor(section, Key(prefix, u"BorderHoverColor"), kNoColor);
+    const std::uint32_t hover = readColor(section, CKeyName(prefix, u"BorderHoverColor"), kNoColor);
     command.borderColors[1] = hover == kNoColor ? command.borderColors[0] : hover;
-    const std::uint32_t click = readColor(section, Key(prefix, u"BorderClickColor"), kNoColor);
+    const std::uint32_t click = readColor(section, CKeyName(prefix, u"BorderClickColor"), kNoColor);
     command.borderColors[2] = click == kNoColor ? command.borderColors[1] : click;
 }
 
-bool CSettings::CReader::readRaw(const CUnicodeString& section, const CUnicodeString& key, CUnicodeString& value)
+bool CSettings::CReader::hasKey(const CUnicodeString& section, const CKeyName& key)
 {
-    if (!TOBJ_ASSERT(m_currentFile != nullptr, u"Settings", 500) || !m_currentFile->HasKey(section, key))
+    CUnicodeString value;
+    return m_currentFile->TryGetValue(section, key.Units(), key.Length(), value);
+}
+
+bool CSettings::CReader::readRaw(const CUnicodeString& section, const CKeyName& key, CUnicodeString& value)
+{
+    if (!TOBJ_ASSERT(m_currentFile != nullptr, u"Settings", 500) ||
+        !m_currentFile->TryGetValue(section, key.Units(), key.Length(), value))
         return false;
-    value = expandVariables(m_currentFile->GetValue(section, key, CUnicodeString()));
+    value = expandVariables(value);
     return true;
 }
 
-CUnicodeString CSettings::CReader::readString(const CUnicodeString& section, const CUnicodeString& key,
+CUnicodeString CSettings::CReader::readString(const CUnicodeString& section, const CKeyName& key,
                                               const CUnicodeString& fallback)
 {
     CUnicodeString value;
     return readRaw(section, key, value) ? value : fallback;
 }
 
-CUnicodeString CSettings::CReader::readText(const CUnicodeString& section, const CUnicodeString& key)
+CUnicodeString CSettings::CReader::readText(const CUnicodeString& section, const CKeyName& key)
 {
     return readString(section, key, CUnicodeString());
 }
 
-CUnicodeString CSettings::CReader::readPath(const CUnicodeString& section, const CUnicodeString& key)
+CUnicodeString CSettings::CReader::readPath(const CUnicodeString& section, const CKeyName& key)
 {
     const CUnicodeString value = readText(section, key);
     return value.IsEmpty() ? value : resolvePath(value);
@@ -330,7 +335,7 @@ CUnicodeString CSettings::CReader::resolvePath(const CUnicodeString& value) cons
     return TObj::CombineAndNormalize(TObj::FolderOf(m_settings->m_pageFilePath), path);
 }
 
-std::uint32_t CSettings::CReader::readColor(const CUnicodeString& section, const CUnicodeString& key,
+std::uint32_t CSettings::CReader::readColor(const CUnicodeString& section, const CKeyName& key,
                                             std::uint32_t fallback)
 {
     CUnicodeString value;
@@ -338,42 +343,42 @@ std::uint32_t CSettings::CReader::readColor(const CUnicodeString& section, const
     return readRaw(section, key, value) && PageValues::ParseColor(value, color) ? color : fallback;
 }
 
-std::int32_t CSettings::CReader::readInt(const CUnicodeString& section, const CUnicodeString& key, std::int32_t fallback)
+std::int32_t CSettings::CReader::readInt(const CUnicodeString& section, const CKeyName& key, std::int32_t fallback)
 {
     CUnicodeString value;
     std::int32_t number = fallback;
     return readRaw(section, key, value) && PageValues::ParseInteger(value, m_environment.dpiY, number) ? number : fallback;
 }
 
-double CSettings::CReader::readDouble(const CUnicodeString& section, const CUnicodeString& key, double fallback)
+double CSettings::CReader::readDouble(const CUnicodeString& section, const CKeyName& key, double fallback)
 {
     CUnicodeString value;
     double number = fallback;
     return readRaw(section, key, value) && PageValues::ParseDecimal(value, number) ? number : fallback;
 }
 
-CPageRect CSettings::CReader::readRect(const CUnicodeString& section, const CUnicodeString& key, const CPageRect& fallback)
+CPageRect CSettings::CReader::readRect(const CUnicodeString& section, const CKeyName& key, const CPageRect& fallback)
 {
     CUnicodeString value;
     CPageRect rect = fallback;
     return readRaw(section, key, value) && PageValues::ParseRect(value, m_environment.dpiY, rect) ? rect : fallback;
 }
 
-CPageSize CSettings::CReader::readSize(const CUnicodeString& section, const CUnicodeString& key, const CPageSize& fallback)
+CPageSize CSettings::CReader::readSize(const CUnicodeString& section, const CKeyName& key, const CPageSize& fallback)
 {
     CUnicodeString value;
     CPageSize size = fallback;
     return readRaw(section, key, value) && PageValues::ParseSize(value, m_environment.dpiY, size) ? size : fallback;
 }
 
-bool CSettings::CReader::readBool(const CUnicodeString& section, const CUnicodeString& key, bool fallback)
+bool CSettings::CReader::readBool(const CUnicodeString& section, const CKeyName& key, bool fallback)
 {
     CUnicodeString value;
     bool flag = fallback;
     return readRaw(section, key, value) && PageValues::ParseBool(value, flag) ? flag : fallback;
 }
 
-std::int32_t CSettings::CReader::readFontSize(const CUnicodeString& section, const CUnicodeString& key,
+std::int32_t CSettings::CReader::readFontSize(const CUnicodeString& section, const CKeyName& key,
                                               std::int32_t fallback)
 {
     CUnicodeString value;

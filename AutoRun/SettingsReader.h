@@ -4,6 +4,7 @@
 // its defaults, checks and pictures.
 #pragma once
 
+#include "KeyName.h"
 #include "PageVariables.h"
 #include "Settings.h"
 #include "inifile.h"
@@ -47,18 +48,19 @@ private:
 
     // Each value reader takes the raw text, substitutes variables and parses it; an absent
     // key or a malformed value gives the default.
-    bool readRaw(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key, TObj::CUnicodeString& value);
-    TObj::CUnicodeString readString(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key,
+    bool hasKey(const TObj::CUnicodeString& section, const CKeyName& key);
+    bool readRaw(const TObj::CUnicodeString& section, const CKeyName& key, TObj::CUnicodeString& value);
+    TObj::CUnicodeString readString(const TObj::CUnicodeString& section, const CKeyName& key,
                                     const TObj::CUnicodeString& fallback);
-    TObj::CUnicodeString readText(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key);
-    TObj::CUnicodeString readPath(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key);
-    std::uint32_t readColor(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key, std::uint32_t fallback);
-    std::int32_t readInt(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key, std::int32_t fallback);
-    double readDouble(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key, double fallback);
-    CPageRect readRect(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key, const CPageRect& fallback);
-    CPageSize readSize(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key, const CPageSize& fallback);
-    bool readBool(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key, bool fallback);
-    std::int32_t readFontSize(const TObj::CUnicodeString& section, const TObj::CUnicodeString& key,
+    TObj::CUnicodeString readText(const TObj::CUnicodeString& section, const CKeyName& key);
+    TObj::CUnicodeString readPath(const TObj::CUnicodeString& section, const CKeyName& key);
+    std::uint32_t readColor(const TObj::CUnicodeString& section, const CKeyName& key, std::uint32_t fallback);
+    std::int32_t readInt(const TObj::CUnicodeString& section, const CKeyName& key, std::int32_t fallback);
+    double readDouble(const TObj::CUnicodeString& section, const CKeyName& key, double fallback);
+    CPageRect readRect(const TObj::CUnicodeString& section, const CKeyName& key, const CPageRect& fallback);
+    CPageSize readSize(const TObj::CUnicodeString& section, const CKeyName& key, const CPageSize& fallback);
+    bool readBool(const TObj::CUnicodeString& section, const CKeyName& key, bool fallback);
+    std::int32_t readFontSize(const TObj::CUnicodeString& section, const CKeyName& key,
                               std::int32_t fallback);
 
     TObj::CUnicodeString expandVariables(const TObj::CUnicodeString& value) const { return m_variables.Expand(value); }

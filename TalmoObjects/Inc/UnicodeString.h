@@ -37,6 +37,19 @@ public:
     ~CUnicodeString();
 
     static CUnicodeString Repeat(WChar ch, int count);
+    // A text written in place: `write(units)` fills at most `capacity` units and returns
+    // how many it wrote. Decoders of whole files use it, so a large text is not copied
+    // out of a buffer of its own once more.
+    template <class FWrite>
+    static CUnicodeString Written(int capacity, FWrite&& write)
+    {
+        CUnicodeString result;
+        if (capacity > 0) {
+            const int length = write(result.PrepareChange(capacity));
+            result.SetLength(length < 0 ? 0 : (length > capacity ? capacity : length));
+        }
+        return result;
+    }
 
     int Length() const noexcept;
     bool IsEmpty() const noexcept { return Length() == 0; }

@@ -17,6 +17,8 @@ public:
     bool HasSection(const CUnicodeString& section);
     bool HasKey(const CUnicodeString& section, const CUnicodeString& key);
     CUnicodeString GetValue(const CUnicodeString& section, const CUnicodeString& key, const CUnicodeString& fallback);
+    // True, with the value, when the key (a range of units) is there.
+    bool TryGetValue(const CUnicodeString& section, const WChar* key, int keyLength, CUnicodeString& value);
     int LineOf(const CUnicodeString& section, const CUnicodeString& key);
     std::vector<CUnicodeString> SectionNames();
     std::vector<CUnicodeString> KeyNames(const CUnicodeString& section);

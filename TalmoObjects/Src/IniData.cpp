@@ -88,13 +88,21 @@ const CIniData::CSection* CIniData::FindSection(const CUnicodeString& section) c
 
 const CIniData::CEntry* CIniData::FindEntry(const CUnicodeString& section, const CUnicodeString& key) const
 {
+    return FindEntry(section, key.Ptr(), key.Length());
+}
+
+const CIniData::CEntry* CIniData::FindEntry(const CUnicodeString& section, const WChar* key, int keyLength) const
+{
     const CSection* found = FindSection(section);
     if (found == nullptr)
         return nullptr;
-    const CUnicodeString name = key.Trimmed();
+    while (keyLength > 0 && IsWhiteSpace(key[0]))
+        ++key, --keyLength;
+    while (keyLength > 0 && IsWhiteSpace(key[keyLength - 1]))
+        --keyLength;
     const auto& entries = found->entries;
     const std::int64_t at =
-        found->index.Find(name.Ptr(), name.Length(), [this, &entries](std::uint32_t i) { return KeyOf(entries[i]); });
+        found->index.Find(key, keyLength, [this, &entries](std::uint32_t i) { return KeyOf(entries[i]); });
     return at < 0 ? nullptr : &entries[static_cast<std::size_t>(at)];
 }
 
@@ -110,6 +118,15 @@ CUnicodeString CIniData::GetValue(const CUnicodeString& section, const CUnicodeS
 {
     const CEntry* entry = FindEntry(section, key);
     return entry != nullptr ? m_text.Mid(entry->valueStart, entry->valueLength) : fallback;
+}
+
+bool CIniData::TryGetValue(const CUnicodeString& section, const WChar* key, int keyLength, CUnicodeString& value) const
+{
+    const CEntry* entry = FindEntry(section, key, keyLength);
+    if (entry == nullptr)
+        return false;
+    value = m_text.Mid(entry->valueStart, entry->valueLength);
+    return true;
 }
 
 int CIniData::LineOf(const CUnicodeString& section, const CUnicodeString& key) const

@@ -6,7 +6,8 @@
 #include "messagehandlers.h"
 
 #include <cstdio>
-#include <vector>
+#include <algorithm>
+#include <limits>
 
 #include "TextDecoding.h"
 
@@ -81,8 +82,13 @@ namespace TObj {
 // The host has no code pages of its own: bytes map one to one onto U+0000..U+00FF.
 bool DecodeCodePage(const unsigned char* bytes, std::size_t count, int, CUnicodeString& text)
 {
-    std::vector<WChar> units(bytes, bytes + count);
-    text = CUnicodeString(units.data(), static_cast<int>(units.size()));
+    if (count > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+        return false;
+    const int length = static_cast<int>(count);
+    text = CUnicodeString::Written(length, [&](WChar* units) {
+        std::copy(bytes, bytes + count, units);
+        return length;
+    });
     return true;
 }
 

@@ -2,20 +2,24 @@
 
 #include "Utf8.h"
 
+#include <limits>
+
 namespace TObj {
 
 namespace {
 
 bool DecodeUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian, CUnicodeString& text)
 {
-    if (count % 2 != 0)
+    if (count % 2 != 0 || count / 2 > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return false;
-    std::vector<WChar> units(count / 2);
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const unsigned first = bytes[2 * i], second = bytes[2 * i + 1];
-        units[i] = static_cast<WChar>(bigEndian ? (first << 8) | second : (second << 8) | first);
-    }
-    text = CUnicodeString(units.data(), static_cast<int>(units.size()));
+    const int length = static_cast<int>(count / 2);
+    text = CUnicodeString::Written(length, [&](WChar* units) {
+        for (int i = 0; i < length; ++i) {
+            const unsigned first = bytes[2 * i], second = bytes[2 * i + 1];
+            units[i] = static_cast<WChar>(bigEndian ? (first << 8) | second : (second << 8) | first);
+        }
+        return length;
+    });
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "Utf8.h"
 
+#include <limits>
 #include <string>
 
 namespace TObj {
@@ -8,15 +9,17 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendCodePoint(std::u16string& out, char32_t cp)
+// Writes one code point at `out` and returns how many units it took.
+int PutCodePoint(WChar* out, char32_t cp)
 {
     if (cp >= 0x10000) {
         cp -= 0x10000;
-        out += static_cast<WChar>(0xD800 + (cp >> 10));
-        out += static_cast<WChar>(0xDC00 + (cp & 0x3FF));
-    } else {
-        out += static_cast<WChar>(cp);
+        out[0] = static_cast<WChar>(0xD800 + (cp >> 10));
+        out[1] = static_cast<WChar>(0xDC00 + (cp & 0x3FF));
+        return 2;
     }
+    out[0] = static_cast<WChar>(cp);
+    return 1;
 }
 
 // Reads one sequence at `i`; returns its code point and advances `i` past the bytes used.
@@ -51,14 +54,22 @@ char32_t ReadSequence(const unsigned char* bytes, std::size_t count, std::size_t
 
 CUnicodeString DecodeUtf8(const char* bytes, std::size_t count)
 {
-    // A whole file decodes into one buffer of its final size at most (a byte gives at most
-    // one unit), instead of a string grown step by step.
-    std::u16string units;
-    units.reserve(count);
+    // A whole file decodes in place into one string as long as its bytes (a byte gives at
+    // most one unit): exact for ASCII, the usual page file. Text that came out much
+    // shorter is copied to its size, so a string does not carry unused room.
     const auto* data = reinterpret_cast<const unsigned char*>(bytes);
-    for (std::size_t i = 0; i < count;)
-        AppendCodePoint(units, ReadSequence(data, count, i));
-    return CUnicodeString(units.data(), static_cast<int>(units.size()));
+    const int capacity = count > static_cast<std::size_t>(std::numeric_limits<int>::max())
+                             ? std::numeric_limits<int>::max()
+                             : static_cast<int>(count);
+    CUnicodeString text = CUnicodeString::Written(capacity, [&](WChar* units) {
+        int length = 0;
+        for (std::size_t i = 0; i < count;)
+            length += PutCodePoint(units + length, ReadSequence(data, count, i));
+        return length;
+    });
+    if (text.Length() < capacity - capacity / 4)
+        return CUnicodeString(text.Ptr(), text.Length());
+    return text;
 }
 
 std::string EncodeUtf8(const WChar* text, std::size_t count)

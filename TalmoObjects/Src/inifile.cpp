@@ -55,6 +55,11 @@ CUnicodeString CIniFile::GetValue(const CUnicodeString& section, const CUnicodeS
     return Data().GetValue(section, key, fallback);
 }
 
+bool CIniFile::TryGetValue(const CUnicodeString& section, const WChar* key, int keyLength, CUnicodeString& value)
+{
+    return Data().TryGetValue(section, key, keyLength, value);
+}
+
 int CIniFile::LineOf(const CUnicodeString& section, const CUnicodeString& key) { return Data().LineOf(section, key); }
 
 std::vector<CUnicodeString> CIniFile::SectionNames() { return Data().SectionNames(); }

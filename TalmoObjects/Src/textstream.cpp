@@ -112,10 +112,10 @@ bool DecodeCodePage(const unsigned char* bytes, std::size_t count, int codePage,
     const int units = MultiByteToWideChar(page, 0, source, static_cast<int>(count), nullptr, 0);
     if (units <= 0)
         return false;
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(units));
-    MultiByteToWideChar(page, 0, source, static_cast<int>(count), buffer.data(), units);
-    text = CUnicodeString(buffer.data(), units);
-    return true;
+    text = CUnicodeString::Written(units, [&](WChar* buffer) {
+        return MultiByteToWideChar(page, 0, source, static_cast<int>(count), reinterpret_cast<wchar_t*>(buffer), units);
+    });
+    return text.Length() == units;
 }
 
 } // namespace TObj

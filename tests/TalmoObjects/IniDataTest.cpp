@@ -147,3 +147,23 @@ TEST(IniData, ManyKeysSharingPrefixesAreEachFoundAndOthersAreNot)
     }
     EXPECT_EQ(9004u, data.KeyNames(U("Main")).size());
 }
+
+TEST(IniData, KeysGivenAsRangesAreFoundLikeKeysGivenAsStrings)
+{
+    const TObj::CIniData data = Parse("[Main]\nCommand1_Text=Install\n Title = Welcome \nEmpty=\n");
+    struct Case {
+        const char16_t* key; // read as a range of units, not up to its terminator
+        int length;
+        const char* value; // null: absent
+    } cases[] = {
+        {u"Command1_Text", 13, "Install"}, {u"COMMAND1_TEXTX", 13, "Install"}, {u"  Title  ", 9, "Welcome"},
+        {u"Empty", 5, ""},                 {u"Command1_Tex", 12, nullptr},     {u"Title", 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        CUnicodeString value(u"unchanged");
+        EXPECT_EQ(c.value != nullptr, data.TryGetValue(U("main"), c.key, c.length, value)) << CUnicodeString(c.key).ToUtf8();
+        EXPECT_EQ(c.value != nullptr ? U(c.value) : U("unchanged"), value) << CUnicodeString(c.key).ToUtf8();
+    }
+    CUnicodeString value;
+    EXPECT_FALSE(data.TryGetValue(U("Other"), u"Title", 5, value));
+}

@@ -111,3 +111,33 @@ TEST(TextDecoding, BytesThatAreNotValidInTheirEncodingAreRefused)
     EXPECT_TRUE(Decode("\xFF\xFE", ok).empty()); // a mark followed by nothing
     EXPECT_TRUE(ok);
 }
+
+TEST(TextDecoding, ADecodedTextCarriesLittleUnusedRoom)
+{
+    // A text decodes in place into a string as long as its bytes; one that came out much
+    // shorter must not keep that room (a page file lives as long as the launcher).
+    const auto repeat = [](const std::string& piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
+    struct Case {
+        const char* name;
+        std::string bytes;
+        int units;
+    } cases[] = {
+        {"ASCII", repeat("a", 1000), 1000},
+        {"some two-byte letters", repeat("ab\xC3\xBC", 100), 300},
+        {"three-byte letters", repeat("\xE6\x97\xA5", 100), 100},
+        {"four-byte letters, two units each", repeat("\xF0\x9F\x98\x80", 100), 200},
+    };
+    for (const Case& c : cases) {
+        CUnicodeString text;
+        ASSERT_TRUE(TObj::DecodeText(reinterpret_cast<const unsigned char*>(c.bytes.data()), c.bytes.size(),
+                                     TObj::kCodePageUtf8, text))
+            << c.name;
+        EXPECT_EQ(c.units, text.Length()) << c.name;
+        EXPECT_LE(text.AllocatedBytes(), 2u * static_cast<unsigned>(c.units) * 4 / 3 + 14) << c.name;
+    }
+}
