@@ -1,7 +1,7 @@
 // FoldedNameIndex.h
 // Holds CFoldedNameIndex, a flat open-addressing index from names (trimmed, A-Z folded)
-// to positions in the caller's own list. It stores only hashes and positions, and hashes
-// a name without copying it, so that large INI files stay compact in memory.
+// to positions in the caller's own list, and the hash and comparison of such names. It
+// stores only hashes and positions, and hashes a name without copying it.
 #pragma once
 
 #include "UnicodeString.h"

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "FoldedNameIndex.h"
+#include "KeyIndex.h"
 #include "UnicodeString.h"
 
 #include <vector>
@@ -43,12 +44,11 @@ private:
         int valueStart, valueLength;
         int line;
     };
-    CFoldedNameIndex::CName KeyOf(const CEntry& entry) const { return {m_text.Ptr() + entry.keyStart, entry.keyLength}; }
 
     struct CSection {
         CUnicodeString name;
         std::vector<CEntry> entries;
-        CFoldedNameIndex index; // key -> entry
+        CKeyIndex index; // key -> entry
     };
 
     CSection* FindSection(const CUnicodeString& trimmedName);

@@ -6,46 +6,34 @@ namespace TObj {
 
 namespace {
 
-std::uint32_t Mixed(const WChar* name, int length) noexcept
-{
-    std::uint32_t hash = 2166136261u;
-    for (int i = 0; i < length; ++i) {
-        hash ^= FoldAsciiCase(name[i]);
-        hash *= 16777619u;
-    }
-    // Names differ mostly in their middle ("Command17_Text"): mix all bits into the low
-    // ones the table uses, or similar names cluster.
-    hash ^= hash >> 16;
-    hash *= 0x85EBCA6Bu;
-    hash ^= hash >> 13;
-    hash *= 0xC2B2AE35u;
-    hash ^= hash >> 16;
-    return hash;
-}
-
-// Names sharing a prefix up to "_" ("Command17_Text", "Command17_Rect") are mostly looked
-// up together, so their slots lie within one run of kGroupSlots: a reader asking for all
-// keys of one command then touches a few cache lines instead of one per key, however
-// large the file. The high bits of a hash come from the prefix, the low ones from the rest.
-constexpr int kRestBits = 12;
-constexpr std::uint32_t kGroupSlots = 64;
-
-std::size_t SlotOf(std::uint32_t hash, std::size_t mask) noexcept
-{
-    return ((static_cast<std::size_t>(hash >> kRestBits) * kGroupSlots) | (hash & (kGroupSlots - 1))) & mask;
-}
+std::uint64_t FoldedUnit(WChar unit) noexcept { return FoldAsciiCase(unit); }
 
 } // namespace
 
 std::uint32_t CFoldedNameIndex::Hash(const WChar* name, int length) noexcept
 {
-    int split = 0;
-    while (split < length && name[split] != u'_')
-        ++split;
-    if (split == 0 || split >= length - 1)
-        return Mixed(name, length);
-    const std::uint32_t restMask = (1u << kRestBits) - 1;
-    return (Mixed(name, split + 1) & ~restMask) | (Mixed(name + split + 1, length - split - 1) & restMask);
+    // Four folded units a step, the last few as one more step: keys are short, and this
+    // runs for every key of a file and every lookup.
+    std::uint64_t hash = 0xCBF29CE484222325ull ^ static_cast<std::uint64_t>(length);
+    int i = 0;
+    for (; i + 4 <= length; i += 4) {
+        const std::uint64_t word = FoldedUnit(name[i]) | FoldedUnit(name[i + 1]) << 16 |
+                                   FoldedUnit(name[i + 2]) << 32 | FoldedUnit(name[i + 3]) << 48;
+        hash = (hash ^ word) * 0x100000001B3ull;
+        hash ^= hash >> 29;
+    }
+    if (i < length) {
+        std::uint64_t word = 0;
+        for (int shift = 0; i < length; ++i, shift += 16)
+            word |= FoldedUnit(name[i]) << shift;
+        hash = (hash ^ word) * 0x100000001B3ull;
+    }
+    // Names differ mostly in a few units ("Command17_Text"): mix every bit into the low
+    // ones the tables use, or similar names cluster.
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 33;
+    return static_cast<std::uint32_t>(hash);
 }
 
 bool CFoldedNameIndex::SameFolded(CName a, const WChar* b, int length) noexcept
@@ -54,7 +42,7 @@ bool CFoldedNameIndex::SameFolded(CName a, const WChar* b, int length) noexcept
         return false;
     const WChar* units = a.units;
     for (int i = 0; i < length; ++i)
-        if (FoldAsciiCase(units[i]) != FoldAsciiCase(b[i]))
+        if (units[i] != b[i] && FoldAsciiCase(units[i]) != FoldAsciiCase(b[i]))
             return false;
     return true;
 }
@@ -71,7 +59,7 @@ std::int64_t CFoldedNameIndex::Find(const WChar* name, int length, const FNameAt
         return -1;
     const std::uint32_t hash = Hash(name, length);
     const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t at = SlotOf(hash, mask);; at = (at + 1) & mask) {
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
         const CSlot& slot = m_slots[at];
         if (slot.position == 0)
             return -1;
@@ -86,7 +74,7 @@ void CFoldedNameIndex::Add(const WChar* name, int length, std::uint32_t position
         Grow();
     const std::uint32_t hash = Hash(name, length);
     const std::size_t mask = m_slots.size() - 1;
-    std::size_t at = SlotOf(hash, mask);
+    std::size_t at = hash & mask;
     while (m_slots[at].position != 0)
         at = (at + 1) & mask;
     m_slots[at] = CSlot{hash, position + 1};
@@ -102,7 +90,7 @@ void CFoldedNameIndex::Grow()
     for (const CSlot& slot : old) {
         if (slot.position == 0)
             continue;
-        std::size_t at = SlotOf(slot.hash, mask);
+        std::size_t at = slot.hash & mask;
         while (m_slots[at].position != 0)
             at = (at + 1) & mask;
         m_slots[at] = slot;

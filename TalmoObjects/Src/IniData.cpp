@@ -58,11 +58,8 @@ void CIniData::Parse(const CUnicodeString& text, const CUnicodeString& pathForMe
             --entry.keyLength;
         while (entry.valueLength > 0 && IsWhiteSpace(units[entry.valueStart]))
             ++entry.valueStart, --entry.valueLength;
-        const auto& entries = section->entries;
-        const std::int64_t existing = section->index.Find(
-            units + entry.keyStart, entry.keyLength, [this, &entries](std::uint32_t at) { return KeyOf(entries[at]); });
+        const std::int64_t existing = section->index.FindOrAdd(units, entry.keyStart, entry.keyLength);
         if (existing < 0) {
-            section->index.Add(units + entry.keyStart, entry.keyLength, static_cast<std::uint32_t>(section->entries.size()));
             section->entries.push_back(entry);
         } else { // the value changes; the key keeps its first spelling and place
             CEntry& kept = section->entries[static_cast<std::size_t>(existing)];
@@ -100,10 +97,8 @@ const CIniData::CEntry* CIniData::FindEntry(const CUnicodeString& section, const
         ++key, --keyLength;
     while (keyLength > 0 && IsWhiteSpace(key[keyLength - 1]))
         --keyLength;
-    const auto& entries = found->entries;
-    const std::int64_t at =
-        found->index.Find(key, keyLength, [this, &entries](std::uint32_t i) { return KeyOf(entries[i]); });
-    return at < 0 ? nullptr : &entries[static_cast<std::size_t>(at)];
+    const std::int64_t at = found->index.Find(m_text.Ptr(), key, keyLength);
+    return at < 0 ? nullptr : &found->entries[static_cast<std::size_t>(at)];
 }
 
 bool CIniData::HasSection(const CUnicodeString& section) const { return FindSection(section) != nullptr; }

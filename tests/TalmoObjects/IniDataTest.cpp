@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 
 using TObj::CUnicodeString;
@@ -166,4 +167,36 @@ TEST(IniData, KeysGivenAsRangesAreFoundLikeKeysGivenAsStrings)
     }
     CUnicodeString value;
     EXPECT_FALSE(data.TryGetValue(U("Other"), u"Title", 5, value));
+}
+
+TEST(IniData, AGroupOfKeysFarLargerThanACommandStaysCorrectAndQuick)
+{
+    // 100,000 keys share one prefix; a repeat in other case changes a value in place, and a
+    // name equal to the prefix alone is a key of its own. Walking the whole group for every
+    // new key would take minutes here.
+    std::string text = "[Main]\nItem_=prefix\n";
+    for (int n = 1; n <= 100000; ++n)
+        text += "Item_" + std::to_string(n) + "=" + std::to_string(n) + "\n";
+    text += "ITEM_77=changed\nitem_99999=late\n";
+    const auto start = std::chrono::steady_clock::now();
+    const TObj::CIniData data = Parse(text.c_str());
+    // Well under a second even with sanitizers; walking the group per key takes a minute.
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
+    struct Case {
+        const char* key;
+        const char* value; // null: absent
+        int line;
+    } cases[] = {
+        {"Item_", "prefix", 2},         {"item_1", "1", 3},           {"Item_64", "64", 66},
+        {"Item_65", "65", 67},          {"ITEM_77", "changed", 100003}, {"Item_99999", "late", 100004},
+        {"Item_100000", "100000", 100002}, {"Item_100001", nullptr, 0}, {"Item", nullptr, 0},
+        {"Item_0", nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.value != nullptr ? U(c.value) : U("-"), data.GetValue(U("Main"), U(c.key), U("-"))) << c.key;
+        EXPECT_EQ(c.line, data.LineOf(U("Main"), U(c.key))) << c.key;
+    }
+    const std::vector<CUnicodeString> names = data.KeyNames(U("Main"));
+    ASSERT_EQ(100001u, names.size());
+    EXPECT_EQ(U("Item_77"), names[77]);
 }
