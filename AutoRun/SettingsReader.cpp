@@ -198,7 +198,8 @@ bool CSettings::CReader::readCommand(const CUnicodeString& section, int number, 
     command.hintMargin = readInt(section, CKeyName(prefix, u"HintMargin"), 5);
     command.comment = PageValues::ExpandLineBreaks(readText(section, CKeyName(prefix, u"Comment")));
     const CUnicodeString action64 = readText(section, CKeyName(prefix, u"Action64"));
-    command.action = !action64.IsEmpty() && m_environment.is64BitWindows ? action64 : readText(section, CKeyName(prefix, u"Action"));
+    command.action = !action64.IsEmpty() && m_environment.is64BitWindows ? action64
+                                                                         : readText(section, CKeyName(prefix, u"Action"));
     command.actionParameters = readText(section, CKeyName(prefix, u"ActionParameters"));
     command.rect = readRect(section, CKeyName(prefix, u"Rect"), defaultRect);
     readCommandMargins(section, prefix, command);

@@ -50,7 +50,7 @@ int main()
     for (const int size : sizes)
         folders.push_back(MakeDisc(size));
     // Alternating rounds, so that noise spreads over all sizes alike; the median counts.
-    const int rounds = 7;
+    const int rounds = 15;
     std::vector<double> perCommand[3];
     try {
         for (int round = 0; round < rounds; ++round)

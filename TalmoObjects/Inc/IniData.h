@@ -39,8 +39,7 @@ public:
 private:
     // Keys and values are ranges of the one text, so a file of many keys costs no string
     // of its own per line, and parsing reads each line once while it is at hand.
-    struct CEntry {
-        int keyStart, keyLength; // the key starts the trimmed line
+    struct CEntry { // the key's range is in the section's index
         int valueStart, valueLength;
         int line;
     };

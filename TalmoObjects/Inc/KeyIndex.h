@@ -14,13 +14,15 @@
 
 namespace TObj {
 
+// Keys are ranges of one text, which every call passes.
 class CKeyIndex {
 public:
-    // Keys are ranges of one text, which every call passes.
     void Clear() noexcept;
-    // Room for `count` keys in all, so that a list of known length is indexed without
-    // growing step by step.
-    void Reserve(std::uint32_t count);
+    struct CRange {
+        int start, length;
+    };
+    // Where the key at `position` stands in the text.
+    CRange KeyAt(std::uint32_t position) const noexcept { return {m_keys[position].start, m_keys[position].length}; }
     // The position of `name` (trimmed), or -1.
     std::int64_t Find(const WChar* text, const WChar* name, int length) const;
     // The position of the key at [keyStart, keyStart + keyLength) of `text`; or, when it

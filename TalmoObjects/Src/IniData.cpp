@@ -53,20 +53,17 @@ void CIniData::Parse(const CUnicodeString& text, const CUnicodeString& pathForMe
             m_sections.push_back(CSection{current, {}, {}});
             section = &m_sections.back();
         }
-        CEntry entry{start, equals - start, equals + 1, end - equals - 1, number};
-        while (entry.keyLength > 0 && IsWhiteSpace(units[entry.keyStart + entry.keyLength - 1]))
-            --entry.keyLength;
+        int keyLength = equals - start; // the key starts the trimmed line
+        while (keyLength > 0 && IsWhiteSpace(units[start + keyLength - 1]))
+            --keyLength;
+        CEntry entry{equals + 1, end - equals - 1, number};
         while (entry.valueLength > 0 && IsWhiteSpace(units[entry.valueStart]))
             ++entry.valueStart, --entry.valueLength;
-        const std::int64_t existing = section->index.FindOrAdd(units, entry.keyStart, entry.keyLength);
-        if (existing < 0) {
+        const std::int64_t existing = section->index.FindOrAdd(units, start, keyLength);
+        if (existing < 0)
             section->entries.push_back(entry);
-        } else { // the value changes; the key keeps its first spelling and place
-            CEntry& kept = section->entries[static_cast<std::size_t>(existing)];
-            kept.valueStart = entry.valueStart;
-            kept.valueLength = entry.valueLength;
-            kept.line = entry.line;
-        }
+        else // the value changes; the key keeps its first spelling and place
+            section->entries[static_cast<std::size_t>(existing)] = entry;
     }
 }
 
@@ -146,8 +143,10 @@ std::vector<CUnicodeString> CIniData::KeyNames(const CUnicodeString& section) co
         GenerateInternalError(kAssertion, u"", u"", u"inifile", 268, 0);
         return names;
     }
-    for (const CEntry& entry : found->entries)
-        names.push_back(m_text.Mid(entry.keyStart, entry.keyLength));
+    for (std::uint32_t at = 0; at < found->entries.size(); ++at) {
+        const CKeyIndex::CRange key = found->index.KeyAt(at);
+        names.push_back(m_text.Mid(key.start, key.length));
+    }
     return names;
 }
 

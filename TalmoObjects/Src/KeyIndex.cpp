@@ -19,8 +19,6 @@ void CKeyIndex::Clear() noexcept
     m_overflow.Clear();
 }
 
-void CKeyIndex::Reserve(std::uint32_t count) { m_keys.reserve(count); }
-
 CKeyIndex::CNameHashes CKeyIndex::HashesOf(const WChar* name, int length) noexcept
 {
     int split = 0;

@@ -161,9 +161,10 @@ TEST(IniData, KeysGivenAsRangesAreFoundLikeKeysGivenAsStrings)
         {u"Empty", 5, ""},                 {u"Command1_Tex", 12, nullptr},     {u"Title", 0, nullptr},
     };
     for (const Case& c : cases) {
+        const std::string name = CUnicodeString(c.key).ToUtf8();
         CUnicodeString value(u"unchanged");
-        EXPECT_EQ(c.value != nullptr, data.TryGetValue(U("main"), c.key, c.length, value)) << CUnicodeString(c.key).ToUtf8();
-        EXPECT_EQ(c.value != nullptr ? U(c.value) : U("unchanged"), value) << CUnicodeString(c.key).ToUtf8();
+        EXPECT_EQ(c.value != nullptr, data.TryGetValue(U("main"), c.key, c.length, value)) << name;
+        EXPECT_EQ(c.value != nullptr ? U(c.value) : U("unchanged"), value) << name;
     }
     CUnicodeString value;
     EXPECT_FALSE(data.TryGetValue(U("Other"), u"Title", 5, value));
