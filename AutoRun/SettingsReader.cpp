@@ -82,7 +82,8 @@ CUnicodeString CSettings::CReader::findPageFile()
     m_autorunPath = TObj::CombineAndNormalize(m_environment.launcherFolder, AutoRunStrings::kRootFileName);
     if (!TObj::FileExists(m_autorunPath))
         TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, m_autorunPath);
-    TObj::CIniFile autorun(m_autorunPath);
+    m_autorun.reset(new TObj::CIniFile(m_autorunPath));
+    TObj::CIniFile& autorun = *m_autorun;
     m_variables.Clear();
     readVariables(autorun);
     const CUnicodeString dir = autorun.GetValue(AutoRunStrings::kCommonSection, CUnicodeString(u"Dir"), CUnicodeString());
@@ -118,13 +119,19 @@ void CSettings::CReader::readVariables(TObj::CIniFile& file)
 
 void CSettings::CReader::read()
 {
-    TObj::CIniFile page(m_pageFilePath);
-    const CCurrentFileScope current(m_currentFile, &page);
-    m_settings->m_pageFilePath = page.Path();
+    // A disc without Dir has its pages in the root file itself, which is parsed already.
+    std::unique_ptr<TObj::CIniFile> pageFile;
+    TObj::CIniFile* page = m_autorun.get();
+    if (page == nullptr || page->Path() != m_pageFilePath) {
+        pageFile.reset(new TObj::CIniFile(m_pageFilePath));
+        page = pageFile.get();
+    }
+    const CCurrentFileScope current(m_currentFile, page);
+    m_settings->m_pageFilePath = page->Path();
     // The root file's variables are read once, also when it is the page file itself.
-    if (page.Path() != m_autorunPath)
-        readVariables(page);
-    for (const CUnicodeString& section : page.SectionNames()) {
+    if (page->Path() != m_autorunPath)
+        readVariables(*page);
+    for (const CUnicodeString& section : page->SectionNames()) {
         if (section.EqualsNoCase(AutoRunStrings::kCommonSection))
             readCommon(section);
         else if (!section.EqualsNoCase(AutoRunStrings::kAutoRunSection) &&

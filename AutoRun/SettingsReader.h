@@ -9,6 +9,8 @@
 #include "Settings.h"
 #include "inifile.h"
 
+#include <memory>
+
 namespace PageRules {
 struct CPageProblem;
 }
@@ -74,4 +76,5 @@ private:
     int m_language;
     const CLoadEnvironment& m_environment;
     TObj::CUnicodeString m_autorunPath;
+    std::unique_ptr<TObj::CIniFile> m_autorun; // the root file, read while choosing the page file
 };

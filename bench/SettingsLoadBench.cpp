@@ -1,5 +1,10 @@
 // Loads generated page files with 10, 1,000 and 10,000 commands and prints the time per
 // command of each, measured side by side in one run, with the ratio to the 1,000 case.
+//
+// Each load runs in a fresh process of this program, as the launcher loads its page file
+// once per run. Loads repeated in one process would favour the small pages: the heap keeps
+// their memory from one load to the next, while the blocks of a large page go back to the
+// system and come back as fresh pages each time.
 #include "BenchPages.h"
 #include "Settings.h"
 #include "errors.h"
@@ -9,16 +14,22 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::wstring MakeDisc(int commands)
+std::wstring DiscFolder(int commands)
 {
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);
-    const std::wstring folder = std::wstring(base) + L"autorun-bench-" + std::to_wstring(commands) + L"\\";
+    return std::wstring(base) + L"autorun-bench-" + std::to_wstring(commands) + L"\\";
+}
+
+void MakeDisc(int commands)
+{
+    const std::wstring folder = DiscFolder(commands);
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::string text = BenchPageText(commands);
     const HANDLE file = CreateFileW((folder + L"Autorun.inf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -26,41 +37,86 @@ std::wstring MakeDisc(int commands)
     DWORD written = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
-    return folder;
 }
 
-double SecondsToLoad(const std::wstring& folder)
+// The child's part: one load, its seconds on standard output.
+int LoadOnce(int commands)
 {
     CLoadEnvironment environment;
     environment.commandLine = TObj::CUnicodeString(u"Autorun.exe");
-    environment.launcherFolder = TObj::CUnicodeString(folder.c_str());
+    environment.launcherFolder = TObj::CUnicodeString(DiscFolder(commands).c_str());
     environment.isLanguageInstalled = [](int) { return true; };
-    const auto start = std::chrono::steady_clock::now();
-    CSettings settings;
-    settings.Load(environment);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-} // namespace
-
-int main()
-{
-    const int sizes[] = {10, 1000, 10000};
-    std::vector<std::wstring> folders;
-    for (const int size : sizes)
-        folders.push_back(MakeDisc(size));
-    // Alternating rounds, so that noise spreads over all sizes alike; the median counts.
-    const int rounds = 15;
-    std::vector<double> perCommand[3];
     try {
-        for (int round = 0; round < rounds; ++round)
-            for (int i = 0; i < 3; ++i)
-                perCommand[i].push_back(SecondsToLoad(folders[static_cast<std::size_t>(i)]) / sizes[i]);
+        const auto start = std::chrono::steady_clock::now();
+        CSettings settings;
+        settings.Load(environment);
+        std::printf("%.9f\n", std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        return 0;
     } catch (TObj::CException* e) {
         std::printf("load failed: %s\n", e->GetMessageText().ToUtf8().c_str());
         delete e;
         return 1;
     }
+}
+
+// Seconds of one load in a fresh process, or a negative value when it failed.
+double SecondsInFreshProcess(const std::wstring& self, int commands)
+{
+    std::wstring line = L"\"" + self + L"\" " + std::to_wstring(commands);
+    SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0))
+        return -1;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    PROCESS_INFORMATION process{};
+    const BOOL started =
+        CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    std::string output;
+    char buffer[256];
+    DWORD got = 0;
+    while (started && ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        output.append(buffer, got);
+    CloseHandle(readEnd);
+    if (!started)
+        return -1;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    if (exitCode != 0) {
+        std::printf("%s", output.c_str());
+        return -1;
+    }
+    return std::atof(output.c_str());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 2)
+        return LoadOnce(std::atoi(argv[1]));
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const int sizes[] = {10, 1000, 10000};
+    for (const int size : sizes)
+        MakeDisc(size);
+    // Alternating rounds, so that noise spreads over all sizes alike; the median counts.
+    const int rounds = 21;
+    std::vector<double> perCommand[3];
+    for (int round = 0; round < rounds; ++round)
+        for (int i = 0; i < 3; ++i) {
+            const double seconds = SecondsInFreshProcess(self, sizes[i]);
+            if (seconds < 0)
+                return 1;
+            perCommand[i].push_back(seconds / sizes[i]);
+        }
     double medians[3];
     for (int i = 0; i < 3; ++i) {
         std::sort(perCommand[i].begin(), perCommand[i].end());
