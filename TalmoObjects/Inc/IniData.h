@@ -6,6 +6,7 @@
 
 #include "FoldedNameIndex.h"
 #include "KeyIndex.h"
+#include "SegmentedArray.h"
 #include "UnicodeString.h"
 
 #include <vector>
@@ -46,7 +47,7 @@ private:
 
     struct CSection {
         CUnicodeString name;
-        std::vector<CEntry> entries;
+        CSegmentedArray<CEntry> entries;
         CKeyIndex index; // key -> entry
     };
 

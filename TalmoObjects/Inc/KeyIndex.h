@@ -8,6 +8,7 @@
 #pragma once
 
 #include "FoldedNameIndex.h"
+#include "SegmentedArray.h"
 
 #include <cstdint>
 #include <vector>
@@ -58,8 +59,8 @@ private:
                              std::uint32_t hash) const;
     void GrowGroupSlots();
 
-    std::vector<CKey> m_keys;     // by position
-    std::vector<CGroup> m_groups; // in the order of their first key
+    CSegmentedArray<CKey> m_keys;     // by position
+    CSegmentedArray<CGroup> m_groups; // in the order of their first key
     std::vector<CGroupSlot> m_groupSlots;
     // A group stops growing at kMaxGroupKeys; its further keys are indexed one by one
     // here, so a file of endless keys with one prefix costs no longer walks.
