@@ -6,12 +6,12 @@
 // their memory from one load to the next, while the blocks of a large page go back to the
 // system and come back as fresh pages each time.
 #include "BenchPages.h"
+#include "PerCommandTable.h"
 #include "Settings.h"
 #include "errors.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -107,7 +107,7 @@ int main(int argc, char** argv)
     const int sizes[] = {10, 1000, 10000};
     for (const int size : sizes)
         MakeDisc(size);
-    // Alternating rounds, so that noise spreads over all sizes alike; the median counts.
+    // Alternating rounds, so that noise spreads over all sizes alike.
     const int rounds = 21;
     std::vector<double> perCommand[3];
     for (int round = 0; round < rounds; ++round)
@@ -117,13 +117,6 @@ int main(int argc, char** argv)
                 return 1;
             perCommand[i].push_back(seconds / sizes[i]);
         }
-    double medians[3];
-    for (int i = 0; i < 3; ++i) {
-        std::sort(perCommand[i].begin(), perCommand[i].end());
-        medians[i] = perCommand[i][rounds / 2];
-    }
-    std::printf("%-10s %-18s %s\n", "commands", "us per command", "ratio to 1,000");
-    for (int i = 0; i < 3; ++i)
-        std::printf("%-10d %-18.2f %.2f\n", sizes[i], medians[i] * 1e6, medians[i] / medians[1]);
+    PrintPerCommandTable(sizes, perCommand);
     return 0;
 }
