@@ -82,15 +82,18 @@ double SecondsInFreshProcess(const std::wstring& self, int commands)
     while (started && ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0)
         output.append(buffer, got);
     CloseHandle(readEnd);
-    if (!started)
+    if (!started) {
+        std::printf("could not start a load: error %lu\n", static_cast<unsigned long>(GetLastError()));
         return -1;
+    }
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD exitCode = 1;
     GetExitCodeProcess(process.hProcess, &exitCode);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     if (exitCode != 0) {
-        std::printf("%s", output.c_str());
+        std::printf("a load of %d commands ended with 0x%lX: %s\n", commands, static_cast<unsigned long>(exitCode),
+                    output.c_str());
         return -1;
     }
     return std::atof(output.c_str());
@@ -115,6 +118,9 @@ int main(int argc, char** argv)
             const double seconds = SecondsInFreshProcess(self, sizes[i]);
             if (seconds < 0)
                 return 1;
+            // The system tears a process down after it has ended; the next load should not
+            // share the processor with that.
+            Sleep(50);
             perCommand[i].push_back(seconds / sizes[i]);
         }
     PrintPerCommandTable(sizes, perCommand);
