@@ -79,7 +79,7 @@ cat <<TABLE
 | Start-up to the first painted frame of the demo, median of $runs | $(value "$startup" startup_launcher_ms) ms | minimal window program $(value "$startup" startup_minimal_ms) ms | $(value "$startup" startup_ratio) |
 | Page switch with repaint, 20 picture commands, median (90th percentile) | $(value "$switch" switch_median_ms) ms ($(value "$switch" switch_p90_ms) ms) | GoToPage alone $(value "$switch" switch_build_median_ms) ms | — |
 | Settings load under Wine per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$load") |
-| Page-reading core on the host per command, 1,000 / 10,000 commands, best of 15 | $(per_command_row "$core") |
+| Page-reading core on the host per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$core") |
 | Instructions per command of the page-reading core, 1,000 / 10,000 commands (callgrind) | $(per "$i1k" "$i0" 1000) / $(per "$i10k" "$i0" 10000) | | $(awk -v a="$i1k" -v b="$i10k" -v z="$i0" 'BEGIN { printf "%.3f", ((b - z) / 10000) / ((a - z) / 1000) }') |
 | Stripped x86_64 exe | $((a64 / 1024)) KB | $((m64 / 1024)) KB | $(ratio "$a64" "$m64") |
 | Stripped i686 exe (shipped) | $((a32 / 1024)) KB | $((m32 / 1024)) KB | $(ratio "$a32" "$m32") |

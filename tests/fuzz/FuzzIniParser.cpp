@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <set>
+#include <string>
 
 using TObj::CUnicodeString;
 
@@ -29,16 +31,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    // Everything listed can be found again, by any spelling of its case.
+    // Everything listed can be found again, by any spelling of its case, and a key is
+    // listed once however often the file repeats it.
     for (const CUnicodeString& section : ini.SectionNames()) {
         if (!ini.HasSection(section))
             std::abort();
+        std::set<std::u16string> seen;
         for (const CUnicodeString& key : ini.KeyNames(section)) {
             CUnicodeString upper = key;
             for (int i = 0; i < upper.Length(); ++i)
                 if (upper[i] >= u'a' && upper[i] <= u'z')
                     upper.SetAt(i, static_cast<char16_t>(upper[i] - 32));
             if (!ini.HasKey(section, upper) || ini.LineOf(section, key) <= 0)
+                std::abort();
+            if (!seen.insert(std::u16string(upper.Ptr(), static_cast<std::size_t>(upper.Length()))).second)
                 std::abort();
         }
     }
