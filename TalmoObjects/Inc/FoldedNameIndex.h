@@ -29,6 +29,9 @@ public:
     std::int64_t Find(const WChar* name, int length, const FNameAt& nameAt) const;
     // Adds a name known to be absent.
     void Add(const WChar* name, int length, std::uint32_t position);
+    // The same two, for a caller that has the name's Hash already.
+    std::int64_t Find(std::uint32_t hash, const WChar* name, int length, const FNameAt& nameAt) const;
+    void Add(std::uint32_t hash, std::uint32_t position);
 
 private:
     struct CSlot {

@@ -11,7 +11,6 @@
 #include "SegmentedArray.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace TObj {
 
@@ -47,21 +46,16 @@ private:
         int prefixLength;
         std::uint64_t hashBits; // a bit for each key's hash: most absent names stop here
     };
-    struct CGroupSlot {
-        std::uint32_t hash;
-        std::uint32_t group; // + 1; 0 marks an empty slot
-    };
 
     static CNameHashes HashesOf(const WChar* name, int length) noexcept;
-    // The group of the name's prefix, or -1; `slot` is where it is or would go.
-    std::int64_t FindGroup(const WChar* text, const WChar* name, const CNameHashes& hashes, std::size_t& slot) const;
+    // The group of the name's prefix, or -1.
+    std::int64_t FindGroup(const WChar* text, const WChar* name, const CNameHashes& hashes) const;
     std::int64_t FindInGroup(const CGroup& group, const WChar* text, const WChar* name, int length,
                              std::uint32_t hash) const;
-    void GrowGroupSlots();
 
     CSegmentedArray<CKey> m_keys;     // by position
     CSegmentedArray<CGroup> m_groups; // in the order of their first key
-    std::vector<CGroupSlot> m_groupSlots;
+    CFoldedNameIndex m_groupIndex; // a group's prefix -> the group
     // A group stops growing at kMaxGroupKeys; its further keys are indexed one by one
     // here, so a file of endless keys with one prefix costs no longer walks.
     CFoldedNameIndex m_overflow;

@@ -55,9 +55,18 @@ void CFoldedNameIndex::Clear() noexcept
 
 std::int64_t CFoldedNameIndex::Find(const WChar* name, int length, const FNameAt& nameAt) const
 {
+    return m_slots.empty() ? -1 : Find(Hash(name, length), name, length, nameAt);
+}
+
+void CFoldedNameIndex::Add(const WChar* name, int length, std::uint32_t position)
+{
+    Add(Hash(name, length), position);
+}
+
+std::int64_t CFoldedNameIndex::Find(std::uint32_t hash, const WChar* name, int length, const FNameAt& nameAt) const
+{
     if (m_slots.empty())
         return -1;
-    const std::uint32_t hash = Hash(name, length);
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
         const CSlot& slot = m_slots[at];
@@ -68,11 +77,10 @@ std::int64_t CFoldedNameIndex::Find(const WChar* name, int length, const FNameAt
     }
 }
 
-void CFoldedNameIndex::Add(const WChar* name, int length, std::uint32_t position)
+void CFoldedNameIndex::Add(std::uint32_t hash, std::uint32_t position)
 {
     if (2 * (m_count + 1) > m_slots.size())
         Grow();
-    const std::uint32_t hash = Hash(name, length);
     const std::size_t mask = m_slots.size() - 1;
     std::size_t at = hash & mask;
     while (m_slots[at].position != 0)

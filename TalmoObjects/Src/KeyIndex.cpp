@@ -15,7 +15,7 @@ void CKeyIndex::Clear() noexcept
 {
     m_keys.clear();
     m_groups.clear();
-    m_groupSlots.clear();
+    m_groupIndex.Clear();
     m_overflow.Clear();
 }
 
@@ -34,26 +34,12 @@ CKeyIndex::CNameHashes CKeyIndex::HashesOf(const WChar* name, int length) noexce
     return {split + 1, prefix, prefix ^ (rest * 0x9E3779B1u)};
 }
 
-std::int64_t CKeyIndex::FindGroup(const WChar* text, const WChar* name, const CNameHashes& hashes,
-                                  std::size_t& slot) const
+std::int64_t CKeyIndex::FindGroup(const WChar* text, const WChar* name, const CNameHashes& hashes) const
 {
-    slot = 0;
-    if (m_groupSlots.empty())
-        return -1;
-    const std::size_t mask = m_groupSlots.size() - 1;
-    for (slot = hashes.prefix & mask;; slot = (slot + 1) & mask) {
-        const CGroupSlot& probe = m_groupSlots[slot];
-        if (probe.group == 0)
-            return -1;
-        if (probe.hash != hashes.prefix)
-            continue;
-        // A group's prefix is the one of its first key.
-        const CGroup& group = m_groups[probe.group - 1];
-        if (group.prefixLength == hashes.prefixLength &&
-            CFoldedNameIndex::SameFolded({text + m_keys[group.first].start, group.prefixLength}, name,
-                                         group.prefixLength))
-            return probe.group - 1;
-    }
+    // A group's prefix is the one of its first key.
+    return m_groupIndex.Find(hashes.prefix, name, hashes.prefixLength, [this, text](std::uint32_t group) {
+        return CFoldedNameIndex::CName{text + m_keys[m_groups[group].first].start, m_groups[group].prefixLength};
+    });
 }
 
 std::int64_t CKeyIndex::FindInGroup(const CGroup& group, const WChar* text, const WChar* name, int length,
@@ -76,8 +62,7 @@ std::int64_t CKeyIndex::FindInGroup(const CGroup& group, const WChar* text, cons
 std::int64_t CKeyIndex::Find(const WChar* text, const WChar* name, int length) const
 {
     const CNameHashes hashes = HashesOf(name, length);
-    std::size_t slot = 0;
-    const std::int64_t group = FindGroup(text, name, hashes, slot);
+    const std::int64_t group = FindGroup(text, name, hashes);
     return group < 0 ? -1 : FindInGroup(m_groups[static_cast<std::size_t>(group)], text, name, length, hashes.whole);
 }
 
@@ -85,8 +70,7 @@ std::int64_t CKeyIndex::FindOrAdd(const WChar* text, int keyStart, int keyLength
 {
     const WChar* name = text + keyStart;
     const CNameHashes hashes = HashesOf(name, keyLength);
-    std::size_t slot = 0;
-    const std::int64_t group = FindGroup(text, name, hashes, slot);
+    const std::int64_t group = FindGroup(text, name, hashes);
     const std::uint32_t position = static_cast<std::uint32_t>(m_keys.size());
     if (group >= 0) {
         CGroup& found = m_groups[static_cast<std::size_t>(group)];
@@ -104,31 +88,10 @@ std::int64_t CKeyIndex::FindOrAdd(const WChar* text, int keyStart, int keyLength
         found.hashBits |= HashBit(hashes.whole);
         return -1;
     }
-    // A new group; the table of groups stays at most half full.
-    if (2 * (m_groups.size() + 1) > m_groupSlots.size()) {
-        GrowGroupSlots();
-        FindGroup(text, name, hashes, slot);
-    }
     m_keys.push_back(CKey{hashes.whole, 0, keyStart, keyLength});
+    m_groupIndex.Add(hashes.prefix, static_cast<std::uint32_t>(m_groups.size()));
     m_groups.push_back(CGroup{position, position, 1, hashes.prefixLength, HashBit(hashes.whole)});
-    m_groupSlots[slot] = CGroupSlot{hashes.prefix, static_cast<std::uint32_t>(m_groups.size())};
     return -1;
-}
-
-void CKeyIndex::GrowGroupSlots()
-{
-    std::vector<CGroupSlot> old;
-    old.swap(m_groupSlots);
-    m_groupSlots.assign(old.empty() ? 16 : old.size() * 2, CGroupSlot{0, 0});
-    const std::size_t mask = m_groupSlots.size() - 1;
-    for (const CGroupSlot& slot : old) {
-        if (slot.group == 0)
-            continue;
-        std::size_t at = slot.hash & mask;
-        while (m_groupSlots[at].group != 0)
-            at = (at + 1) & mask;
-        m_groupSlots[at] = slot;
-    }
 }
 
 } // namespace TObj
