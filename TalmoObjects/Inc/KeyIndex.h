@@ -17,10 +17,11 @@ namespace TObj {
 // Keys are ranges of one text, which every call passes.
 class CKeyIndex {
 public:
-    void Clear() noexcept;
     struct CRange {
         int start, length;
     };
+
+    void Clear() noexcept;
     // Where the key at `position` stands in the text.
     CRange KeyAt(std::uint32_t position) const noexcept { return {m_keys[position].start, m_keys[position].length}; }
     // The position of `name` (trimmed), or -1.
@@ -55,7 +56,7 @@ private:
 
     CSegmentedArray<CKey> m_keys;     // by position
     CSegmentedArray<CGroup> m_groups; // in the order of their first key
-    CFoldedNameIndex m_groupIndex; // a group's prefix -> the group
+    CFoldedNameIndex m_groupIndex;    // a group's prefix -> the group
     // A group stops growing at kMaxGroupKeys; its further keys are indexed one by one
     // here, so a file of endless keys with one prefix costs no longer walks.
     CFoldedNameIndex m_overflow;
