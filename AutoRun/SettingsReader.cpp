@@ -305,8 +305,7 @@ void CSettings::CReader::readCommandBorder(const CUnicodeString& section, const 
 
 bool CSettings::CReader::hasKey(const CUnicodeString& section, const CKeyName& key)
 {
-    CUnicodeString value;
-    return m_currentFile->TryGetValue(section, key.Units(), key.Length(), value);
+    return m_currentFile->HasKey(section, key.Units(), key.Length());
 }
 
 bool CSettings::CReader::readRaw(const CUnicodeString& section, const CKeyName& key, CUnicodeString& value)

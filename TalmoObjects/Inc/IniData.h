@@ -26,10 +26,11 @@ public:
     // The value, or `fallback` when the section or the key is missing.
     CUnicodeString GetValue(const CUnicodeString& section, const CUnicodeString& key,
                             const CUnicodeString& fallback) const;
-    // The same lookup for a key given as a range of units, which readers that compose key
-    // names in a buffer of their own use without building a string per key. True, with
-    // the value, when the key is there.
+    // The same lookups for a key given as a range of units, which readers that compose key
+    // names in a buffer of their own use without building a string per key. TryGetValue is
+    // true, with the value, when the key is there.
     bool TryGetValue(const CUnicodeString& section, const WChar* key, int keyLength, CUnicodeString& value) const;
+    bool HasKey(const CUnicodeString& section, const WChar* key, int keyLength) const;
     // The line (from 1) that gave the key its value, or 0.
     int LineOf(const CUnicodeString& section, const CUnicodeString& key) const;
     // In the order in which the file first names them.

@@ -19,6 +19,7 @@ public:
     CUnicodeString GetValue(const CUnicodeString& section, const CUnicodeString& key, const CUnicodeString& fallback);
     // True, with the value, when the key (a range of units) is there.
     bool TryGetValue(const CUnicodeString& section, const WChar* key, int keyLength, CUnicodeString& value);
+    bool HasKey(const CUnicodeString& section, const WChar* key, int keyLength);
     int LineOf(const CUnicodeString& section, const CUnicodeString& key);
     std::vector<CUnicodeString> SectionNames();
     std::vector<CUnicodeString> KeyNames(const CUnicodeString& section);

@@ -112,6 +112,11 @@ CUnicodeString CIniData::GetValue(const CUnicodeString& section, const CUnicodeS
     return entry != nullptr ? m_text.Mid(entry->valueStart, entry->valueLength) : fallback;
 }
 
+bool CIniData::HasKey(const CUnicodeString& section, const WChar* key, int keyLength) const
+{
+    return FindEntry(section, key, keyLength) != nullptr;
+}
+
 bool CIniData::TryGetValue(const CUnicodeString& section, const WChar* key, int keyLength, CUnicodeString& value) const
 {
     const CEntry* entry = FindEntry(section, key, keyLength);

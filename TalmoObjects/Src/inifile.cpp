@@ -55,6 +55,11 @@ CUnicodeString CIniFile::GetValue(const CUnicodeString& section, const CUnicodeS
     return Data().GetValue(section, key, fallback);
 }
 
+bool CIniFile::HasKey(const CUnicodeString& section, const WChar* key, int keyLength)
+{
+    return Data().HasKey(section, key, keyLength);
+}
+
 bool CIniFile::TryGetValue(const CUnicodeString& section, const WChar* key, int keyLength, CUnicodeString& value)
 {
     return Data().TryGetValue(section, key, keyLength, value);

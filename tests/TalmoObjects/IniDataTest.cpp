@@ -164,6 +164,7 @@ TEST(IniData, KeysGivenAsRangesAreFoundLikeKeysGivenAsStrings)
         const std::string name = CUnicodeString(c.key).ToUtf8();
         CUnicodeString value(u"unchanged");
         EXPECT_EQ(c.value != nullptr, data.TryGetValue(U("main"), c.key, c.length, value)) << name;
+        EXPECT_EQ(c.value != nullptr, data.HasKey(U("main"), c.key, c.length)) << name;
         EXPECT_EQ(c.value != nullptr ? U(c.value) : U("unchanged"), value) << name;
     }
     CUnicodeString value;
