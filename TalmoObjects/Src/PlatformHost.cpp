@@ -5,8 +5,8 @@
 #include "errors.h"
 #include "messagehandlers.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 
 #include "TextDecoding.h"
