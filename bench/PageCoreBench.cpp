@@ -83,13 +83,15 @@ double SecondsToRead(const std::string& page, int commands)
         const bool written = write(pipeEnds[1], &seconds, sizeof(seconds)) == static_cast<ssize_t>(sizeof(seconds));
         _exit(written ? 0 : 1);
     }
+    // Only the child writes: with the parent's end closed, a child that dies early ends
+    // the read instead of leaving it waiting.
+    close(pipeEnds[1]);
     double seconds = -1;
     if (child < 0 || read(pipeEnds[0], &seconds, sizeof(seconds)) != static_cast<ssize_t>(sizeof(seconds)))
         seconds = -1;
     if (child > 0)
         waitpid(child, nullptr, 0);
     close(pipeEnds[0]);
-    close(pipeEnds[1]);
     return seconds;
 #endif
 }
