@@ -1,18 +1,13 @@
 #include "KeyName.h"
 
 #include <algorithm>
+#include <string>
 
 using TObj::CUnicodeString;
 
 namespace {
 
-int LengthOf(const char16_t* name)
-{
-    int length = 0;
-    while (name[length] != 0)
-        ++length;
-    return length;
-}
+int LengthOf(const char16_t* name) { return static_cast<int>(std::char_traits<char16_t>::length(name)); }
 
 } // namespace
 
