@@ -4,25 +4,16 @@
 # runs), page switches, the settings load per command at three sizes, instruction counts
 # of the page-reading core under callgrind, and the stripped sizes of both launchers.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${AUTORUN_BUILD_DIR:-$root/build}
+source "$(dirname "$0")/build-common.sh"
+root=$AUTORUN_ROOT
+build=$AUTORUN_BUILD
 runs=${AUTORUN_STARTUP_RUNS:-21}
 "$root/tools/install-deps.sh"
 
-configure() {
-  local dir=$1; shift
-  cmake -S "$root" -B "$dir" -G Ninja "$@" > "$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
-}
-mkdir -p "$build"
-configure "$build/x86_64" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"
-configure "$build/i686" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake"
-configure "$build/bench-native" -DCMAKE_BUILD_TYPE=Release -DAUTORUN_TEXT_CORE_ONLY=ON
-cmake --build "$build/x86_64" --target Autorun DemoSetup MinimalWindow StartupBench PageSwitchBench SettingsLoadBench \
-  > "$build/bench.build.log" 2>&1 || { tail -40 "$build/bench.build.log"; exit 1; }
-cmake --build "$build/i686" --target Autorun MinimalWindow >> "$build/bench.build.log" 2>&1 ||
-  { tail -40 "$build/bench.build.log"; exit 1; }
-cmake --build "$build/bench-native" --target PageCoreBench >> "$build/bench.build.log" 2>&1 ||
-  { tail -40 "$build/bench.build.log"; exit 1; }
+build_tree "$build/x86_64" "Autorun DemoSetup MinimalWindow StartupBench PageSwitchBench SettingsLoadBench" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)"
+build_tree "$build/i686" "Autorun MinimalWindow" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain i686)"
+build_tree "$build/bench-native" PageCoreBench -DCMAKE_BUILD_TYPE=Release -DAUTORUN_TEXT_CORE_ONLY=ON
 
 disc="$build/bench-disc"
 "$root/tools/make-demo-disc.sh" "$build/x86_64" "$disc"

@@ -2,12 +2,33 @@
 # Assembles the demo disc as it would be pressed, from an x86_64 build that has the targets
 # Autorun and DemoSetup: the pages, the launcher and the stand-in installer.
 #   make-demo-disc.sh <x86_64 build folder> <disc folder>
+# The disc folder is replaced only when it is missing, empty, or a disc this script made
+# (it leaves a marker file there, and its copy of the demo's root file shows older ones);
+# any other folder is refused, never deleted.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+[ $# -eq 2 ] || { echo "usage: make-demo-disc.sh <x86_64 build folder> <disc folder>" >&2; exit 2; }
 build=$1
 disc=$2
-rm -rf "$disc"
+marker=".made-by-make-demo-disc"
+for built in "$build/AutoRun/Autorun.exe" "$build/tools/DemoSetup/DemoSetup.exe"; do
+  [ -f "$built" ] || { echo "make-demo-disc.sh: $built is missing; build the targets Autorun and DemoSetup" >&2; exit 1; }
+done
+if [ -e "$disc" ] || [ -L "$disc" ]; then
+  if [ -L "$disc" ] || [ ! -d "$disc" ]; then
+    echo "make-demo-disc.sh: $disc is not a folder; not replacing it" >&2
+    exit 1
+  fi
+  # A disc made before the marker existed is known by its copy of the demo's root file.
+  if [ -n "$(ls -A "$disc")" ] && [ ! -f "$disc/$marker" ] && ! cmp -s "$disc/Autorun.inf" "$root/demo/Autorun.inf"; then
+    echo "make-demo-disc.sh: $disc holds files this script did not make; not deleting it" >&2
+    exit 1
+  fi
+  rm -rf -- "$disc"
+fi
+mkdir -p "$(dirname "$disc")"
 cp -r "$root/demo" "$disc"
+touch "$disc/$marker"
 cp "$build/AutoRun/Autorun.exe" "$disc/Autorun.exe"
 mkdir -p "$disc/Setup/x64"
 cp "$build/tools/DemoSetup/DemoSetup.exe" "$disc/Setup/setup.exe"

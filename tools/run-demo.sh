@@ -8,16 +8,17 @@
 #   run-demo.sh --dry-run     headless: clicks the install command and prints what the
 #                             launcher would have asked the shell to do
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${AUTORUN_BUILD_DIR:-$root/build}
+source "$(dirname "$0")/build-common.sh"
+root=$AUTORUN_ROOT
+build=$AUTORUN_BUILD
 mode=${1:-}
+case "$mode" in
+  ""|--screenshot|--check|--render|--dry-run) ;;
+  *) echo "usage: run-demo.sh [--screenshot|--check|--render|--dry-run]" >&2; exit 2 ;;
+esac
 "$root/tools/install-deps.sh"
 
-cmake -S "$root" -B "$build/x86_64" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" > "$build/demo.configure.log" 2>&1 ||
-  { cat "$build/demo.configure.log"; exit 1; }
-cmake --build "$build/x86_64" --target Autorun DemoSetup > "$build/demo.build.log" 2>&1 ||
-  { tail -40 "$build/demo.build.log"; exit 1; }
+build_tree "$build/x86_64" "Autorun DemoSetup" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)"
 
 disc="$build/demo-disc"
 "$root/tools/make-demo-disc.sh" "$build/x86_64" "$disc"
@@ -34,14 +35,14 @@ wine_session_start "$build/wineprefix"
 case "$mode" in
   --check)
     status=0
-    (cd "$disc" && wine ./Autorun.exe --check </dev/null | cat) || status=$?
+    (cd "$disc" && timeout 300 wine ./Autorun.exe --check </dev/null | cat) || status=$?
     [ "$status" = 0 ] && echo "The demo disc is clean." || echo "Exit code $status."
     exit "$status"
     ;;
   --render)
     out="$build/demo-render"
     rm -rf "$out"
-    (cd "$disc" && wine ./Autorun.exe "--render=Z:$out" </dev/null | cat)
+    (cd "$disc" && timeout 300 wine ./Autorun.exe "--render=Z:$out" </dev/null | cat)
     for picture in "$out"/*.bmp; do convert "$picture" "${picture%.bmp}.png"; done
     echo "$(ls "$out"/*.bmp | wc -l) pictures of every page and state in $out (BMP and PNG)"
     exit 0
@@ -53,13 +54,15 @@ extra=()
 (cd "$disc" && exec wine ./Autorun.exe "${extra[@]}" </dev/null >"$build/demo.log" 2>&1) &
 launcher=$!
 window=""
-for _ in $(seq 100); do
+# A busy machine can take long to show the first window; a minute is the limit.
+for _ in $(seq 600); do
   window=$(xdotool search --name "Orvex Studio" 2>/dev/null | head -n 1 || true)
   [ -n "$window" ] && break
+  kill -0 "$launcher" 2>/dev/null || break
   sleep 0.1
 done
 if [ -z "$window" ]; then
-  echo "The launcher's window did not appear; its output:"
+  echo "The launcher's window did not appear within a minute; its output:"
   cat "$build/demo.log"
   kill "$launcher" 2>/dev/null || true
   exit 1
@@ -69,7 +72,11 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 if [ "$mode" = "--dry-run" ]; then
   # The install command sits at [40, 110, 280, 150] of the client area.
   xdotool mousemove $((X + 150)) $((Y + 130)) click 1
-  sleep 1
+  for _ in $(seq 300); do
+    grep -q . "$build/demo.log" 2>/dev/null && break
+    sleep 0.1
+  done
+  sleep 0.5 # the rest of the description
   xdotool mousemove 0 0
   kill "$launcher" 2>/dev/null || true
   wait "$launcher" 2>/dev/null || true

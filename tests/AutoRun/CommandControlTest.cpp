@@ -1,4 +1,5 @@
 #include "../TalmoObjects/RecordingHandler.h"
+#include "Deadline.h"
 #include "AutoRunStrings.h"
 #include "AutoRunWindow.h"
 #include "CommandControl.h"
@@ -47,7 +48,7 @@ void Pump()
 }
 
 // Pumps messages until `condition` holds; false after `milliseconds`.
-bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000)
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = TestSupport::kPatience)
 {
     const DWORD start = GetTickCount();
     for (;;) {

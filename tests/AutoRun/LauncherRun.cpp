@@ -1,6 +1,9 @@
 #include "LauncherRun.h"
 
+#include "Deadline.h"
 #include "ProgramPaths.h"
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -77,19 +80,22 @@ bool CLauncherRun::Start(const char* arguments, const TObj::CUnicodeString& laun
 
 HWND CLauncherRun::WaitForWindow(const wchar_t* title)
 {
-    for (int i = 0; i < 200; ++i) {
-        window = FindWindowW(nullptr, title);
-        if (window != nullptr) {
-            // The title is set while the page is built; the window shows once it is complete.
+    bool shown = false;
+    const bool ended = !TestSupport::WaitUntil(
+        [&] {
+            window = FindWindowW(nullptr, title);
             DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == m_process.ProcessId() && IsWindowVisible(window))
-                return window;
-        }
-        if (!m_process.IsRunning(50))
-            break;
-    }
-    return window = nullptr;
+            if (window != nullptr)
+                GetWindowThreadProcessId(window, &owner);
+            // The title is set while the page is built; the window shows once it is complete.
+            shown = window != nullptr && owner == m_process.ProcessId() && IsWindowVisible(window);
+            return shown || !m_process.IsRunning();
+        },
+        "the launcher's window \"" + TObj::CUnicodeString(title).ToUtf8() + "\"");
+    if (!shown && !ended)
+        ADD_FAILURE() << "the launcher ended before its window \"" << TObj::CUnicodeString(title).ToUtf8()
+                      << "\" showed; its output: " << m_process.Output();
+    return window = shown ? window : nullptr;
 }
 
 namespace {
@@ -120,6 +126,6 @@ HWND CLauncherRun::Control(const wchar_t* text) const
 void CLauncherRun::Press(const wchar_t* text) const
 {
     const HWND control = Control(text);
-    SendMessageW(control, WM_KEYDOWN, VK_RETURN, 1);
+    TestSupport::SendWithDeadline(control, WM_KEYDOWN, VK_RETURN, 1);
 }
 

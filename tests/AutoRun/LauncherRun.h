@@ -6,6 +6,7 @@
 
 #include "../TalmoObjects/ChildProcess.h"
 #include "../TalmoObjects/TempFolder.h"
+#include "Deadline.h"
 
 #include <windows.h>
 
@@ -26,13 +27,14 @@ public:
     CLauncherRun& CopyFrom(const TObj::CUnicodeString& folder);
 
     bool Start(const char* arguments = "", const TObj::CUnicodeString& launcher = {});
-    // Waits until the launcher's window with this title shows; null after 10 s.
+    // Waits until the launcher's window with this title shows; null, and a failure, when
+    // the launcher ends first or the deadline passes.
     HWND WaitForWindow(const wchar_t* title);
     // The launcher's child control with this text.
     HWND Control(const wchar_t* text) const;
     void Press(const wchar_t* text) const; // Enter on the control
     // Waits for the end of the process; its exit code, or 0xDEAD when it did not end.
-    DWORD WaitForExit(DWORD milliseconds = 10000) { return m_process.Wait(milliseconds); }
+    DWORD WaitForExit(DWORD milliseconds = TestSupport::kPatience) { return m_process.Wait(milliseconds); }
     std::string Output() { return m_process.Output(); }
 
     HWND window = nullptr;

@@ -51,9 +51,8 @@ std::wstring Title(HWND window)
 // Waits, pumping nothing, until the window's title is `title`.
 bool WaitForTitle(HWND window, const wchar_t* title)
 {
-    for (int i = 0; i < 100 && Title(window) != title; ++i)
-        Sleep(20);
-    return Title(window) == title;
+    return TestSupport::WaitUntil([&] { return Title(window) == title; },
+                                  "the title \"" + TObj::CUnicodeString(title).ToUtf8() + "\"");
 }
 
 } // namespace
@@ -101,9 +100,10 @@ TEST(Launcher, WindowShowsThePageAndClosesWithZero)
     EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, GetWindowLongW(window, GWL_STYLE) &
                                                             (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_NE(nullptr, run.Control(L"Go setup"));
-    Sleep(300);
-    EXPECT_EQ(0x00FF00u, ScreenPixel(window, 310, 100)); // the page's BackgroundColor
-    EXPECT_EQ(0x00FF00u, ScreenPixel(window, 5, 195));
+    // The page's BackgroundColor, once the window has painted.
+    EXPECT_TRUE(TestSupport::WaitUntil(
+        [window] { return ScreenPixel(window, 310, 100) == 0x00FF00u && ScreenPixel(window, 5, 195) == 0x00FF00u; },
+        "the page's background colour on the screen"));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, run.WaitForExit());
     EXPECT_EQ("", run.Output()); // a normal end reports nothing, not even from the controls' teardown
@@ -117,9 +117,9 @@ TEST(Launcher, PageSwitchesBackAndExit)
     const HWND window = run.WaitForWindow(L"Test Main");
     ASSERT_NE(nullptr, window);
     run.Press(L"Bad page"); // reported; the page and the history stay as they were
-    // A held key repeats: the repeated key-downs run nothing.
-    SendMessageW(run.Control(L"Go setup"), WM_KEYDOWN, VK_RETURN, 1 | (1 << 30));
-    Sleep(200);
+    // A held key repeats: the repeated key-downs run nothing. Keys are sent, so each has
+    // been handled when the call returns.
+    TestSupport::SendWithDeadline(run.Control(L"Go setup"), WM_KEYDOWN, VK_RETURN, 1 | (1 << 30));
     EXPECT_EQ(L"Test Main", Title(window));
     run.Press(L"Go setup");
     ASSERT_TRUE(WaitForTitle(window, L"Test Setup"));
@@ -129,7 +129,6 @@ TEST(Launcher, PageSwitchesBackAndExit)
     ASSERT_TRUE(WaitForTitle(window, L"Test Main"));
     EXPECT_EQ(320, ClientSize(window).cx);
     run.Press(L"Back on first"); // an internal error, and the launcher stays
-    Sleep(200);
     EXPECT_TRUE(IsWindow(window));
     run.Press(L"Close it");
     EXPECT_EQ(0u, run.WaitForExit());
@@ -148,10 +147,12 @@ TEST(Launcher, ShellRequestsCarryTargetAndParametersUnchanged)
     ASSERT_NE(nullptr, window);
     run.Press(L"Run recorder");
     std::string record;
-    for (int i = 0; i < 300 && record.find('\n') == std::string::npos; ++i) {
-        Sleep(50);
-        record = ReadFileText(run.Path("tools\\record.txt"));
-    }
+    TestSupport::WaitUntil(
+        [&] {
+            record = ReadFileText(run.Path("tools\\record.txt"));
+            return record.find('\n') != std::string::npos;
+        },
+        "the recording program's record");
     const std::string expectedLine = "\"" + run.Path("tools\\Record Args.exe").ToUtf8() +
                                      "\" \"quoted arg\" plain & | ^ % trailing\\ \xC3\xA4\xE2\x82\xAC";
     // The started program inherits the launcher's folder as its working folder.
@@ -184,11 +185,11 @@ TEST(Launcher, RemovingItsOwnMediumEndsIt)
     volume.dbcv_flags = DBTF_MEDIA;
     volume.dbcv_unitmask = 1u << ('N' - 'A'); // another drive: nothing happens
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, 2000,
+    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, TestSupport::kPatience,
                         &result);
     EXPECT_EQ(0xDEADu, run.WaitForExit(500));
     volume.dbcv_unitmask = 1u << ('M' - 'A');
-    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, 2000,
+    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, TestSupport::kPatience,
                         &result);
     EXPECT_EQ(0u, run.WaitForExit());
     DeleteFileW(L"M:\\Autorun.exe");

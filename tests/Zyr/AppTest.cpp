@@ -1,5 +1,6 @@
 #include "../TalmoObjects/ChildProcess.h"
 #include "../TalmoObjects/RecordingHandler.h"
+#include "Deadline.h"
 #include "ProgramPaths.h"
 #include "TestText.h"
 #include "TestWindows.h"
@@ -25,7 +26,7 @@ CChildResult RunChild(const CUnicodeString& program, const CUnicodeString& argum
     const CUnicodeString line = u"\"" + TObj::GetProgramFolder() + program + u"\" " + arguments;
     if (!child.Start(std::wstring(line.W())))
         return CChildResult{0xDEAD, ""};
-    const DWORD exitCode = child.Wait(20000);
+    const DWORD exitCode = child.Wait(TestSupport::kPatience);
     return CChildResult{exitCode, child.Output()};
 }
 
@@ -88,7 +89,10 @@ TEST(Application, LoopReportsIdleFailuresAndEndsWithTheLastFrame)
     // A timer lets the loop go idle first; then the frame closes.
     SetTimer(frame.Handle(), 1, 50, &CloseOnTimer);
     g_handled.clear();
-    app.Run();
+    {
+        const TestSupport::CModalDeadline deadline("the application's loop");
+        app.Run();
+    }
     EXPECT_EQ("base ", g_handled);
     EXPECT_GE(app.idlePasses, 1);
     ASSERT_EQ(1u, recorder.messages.size());

@@ -1,5 +1,6 @@
 #include "../TalmoObjects/ChildProcess.h"
 #include "../TalmoObjects/TempFolder.h"
+#include "Deadline.h"
 #include "MessageBox.h"
 #include "ProgramPaths.h"
 #include "TestText.h"
@@ -17,18 +18,23 @@ using TObj::CUnicodeString;
 
 namespace {
 
+using TestSupport::CModalDeadline;
+
+// The visible box of that caption shown by that process; null, and a failure, after the
+// deadline.
 HWND WaitForBox(const wchar_t* caption, DWORD processId = GetCurrentProcessId())
 {
-    for (int i = 0; i < 200; ++i) {
-        HWND box = FindWindowW(nullptr, caption);
-        DWORD owner = 0;
-        if (box != nullptr)
-            GetWindowThreadProcessId(box, &owner);
-        if (box != nullptr && owner == processId && IsWindowVisible(box))
-            return box;
-        Sleep(25);
-    }
-    return nullptr;
+    HWND box = nullptr;
+    TestSupport::WaitUntil(
+        [&] {
+            box = FindWindowW(nullptr, caption);
+            DWORD owner = 0;
+            if (box != nullptr)
+                GetWindowThreadProcessId(box, &owner);
+            return box != nullptr && owner == processId && IsWindowVisible(box);
+        },
+        "the box \"" + CUnicodeString(caption).ToUtf8() + "\" showing");
+    return box != nullptr && IsWindowVisible(box) ? box : nullptr;
 }
 
 // Shows a box on this thread while `drive` acts on it from another; returns the reply.
@@ -40,7 +46,11 @@ int ShowAndDrive(unsigned win32Flags, const CUnicodeString& text, const std::fun
         if (window != nullptr)
             drive(window);
     });
-    const int reply = box.DoModal();
+    int reply = 0;
+    {
+        const CModalDeadline deadline("the box with flags " + std::to_string(win32Flags));
+        reply = box.DoModal();
+    }
     driver.join();
     return reply;
 }
@@ -139,7 +149,7 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
                 if (lstrcmpiW(name, L"Static") == 0)
                     icon = child;
             }
-            EXPECT_EQ(LoadIconW(nullptr, c.icon), reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)));
+            EXPECT_EQ(LoadIconW(nullptr, c.icon), reinterpret_cast<HICON>(TestSupport::SendWithDeadline(icon, STM_GETICON)));
             int previousLeft = -1;
             for (const int id : c.buttons) {
                 const HWND button = GetDlgItem(box, id);
@@ -178,6 +188,11 @@ TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
 {
     std::string copied;
     ShowAndDrive(MB_OKCANCEL, CUnicodeString(u"First line\nSecond line"), [&copied](HWND box) {
+        // Whatever an earlier test left on the clipboard must not pass for the copy.
+        if (OpenClipboard(nullptr)) {
+            EmptyClipboard();
+            CloseClipboard();
+        }
         SetForegroundWindow(box);
         INPUT keys[4] = {};
         for (INPUT& key : keys)
@@ -189,14 +204,16 @@ TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
         keys[3].ki.wVk = VK_CONTROL;
         keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(4, keys, sizeof keys[0]);
-        for (int i = 0; i < 100 && copied.empty(); ++i) {
-            Sleep(30);
-            if (OpenClipboard(nullptr)) {
-                if (const HANDLE data = GetClipboardData(CF_UNICODETEXT))
-                    copied = CUnicodeString(static_cast<const wchar_t*>(GlobalLock(data))).ToUtf8(), GlobalUnlock(data);
-                CloseClipboard();
-            }
-        }
+        TestSupport::WaitUntil(
+            [&copied] {
+                if (OpenClipboard(nullptr)) {
+                    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT))
+                        copied = CUnicodeString(static_cast<const wchar_t*>(GlobalLock(data))).ToUtf8(), GlobalUnlock(data);
+                    CloseClipboard();
+                }
+                return !copied.empty();
+            },
+            "the box's text on the clipboard");
         Click(box, IDCANCEL);
     });
     const std::string line = "---------------------------\r\n";
@@ -215,7 +232,10 @@ TEST(LibraryMessageBox, TheLibraryHandlerShowsThisBoxWithTheDefaultIcon)
         if (box != nullptr)
             Click(box, IDRETRY);
     });
-    reply = handler.Show(nullptr, CUnicodeString(u"Retry or cancel?"), CUnicodeString(u"Talmo Objects"), MB_RETRYCANCEL);
+    {
+        const CModalDeadline deadline("the library handler's box");
+        reply = handler.Show(nullptr, CUnicodeString(u"Retry or cancel?"), CUnicodeString(u"Talmo Objects"), MB_RETRYCANCEL);
+    }
     driver.join();
     EXPECT_EQ(IDRETRY, reply);
 }
@@ -238,15 +258,19 @@ TEST(LibraryMessageBox, ASecondMessageWhileOneIsShown)
                            ZYR::CMessageBox::FlagsFromWin32(MB_OK));
     std::thread driver([] {
         const HWND box = WaitForBox(L"Box under test");
+        if (box == nullptr)
+            return;
         SetTimer(box, 1, 10, &ShowSecondBox);
         const HWND second = WaitForBox(L"Second box");
         EXPECT_FALSE(IsWindowEnabled(box)); // the first box waits for the second
         Click(second, IDCANCEL);
-        for (int i = 0; i < 100 && IsWindow(second); ++i)
-            Sleep(20);
+        TestSupport::WaitUntil([second] { return !IsWindow(second); }, "the second box closing");
         Click(box, IDOK);
     });
-    EXPECT_EQ(IDOK, first.DoModal());
+    {
+        const CModalDeadline deadline("the first of two boxes");
+        EXPECT_EQ(IDOK, first.DoModal());
+    }
     driver.join();
     EXPECT_EQ(IDCANCEL, g_secondReply);
     EXPECT_EQ(0u, ZYR::CMessageBox::OpenCount());
@@ -266,20 +290,14 @@ void ExpectLauncherBox(const char* autorun, const wchar_t* arguments, const wcha
     CChildProcess launcher;
     ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\" " + arguments,
                                disc.Path().W(), false));
-    DWORD processId = 0;
-    for (int i = 0; i < 100 && processId == 0; ++i) {
-        const HWND any = FindWindowW(nullptr, caption);
-        if (any != nullptr)
-            GetWindowThreadProcessId(any, &processId);
-        Sleep(50);
-    }
-    const HWND box = WaitForBox(caption, processId);
+    const HWND box = WaitForBox(caption, launcher.ProcessId());
     ASSERT_NE(nullptr, box);
     wchar_t shown[256] = {0};
-    SendMessageW(GetDlgItem(box, ZYR::CMessageBox::kTextControlId), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(shown));
+    TestSupport::SendWithDeadline(GetDlgItem(box, ZYR::CMessageBox::kTextControlId), WM_GETTEXT, 256,
+                                  reinterpret_cast<LPARAM>(shown));
     EXPECT_EQ(CUnicodeString(text), CUnicodeString(shown));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(exitCode, launcher.Wait(10000));
+    EXPECT_EQ(exitCode, launcher.Wait(TestSupport::kPatience));
 }
 
 } // namespace
