@@ -41,6 +41,10 @@ std::vector<CUnicodeString> CPageRenderer::RenderAll(const CSettings& settings)
             // The control's own handlers make the state, so the comment follows as it would.
             control.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
             written.push_back(save(page.name, command + u"_hover"));
+            // Pressed, then let go without a release over it, so its action does not run.
+            control.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+            written.push_back(save(page.name, command + u"_pressed"));
+            ReleaseCapture();
             control.SendMessage(WM_MOUSELEAVE, 0, 0);
             control.SetFocus();
             written.push_back(save(page.name, command + u"_focus"));

@@ -1,8 +1,9 @@
 // PageRenderer.h
 // Holds CPageRenderer, which writes what the main window shows as bitmap files: every page
-// of the loaded settings as it first appears, and with each command hovered and focused,
-// each captured from the window's own drawing (not the screen, which may be covered).
-// Files are named "<page>.bmp", "<page>_Command<N>_hover.bmp" and "<page>_Command<N>_focus.bmp",
+// of the loaded settings as it first appears, and with each command hovered, pressed and
+// focused, each captured from the window's own drawing (not the screen, which may be
+// covered). Files are named "<page>.bmp", "<page>_Command<N>_hover.bmp",
+// "<page>_Command<N>_pressed.bmp" and "<page>_Command<N>_focus.bmp",
 // with characters that a file name cannot hold replaced by "_".
 #pragma once
 

@@ -44,6 +44,8 @@ public:
     TObj::CUnicodeString GetIcon() const;
 
     const TObj::CUnicodeString& PageFilePath() const noexcept { return m_pageFilePath; }
+    // As read; GetIcon tests that the file exists.
+    const TObj::CUnicodeString& IconPath() const noexcept { return m_iconPath; }
     TObj::CUnicodeString StartWindowName() const { return m_startWindowName; }
     int Language() const noexcept { return m_language; }
     int WindowCount() const noexcept { return m_windows.Count(); }

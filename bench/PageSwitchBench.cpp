@@ -2,9 +2,10 @@
 // the main window and every control painted, measured in the launcher's own window under
 // the real message handling. Prints the median and the 90th percentile of 200 switches, and
 // the median of GoToPage alone (destroying and creating the controls).
-#include "../tests/Zyr/BitmapFiles.h"
 #include "AutoRunStrings.h"
 #include "AutoRunWindow.h"
+#include "Bitmap.h"
+#include "PageRenderer.h"
 #include "Settings.h"
 #include "WindowClass.h"
 #include "errors.h"
@@ -19,6 +20,15 @@
 #include <vector>
 
 namespace {
+
+// A picture of one colour, written as the launcher writes its renders.
+void WritePicture(const std::wstring& path, int width, int height, std::uint32_t rgb)
+{
+    ZYR::CBitmap picture;
+    auto* pixels = static_cast<std::uint32_t*>(picture.CreateDIBSection(width, height));
+    std::fill(pixels, pixels + static_cast<std::size_t>(width) * height, rgb);
+    CPageRenderer::WriteBitmapFile(TObj::CUnicodeString(path.c_str()), picture);
+}
 
 void WriteFile(const std::wstring& path, const std::string& bytes)
 {
@@ -64,12 +74,12 @@ int main()
     const std::wstring folder = std::wstring(base) + L"autorun-switch-bench\\";
     CreateDirectoryW(folder.c_str(), nullptr);
     WriteFile(folder + L"Autorun.inf", PageWithPictureCommands("Main", "Other") + PageWithPictureCommands("Other", "Main"));
-    WriteFile(folder + L"page.bmp", SolidBitmapFile(800, 600, 0x1D4E89));
-    WriteFile(folder + L"button.bmp", SolidBitmapFile(380, 24, 0x336699));
-    WriteFile(folder + L"hover.bmp", SolidBitmapFile(380, 24, 0x6699CC));
 
     std::vector<double> milliseconds, building;
     try {
+        WritePicture(folder + L"page.bmp", 800, 600, 0x1D4E89);
+        WritePicture(folder + L"button.bmp", 380, 24, 0x336699);
+        WritePicture(folder + L"hover.bmp", 380, 24, 0x6699CC);
         const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
         AutoRunStrings::commandControlClass = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, nullptr);
         AutoRunStrings::commentControlClass = AutoRunStrings::commandControlClass;

@@ -3,8 +3,6 @@
 // launcher on a disc and for a minimal window program, alternating, the given number of runs each.
 // Prints each median and their ratio.
 //   StartupBench <runs> <exe> <title> <x> <y> <rrggbb> <exe> <title> <x> <y> <rrggbb>
-#include "../tests/AutoRun/ScreenPixel.h"
-
 #include <windows.h>
 
 #include <algorithm>
@@ -14,6 +12,17 @@
 #include <vector>
 
 namespace {
+
+// The colour the screen shows at a point of the window's client area.
+COLORREF PixelOf(HWND window, int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
 
 struct CSubject {
     std::wstring exe, title;
@@ -40,7 +49,7 @@ double TimeToFirstFrame(const CSubject& subject)
         QueryPerformanceCounter(&now);
         const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
         const HWND window = FindWindowW(nullptr, subject.title.c_str());
-        if (window != nullptr && IsWindowVisible(window) && ScreenPixel(window, subject.x, subject.y) == subject.color) {
+        if (window != nullptr && IsWindowVisible(window) && PixelOf(window, subject.x, subject.y) == subject.color) {
             elapsed = ms;
             break;
         }

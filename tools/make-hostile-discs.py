@@ -1,19 +1,21 @@
 #!/usr/bin/env python3
-"""Writes the corpus of malformed and hostile disc folders, one folder per case.
+"""Writes the corpus of malformed and hostile disc folders, one golden disc per case.
 
-Each folder holds the disc's files and "case.txt", the expected outcome:
-  args=<arguments for the launcher>
-  exit=<exit code>                 the launcher ends by itself with this code
-  output=<text>                    ... and its standard output contains this text
-  title=<title> / client=<w>x<h>   or it shows its window, with this title and client size
-  check=<prefix>                   a line of the author's check starts with this
-  checkexit=<0|1>                  the check's exit code
-Texts write a line break as \\n and "<disc>" for the disc folder (with its backslash).
+Each folder holds the disc's files, "case.txt" (the launcher's arguments; every case also
+runs through the real launcher) and "expected.txt" in the golden discs' form:
+  start: <the message that ends the start>   or   start: ok / window: "<title>" <w>x<h>
+  check: exit <code>, then lines of the author's check
+"..." in an expected line stands for any text; a last line "..." for any further lines.
+"<disc>" stands for the disc folder (with its backslash).
 """
 import os
 import struct
 import sys
 
+# A Dir outside the disc takes the default page file there too.
+OUTSIDE = ["Autorun.inf:2: [Common] Dir: leads outside the disc",
+           "Autorun.inf: [Common] DefaultIniFile: leads outside the disc",
+           "Autorun.inf:2: [Common] Dir: the default page file \"...\" does not exist"]
 PAGE = "[Main]\nTitle=Hostile\nBackgroundSize=[200, 120]\nBackgroundColor=336699\n"
 WINDOW = {"title": "Hostile", "client": "200x120"}
 
@@ -72,9 +74,8 @@ CASES = [
     ("dir-missing", {"Autorun.inf": "[Common]\nDir=NoSuchFolder\n" + PAGE}, "", WINDOW,
      ["Autorun.inf:2: [Common] Dir: the folder \"<disc>NoSuchFolder"], 1),
     ("dir-outside-the-disc", {"Autorun.inf": "[Common]\nDir=..\\..\n" + PAGE}, "", WINDOW,
-     ["Autorun.inf:2: [Common] Dir: leads outside the disc"], 1),
-    ("dir-absolute-elsewhere", {"Autorun.inf": "[Common]\nDir=C:\\windows\n" + PAGE}, "", WINDOW,
-     ["Autorun.inf:2: [Common] Dir: leads outside the disc"], 1),
+     OUTSIDE, 1),
+    ("dir-absolute-elsewhere", {"Autorun.inf": "[Common]\nDir=C:\\windows\n" + PAGE}, "", WINDOW, OUTSIDE, 1),
     ("default-page-file-outside", {"Autorun.inf": "[Common]\nDir=Pages\nDefaultIniFile=..\\..\\..\\evil.ini\n" + PAGE,
                                    "Pages/readme.txt": "no pages here"}, "", WINDOW,
      ["Autorun.inf:3: [Common] DefaultIniFile: leads outside the disc", "Autorun.inf:3: [Common] DefaultIniFile: the default page file"], 1),
@@ -92,7 +93,7 @@ CASES = [
     ("unclosed-variable", {"Autorun.inf": PAGE.replace("Title=Hostile", "Title=a$(b")}, "",
      {"title": "a$(b", "client": "200x120"}, [], 0),
     ("variables-doubling-thirty-times", {"Autorun.inf": doubling_variables(30)}, "", WINDOW,
-     ["Autorun.inf:15: [Variables] V13: its variables would make it longer than 65536 characters"], 1),
+     ["Autorun.inf:15: [Variables] V13: its variables would make it longer than 65536 characters", "..."], 1),
     # Pictures.
     ("background-truncated", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.bmp\n"),
                               "b.bmp": bitmap(200, 120)[:400]}, "", WINDOW,
@@ -130,7 +131,7 @@ CASES = [
      ["Autorun.inf:2: [Common] Icon: the icon \"<disc>app.ico\" cannot be read as an icon"], 1),
     # Commands and their geometry.
     ("ten-thousand-commands", {"Autorun.inf": many_commands(10000)}, "", {"title": "Crowd", "client": "400x900"},
-     ["Autorun.inf:1208: [Main] Command601_Rect: the command overlaps command 1"], 1),
+     ["Autorun.inf:1208: [Main] Command601_Rect: the command overlaps command 1", "..."], 1),
     ("duplicate-rectangles", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand2_Text=B\nCommand2_Rect=[0, 0, 50, 20]\n"},
      "", WINDOW, ["Autorun.inf:8: [Main] Command2_Rect: the command overlaps command 1"], 1),
     ("overlapping-rectangles", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand2_Text=B\nCommand2_Rect=[40, 10, 90, 30]\n"},
@@ -149,7 +150,8 @@ CASES = [
      ["Autorun.inf:5: [Main] FontSize: the value \"1e300\" is not a valid font size", "Autorun.inf:6: [Main] FontRatio: the value \"nan\""], 1),
     ("colour-not-hexadecimal", {"Autorun.inf": PAGE.replace("336699", "GGGGGG")}, "",
      {"exit": -1, "output": "Background size and color weren't set for window \"Main\"."},
-     ["Autorun.inf:4: [Main] BackgroundColor: the value \"GGGGGG\" is not a valid colour"], 1),
+     ["Autorun.inf:3: [Main] BackgroundSize: the launcher stops with: Background size and color weren't set",
+      "Autorun.inf:4: [Main] BackgroundColor: the value \"GGGGGG\" is not a valid colour"], 1),
     ("border-without-colour", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_BorderWidth=3\n"}, "",
      {"exit": -1, "output": "Internal program error:\\nSettings, 471."},
      ["Autorun.inf:7: [Main] Command1_BorderWidth: needs Command1_BorderColor"], 1),
@@ -169,15 +171,25 @@ CASES = [
     ("response-file-naming-itself", {"Autorun.inf": PAGE, "self.rsp": "@self.rsp -startupWindow:Main\n"}, "@self.rsp", WINDOW, [], 0),
     ("response-files-naming-each-other", {"Autorun.inf": PAGE, "a.rsp": "@b.rsp\n", "b.rsp": "@a.rsp\n"}, "@a.rsp", WINDOW, [], 0),
     # The check cannot be told apart from a normal start here: it reports what the start does.
-    ("response-file-missing", {"Autorun.inf": PAGE}, "@missing.rsp", {"exit": -1, "output": "missing.rsp was not found."}, [], -1),
+    ("response-file-missing", {"Autorun.inf": PAGE}, "@missing.rsp", {"exit": -1, "output": "<disc>missing.rsp was not found.",
+                                                                       "launcher": False}, [], 0),
     ("language-beyond-the-table", {"Autorun.inf": PAGE}, "-l:99", {"exit": -1, "output": "Invalid language code \"99\"."}, [], 0),
     ("language-huge", {"Autorun.inf": PAGE}, "-l:99999999999999999999", {"exit": -1, "output": "Invalid language code \"99999999999999999999\"."}, [], 0),
     ("start-page-missing", {"Autorun.inf": PAGE}, "-startupWindow:Nowhere", {"exit": -1, "output": "<disc>Autorun.inf is corrupted."}, [], 0),
 ]
 
 
-def escape(text):
-    return text.replace("\n", "\\n")
+def expected_text(outcome, checks, check_exit):
+    if "exit" in outcome:
+        message = outcome["output"].split("\\n")
+        if not (message[0].startswith("<disc>") or message[0][0].isupper()):
+            message[0] = "..." + message[0]
+        lines = ["start: " + message[0]] + message[1:] + ["..."]
+    else:
+        lines = ["start: ok", 'window: "%s" %s' % (outcome["title"], outcome["client"])]
+    lines.append("check: exit %d" % check_exit)
+    lines += [c if c.endswith("...") or c.endswith(".") else c + "..." for c in checks]
+    return "\n".join(lines) + "\n"
 
 
 def main():
@@ -191,14 +203,10 @@ def main():
             os.makedirs(os.path.dirname(target), exist_ok=True)
             with open(target, "wb") as f:
                 f.write(content.encode() if isinstance(content, str) else content)
-        lines = ["args=" + args]
-        for key in ("exit", "output", "title", "client"):
-            if key in outcome:
-                lines.append("%s=%s" % (key, escape(str(outcome[key]))))
-        lines += ["check=" + escape(c) for c in checks]
-        lines.append("checkexit=%d" % check_exit)
         with open(os.path.join(folder, "case.txt"), "w", encoding="utf-8") as f:
-            f.write("\n".join(lines) + "\n")
+            f.write("# a hostile disc\nargs: %s\nlauncher: %s\n" % (args, "yes" if outcome.get("launcher", True) else "no"))
+        with open(os.path.join(folder, "expected.txt"), "w", encoding="utf-8") as f:
+            f.write(expected_text(outcome, checks, check_exit))
     print("%d hostile discs in %s" % (len(CASES), out))
 
 

@@ -30,6 +30,9 @@ wine_session_start() {
   WINE_SESSION_SERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
   "$WINE_SESSION_SERVER" -p </dev/null >/dev/null 2>&1
   timeout 300 wine wineboot </dev/null >/dev/null 2>&1 || true
+  # No window manager runs on this display. Windows Wine believes managed wait two seconds
+  # for one whenever they are hidden or destroyed; unmanaged ones do not.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
 }
 
 wine_session_stop() {

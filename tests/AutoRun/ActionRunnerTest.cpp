@@ -1,12 +1,10 @@
-#include "../TalmoObjects/RecordingHandler.h"
-#include "AutoRunStrings.h"
-#include "AutoRunWindow.h"
-#include "CommandControl.h"
+// The action runner: what each form of action asks the shell to open, with which
+// parameters, and the program chooser after a missing association.
 #include "ProgramPaths.h"
+#include "RecordingHandler.h"
 #include "ShellRequests.h"
-#include "TestDisc.h"
+#include "ShownPage.h"
 #include "TestText.h"
-#include "WindowClass.h"
 #include "nativefilesystem.h"
 
 #include <gtest/gtest.h>
@@ -30,13 +28,6 @@ public:
     }
     std::vector<std::string> requests;
 };
-
-BOOL CALLBACK CollectControl(HWND child, LPARAM data)
-{
-    if (auto* control = dynamic_cast<CCommandControl*>(ZYR::CWindow::FromHandlePermanent(child)))
-        reinterpret_cast<std::vector<CCommandControl*>*>(data)->push_back(control);
-    return TRUE;
-}
 
 } // namespace
 
@@ -62,24 +53,16 @@ TEST(ActionRunner, ShellRequestsByTheFormOfTheAction)
                                           "RunDll32.exe | shell32,OpenAs_RunDLL <exe>Docs\\license.rtf"}},
     };
     CRecordingHandler recorder;
-    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
-    AutoRunStrings::commandControlClass = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, nullptr);
-    AutoRunStrings::commentControlClass = AutoRunStrings::commandControlClass;
     std::string page = "[Main]\nBackgroundSize=[300, 300]\nBackgroundColor=0\nFontSize=8\nCommandsRect=[0, 0, 100, 0]\n";
     int number = 1;
     for (const Case& c : cases) {
         const std::string prefix = "Command" + std::to_string(number++) + "_";
         page += prefix + "Text=c\n" + prefix + "Action=" + c.action + "\n" + prefix + "ActionParameters=" + c.parameters + "\n";
     }
-    CTestDisc disc;
-    disc.File("Autorun.inf", page);
-    ASSERT_EQ("", disc.Load());
     CRecordingShell shell;
     CShellRequests::SetCurrent(&shell);
-    CAutoRunWindow window;
-    window.Create();
-    std::vector<CCommandControl*> controls;
-    EnumChildWindows(window.Handle(), CollectControl, reinterpret_cast<LPARAM>(&controls));
+    CShownPage shown(page);
+    const std::vector<CCommandControl*> controls = shown.Controls();
     ASSERT_EQ(sizeof cases / sizeof cases[0], controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
         shell.requests.clear();
@@ -93,6 +76,5 @@ TEST(ActionRunner, ShellRequestsByTheFormOfTheAction)
         EXPECT_EQ(expected, shell.requests) << cases[i].action;
     }
     CShellRequests::SetCurrent(nullptr);
-    window.DestroyWindow();
     EXPECT_TRUE(recorder.messages.empty());
 }

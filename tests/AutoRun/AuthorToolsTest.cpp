@@ -1,116 +1,13 @@
-// The author's options of the real launcher: the check's report and exit code, the dry
-// run's description instead of a started program, and rendered pages against the window.
+// The author's options of the real launcher: the demo checking clean, the dry run's
+// description instead of a started program, and rendered pages against the live window.
+// The check's report of faulty discs is the golden discs' part.
 #include "LauncherRun.h"
+#include "Pixels.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
-
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
-namespace {
-
-std::string ReadBytes(const TObj::CUnicodeString& path)
-{
-    std::ifstream file(path.ToUtf8(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// 0x00RRGGBB per pixel, rows from the top.
-struct CPixels {
-    int width = 0, height = 0;
-    std::vector<std::uint32_t> rgb;
-};
-
-CPixels ReadBitmapFile(const TObj::CUnicodeString& path)
-{
-    const std::string bytes = ReadBytes(path);
-    CPixels pixels;
-    if (bytes.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))
-        return pixels;
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    std::memcpy(&file, bytes.data(), sizeof file);
-    std::memcpy(&info, bytes.data() + sizeof file, sizeof info);
-    if (info.biBitCount != 24 || info.biHeight <= 0)
-        return pixels;
-    pixels.width = info.biWidth;
-    pixels.height = info.biHeight;
-    const std::size_t row = (static_cast<std::size_t>(pixels.width) * 3 + 3) & ~std::size_t{3};
-    if (bytes.size() < file.bfOffBits + row * pixels.height)
-        return CPixels{};
-    for (int y = 0; y < pixels.height; ++y) {
-        const auto* line = reinterpret_cast<const unsigned char*>(bytes.data()) + file.bfOffBits + row * (pixels.height - 1 - y);
-        for (int x = 0; x < pixels.width; ++x)
-            pixels.rgb.push_back(line[x * 3] | line[x * 3 + 1] << 8 | line[x * 3 + 2] << 16);
-    }
-    return pixels;
-}
-
-CPixels CaptureClient(HWND window)
-{
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    CPixels pixels;
-    pixels.width = client.right;
-    pixels.height = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto* values = static_cast<const std::uint32_t*>(bits);
-    pixels.rgb.assign(values, values + pixels.width * pixels.height);
-    for (std::uint32_t& value : pixels.rgb)
-        value &= 0xFFFFFF;
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-int DifferingPixels(const CPixels& a, const CPixels& b)
-{
-    if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size())
-        return -1;
-    int count = 0;
-    for (std::size_t i = 0; i < a.rgb.size(); ++i)
-        count += a.rgb[i] != b.rgb[i] ? 1 : 0;
-    return count;
-}
-
-const char* kPageWithProblems =
-    "[Main]\nBackgroundSize=[320, 200]\nBackgroundColor=00FF00\nTitle=Checked\nFontSize=12\n"
-    "Command1_Text=Go\nCommand1_Rect=[10, 10, 200, 40]\nCommand1_Action=$Nowhere\n"
-    "Command2_Txt=Typo\n";
-
-} // namespace
-
-TEST(AuthorTools, CheckReportsEachProblemAndEndsWithOne)
-{
-    CLauncherRun run;
-    run.File("Autorun.inf", kPageWithProblems);
-    ASSERT_TRUE(run.Start("--check"));
-    EXPECT_EQ(1u, run.WaitForExit());
-    EXPECT_EQ("Autorun.inf:8: [Main] Command1_Action: switches to the page \"Nowhere\", which this file does not have\r\n"
-              "Autorun.inf:9: [Main] Command2_Txt: is not a known key; it is ignored (did you mean \"Command2_Text\"?)\r\n",
-              run.Output());
-}
 
 TEST(AuthorTools, TheDemoDiscChecksCleanAndSilent)
 {

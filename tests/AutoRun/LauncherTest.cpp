@@ -1,6 +1,7 @@
-#include "../Zyr/BitmapFiles.h"
+// The real launcher started as a program: its window, page switches and exit codes, the
+// shell requests it makes, and its end when its medium is removed.
 #include "LauncherRun.h"
-#include "ScreenPixel.h"
+#include "Pixels.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
@@ -9,8 +10,6 @@
 #include <dbt.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 using TObj::CUnicodeString;
 
@@ -25,14 +24,9 @@ const char* kTwoPages =
     "Command3_ActionParameters=\"quoted arg\" plain & | ^ % trailing\\ \xC3\xA4\xE2\x82\xAC\n"
     "Command4_Text=Back on first\nCommand4_Action=$Back\n"
     "Command5_Text=Bad page\nCommand5_Action=$Nowhere\n"
+    "Command6_Text=Exit on first\nCommand6_Action=$Exit\n"
     "[Setup]\nBackgroundSize=[400, 260]\nBackgroundColor=FF0000\nTitle=Test Setup\nFontSize=12\n"
     "CommandsRect=[10, 10, 200, 0]\nCommand1_Text=Exit here\nCommand1_Action=$Exit\n";
-
-std::string ReadFileText(const CUnicodeString& path)
-{
-    std::ifstream file(path.ToUtf8(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 SIZE ClientSize(HWND window)
 {
@@ -130,11 +124,21 @@ TEST(Launcher, PageSwitchesBackAndExit)
     EXPECT_EQ(320, ClientSize(window).cx);
     run.Press(L"Back on first"); // an internal error, and the launcher stays
     EXPECT_TRUE(IsWindow(window));
-    run.Press(L"Close it");
+    run.Press(L"Exit on first"); // "$Exit" on the first page closes the launcher
     EXPECT_EQ(0u, run.WaitForExit());
     const std::string output = run.Output();
     EXPECT_NE(std::string::npos, output.find("Autorun.inf is corrupted.")) << output;
     EXPECT_NE(std::string::npos, output.find("AutoRunWindow, 87.")) << output;
+}
+
+TEST(Launcher, CloseEndsItFromAnyPage)
+{
+    CLauncherRun run;
+    run.File("Autorun.inf", kTwoPages);
+    ASSERT_TRUE(run.Start());
+    ASSERT_NE(nullptr, run.WaitForWindow(L"Test Main"));
+    run.Press(L"Close it");
+    EXPECT_EQ(0u, run.WaitForExit());
 }
 
 TEST(Launcher, ShellRequestsCarryTargetAndParametersUnchanged)
@@ -149,7 +153,7 @@ TEST(Launcher, ShellRequestsCarryTargetAndParametersUnchanged)
     std::string record;
     TestSupport::WaitUntil(
         [&] {
-            record = ReadFileText(run.Path("tools\\record.txt"));
+            record = ReadBytes(run.Path("tools\\record.txt"));
             return record.find('\n') != std::string::npos;
         },
         "the recording program's record");

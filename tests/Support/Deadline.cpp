@@ -1,28 +1,38 @@
 #include "Deadline.h"
 
+#include "Window.h"
+
 #include <gtest/gtest.h>
 
 namespace TestSupport {
 
-namespace {
-
-void PumpWaitingMessages()
+void PumpMessages()
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ZYR::CWindow* window = message.hwnd != nullptr ? ZYR::CWindow::FromHandle(message.hwnd) : nullptr;
+        if (window != nullptr && window->PreTranslateMessage(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
 }
 
-} // namespace
+void PumpFor(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    do {
+        PumpMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    } while (GetTickCount() - start < milliseconds);
+}
 
 bool WaitUntil(const std::function<bool()>& condition, const std::string& what, DWORD milliseconds, bool pump)
 {
     const DWORD start = GetTickCount();
     for (;;) {
         if (pump)
-            PumpWaitingMessages();
+            PumpMessages();
         if (condition())
             return true;
         if (GetTickCount() - start > milliseconds) {

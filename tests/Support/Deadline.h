@@ -18,6 +18,12 @@ namespace TestSupport {
 // something is wrong, so a test never waits this long when it passes.
 constexpr DWORD kPatience = 30000;
 
+// Handles this thread's waiting messages as the launcher's loop does: the window library's
+// pre-translation (dialog navigation) sees each first.
+void PumpMessages();
+// Pumps this thread's messages for a while, for what should not happen.
+void PumpFor(DWORD milliseconds);
+
 // Polls `condition` (pumping this thread's messages in between when `pump` is set) until it
 // holds; on the deadline the test fails with "gave up after N s waiting for <what>".
 bool WaitUntil(const std::function<bool()>& condition, const std::string& what, DWORD milliseconds = kPatience,

@@ -52,9 +52,9 @@ TEST(ExceptionText, InternalErrorsNameFileLineAndCode)
         bool running;
         const char* expected;
     } cases[] = {
-        {TObj::kAssertion, 0, false, "Internal Program Error:\nSettings, 47."},
-        {TObj::kPresumption, 0, false, "Internal Program Error:\nSettings, 47."},
-        {TObj::kAssertionWithCode, 5, false, "Internal Program Error:\nSettings, 47.\nError code: 0x5"},
+        {TObj::kAssertion, 0, false, "Internal program error:\nSettings, 47."},
+        {TObj::kPresumption, 0, false, "Internal program error:\nSettings, 47."},
+        {TObj::kAssertionWithCode, 5, false, "Internal program error:\nSettings, 47.\nError code: 0x5"},
         {TObj::kAssertion, 0, true, "Internal program error:\nSettings, 47."},
         {TObj::kPresumptionWithCode, 0x8007000E, true, "Internal program error:\nSettings, 47.\nError code: 0x8007000e"},
     };

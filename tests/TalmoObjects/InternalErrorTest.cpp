@@ -37,7 +37,7 @@ TEST(InternalError, ThrownWhereFailuresAreThrown)
         auto* internal = dynamic_cast<TObj::CInternalError*>(e);
         ASSERT_NE(nullptr, internal);
         EXPECT_EQ(87, internal->Line());
-        EXPECT_EQ(U("Internal Program Error:\nAutoRunWindow, 87."), e->GetMessageText());
+        EXPECT_EQ(U("Internal program error:\nAutoRunWindow, 87."), e->GetMessageText());
     }
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_FALSE(TObj::ThreadErrorState().insideErrorProcessing);

@@ -2,6 +2,7 @@
 #include "LibraryState.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
+#include "TempFolder.h"
 #include "RegistryKey.h"
 #include "TestText.h"
 #include "errors.h"
@@ -41,12 +42,6 @@ public:
 private:
     TObj::CRegistryKey m_user;
 };
-
-std::string ReadBytes(const CUnicodeString& path)
-{
-    std::ifstream file(path.ToUtf8(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 int g_started = 0, g_stopped = 0;
 std::string g_order;
@@ -180,7 +175,7 @@ TEST(LibraryStartup, SixtyFourBitWindows)
         FAIL();
     } catch (TObj::CException* e) {
         std::unique_ptr<TObj::CException> owned(e);
-        EXPECT_EQ(U("Internal Program Error:\ntalmoobjects, 420.\nError code: 0x5"), e->GetMessageText());
+        EXPECT_EQ(U("Internal program error:\ntalmoobjects, 420.\nError code: 0x5"), e->GetMessageText());
     }
 #ifdef _WIN64
     // A 64-bit program is on 64-bit Windows, although IsWow64Process says FALSE for it.

@@ -3,6 +3,7 @@
 #include "MessageBoxHandler.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
+#include "TempFolder.h"
 #include "RegistryKey.h"
 #include "TestText.h"
 #include "VersionInfo.h"
@@ -21,12 +22,6 @@
 using TObj::CUnicodeString;
 
 namespace {
-
-std::string ReadBytes(const CUnicodeString& path)
-{
-    std::ifstream file(path.ToUtf8(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 CUnicodeString TempPath(const char* name)
 {

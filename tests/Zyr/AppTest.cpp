@@ -1,5 +1,5 @@
-#include "../TalmoObjects/ChildProcess.h"
-#include "../TalmoObjects/RecordingHandler.h"
+#include "ChildProcess.h"
+#include "RecordingHandler.h"
 #include "Deadline.h"
 #include "ProgramPaths.h"
 #include "TestText.h"

@@ -1,5 +1,5 @@
-#include "../TalmoObjects/RecordingHandler.h"
-#include "../TalmoObjects/TempFolder.h"
+#include "RecordingHandler.h"
+#include "TempFolder.h"
 #include "Bitmap.h"
 #include "BitmapFiles.h"
 #include "Brush.h"
@@ -127,7 +127,7 @@ TEST(Gdi, CreatingIntoAFullWrapperIsRefusedBeforeAnythingIsMade)
     } catch (TObj::CInternalError* e) {
         std::unique_ptr<TObj::CInternalError> owned(e);
         EXPECT_EQ(28, e->Line());
-        EXPECT_EQ(U("Internal Program Error:\ngdiobjectzyr, 28."), e->GetMessageText());
+        EXPECT_EQ(U("Internal program error:\ngdiobjectzyr, 28."), e->GetMessageText());
     }
     EXPECT_EQ(first, font.Handle());
     EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
@@ -155,7 +155,7 @@ TEST(Gdi, PictureFilesThatCannotBeLoadedNameThePlaceAndLeakNothing)
     }
     const auto missing = LoadFailure(folder.Path("missing.bmp"));
     ASSERT_TRUE(missing);
-    EXPECT_EQ(U("Internal Program Error:\nSettings, 400.\nError code: 0x2"), missing->GetMessageText());
+    EXPECT_EQ(U("Internal program error:\nSettings, 400.\nError code: 0x2"), missing->GetMessageText());
 
     // A file cut short may load or fail, depending on the system; it leaks nothing either way.
     LoadFailure(folder.Write("short.bmp", SolidBitmapFile(100, 100, 0x123456).substr(0, 300)));

@@ -1,5 +1,5 @@
-#include "../TalmoObjects/ChildProcess.h"
-#include "../TalmoObjects/TempFolder.h"
+#include "ChildProcess.h"
+#include "TempFolder.h"
 #include "Deadline.h"
 #include "MessageBox.h"
 #include "ProgramPaths.h"

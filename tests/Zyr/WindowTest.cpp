@@ -1,4 +1,4 @@
-#include "../TalmoObjects/RecordingHandler.h"
+#include "RecordingHandler.h"
 #include "TestText.h"
 #include "TestWindows.h"
 #include "WindowClass.h"

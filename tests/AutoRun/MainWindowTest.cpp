@@ -1,0 +1,119 @@
+// The main window in this process: page history through switches that work and switches
+// that fail, where the window stands after start and after each switch, and the
+// right-to-left layout of language 61.
+#include "ExpectThrows.h"
+#include "RecordingHandler.h"
+#include "ShownPage.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+std::string Page(const char* name, const char* size, const char* extra = "")
+{
+    return std::string("[") + name + "]\nBackgroundSize=" + size + "\nBackgroundColor=FFFFFF\nTitle=" + name +
+           "\nFontSize=12\nCommandsRect=[10, 10, 200, 0]\nCommand1_Text=" + name + " command\nCommand1_Action=$Exit\n" +
+           extra;
+}
+
+RECT Centred(const RECT& rect, const RECT& on)
+{
+    const LONG dx = (on.left + on.right) / 2 - (rect.left + rect.right) / 2;
+    const LONG dy = (on.top + on.bottom) / 2 - (rect.top + rect.bottom) / 2;
+    return RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+}
+
+// The window's outer rectangle for a client area of that size, at (0, 0).
+RECT Frame(HWND window, int width, int height)
+{
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)));
+    return frame;
+}
+
+void ExpectRect(const RECT& expected, const RECT& actual, const char* what)
+{
+    EXPECT_TRUE(EqualRect(&expected, &actual) != FALSE) << what << ": expected " << expected.left << ", " << expected.top
+                                                         << ", " << expected.right << ", " << expected.bottom << "; was "
+                                                         << actual.left << ", " << actual.top << ", " << actual.right
+                                                         << ", " << actual.bottom;
+}
+
+} // namespace
+
+TEST(MainWindow, AFailedSwitchLeavesPageHistoryAndControlsAsTheyWere)
+{
+    CRecordingHandler recorder;
+    CShownPage page(Page("Main", "[300, 200]") + Page("Setup", "[300, 200]") + "[Broken]\nBackground=broken.bmp\n", "",
+                    {{"broken.bmp", "not a picture"}});
+    page.window.GoToPage(CUnicodeString(u"Setup"));
+    ASSERT_EQ(1, page.window.HistoryDepth());
+    const std::vector<CCommandControl*> controls = page.Controls();
+    const struct {
+        const char* page;
+        const char* message; // the start of what the switch throws; "<disc>" is the disc folder
+    } failures[] = {
+        {"Nowhere", "<disc>Autorun.inf is corrupted."},
+        {"Broken", "Internal program error:"},
+    };
+    for (const auto& failure : failures) {
+        const std::string message = MessageOf([&] { page.window.GoToPage(U(failure.page)); });
+        EXPECT_EQ(0u, message.find(page.disc.Expand(failure.message))) << message;
+        EXPECT_EQ(U("Setup"), page.window.CurrentPage()->name) << failure.page;
+        EXPECT_EQ(1, page.window.HistoryDepth()) << failure.page;
+        EXPECT_EQ(controls, page.Controls()) << failure.page;
+    }
+    page.window.GoBack(true); // "$Back" goes where it should: to the first page
+    EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
+    EXPECT_EQ(0, page.window.HistoryDepth());
+    ExpectThrows<TObj::CInternalError>([&] { page.window.GoBack(true); },
+                                       [](const TObj::CInternalError& e) { EXPECT_EQ(87, e.Line()); });
+    EXPECT_NE(nullptr, page.window.Handle()); // "$Back" on the first page keeps the window
+    page.window.GoBack(false);                // "$Exit" there closes it
+    EXPECT_EQ(nullptr, page.window.Handle());
+}
+
+TEST(MainWindow, StandsCentredOnTheWorkAreaAndStaysCentredWhereItIs)
+{
+    CShownPage page(Page("Main", "[300, 200]") + Page("Larger", "[500, 400]") + Page("Smaller", "[150, 80]"));
+    const HWND window = page.window.Handle();
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    ExpectRect(Centred(Frame(window, 300, 200), monitor.rcWork), page.WindowRect(), "at the start");
+
+    const struct {
+        const char* page;
+        int width, height;
+        bool fromTopLeft; // the window stands at (0, 0) before the switch
+    } switches[] = {{"Larger", 500, 400, false}, {"Smaller", 150, 80, false}, {"Main", 300, 200, false},
+                    {"Larger", 500, 400, true}, {"Main", 300, 200, false}};
+    for (const auto& next : switches) {
+        if (next.fromTopLeft)
+            SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        const RECT before = page.WindowRect();
+        page.window.GoToPage(U(next.page));
+        RECT expected = Centred(Frame(window, next.width, next.height), before);
+        // Pushed back onto the screen at the left and top edges only.
+        OffsetRect(&expected, expected.left < 0 ? -expected.left : 0, expected.top < 0 ? -expected.top : 0);
+        ExpectRect(expected, page.WindowRect(), next.page);
+    }
+}
+
+TEST(MainWindow, LanguageSixtyOneLaysTheWindowOutRightToLeft)
+{
+    const struct {
+        const char* arguments;
+        bool rightToLeft;
+    } cases[] = {{"-l:61", true}, {"-l:0", false}, {"-l:60", false}};
+    for (const auto& c : cases) {
+        CShownPage page(Page("Main", "[300, 200]"), c.arguments);
+        EXPECT_EQ(c.rightToLeft, (GetWindowLongW(page.window.Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0) << c.arguments;
+    }
+}

@@ -1,0 +1,86 @@
+#include "Pixels.h"
+
+#include "TempFolder.h"
+
+#include <cstring>
+
+CPixels ReadBitmapFile(const TObj::CUnicodeString& path)
+{
+    const std::string bytes = ReadBytes(path);
+    CPixels pixels;
+    if (bytes.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER))
+        return pixels;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    std::memcpy(&file, bytes.data(), sizeof file);
+    std::memcpy(&info, bytes.data() + sizeof file, sizeof info);
+    if (info.biBitCount != 24 || info.biHeight <= 0 || info.biWidth <= 0)
+        return pixels;
+    const std::size_t row = (static_cast<std::size_t>(info.biWidth) * 3 + 3) & ~std::size_t{3};
+    if (bytes.size() < file.bfOffBits + row * static_cast<std::size_t>(info.biHeight))
+        return pixels;
+    pixels.width = info.biWidth;
+    pixels.height = info.biHeight;
+    for (int y = 0; y < pixels.height; ++y) {
+        const auto* line = reinterpret_cast<const unsigned char*>(bytes.data()) + file.bfOffBits +
+                           row * static_cast<std::size_t>(pixels.height - 1 - y);
+        for (int x = 0; x < pixels.width; ++x)
+            pixels.rgb.push_back(line[x * 3] | line[x * 3 + 1] << 8 | line[x * 3 + 2] << 16);
+    }
+    return pixels;
+}
+
+CPixels CaptureClient(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    CPixels pixels;
+    pixels.width = client.right;
+    pixels.height = client.bottom;
+    if (pixels.width <= 0 || pixels.height <= 0)
+        return CPixels{};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = pixels.width;
+    info.bmiHeader.biHeight = -pixels.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* values = static_cast<const std::uint32_t*>(bits);
+    pixels.rgb.assign(values, values + static_cast<std::size_t>(pixels.width) * pixels.height);
+    for (std::uint32_t& value : pixels.rgb)
+        value &= 0xFFFFFF;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+COLORREF ScreenPixel(HWND window, int x, int y)
+{
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
+int DifferingPixels(const CPixels& a, const CPixels& b)
+{
+    if (a.width != b.width || a.height != b.height || a.rgb.size() != b.rgb.size())
+        return -1;
+    int count = 0;
+    for (std::size_t i = 0; i < a.rgb.size(); ++i)
+        count += a.rgb[i] != b.rgb[i] ? 1 : 0;
+    return count;
+}

@@ -1,0 +1,94 @@
+#include "ShownPage.h"
+
+#include "AutoRunStrings.h"
+#include "LauncherRun.h"
+#include "Pixels.h"
+#include "WindowClass.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+BOOL CALLBACK CollectControl(HWND child, LPARAM data)
+{
+    if (auto* control = dynamic_cast<CCommandControl*>(ZYR::CWindow::FromHandlePermanent(child)))
+        reinterpret_cast<std::vector<CCommandControl*>*>(data)->push_back(control);
+    return TRUE;
+}
+
+} // namespace
+
+void RegisterControlClasses()
+{
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    AutoRunStrings::commandControlClass = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, nullptr);
+    AutoRunStrings::commentControlClass = AutoRunStrings::commandControlClass;
+}
+
+CShownPage::CShownPage(const std::string& pageFile, const char* arguments,
+                       const std::vector<std::pair<const char*, std::string>>& files)
+{
+    RegisterControlClasses();
+    for (const auto& file : files)
+        disc.File(file.first, file.second);
+    disc.File("Autorun.inf", pageFile);
+    EXPECT_EQ("", disc.Load(arguments));
+    window.Create();
+    ShowWindow(window.Handle(), SW_SHOW);
+    SetForegroundWindow(window.Handle());
+    TestSupport::PumpMessages();
+}
+
+CShownPage::~CShownPage()
+{
+    if (window.Handle() != nullptr)
+        window.DestroyWindow();
+    TestSupport::PumpMessages();
+}
+
+std::vector<CCommandControl*> CShownPage::Controls() const
+{
+    std::vector<CCommandControl*> controls;
+    EnumChildWindows(window.Handle(), CollectControl, reinterpret_cast<LPARAM>(&controls));
+    return controls;
+}
+
+HWND CShownPage::Child(const wchar_t* text) const { return ChildWithText(window.Handle(), text); }
+
+COLORREF CShownPage::Pixel(int x, int y) const { return ScreenPixel(window.Handle(), x, y); }
+
+void CShownPage::MoveTo(int x, int y) const
+{
+    POINT point{x, y};
+    ClientToScreen(window.Handle(), &point);
+    SetCursorPos(point.x, point.y);
+}
+
+RECT CShownPage::WindowRect() const
+{
+    RECT rect{};
+    GetWindowRect(window.Handle(), &rect);
+    return rect;
+}
+
+bool Until(const std::function<bool()>& condition, const std::string& what)
+{
+    return TestSupport::WaitUntil(condition, what, TestSupport::kPatience, true);
+}
+
+void MouseButton(DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void PressKey(WORD key)
+{
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof inputs[0]);
+}

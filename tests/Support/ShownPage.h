@@ -1,0 +1,46 @@
+// ShownPage.h
+// Holds CShownPage, the launcher's main window showing a test disc in this process, with
+// its command controls, screen pixels and the real pointer and keyboard; the input
+// helpers that drive it (SendInput, as a user would); and Until, a pumping wait with a
+// deadline.
+#pragma once
+
+#include "AutoRunWindow.h"
+#include "CommandControl.h"
+#include "Deadline.h"
+#include "TestDisc.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <utility>
+#include <string>
+#include <vector>
+
+class CShownPage {
+public:
+    // Writes `pageFile` as "Autorun.inf" beside `files` (name, bytes), loads it with
+    // `arguments`, creates the window and shows it.
+    explicit CShownPage(const std::string& pageFile, const char* arguments = "",
+                        const std::vector<std::pair<const char*, std::string>>& files = {});
+    ~CShownPage();
+    CShownPage(const CShownPage&) = delete;
+    CShownPage& operator=(const CShownPage&) = delete;
+
+    std::vector<CCommandControl*> Controls() const;
+    HWND Child(const wchar_t* text) const; // a control by its text
+    COLORREF Pixel(int x, int y) const;    // a point of the client area as the screen shows it
+    void MoveTo(int x, int y) const;       // the real pointer, in client coordinates
+    RECT WindowRect() const;
+
+    CTestDisc disc;
+    CAutoRunWindow window;
+};
+
+// Pumps this thread's messages until `condition` holds; false, and a failure, after the
+// deadline.
+bool Until(const std::function<bool()>& condition, const std::string& what);
+void MouseButton(DWORD flags); // MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP
+void PressKey(WORD key);
+// Registers the launcher's two control classes, as its start-up does.
+void RegisterControlClasses();

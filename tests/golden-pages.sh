@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The golden pages: every page of the demo disc and of each disc under data/pages, rendered
+# by the launcher in every state (--render) and compared with the committed golden pictures
+# pixel for pixel. No pixel may differ, and the set of pictures must be the same. The docs'
+# pictures of the demo must equal their golden pictures too.
+#   golden-pages.sh <Autorun.exe> [--update]
+# --update writes the renders as the new golden pictures instead: a drawing change updates
+# them on purpose, in the same commit, and says why. Runs under Wine with a display.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+launcher=$1
+update=${2:-}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+fail() { echo "FAILED: $*"; status=1; }
+
+# Renders the disc in `source` (with the arguments in its file "args") into $work/<name>.
+render() {
+  local name=$1 source=$2 disc=$work/$1-disc
+  mkdir -p "$disc"
+  cp -r "$source"/. "$disc"/
+  rm -rf "$disc/golden"
+  cp "$launcher" "$disc/Autorun.exe"
+  local args=()
+  [ -f "$source/args" ] && read -r -a args < "$source/args"
+  # A pointer resting on a command would not change the render, but keeps it honest.
+  xdotool mousemove 0 0 2>/dev/null || true
+  (cd "$disc" && timeout 120 wine ./Autorun.exe "--render=Z:$work/$name" "${args[@]}" </dev/null >"$work/$name.log" 2>&1)
+  local code=$?
+  [ "$code" = 0 ] || { fail "$name: the render ended with $code: $(tr -d '\r' < "$work/$name.log")"; return 1; }
+}
+
+# Compares the renders of `name` with the PNG pictures in `golden`.
+compare_with() {
+  local name=$1 golden=$2 picture base differing
+  if [ "$update" = --update ]; then
+    rm -rf "$golden"
+    mkdir -p "$golden"
+    # Without time stamps, so a picture that did not change stays byte for byte the same.
+    for picture in "$work/$name"/*.bmp; do
+      convert "$picture" -strip -define png:exclude-chunks=date,time "$golden/$(basename "${picture%.bmp}").png"
+    done
+    echo "updated $(ls "$golden" | wc -l) golden pictures of $name"
+    return
+  fi
+  diff <(cd "$golden" && ls *.png | sed 's/\.png$//') <(cd "$work/$name" && ls *.bmp | sed 's/\.bmp$//') >"$work/names" ||
+    fail "$name: the rendered pictures are not the golden ones (< golden only, > rendered only): $(cat "$work/names")"
+  for picture in "$golden"/*.png; do
+    base=$(basename "${picture%.png}")
+    [ -f "$work/$name/$base.bmp" ] || continue
+    differing=$(compare -metric AE "$picture" "$work/$name/$base.bmp" null: 2>&1)
+    [ "$differing" = 0 ] || fail "$name: $base differs from its golden picture in $differing pixels"
+  done
+  echo "$name: $(ls "$golden" | wc -l) pictures compared"
+}
+
+if render demo "$here/../demo"; then
+  compare_with demo "$here/data/pages/demo"
+fi
+for source in "$here"/data/pages/*/; do
+  name=$(basename "$source")
+  [ "$name" = demo ] && continue
+  render "$name" "$source" && compare_with "$name" "$source/golden"
+done
+for picture in "$here"/../docs/images/*.png; do
+  differing=$(compare -metric AE "$picture" "$here/data/pages/demo/$(basename "$picture")" null: 2>&1)
+  [ "$differing" = 0 ] || fail "docs/images/$(basename "$picture") is not the demo's golden picture ($differing)"
+done
+[ "$status" = 0 ] && echo "Every golden page equals its render."
+exit "$status"
