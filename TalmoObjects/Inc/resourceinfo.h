@@ -41,6 +41,8 @@ int GetInterfaceLanguage();
 // An unsupported code is reported once and the current language stays; with none current,
 // the default applies. Changing languages loads the new modules before releasing the old.
 void SetInterfaceLanguage(int code);
+// Which languages count as installed on this system; none given: the system's own answer.
+void SetLanguageSupportForTesting(bool (*isSupported)(int code));
 // The calling thread's override of the interface language; -1 clears it.
 void SetThreadLanguage(int code);
 // The language's own name from its resource DLLs ("CURRENT_LANGUAGE_NAME"), or empty.

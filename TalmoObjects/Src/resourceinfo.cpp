@@ -11,6 +11,7 @@
 #include "messagehandlers.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bitset>
 #include <map>
 #include <memory>
@@ -197,8 +198,12 @@ CCollectionPtr LoadCollection(const CResourceBase& base, int code)
     return collection;
 }
 
+std::atomic<bool (*)(int)> g_supportForTesting{nullptr};
+
 bool IsLanguageSupportedQuietly(int code)
 {
+    if (const auto isSupported = g_supportForTesting.load())
+        return isSupported(code);
     return IsLanguageCodeUsed(code) && IsValidLocale(LanguageIdOf(code), LCID_INSTALLED);
 }
 
@@ -386,6 +391,8 @@ void SetInterfaceLanguage(int code)
 }
 
 void SetThreadLanguage(int code) { t_threadLanguage = code; }
+
+void SetLanguageSupportForTesting(bool (*isSupported)(int code)) { g_supportForTesting = isSupported; }
 
 std::vector<CUnicodeString> DefinedMessageNames()
 {

@@ -5,16 +5,9 @@
 
 #include "GdiObject.h"
 #include "UnicodeString.h"
+#include "ZyrFailure.h"
 
 namespace ZYR {
-
-// Names the place that asked for a picture, for the report of a failed load.
-struct CFailurePlace {
-    const TObj::WChar* function;
-    const TObj::WChar* expression;
-    const TObj::WChar* file;
-    int line;
-};
 
 class CBitmap : public CGdiObject {
 public:

@@ -2,7 +2,7 @@
 // Holds the window library's one failure rule for Win32 calls: a shortage of memory ends
 // the process through the resource-exhaustion stop; any other error is an internal error
 // naming the library function, the failed expression, the source file, the line and the
-// Windows error code.
+// Windows error code (CFailurePlace names all but the code).
 #pragma once
 
 #include "UnicodeString.h"
@@ -11,8 +11,17 @@
 
 namespace ZYR {
 
+// Names the place of a call for the report of its failure.
+struct CFailurePlace {
+    const TObj::WChar* function;
+    const TObj::WChar* expression;
+    const TObj::WChar* file;
+    int line;
+};
+
 // Applies the rule to the calling thread's last error.
 void ReportFailedCall(const TObj::WChar* function, const TObj::WChar* expression, const TObj::WChar* file, int line);
+void ReportFailedCall(const CFailurePlace& place);
 // The same with an error code read earlier.
 void ReportFailedCall(const TObj::WChar* function, const TObj::WChar* expression, const TObj::WChar* file, int line,
                       std::uint32_t code);

@@ -6,30 +6,22 @@ namespace ZYR {
 
 void CBitmap::LoadFromFile(const TObj::CUnicodeString& path, const CFailurePlace& place)
 {
-    if (!RequireEmpty())
-        return;
-    SetLastError(0);
-    const HANDLE bitmap = LoadImageW(nullptr, path.W(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-    if (bitmap == nullptr) {
-        ReportFailedCall(place.function, place.expression, place.file, place.line);
-        return;
-    }
-    Attach(bitmap);
+    Create(
+        [&] {
+            SetLastError(0);
+            return static_cast<HGDIOBJ>(LoadImageW(nullptr, path.W(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+        },
+        place);
 }
 
 void CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height)
 {
-    if (!RequireEmpty())
-        return;
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(dc, width, height);
-    ZYR_CHECK(bitmap != nullptr, u"ZYR::CBitmap::CreateCompatibleBitmap", u"bitmap != 0", u"gdiobjectzyr", 270);
-    Attach(bitmap);
+    Create([&] { return ::CreateCompatibleBitmap(dc, width, height); },
+           CFailurePlace{u"ZYR::CBitmap::CreateCompatibleBitmap", u"bitmap != 0", u"gdiobjectzyr", 270});
 }
 
 void* CBitmap::CreateDIBSection(int width, int height)
 {
-    if (!RequireEmpty())
-        return nullptr;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -38,9 +30,8 @@ void* CBitmap::CreateDIBSection(int width, int height)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    const HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    ZYR_CHECK(bitmap != nullptr, u"ZYR::CBitmap::CreateDIBSection", u"bitmap != 0", u"gdiobjectzyr", 278);
-    Attach(bitmap);
+    Create([&] { return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0); },
+           CFailurePlace{u"ZYR::CBitmap::CreateDIBSection", u"bitmap != 0", u"gdiobjectzyr", 278});
     return bits;
 }
 

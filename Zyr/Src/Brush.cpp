@@ -6,20 +6,14 @@ namespace ZYR {
 
 void CBrush::CreateSolidBrush(COLORREF color)
 {
-    if (!RequireEmpty())
-        return;
-    const HBRUSH brush = ::CreateSolidBrush(color);
-    ZYR_CHECK(brush != nullptr, u"ZYR::CBrush::CreateSolidBrush", u"brush != 0", u"gdiobjectzyr", 139);
-    Attach(brush);
+    Create([color] { return ::CreateSolidBrush(color); },
+           CFailurePlace{u"ZYR::CBrush::CreateSolidBrush", u"brush != 0", u"gdiobjectzyr", 139});
 }
 
 void CBrush::CreatePatternBrush(HBITMAP bitmap)
 {
-    if (!RequireEmpty())
-        return;
-    const HBRUSH brush = ::CreatePatternBrush(bitmap);
-    ZYR_CHECK(brush != nullptr, u"ZYR::CBrush::CreatePatternBrush", u"brush != 0", u"gdiobjectzyr", 153);
-    Attach(brush);
+    Create([bitmap] { return ::CreatePatternBrush(bitmap); },
+           CFailurePlace{u"ZYR::CBrush::CreatePatternBrush", u"brush != 0", u"gdiobjectzyr", 153});
 }
 
 void CBrush::SetSystemColor(int colorIndex)

@@ -6,22 +6,19 @@ namespace ZYR {
 
 void CFont::CreateFontW(int height, bool underline, const TObj::CUnicodeString& face)
 {
-    if (!RequireEmpty())
-        return;
-    const HFONT font = ::CreateFontW(height, 0, 0, 0, FW_DONTCARE, FALSE, underline ? TRUE : FALSE, FALSE,
-                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     VARIABLE_PITCH | FF_SWISS, face.W());
-    ZYR_CHECK(font != nullptr, u"ZYR::CFont::CreateFontW", u"font != 0", u"gdiobjectzyr", 209);
-    Attach(font);
+    Create(
+        [&] {
+            return ::CreateFontW(height, 0, 0, 0, FW_DONTCARE, FALSE, underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
+                                 face.W());
+        },
+        CFailurePlace{u"ZYR::CFont::CreateFontW", u"font != 0", u"gdiobjectzyr", 209});
 }
 
 void CFont::CreateFontIndirectW(const LOGFONTW& logFont)
 {
-    if (!RequireEmpty())
-        return;
-    const HFONT font = ::CreateFontIndirectW(&logFont);
-    ZYR_CHECK(font != nullptr, u"ZYR::CFont::CreateFontIndirectW", u"font != 0", u"gdiobjectzyr", 216);
-    Attach(font);
+    Create([&] { return ::CreateFontIndirectW(&logFont); },
+           CFailurePlace{u"ZYR::CFont::CreateFontIndirectW", u"font != 0", u"gdiobjectzyr", 216});
 }
 
 LOGFONTW CFont::GetLogFont() const

@@ -9,6 +9,7 @@ namespace ZYR {
 
 namespace {
 std::atomic<long> g_liveHandles{0};
+std::atomic<long> g_made{0};
 }
 
 CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
@@ -33,6 +34,10 @@ void CGdiObject::Delete() noexcept
 }
 
 long CGdiObject::LiveHandles() noexcept { return g_liveHandles.load(); }
+
+long CGdiObject::ObjectsMadeForTesting() noexcept { return g_made.load(); }
+
+void CGdiObject::CountMade() noexcept { ++g_made; }
 
 bool CGdiObject::RequireEmpty() const { return TOBJ_ASSERT(m_handle == nullptr, u"gdiobjectzyr", 28); }
 

@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
 #include <cstring>
 #include <mutex>
 
@@ -50,14 +51,27 @@ void CToolTipCtrl::Create(DWORD style, CWindow* parent)
              parent != nullptr ? parent->Handle() : nullptr, nullptr);
 }
 
+namespace {
+
+// The first version of the tool description, up to the text pointer (TTTOOLINFOW_V1_SIZE,
+// which is not a constant expression): 40 bytes in a 32-bit build, 56 in a 64-bit one.
+constexpr TOOLINFOW FirstVersionToolInfo()
+{
+    TOOLINFOW info{};
+    info.cbSize = offsetof(TOOLINFOW, lpszText) + sizeof(LPWSTR);
+    return info;
+}
+static_assert(FirstVersionToolInfo().cbSize == (sizeof(void*) == 4 ? 40u : 56u),
+              "cbSize is the size of the description's first version in this build");
+
+} // namespace
+
 void CToolTipCtrl::AddTool(CWindow* owner, CWindow* tool, const TObj::CUnicodeString& text)
 {
     if (!TOBJ_ASSERT(Handle() != nullptr && IsWindow(Handle()), u"tooltipctrlzyr", 141) ||
         !TOBJ_ASSERT(owner != nullptr && tool != nullptr, u"tooltipctrlzyr", 142))
         return;
-    // The first version of the description, sized for this build's pointers.
-    TOOLINFOW info{};
-    info.cbSize = TTTOOLINFOW_V1_SIZE;
+    TOOLINFOW info = FirstVersionToolInfo();
     info.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
     info.hwnd = owner->Handle();
     info.uId = reinterpret_cast<UINT_PTR>(tool->Handle());

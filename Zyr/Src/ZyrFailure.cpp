@@ -40,6 +40,11 @@ void ReportFailedCall(const TObj::WChar* function, const TObj::WChar* expression
     TObj::GenerateInternalError(TObj::kAssertionWithCode, function, expression, file, line, code);
 }
 
+void ReportFailedCall(const CFailurePlace& place)
+{
+    ReportFailedCall(place.function, place.expression, place.file, place.line, GetLastError());
+}
+
 void ReportFailedCall(const TObj::WChar* function, const TObj::WChar* expression, const TObj::WChar* file, int line)
 {
     ReportFailedCall(function, expression, file, line, GetLastError());

@@ -140,10 +140,22 @@ TEST(ResourceBase, AnUnsupportedLanguageWithNoCurrentOneFallsBackToTheDefaultOnc
 {
     CRecordingHandler recorder;
     TObj::InitializeResourceBase();
-    TObj::SetInterfaceLanguage(-1);
-    EXPECT_EQ(-1, TObj::GetInterfaceLanguage());
     EXPECT_EQ(0, TObj::GetDefaultLanguage());
-    TObj::SetInterfaceLanguage(12);
-    EXPECT_EQ(0, TObj::GetInterfaceLanguage()); // the default stands in, once
+    const struct {
+        bool (*supported)(int code);
+        int language; // after asking for the unsupported 12 with no current language
+    } cases[] = {
+        {nullptr, 0},                             // the default stands in, once
+        {[](int code) { return code == 5; }, -1}, // an unsupported default is never loaded, and asked for once
+    };
+    for (const auto& c : cases) {
+        TObj::SetInterfaceLanguage(-1);
+        TObj::SetLanguageSupportForTesting(c.supported);
+        recorder.messages.clear();
+        TObj::SetInterfaceLanguage(12);
+        TObj::SetLanguageSupportForTesting(nullptr);
+        EXPECT_EQ(c.language, TObj::GetInterfaceLanguage());
+        EXPECT_EQ(1u, recorder.messages.size()); // one message of the unsupported language, not one per attempt
+    }
     TObj::DeinitializeResourceBase();
 }

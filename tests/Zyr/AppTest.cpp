@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 using TObj::CUnicodeString;
@@ -99,6 +100,34 @@ TEST(Application, LoopReportsIdleFailuresAndEndsWithTheLastFrame)
     EXPECT_EQ(U("Invalid language code \"idle\"."), recorder.messages[0].text);
     EXPECT_EQ(nullptr, frame.Handle());
     EXPECT_EQ(3, app.ExitCode()); // WM_QUIT carried the application's exit code
+}
+
+namespace {
+
+// Its memory is never given back, and reads as garbage once it is deleted: a handler that
+// touched the frame after it deleted itself would see keepRunning set.
+class CSelfDeletingFrame : public CBaseTestWindow {
+public:
+    ~CSelfDeletingFrame() override { deleted = true; }
+    static void operator delete(void* memory, std::size_t size) { std::memset(memory, 0xDD, size); }
+    static bool deleted;
+};
+bool CSelfDeletingFrame::deleted = false;
+
+} // namespace
+
+TEST(Application, AFrameThatDeletesItselfStillEndsTheLoopAsTheLastFrame)
+{
+    CTestApp app;
+    auto* frame = new CSelfDeletingFrame;
+    frame->SetAutoDelete(true);
+    frame->Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    SetTimer(frame->Handle(), 1, 50, &CloseOnTimer);
+    {
+        const TestSupport::CModalDeadline deadline("the loop after its last frame deleted itself", 10000);
+        app.Run();
+    }
+    EXPECT_TRUE(CSelfDeletingFrame::deleted);
 }
 
 TEST(Application, IdleRestartsOnlyForNewInput)

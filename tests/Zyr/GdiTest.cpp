@@ -1,3 +1,4 @@
+#include "ExpectThrows.h"
 #include "RecordingHandler.h"
 #include "TempFolder.h"
 #include "Bitmap.h"
@@ -121,16 +122,14 @@ TEST(Gdi, CreatingIntoAFullWrapperIsRefusedBeforeAnythingIsMade)
     font.CreateFontW(12, false, U("Tahoma"));
     const HGDIOBJ first = font.Handle();
     const long before = ZYR::CGdiObject::LiveHandles();
-    try {
-        font.CreateFontW(20, false, U("Tahoma"));
-        FAIL();
-    } catch (TObj::CInternalError* e) {
-        std::unique_ptr<TObj::CInternalError> owned(e);
-        EXPECT_EQ(28, e->Line());
-        EXPECT_EQ(U("Internal program error:\ngdiobjectzyr, 28."), e->GetMessageText());
-    }
+    const long made = ZYR::CGdiObject::ObjectsMadeForTesting();
+    ExpectThrows<TObj::CInternalError>([&] { font.CreateFontW(20, false, U("Tahoma")); },
+                                       [](const TObj::CInternalError& e) {
+                                           EXPECT_EQ(U("Internal program error:\ngdiobjectzyr, 28."), e.GetMessageText());
+                                       });
     EXPECT_EQ(first, font.Handle());
     EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+    EXPECT_EQ(made, ZYR::CGdiObject::ObjectsMadeForTesting()); // no object was made only to be orphaned
 }
 
 TEST(Gdi, PictureFilesThatCannotBeLoadedNameThePlaceAndLeakNothing)

@@ -71,8 +71,17 @@ void MouseClick(HWND box, int id)
 {
     RECT rect{};
     GetWindowRect(GetDlgItem(box, id), &rect);
-    SetForegroundWindow(box);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    // The box must be in front and the pointer over the button before the button goes down.
+    TestSupport::WaitUntil(
+        [&] {
+            SetForegroundWindow(box);
+            SetCursorPos(middle.x, middle.y);
+            POINT at{};
+            GetCursorPos(&at);
+            return GetForegroundWindow() == box && at.x == middle.x && at.y == middle.y;
+        },
+        "the box in front with the pointer on its button");
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
