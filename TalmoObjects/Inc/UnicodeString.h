@@ -96,7 +96,6 @@ public:
 
     static CUnicodeString FromInt(std::int64_t value, int base = 10);
     static CUnicodeString FromUInt(std::uint64_t value, int base = 10);
-    static CUnicodeString FromBool(bool value);
     // 17 significant digits, shortest general form, "." whatever the locale.
     static CUnicodeString FromDouble(double value);
 

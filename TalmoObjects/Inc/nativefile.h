@@ -1,6 +1,6 @@
 // nativefile.h
 // Holds CFile, the move-only owner of one open Win32 file, with the library's open modes
-// (access, sharing and creation bits) and reading, writing and positioning. Every failed
+// (access, sharing and creation bits), reading, writing and its length. Every failed
 // call throws a CFileException with the Windows error and the file's path.
 #pragma once
 
@@ -32,8 +32,6 @@ public:
     // Reads once; returns the bytes read, 0 at the end of the file.
     int Read(void* buffer, int count);
     void Write(const void* buffer, int count);
-    std::int64_t Position() const;
-    void Seek(std::int64_t position);
     std::int64_t Length() const;
     void Close() noexcept;
 

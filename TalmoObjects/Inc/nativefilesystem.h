@@ -1,14 +1,12 @@
 // nativefilesystem.h
 // Holds the path and file-system operations that ask Windows: normalisation to a full
-// path, combination of a folder and a name, the existence test, attributes, the current
-// folder and file listing. Paths under the virtual prefix belong to the in-memory file
+// path, combination of a folder and a name, the existence test and the current folder. Paths under the virtual prefix belong to the in-memory file
 // system, which holds no files the launcher could name.
 #pragma once
 
 #include "PathRules.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace TObj {
 
@@ -27,10 +25,6 @@ CUnicodeString CombineAndNormalize(const CUnicodeString& folder, const CUnicodeS
 // kExistsInAnyWay asks whether anything is there; another mode (access and sharing bits of
 // a file open mode) whether the file opens that way. Never throws; false for empty paths.
 bool FileExists(const CUnicodeString& path, std::uint32_t mode = kExistsInAnyWay);
-std::uint32_t GetAttributes(const CUnicodeString& path);
-void SetAttributes(const CUnicodeString& path, std::uint32_t attributes);
 CUnicodeString GetCurrentFolder();
-// Names (without folder) of the files in `folder` matching `pattern`, such as "*.dll".
-std::vector<CUnicodeString> ListFiles(const CUnicodeString& folder, const CUnicodeString& pattern);
 
 } // namespace TObj

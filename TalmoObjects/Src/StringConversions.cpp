@@ -73,7 +73,6 @@ CUnicodeString CUnicodeString::FromInt(std::int64_t value, int base)
 
 CUnicodeString CUnicodeString::FromUInt(std::uint64_t value, int base) { return DigitsOf(value, base, false); }
 
-CUnicodeString CUnicodeString::FromBool(bool value) { return CUnicodeString(value ? u"true" : u"false"); }
 
 bool CUnicodeString::ToInt64(std::int64_t& out) const noexcept
 {

@@ -101,24 +101,6 @@ void CFile::Write(const void* buffer, int count)
         ThrowFileException(GetLastError() != 0 ? GetLastError() : ERROR_HANDLE_DISK_FULL, m_path);
 }
 
-std::int64_t CFile::Position() const
-{
-    RequireOpen(137);
-    LARGE_INTEGER zero{}, position{};
-    if (!SetFilePointerEx(m_handle, zero, &position, FILE_CURRENT))
-        ThrowFileException(GetLastError(), m_path);
-    return position.QuadPart;
-}
-
-void CFile::Seek(std::int64_t position)
-{
-    RequireOpen(146);
-    LARGE_INTEGER target;
-    target.QuadPart = position;
-    if (!SetFilePointerEx(m_handle, target, nullptr, FILE_BEGIN))
-        ThrowFileException(GetLastError(), m_path);
-}
-
 std::int64_t CFile::Length() const
 {
     RequireOpen(155);

@@ -89,20 +89,6 @@ bool FileExists(const CUnicodeString& path, std::uint32_t mode)
     return true;
 }
 
-std::uint32_t GetAttributes(const CUnicodeString& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.W());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        ThrowFileException(GetLastError(), path);
-    return attributes;
-}
-
-void SetAttributes(const CUnicodeString& path, std::uint32_t attributes)
-{
-    if (!SetFileAttributesW(path.W(), attributes))
-        ThrowFileException(GetLastError(), path);
-}
-
 CUnicodeString GetCurrentFolder()
 {
     std::vector<wchar_t> buffer(MAX_PATH + 1);
@@ -114,22 +100,6 @@ CUnicodeString GetCurrentFolder()
             return CUnicodeString(buffer.data(), static_cast<int>(length));
         buffer.resize(length + 1);
     }
-}
-
-std::vector<CUnicodeString> ListFiles(const CUnicodeString& folder, const CUnicodeString& pattern)
-{
-    std::vector<CUnicodeString> names;
-    const CQuietErrorMode quiet;
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(JoinPath(folder, pattern).W(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-            names.emplace_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
 }
 
 } // namespace TObj

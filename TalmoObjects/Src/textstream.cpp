@@ -1,11 +1,8 @@
 #include "textstream.h"
 
-#include "TextEncoding.h"
 #include "errors.h"
 
 #include <windows.h>
-
-#include <string>
 
 namespace TObj {
 
@@ -46,23 +43,6 @@ void CTextFile::OpenForReading(const CUnicodeString& path, int fallbackCodePage)
     m_state = kReading;
 }
 
-void CTextFile::OpenForWriting(const CUnicodeString& path, int codePage)
-{
-    if (m_state != kClosed) {
-        GenerateInternalError(kAssertion, u"", u"", u"textstream", 95, 0);
-        return;
-    }
-    m_file.Open(path, CFile::kCreateForWriting);
-    m_codePage = codePage;
-    m_state = kWriting;
-    if (codePage == kCodePageUtf16LE)
-        m_file.Write("\xFF\xFE", 2);
-    else if (codePage == kCodePageUtf16BE)
-        m_file.Write("\xFE\xFF", 2);
-    else if (codePage == kCodePageUtf8)
-        m_file.Write("\xEF\xBB\xBF", 3);
-}
-
 bool CTextFile::ReadLine(CUnicodeString& line)
 {
     int start = 0, length = 0;
@@ -70,25 +50,6 @@ bool CTextFile::ReadLine(CUnicodeString& line)
         return false;
     line = m_text.Mid(start, length);
     return true;
-}
-
-void CTextFile::WriteLine(const CUnicodeString& line)
-{
-    if (m_state != kWriting) {
-        GenerateInternalError(kAssertion, u"", u"", u"textstream", 130, 0);
-        return;
-    }
-    const CUnicodeString text = line + u"\r\n";
-    if (m_codePage == kCodePageUtf16LE || m_codePage == kCodePageUtf16BE) {
-        std::u16string units(text.Ptr(), static_cast<std::size_t>(text.Length()));
-        if (m_codePage == kCodePageUtf16BE)
-            for (char16_t& unit : units)
-                unit = static_cast<char16_t>((unit >> 8) | (unit << 8));
-        m_file.Write(units.data(), static_cast<int>(units.size() * 2));
-        return;
-    }
-    const std::string encoded = EncodeText(text, static_cast<unsigned>(m_codePage));
-    m_file.Write(encoded.data(), static_cast<int>(encoded.size()));
 }
 
 void CTextFile::Close() noexcept

@@ -10,7 +10,6 @@ namespace ZYR {
 class CBrush : public CGdiObject {
 public:
     void CreateSolidBrush(COLORREF color);
-    void CreatePatternBrush(HBITMAP bitmap);
     // A system-colour brush: the colour index + 1, as window classes take it.
     void SetSystemColor(int colorIndex);
     HBRUSH Get() const noexcept { return static_cast<HBRUSH>(Handle()); }

@@ -10,12 +10,6 @@ void CBrush::CreateSolidBrush(COLORREF color)
            CFailurePlace{u"ZYR::CBrush::CreateSolidBrush", u"brush != 0", u"gdiobjectzyr", 139});
 }
 
-void CBrush::CreatePatternBrush(HBITMAP bitmap)
-{
-    Create([bitmap] { return ::CreatePatternBrush(bitmap); },
-           CFailurePlace{u"ZYR::CBrush::CreatePatternBrush", u"brush != 0", u"gdiobjectzyr", 153});
-}
-
 void CBrush::SetSystemColor(int colorIndex)
 {
     if (RequireEmpty())

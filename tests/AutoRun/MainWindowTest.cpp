@@ -64,7 +64,7 @@ TEST(MainWindow, AFailedSwitchLeavesPageHistoryAndControlsAsTheyWere)
     };
     for (const auto& failure : failures) {
         const std::string message = MessageOf([&] { page.window.GoToPage(U(failure.page)); });
-        EXPECT_EQ(0u, message.find(page.disc.Expand(failure.message))) << message;
+        EXPECT_EQ(0u, message.find(page.Expand(failure.message))) << message;
         EXPECT_EQ(U("Setup"), page.window.CurrentPage()->name) << failure.page;
         EXPECT_EQ(1, page.window.HistoryDepth()) << failure.page;
         EXPECT_EQ(controls, page.Controls()) << failure.page;

@@ -2,6 +2,7 @@
 
 #include "Deadline.h"
 #include "ProgramPaths.h"
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +49,7 @@ void CopyTree(const std::wstring& from, const std::wstring& to)
 
 TObj::CUnicodeString SourcePath(const char* relative)
 {
-    // The source tree is reached through Wine's drive for the host's root.
-    std::string path = std::string("Z:" AUTORUN_SOURCE_DIR "/") + relative;
+    std::string path = SourceFile(relative);
     for (char& c : path)
         c = c == '/' ? '\\' : c;
     return TObj::CUnicodeString(path.c_str());

@@ -30,9 +30,13 @@ CShownPage::CShownPage(const std::string& pageFile, const char* arguments,
 {
     RegisterControlClasses();
     for (const auto& file : files)
-        disc.File(file.first, file.second);
-    disc.File("Autorun.inf", pageFile);
-    EXPECT_EQ("", disc.Load(arguments));
+        disc.Write(file.first, file.second);
+    disc.Write("Autorun.inf", pageFile);
+    CLoadEnvironment environment;
+    environment.commandLine = TObj::CUnicodeString(u"Autorun.exe ") + TObj::CUnicodeString(arguments);
+    environment.launcherFolder = disc.Path();
+    environment.isLanguageInstalled = [](int) { return true; };
+    settings.Load(environment);
     window.Create();
     ShowWindow(window.Handle(), SW_SHOW);
     SetForegroundWindow(window.Handle());
@@ -62,6 +66,15 @@ void CShownPage::MoveTo(int x, int y) const
     POINT point{x, y};
     ClientToScreen(window.Handle(), &point);
     SetCursorPos(point.x, point.y);
+}
+
+std::string CShownPage::Expand(const std::string& text) const
+{
+    std::string result = text;
+    const std::string folder = disc.Path().ToUtf8();
+    for (std::size_t at = result.find("<disc>"); at != std::string::npos; at = result.find("<disc>", at + folder.size()))
+        result.replace(at, 6, folder);
+    return result;
 }
 
 RECT CShownPage::WindowRect() const

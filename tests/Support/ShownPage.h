@@ -1,14 +1,15 @@
 // ShownPage.h
-// Holds CShownPage, the launcher's main window showing a test disc in this process, with
-// its command controls, screen pixels and the real pointer and keyboard; the input
-// helpers that drive it (SendInput, as a user would); and Until, a pumping wait with a
-// deadline.
+// Holds CShownPage, the launcher's main window showing a disc made in a temporary folder,
+// loaded in this process, with its command controls, screen pixels and the real pointer
+// and keyboard; the input helpers that drive it (SendInput, as a user would); and Until,
+// a pumping wait with a deadline.
 #pragma once
 
 #include "AutoRunWindow.h"
 #include "CommandControl.h"
 #include "Deadline.h"
-#include "TestDisc.h"
+#include "Settings.h"
+#include "TempFolder.h"
 
 #include <windows.h>
 
@@ -32,8 +33,11 @@ public:
     COLORREF Pixel(int x, int y) const;    // a point of the client area as the screen shows it
     void MoveTo(int x, int y) const;       // the real pointer, in client coordinates
     RECT WindowRect() const;
+    // Replaces the text's "<disc>" with the disc folder (with its trailing backslash).
+    std::string Expand(const std::string& text) const;
 
-    CTestDisc disc;
+    CTempFolder disc;
+    CSettings settings; // destroyed after the window, whose controls point into it
     CAutoRunWindow window;
 };
 

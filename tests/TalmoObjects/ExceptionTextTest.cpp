@@ -1,3 +1,4 @@
+#include "ExpectThrows.h"
 #include "COMException.h"
 #include "FileException.h"
 #include "LastErrorException.h"
@@ -100,13 +101,7 @@ TEST(ExceptionText, FileExceptionsByCause)
 TEST(ExceptionText, ThrowFileExceptionAlwaysThrows)
 {
     TObj::ThreadErrorState().throwForbidden = true;
-    try {
-        TObj::ThrowFileException(5, U("z"));
-        FAIL();
-    } catch (TObj::CException* e) {
-        std::unique_ptr<TObj::CException> owned(e);
-        EXPECT_EQ(U("Access to z was denied."), e->GetMessageText());
-    }
+    EXPECT_EQ("Access to z was denied.", MessageOf([] { TObj::ThrowFileException(5, U("z")); }));
     TObj::ThreadErrorState().throwForbidden = false;
 }
 
@@ -158,13 +153,7 @@ TEST(ExceptionText, ComErrorInformationWinsWhenItHasADescription)
         create->Release();
         SetErrorInfo(0, info);
         info->Release();
-        try {
-            TObj::ThrowComException(static_cast<std::int32_t>(0x80041234));
-            FAIL();
-        } catch (TObj::CException* e) {
-            std::unique_ptr<TObj::CException> owned(e);
-            EXPECT_EQ(U(c.expected), e->GetMessageText());
-        }
+        EXPECT_EQ(c.expected, MessageOf([] { TObj::ThrowComException(static_cast<std::int32_t>(0x80041234)); }));
     }
 }
 

@@ -1,10 +1,10 @@
+#include "ExpectThrows.h"
 #include "FileException.h"
 #include "ProgramPaths.h"
 #include "TempFolder.h"
 #include "TestText.h"
 #include "nativefile.h"
 #include "nativefilesystem.h"
-#include "textstream.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +15,7 @@ using TObj::CUnicodeString;
 namespace {
 std::string FileErrorOf(void (*action)(const CTempFolder&), const CTempFolder& folder)
 {
-    try {
-        action(folder);
-    } catch (TObj::CException* e) {
-        std::unique_ptr<TObj::CException> owned(e);
-        return e->GetMessageText().ToUtf8();
-    }
-    return "";
+    return MessageOf([&] { action(folder); });
 }
 } // namespace
 
@@ -69,25 +63,6 @@ TEST(Files, ExistenceTest)
         EXPECT_EQ(c.exists, TObj::FileExists(c.path, c.mode)) << c.path.ToUtf8();
 }
 
-TEST(Files, ReadWriteAndPositions)
-{
-    CTempFolder folder;
-    TObj::CFile file;
-    file.Open(folder.Path("data.bin"), TObj::CFile::kCreate | TObj::CFile::kReadWrite | TObj::CFile::kShareRead);
-    file.Write("hello world", 11);
-    EXPECT_EQ(11, file.Length());
-    file.Seek(6);
-    char buffer[16] = {0};
-    EXPECT_EQ(5, file.Read(buffer, 16));
-    EXPECT_STREQ("world", buffer);
-    EXPECT_EQ(0, file.Read(buffer, 16));
-    EXPECT_EQ(0, file.Read(buffer, 0));
-    EXPECT_EQ(folder.Path("data.bin"), file.GetFileName());
-    TObj::CFile moved(std::move(file));
-    EXPECT_FALSE(file.IsOpen());
-    EXPECT_TRUE(moved.IsOpen());
-}
-
 TEST(Files, FailuresNameTheFileAndTheirCause)
 {
     CTempFolder folder;
@@ -114,28 +89,6 @@ TEST(Files, FailuresNameTheFileAndTheirCause)
     for (const Case& c : cases) {
         const std::string message = FileErrorOf(c.action, folder);
         EXPECT_NE(std::string::npos, message.find(c.expectedEnd)) << message;
-    }
-}
-
-TEST(Files, TextFilesWrittenAndReadInEveryEncoding)
-{
-    CTempFolder folder;
-    const int codePages[] = {TObj::kCodePageUtf16LE, TObj::kCodePageUtf16BE, TObj::kCodePageUtf8, TObj::kCodePageAnsi};
-    for (const int codePage : codePages) {
-        TObj::CTextFile writer;
-        writer.OpenForWriting(folder.Path("text.ini"), codePage);
-        writer.WriteLine(U("[Main]"));
-        writer.WriteLine(U("Title=Caf\xC3\xA9"));
-        writer.Close();
-        TObj::CTextFile reader;
-        reader.OpenForReading(folder.Path("text.ini"));
-        CUnicodeString first, second, none;
-        EXPECT_TRUE(reader.ReadLine(first));
-        EXPECT_TRUE(reader.ReadLine(second));
-        EXPECT_FALSE(reader.ReadLine(none));
-        EXPECT_EQ(U("[Main]"), first);
-        EXPECT_EQ(U("Title=Caf\xC3\xA9"), second) << codePage;
-        EXPECT_EQ(codePage, reader.CodePage());
     }
 }
 

@@ -1,3 +1,4 @@
+#include "ExpectThrows.h"
 #include "LibraryState.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
@@ -29,16 +30,12 @@ TOBJ_MESSAGE(ERR_AR_INVALID_LANG_CODE);
 TEST(InternalError, ThrownWhereFailuresAreThrown)
 {
     CRecordingHandler recorder;
-    try {
-        TObj::GenerateInternalError(TObj::kAssertion, u"F", u"x != 0", u"AutoRunWindow", 87, 0);
-        FAIL() << "not thrown";
-    } catch (TObj::CException* e) {
-        std::unique_ptr<TObj::CException> owned(e);
-        auto* internal = dynamic_cast<TObj::CInternalError*>(e);
-        ASSERT_NE(nullptr, internal);
-        EXPECT_EQ(87, internal->Line());
-        EXPECT_EQ(U("Internal program error:\nAutoRunWindow, 87."), e->GetMessageText());
-    }
+    ExpectThrows<TObj::CInternalError>(
+        [] { TObj::GenerateInternalError(TObj::kAssertion, u"F", u"x != 0", u"AutoRunWindow", 87, 0); },
+        [](const TObj::CInternalError& e) {
+            EXPECT_EQ(87, e.Line());
+            EXPECT_EQ(U("Internal program error:\nAutoRunWindow, 87."), e.GetMessageText());
+        });
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_FALSE(TObj::ThreadErrorState().insideErrorProcessing);
 }
@@ -75,13 +72,7 @@ TEST(InternalError, ShownAtOnceWhereThrowingIsForbidden)
 TEST(InternalError, CheckErrorsThrowOrShow)
 {
     CRecordingHandler recorder;
-    try {
-        TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, U("abc"));
-        FAIL();
-    } catch (TObj::CException* e) {
-        std::unique_ptr<TObj::CException> owned(e);
-        EXPECT_EQ(U("Invalid language code \"abc\"."), e->GetMessageText());
-    }
+    EXPECT_EQ("Invalid language code \"abc\".", MessageOf([] { TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, U("abc")); }));
     CThrowForbidden forbidden;
     TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, U("xyz"));
     ASSERT_EQ(1u, recorder.messages.size());

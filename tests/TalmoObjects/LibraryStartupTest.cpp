@@ -1,3 +1,4 @@
+#include "ExpectThrows.h"
 #include "DebugFlags.h"
 #include "LibraryState.h"
 #include "ProgramPaths.h"
@@ -170,13 +171,7 @@ TEST(LibraryStartup, SixtyFourBitWindows)
     EXPECT_TRUE(TObj::IsWow64Through(ReportsWow64));
     EXPECT_FALSE(TObj::IsWow64Through(ReportsNative));
     EXPECT_FALSE(TObj::IsWow64Through(nullptr)); // the function is missing
-    try {
-        TObj::IsWow64Through(Fails);
-        FAIL();
-    } catch (TObj::CException* e) {
-        std::unique_ptr<TObj::CException> owned(e);
-        EXPECT_EQ(U("Internal program error:\ntalmoobjects, 420.\nError code: 0x5"), e->GetMessageText());
-    }
+    EXPECT_EQ("Internal program error:\ntalmoobjects, 420.\nError code: 0x5", MessageOf([] { TObj::IsWow64Through(Fails); }));
 #ifdef _WIN64
     // A 64-bit program is on 64-bit Windows, although IsWow64Process says FALSE for it.
     EXPECT_TRUE(TObj::IsWow64());

@@ -106,39 +106,42 @@ TEST(MessageHandlersDeathTest, UninstallingOutOfOrderIsAnInternalErrorAndNeverTh
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST(MessageHandlers, DefaultRepliesAndEventTypes)
+// What each handler makes of the flags of a message: the reply a handler that shows
+// nothing gives, the event types of the event log, and the flags a standard box gets.
+TEST(MessageHandlers, FlagsToRepliesEventTypesAndBoxFlags)
 {
     struct Case {
         unsigned flags;
         int reply;
-        int eventType;
+        int defaultEventType; // without icon bits the type follows the buttons
+        int eventType;        // the event-log handler's: by the icon, else the default
+        unsigned boxFlags;    // the standard box without owner
     } cases[] = {
-        {MB_OK, 1, 4},          {MB_OK | MB_DEFBUTTON3, 1, 4}, {MB_OKCANCEL, 1, 2},
-        {MB_OKCANCEL | MB_DEFBUTTON2, 2, 2}, {MB_YESNO, 6, 4},  {MB_YESNO | MB_DEFBUTTON2, 7, 4},
-        {MB_YESNOCANCEL | MB_DEFBUTTON3, 2, 4}, {MB_RETRYCANCEL, 4, 1}, {MB_RETRYCANCEL | MB_DEFBUTTON2, 2, 1},
-        {MB_ABORTRETRYIGNORE, 3, 1}, {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, 5, 1}, {7, 3, 4}, {0xF, 3, 4},
+        {MB_OK, 1, 4, 4, 0x30 | 0x52000},
+        {MB_OK | MB_DEFBUTTON3, 1, 4, 4, 0x230 | 0x52000},
+        {MB_OKCANCEL, 1, 2, 2, 0x31 | 0x52000},
+        {MB_OKCANCEL | MB_DEFBUTTON2, 2, 2, 2, 0x131 | 0x52000},
+        {MB_YESNO, 6, 4, 4, 0x34 | 0x52000},
+        {MB_YESNO | MB_ICONQUESTION, 6, 4, 4, 0x24 | 0x52000},
+        {MB_YESNO | MB_DEFBUTTON2, 7, 4, 4, 0x134 | 0x52000},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, 2, 4, 4, 0x233 | 0x52000},
+        {MB_RETRYCANCEL, 4, 1, 1, 0x5 | 0x52000},
+        {MB_RETRYCANCEL | MB_DEFBUTTON2, 2, 1, 1, 0x105 | 0x52000},
+        {MB_ABORTRETRYIGNORE, 3, 1, 1, 0x2 | 0x52000},
+        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, 5, 1, 1, 0x202 | 0x52000},
+        {7, 3, 4, 4, 0x7 | 0x52000},
+        {0xF, 3, 4, 4, 0xF | 0x52000},
+        {0x1010, 1, 4, 1, 0x1010 | 0x52000},
+        {0x20, 1, 4, 4, 0x20 | 0x52000},
+        {0x30, 1, 4, 2, 0x30 | 0x52000},
+        {0x40, 1, 4, 4, 0x40 | 0x52000},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.reply, TObj::DefaultReply(c.flags)) << c.flags;
-        EXPECT_EQ(c.eventType, TObj::DefaultEventType(c.flags)) << c.flags;
+        EXPECT_EQ(c.reply, TObj::DefaultReply(c.flags)) << std::hex << c.flags;
+        EXPECT_EQ(c.defaultEventType, TObj::DefaultEventType(c.flags)) << std::hex << c.flags;
+        EXPECT_EQ(c.eventType, TObj::CEventLogMessageHandler::EventType(c.flags)) << std::hex << c.flags;
+        EXPECT_EQ(c.boxFlags, TObj::CMessageBoxHandler::EffectiveFlags(nullptr, c.flags)) << std::hex << c.flags;
     }
-}
-
-TEST(MessageHandlers, MessageBoxFlags)
-{
-    struct Case {
-        unsigned flags;
-        unsigned expected;
-    } cases[] = {
-        {0, 0x30 | 0x52000},
-        {MB_OKCANCEL, 0x31 | 0x52000},
-        {MB_RETRYCANCEL, 0x5 | 0x52000},
-        {MB_ABORTRETRYIGNORE, 0x2 | 0x52000},
-        {MB_YESNO | MB_ICONQUESTION, 0x24 | 0x52000},
-        {0x1010, 0x1010 | 0x52000},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.expected, TObj::CMessageBoxHandler::EffectiveFlags(nullptr, c.flags)) << c.flags;
 }
 
 TEST(MessageHandlers, ConsoleLineEnds)
@@ -177,13 +180,6 @@ TEST(MessageHandlers, ProgramVersionResourceNamesTheDefaultHandler)
 
 TEST(MessageHandlers, EventLogRecordsAndSourceKey)
 {
-    struct Case {
-        unsigned flags;
-        int type;
-    } cases[] = {{0x10, 1}, {0x20, 4}, {0x30, 2}, {0x40, 4}, {MB_OKCANCEL, 2}, {MB_RETRYCANCEL, 1}, {0, 4}};
-    for (const Case& c : cases)
-        EXPECT_EQ(c.type, TObj::CEventLogMessageHandler::EventType(c.flags)) << c.flags;
-
     TObj::CEventLogMessageHandler handler(U("AutoRun Tests"));
     EXPECT_TRUE(handler.WriteRecord(4, U("Talmo Objects"), U("a record")));
     EXPECT_EQ(1, handler.Show(nullptr, U("shown"), U("Talmo Objects"), MB_OKCANCEL));

@@ -1,84 +1,37 @@
+// The path rules of data/path-rules.tsv: kinds, long-path prefixes, joining and parts.
 #include "PathRules.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
-TEST(PathRules, KindsAndLongPathPrefixes)
+TEST(PathRules, EveryOperationGivesWhatTheTableSays)
 {
-    struct Case {
-        const char* path;
-        TObj::EPathKind kind;
-        const char* stripped;
-    } cases[] = {
-        {"dir\\file", TObj::kPathRelative, "dir\\file"},
-        {"file", TObj::kPathRelative, "file"},
-        {"", TObj::kPathRelative, ""},
-        {"\\dir\\file", TObj::kPathRootedOnDrive, "\\dir\\file"},
-        {"/dir", TObj::kPathRootedOnDrive, "/dir"},
-        {"\\\\server\\share", TObj::kPathNetwork, "\\\\server\\share"},
-        {"//server/share", TObj::kPathNetwork, "//server/share"},
-        {"\\/x", TObj::kPathRootedOnDrive, "\\/x"},
-        {"C:dir", TObj::kPathDriveRelative, "C:dir"},
-        {"C:", TObj::kPathDriveRelative, "C:"},
-        {"c:\\dir", TObj::kPathAbsolute, "c:\\dir"},
-        {"D:/dir", TObj::kPathAbsolute, "D:/dir"},
-        {"1:\\x", TObj::kPathRelative, "1:\\x"},
-        {"\\\\?\\C:\\a\\b.ini", TObj::kPathAbsolute, "C:\\a\\b.ini"},
-        {"\\\\?\\unc\\srv\\sh\\x", TObj::kPathNetwork, "//srv\\sh\\x"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.kind, TObj::PathKindOf(U(c.path))) << c.path;
-        EXPECT_EQ(U(c.stripped), TObj::StripLongPathPrefix(U(c.path))) << c.path;
-    }
-}
-
-TEST(PathRules, Joining)
-{
-    struct Case {
-        const char* folder;
-        const char* name;
-        const char* joined;
-    } cases[] = {
-        {"D:\\disc", "setup\\run.exe", "D:\\disc\\setup\\run.exe"},
-        {"D:\\disc\\", "setup\\run.exe", "D:\\disc\\setup\\run.exe"},
-        {"D:\\disc\\\\", "x", "D:\\disc\\x"},
-        {"D:\\disc", "\\x.ini", "D:\\x.ini"},
-        {"D:\\disc", "/x.ini", "D:\\x.ini"},
-        {"D:\\disc", "E:\\y.ini", "E:\\y.ini"},
-        {"D:\\disc", "\\\\srv\\sh\\z", "\\\\srv\\sh\\z"},
-        {"\\\\srv\\share\\disc", "\\x.ini", "\\\\srv\\share\\x.ini"},
-        {"\\\\srv\\share\\disc", "a", "\\\\srv\\share\\disc\\a"},
-        {"", "a", "a"},
-        {"D:\\disc", "E:y.ini", "E:y.ini"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(U(c.joined), TObj::JoinPath(U(c.folder), U(c.name))) << c.folder << " + " << c.name;
-}
-
-TEST(PathRules, RootsAndParts)
-{
-    struct Case {
-        const char* path;
-        const char* root;
-        const char* folder;
-        const char* name;
-        const char* stem;
-        const char* extension;
-    } cases[] = {
-        {"C:\\a\\b.ini", "C:\\", "C:\\a\\", "b.ini", "b", ".ini"},
-        {"\\\\srv\\share\\x\\y.tar.gz", "\\\\srv\\share\\", "\\\\srv\\share\\x\\", "y.tar.gz", "y.tar", ".gz"},
-        {"\\\\srv\\share", "\\\\srv\\share\\", "\\\\srv\\", "share", "share", ""},
-        {"rel\\.hidden", "", "rel\\", ".hidden", ".hidden", ""},
-        {"C:file.txt", "", "C:", "file.txt", "file", ".txt"},
-        {"dir.d\\file", "", "dir.d\\", "file", "file", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(U(c.root), TObj::PathRoot(U(c.path)));
-        EXPECT_EQ(U(c.folder), TObj::FolderOf(U(c.path)));
-        EXPECT_EQ(U(c.name), TObj::FileNameOf(U(c.path)));
-        EXPECT_EQ(U(c.stem), TObj::FileStemOf(U(c.path)));
-        EXPECT_EQ(U(c.extension), TObj::ExtensionOf(U(c.path)));
+    static const char* const kKinds[] = {"relative", "rooted on the drive", "network", "drive-relative", "absolute"};
+    const auto rows = ReadTable("tests/data/path-rules.tsv");
+    EXPECT_GT(rows.size(), 60u);
+    for (auto row : rows) {
+        row.resize(3);
+        const TObj::CUnicodeString path = U(row[1].c_str());
+        std::string result = "(unknown operation)";
+        if (row[0] == "kind")
+            result = kKinds[TObj::PathKindOf(path)];
+        else if (row[0] == "without long-path prefix")
+            result = TObj::StripLongPathPrefix(path).ToUtf8();
+        else if (row[0] == "joined")
+            result = TObj::JoinPath(U(row[1].substr(0, row[1].find(" + ")).c_str()),
+                                    U(row[1].substr(row[1].find(" + ") + 3).c_str()))
+                         .ToUtf8();
+        else if (row[0] == "root")
+            result = TObj::PathRoot(path).ToUtf8();
+        else if (row[0] == "folder")
+            result = TObj::FolderOf(path).ToUtf8();
+        else if (row[0] == "file name")
+            result = TObj::FileNameOf(path).ToUtf8();
+        else if (row[0] == "stem")
+            result = TObj::FileStemOf(path).ToUtf8();
+        else if (row[0] == "extension")
+            result = TObj::ExtensionOf(path).ToUtf8();
+        EXPECT_EQ(row[2], result) << row[0] << " of " << row[1];
     }
     EXPECT_EQ(U("C:\\a\\Autorun.txt"), TObj::ChangeExtension(U("C:\\a\\Autorun.exe"), U(".txt")));
 }

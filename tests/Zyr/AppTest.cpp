@@ -1,3 +1,4 @@
+#include "ExpectThrows.h"
 #include "ChildProcess.h"
 #include "RecordingHandler.h"
 #include "Deadline.h"
@@ -157,16 +158,6 @@ TEST(Application, OnlyOneApplicationAtATime)
 {
     CTestApp first;
     EXPECT_EQ(&first, ZYR::CWinApp::Current());
-    EXPECT_THROW(
-        {
-            try {
-                CTestApp second;
-            } catch (TObj::CInternalError* e) {
-                EXPECT_EQ(35, e->Line());
-                delete e;
-                throw 1;
-            }
-        },
-        int);
+    ExpectThrows<TObj::CInternalError>([] { CTestApp second; }, [](const TObj::CInternalError& e) { EXPECT_EQ(35, e.Line()); });
     EXPECT_EQ(&first, ZYR::CWinApp::Current());
 }

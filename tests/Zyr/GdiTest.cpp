@@ -2,7 +2,6 @@
 #include "RecordingHandler.h"
 #include "TempFolder.h"
 #include "Bitmap.h"
-#include "BitmapFiles.h"
 #include "Brush.h"
 #include "DC.h"
 #include "Font.h"
@@ -19,6 +18,32 @@
 using TObj::CUnicodeString;
 
 namespace {
+
+// A bottom-up 24-bit bitmap file; `pixel(x, y, color)` gives 0x00RRGGBB.
+std::string MakeBitmapFile(int width, int height, std::uint32_t (*pixel)(int x, int y, std::uint32_t color),
+                           std::uint32_t color)
+{
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(54 + stride * height), 0, 0, 54};
+    BITMAPINFOHEADER info{40, width, height, 1, 24, BI_RGB, static_cast<DWORD>(stride * height), 2835, 2835, 0, 0};
+    std::string out(reinterpret_cast<const char*>(&file), sizeof file);
+    out.append(reinterpret_cast<const char*>(&info), sizeof info);
+    for (int y = height - 1; y >= 0; --y) {
+        std::string row;
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t rgb = pixel(x, y, color);
+            row += {static_cast<char>(rgb & 0xFF), static_cast<char>((rgb >> 8) & 0xFF), static_cast<char>(rgb >> 16)};
+        }
+        row.resize(static_cast<std::size_t>(stride), '\0');
+        out += row;
+    }
+    return out;
+}
+
+std::string SolidBitmapFile(int width, int height, std::uint32_t rgb)
+{
+    return MakeBitmapFile(width, height, [](int, int, std::uint32_t color) { return color; }, rgb);
+}
 
 const ZYR::CFailurePlace kPlace{u"CSettings::CReader::readCommandBackgroundImage", u"bitmap != 0", u"Settings", 400};
 
@@ -206,22 +231,14 @@ TEST(GdiDeathTest, ResourceExhaustionShowsOneMessageAndEndsWithItsCode)
 
 TEST(Gdi, QueriesOnAnEmptyOrDeadHandleNameTheWrapper)
 {
-    ZYR::CFont empty;
-    try {
-        empty.GetLogFont();
-        FAIL();
-    } catch (TObj::CInternalError* e) {
-        std::unique_ptr<TObj::CInternalError> owned(e);
-        EXPECT_EQ(189, e->Line());
-        EXPECT_EQ(TObj::kAssertionWithCode, e->Kind());
-    }
-    try {
-        ZYR::StretchBitmap(reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x7777)), nullptr, RECT{0, 0, 1, 1}, HALFTONE);
-        FAIL();
-    } catch (TObj::CInternalError* e) {
-        std::unique_ptr<TObj::CInternalError> owned(e);
-        EXPECT_EQ(233, e->Line());
-    }
+    const ZYR::CFont empty;
+    ExpectThrows<TObj::CInternalError>([&] { empty.GetLogFont(); }, [](const TObj::CInternalError& e) {
+        EXPECT_EQ(189, e.Line());
+        EXPECT_EQ(TObj::kAssertionWithCode, e.Kind());
+    });
+    ExpectThrows<TObj::CInternalError>(
+        [] { ZYR::StretchBitmap(reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x7777)), nullptr, RECT{0, 0, 1, 1}, HALFTONE); },
+        [](const TObj::CInternalError& e) { EXPECT_EQ(233, e.Line()); });
 }
 
 TEST(Gdi, ScreenDpi) { EXPECT_GE(ZYR::GetScreenDpiY(), 72); }

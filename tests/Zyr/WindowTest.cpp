@@ -1,3 +1,4 @@
+#include "ExpectThrows.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
 #include "TestWindows.h"
@@ -135,12 +136,8 @@ TEST(Window, WindowTextIsSetOnlyWhenItChanges)
 TEST(Window, GuardedWrappersNameTheirLineWhenTheWindowIsGone)
 {
     ZYR::CWindow nothing;
-    try {
-        nothing.GetClientRect();
-        FAIL();
-    } catch (TObj::CInternalError* e) {
-        std::unique_ptr<TObj::CInternalError> owned(e);
-        EXPECT_EQ(448, e->Line());
-        EXPECT_EQ(CUnicodeString(u"WindowZyr"), CUnicodeString(e->File()));
-    }
+    ExpectThrows<TObj::CInternalError>([&] { nothing.GetClientRect(); }, [](const TObj::CInternalError& e) {
+        EXPECT_EQ(448, e.Line());
+        EXPECT_EQ(CUnicodeString(u"WindowZyr"), CUnicodeString(e.File()));
+    });
 }
