@@ -5,11 +5,11 @@
 #include "AutoRunStrings.h"
 #include "AutoRunWindow.h"
 #include "Bitmap.h"
+#include "ControlClasses.h"
+#include "Errors.h"
+#include "LibraryStartup.h"
 #include "PageRenderer.h"
 #include "Settings.h"
-#include "WindowClass.h"
-#include "errors.h"
-#include "talmoobjects.h"
 
 #include <windows.h>
 
@@ -80,9 +80,7 @@ int main()
         WritePicture(folder + L"page.bmp", 800, 600, 0x1D4E89);
         WritePicture(folder + L"button.bmp", 380, 24, 0x336699);
         WritePicture(folder + L"hover.bmp", 380, 24, 0x6699CC);
-        const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
-        AutoRunStrings::commandControlClass = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, nullptr);
-        AutoRunStrings::commentControlClass = AutoRunStrings::commandControlClass;
+        ControlClasses::Register();
         CSettings settings;
         CLoadEnvironment environment;
         environment.commandLine = TObj::CUnicodeString(u"Autorun.exe");

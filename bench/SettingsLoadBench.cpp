@@ -6,9 +6,9 @@
 // their memory from one load to the next, while the blocks of a large page go back to the
 // system and come back as fresh pages each time.
 #include "BenchPages.h"
+#include "Errors.h"
 #include "PerCommandTable.h"
 #include "Settings.h"
-#include "errors.h"
 
 #include <windows.h>
 

@@ -19,7 +19,8 @@ AUTORUN_ROOT=$work/src
 build_tree "$work/x86_64" all -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)"
 
 source "$root/tools/wine-session.sh"
-wine_session_start "$AUTORUN_BUILD/wineprefix"
+# A prefix of its own, so that other runs of Wine on this machine cannot disturb it.
+wine_session_start "$work/wineprefix"
 
 python3 - "$root/tools/mutants.txt" "$work/src" "$work/x86_64" "$@" <<'PYTHON'
 import re, subprocess, sys
@@ -53,7 +54,7 @@ def read_mutants(path):
 def run_suites(regex):
     result = subprocess.run(["ctest", "--test-dir", build, "-R", regex, "--output-on-failure", "--timeout", "600"],
                             stdin=subprocess.DEVNULL, capture_output=True, text=True, errors="replace")
-    failed = sorted(set(re.findall(r"\[  FAILED  \] ([\w/.]+)", result.stdout)))
+    failed = sorted(set(name for name in re.findall(r"\[  FAILED  \] ([\w/.]+)", result.stdout) if not name.isdigit()))
     entries = re.findall(r"\d+ - ([\w.]+) \(", result.stdout)
     return result.returncode, failed or entries
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Exception.h"
-#include "message.h"
+#include "Message.h"
 
 namespace TObj {
 

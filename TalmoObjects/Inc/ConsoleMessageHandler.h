@@ -4,7 +4,7 @@
 // or the debugger when there is no usable handle. Windows only.
 #pragma once
 
-#include "messagehandlers.h"
+#include "MessageHandler.h"
 
 #include <mutex>
 

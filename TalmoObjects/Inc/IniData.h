@@ -4,17 +4,20 @@
 // the order of the file. Keys before the first header form a section with an empty name.
 #pragma once
 
-#include "FoldedNameIndex.h"
-#include "KeyIndex.h"
-#include "SegmentedArray.h"
 #include "UnicodeString.h"
 
+#include <memory>
 #include <vector>
 
 namespace TObj {
 
 class CIniData {
 public:
+    CIniData();
+    ~CIniData();
+    CIniData(CIniData&&) noexcept;
+    CIniData& operator=(CIniData&&) noexcept;
+
     // Replaces the contents with the lines' sections. A line that is not blank, comment,
     // header or key/value throws ERR_BAD_INI_FILE naming `pathForMessages` and the line,
     // counted from 1 as an editor shows it.
@@ -40,17 +43,11 @@ public:
 
 private:
     // Keys and values are ranges of the one text, so a file of many keys costs no string
-    // of its own per line, and parsing reads each line once while it is at hand.
-    struct CEntry { // the key's range is in the section's index
-        int valueStart, valueLength;
-        int line;
-    };
-
-    struct CSection {
-        CUnicodeString name;
-        CSegmentedArray<CEntry> entries;
-        CKeyIndex index; // key -> entry
-    };
+    // of its own per line, and parsing reads each line once while it is at hand. The
+    // index of sections and keys is the library's own affair.
+    struct CEntry;
+    struct CSection;
+    struct CSections;
 
     CSection* FindSection(const CUnicodeString& trimmedName);
     const CSection* FindSection(const CUnicodeString& section) const;
@@ -58,8 +55,7 @@ private:
     const CEntry* FindEntry(const CUnicodeString& section, const WChar* key, int keyLength) const;
 
     CUnicodeString m_text;
-    std::vector<CSection> m_sections;
-    CFoldedNameIndex m_index; // section name -> section
+    std::unique_ptr<CSections> m_sections; // owned: the sections in file order and their index
 };
 
 } // namespace TObj

@@ -2,7 +2,7 @@
 // Holds CMessageBoxHandler, which shows each message in a Win32 message box. Windows only.
 #pragma once
 
-#include "messagehandlers.h"
+#include "MessageHandler.h"
 
 namespace TObj {
 

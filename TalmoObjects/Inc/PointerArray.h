@@ -4,7 +4,7 @@
 // its elements.
 #pragma once
 
-#include "errors.h"
+#include "Errors.h"
 
 #include <algorithm>
 #include <cstdlib>

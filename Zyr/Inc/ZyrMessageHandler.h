@@ -5,7 +5,7 @@
 // layout it reads right to left. Boxes get the default icon of their buttons.
 #pragma once
 
-#include "messagehandlers.h"
+#include "MessageHandler.h"
 
 #include <windows.h>
 

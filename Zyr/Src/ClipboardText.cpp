@@ -1,7 +1,7 @@
 #include "ClipboardText.h"
 
+#include "Errors.h"
 #include "TextEncoding.h"
-#include "errors.h"
 
 #include <cstring>
 #include <string>

@@ -1,7 +1,7 @@
 #include "Cursor.h"
 
+#include "Errors.h"
 #include "ZyrFailure.h"
-#include "errors.h"
 
 namespace ZYR {
 

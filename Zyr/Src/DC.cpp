@@ -1,7 +1,7 @@
 #include "DC.h"
 
+#include "Errors.h"
 #include "ZyrFailure.h"
-#include "errors.h"
 
 namespace ZYR {
 

@@ -1,9 +1,9 @@
 #include "FrameWindow.h"
 
+#include "Errors.h"
 #include "MessageLoop.h"
 #include "WinApp.h"
 #include "WindowClass.h"
-#include "errors.h"
 
 #include <algorithm>
 #include <mutex>

@@ -1,6 +1,6 @@
 #include "GdiObject.h"
 
-#include "errors.h"
+#include "Errors.h"
 
 #include <atomic>
 #include <utility>

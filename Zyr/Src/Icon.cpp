@@ -1,8 +1,8 @@
 #include "Icon.h"
 
+#include "Errors.h"
 #include "LastErrorException.h"
 #include "ZyrFailure.h"
-#include "errors.h"
 
 namespace ZYR {
 

@@ -1,12 +1,12 @@
 #include "MessageBox.h"
 
 #include "ClipboardText.h"
+#include "Errors.h"
+#include "LibraryStartup.h"
+#include "MessageHandler.h"
 #include "TextEncoding.h"
 #include "WindowClass.h"
 #include "ZyrFailure.h"
-#include "errors.h"
-#include "messagehandlers.h"
-#include "talmoobjects.h"
 
 #include <richedit.h>
 

@@ -1,10 +1,10 @@
 #include "MessageLoop.h"
 
+#include "Errors.h"
 #include "FrameWindow.h"
 #include "WinApp.h"
 #include "WindowClass.h"
 #include "ZyrFailure.h"
-#include "errors.h"
 
 #include <memory>
 

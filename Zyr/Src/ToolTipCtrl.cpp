@@ -1,8 +1,8 @@
 #include "ToolTipCtrl.h"
 
+#include "Errors.h"
 #include "SystemLibrary.h"
 #include "ZyrFailure.h"
-#include "errors.h"
 
 #include <commctrl.h>
 

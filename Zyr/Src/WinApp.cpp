@@ -1,11 +1,11 @@
 #include "WinApp.h"
 
+#include "Errors.h"
+#include "LibraryStartup.h"
 #include "MessageBoxHandler.h"
 #include "Window.h"
 #include "WindowClass.h"
 #include "ZyrMessageHandler.h"
-#include "errors.h"
-#include "talmoobjects.h"
 
 #include <memory>
 #include <mutex>

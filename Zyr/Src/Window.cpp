@@ -1,8 +1,8 @@
 #include "Window.h"
 
+#include "Errors.h"
 #include "WinApp.h"
 #include "ZyrFailure.h"
-#include "errors.h"
 
 #include <memory>
 #include <mutex>

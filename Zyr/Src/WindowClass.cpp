@@ -1,8 +1,8 @@
 #include "WindowClass.h"
 
+#include "Errors.h"
 #include "Window.h"
 #include "ZyrFailure.h"
-#include "errors.h"
 
 #include <algorithm>
 #include <mutex>

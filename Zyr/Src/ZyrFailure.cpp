@@ -1,7 +1,7 @@
 #include "ZyrFailure.h"
 
-#include "errors.h"
-#include "messagehandlers.h"
+#include "Errors.h"
+#include "MessageHandler.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 // it lives, so no test can ever open a modal window.
 #pragma once
 
-#include "messagehandlers.h"
+#include "MessageHandler.h"
 
 #include <vector>
 

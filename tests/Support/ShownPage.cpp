@@ -1,9 +1,9 @@
 #include "ShownPage.h"
 
 #include "AutoRunStrings.h"
+#include "ControlClasses.h"
 #include "LauncherRun.h"
 #include "Pixels.h"
-#include "WindowClass.h"
 
 #include <gtest/gtest.h>
 
@@ -18,17 +18,10 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM data)
 
 } // namespace
 
-void RegisterControlClasses()
-{
-    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
-    AutoRunStrings::commandControlClass = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, nullptr);
-    AutoRunStrings::commentControlClass = AutoRunStrings::commandControlClass;
-}
-
 CShownPage::CShownPage(const std::string& pageFile, const char* arguments,
                        const std::vector<std::pair<const char*, std::string>>& files)
 {
-    RegisterControlClasses();
+    ControlClasses::Register();
     for (const auto& file : files)
         disc.Write(file.first, file.second);
     disc.Write("Autorun.inf", pageFile);

@@ -46,5 +46,3 @@ public:
 bool Until(const std::function<bool()>& condition, const std::string& what);
 void MouseButton(DWORD flags); // MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP
 void PressKey(WORD key);
-// Registers the launcher's two control classes, as its start-up does.
-void RegisterControlClasses();

@@ -1,5 +1,5 @@
+#include "CommandLine.h"
 #include "TestText.h"
-#include "commandlinefo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "ExpectThrows.h"
 #include "COMException.h"
+#include "Errors.h"
+#include "ExpectThrows.h"
 #include "FileException.h"
 #include "LastErrorException.h"
 #include "LibraryState.h"
 #include "TestText.h"
-#include "errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "ExpectThrows.h"
+#include "File.h"
 #include "FileException.h"
+#include "FileSystem.h"
 #include "ProgramPaths.h"
 #include "TempFolder.h"
 #include "TestText.h"
-#include "nativefile.h"
-#include "nativefilesystem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
+#include "Errors.h"
 #include "ExpectThrows.h"
 #include "IniData.h"
 #include "TestText.h"
 #include "TextDecoding.h"
-#include "errors.h"
 
 #include <gtest/gtest.h>
 

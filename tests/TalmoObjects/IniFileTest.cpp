@@ -1,10 +1,10 @@
+#include "Errors.h"
 #include "ExpectThrows.h"
 #include "FileException.h"
+#include "IniFile.h"
+#include "PathRules.h"
 #include "TempFolder.h"
 #include "TestText.h"
-#include "errors.h"
-#include "inifile.h"
-#include "PathRules.h"
 
 #include <gtest/gtest.h>
 

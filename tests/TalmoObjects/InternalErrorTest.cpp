@@ -1,8 +1,8 @@
+#include "Errors.h"
 #include "ExpectThrows.h"
 #include "LibraryState.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
-#include "errors.h"
 
 #include <gtest/gtest.h>
 

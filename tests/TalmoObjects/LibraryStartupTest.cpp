@@ -1,15 +1,15 @@
-#include "ExpectThrows.h"
 #include "DebugFlags.h"
+#include "Errors.h"
+#include "ExpectThrows.h"
+#include "FileSystem.h"
+#include "LibraryStartup.h"
 #include "LibraryState.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
-#include "TempFolder.h"
 #include "RegistryKey.h"
+#include "ResourceBase.h"
+#include "TempFolder.h"
 #include "TestText.h"
-#include "errors.h"
-#include "nativefilesystem.h"
-#include "resourceinfo.h"
-#include "talmoobjects.h"
 
 #include <gtest/gtest.h>
 

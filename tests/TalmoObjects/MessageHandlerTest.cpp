@@ -1,13 +1,13 @@
 #include "ConsoleMessageHandler.h"
+#include "Errors.h"
 #include "EventLogMessageHandler.h"
 #include "MessageBoxHandler.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
-#include "TempFolder.h"
 #include "RegistryKey.h"
+#include "TempFolder.h"
 #include "TestText.h"
 #include "VersionInfo.h"
-#include "errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "LibraryState.h"
+#include "Message.h"
 #include "ProgramPaths.h"
+#include "ResourceBase.h"
 #include "TestText.h"
-#include "message.h"
-#include "resourceinfo.h"
 
 #include <gtest/gtest.h>
 

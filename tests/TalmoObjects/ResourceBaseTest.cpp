@@ -1,9 +1,9 @@
+#include "Errors.h"
 #include "LibraryState.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
+#include "ResourceBase.h"
 #include "TestText.h"
-#include "errors.h"
-#include "resourceinfo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "ExpectThrows.h"
 #include "ChildProcess.h"
-#include "RecordingHandler.h"
 #include "Deadline.h"
+#include "Errors.h"
+#include "ExpectThrows.h"
 #include "ProgramPaths.h"
+#include "RecordingHandler.h"
 #include "TestText.h"
 #include "TestWindows.h"
 #include "WinApp.h"
-#include "errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "ExpectThrows.h"
-#include "RecordingHandler.h"
-#include "TempFolder.h"
 #include "Bitmap.h"
 #include "Brush.h"
 #include "DC.h"
+#include "Errors.h"
+#include "ExpectThrows.h"
 #include "Font.h"
 #include "GdiGlobals.h"
+#include "RecordingHandler.h"
+#include "TempFolder.h"
 #include "TestText.h"
 #include "ZyrFailure.h"
-#include "errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "ChildProcess.h"
-#include "TempFolder.h"
 #include "Deadline.h"
 #include "MessageBox.h"
 #include "ProgramPaths.h"
+#include "TempFolder.h"
 #include "TestText.h"
 #include "ZyrMessageHandler.h"
 

@@ -1,6 +1,6 @@
 #include "TestWindows.h"
 
-#include "errors.h"
+#include "Errors.h"
 
 std::string g_handled;
 

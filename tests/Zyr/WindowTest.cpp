@@ -1,9 +1,9 @@
+#include "Errors.h"
 #include "ExpectThrows.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
 #include "TestWindows.h"
 #include "WindowClass.h"
-#include "errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // A small program for the exit-code tests: runs an application whose behaviour the first
 // argument chooses, and writes what it reports to standard output.
+#include "Errors.h"
 #include "FrameWindow.h"
 #include "WinApp.h"
-#include "errors.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Fuzzes the command line: splitting, response files read in place (the input also holds
 // the files, which may name each other and themselves) and the sorting into options.
+#include "CommandLine.h"
 #include "Utf8.h"
-#include "commandlinefo.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Fuzzes the INI reader from raw file bytes: mark detection, decoding, line splitting and
 // the line rules. Any outcome but a clean parse or ERR_BAD_INI_FILE is a finding.
+#include "Errors.h"
 #include "IniData.h"
 #include "TextDecoding.h"
-#include "errors.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,0 +1,535 @@
+#include "DiscChecker.h"
+
+#include "AutoRunStrings.h"
+#include "Exception.h"
+#include "FileSystem.h"
+#include "IniFile.h"
+#include "PageKeys.h"
+#include "PageRules.h"
+#include "PageValues.h"
+#include "SettingsReader.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+using TObj::CUnicodeString;
+
+struct CDiscChecker::CPageFile {
+    CUnicodeString path;
+    TObj::CIniFile& file;
+    CPageVariables variables;
+    bool isRoot;
+    std::size_t firstProblem;
+    std::vector<CUnicodeString> windowNames; // exact, in file order
+
+    CUnicodeString Value(const CUnicodeString& section, const CUnicodeString& key)
+    {
+        return variables.Expand(file.GetValue(section, key, CUnicodeString()));
+    }
+    CUnicodeString PathValue(const CUnicodeString& section, const CUnicodeString& key)
+    {
+        CUnicodeString value = Value(section, key);
+        if (value.IsEmpty())
+            return value;
+        value.ReplaceAll(CUnicodeString(u"/"), CUnicodeString(u"\\"));
+        return TObj::CombineAndNormalize(TObj::FolderOf(path), value);
+    }
+};
+
+namespace {
+
+const CUnicodeString kStops(u"the launcher stops with: ");
+
+CUnicodeString Quoted(const CUnicodeString& text) { return u"\"" + text + u"\""; }
+CUnicodeString Key(int number, const char16_t* name) { return PageRules::CommandKeyPrefix(number) + name; }
+
+bool IsExistingFile(const CUnicodeString& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.W());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool IsExistingFolder(const CUnicodeString& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.W());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// The picture's size, or false when Windows cannot load it as a bitmap.
+bool ProbeBitmap(const CUnicodeString& path, SIZE& size)
+{
+    const HANDLE image = LoadImageW(nullptr, path.W(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    if (image == nullptr)
+        return false;
+    BITMAP info{};
+    const bool known = GetObjectW(image, sizeof info, &info) == sizeof info;
+    size = SIZE{info.bmWidth, info.bmHeight};
+    DeleteObject(image);
+    return known;
+}
+
+// A file or a folder; a folder may be named with its closing backslash.
+bool ExistsOnDisc(CUnicodeString path)
+{
+    while (path.Length() > 3 && path[path.Length() - 1] == u'\\')
+        path = path.Left(path.Length() - 1);
+    return GetFileAttributesW(path.W()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Some Windows versions load a picture whose file is shorter than its header says, with the
+// missing rows black, and others refuse it; the check names it either way. How many bytes
+// the file lacks, or 0.
+std::int64_t MissingPictureBytes(const CUnicodeString& path)
+{
+    const HANDLE file = CreateFileW(path.W(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    LARGE_INTEGER size{};
+    unsigned char header[54] = {0};
+    DWORD read = 0;
+    const bool known = GetFileSizeEx(file, &size) && ReadFile(file, header, sizeof header, &read, nullptr) && read == sizeof header;
+    CloseHandle(file);
+    const auto u32 = [&](int at) {
+        return static_cast<std::uint32_t>(header[at] | header[at + 1] << 8 | header[at + 2] << 16 |
+                                          static_cast<std::uint32_t>(header[at + 3]) << 24);
+    };
+    if (!known || header[0] != 'B' || header[1] != 'M' || u32(14) < 40)
+        return 0;
+    const std::int64_t width = static_cast<std::int32_t>(u32(18));
+    const std::int64_t height = std::abs(static_cast<std::int64_t>(static_cast<std::int32_t>(u32(22))));
+    const int bitCount = header[28] | header[29] << 8;
+    const std::uint32_t compression = u32(30);
+    if (compression != BI_RGB && compression != BI_BITFIELDS)
+        return 0;
+    const std::int64_t needed = u32(10) + (width * bitCount + 31) / 32 * 4 * height;
+    return needed > size.QuadPart ? needed - size.QuadPart : 0;
+}
+
+bool IsInside(const CUnicodeString& path, const CUnicodeString& folder)
+{
+    CUnicodeString root = folder;
+    if (!root.IsEmpty() && root[root.Length() - 1] != u'\\')
+        root += u'\\';
+    return path.Length() >= root.Length() - 1 && (path + u"\\").Left(root.Length()).EqualsNoCase(root);
+}
+
+// "http:", "mailto:" and the like: two or more letters before the colon, so "C:" is a drive.
+bool HasUrlScheme(const CUnicodeString& text)
+{
+    int position = 0;
+    while (position < text.Length() && ((text[position] >= u'a' && text[position] <= u'z') ||
+                                        (text[position] >= u'A' && text[position] <= u'Z')))
+        ++position;
+    return position >= 2 && position < text.Length() && text[position] == u':';
+}
+
+CUnicodeString TextOf(TObj::CException* failure)
+{
+    const std::unique_ptr<TObj::CException> owned(failure);
+    return failure->GetMessageText();
+}
+
+} // namespace
+
+void CDiscChecker::add(const CUnicodeString& file, int line, const CUnicodeString& section, const CUnicodeString& key,
+                       const CUnicodeString& text)
+{
+    m_problems.push_back(CCheckProblem{file, line, section, key, text});
+}
+
+void CDiscChecker::add(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
+                       const CUnicodeString& text)
+{
+    add(page.path, key.IsEmpty() ? 0 : page.file.LineOf(section, key), section, key, text);
+}
+
+std::vector<CCheckProblem> CDiscChecker::Run()
+{
+    m_problems.clear();
+    m_rootPath = TObj::CombineAndNormalize(m_environment.launcherFolder, AutoRunStrings::kRootFileName);
+    if (!IsExistingFile(m_rootPath)) {
+        add(m_rootPath, 0, {}, {}, CUnicodeString(u"the file does not exist; the launcher cannot start"));
+        return m_problems;
+    }
+    TObj::CIniFile root(m_rootPath);
+    std::vector<CUnicodeString> pageFiles;
+    CPageVariables rootVariables;
+    try {
+        pageFiles = checkRootFile(root, rootVariables);
+    } catch (TObj::CException* failure) {
+        add(m_rootPath, 0, {}, {}, TextOf(failure));
+        return m_problems;
+    }
+    for (const CUnicodeString& path : pageFiles)
+        checkPageFile(path, path == m_rootPath, rootVariables);
+    return m_problems;
+}
+
+std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CPageVariables& variables)
+{
+    CPageFile page{m_rootPath, root, {}, true, m_problems.size(), {}};
+    checkVariables(page);
+    variables = page.variables;
+    const CUnicodeString& common = AutoRunStrings::kCommonSection;
+    const CUnicodeString dir = root.GetValue(common, CUnicodeString(u"Dir"), CUnicodeString());
+    if (dir.IsEmpty())
+        return {m_rootPath};
+    if (root.HasKey(common, CUnicodeString(u"Icon")))
+        add(page, common, CUnicodeString(u"Icon"), CUnicodeString(u"is not read here: with \"Dir\" set, the icon is "
+                                                                  u"the page file's own [Common] Icon"));
+    const CUnicodeString folder = TObj::CombineAndNormalize(m_environment.launcherFolder, dir);
+    const CUnicodeString dirKey(u"Dir");
+    if (!IsInside(folder, m_environment.launcherFolder))
+        add(page, common, dirKey, u"leads outside the disc, to " + Quoted(folder));
+    if (!IsExistingFolder(folder)) {
+        add(page, common, dirKey,
+            u"the folder " + Quoted(folder) + u" does not exist; \"Autorun.inf\" itself becomes the page file");
+        return {m_rootPath};
+    }
+    std::vector<CUnicodeString> pageFiles;
+    for (int code = 0; code < 70; ++code) {
+        const CUnicodeString candidate =
+            TObj::CombineAndNormalize(folder, CUnicodeString::Format(AutoRunStrings::kLanguagePageFile, code));
+        if (IsExistingFile(candidate))
+            pageFiles.push_back(candidate);
+    }
+    const CUnicodeString defaultKey(u"DefaultIniFile");
+    const CUnicodeString defaultName = root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile);
+    if (!defaultName.IsEmpty()) {
+        const CUnicodeString fallback = TObj::CombineAndNormalize(folder, defaultName);
+        if (!IsInside(fallback, m_environment.launcherFolder))
+            add(page, common, defaultKey, u"leads outside the disc, to " + Quoted(fallback));
+        if (!IsExistingFile(fallback))
+            add(page, common, root.HasKey(common, defaultKey) ? defaultKey : dirKey,
+                u"the default page file " + Quoted(fallback) +
+                    u" does not exist; languages without a page file of their own get \"Autorun.inf\" instead");
+        else if (std::find(pageFiles.begin(), pageFiles.end(), fallback) == pageFiles.end())
+            pageFiles.push_back(fallback);
+    }
+    if (pageFiles.empty())
+        pageFiles.push_back(m_rootPath);
+    return pageFiles;
+}
+
+void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const CPageVariables& rootVariables)
+{
+    TObj::CIniFile file(path);
+    CPageFile page{path, file, rootVariables, isRoot, m_problems.size(), {}};
+    std::vector<CUnicodeString> sections;
+    try {
+        sections = file.SectionNames();
+    } catch (TObj::CException* failure) {
+        add(path, 0, {}, {}, TextOf(failure));
+        return;
+    }
+    if (!isRoot)
+        checkVariables(page);
+    const bool hasMain = std::find(sections.begin(), sections.end(), CUnicodeString(u"Main")) != sections.end();
+    for (const CUnicodeString& section : sections)
+        if (!section.EqualsNoCase(AutoRunStrings::kCommonSection) && !section.EqualsNoCase(AutoRunStrings::kAutoRunSection) &&
+            !section.EqualsNoCase(AutoRunStrings::kVariablesSection))
+            page.windowNames.push_back(section);
+    if (!hasMain)
+        add(path, 0, {}, {}, CUnicodeString(u"has no page [Main], where the launcher starts unless told otherwise"));
+    for (const CUnicodeString& section : sections) {
+        if (section.EqualsNoCase(AutoRunStrings::kCommonSection)) {
+            checkCommon(page, section);
+        } else if (std::find(page.windowNames.begin(), page.windowNames.end(), section) != page.windowNames.end()) {
+            checkWindowKeys(page, section);
+            checkWindowRules(page, section);
+        }
+    }
+    checkLayout(page);
+    std::stable_sort(m_problems.begin() + static_cast<std::ptrdiff_t>(page.firstProblem), m_problems.end(),
+                     [](const CCheckProblem& a, const CCheckProblem& b) { return a.line < b.line; });
+}
+
+void CDiscChecker::checkVariables(CPageFile& page)
+{
+    const CUnicodeString& section = AutoRunStrings::kVariablesSection;
+    if (!page.file.HasSection(section))
+        return;
+    for (const CUnicodeString& name : page.file.KeyNames(section)) {
+        checkUndefinedVariables(page, section, name, page.variables);
+        page.variables.Define(name, page.file.GetValue(section, name, CUnicodeString()));
+    }
+}
+
+void CDiscChecker::checkUndefinedVariables(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
+                                           const CPageVariables& variables)
+{
+    const CUnicodeString raw = page.file.GetValue(section, key, CUnicodeString());
+    for (int start = raw.Find(AutoRunStrings::kVariableOpener); start >= 0;) {
+        const int end = raw.Find(u')', start + 2);
+        if (end < 0)
+            break;
+        const CUnicodeString name = raw.Mid(start + 2, end - start - 2);
+        if (variables.Find(name) == nullptr)
+            add(page, section, key,
+                u"uses the variable " + Quoted(name) + u", which is not defined; the text stays as written");
+        start = raw.Find(AutoRunStrings::kVariableOpener, end + 1);
+    }
+    bool capped = false;
+    variables.Expand(raw, &capped);
+    if (capped)
+        add(page, section, key,
+            CUnicodeString::Format(u"its variables would make it longer than %d characters; the references that do "
+                                   u"not fit stay as written",
+                                   CPageVariables::kMaxExpandedLength));
+}
+
+void CDiscChecker::checkCommon(CPageFile& page, const CUnicodeString& section)
+{
+    for (const CUnicodeString& key : page.file.KeyNames(section)) {
+        checkUndefinedVariables(page, section, key, page.variables);
+        if (PageKeys::FindCommonKey(key, page.isRoot) == nullptr)
+            add(page, section, key, CUnicodeString(u"is not a key of [Common]; it is ignored"));
+    }
+    const CUnicodeString icon = page.PathValue(section, CUnicodeString(u"Icon"));
+    if (icon.IsEmpty())
+        return;
+    if (!IsExistingFile(icon)) {
+        add(page, section, CUnicodeString(u"Icon"), kStops + icon + u" was not found.");
+        return;
+    }
+    const HANDLE loaded = LoadImageW(nullptr, icon.W(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE);
+    if (loaded == nullptr)
+        add(page, section, CUnicodeString(u"Icon"), u"the icon " + Quoted(icon) + u" cannot be read as an icon; the "
+                                                                                 u"launcher stops");
+    else
+        DestroyIcon(static_cast<HICON>(loaded));
+}
+
+void CDiscChecker::checkWindowKeys(CPageFile& page, const CUnicodeString& section)
+{
+    std::set<int> commandNumbers;
+    for (const CUnicodeString& key : page.file.KeyNames(section)) {
+        checkUndefinedVariables(page, section, key, page.variables);
+        int number = 0;
+        CUnicodeString rest;
+        const PageKeys::CKeyInfo* info = PageKeys::FindWindowKey(key);
+        if (info == nullptr && PageKeys::SplitCommandKey(key, number, rest)) {
+            info = PageKeys::FindCommandKey(rest);
+            if (info != nullptr)
+                commandNumbers.insert(number);
+        }
+        if (info == nullptr) {
+            const CUnicodeString nearest = PageKeys::NearestWindowKey(key);
+            add(page, section, key,
+                nearest.IsEmpty() ? CUnicodeString(u"is not a known key; it is ignored")
+                                  : u"is not a known key; it is ignored (did you mean " + Quoted(nearest) + u"?)");
+            continue;
+        }
+        const CUnicodeString value = page.Value(section, key);
+        if (!PageKeys::Parses(info->type, value, m_environment.dpiY))
+            add(page, section, key,
+                u"the value " + Quoted(value) + u" is not a valid " + CUnicodeString(PageKeys::TypeName(info->type)) +
+                    u"; the default applies");
+    }
+    // Commands are read from 1 up to the first number with neither Text nor Rect.
+    int count = 0;
+    while (page.file.HasKey(section, Key(count + 1, u"Text")) || page.file.HasKey(section, Key(count + 1, u"Rect")))
+        ++count;
+    for (const int number : commandNumbers) {
+        if (number <= count)
+            continue;
+        const CUnicodeString prefix = PageRules::CommandKeyPrefix(number);
+        for (const CUnicodeString& key : page.file.KeyNames(section))
+            if (key.Length() > prefix.Length() && key.Left(prefix.Length()).EqualsNoCase(prefix)) {
+                add(page, section, key,
+                    u"is never read: the list of commands ends before, as there is no " +
+                        Key(count + 1, u"Text") + u" or " + Key(count + 1, u"Rect"));
+                break;
+            }
+    }
+    for (int number = 1; number <= count; ++number)
+        checkCommandRules(page, section, number);
+}
+
+void CDiscChecker::checkWindowRules(CPageFile& page, const CUnicodeString& section)
+{
+    const CUnicodeString backgroundKey(u"Background");
+    const CUnicodeString picture = page.PathValue(section, backgroundKey);
+    CPageSize size;
+    std::uint32_t color = kNoColor;
+    PageValues::ParseSize(page.Value(section, CUnicodeString(u"BackgroundSize")), m_environment.dpiY, size);
+    PageValues::ParseColor(page.Value(section, CUnicodeString(u"BackgroundColor")), color);
+    const bool exists = !picture.IsEmpty() && IsExistingFile(picture);
+    if (const PageRules::CPageProblem problem =
+            PageRules::CheckWindowBackground(section, picture, size, color, exists)) {
+        const CUnicodeString key = page.file.HasKey(section, backgroundKey) ? backgroundKey
+                                   : page.file.HasKey(section, CUnicodeString(u"BackgroundSize"))
+                                       ? CUnicodeString(u"BackgroundSize")
+                                       : CUnicodeString(u"BackgroundColor");
+        add(page, section, page.file.HasKey(section, key) ? key : CUnicodeString(), kStops + PageProblemText(problem));
+        return;
+    }
+    if (exists)
+        checkPictureFile(page, section, backgroundKey, picture);
+}
+
+void CDiscChecker::checkPictureFile(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
+                                    const CUnicodeString& path)
+{
+    SIZE size{};
+    if (!ProbeBitmap(path, size))
+        add(page, section, key, u"the picture " + Quoted(path) + u" cannot be read as a bitmap");
+    else if (const std::int64_t missing = MissingPictureBytes(path))
+        add(page, section, key,
+            u"the picture " + Quoted(path) + CUnicodeString::Format(u" is cut short: %lld bytes are missing",
+                                                                     static_cast<long long>(missing)));
+}
+
+void CDiscChecker::checkCommandRules(CPageFile& page, const CUnicodeString& section, int number)
+{
+    const CUnicodeString image = page.Value(section, Key(number, u"BackgroundImage"));
+    std::uint32_t color = kNoColor, hover = kNoColor, click = kNoColor;
+    PageValues::ParseColor(page.Value(section, Key(number, u"BackgroundColor")), color);
+    if (!image.IsEmpty()) {
+        checkPicture(page, section, Key(number, u"BackgroundImage"), number);
+        checkPicture(page, section, Key(number, u"BackgroundHoverImage"), number);
+        checkPicture(page, section, Key(number, u"BackgroundClickImage"), number);
+        if (const PageRules::CPageProblem problem = PageRules::CheckCommandBackground(section, number, true, color != kNoColor))
+            add(page, section, Key(number, u"BackgroundColor"), kStops + PageProblemText(problem));
+    }
+    const CUnicodeString internalStop(u"; the launcher stops with an internal error");
+    if (color == kNoColor) {
+        const CUnicodeString hoverKey = Key(number, u"BackgroundHoverColor");
+        const CUnicodeString clickKey = Key(number, u"BackgroundClickColor");
+        if (PageValues::ParseColor(page.Value(section, hoverKey), hover))
+            add(page, section, hoverKey, u"needs " + Key(number, u"BackgroundColor") + internalStop);
+        if (PageValues::ParseColor(page.Value(section, clickKey), click))
+            add(page, section, clickKey, u"needs " + Key(number, u"BackgroundColor") + internalStop);
+    }
+    std::int32_t border = -1;
+    std::uint32_t borderColor = kNoColor;
+    if (PageValues::ParseInteger(page.Value(section, Key(number, u"BorderWidth")), m_environment.dpiY, border) &&
+        border > 0 && !PageValues::ParseColor(page.Value(section, Key(number, u"BorderColor")), borderColor))
+        add(page, section, Key(number, u"BorderWidth"), u"needs " + Key(number, u"BorderColor") + internalStop);
+    checkMargins(page, section, number);
+    checkAction(page, section, Key(number, u"Action"));
+    checkAction(page, section, Key(number, u"Action64"));
+}
+
+void CDiscChecker::checkMargins(CPageFile& page, const CUnicodeString& section, int number)
+{
+    // Only a command's own rectangle is known here; default positions are checked by the load.
+    CPageRect rect;
+    if (!PageValues::ParseRect(page.Value(section, Key(number, u"Rect")), m_environment.dpiY, rect))
+        return;
+    std::int32_t margins[4] = {0, 0, 0, 0};
+    const char16_t* names[4] = {u"LeftMargin", u"RightMargin", u"TopMargin", u"BottomMargin"};
+    for (int i = 0; i < 4; ++i)
+        PageValues::ParseInteger(page.Value(section, Key(number, names[i])), m_environment.dpiY, margins[i]);
+    const std::int64_t width = static_cast<std::int64_t>(rect.right) - rect.left;
+    const std::int64_t height = static_cast<std::int64_t>(rect.bottom) - rect.top;
+    for (int axis = 0; axis < 2; ++axis) {
+        const std::int64_t extent = axis == 0 ? width : height;
+        if (extent > static_cast<std::int64_t>(margins[axis * 2]) + margins[axis * 2 + 1])
+            continue;
+        const CUnicodeString key = page.file.HasKey(section, Key(number, names[axis * 2])) ? Key(number, names[axis * 2])
+                                   : page.file.HasKey(section, Key(number, names[axis * 2 + 1]))
+                                       ? Key(number, names[axis * 2 + 1])
+                                       : Key(number, u"Rect");
+        add(page, section, key,
+            CUnicodeString::Format(axis == 0 ? u"the margins leave no width for the text of a command %lld wide"
+                                             : u"the margins leave no height for the text of a command %lld high",
+                                   static_cast<long long>(extent)) +
+                u"; the launcher stops with an internal error");
+    }
+}
+
+void CDiscChecker::checkPicture(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key, int number)
+{
+    const CUnicodeString path = page.PathValue(section, key);
+    if (path.IsEmpty())
+        return;
+    if (!IsExistingFile(path))
+        add(page, section, key, kStops + PageProblemText(PageRules::MissingCommandPicture(section, number, path)));
+    else
+        checkPictureFile(page, section, key, path);
+}
+
+void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key)
+{
+    const CUnicodeString action = page.Value(section, key);
+    if (action.IsEmpty() || action == AutoRunStrings::kExitAction || action == AutoRunStrings::kBackAction ||
+        action == AutoRunStrings::kCloseAction || action == AutoRunStrings::kFolderAction ||
+        action.StartsWith(AutoRunStrings::kExtCommandPrefix))
+        return;
+    CUnicodeString target = action;
+    if (action.StartsWith(AutoRunStrings::kFileUrlPrefix)) {
+        target = action.Mid(AutoRunStrings::kFileUrlPrefix.Length());
+    } else if (action[0] == u'$') {
+        const CUnicodeString name = action.Mid(1);
+        if (std::find(page.windowNames.begin(), page.windowNames.end(), name) != page.windowNames.end())
+            return;
+        CUnicodeString text = u"switches to the page " + Quoted(name) + u", which this file does not have";
+        for (const CUnicodeString& window : page.windowNames)
+            if (window.EqualsNoCase(name))
+                text += u" (page names are matched with their case: did you mean " + Quoted(window) + u"?)";
+        add(page, section, key, text);
+        return;
+    }
+    if (HasUrlScheme(target))
+        return;
+    const CUnicodeString path = TObj::CombineAndNormalize(m_environment.launcherFolder, target);
+    if (!ExistsOnDisc(path))
+        add(page, section, key, u"opens " + Quoted(path) + u", which is not on the disc");
+}
+
+void CDiscChecker::checkLayout(CPageFile& page)
+{
+    CSettings settings;
+    try {
+        settings.LoadPageFile(m_environment, page.path);
+    } catch (TObj::CException* failure) {
+        const CUnicodeString text = TextOf(failure);
+        // Every rule the load enforces has been reported with its line already.
+        if (m_problems.size() == page.firstProblem)
+            add(page.path, 0, {}, {}, kStops + text);
+        return;
+    }
+    for (int w = 0; w < settings.WindowCount(); ++w) {
+        const CWindowSettings& window = *settings.Window(w);
+        SIZE client{window.backgroundSize.width, window.backgroundSize.height};
+        if (!window.backgroundPath.IsEmpty() && !ProbeBitmap(window.backgroundPath, client))
+            continue;
+        const int count = window.commands.Count();
+        auto keyOf = [&](int index) {
+            const CUnicodeString rect = Key(index + 1, u"Rect");
+            return page.file.HasKey(window.name, rect) ? rect : Key(index + 1, u"Text");
+        };
+        std::vector<int> order;
+        for (int i = 0; i < count; ++i) {
+            const CPageRect& r = window.commands[i]->rect;
+            if (r.left < 0 || r.top < 0 || r.right > client.cx || r.bottom > client.cy)
+                add(page, window.name, keyOf(i),
+                    CUnicodeString::Format(u"the command [%d, %d, %d, %d] reaches outside its window of %d x %d", r.left,
+                                           r.top, r.right, r.bottom, static_cast<int>(client.cx),
+                                           static_cast<int>(client.cy)));
+            if (r.right > r.left && r.bottom > r.top)
+                order.push_back(i);
+        }
+        // Sorted by top, each command meets only those that start above its bottom; each
+        // is reported once, against the first it covers.
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return window.commands[a]->rect.top < window.commands[b]->rect.top; });
+        std::vector<bool> reported(static_cast<std::size_t>(count), false);
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const CPageRect& a = window.commands[order[i]]->rect;
+            for (std::size_t j = i + 1; j < order.size() && window.commands[order[j]]->rect.top < a.bottom; ++j) {
+                const CPageRect& b = window.commands[order[j]]->rect;
+                const int later = std::max(order[i], order[j]);
+                if (reported[later] || b.left >= a.right || a.left >= b.right)
+                    continue;
+                reported[later] = true;
+                add(page, window.name, keyOf(later),
+                    CUnicodeString::Format(u"the command overlaps command %d", std::min(order[i], order[j]) + 1));
+            }
+        }
+    }
+}

@@ -1,0 +1,145 @@
+#include "PageRenderer.h"
+
+#include "AutoRunWindow.h"
+#include "CommandControl.h"
+#include "DC.h"
+#include "File.h"
+#include "FileSystem.h"
+#include "LastErrorException.h"
+#include "PathRules.h"
+#include "Settings.h"
+
+#include <algorithm>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+int CommandNumberOf(const CWindowSettings& page, const CCommandSettings& command)
+{
+    for (int index = 0; index < page.commands.Count(); ++index)
+        if (page.commands[index] == &command)
+            return index + 1;
+    return 0;
+}
+
+} // namespace
+
+std::vector<CUnicodeString> CPageRenderer::RenderAll(const CSettings& settings)
+{
+    CreateDirectoryW(m_folder.W(), nullptr);
+    std::vector<CUnicodeString> written;
+    for (int index = 0; index < settings.WindowCount(); ++index) {
+        const CWindowSettings& page = *settings.Window(index);
+        if (m_window.CurrentPage() != &page)
+            m_window.GoToPage(page.name);
+        written.push_back(save(page.name, CUnicodeString()));
+        for (int c = 0; c < m_window.CommandControlCount(); ++c) {
+            CCommandControl& control = *m_window.CommandControlAt(c);
+            const CUnicodeString command =
+                CUnicodeString::Format(u"_Command%d", CommandNumberOf(page, control.Settings()));
+            // The control's own handlers make the state, so the comment follows as it would.
+            control.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+            written.push_back(save(page.name, command + u"_hover"));
+            // Pressed, then let go without a release over it, so its action does not run.
+            control.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+            written.push_back(save(page.name, command + u"_pressed"));
+            ReleaseCapture();
+            control.SendMessage(WM_MOUSELEAVE, 0, 0);
+            control.SetFocus();
+            written.push_back(save(page.name, command + u"_focus"));
+            m_window.SetFocus();
+        }
+    }
+    return written;
+}
+
+CUnicodeString CPageRenderer::save(const CUnicodeString& page, const CUnicodeString& suffix)
+{
+    ZYR::CBitmap picture;
+    Capture(m_window.Handle(), picture);
+    const CUnicodeString path = TObj::JoinPath(m_folder, FileNameFor(page, suffix));
+    WriteBitmapFile(path, picture);
+    return path;
+}
+
+CUnicodeString CPageRenderer::FileNameFor(const CUnicodeString& page, const CUnicodeString& suffix)
+{
+    CUnicodeString name = page + suffix;
+    for (int i = 0; i < name.Length(); ++i) {
+        const TObj::WChar c = name[i];
+        if (c < 32 || CUnicodeString(u"\\/:*?\"<>|").Find(c) >= 0)
+            name.SetAt(i, u'_');
+    }
+    return name + u".bmp";
+}
+
+void CPageRenderer::Capture(HWND window, ZYR::CBitmap& picture)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    const int width = std::max<LONG>(client.right, 1), height = std::max<LONG>(client.bottom, 1);
+    picture.CreateDIBSection(width, height);
+    const ZYR::CWindowDC screen(nullptr);
+    ZYR::CMemoryDC canvas(screen.Get());
+    ZYR::CSelectObjectGuard select(canvas.Get(), picture.Handle());
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Get()), PRF_CLIENT);
+    // Children from the bottom of the z-order up, each clipped to itself, as the screen has them.
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        if (!IsWindowVisible(*it))
+            continue;
+        RECT placed{};
+        GetWindowRect(*it, &placed);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
+        const int saved = SaveDC(canvas.Get());
+        IntersectClipRect(canvas.Get(), placed.left, placed.top, placed.right, placed.bottom);
+        SetViewportOrgEx(canvas.Get(), placed.left, placed.top, nullptr);
+        SendMessageW(*it, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Get()), PRF_CLIENT);
+        RestoreDC(canvas.Get(), saved);
+    }
+    GdiFlush();
+}
+
+void CPageRenderer::WriteBitmapFile(const CUnicodeString& path, const ZYR::CBitmap& picture)
+{
+    DIBSECTION section{};
+    if (GetObjectW(picture.Get(), sizeof section, &section) != sizeof section || section.dsBm.bmBits == nullptr)
+        TObj::ThrowLastErrorException(GetLastError());
+    const int width = section.dsBm.bmWidth, height = std::abs(section.dsBm.bmHeight);
+    const int rowBytes = (width * 3 + 3) & ~3;
+    const DWORD pixelBytes = static_cast<DWORD>(rowBytes) * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + pixelBytes;
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height; // bottom-up, as every reader expects
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = pixelBytes;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    // The section is 32-bit top-down when its height is negative, bottom-up otherwise.
+    const auto* bits = static_cast<const unsigned char*>(section.dsBm.bmBits);
+    const bool topDown = section.dsBmih.biHeight < 0;
+    std::string row(static_cast<std::size_t>(rowBytes), '\0');
+    for (int y = height - 1; y >= 0; --y) {
+        const int sourceRow = topDown ? y : height - 1 - y;
+        const unsigned char* source = bits + static_cast<std::size_t>(sourceRow) * section.dsBm.bmWidthBytes;
+        for (int x = 0; x < width; ++x) {
+            row[static_cast<std::size_t>(x) * 3] = static_cast<char>(source[x * 4]);
+            row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<char>(source[x * 4 + 1]);
+            row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<char>(source[x * 4 + 2]);
+        }
+        bytes += row;
+    }
+    TObj::CFile out;
+    out.Open(path, TObj::CFile::kCreateForWriting);
+    out.Write(bytes.data(), static_cast<int>(bytes.size()));
+}

@@ -1,0 +1,89 @@
+#include "AutoRunApp.h"
+
+#include "AutoRunStrings.h"
+#include "AutoRunWindow.h"
+#include "ControlClasses.h"
+#include "DiscCheckApp.h"
+#include "DryRunShell.h"
+#include "Errors.h"
+#include "FileSystem.h"
+#include "LauncherCommandLine.h"
+#include "LauncherOptions.h"
+#include "PageRenderer.h"
+#include "Settings.h"
+
+#include <memory>
+
+using TObj::CUnicodeString;
+
+bool CAutoRunApp::InitInstance()
+{
+    if (m_options.dryRun) {
+        m_dryRun.reset(new CDryRunShell);
+        CShellRequests::SetCurrent(m_dryRun.get());
+    }
+    ControlClasses::Register();
+    m_settings.Load();
+    m_mainWindow.Create();
+    if (TOBJ_ASSERT(m_mainWindow.Handle() != nullptr && IsWindow(m_mainWindow.Handle()), u"WindowZyr", 307))
+        ShowWindow(m_mainWindow.Handle(), SW_SHOW);
+    if (m_options.render)
+        RenderPages(m_options.renderFolder);
+    return true;
+}
+
+CAutoRunApp::~CAutoRunApp()
+{
+    if (m_dryRun)
+        CShellRequests::SetCurrent(nullptr);
+}
+
+void CAutoRunApp::ExitInstance()
+{
+    if (m_mainWindow.Handle() != nullptr && IsWindow(m_mainWindow.Handle()))
+        m_mainWindow.DestroyWindow();
+}
+
+void CAutoRunApp::RenderPages(const CUnicodeString& folder)
+{
+    const CUnicodeString target = TObj::CombineAndNormalize(TObj::GetCurrentFolder(), folder);
+    CPageRenderer(m_mainWindow, target).RenderAll(m_settings);
+    // Closed from the message loop, the last frame going ends the run with exit code 0.
+    ::PostMessageW(m_mainWindow.Handle(), WM_CLOSE, 0, 0);
+}
+
+namespace {
+
+// Read once before the run, so that the check never builds the launcher's own objects. A
+// command line that cannot be read gives no author's options; the settings read it again
+// and report why.
+CLauncherOptions AuthorOptions()
+{
+    try {
+        return CLauncherOptions::From(ReadLauncherCommandLine(CUnicodeString(GetCommandLineW())));
+    } catch (TObj::CException* failure) {
+        delete failure;
+        return CLauncherOptions();
+    }
+}
+
+} // namespace
+
+int RunAutoRun()
+{
+    try {
+        const CLauncherOptions options = AuthorOptions();
+        if (options.check) {
+            CDiscCheckApp app;
+            return ZYR::RunApplication();
+        }
+        CSettings settings;
+        CAutoRunWindow mainWindow;
+        CAutoRunApp app(settings, mainWindow, options);
+        return ZYR::RunApplication();
+    } catch (TObj::CException* failure) {
+        const std::unique_ptr<TObj::CException> owned(failure);
+        TObj::ReportException(failure);
+        return -1;
+    }
+}

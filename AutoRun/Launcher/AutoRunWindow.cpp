@@ -1,0 +1,287 @@
+#include "AutoRunWindow.h"
+
+#include "Brush.h"
+#include "CommandControl.h"
+#include "CommentControl.h"
+#include "DC.h"
+#include "Errors.h"
+#include "Languages.h"
+#include "MessageLoop.h"
+#include "ProgramPaths.h"
+#include "Settings.h"
+#include "ZyrFailure.h"
+
+#include <windows.h>
+#include <dbt.h>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+constexpr DWORD kStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Moves `rect` so that its centre lies on the centre of `target`, halves truncated.
+RECT CentredOn(const RECT& rect, const RECT& target)
+{
+    const LONG dx = (target.left + target.right) / 2 - (rect.left + rect.right) / 2;
+    const LONG dy = (target.top + target.bottom) / 2 - (rect.top + rect.bottom) / 2;
+    return RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+}
+
+CSettings& Settings() { return *CSettings::Current(); }
+
+// Drawing of a shown window is off while it lives, and back on every way out, also a
+// throw; a window still being created is left alone, since turning drawing on shows it.
+struct CRedrawOff {
+    HWND window;
+    explicit CRedrawOff(HWND handle) : window(IsWindowVisible(handle) ? handle : nullptr)
+    {
+        if (window != nullptr)
+            ::SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+    }
+    ~CRedrawOff()
+    {
+        if (window != nullptr)
+            ::SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+    }
+    CRedrawOff(const CRedrawOff&) = delete;
+    CRedrawOff& operator=(const CRedrawOff&) = delete;
+};
+
+} // namespace
+
+ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
+    ZYR_ON_CREATE(OnCreateMain)
+    ZYR_ON_DRAW(Draw)
+    ZYR_ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
+    ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
+ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
+
+CAutoRunWindow::CAutoRunWindow() = default;
+
+CAutoRunWindow::~CAutoRunWindow()
+{
+    // The controls' windows went with the main window; only live ones are destroyed here.
+    DestroyControls();
+}
+
+wchar_t CAutoRunWindow::LauncherDrive()
+{
+    const CUnicodeString folder = TObj::GetProgramFolder();
+    const wchar_t letter = static_cast<wchar_t>(folder[0]);
+    if (folder[1] != u':')
+        return 0; // a network folder has no drive whose media could be removed
+    return letter >= L'a' && letter <= L'z' ? static_cast<wchar_t>(letter - L'a' + L'A') : letter;
+}
+
+SIZE CAutoRunWindow::LoadPage(const CWindowSettings& page, ZYR::CBitmap& picture, const TObj::WChar* function, int line)
+{
+    if (page.backgroundPath.IsEmpty())
+        return SIZE{page.backgroundSize.width, page.backgroundSize.height};
+    picture.LoadFromFile(page.backgroundPath, ZYR::CFailurePlace{function, u"loadBitmap != 0", u"AutoRunWindow", line});
+    return picture.Size();
+}
+
+void CAutoRunWindow::LoadIcons()
+{
+    const CUnicodeString icon = Settings().GetIcon();
+    if (!icon.IsEmpty()) {
+        m_smallIcon.LoadFromFile(icon, 16, 16);
+        m_bigIcon.LoadFromFile(icon, 32, 32);
+    } else {
+        m_smallIcon.LoadStandardSize(MAKEINTRESOURCEW(102));
+        m_bigIcon.LoadStandardSize(MAKEINTRESOURCEW(102));
+    }
+}
+
+void CAutoRunWindow::Create()
+{
+    CWindowSettings* page = Settings().GetWindow(Settings().StartWindowName());
+    TOBJ_ASSERT(m_background.IsEmpty(), u"AutoRunWindow", 49);
+    // Everything that can fail is loaded before the window exists, so a failure ends the
+    // start with its message instead of leaving an empty window.
+    const SIZE size = LoadPage(*page, m_background, u"CAutoRunWindow::Create", 53);
+    LoadIcons();
+    m_page = page;
+    DWORD exStyle = WS_EX_COMPOSITED;
+    if (Settings().Language() == TObj::kRightToLeftLanguage)
+        exStyle |= WS_EX_LAYOUTRTL;
+    const RECT frame = ZYR::AdjustWindowRectEx(RECT{0, 0, size.cx, size.cy}, kStyle, false, exStyle);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT placed = CentredOn(frame, monitor.rcWork);
+    ZYR::CFrameWindow::Create(nullptr, placed, kStyle, exStyle, nullptr, reinterpret_cast<HBRUSH>(-1));
+}
+
+int CAutoRunWindow::OnCreateMain(CREATESTRUCTW* create)
+{
+    const int result = OnCreate(create);
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
+    RebuildControls();
+    return result;
+}
+
+void CAutoRunWindow::SetComment(const CUnicodeString& text)
+{
+    m_comment = text.IsEmpty() && m_page != nullptr ? m_page->commentDefault : text;
+    if (m_page != nullptr && Handle() != nullptr) {
+        const CPageRect& r = m_page->commentRect;
+        InvalidateRect(RECT{r.left, r.top, r.right, r.bottom}, true);
+    }
+}
+
+void CAutoRunWindow::DestroyControls()
+{
+    for (CCommandControl* control : m_commandControls)
+        if (control->Handle() != nullptr && IsWindow(control->Handle()))
+            control->DestroyWindow();
+    m_commandControls.Clear();
+    for (CCommentControl* control : m_commentControls)
+        if (control->Handle() != nullptr && IsWindow(control->Handle()))
+            control->DestroyWindow();
+    m_commentControls.Clear();
+}
+
+void CAutoRunWindow::RebuildControls()
+{
+    SetComment(CUnicodeString());
+    m_commentFont.Delete();
+    m_commentFont.CreateFontW(m_page->commentFontSize, false, m_page->commentFontName);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
+    ZYR::SetWindowTextW(Handle(), m_page->title);
+    // A shown page's controls are replaced without drawing in between; the caller then has
+    // the whole page drawn once.
+    {
+        const CRedrawOff redrawOff(Handle());
+        DestroyControls();
+        for (CCommandSettings* command : m_page->commands) {
+            if (command->action.IsEmpty())
+                continue;
+            auto* control = new CCommandControl(command);
+            m_commandControls.Add(control);
+            control->Create(this);
+        }
+        for (CCommandSettings* command : m_page->commands) {
+            if (!command->action.IsEmpty())
+                continue;
+            auto* control = new CCommentControl(command, this);
+            m_commentControls.Add(control);
+            control->Create();
+        }
+    }
+    SetFocus();
+}
+
+void CAutoRunWindow::ShowPage(CWindowSettings* page, ZYR::CBitmap& picture, SIZE size)
+{
+    m_page = page;
+    m_background = std::move(picture);
+    const RECT current = GetWindowRect();
+    const RECT frame = ZYR::AdjustWindowRectEx(RECT{0, 0, size.cx, size.cy}, Style(),
+                                               !IsChild() && GetMenu(Handle()) != nullptr, ExStyle());
+    RECT placed = CentredOn(frame, current);
+    if (placed.left == current.left && placed.top == current.top && placed.right == current.right &&
+        placed.bottom == current.bottom) {
+        RebuildControls();
+        Invalidate(true);
+        return;
+    }
+    if (placed.left < 0)
+        OffsetRect(&placed, -placed.left, 0);
+    if (placed.top < 0)
+        OffsetRect(&placed, 0, -placed.top);
+    SetWindowPos(HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, 0);
+    RebuildControls();
+    Invalidate(true);
+}
+
+void CAutoRunWindow::fullRedrawWindow()
+{
+    ZYR::CBitmap picture;
+    const SIZE size = LoadPage(*m_page, picture, u"CAutoRunWindow::fullRedrawWindow", 172);
+    ShowPage(m_page, picture, size);
+}
+
+void CAutoRunWindow::GoToPage(const CUnicodeString& name)
+{
+    CWindowSettings* page = Settings().GetWindow(name);
+    ZYR::CBitmap picture;
+    const SIZE size = LoadPage(*page, picture, u"CAutoRunWindow::fullRedrawWindow", 172);
+    m_history.Add(m_page);
+    ShowPage(page, picture, size);
+}
+
+void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
+{
+    if (m_history.IsEmpty()) {
+        if (emptyHistoryIsError)
+            TObj::GenerateInternalError(TObj::kAssertion, u"", u"", u"AutoRunWindow", 87, 0);
+        DestroyWindow();
+        return;
+    }
+    CWindowSettings* page = m_history.Last();
+    ZYR::CBitmap picture;
+    const SIZE size = LoadPage(*page, picture, u"CAutoRunWindow::fullRedrawWindow", 172);
+    m_history.RemoveLast();
+    ShowPage(page, picture, size);
+}
+
+void CAutoRunWindow::Draw(HDC target)
+{
+    const RECT client = GetClientRect();
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    if (width <= 0 || height <= 0)
+        return;
+    // One bitmap, one blit: the page never flickers while it is drawn.
+    ZYR::CMemoryDC canvas(target);
+    ZYR::CBitmap buffer;
+    buffer.CreateCompatibleBitmap(target, width, height);
+    ZYR::CSelectObjectGuard selectBuffer(canvas.Get(), buffer.Handle());
+    BitBlt(canvas.Get(), 0, 0, width, height, target, 0, 0, SRCCOPY);
+    if (m_page->backgroundColor != kNoColor) {
+        ZYR::CBrush fill;
+        fill.CreateSolidBrush(m_page->backgroundColor);
+        FillRect(canvas.Get(), &client, fill.Get());
+    }
+    if (!m_background.IsEmpty()) {
+        ZYR::CBitmapDC picture(m_background.Get(), canvas.Get());
+        SetStretchBltMode(canvas.Get(), COLORONCOLOR);
+        BitBlt(canvas.Get(), client.left, client.top, width, height, picture.Get(), 0, 0, SRCCOPY);
+    }
+    SetBkMode(canvas.Get(), TRANSPARENT);
+    ZYR::CSelectObjectGuard selectFont(canvas.Get(), m_commentFont.Handle());
+    SetTextColor(canvas.Get(), m_page->commentColor);
+    RECT commentRect{m_page->commentRect.left, m_page->commentRect.top, m_page->commentRect.right,
+                     m_page->commentRect.bottom};
+    DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect, DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
+    selectFont.Restore();
+    BitBlt(target, 0, 0, width, height, canvas.Get(), 0, 0, SRCCOPY);
+}
+
+bool CAutoRunWindow::PreTranslateMessage(MSG& message)
+{
+    if (message.message == WM_KEYDOWN && message.wParam == VK_UP && ::GetFocus() == Handle()) {
+        if (!m_commandControls.IsEmpty())
+            m_commandControls.Last()->SetFocus();
+        return false;
+    }
+    return IsDialogNavigation(message);
+}
+
+LRESULT CAutoRunWindow::OnDeviceChange(WPARAM event, LPARAM data)
+{
+    if (event != DBT_DEVICEREMOVECOMPLETE || data == 0)
+        return TRUE;
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
+    if (header->dbch_devicetype != DBT_DEVTYP_VOLUME)
+        return TRUE;
+    const auto* volume = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(data);
+    const wchar_t drive = LauncherDrive();
+    if ((volume->dbcv_flags & DBTF_MEDIA) != 0 && drive >= L'A' && drive <= L'Z' &&
+        (volume->dbcv_unitmask & (1u << (drive - L'A'))) != 0)
+        ZYR::QuitRequest(0);
+    return TRUE;
+}

@@ -1,0 +1,279 @@
+#include "CommandControl.h"
+
+#include "AutoRunStrings.h"
+#include "AutoRunWindow.h"
+#include "Bitmap.h"
+#include "ControlClasses.h"
+#include "DC.h"
+#include "Errors.h"
+#include "FileSystem.h"
+#include "GdiGlobals.h"
+#include "ProgramPaths.h"
+#include "ShellRequests.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+using TObj::CUnicodeString;
+
+CCommandControl* CCommandControl::s_hovered = nullptr;
+
+ZYR_BEGIN_MESSAGE_MAP(CCommandControl, ZYR::CWindow)
+    ZYR_ON_CREATE(OnCreateControl)
+    ZYR_ON_MESSAGE(WM_DESTROY, OnDestroyControl)
+    ZYR_ON_DRAW(Draw)
+    ZYR_ON_UINT(WM_GETDLGCODE, OnGetDlgCode)
+    ZYR_ON_KEY(WM_KEYDOWN, OnKeyDown)
+    ZYR_ON_FOCUS(WM_SETFOCUS, OnSetFocus)
+    ZYR_ON_FOCUS(WM_KILLFOCUS, OnKillFocus)
+    ZYR_ON_SETCURSOR(OnSetCursor)
+    ZYR_ON_POINT(WM_MOUSEMOVE, OnMouseMove)
+    ZYR_ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+    ZYR_ON_POINT(WM_LBUTTONDOWN, OnLButtonDown)
+    ZYR_ON_POINT(WM_LBUTTONUP, OnLButtonUp)
+    ZYR_ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+ZYR_END_MESSAGE_MAP(ZYR::CWindow)
+
+CCommandControl::CCommandControl(CCommandSettings* settings) : m_settings(settings)
+{
+    if (settings->hasColors)
+        for (int state = 0; state < 3; ++state)
+            m_backgroundBrushes[state].CreateSolidBrush(settings->colors[state]);
+    for (int state = 0; state < 3; ++state)
+        m_borderBrushes[state].CreateSolidBrush(settings->borderColors[state]);
+}
+
+CCommandControl::~CCommandControl()
+{
+    if (s_hovered == this)
+        s_hovered = nullptr;
+}
+
+void CCommandControl::Create(CAutoRunWindow* mainWindow)
+{
+    m_mainWindow = mainWindow;
+    const CPageRect& r = m_settings->rect;
+    CreateEx(0, ControlClasses::commandControl, m_settings->text, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+             RECT{r.left, r.top, r.right, r.bottom}, mainWindow, 1000);
+    m_tooltip.Create(TTS_ALWAYSTIP, this);
+    if (!m_settings->tooltip.IsEmpty()) {
+        m_tooltip.SendMessage(TTM_SETMAXTIPWIDTH, 0, 1000);
+        m_tooltip.AddTool(this, this, m_settings->tooltip);
+    }
+}
+
+void CCommandControl::DestroyWindow()
+{
+    if (m_tooltip.Handle() != nullptr && IsWindow(m_tooltip.Handle()))
+        m_tooltip.DestroyWindow();
+    ZYR::CWindow::DestroyWindow();
+}
+
+int CCommandControl::OnCreateControl(CREATESTRUCTW*)
+{
+    m_hand.LoadSystemCursor(IDC_HAND);
+    m_arrow.LoadSystemCursor(IDC_ARROW);
+    SetCursor(m_arrow.Get());
+    m_textFont.CreateFontW(m_settings->fontSize, m_settings->underlined, m_settings->fontName);
+    m_hintFont.CreateFontW(m_settings->hintFontSize, m_settings->underlined, m_settings->fontName);
+    m_selectedColor = m_settings->selectedColor;
+    m_notSelectedColor = m_settings->notSelectedColor;
+    return 0;
+}
+
+LRESULT CCommandControl::OnDestroyControl(WPARAM, LPARAM)
+{
+    if (s_hovered == this)
+        s_hovered = nullptr;
+    return Default();
+}
+
+int CCommandControl::VisualState() const
+{
+    if (m_pressed)
+        return CCommandSettings::kClick;
+    return IsHovered() ? CCommandSettings::kHover : CCommandSettings::kNormal;
+}
+
+void CCommandControl::Redraw()
+{
+    const CPageRect& r = m_settings->rect;
+    m_mainWindow->InvalidateRect(RECT{r.left, r.top, r.right, r.bottom}, true);
+    Invalidate(true);
+}
+
+void CCommandControl::Draw(HDC dc)
+{
+    const RECT client = GetClientRect();
+    const int border = m_settings->borderWidth;
+    const RECT inner{border, border, client.right - border, client.bottom - border};
+    const PageLayout::CTextArea& area = m_settings->textArea;
+    RECT text{area.left, area.top, area.right, area.bottom};
+    const int state = VisualState();
+    if (border > 0)
+        FillRect(dc, &client, m_borderBrushes[state].Get());
+    if (m_settings->hasColors)
+        FillRect(dc, &inner, m_backgroundBrushes[state].Get());
+    if (m_settings->hasPictures) {
+        const int mode = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES) == 16 ? COLORONCOLOR : HALFTONE;
+        ZYR::StretchBitmap(m_settings->pictures[state].Get(), dc, inner, mode);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    ZYR::CSelectObjectGuard font(dc, m_textFont.Handle());
+    const COLORREF previous = SetTextColor(dc, IsHovered() ? m_selectedColor : m_notSelectedColor);
+    const UINT flags = m_settings->centered ? DT_CENTER | DT_VCENTER | DT_SINGLELINE
+                       : !m_settings->hint.IsEmpty() ? DT_SINGLELINE
+                                                      : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK;
+    RECT drawn = text;
+    const int height = DrawTextW(dc, m_settings->text.W(), -1, &drawn, flags);
+    const SIZE extent = ZYR::GetTextExtent(dc, m_settings->text);
+    RECT focus{text.left, text.top, text.left + std::min<LONG>(extent.cx, text.right), text.top + std::max<LONG>(height, extent.cy)};
+    if (m_settings->centered)
+        OffsetRect(&focus, (text.left + text.right) / 2 - (focus.left + focus.right) / 2,
+                   (text.top + text.bottom) / 2 - (focus.top + focus.bottom) / 2);
+    if (::GetFocus() == Handle())
+        DrawFocusRect(dc, &focus);
+    if (!m_settings->hint.IsEmpty()) {
+        ZYR::CSelectObjectGuard hintFont(dc, m_hintFont.Handle());
+        RECT hint{text.left, m_settings->hintMargin + extent.cy, text.right, text.bottom};
+        DrawTextW(dc, m_settings->hint.W(), -1, &hint,
+                  DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | (m_settings->centered ? DT_CENTER : 0));
+    }
+    SetTextColor(dc, previous);
+}
+
+UINT CCommandControl::OnGetDlgCode()
+{
+    TOBJ_ASSERT(ZYR::CurrentMessage().message == WM_GETDLGCODE, u"CommandControl", 195);
+    const auto* asked = reinterpret_cast<const MSG*>(ZYR::CurrentMessage().lParam);
+    if (asked != nullptr && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN)
+        return DLGC_WANTALLKEYS;
+    return DLGC_DEFPUSHBUTTON;
+}
+
+void CCommandControl::OnKeyDown(UINT key, UINT, UINT flags)
+{
+    // Held down, a key repeats; the action runs only for the first press.
+    const bool repeated = (flags & KF_REPEAT) != 0;
+    if ((key == VK_RETURN || key == VK_SPACE) && !repeated)
+        RunAction();
+}
+
+void CCommandControl::OnSetFocus(ZYR::CWindow*)
+{
+    Redraw();
+    if (s_hovered == nullptr)
+        m_mainWindow->SetComment(m_settings->comment);
+    Default();
+}
+
+void CCommandControl::OnKillFocus(ZYR::CWindow*)
+{
+    Redraw();
+    Default();
+}
+
+CUnicodeString CCommandControl::FocusedComment() const
+{
+    const HWND focus = ::GetFocus();
+    auto* focused = dynamic_cast<CCommandControl*>(ZYR::CWindow::FromHandlePermanent(focus));
+    return focused != nullptr ? focused->m_settings->comment : CUnicodeString();
+}
+
+void CCommandControl::OnMouseMove(UINT, int x, int y)
+{
+    if (!m_tracking) {
+        TrackMouseEvent(TME_LEAVE, HOVER_DEFAULT);
+        m_tracking = true;
+    }
+    const RECT client = GetClientRect();
+    const bool inside = x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+    if (inside == IsHovered())
+        return;
+    s_hovered = IsHovered() ? nullptr : this;
+    Redraw();
+    if (IsHovered()) {
+        SetCursor(m_hand.Get());
+        m_mainWindow->SetComment(m_settings->comment);
+    } else {
+        SetCursor(m_arrow.Get());
+        m_mainWindow->SetComment(FocusedComment());
+    }
+}
+
+LRESULT CCommandControl::OnMouseLeave(WPARAM, LPARAM)
+{
+    m_tracking = false;
+    m_pressed = false;
+    s_hovered = nullptr;
+    Redraw();
+    m_mainWindow->SetComment(FocusedComment());
+    return 0;
+}
+
+void CCommandControl::OnLButtonDown(UINT, int, int)
+{
+    m_pressed = true;
+    SetCapture(Handle());
+    Redraw();
+}
+
+void CCommandControl::OnLButtonUp(UINT, int, int)
+{
+    if (::GetCapture() != Handle())
+        return;
+    m_pressed = false;
+    const bool run = IsHovered();
+    // The capture goes first: the action may show a message or switch the page.
+    ReleaseCapture();
+    if (run)
+        RunAction();
+}
+
+LRESULT CCommandControl::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_QUERYCLASSNAMEIDX))
+        return 65536 + 2;
+    return DefWindowProc(WM_GETOBJECT, wParam, lParam);
+}
+
+// The action text decides by its form alone what happens.
+void CCommandControl::RunAction()
+{
+    // Own references: the effect may delete this control and rebuild the page.
+    const CUnicodeString action = m_settings->action;
+    const CUnicodeString parameters = m_settings->actionParameters;
+    CAutoRunWindow* main = m_mainWindow;
+    const HWND owner = main->Handle();
+    CShellRequests& shell = CShellRequests::Current();
+
+    if (action == AutoRunStrings::kExitAction) {
+        main->GoBack(false);
+    } else if (action == AutoRunStrings::kBackAction) {
+        main->GoBack(true);
+    } else if (action == AutoRunStrings::kCloseAction) {
+        main->DestroyWindow();
+    } else if (action == AutoRunStrings::kFolderAction) {
+        shell.Open(owner, TObj::PathRoot(TObj::GetCurrentFolder()), nullptr);
+    } else if (action.StartsWith(AutoRunStrings::kFileUrlPrefix)) {
+        const CUnicodeString target =
+            TObj::CombineAndNormalize(TObj::GetProgramFolder(), action.Mid(AutoRunStrings::kFileUrlPrefix.Length()));
+        const CUnicodeString url = u"\"file://" + target + u"\"";
+        shell.Open(owner, CUnicodeString(u"explorer"), &url);
+    } else if (action.StartsWith(AutoRunStrings::kExtCommandPrefix)) {
+        shell.Open(owner, action.Mid(AutoRunStrings::kExtCommandPrefix.Length()), &parameters);
+    } else if (action[0] == u'$') {
+        main->GoToPage(action.Mid(1));
+    } else {
+        const bool web = action.StartsWith(CUnicodeString(u"http://")) || action.StartsWith(CUnicodeString(u"https://"));
+        const CUnicodeString target = web ? action : TObj::CombineAndNormalize(TObj::GetProgramFolder(), action);
+        const INT_PTR result = shell.Open(owner, target, &parameters);
+        if (result == SE_ERR_NOASSOC || result == SE_ERR_ASSOCINCOMPLETE) {
+            const CUnicodeString chooser = u"shell32,OpenAs_RunDLL " + target;
+            shell.Open(owner, CUnicodeString(u"RunDll32.exe"), &chooser);
+        }
+    }
+}

@@ -1,0 +1,55 @@
+#include "CommentControl.h"
+
+#include "AutoRunStrings.h"
+#include "AutoRunWindow.h"
+#include "ControlClasses.h"
+#include "DC.h"
+
+ZYR_BEGIN_MESSAGE_MAP(CCommentControl, ZYR::CWindow)
+    ZYR_ON_CREATE(OnCreateControl)
+    ZYR_ON_DRAW(Draw)
+    ZYR_ON_UINT(WM_GETDLGCODE, OnGetDlgCode)
+    ZYR_ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+ZYR_END_MESSAGE_MAP(ZYR::CWindow)
+
+CCommentControl::CCommentControl(CCommandSettings* settings, CAutoRunWindow* mainWindow)
+    : m_settings(settings), m_mainWindow(mainWindow)
+{
+}
+
+CCommentControl::~CCommentControl() = default;
+
+void CCommentControl::Create()
+{
+    const CPageRect& r = m_settings->rect;
+    CreateEx(0, ControlClasses::commentControl, m_settings->text, WS_CHILD | WS_VISIBLE,
+             RECT{r.left, r.top, r.right, r.bottom}, m_mainWindow, 1000);
+}
+
+int CCommentControl::OnCreateControl(CREATESTRUCTW*)
+{
+    const int result = static_cast<int>(Default());
+    m_cursor.LoadSystemCursor(IDC_ARROW);
+    SetCursor(m_cursor.Get());
+    m_font.CreateFontW(m_settings->fontSize, m_settings->underlined, m_settings->fontName);
+    m_textColor = m_settings->notSelectedColor;
+    return result;
+}
+
+void CCommentControl::Draw(HDC target)
+{
+    SetBkMode(target, TRANSPARENT);
+    ZYR::CSelectObjectGuard font(target, m_font.Handle());
+    const COLORREF previous = SetTextColor(target, m_textColor);
+    RECT client = GetClientRect();
+    DrawTextW(target, m_settings->text.W(), -1, &client,
+              m_settings->centered ? DT_CENTER | DT_VCENTER | DT_SINGLELINE : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
+    SetTextColor(target, previous);
+}
+
+LRESULT CCommentControl::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_QUERYCLASSNAMEIDX))
+        return 65536 + 3;
+    return DefWindowProc(WM_GETOBJECT, wParam, lParam);
+}

@@ -1,0 +1,102 @@
+#include "Settings.h"
+
+#include "AutoRunStrings.h"
+#include "CommandLine.h"
+#include "Errors.h"
+#include "FileSystem.h"
+#include "GdiGlobals.h"
+#include "Languages.h"
+#include "LauncherCommandLine.h"
+#include "LibraryStartup.h"
+#include "ProgramPaths.h"
+#include "SettingsReader.h"
+
+#include <windows.h>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+TOBJ_MESSAGE(ERR_AR_INVALID_LANG_CODE);
+TOBJ_MESSAGE(ERR_BAD_ARCHIVE);
+TOBJ_MESSAGE(ERR_AR_FILE_NOT_FOUND);
+
+CSettings* g_current = nullptr;
+
+} // namespace
+
+CLoadEnvironment CLoadEnvironment::OfThisProcess()
+{
+    CLoadEnvironment environment;
+    environment.commandLine = CUnicodeString(GetCommandLineW());
+    environment.launcherFolder = TObj::GetProgramFolder();
+    environment.dpiY = ZYR::GetScreenDpiY();
+    environment.is64BitWindows = TObj::IsWow64();
+    environment.userLanguageId = GetUserDefaultLangID();
+    environment.isLanguageInstalled = [](int code) { return TObj::IsLanguageSupported(code); };
+    return environment;
+}
+
+CSettings::CSettings() : m_startWindowName(u"Main")
+{
+    TOBJ_ASSERT(g_current == nullptr, u"Settings", 47);
+    if (g_current == nullptr)
+        g_current = this;
+}
+
+CSettings::~CSettings()
+{
+    if (g_current == this) {
+        g_current = nullptr;
+        return;
+    }
+    // A destructor cannot throw: the broken registration is reported instead.
+    const TObj::CInternalError error(u"Settings", 55, TObj::kAssertion, 0);
+    TObj::ReportException(&error);
+}
+
+CSettings* CSettings::Current() noexcept { return g_current; }
+
+void CSettings::Load() { Load(CLoadEnvironment::OfThisProcess()); }
+
+void CSettings::Load(const CLoadEnvironment& environment)
+{
+    const TObj::CCommandLine line = ReadLauncherCommandLine(environment.commandLine);
+    if (const CUnicodeString* language = line.Option(AutoRunStrings::kLanguageOption)) {
+        std::int32_t code = -1;
+        if (!language->ToInt(code) || code < 0 || code >= TObj::kLanguageCount)
+            TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, *language);
+        m_language = code;
+    }
+    if (const CUnicodeString* startPage = line.Option(AutoRunStrings::kStartPageOption))
+        m_startWindowName = *startPage;
+    if (m_language == -1)
+        m_language = TObj::GetLanguageByLangId(environment.userLanguageId);
+    if (m_language == -1 || !environment.isLanguageInstalled || !environment.isLanguageInstalled(m_language))
+        m_language = 0;
+    CReader reader(m_language, *this, environment);
+    reader.read();
+}
+
+void CSettings::LoadPageFile(const CLoadEnvironment& environment, const CUnicodeString& pageFile)
+{
+    m_language = 0;
+    CReader reader(*this, environment, pageFile);
+    reader.read();
+}
+
+CWindowSettings* CSettings::GetWindow(const CUnicodeString& name) const
+{
+    for (CWindowSettings* window : m_windows)
+        if (window->name == name)
+            return window;
+    TObj::ThrowCheckError(ERR_BAD_ARCHIVE, m_pageFilePath);
+    return nullptr;
+}
+
+CUnicodeString CSettings::GetIcon() const
+{
+    if (!m_iconPath.IsEmpty() && !TObj::FileExists(m_iconPath))
+        TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, m_iconPath);
+    return m_iconPath;
+}

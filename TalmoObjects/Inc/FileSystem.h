@@ -1,0 +1,30 @@
+// FileSystem.h
+// Holds the path and file-system operations that ask Windows: normalisation to a full
+// path, combination of a folder and a name, the existence test and the current folder. Paths under the virtual prefix belong to the in-memory file
+// system, which holds no files the launcher could name.
+#pragma once
+
+#include "PathRules.h"
+
+#include <cstdint>
+
+namespace TObj {
+
+constexpr std::uint32_t kExistsInAnyWay = 0xFF00FF00;
+
+// "\\Orvex\TalmoObjects\VirtualFiles$\" (any case).
+bool IsVirtualPath(const CUnicodeString& path);
+
+// GetFullPathNameW, retried with the size it asks for; empty stays empty; a failure throws
+// a CFileException with the error and the path.
+CUnicodeString NormalizePath(const CUnicodeString& path);
+// JoinPath, with a drive-relative name resolved against that drive's current folder.
+CUnicodeString CombinePath(const CUnicodeString& folder, const CUnicodeString& name);
+CUnicodeString CombineAndNormalize(const CUnicodeString& folder, const CUnicodeString& name);
+
+// kExistsInAnyWay asks whether anything is there; another mode (access and sharing bits of
+// a file open mode) whether the file opens that way. Never throws; false for empty paths.
+bool FileExists(const CUnicodeString& path, std::uint32_t mode = kExistsInAnyWay);
+CUnicodeString GetCurrentFolder();
+
+} // namespace TObj

@@ -1,0 +1,69 @@
+#include "EventLogMessageHandler.h"
+
+#include "Errors.h"
+#include "ProgramPaths.h"
+#include "RegistryKey.h"
+
+#include <windows.h>
+
+namespace TObj {
+
+namespace {
+TOBJ_MESSAGE(ERR_CANT_WRITE_TO_REGISTRY);
+}
+
+CEventLogMessageHandler::CEventLogMessageHandler(const CUnicodeString& sourceName) : m_sourceName(sourceName) {}
+
+CEventLogMessageHandler::~CEventLogMessageHandler()
+{
+    if (m_source != nullptr)
+        DeregisterEventSource(m_source);
+}
+
+int CEventLogMessageHandler::EventType(unsigned flags) noexcept
+{
+    switch (flags & 0xF0) {
+    case 0x10: return EVENTLOG_ERROR_TYPE;
+    case 0x20:
+    case 0x40: return EVENTLOG_INFORMATION_TYPE;
+    case 0x30: return EVENTLOG_WARNING_TYPE;
+    default: return DefaultEventType(flags);
+    }
+}
+
+void CEventLogMessageHandler::OpenSource()
+{
+    m_opened = true;
+    const CUnicodeString source = m_sourceName.IsEmpty() ? GetApplicationTitle() : m_sourceName;
+    const CUnicodeString keyPath = u"SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\" + source;
+    CRegistryKey key;
+    if (key.Create(HKEY_LOCAL_MACHINE, keyPath.W(), KEY_WRITE) &&
+        !key.WriteString(L"EventMessageFile", GetProgramFolder() + u"TObjEventSrc.dll"))
+        ThrowCheckError(ERR_CANT_WRITE_TO_REGISTRY, keyPath, CUnicodeString(u"EventMessageFile"));
+    m_source = RegisterEventSourceW(nullptr, source.W());
+}
+
+bool CEventLogMessageHandler::WriteRecord(int eventType, const CUnicodeString& caption, const CUnicodeString& text)
+{
+    std::lock_guard<std::mutex> guard(m_lock);
+    if (!m_opened)
+        OpenSource();
+    if (m_source == nullptr)
+        return false;
+    const wchar_t* strings[] = {caption.W(), text.W()};
+    return ReportEventW(m_source, static_cast<WORD>(eventType), 0, 1, nullptr, 2, 0, strings, nullptr) != FALSE;
+}
+
+int CEventLogMessageHandler::Show(void*, const CUnicodeString& text, const CUnicodeString& caption, unsigned flags)
+{
+    WriteRecord(EventType(flags), caption, text);
+    return DefaultReply(flags);
+}
+
+void CEventLogMessageHandler::HandleException(const CException& exception)
+{
+    if (dynamic_cast<const CUserException*>(&exception) == nullptr)
+        WriteRecord(EVENTLOG_ERROR_TYPE, GetApplicationTitle(), exception.GetMessageText());
+}
+
+} // namespace TObj

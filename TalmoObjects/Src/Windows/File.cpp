@@ -1,0 +1,121 @@
+#include "File.h"
+
+#include "Errors.h"
+#include "FileException.h"
+#include "FileSystem.h"
+
+#include <windows.h>
+
+namespace TObj {
+
+CFile::CFile(CFile&& other) noexcept : m_handle(other.m_handle), m_path(other.m_path)
+{
+    other.m_handle = nullptr;
+    other.m_path.Empty();
+}
+
+CFile& CFile::operator=(CFile&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        m_handle = other.m_handle;
+        m_path = other.m_path;
+        other.m_handle = nullptr;
+        other.m_path.Empty();
+    }
+    return *this;
+}
+
+void CFile::RequireOpen(int line) const
+{
+    if (m_handle == nullptr)
+        GenerateInternalError(kAssertion, u"", u"", u"nativefile", line, 0);
+}
+
+void CFile::Open(const CUnicodeString& path, std::uint32_t mode, std::uint32_t attributes)
+{
+    if (m_handle != nullptr) {
+        GenerateInternalError(kAssertion, u"", u"", u"nativefile", 52, 0);
+        return;
+    }
+    const CUnicodeString fullPath = NormalizePath(path);
+    DWORD access;
+    switch (mode & 7) {
+    case kRead: access = GENERIC_READ; break;
+    case kWrite: access = GENERIC_WRITE; break;
+    case kReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
+    case kReadExecute: access = GENERIC_READ | GENERIC_EXECUTE; break;
+    default: GenerateInternalError(kAssertion, u"", u"", u"nativefile", 66, 0); return;
+    }
+    DWORD sharing;
+    switch (mode & 0x70) {
+    case kShareWrite: sharing = FILE_SHARE_WRITE; break;
+    case kShareRead: sharing = FILE_SHARE_READ; break;
+    case kExclusive: sharing = 0; break;
+    case kShareAll: sharing = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
+    default: GenerateInternalError(kAssertion, u"", u"", u"nativefile", 75, 0); return;
+    }
+    const DWORD creation = (mode & kCreate) ? ((mode & kKeepContents) ? OPEN_ALWAYS : CREATE_ALWAYS)
+                                            : ((mode & kCreateNew) ? CREATE_NEW : OPEN_EXISTING);
+    if (IsVirtualPath(fullPath))
+        ThrowFileException(ERROR_FILE_NOT_FOUND, fullPath);
+    if (creation == CREATE_ALWAYS && (attributes & FILE_ATTRIBUTE_NORMAL) && FileExists(fullPath)) {
+        const DWORD existing = GetFileAttributesW(fullPath.W());
+        if (existing != INVALID_FILE_ATTRIBUTES)
+            attributes |= existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    }
+    const HANDLE handle = CreateFileW(fullPath.W(), access, sharing, nullptr, creation, attributes, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        ThrowFileException(GetLastError(), fullPath);
+    m_handle = handle;
+    m_path = fullPath;
+}
+
+int CFile::Read(void* buffer, int count)
+{
+    if (count == 0)
+        return 0;
+    if (buffer == nullptr || count < 0) {
+        GenerateInternalError(kAssertion, u"", u"", u"nativefile", 110, 0);
+        return 0;
+    }
+    RequireOpen(112);
+    DWORD read = 0;
+    if (!ReadFile(m_handle, buffer, static_cast<DWORD>(count), &read, nullptr))
+        ThrowFileException(GetLastError(), m_path);
+    return static_cast<int>(read);
+}
+
+void CFile::Write(const void* buffer, int count)
+{
+    if (count == 0)
+        return;
+    if (buffer == nullptr || count < 0) {
+        GenerateInternalError(kAssertion, u"", u"", u"nativefile", 125, 0);
+        return;
+    }
+    RequireOpen(127);
+    DWORD written = 0;
+    if (!WriteFile(m_handle, buffer, static_cast<DWORD>(count), &written, nullptr) ||
+        written != static_cast<DWORD>(count))
+        ThrowFileException(GetLastError() != 0 ? GetLastError() : ERROR_HANDLE_DISK_FULL, m_path);
+}
+
+std::int64_t CFile::Length() const
+{
+    RequireOpen(155);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(m_handle, &size))
+        ThrowFileException(GetLastError(), m_path);
+    return size.QuadPart;
+}
+
+void CFile::Close() noexcept
+{
+    if (m_handle != nullptr)
+        CloseHandle(m_handle);
+    m_handle = nullptr;
+    m_path.Empty();
+}
+
+} // namespace TObj

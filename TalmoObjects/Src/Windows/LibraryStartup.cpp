@@ -1,0 +1,319 @@
+#include "LibraryStartup.h"
+
+#include "DebugFlags.h"
+#include "Errors.h"
+#include "LibraryState.h"
+#include "MessageFormat.h"
+#include "MessageHandler.h"
+#include "Platform.h"
+#include "ProgramPaths.h"
+#include "RegistryKey.h"
+#include "ResourceBase.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace TObj {
+
+namespace {
+
+struct CStaticModule {
+    const void* identity; // the module handle, or a code address
+    FStaticModuleFunction start;
+    FStaticModuleFunction stop;
+    bool started;
+    bool byAddress;
+};
+
+struct CLibrary {
+    int nesting = 0;
+    std::vector<CStaticModule> modules;
+    std::terminate_handler previousTerminate = nullptr;
+    bool savedErrorsAreThrown = true;
+    CUnicodeString registryPath;
+    CUnicodeString applicationData;
+    CUnicodeString temporaryFolder;
+};
+
+std::recursive_mutex& StartUpLock()
+{
+    static std::recursive_mutex lock;
+    return lock;
+}
+
+CLibrary& Library()
+{
+    static CLibrary* library = new CLibrary; // outlives static destruction on purpose
+    return *library;
+}
+
+void Log(const WChar* line) { Platform::WriteMessageLog(CUnicodeString(line)); }
+
+[[noreturn]] void LibraryTerminate()
+{
+    MessageBoxW(nullptr, L"Unhandled Internal Error", L"Talmo Objects", 0x1010);
+    std::abort();
+}
+
+struct CFlagName {
+    const wchar_t* name;
+    std::uint32_t bit;
+};
+
+const CFlagName kFlagNames[] = {
+    {L"KeepTempFiles", kKeepTempFiles},
+    {L"SaveUndefinedMessages", kSaveUndefinedMessages},
+    {L"EnableHeapSwitching", kEnableHeapSwitching},
+    {L"ShowHeapMemoryLeaks", kShowHeapMemoryLeaks},
+    {L"BreakOnMemoryException", kBreakOnMemoryException},
+    {L"UnloadLibraries", kUnloadLibraries},
+    {L"CheckAllResourceModulesExistance", kCheckAllResourceModulesExistance},
+    {L"ReportMemoryErrorInMessageBox", kReportMemoryErrorInMessageBox},
+    {L"SaveAllMessages", kSaveAllMessages},
+    {L"CheckMessagesParamsCount", kCheckMessagesParamsCount},
+};
+
+void ReportPlaceholderWarning(const CUnicodeString& warning) { ShowMessage(warning, 0x31); }
+
+// Starts the modules not started yet, in registration order, without the start-up lock.
+bool StartModules(std::unique_lock<std::recursive_mutex>& guard)
+{
+    CLibrary& library = Library();
+    for (std::size_t i = 0; i < library.modules.size(); ++i) {
+        if (library.modules[i].started)
+            continue;
+        library.modules[i].started = true;
+        const CStaticModule module = library.modules[i];
+        if (module.byAddress) {
+            Platform::WriteMessageLog(CUnicodeString::Format(u"TalmoObj: Initializing static module with address %p",
+                                                             module.identity));
+        } else {
+            wchar_t path[MAX_PATH] = {0};
+            GetModuleFileNameW(static_cast<HMODULE>(const_cast<void*>(module.identity)), path, MAX_PATH);
+            Platform::WriteMessageLog(u"TalmoObj: Initializing " + CUnicodeString(path));
+        }
+        guard.unlock();
+        try {
+            if (module.start != nullptr)
+                module.start();
+        } catch (CException* failure) {
+            const std::unique_ptr<CException> owned(failure);
+            ReportException(failure);
+            guard.lock();
+            SetLibraryState(ELibraryState::ModuleFailed);
+            return false;
+        }
+        guard.lock();
+    }
+    return true;
+}
+
+} // namespace
+
+std::uint32_t ReadDebugFlagsFromRegistry(std::uint32_t flags)
+{
+    CRegistryKey key;
+    if (!key.Open(HKEY_CURRENT_USER, L"Software\\Orvex\\Talmo Objects"))
+        return flags;
+    for (const CFlagName& flag : kFlagNames) {
+        CUnicodeString text;
+        std::int32_t value = 0;
+        if (!key.ReadString(flag.name, text) || !text.ToInt(value))
+            continue;
+        flags = value > 0 ? (flags | flag.bit) : (flags & ~flag.bit);
+    }
+    return flags;
+}
+
+bool InitializeTalmoObjects()
+{
+    std::unique_lock<std::recursive_mutex> guard(StartUpLock());
+    CLibrary& library = Library();
+    if (++library.nesting > 1)
+        return GetLibraryState() == ELibraryState::Running && StartModules(guard) &&
+               GetLibraryState() == ELibraryState::Running;
+    const ELibraryState state = GetLibraryState();
+    if (state != ELibraryState::NeverStarted && state != ELibraryState::ShutDown) {
+        --library.nesting;
+        GenerateInternalError(kAssertion, u"", u"", u"talmoobjects", 212, 0);
+        return false;
+    }
+    SetLibraryState(ELibraryState::Starting);
+
+    const std::terminate_handler previous = std::set_terminate(LibraryTerminate);
+    library.previousTerminate = previous == LibraryTerminate ? nullptr : previous;
+    library.savedErrorsAreThrown = ErrorsAreThrown();
+    SetErrorsAreThrown(true);
+
+    SetDebugFlags(ReadDebugFlagsFromRegistry(kInitialDebugFlags));
+    SetPlaceholderCheckReport(GetDebugFlags() & kCheckMessagesParamsCount ? &ReportPlaceholderWarning : nullptr);
+    Log(u"TalmoObj: Debug flags initialized.");
+
+    if (ReadDebugInt(HKEY_CURRENT_USER, L"SetLocale", 1) != 0) {
+        std::setlocale(LC_ALL, "");
+        Log(u"TalmoObj: CRT locale changed.");
+    }
+
+    try {
+        library.applicationData = u"Orvex\\" + GetProgramName();
+    } catch (CException* ignored) {
+        delete ignored;
+    }
+    Log(u"TalmoObj: Application data path initialized.");
+
+    library.registryPath = u"Software\\Orvex\\" + GetProgramName();
+    Log(u"TalmoObj: Registry paths initialized.");
+
+    InitializeResourceBase();
+    Log(u"TalmoObj: Resource base initialized.");
+
+    CRegistryKey machine;
+    CUnicodeString temp;
+    if (machine.Open(HKEY_LOCAL_MACHINE, L"Software\\Orvex\\Talmo Objects") && machine.ReadString(L"Temp", temp) &&
+        !temp.IsEmpty())
+        library.temporaryFolder = temp;
+
+    SetLibraryState(ELibraryState::Running);
+    StartModules(guard);
+    Log(u"TalmoObj: All modules initialized.");
+    SetErrorsAreThrown(library.savedErrorsAreThrown);
+    return GetLibraryState() == ELibraryState::Running;
+}
+
+void DeinitializeTalmoObjects()
+{
+    std::unique_lock<std::recursive_mutex> guard(StartUpLock());
+    CLibrary& library = Library();
+    if (GetLibraryState() != ELibraryState::Running)
+        return;
+    if (--library.nesting >= 1)
+        return;
+    Log(u"TalmoObj: Deinitializing...");
+    const bool savedThrown = ErrorsAreThrown();
+    SetErrorsAreThrown(true);
+
+    // Listings are diagnostics: a folder that cannot be written must not stop the shutdown.
+    if (GetDebugFlags() & kSaveAllMessages) {
+        WriteAllMessagesListing(AllMessagesListingPath());
+        Log(u"TalmoObj: All messages saved.");
+    }
+    if (GetDebugFlags() & kSaveUndefinedMessages) {
+        WriteUndefinedMessagesListing(UndefinedMessagesListingPath());
+        Log(u"TalmoObj: Undefined messages saved.");
+    }
+
+    for (std::size_t i = library.modules.size(); i-- > 0;) {
+        if (!library.modules[i].started)
+            continue;
+        library.modules[i].started = false;
+        const FStaticModuleFunction stop = library.modules[i].stop;
+        guard.unlock();
+        try {
+            if (stop != nullptr)
+                stop();
+        } catch (CException* failure) {
+            const std::unique_ptr<CException> owned(failure);
+            ReportException(failure);
+        }
+        guard.lock();
+    }
+    std::vector<CStaticModule> kept;
+    for (const CStaticModule& module : library.modules) {
+        wchar_t path[MAX_PATH];
+        if (module.byAddress ||
+            GetModuleFileNameW(static_cast<HMODULE>(const_cast<void*>(module.identity)), path, MAX_PATH) != 0)
+            kept.push_back(module);
+    }
+    library.modules = kept;
+    Log(u"TalmoObj: All modules terminated.");
+    Log(u"TalmoObj: Temporary files system terminated.");
+
+    SetErrorsAreThrown(savedThrown && library.savedErrorsAreThrown);
+    std::set_terminate(library.previousTerminate);
+    library.previousTerminate = nullptr;
+    SetPlaceholderCheckReport(nullptr);
+
+    SetLibraryState(ELibraryState::ShutDown);
+    DeinitializeResourceBase();
+    Log(u"TalmoObj: Resource base deinitialized.");
+    Log(u"TalmoObj: Deinitialization complete.");
+}
+
+void RegisterStaticModule(HMODULE module, FStaticModuleFunction start, FStaticModuleFunction stop)
+{
+    std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+    Library().modules.push_back({module, start, stop, false, false});
+}
+
+void RegisterStaticModuleAt(const void* address, FStaticModuleFunction start, FStaticModuleFunction stop)
+{
+    std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+    Library().modules.push_back({address, start, stop, false, true});
+}
+
+CUnicodeString GetRegistryPath()
+{
+    std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+    return Library().registryPath;
+}
+
+CUnicodeString GetApplicationDataRelativeFolder()
+{
+    std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+    return Library().applicationData;
+}
+
+CUnicodeString GetTemporaryFolder()
+{
+    {
+        std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+        if (!Library().temporaryFolder.IsEmpty())
+            return Library().temporaryFolder;
+    }
+    wchar_t folder[MAX_PATH + 1] = {0};
+    GetTempPathW(MAX_PATH + 1, folder);
+    return CUnicodeString(folder);
+}
+
+bool IsWow64Through(FIsWow64Process isWow64Process)
+{
+    if (isWow64Process == nullptr)
+        return false;
+    BOOL wow64 = FALSE;
+    if (!isWow64Process(GetCurrentProcess(), &wow64)) {
+        GenerateInternalError(kAssertionWithCode, u"", u"", u"talmoobjects", 420, GetLastError());
+        return false;
+    }
+    return wow64 != FALSE;
+}
+
+bool IsWow64()
+{
+#ifdef _WIN64
+    return true;
+#else
+    static const bool wow64 = IsWow64Through(reinterpret_cast<FIsWow64Process>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32"), "IsWow64Process"))));
+    return wow64;
+#endif
+}
+
+bool IsWindowsVersionAtLeast(unsigned major, unsigned minor)
+{
+    static const OSVERSIONINFOEXW version = [] {
+        OSVERSIONINFOEXW info{};
+        info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+        GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info));
+#pragma GCC diagnostic pop
+        return info;
+    }();
+    return version.dwMajorVersion > major || (version.dwMajorVersion == major && version.dwMinorVersion >= minor);
+}
+
+} // namespace TObj

@@ -1,0 +1,82 @@
+#include "TextFile.h"
+
+#include "Errors.h"
+
+#include <windows.h>
+
+namespace TObj {
+
+namespace {
+TOBJ_MESSAGE(ERR_BAD_TEXT_FILE);
+}
+
+void CTextFile::OpenForReading(const CUnicodeString& path, int fallbackCodePage)
+{
+    if (m_state != kClosed) {
+        GenerateInternalError(kAssertion, u"", u"", u"textstream", 61, 0);
+        return;
+    }
+    m_file.Open(path, CFile::kReadShared);
+    const std::int64_t length = m_file.Length();
+    if (length > 0x7FFFFFF0)
+        ThrowCheckError(ERR_BAD_TEXT_FILE, m_file.GetFileName());
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(length));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const int read = m_file.Read(bytes.data() + filled, static_cast<int>(bytes.size() - filled));
+        if (read == 0)
+            break;
+        filled += static_cast<std::size_t>(read);
+    }
+    bytes.resize(filled); // a file that shrank while it was read ends where it ends
+    std::size_t mark = 0;
+    m_codePage = DetectEncoding(bytes.data(), bytes.size(), fallbackCodePage, mark);
+    CUnicodeString text;
+    if (!DecodeText(bytes.data() + mark, bytes.size() - mark, m_codePage, text)) {
+        const CUnicodeString name = m_file.GetFileName();
+        m_file.Close();
+        ThrowCheckError(ERR_BAD_TEXT_FILE, name);
+        return;
+    }
+    m_text = text;
+    m_next = 0;
+    m_state = kReading;
+}
+
+bool CTextFile::ReadLine(CUnicodeString& line)
+{
+    int start = 0, length = 0;
+    if (m_state != kReading || !NextLine(m_text, m_next, start, length))
+        return false;
+    line = m_text.Mid(start, length);
+    return true;
+}
+
+void CTextFile::Close() noexcept
+{
+    m_file.Close();
+    m_text = CUnicodeString();
+    m_next = 0;
+    m_state = kClosed;
+}
+
+bool DecodeCodePage(const unsigned char* bytes, std::size_t count, int codePage, CUnicodeString& text)
+{
+    if (count == 0) {
+        text = CUnicodeString();
+        return true;
+    }
+    if (count > 0x7FFFFFF0)
+        return false;
+    const UINT page = codePage == kCodePageAnsi ? CP_ACP : static_cast<UINT>(codePage);
+    const auto* source = reinterpret_cast<const char*>(bytes);
+    const int units = MultiByteToWideChar(page, 0, source, static_cast<int>(count), nullptr, 0);
+    if (units <= 0)
+        return false;
+    text = CUnicodeString::Written(units, [&](WChar* buffer) {
+        return MultiByteToWideChar(page, 0, source, static_cast<int>(count), reinterpret_cast<wchar_t*>(buffer), units);
+    });
+    return text.Length() == units;
+}
+
+} // namespace TObj

@@ -1,0 +1,171 @@
+// The real launcher started as a program: its window, page switches and exit codes, the
+// shell requests it makes, and its end when its medium is removed.
+#include "LauncherRun.h"
+#include "Pixels.h"
+#include "TestText.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <dbt.h>
+
+#include <cstring>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+const char* kTwoPages =
+    "[Main]\nBackgroundSize=[320, 200]\nBackgroundColor=00FF00\nTitle=Test Main\nFontSize=12\n"
+    "CommandsRect=[10, 10, 200, 0]\nCommentRect=[10, 150, 300, 190]\n"
+    "Command1_Text=Go setup\nCommand1_Action=$Setup\n"
+    "Command2_Text=Close it\nCommand2_Action=$Close\n"
+    "Command3_Text=Run recorder\nCommand3_Action=tools\\Record Args.exe\n"
+    "Command3_ActionParameters=\"quoted arg\" plain & | ^ % trailing\\ \xC3\xA4\xE2\x82\xAC\n"
+    "Command4_Text=Back on first\nCommand4_Action=$Back\n"
+    "Command5_Text=Bad page\nCommand5_Action=$Nowhere\n"
+    "Command6_Text=Exit on first\nCommand6_Action=$Exit\n"
+    "[Setup]\nBackgroundSize=[400, 260]\nBackgroundColor=FF0000\nTitle=Test Setup\nFontSize=12\n"
+    "CommandsRect=[10, 10, 200, 0]\nCommand1_Text=Exit here\nCommand1_Action=$Exit\n";
+
+SIZE ClientSize(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+std::wstring Title(HWND window)
+{
+    wchar_t title[128] = {0};
+    GetWindowTextW(window, title, 128);
+    return title;
+}
+
+// Waits, pumping nothing, until the window's title is `title`.
+bool WaitForTitle(HWND window, const wchar_t* title)
+{
+    return TestSupport::WaitUntil([&] { return Title(window) == title; },
+                                  "the title \"" + TObj::CUnicodeString(title).ToUtf8() + "\"");
+}
+
+} // namespace
+
+TEST(Launcher, WindowShowsThePageAndClosesWithZero)
+{
+    CLauncherRun run;
+    run.File("Autorun.inf", kTwoPages);
+    ASSERT_TRUE(run.Start());
+    const HWND window = run.WaitForWindow(L"Test Main");
+    ASSERT_NE(nullptr, window) << run.Output();
+    const SIZE size = ClientSize(window);
+    EXPECT_EQ(320, size.cx);
+    EXPECT_EQ(200, size.cy);
+    EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, GetWindowLongW(window, GWL_STYLE) &
+                                                            (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_NE(nullptr, run.Control(L"Go setup"));
+    // The page's BackgroundColor, once the window has painted.
+    EXPECT_TRUE(TestSupport::WaitUntil(
+        [window] { return ScreenPixel(window, 310, 100) == 0x00FF00u && ScreenPixel(window, 5, 195) == 0x00FF00u; },
+        "the page's background colour on the screen"));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run.WaitForExit());
+    EXPECT_EQ("", run.Output()); // a normal end reports nothing, not even from the controls' teardown
+}
+
+TEST(Launcher, PageSwitchesBackAndExit)
+{
+    CLauncherRun run;
+    run.File("Autorun.inf", kTwoPages);
+    ASSERT_TRUE(run.Start());
+    const HWND window = run.WaitForWindow(L"Test Main");
+    ASSERT_NE(nullptr, window);
+    run.Press(L"Bad page"); // reported; the page and the history stay as they were
+    // A held key repeats: the repeated key-downs run nothing. Keys are sent, so each has
+    // been handled when the call returns.
+    TestSupport::SendWithDeadline(run.Control(L"Go setup"), WM_KEYDOWN, VK_RETURN, 1 | (1 << 30));
+    EXPECT_EQ(L"Test Main", Title(window));
+    run.Press(L"Go setup");
+    ASSERT_TRUE(WaitForTitle(window, L"Test Setup"));
+    EXPECT_EQ(400, ClientSize(window).cx);
+    EXPECT_EQ(260, ClientSize(window).cy);
+    run.Press(L"Exit here");
+    ASSERT_TRUE(WaitForTitle(window, L"Test Main"));
+    EXPECT_EQ(320, ClientSize(window).cx);
+    run.Press(L"Back on first"); // an internal error, and the launcher stays
+    EXPECT_TRUE(IsWindow(window));
+    run.Press(L"Exit on first"); // "$Exit" on the first page closes the launcher
+    EXPECT_EQ(0u, run.WaitForExit());
+    const std::string output = run.Output();
+    EXPECT_NE(std::string::npos, output.find("Autorun.inf is corrupted.")) << output;
+    EXPECT_NE(std::string::npos, output.find("AutoRunWindow, 87.")) << output;
+}
+
+TEST(Launcher, CloseEndsItFromAnyPage)
+{
+    CLauncherRun run;
+    run.File("Autorun.inf", kTwoPages);
+    ASSERT_TRUE(run.Start());
+    ASSERT_NE(nullptr, run.WaitForWindow(L"Test Main"));
+    run.Press(L"Close it");
+    EXPECT_EQ(0u, run.WaitForExit());
+}
+
+TEST(Launcher, ShellRequestsCarryTargetAndParametersUnchanged)
+{
+    CLauncherRun run;
+    // With a byte-order mark the page file is UTF-8; without one it would be read as ANSI.
+    run.File("Autorun.inf", std::string("\xEF\xBB\xBF") + kTwoPages).Program("RecordArgs.exe", "tools\\Record Args.exe");
+    ASSERT_TRUE(run.Start());
+    const HWND window = run.WaitForWindow(L"Test Main");
+    ASSERT_NE(nullptr, window);
+    run.Press(L"Run recorder");
+    std::string record;
+    TestSupport::WaitUntil(
+        [&] {
+            record = ReadBytes(run.Path("tools\\record.txt"));
+            return record.find('\n') != std::string::npos;
+        },
+        "the recording program's record");
+    const std::string expectedLine = "\"" + run.Path("tools\\Record Args.exe").ToUtf8() +
+                                     "\" \"quoted arg\" plain & | ^ % trailing\\ \xC3\xA4\xE2\x82\xAC";
+    // The started program inherits the launcher's folder as its working folder.
+    std::string folder = run.Path().ToUtf8();
+    folder.pop_back();
+    EXPECT_EQ(expectedLine + "\n" + folder + "\n", record);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run.WaitForExit());
+}
+
+// Needs drive M: mapped to an empty folder: tools/with-wine-drive.sh does so for ctest and
+// says so in AUTORUN_MEDIA_DRIVE.
+TEST(Launcher, RemovingItsOwnMediumEndsIt)
+{
+    wchar_t mapped[4] = {0};
+    if (GetEnvironmentVariableW(L"AUTORUN_MEDIA_DRIVE", mapped, 4) == 0 || GetDriveTypeW(L"M:\\") == DRIVE_NO_ROOT_DIR)
+        GTEST_SKIP() << "drive M: is not mapped for this run";
+    CLauncherRun run; // only for its launcher copy and its process handling
+    ASSERT_TRUE(CopyFileW(run.Path("Autorun.exe").W(), L"M:\\Autorun.exe", FALSE));
+    const HANDLE file = CreateFileW(L"M:\\Autorun.inf", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, kTwoPages, static_cast<DWORD>(strlen(kTwoPages)), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_TRUE(run.Start("", CUnicodeString(u"M:\\Autorun.exe")));
+    const HWND window = run.WaitForWindow(L"Test Main");
+    ASSERT_NE(nullptr, window) << run.Output();
+    DEV_BROADCAST_VOLUME volume{};
+    volume.dbcv_size = sizeof volume;
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    volume.dbcv_flags = DBTF_MEDIA;
+    volume.dbcv_unitmask = 1u << ('N' - 'A'); // another drive: nothing happens
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, TestSupport::kPatience,
+                        &result);
+    EXPECT_EQ(0xDEADu, run.WaitForExit(500));
+    volume.dbcv_unitmask = 1u << ('M' - 'A');
+    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, TestSupport::kPatience,
+                        &result);
+    EXPECT_EQ(0u, run.WaitForExit());
+    DeleteFileW(L"M:\\Autorun.exe");
+    DeleteFileW(L"M:\\Autorun.inf");
+}

@@ -1,0 +1,393 @@
+// The golden discs: each case is a folder of disc files with "case.txt", how the launcher
+// is started, and "expected.txt", what it must show:
+//   start: ok | <the message that ends the start>
+//   window: "<title>" <width>x<height>
+//   settings:            every loaded setting (SettingsDump)
+//   check: exit <code>   then the lines the author's check prints
+// In-process every case loads its settings, creates the main window and runs the check;
+// cases marked "launcher: yes" also start the real launcher and its check. A section left
+// out of expected.txt is not compared; an expected line ending in "..." need only start
+// with the rest. "<disc>" stands for the disc folder. With AUTORUN_UPDATE_GOLDEN set, the
+// committed cases get what was found written into their expected.txt instead.
+#include "AutoRunStrings.h"
+#include "AutoRunWindow.h"
+#include "ControlClasses.h"
+#include "DiscChecker.h"
+#include "LauncherRun.h"
+#include "ProgramPaths.h"
+#include "RecordingHandler.h"
+#include "SettingsDump.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+struct CGoldenCase {
+    std::string name;
+    CUnicodeString folder; // with its trailing backslash
+    bool generated = false;
+    std::map<std::string, std::string> options;
+
+    std::string Option(const char* key, const char* fallback = "") const
+    {
+        const auto found = options.find(key);
+        return found != options.end() ? found->second : fallback;
+    }
+};
+
+// gtest names a failing case by this.
+void PrintTo(const CGoldenCase& c, std::ostream* out) { *out << (c.generated ? "hostile disc " : "golden disc ") << c.name; }
+
+// Sections of an outcome: each header line ("start: ok") with the lines below it.
+using CSections = std::vector<std::pair<std::string, std::vector<std::string>>>;
+
+std::string Trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    const std::size_t last = text.find_last_not_of(" \t\r");
+    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+CSections Split(const std::string& text)
+{
+    CSections sections;
+    for (const std::string& line : Lines(text)) {
+        const std::size_t colon = line.find(':');
+        const std::string word = colon == std::string::npos ? std::string() : line.substr(0, colon);
+        if (word == "start" || word == "window" || word == "settings" || word == "check" || word == "shown")
+            sections.push_back({line, {}});
+        else if (!sections.empty() && !line.empty())
+            sections.back().second.push_back(line);
+    }
+    return sections;
+}
+
+const std::pair<std::string, std::vector<std::string>>* Section(const CSections& sections, const std::string& word)
+{
+    for (const auto& section : sections)
+        if (section.first.compare(0, word.size() + 1, word + ":") == 0)
+            return &section;
+    return nullptr;
+}
+
+// "..." in an expected line stands for any text.
+bool LineMatches(const std::string& expected, const std::string& actual)
+{
+    std::size_t wildcard = expected.find("...");
+    if (wildcard == std::string::npos)
+        return expected == actual;
+    if (actual.compare(0, wildcard, expected, 0, wildcard) != 0)
+        return false;
+    std::size_t at = wildcard;
+    for (;;) {
+        const std::size_t piece = wildcard + 3;
+        wildcard = expected.find("...", piece);
+        const std::string text = expected.substr(piece, wildcard == std::string::npos ? std::string::npos : wildcard - piece);
+        if (wildcard == std::string::npos)
+            return actual.size() >= at + text.size() && actual.compare(actual.size() - text.size(), text.size(), text) == 0;
+        at = actual.find(text, at);
+        if (at == std::string::npos)
+            return false;
+        at += text.size();
+    }
+}
+
+// A last expected line "..." stands for any further lines.
+bool LinesMatch(const std::vector<std::string>& expected, const std::vector<std::string>& actual)
+{
+    const bool open = !expected.empty() && expected.back() == "...";
+    const std::size_t count = open ? expected.size() - 1 : expected.size();
+    if (open ? actual.size() < count : actual.size() != count)
+        return false;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!LineMatches(expected[i], actual[i]))
+            return false;
+    return true;
+}
+
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+// Every section of `expected` must be in `actual` with the same lines.
+void ExpectSections(const CSections& expected, const CSections& actual)
+{
+    for (const auto& section : expected) {
+        const std::string word = section.first.substr(0, section.first.find(':'));
+        const auto* found = Section(actual, word);
+        if (found == nullptr) {
+            ADD_FAILURE() << "no \"" << word << ":\" in what was found";
+            continue;
+        }
+        EXPECT_TRUE(LineMatches(section.first, found->first) && LinesMatch(section.second, found->second)) << "expected:\n" << section.first << "\n" << Joined(section.second) << "found:\n"
+                          << found->first << "\n" << Joined(found->second);
+    }
+}
+
+// What was found, keeping the expected lines with "..." that still match it, as they stand
+// for what differs from machine to machine.
+std::string Updated(const CSections& expected, const CSections& actual)
+{
+    std::string text;
+    for (auto section : actual) {
+        const std::string word = section.first.substr(0, section.first.find(':'));
+        if (const auto* old = Section(expected, word)) {
+            if (LineMatches(old->first, section.first))
+                section.first = old->first;
+            for (std::size_t i = 0; i < section.second.size() && i < old->second.size(); ++i)
+                if (LineMatches(old->second[i], section.second[i]))
+                    section.second[i] = old->second[i];
+        }
+        text += section.first + "\n" + Joined(section.second);
+    }
+    return text;
+}
+
+std::string WithDisc(std::string text, const std::string& folder)
+{
+    for (std::size_t at = text.find(folder); !folder.empty() && at != std::string::npos; at = text.find(folder, at))
+        text.replace(at, folder.size(), "<disc>");
+    return text;
+}
+
+std::string ExpandDisc(std::string text, const std::string& folder)
+{
+    for (std::size_t at = text.find("<disc>"); at != std::string::npos; at = text.find("<disc>", at + folder.size()))
+        text.replace(at, 6, folder);
+    return text;
+}
+
+CLoadEnvironment EnvironmentOf(const CGoldenCase& c)
+{
+    CLoadEnvironment environment;
+    environment.commandLine = CUnicodeString(("Autorun.exe " + c.Option("args")).c_str());
+    environment.launcherFolder = c.folder;
+    environment.dpiY = std::stoi(c.Option("dpi", "96"));
+    environment.is64BitWindows = c.Option("system") == "64-bit";
+    environment.userLanguageId = static_cast<std::uint16_t>(std::stoi(c.Option("user language", "1033")));
+    if (c.options.count("installed languages") == 0) {
+        environment.isLanguageInstalled = [](int) { return true; };
+    } else {
+        std::set<int> installed;
+        std::istringstream codes(c.Option("installed languages"));
+        for (int code; codes >> code;)
+            installed.insert(code);
+        environment.isLanguageInstalled = [installed](int code) { return installed.count(code) != 0; };
+    }
+    return environment;
+}
+
+// What the launcher shows for the case, run in this process.
+std::string RunInProcess(const CGoldenCase& c)
+{
+    ControlClasses::Register();
+    const std::string folder = c.folder.ToUtf8();
+    const CLoadEnvironment environment = EnvironmentOf(c);
+    CRecordingHandler recorder;
+    // Response files are found from the current folder, the disc's when it is started.
+    wchar_t current[MAX_PATH] = {0};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    SetCurrentDirectoryW(c.folder.W());
+    std::string start = "ok", window, settingsDump;
+    {
+        CSettings settings;
+        try {
+            settings.Load(environment);
+            settingsDump = DumpSettings(settings, folder);
+            CAutoRunWindow mainWindow;
+            mainWindow.Create();
+            wchar_t title[256] = {0};
+            GetWindowTextW(mainWindow.Handle(), title, 256);
+            RECT client{};
+            GetClientRect(mainWindow.Handle(), &client);
+            window = "\"" + CUnicodeString(title).ToUtf8() + "\" " + std::to_string(client.right) + "x" +
+                     std::to_string(client.bottom);
+            mainWindow.DestroyWindow();
+        } catch (TObj::CException* failure) {
+            const std::unique_ptr<TObj::CException> owned(failure);
+            start = failure->GetMessageText().ToUtf8();
+        }
+    }
+    std::ostringstream out;
+    out << "start: " << start << "\n";
+    if (!window.empty())
+        out << "window: " << window << "\n";
+    if (!settingsDump.empty())
+        out << "settings:\n" << settingsDump;
+    for (const CRecordedMessage& message : recorder.messages)
+        out << "shown: " << message.text.ToUtf8() << "\n";
+    const std::vector<CCheckProblem> problems = CDiscChecker(environment).Run();
+    SetCurrentDirectoryW(current);
+    out << "check: exit " << (problems.empty() ? 0 : 1) << "\n";
+    for (const CCheckProblem& problem : problems)
+        out << problem.Format(c.folder).ToUtf8() << "\n";
+    return WithDisc(out.str(), folder);
+}
+
+int LauncherProcesses()
+{
+    int count = 0;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        count += _wcsicmp(entry.szExeFile, L"Autorun.exe") == 0 ? 1 : 0;
+    CloseHandle(snapshot);
+    return count;
+}
+
+// The real launcher on a copy of the disc: its start, then its check.
+void RunLauncher(const CGoldenCase& c, const CSections& expected)
+{
+    const auto* start = Section(expected, "start");
+    const auto* window = Section(expected, "window");
+    const auto* check = Section(expected, "check");
+    ASSERT_TRUE(start != nullptr && check != nullptr) << "a launcher case states its start and its check";
+    {
+        CLauncherRun run;
+        run.CopyFrom(c.folder);
+        const std::string folder = run.Path().ToUtf8();
+        ASSERT_TRUE(run.Start(c.Option("args").c_str()));
+        if (start->first != "start: ok") {
+            EXPECT_EQ(static_cast<DWORD>(-1), run.WaitForExit()) << run.Output();
+            std::vector<std::string> message = start->second;
+            message.insert(message.begin(), start->first.substr(7));
+            for (const std::string& line : message)
+                for (std::size_t from = 0, to = 0; from < line.size(); from = to + 3) {
+                    to = std::min(line.find("...", from), line.size());
+                    const std::string piece = ExpandDisc(line.substr(from, to - from), folder);
+                    EXPECT_NE(std::string::npos, run.Output().find(piece)) << piece << "\n" << run.Output();
+                }
+        } else {
+            ASSERT_TRUE(window != nullptr) << "a launcher case that starts states its window";
+            const std::string shown = window->first.substr(8);
+            const std::size_t close = shown.rfind('"');
+            const HWND handle = run.WaitForWindow(CUnicodeString(shown.substr(1, close - 1).c_str()).W());
+            ASSERT_NE(nullptr, handle) << run.Output();
+            RECT client{};
+            GetClientRect(handle, &client);
+            EXPECT_EQ(shown.substr(close + 2), std::to_string(client.right) + "x" + std::to_string(client.bottom));
+            PostMessageW(handle, WM_CLOSE, 0, 0);
+            EXPECT_EQ(0u, run.WaitForExit());
+            EXPECT_EQ("", run.Output());
+        }
+    }
+    CLauncherRun checked;
+    checked.CopyFrom(c.folder);
+    ASSERT_TRUE(checked.Start((c.Option("args") + " --check").c_str()));
+    const DWORD code = checked.WaitForExit();
+    std::vector<std::string> lines;
+    for (const std::string& line : Lines(checked.Output()))
+        lines.push_back(WithDisc(line, checked.Path().ToUtf8()));
+    ExpectSections(CSections{*check}, CSections{{"check: exit " + std::to_string(static_cast<int>(code)), lines}});
+    EXPECT_EQ(0, LauncherProcesses()); // nothing is left running
+}
+
+std::vector<CGoldenCase> ReadCases(const CUnicodeString& corpus, bool generated)
+{
+    std::vector<CGoldenCase> cases;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((corpus + u"*").W(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return cases;
+    do {
+        const CUnicodeString name(found.cFileName);
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 || name.StartsWith(CUnicodeString(u".")))
+            continue;
+        CGoldenCase c;
+        c.name = name.ToUtf8();
+        c.folder = corpus + name + u"\\";
+        c.generated = generated;
+        std::ifstream file((c.folder + u"case.txt").ToUtf8());
+        for (std::string line; std::getline(file, line);) {
+            const std::size_t colon = line.find(':');
+            if (!line.empty() && line[0] != '#' && colon != std::string::npos)
+                c.options[Trimmed(line.substr(0, colon))] = Trimmed(line.substr(colon + 1));
+        }
+        cases.push_back(c);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return cases;
+}
+
+std::vector<CGoldenCase> AllCases()
+{
+    std::vector<CGoldenCase> cases = ReadCases(SourcePath("tests/data/discs/"), false);
+    for (const CGoldenCase& c : ReadCases(TObj::GetProgramFolder() + u"hostile-discs\\", true))
+        cases.push_back(c);
+    return cases;
+}
+
+std::vector<CGoldenCase> LauncherCases()
+{
+    std::vector<CGoldenCase> cases;
+    for (const CGoldenCase& c : AllCases())
+        if (c.Option("launcher") == "yes")
+            cases.push_back(c);
+    return cases;
+}
+
+std::string CaseName(const testing::TestParamInfo<CGoldenCase>& info)
+{
+    std::string name = (info.param.generated ? "hostile_" : "") + info.param.name;
+    for (char& ch : name)
+        ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    return name;
+}
+
+class InProcess : public testing::TestWithParam<CGoldenCase> {};
+class Launcher : public testing::TestWithParam<CGoldenCase> {};
+
+} // namespace
+
+TEST_P(InProcess, ShowsWhatTheCaseExpects)
+{
+    const CGoldenCase& c = GetParam();
+    const std::string actual = RunInProcess(c);
+    const CUnicodeString expectedPath = c.folder + u"expected.txt";
+    const std::string expected = ReadBytes(expectedPath);
+    if (GetEnvironmentVariableW(L"AUTORUN_UPDATE_GOLDEN", nullptr, 0) != 0) {
+        // A generated case's expectation lives in its generator: it gets what was found beside it.
+        std::ofstream((c.folder + (c.generated ? u"found.txt" : u"expected.txt")).ToUtf8(), std::ios::binary)
+            << Updated(Split(expected), Split(actual));
+        return;
+    }
+    ASSERT_FALSE(expected.empty()) << "no expected.txt";
+    ExpectSections(Split(expected), Split(actual));
+}
+
+TEST_P(Launcher, StartsAndChecksAsTheCaseExpects)
+{
+    RunLauncher(GetParam(), Split(ReadBytes(GetParam().folder + u"expected.txt")));
+}
+
+INSTANTIATE_TEST_SUITE_P(GoldenDiscs, InProcess, testing::ValuesIn(AllCases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(GoldenDiscs, Launcher, testing::ValuesIn(LauncherCases()), CaseName);
