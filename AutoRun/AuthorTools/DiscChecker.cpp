@@ -4,6 +4,8 @@
 #include "Exception.h"
 #include "FileSystem.h"
 #include "IniFile.h"
+#include "Languages.h"
+#include "PageFiles.h"
 #include "PageKeys.h"
 #include "PageRules.h"
 #include "PageValues.h"
@@ -15,6 +17,7 @@
 #include <memory>
 #include <set>
 
+using K = PageKeys::EKey;
 using TObj::CUnicodeString;
 
 struct CDiscChecker::CPageFile {
@@ -44,19 +47,9 @@ namespace {
 const CUnicodeString kStops(u"the launcher stops with: ");
 
 CUnicodeString Quoted(const CUnicodeString& text) { return u"\"" + text + u"\""; }
-CUnicodeString Key(int number, const char16_t* name) { return PageRules::CommandKeyPrefix(number) + name; }
-
-bool IsExistingFile(const CUnicodeString& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.W());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-bool IsExistingFolder(const CUnicodeString& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.W());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
+// The name of a page's key, or of a command's with its "Command<N>_".
+CUnicodeString Name(PageKeys::EKey key) { return CUnicodeString(PageKeys::Key(key).name); }
+CUnicodeString Key(int number, PageKeys::EKey key) { return PageRules::CommandKeyPrefix(number) + PageKeys::Key(key).name; }
 
 // The picture's size, or false when Windows cannot load it as a bitmap.
 bool ProbeBitmap(const CUnicodeString& path, SIZE& size)
@@ -150,7 +143,7 @@ std::vector<CCheckProblem> CDiscChecker::Run()
 {
     m_problems.clear();
     m_rootPath = TObj::CombineAndNormalize(m_environment.launcherFolder, AutoRunStrings::kRootFileName);
-    if (!IsExistingFile(m_rootPath)) {
+    if (!PageFiles::IsExistingFile(m_rootPath)) {
         add(m_rootPath, 0, {}, {}, CUnicodeString(u"the file does not exist; the launcher cannot start"));
         return m_problems;
     }
@@ -174,35 +167,33 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
     checkVariables(page);
     variables = page.variables;
     const CUnicodeString& common = AutoRunStrings::kCommonSection;
-    const CUnicodeString dir = root.GetValue(common, CUnicodeString(u"Dir"), CUnicodeString());
+    const CUnicodeString dirKey = Name(K::Dir), defaultKey = Name(K::DefaultIniFile), iconKey = Name(K::Icon);
+    const CUnicodeString dir = root.GetValue(common, dirKey, CUnicodeString());
     if (dir.IsEmpty())
         return {m_rootPath};
-    if (root.HasKey(common, CUnicodeString(u"Icon")))
-        add(page, common, CUnicodeString(u"Icon"), CUnicodeString(u"is not read here: with \"Dir\" set, the icon is "
-                                                                  u"the page file's own [Common] Icon"));
-    const CUnicodeString folder = TObj::CombineAndNormalize(m_environment.launcherFolder, dir);
-    const CUnicodeString dirKey(u"Dir");
+    if (root.HasKey(common, iconKey))
+        add(page, common, iconKey, CUnicodeString(u"is not read here: with \"Dir\" set, the icon is "
+                                                  u"the page file's own [Common] Icon"));
+    const CUnicodeString folder = PageFiles::PageFolder(m_environment.launcherFolder, dir);
     if (!IsInside(folder, m_environment.launcherFolder))
         add(page, common, dirKey, u"leads outside the disc, to " + Quoted(folder));
-    if (!IsExistingFolder(folder)) {
+    if (!PageFiles::IsExistingFolder(folder)) {
         add(page, common, dirKey,
             u"the folder " + Quoted(folder) + u" does not exist; \"Autorun.inf\" itself becomes the page file");
         return {m_rootPath};
     }
     std::vector<CUnicodeString> pageFiles;
-    for (int code = 0; code < 70; ++code) {
-        const CUnicodeString candidate =
-            TObj::CombineAndNormalize(folder, CUnicodeString::Format(AutoRunStrings::kLanguagePageFile, code));
-        if (IsExistingFile(candidate))
+    for (int code = 0; code < TObj::kLanguageCount; ++code) {
+        const CUnicodeString candidate = PageFiles::LanguagePageFile(folder, code);
+        if (PageFiles::IsExistingFile(candidate))
             pageFiles.push_back(candidate);
     }
-    const CUnicodeString defaultKey(u"DefaultIniFile");
-    const CUnicodeString defaultName = root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile);
-    if (!defaultName.IsEmpty()) {
-        const CUnicodeString fallback = TObj::CombineAndNormalize(folder, defaultName);
+    const CUnicodeString fallback =
+        PageFiles::DefaultPageFile(folder, root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile));
+    if (!fallback.IsEmpty()) {
         if (!IsInside(fallback, m_environment.launcherFolder))
             add(page, common, defaultKey, u"leads outside the disc, to " + Quoted(fallback));
-        if (!IsExistingFile(fallback))
+        if (!PageFiles::IsExistingFile(fallback))
             add(page, common, root.HasKey(common, defaultKey) ? defaultKey : dirKey,
                 u"the default page file " + Quoted(fallback) +
                     u" does not exist; languages without a page file of their own get \"Autorun.inf\" instead");
@@ -229,8 +220,7 @@ void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const 
         checkVariables(page);
     const bool hasMain = std::find(sections.begin(), sections.end(), CUnicodeString(u"Main")) != sections.end();
     for (const CUnicodeString& section : sections)
-        if (!section.EqualsNoCase(AutoRunStrings::kCommonSection) && !section.EqualsNoCase(AutoRunStrings::kAutoRunSection) &&
-            !section.EqualsNoCase(AutoRunStrings::kVariablesSection))
+        if (PageFiles::IsPageSection(section))
             page.windowNames.push_back(section);
     if (!hasMain)
         add(path, 0, {}, {}, CUnicodeString(u"has no page [Main], where the launcher starts unless told otherwise"));
@@ -285,20 +275,20 @@ void CDiscChecker::checkCommon(CPageFile& page, const CUnicodeString& section)
 {
     for (const CUnicodeString& key : page.file.KeyNames(section)) {
         checkUndefinedVariables(page, section, key, page.variables);
-        if (PageKeys::FindCommonKey(key, page.isRoot) == nullptr)
+        if (PageKeys::Find(PageKeys::EScope::Common, key, page.isRoot) == nullptr)
             add(page, section, key, CUnicodeString(u"is not a key of [Common]; it is ignored"));
     }
-    const CUnicodeString icon = page.PathValue(section, CUnicodeString(u"Icon"));
+    const CUnicodeString iconKey = Name(K::Icon);
+    const CUnicodeString icon = page.PathValue(section, iconKey);
     if (icon.IsEmpty())
         return;
-    if (!IsExistingFile(icon)) {
-        add(page, section, CUnicodeString(u"Icon"), kStops + icon + u" was not found.");
+    if (!PageFiles::IsExistingFile(icon)) {
+        add(page, section, iconKey, kStops + icon + u" was not found.");
         return;
     }
     const HANDLE loaded = LoadImageW(nullptr, icon.W(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE);
     if (loaded == nullptr)
-        add(page, section, CUnicodeString(u"Icon"), u"the icon " + Quoted(icon) + u" cannot be read as an icon; the "
-                                                                                 u"launcher stops");
+        add(page, section, iconKey, u"the icon " + Quoted(icon) + u" cannot be read as an icon; the launcher stops");
     else
         DestroyIcon(static_cast<HICON>(loaded));
 }
@@ -310,9 +300,9 @@ void CDiscChecker::checkWindowKeys(CPageFile& page, const CUnicodeString& sectio
         checkUndefinedVariables(page, section, key, page.variables);
         int number = 0;
         CUnicodeString rest;
-        const PageKeys::CKeyInfo* info = PageKeys::FindWindowKey(key);
+        const PageKeys::CPageKey* info = PageKeys::Find(PageKeys::EScope::Window, key);
         if (info == nullptr && PageKeys::SplitCommandKey(key, number, rest)) {
-            info = PageKeys::FindCommandKey(rest);
+            info = PageKeys::Find(PageKeys::EScope::Command, rest);
             if (info != nullptr)
                 commandNumbers.insert(number);
         }
@@ -331,7 +321,7 @@ void CDiscChecker::checkWindowKeys(CPageFile& page, const CUnicodeString& sectio
     }
     // Commands are read from 1 up to the first number with neither Text nor Rect.
     int count = 0;
-    while (page.file.HasKey(section, Key(count + 1, u"Text")) || page.file.HasKey(section, Key(count + 1, u"Rect")))
+    while (page.file.HasKey(section, Key(count + 1, K::CommandText)) || page.file.HasKey(section, Key(count + 1, K::CommandRect)))
         ++count;
     for (const int number : commandNumbers) {
         if (number <= count)
@@ -341,7 +331,7 @@ void CDiscChecker::checkWindowKeys(CPageFile& page, const CUnicodeString& sectio
             if (key.Length() > prefix.Length() && key.Left(prefix.Length()).EqualsNoCase(prefix)) {
                 add(page, section, key,
                     u"is never read: the list of commands ends before, as there is no " +
-                        Key(count + 1, u"Text") + u" or " + Key(count + 1, u"Rect"));
+                        Key(count + 1, K::CommandText) + u" or " + Key(count + 1, K::CommandRect));
                 break;
             }
     }
@@ -351,19 +341,18 @@ void CDiscChecker::checkWindowKeys(CPageFile& page, const CUnicodeString& sectio
 
 void CDiscChecker::checkWindowRules(CPageFile& page, const CUnicodeString& section)
 {
-    const CUnicodeString backgroundKey(u"Background");
+    const CUnicodeString backgroundKey = Name(K::Background), sizeKey = Name(K::BackgroundSize);
     const CUnicodeString picture = page.PathValue(section, backgroundKey);
     CPageSize size;
     std::uint32_t color = kNoColor;
-    PageValues::ParseSize(page.Value(section, CUnicodeString(u"BackgroundSize")), m_environment.dpiY, size);
-    PageValues::ParseColor(page.Value(section, CUnicodeString(u"BackgroundColor")), color);
-    const bool exists = !picture.IsEmpty() && IsExistingFile(picture);
+    PageValues::ParseSize(page.Value(section, sizeKey), m_environment.dpiY, size);
+    PageValues::ParseColor(page.Value(section, Name(K::BackgroundColor)), color);
+    const bool exists = !picture.IsEmpty() && PageFiles::IsExistingFile(picture);
     if (const PageRules::CPageProblem problem =
             PageRules::CheckWindowBackground(section, picture, size, color, exists)) {
         const CUnicodeString key = page.file.HasKey(section, backgroundKey) ? backgroundKey
-                                   : page.file.HasKey(section, CUnicodeString(u"BackgroundSize"))
-                                       ? CUnicodeString(u"BackgroundSize")
-                                       : CUnicodeString(u"BackgroundColor");
+                                   : page.file.HasKey(section, sizeKey)     ? sizeKey
+                                                                            : Name(K::BackgroundColor);
         add(page, section, page.file.HasKey(section, key) ? key : CUnicodeString(), kStops + PageProblemText(problem));
         return;
     }
@@ -385,43 +374,43 @@ void CDiscChecker::checkPictureFile(CPageFile& page, const CUnicodeString& secti
 
 void CDiscChecker::checkCommandRules(CPageFile& page, const CUnicodeString& section, int number)
 {
-    const CUnicodeString image = page.Value(section, Key(number, u"BackgroundImage"));
+    const CUnicodeString image = page.Value(section, Key(number, K::CommandBackgroundImage));
     std::uint32_t color = kNoColor, hover = kNoColor, click = kNoColor;
-    PageValues::ParseColor(page.Value(section, Key(number, u"BackgroundColor")), color);
+    PageValues::ParseColor(page.Value(section, Key(number, K::CommandBackgroundColor)), color);
     if (!image.IsEmpty()) {
-        checkPicture(page, section, Key(number, u"BackgroundImage"), number);
-        checkPicture(page, section, Key(number, u"BackgroundHoverImage"), number);
-        checkPicture(page, section, Key(number, u"BackgroundClickImage"), number);
+        checkPicture(page, section, Key(number, K::CommandBackgroundImage), number);
+        checkPicture(page, section, Key(number, K::CommandBackgroundHoverImage), number);
+        checkPicture(page, section, Key(number, K::CommandBackgroundClickImage), number);
         if (const PageRules::CPageProblem problem = PageRules::CheckCommandBackground(section, number, true, color != kNoColor))
-            add(page, section, Key(number, u"BackgroundColor"), kStops + PageProblemText(problem));
+            add(page, section, Key(number, K::CommandBackgroundColor), kStops + PageProblemText(problem));
     }
     const CUnicodeString internalStop(u"; the launcher stops with an internal error");
     if (color == kNoColor) {
-        const CUnicodeString hoverKey = Key(number, u"BackgroundHoverColor");
-        const CUnicodeString clickKey = Key(number, u"BackgroundClickColor");
+        const CUnicodeString hoverKey = Key(number, K::CommandBackgroundHoverColor);
+        const CUnicodeString clickKey = Key(number, K::CommandBackgroundClickColor);
         if (PageValues::ParseColor(page.Value(section, hoverKey), hover))
-            add(page, section, hoverKey, u"needs " + Key(number, u"BackgroundColor") + internalStop);
+            add(page, section, hoverKey, u"needs " + Key(number, K::CommandBackgroundColor) + internalStop);
         if (PageValues::ParseColor(page.Value(section, clickKey), click))
-            add(page, section, clickKey, u"needs " + Key(number, u"BackgroundColor") + internalStop);
+            add(page, section, clickKey, u"needs " + Key(number, K::CommandBackgroundColor) + internalStop);
     }
     std::int32_t border = -1;
     std::uint32_t borderColor = kNoColor;
-    if (PageValues::ParseInteger(page.Value(section, Key(number, u"BorderWidth")), m_environment.dpiY, border) &&
-        border > 0 && !PageValues::ParseColor(page.Value(section, Key(number, u"BorderColor")), borderColor))
-        add(page, section, Key(number, u"BorderWidth"), u"needs " + Key(number, u"BorderColor") + internalStop);
+    if (PageValues::ParseInteger(page.Value(section, Key(number, K::CommandBorderWidth)), m_environment.dpiY, border) &&
+        border > 0 && !PageValues::ParseColor(page.Value(section, Key(number, K::CommandBorderColor)), borderColor))
+        add(page, section, Key(number, K::CommandBorderWidth), u"needs " + Key(number, K::CommandBorderColor) + internalStop);
     checkMargins(page, section, number);
-    checkAction(page, section, Key(number, u"Action"));
-    checkAction(page, section, Key(number, u"Action64"));
+    checkAction(page, section, Key(number, K::CommandAction));
+    checkAction(page, section, Key(number, K::CommandAction64));
 }
 
 void CDiscChecker::checkMargins(CPageFile& page, const CUnicodeString& section, int number)
 {
     // Only a command's own rectangle is known here; default positions are checked by the load.
     CPageRect rect;
-    if (!PageValues::ParseRect(page.Value(section, Key(number, u"Rect")), m_environment.dpiY, rect))
+    if (!PageValues::ParseRect(page.Value(section, Key(number, K::CommandRect)), m_environment.dpiY, rect))
         return;
     std::int32_t margins[4] = {0, 0, 0, 0};
-    const char16_t* names[4] = {u"LeftMargin", u"RightMargin", u"TopMargin", u"BottomMargin"};
+    const K names[4] = {K::CommandLeftMargin, K::CommandRightMargin, K::CommandTopMargin, K::CommandBottomMargin};
     for (int i = 0; i < 4; ++i)
         PageValues::ParseInteger(page.Value(section, Key(number, names[i])), m_environment.dpiY, margins[i]);
     const std::int64_t width = static_cast<std::int64_t>(rect.right) - rect.left;
@@ -433,7 +422,7 @@ void CDiscChecker::checkMargins(CPageFile& page, const CUnicodeString& section, 
         const CUnicodeString key = page.file.HasKey(section, Key(number, names[axis * 2])) ? Key(number, names[axis * 2])
                                    : page.file.HasKey(section, Key(number, names[axis * 2 + 1]))
                                        ? Key(number, names[axis * 2 + 1])
-                                       : Key(number, u"Rect");
+                                       : Key(number, K::CommandRect);
         add(page, section, key,
             CUnicodeString::Format(axis == 0 ? u"the margins leave no width for the text of a command %lld wide"
                                              : u"the margins leave no height for the text of a command %lld high",
@@ -447,7 +436,7 @@ void CDiscChecker::checkPicture(CPageFile& page, const CUnicodeString& section, 
     const CUnicodeString path = page.PathValue(section, key);
     if (path.IsEmpty())
         return;
-    if (!IsExistingFile(path))
+    if (!PageFiles::IsExistingFile(path))
         add(page, section, key, kStops + PageProblemText(PageRules::MissingCommandPicture(section, number, path)));
     else
         checkPictureFile(page, section, key, path);
@@ -500,8 +489,8 @@ void CDiscChecker::checkLayout(CPageFile& page)
             continue;
         const int count = window.commands.Count();
         auto keyOf = [&](int index) {
-            const CUnicodeString rect = Key(index + 1, u"Rect");
-            return page.file.HasKey(window.name, rect) ? rect : Key(index + 1, u"Text");
+            const CUnicodeString rect = Key(index + 1, K::CommandRect);
+            return page.file.HasKey(window.name, rect) ? rect : Key(index + 1, K::CommandText);
         };
         std::vector<int> order;
         for (int i = 0; i < count; ++i) {

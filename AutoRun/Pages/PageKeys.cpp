@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 using TObj::CUnicodeString;
@@ -14,59 +15,84 @@ namespace PageKeys {
 namespace {
 
 using T = EValueType;
+using S = EScope;
+using K = EKey;
+constexpr double kFollows = std::numeric_limits<double>::quiet_NaN(); // the default follows other keys
+constexpr double kNone = 4294967295.0;                                 // no colour
 
-const CKeyInfo kWindowKeys[] = {
-    {u"Background", T::Path},          {u"BackgroundSize", T::Size},        {u"BackgroundColor", T::Colour},
-    {u"Title", T::Text},               {u"FontName", T::Text},              {u"FontCommentName", T::Text},
-    {u"FontUnderlined", T::Boolean},   {u"FontSelectedColor", T::Colour},   {u"FontNotSelectedColor", T::Colour},
-    {u"FontCommentColor", T::Colour},  {u"FontUnusableColor", T::Colour},   {u"FontSize", T::FontSize},
-    {u"FontRatio", T::Decimal},        {u"SpaceRatio", T::Decimal},         {u"FontCommentSize", T::FontSize},
-    {u"CommentRect", T::Rectangle},    {u"CommentDefault", T::TextWithBreaks}, {u"CommandsRect", T::Rectangle},
+const CPageKey kTable[] = {
+    {K::Icon, u"Icon", S::Common, T::Path, 0, "none", "The window's icon file."},
+    {K::Dir, u"Dir", S::Common, T::Text, 0, "empty", "The folder of the page files (in `Autorun.inf` only)."},
+    {K::DefaultIniFile, u"DefaultIniFile", S::Common, T::Text, 0, "`Autorun0.ini`",
+     "The page file for languages without their own (in `Autorun.inf` only)."},
+
+    {K::Background, u"Background", S::Window, T::Path, 0, "none", "The page's picture (a `.bmp` file). The window takes its size."},
+    {K::BackgroundSize, u"BackgroundSize", S::Window, T::Size, 0, "`[0, 0]`", "Client size when there is no picture."},
+    {K::BackgroundColor, u"BackgroundColor", S::Window, T::Colour, kNone, "none", "Fill colour when there is no picture."},
+    {K::Title, u"Title", S::Window, T::Text, 0, "empty", "The window title."},
+    {K::FontName, u"FontName", S::Window, T::Text, 0, "empty", "Face of the command font."},
+    {K::FontSize, u"FontSize", S::Window, T::FontSize, 0, "0", "Size of the command font."},
+    {K::FontUnderlined, u"FontUnderlined", S::Window, T::Boolean, 0, "false", "Command texts underlined."},
+    {K::FontSelectedColor, u"FontSelectedColor", S::Window, T::Colour, 0, "black", "Text colour of the command under the mouse."},
+    {K::FontNotSelectedColor, u"FontNotSelectedColor", S::Window, T::Colour, 0, "black",
+     "Text colour of commands that have an action."},
+    {K::FontUnusableColor, u"FontUnusableColor", S::Window, T::Colour, 0, "black",
+     "Text colour of commands without an action (labels)."},
+    {K::FontCommentName, u"FontCommentName", S::Window, T::Text, 0, "`FontName`", "Face of the comment font."},
+    {K::FontCommentSize, u"FontCommentSize", S::Window, T::FontSize, kFollows, "`FontSize`", "Size of the comment font."},
+    {K::FontCommentColor, u"FontCommentColor", S::Window, T::Colour, 0, "black", "Colour of the comment text."},
+    {K::CommentRect, u"CommentRect", S::Window, T::Rectangle, 0, "`[0, 0, 0, 0]`", "Where the comment is drawn."},
+    {K::CommentDefault, u"CommentDefault", S::Window, T::TextWithBreaks, 0, "empty", "The comment while no command is selected."},
+    {K::CommandsRect, u"CommandsRect", S::Window, T::Rectangle, 0, "`[0, 0, 0, 0]`",
+     "The column of commands without their own `Rect`: its left, top and right edges."},
+    {K::FontRatio, u"FontRatio", S::Window, T::Decimal, 1.8, "1.8", "Height of such a command, as a multiple of `FontSize`."},
+    {K::SpaceRatio, u"SpaceRatio", S::Window, T::Decimal, 0.6, "0.6", "Gap between such commands, as a multiple of `FontSize`."},
+
+    {K::CommandText, u"Text", S::Command, T::Text, 0, "empty", "The command's text."},
+    {K::CommandRect, u"Rect", S::Command, T::Rectangle, kFollows, "the next place in `CommandsRect`",
+     "Where the command is, in window coordinates."},
+    {K::CommandAction, u"Action", S::Command, T::Text, 0, "empty", "What a click does (below). Without one the command is a label."},
+    {K::CommandAction64, u"Action64", S::Command, T::Text, 0, "empty", "Used instead of `Action` on 64-bit Windows."},
+    {K::CommandActionParameters, u"ActionParameters", S::Command, T::Text, 0, "empty",
+     "Parameters for a program or document action."},
+    {K::CommandComment, u"Comment", S::Command, T::TextWithBreaks, 0, "empty",
+     "Shown in `CommentRect` while the command is selected."},
+    {K::CommandTooltip, u"Tooltip", S::Command, T::TextWithBreaks, 0, "empty", "The command's tooltip."},
+    {K::CommandHint, u"Hint", S::Command, T::TextWithBreaks, 0, "empty", "A second, smaller line under the text."},
+    {K::CommandHintMargin, u"HintMargin", S::Command, T::Integer, 5, "5", "Gap between text and hint."},
+    {K::CommandHintFontSize, u"HintFontSize", S::Command, T::FontSize, kFollows, "the command's `FontSize`", "Size of the hint."},
+    {K::CommandLeftMargin, u"LeftMargin", S::Command, T::Integer, 0, "0", "Inner margin of the text at the left."},
+    {K::CommandTopMargin, u"TopMargin", S::Command, T::Integer, 0, "0", "Inner margin of the text at the top."},
+    {K::CommandRightMargin, u"RightMargin", S::Command, T::Integer, 0, "0",
+     "Inner margin of the text at the right. Margins wider than the command stop the launcher."},
+    {K::CommandBottomMargin, u"BottomMargin", S::Command, T::Integer, 0, "0",
+     "Inner margin of the text at the bottom. Margins taller than the command stop the launcher."},
+    {K::CommandFontName, u"FontName", S::Command, T::Text, 0, "the page's", "This command's own font face."},
+    {K::CommandFontSize, u"FontSize", S::Command, T::FontSize, kFollows, "the page's", "This command's own font size."},
+    {K::CommandFontUnderlined, u"FontUnderlined", S::Command, T::Boolean, kFollows, "the page's", "This command's text underlined."},
+    {K::CommandFontSelectedColor, u"FontSelectedColor", S::Command, T::Colour, kFollows, "the page's",
+     "This command's text colour under the mouse."},
+    {K::CommandFontNotSelectedColor, u"FontNotSelectedColor", S::Command, T::Colour, kFollows, "the page's",
+     "This command's text colour otherwise (`FontUnusableColor` for a label)."},
+    {K::CommandTextOrientation, u"TextOrientation", S::Command, T::Text, 0, "not centred", "`center` centres the text."},
+    {K::CommandBackgroundImage, u"BackgroundImage", S::Command, T::Path, 0, "none", "Picture of the command."},
+    {K::CommandBackgroundHoverImage, u"BackgroundHoverImage", S::Command, T::Path, 0, "`BackgroundImage`",
+     "Picture under the mouse."},
+    {K::CommandBackgroundClickImage, u"BackgroundClickImage", S::Command, T::Path, 0, "the hover picture",
+     "Picture while pressed."},
+    {K::CommandBackgroundColor, u"BackgroundColor", S::Command, T::Colour, kNone, "none", "Fill instead of pictures (not both)."},
+    {K::CommandBackgroundHoverColor, u"BackgroundHoverColor", S::Command, T::Colour, kNone, "`BackgroundColor`",
+     "Fill under the mouse; needs `BackgroundColor`."},
+    {K::CommandBackgroundClickColor, u"BackgroundClickColor", S::Command, T::Colour, kNone, "the hover colour",
+     "Fill while pressed; needs `BackgroundColor`."},
+    {K::CommandBorderWidth, u"BorderWidth", S::Command, T::Integer, -1, "none", "A border this wide; needs `BorderColor`."},
+    {K::CommandBorderColor, u"BorderColor", S::Command, T::Colour, kNone, "none", "The border's colour."},
+    {K::CommandBorderHoverColor, u"BorderHoverColor", S::Command, T::Colour, kNone, "`BorderColor`",
+     "The border's colour under the mouse."},
+    {K::CommandBorderClickColor, u"BorderClickColor", S::Command, T::Colour, kNone, "the hover colour",
+     "The border's colour while pressed."},
 };
-
-const CKeyInfo kCommandKeys[] = {
-    {u"Text", T::Text},
-    {u"Rect", T::Rectangle},
-    {u"Hint", T::TextWithBreaks},
-    {u"HintMargin", T::Integer},
-    {u"Comment", T::TextWithBreaks},
-    {u"Action64", T::Text},
-    {u"Action", T::Text},
-    {u"ActionParameters", T::Text},
-    {u"LeftMargin", T::Integer},
-    {u"RightMargin", T::Integer},
-    {u"TopMargin", T::Integer},
-    {u"BottomMargin", T::Integer},
-    {u"FontName", T::Text},
-    {u"FontSize", T::FontSize},
-    {u"HintFontSize", T::FontSize},
-    {u"FontUnderlined", T::Boolean},
-    {u"FontSelectedColor", T::Colour},
-    {u"FontNotSelectedColor", T::Colour},
-    {u"BackgroundImage", T::Path},
-    {u"BackgroundHoverImage", T::Path},
-    {u"BackgroundClickImage", T::Path},
-    {u"BackgroundColor", T::Colour},
-    {u"BackgroundHoverColor", T::Colour},
-    {u"BackgroundClickColor", T::Colour},
-    {u"BorderWidth", T::Integer},
-    {u"BorderColor", T::Colour},
-    {u"BorderHoverColor", T::Colour},
-    {u"BorderClickColor", T::Colour},
-    {u"TextOrientation", T::Text},
-    {u"Tooltip", T::TextWithBreaks},
-};
-
-const CKeyInfo kCommonKeys[] = {{u"Icon", T::Path}, {u"Dir", T::Text}, {u"DefaultIniFile", T::Text}};
-
-template <std::size_t N>
-const CKeyInfo* FindIn(const CKeyInfo (&table)[N], const CUnicodeString& name)
-{
-    for (const CKeyInfo& info : table)
-        if (name.EqualsNoCase(CUnicodeString(info.name)))
-            return &info;
-    return nullptr;
-}
+static_assert(sizeof kTable / sizeof kTable[0] == static_cast<std::size_t>(EKey::Count), "a row for every key");
 
 char16_t Folded(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
 
@@ -98,11 +124,12 @@ int EditDistance(const CUnicodeString& a, const CUnicodeString& b, int limit)
     return previous[m];
 }
 
-template <std::size_t N>
-CUnicodeString NearestIn(const CKeyInfo (&table)[N], const CUnicodeString& name, int& bestDistance)
+CUnicodeString NearestIn(EScope scope, const CUnicodeString& name, int& bestDistance)
 {
     CUnicodeString best;
-    for (const CKeyInfo& info : table) {
+    for (const CPageKey& info : kTable) {
+        if (info.scope != scope)
+            continue;
         const CUnicodeString candidate(info.name);
         // A third of the key's length, at least one and at most three edits, is a typo;
         // more is a different word.
@@ -120,13 +147,16 @@ bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 } // namespace
 
-const CKeyInfo* FindWindowKey(const CUnicodeString& name) { return FindIn(kWindowKeys, name); }
-const CKeyInfo* FindCommandKey(const CUnicodeString& nameAfterPrefix) { return FindIn(kCommandKeys, nameAfterPrefix); }
+const CPageKey& Key(EKey key) { return kTable[static_cast<int>(key)]; }
 
-const CKeyInfo* FindCommonKey(const CUnicodeString& name, bool inRootFile)
+const CPageKey* Table() { return kTable; }
+
+const CPageKey* Find(EScope scope, const CUnicodeString& name, bool inRootFile)
 {
-    const CKeyInfo* info = FindIn(kCommonKeys, name);
-    return info != nullptr && (inRootFile || info == &kCommonKeys[0]) ? info : nullptr;
+    for (const CPageKey& info : kTable)
+        if (info.scope == scope && name.EqualsNoCase(CUnicodeString(info.name)))
+            return inRootFile || (info.key != EKey::Dir && info.key != EKey::DefaultIniFile) ? &info : nullptr;
+    return nullptr;
 }
 
 bool SplitCommandKey(const CUnicodeString& key, int& number, CUnicodeString& rest)
@@ -155,10 +185,10 @@ CUnicodeString NearestWindowKey(const CUnicodeString& key)
     CUnicodeString rest;
     int distance = 4;
     if (SplitCommandKey(key, number, rest)) {
-        const CUnicodeString nearest = NearestIn(kCommandKeys, rest, distance);
+        const CUnicodeString nearest = NearestIn(EScope::Command, rest, distance);
         return nearest.IsEmpty() ? nearest : PageRules::CommandKeyPrefix(number) + nearest;
     }
-    return NearestIn(kWindowKeys, key, distance);
+    return NearestIn(EScope::Window, key, distance);
 }
 
 bool Parses(EValueType type, const CUnicodeString& text, int dpiY)

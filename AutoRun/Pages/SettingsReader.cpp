@@ -4,6 +4,7 @@
 #include "CheckException.h"
 #include "Errors.h"
 #include "FileSystem.h"
+#include "PageFiles.h"
 #include "PageRules.h"
 #include "PageValues.h"
 
@@ -11,6 +12,7 @@
 
 #include <memory>
 
+using PageKeys::EKey;
 using TObj::CUnicodeString;
 
 namespace {
@@ -33,14 +35,6 @@ void Raise(const PageRules::CPageProblem& problem)
 {
     if (problem)
         TObj::ThrowCheckError(MessageNamed(problem.messageName), problem.param0, problem.param1);
-}
-
-bool IsExistingFile(const CUnicodeString& path)
-{
-    if (!TObj::FileExists(path))
-        return false;
-    const DWORD attributes = GetFileAttributesW(path.W());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 // Restores the reader's current file on every way out of a read.
@@ -86,25 +80,24 @@ CUnicodeString CSettings::CReader::findPageFile()
     TObj::CIniFile& autorun = *m_autorun;
     m_variables.Clear();
     readVariables(autorun);
-    const CUnicodeString dir = autorun.GetValue(AutoRunStrings::kCommonSection, CUnicodeString(u"Dir"), CUnicodeString());
-    const CUnicodeString defaultFile = autorun.GetValue(AutoRunStrings::kCommonSection, CUnicodeString(u"DefaultIniFile"),
-                                                        AutoRunStrings::kDefaultPageFile);
+    // Neither has variables substituted.
+    const CUnicodeString dir =
+        autorun.GetValue(AutoRunStrings::kCommonSection, CUnicodeString(PageKeys::Key(EKey::Dir).name), CUnicodeString());
+    const CUnicodeString defaultFile = autorun.GetValue(
+        AutoRunStrings::kCommonSection, CUnicodeString(PageKeys::Key(EKey::DefaultIniFile).name), AutoRunStrings::kDefaultPageFile);
     if (dir.IsEmpty())
         return m_autorunPath;
-    const CUnicodeString folder = TObj::CombineAndNormalize(m_environment.launcherFolder, dir);
+    const CUnicodeString folder = PageFiles::PageFolder(m_environment.launcherFolder, dir);
     if (m_language >= 0) {
-        const CUnicodeString candidate =
-            TObj::CombineAndNormalize(folder, CUnicodeString::Format(AutoRunStrings::kLanguagePageFile, m_language));
-        if (IsExistingFile(candidate))
+        const CUnicodeString candidate = PageFiles::LanguagePageFile(folder, m_language);
+        if (PageFiles::IsExistingFile(candidate))
             return candidate;
     }
     m_language = 0;
     m_settings->m_language = 0;
-    if (!defaultFile.IsEmpty()) {
-        const CUnicodeString fallback = TObj::CombineAndNormalize(folder, defaultFile);
-        if (IsExistingFile(fallback))
-            return fallback;
-    }
+    const CUnicodeString fallback = PageFiles::DefaultPageFile(folder, defaultFile);
+    if (!fallback.IsEmpty() && PageFiles::IsExistingFile(fallback))
+        return fallback;
     return m_autorunPath;
 }
 
@@ -134,55 +127,55 @@ void CSettings::CReader::read()
     for (const CUnicodeString& section : page->SectionNames()) {
         if (section.EqualsNoCase(AutoRunStrings::kCommonSection))
             readCommon(section);
-        else if (!section.EqualsNoCase(AutoRunStrings::kAutoRunSection) &&
-                 !section.EqualsNoCase(AutoRunStrings::kVariablesSection))
+        else if (PageFiles::IsPageSection(section))
             readWindow(section);
     }
 }
 
 void CSettings::CReader::readCommon(const CUnicodeString& section)
 {
-    m_settings->m_iconPath = readPath(section, u"Icon");
+    m_settings->m_iconPath = readPath(CPlace{section, CUnicodeString()}, EKey::Icon);
 }
 
 void CSettings::CReader::readWindow(const CUnicodeString& section)
 {
+    const CPlace page{section, CUnicodeString()};
     std::unique_ptr<CWindowSettings> window(new CWindowSettings);
     window->name = section;
-    window->backgroundPath = readPath(section, u"Background");
-    window->backgroundSize = readSize(section, u"BackgroundSize", CPageSize{});
-    window->backgroundColor = readColor(section, u"BackgroundColor", kNoColor);
-    const bool pictureExists = !window->backgroundPath.IsEmpty() && IsExistingFile(window->backgroundPath);
+    window->backgroundPath = readPath(page, EKey::Background);
+    window->backgroundSize = readSize(page, EKey::BackgroundSize);
+    window->backgroundColor = readColor(page, EKey::BackgroundColor);
+    const bool pictureExists = !window->backgroundPath.IsEmpty() && PageFiles::IsExistingFile(window->backgroundPath);
     Raise(PageRules::CheckWindowBackground(section, window->backgroundPath, window->backgroundSize,
                                            window->backgroundColor, pictureExists));
 
-    window->title = readText(section, u"Title");
-    window->fontName = readText(section, u"FontName");
-    window->commentFontName = readString(section, u"FontCommentName", window->fontName);
-    window->underlined = readBool(section, u"FontUnderlined", false);
-    window->selectedColor = readColor(section, u"FontSelectedColor", 0);
-    window->notSelectedColor = readColor(section, u"FontNotSelectedColor", 0);
-    window->commentColor = readColor(section, u"FontCommentColor", 0);
-    window->unusableColor = readColor(section, u"FontUnusableColor", 0);
-    window->fontSize = readFontSize(section, u"FontSize", 0);
-    window->fontRatio = readDouble(section, u"FontRatio", 1.8);
-    window->spaceRatio = readDouble(section, u"SpaceRatio", 0.6);
-    window->commentFontSize = readFontSize(section, u"FontCommentSize", window->fontSize);
-    window->commentRect = readRect(section, u"CommentRect", CPageRect{});
-    window->commentDefault = PageValues::ExpandLineBreaks(readText(section, u"CommentDefault"));
+    window->title = readText(page, EKey::Title);
+    window->fontName = readText(page, EKey::FontName);
+    window->commentFontName = readText(page, EKey::FontCommentName, window->fontName);
+    window->underlined = readBool(page, EKey::FontUnderlined);
+    window->selectedColor = readColor(page, EKey::FontSelectedColor);
+    window->notSelectedColor = readColor(page, EKey::FontNotSelectedColor);
+    window->commentColor = readColor(page, EKey::FontCommentColor);
+    window->unusableColor = readColor(page, EKey::FontUnusableColor);
+    window->fontSize = readFontSize(page, EKey::FontSize, 0);
+    window->fontRatio = readDouble(page, EKey::FontRatio);
+    window->spaceRatio = readDouble(page, EKey::SpaceRatio);
+    window->commentFontSize = readFontSize(page, EKey::FontCommentSize, window->fontSize);
+    window->commentRect = readRect(page, EKey::CommentRect, CPageRect{});
+    window->commentDefault = readText(page, EKey::CommentDefault);
     readCommands(section, *window);
     m_settings->m_windows.Add(window.release());
 }
 
 void CSettings::CReader::readCommands(const CUnicodeString& section, CWindowSettings& window)
 {
-    const CPageRect column = readRect(section, u"CommandsRect", CPageRect{});
+    const CPageRect column = readRect(CPlace{section, CUnicodeString()}, EKey::CommandsRect, CPageRect{});
     // A ratio whose step does not fit is malformed: its default applies.
     std::int32_t height = 0, gap = 0;
     if (!PageLayout::DefaultStep(window.fontSize, window.fontRatio, height))
-        PageLayout::DefaultStep(window.fontSize, 1.8, height);
+        PageLayout::DefaultStep(window.fontSize, PageKeys::Key(EKey::FontRatio).fallback, height);
     if (!PageLayout::DefaultStep(window.fontSize, window.spaceRatio, gap))
-        PageLayout::DefaultStep(window.fontSize, 0.6, gap);
+        PageLayout::DefaultStep(window.fontSize, PageKeys::Key(EKey::SpaceRatio).fallback, gap);
     CPageRect layout = PageLayout::FirstDefaultRect(column, height);
     for (int number = 1;; ++number) {
         std::unique_ptr<CCommandSettings> command(new CCommandSettings);
@@ -198,35 +191,34 @@ bool CSettings::CReader::readCommand(const CUnicodeString& section, int number, 
                                      const CPageRect& defaultRect, CCommandSettings& command)
 {
     const CUnicodeString prefix = PageRules::CommandKeyPrefix(number);
-    if (!hasKey(section, CKeyName(prefix, u"Text")) && !hasKey(section, CKeyName(prefix, u"Rect")))
+    const CPlace place{section, prefix};
+    if (!hasKey(place, EKey::CommandText) && !hasKey(place, EKey::CommandRect))
         return false;
-    command.text = readText(section, CKeyName(prefix, u"Text"));
-    command.hint = PageValues::ExpandLineBreaks(readText(section, CKeyName(prefix, u"Hint")));
-    command.hintMargin = readInt(section, CKeyName(prefix, u"HintMargin"), 5);
-    command.comment = PageValues::ExpandLineBreaks(readText(section, CKeyName(prefix, u"Comment")));
-    const CUnicodeString action64 = readText(section, CKeyName(prefix, u"Action64"));
-    command.action = !action64.IsEmpty() && m_environment.is64BitWindows ? action64
-                                                                         : readText(section, CKeyName(prefix, u"Action"));
-    command.actionParameters = readText(section, CKeyName(prefix, u"ActionParameters"));
-    command.rect = readRect(section, CKeyName(prefix, u"Rect"), defaultRect);
-    readCommandMargins(section, prefix, command);
-    readCommandFont(section, prefix, window, command);
-    readCommandBackgroundImage(section, number, window, command);
-    readCommandBackgroundColors(section, prefix, command);
-    readCommandBorder(section, prefix, command);
+    command.text = readText(place, EKey::CommandText);
+    command.hint = readText(place, EKey::CommandHint);
+    command.hintMargin = readInt(place, EKey::CommandHintMargin);
+    command.comment = readText(place, EKey::CommandComment);
+    const CUnicodeString action64 = readText(place, EKey::CommandAction64);
+    command.action = !action64.IsEmpty() && m_environment.is64BitWindows ? action64 : readText(place, EKey::CommandAction);
+    command.actionParameters = readText(place, EKey::CommandActionParameters);
+    command.rect = readRect(place, EKey::CommandRect, defaultRect);
+    readCommandMargins(place, command);
+    readCommandFont(place, window, command);
+    readCommandBackgroundImage(place, number, window, command);
+    readCommandBackgroundColors(place, command);
+    readCommandBorder(place, command);
     Raise(PageRules::CheckCommandBackground(window.name, number, command.hasPictures, command.hasColors));
-    command.centered = readText(section, CKeyName(prefix, u"TextOrientation")).EqualsNoCase(CUnicodeString(u"center"));
-    command.tooltip = PageValues::ExpandLineBreaks(readText(section, CKeyName(prefix, u"Tooltip")));
+    command.centered = readText(place, EKey::CommandTextOrientation).EqualsNoCase(CUnicodeString(u"center"));
+    command.tooltip = readText(place, EKey::CommandTooltip);
     return true;
 }
 
-void CSettings::CReader::readCommandMargins(const CUnicodeString& section, const CUnicodeString& prefix,
-                                            CCommandSettings& command)
+void CSettings::CReader::readCommandMargins(const CPlace& place, CCommandSettings& command)
 {
-    std::int32_t left = readInt(section, CKeyName(prefix, u"LeftMargin"), 0);
-    std::int32_t top = readInt(section, CKeyName(prefix, u"TopMargin"), 0);
-    std::int32_t right = readInt(section, CKeyName(prefix, u"RightMargin"), 0);
-    std::int32_t bottom = readInt(section, CKeyName(prefix, u"BottomMargin"), 0);
+    std::int32_t left = readInt(place, EKey::CommandLeftMargin);
+    std::int32_t top = readInt(place, EKey::CommandTopMargin);
+    std::int32_t right = readInt(place, EKey::CommandRightMargin);
+    std::int32_t bottom = readInt(place, EKey::CommandBottomMargin);
     PageLayout::ETextArea result = PageLayout::CommandTextArea(command.rect, left, top, right, bottom, command.textArea);
     if (result == PageLayout::ETextArea::OutOfRange) {
         // Margins whose text area does not fit are malformed: their defaults apply.
@@ -237,35 +229,33 @@ void CSettings::CReader::readCommandMargins(const CUnicodeString& section, const
     TOBJ_ASSERT(result != PageLayout::ETextArea::NoHeight, u"Settings", 492);
 }
 
-void CSettings::CReader::readCommandFont(const CUnicodeString& section, const CUnicodeString& prefix,
-                                         const CWindowSettings& window, CCommandSettings& command)
+void CSettings::CReader::readCommandFont(const CPlace& place, const CWindowSettings& window, CCommandSettings& command)
 {
-    command.fontName = readText(section, CKeyName(prefix, u"FontName"));
+    command.fontName = readText(place, EKey::CommandFontName);
     if (command.fontName.IsEmpty())
         command.fontName = window.fontName;
-    command.fontSize = readFontSize(section, CKeyName(prefix, u"FontSize"), window.fontSize);
-    command.hintFontSize = readFontSize(section, CKeyName(prefix, u"HintFontSize"), command.fontSize);
-    command.underlined = readBool(section, CKeyName(prefix, u"FontUnderlined"), window.underlined);
-    command.selectedColor = readColor(section, CKeyName(prefix, u"FontSelectedColor"), window.selectedColor);
-    command.notSelectedColor = readColor(section, CKeyName(prefix, u"FontNotSelectedColor"),
+    command.fontSize = readFontSize(place, EKey::CommandFontSize, window.fontSize);
+    command.hintFontSize = readFontSize(place, EKey::CommandHintFontSize, command.fontSize);
+    command.underlined = readBool(place, EKey::CommandFontUnderlined, window.underlined);
+    command.selectedColor = readColor(place, EKey::CommandFontSelectedColor, window.selectedColor);
+    command.notSelectedColor = readColor(place, EKey::CommandFontNotSelectedColor,
                                          command.action.IsEmpty() ? window.unusableColor : window.notSelectedColor);
 }
 
-void CSettings::CReader::readCommandBackgroundImage(const CUnicodeString& section, int number,
-                                                    const CWindowSettings& window, CCommandSettings& command)
+void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int number, const CWindowSettings& window,
+                                                    CCommandSettings& command)
 {
-    const CUnicodeString prefix = PageRules::CommandKeyPrefix(number);
     command.hasPictures = false;
-    const CUnicodeString normal = readPath(section, CKeyName(prefix, u"BackgroundImage"));
+    const CUnicodeString normal = readPath(place, EKey::CommandBackgroundImage);
     if (normal.IsEmpty())
         return;
-    const CUnicodeString hoverValue = readPath(section, CKeyName(prefix, u"BackgroundHoverImage"));
+    const CUnicodeString hoverValue = readPath(place, EKey::CommandBackgroundHoverImage);
     const CUnicodeString hover = hoverValue.IsEmpty() ? normal : hoverValue;
-    const CUnicodeString clickValue = readPath(section, CKeyName(prefix, u"BackgroundClickImage"));
+    const CUnicodeString clickValue = readPath(place, EKey::CommandBackgroundClickImage);
     const CUnicodeString paths[3] = {normal, hover, clickValue.IsEmpty() ? hover : clickValue};
     const int lines[3] = {400, 413, 425};
     for (int state = 0; state < 3; ++state) {
-        if (!IsExistingFile(paths[state]))
+        if (!PageFiles::IsExistingFile(paths[state]))
             Raise(PageRules::MissingCommandPicture(window.name, number, paths[state]));
         command.pictures[state].LoadFromFile(
             paths[state], ZYR::CFailurePlace{u"CSettings::CReader::readCommandBackgroundImage", u"bitmap != 0",
@@ -275,63 +265,69 @@ void CSettings::CReader::readCommandBackgroundImage(const CUnicodeString& sectio
     }
 }
 
-void CSettings::CReader::readCommandBackgroundColors(const CUnicodeString& section, const CUnicodeString& prefix,
-                                                     CCommandSettings& command)
+void CSettings::CReader::readCommandBackgroundColors(const CPlace& place, CCommandSettings& command)
 {
-    command.colors[0] = readColor(section, CKeyName(prefix, u"BackgroundColor"), kNoColor);
+    command.colors[0] = readColor(place, EKey::CommandBackgroundColor);
     command.hasColors = command.colors[0] != kNoColor;
-    const std::uint32_t hover = readColor(section, CKeyName(prefix, u"BackgroundHoverColor"), kNoColor);
+    const std::uint32_t hover = readColor(place, EKey::CommandBackgroundHoverColor);
     TOBJ_ASSERT(hover == kNoColor || command.hasColors, u"Settings", 442);
     command.colors[1] = hover == kNoColor ? command.colors[0] : hover;
-    const std::uint32_t click = readColor(section, CKeyName(prefix, u"BackgroundClickColor"), kNoColor);
+    const std::uint32_t click = readColor(place, EKey::CommandBackgroundClickColor);
     TOBJ_ASSERT(click == kNoColor || command.hasColors, u"Settings", 451);
     command.colors[2] = click == kNoColor ? command.colors[1] : click;
 }
 
-void CSettings::CReader::readCommandBorder(const CUnicodeString& section, const CUnicodeString& prefix,
-                                           CCommandSettings& command)
+void CSettings::CReader::readCommandBorder(const CPlace& place, CCommandSettings& command)
 {
     command.borderColors[0] = command.borderColors[1] = command.borderColors[2] = 0;
-    command.borderWidth = readInt(section, CKeyName(prefix, u"BorderWidth"), -1);
+    command.borderWidth = readInt(place, EKey::CommandBorderWidth);
     if (command.borderWidth <= 0)
         return;
-    command.borderColors[0] = readColor(section, CKeyName(prefix, u"BorderColor"), kNoColor);
+    command.borderColors[0] = readColor(place, EKey::CommandBorderColor);
     TOBJ_ASSERT(command.borderColors[0] != kNoColor, u"Settings", 471);
-    const std::uint32_t hover = readColor(section, CKeyName(prefix, u"BorderHoverColor"), kNoColor);
+    const std::uint32_t hover = readColor(place, EKey::CommandBorderHoverColor);
     command.borderColors[1] = hover == kNoColor ? command.borderColors[0] : hover;
-    const std::uint32_t click = readColor(section, CKeyName(prefix, u"BorderClickColor"), kNoColor);
+    const std::uint32_t click = readColor(place, EKey::CommandBorderClickColor);
     command.borderColors[2] = click == kNoColor ? command.borderColors[1] : click;
 }
 
-bool CSettings::CReader::hasKey(const CUnicodeString& section, const CKeyName& key)
+CKeyName CSettings::CReader::nameOf(const CPlace& place, EKey key)
 {
-    return m_currentFile->HasKey(section, key.Units(), key.Length());
+    return CKeyName(place.prefix, PageKeys::Key(key).name);
 }
 
-bool CSettings::CReader::readRaw(const CUnicodeString& section, const CKeyName& key, CUnicodeString& value)
+bool CSettings::CReader::hasKey(const CPlace& place, EKey key)
 {
+    const CKeyName name = nameOf(place, key);
+    return m_currentFile->HasKey(place.section, name.Units(), name.Length());
+}
+
+bool CSettings::CReader::readRaw(const CPlace& place, EKey key, CUnicodeString& value)
+{
+    const CKeyName name = nameOf(place, key);
     if (!TOBJ_ASSERT(m_currentFile != nullptr, u"Settings", 500) ||
-        !m_currentFile->TryGetValue(section, key.Units(), key.Length(), value))
+        !m_currentFile->TryGetValue(place.section, name.Units(), name.Length(), value))
         return false;
     value = expandVariables(value);
     return true;
 }
 
-CUnicodeString CSettings::CReader::readString(const CUnicodeString& section, const CKeyName& key,
-                                              const CUnicodeString& fallback)
+CUnicodeString CSettings::CReader::readText(const CPlace& place, EKey key, const CUnicodeString& fallback)
 {
     CUnicodeString value;
-    return readRaw(section, key, value) ? value : fallback;
+    if (!readRaw(place, key, value))
+        return fallback;
+    return PageKeys::Key(key).type == PageKeys::EValueType::TextWithBreaks ? PageValues::ExpandLineBreaks(value) : value;
 }
 
-CUnicodeString CSettings::CReader::readText(const CUnicodeString& section, const CKeyName& key)
+CUnicodeString CSettings::CReader::readText(const CPlace& place, EKey key)
 {
-    return readString(section, key, CUnicodeString());
+    return readText(place, key, CUnicodeString());
 }
 
-CUnicodeString CSettings::CReader::readPath(const CUnicodeString& section, const CKeyName& key)
+CUnicodeString CSettings::CReader::readPath(const CPlace& place, EKey key)
 {
-    const CUnicodeString value = readText(section, key);
+    const CUnicodeString value = readText(place, key);
     return value.IsEmpty() ? value : resolvePath(value);
 }
 
@@ -342,53 +338,63 @@ CUnicodeString CSettings::CReader::resolvePath(const CUnicodeString& value) cons
     return TObj::CombineAndNormalize(TObj::FolderOf(m_settings->m_pageFilePath), path);
 }
 
-std::uint32_t CSettings::CReader::readColor(const CUnicodeString& section, const CKeyName& key,
-                                            std::uint32_t fallback)
+std::uint32_t CSettings::CReader::readColor(const CPlace& place, EKey key, std::uint32_t fallback)
 {
     CUnicodeString value;
     std::uint32_t color = fallback;
-    return readRaw(section, key, value) && PageValues::ParseColor(value, color) ? color : fallback;
+    return readRaw(place, key, value) && PageValues::ParseColor(value, color) ? color : fallback;
 }
 
-std::int32_t CSettings::CReader::readInt(const CUnicodeString& section, const CKeyName& key, std::int32_t fallback)
+std::uint32_t CSettings::CReader::readColor(const CPlace& place, EKey key)
 {
+    return readColor(place, key, static_cast<std::uint32_t>(PageKeys::Key(key).fallback));
+}
+
+std::int32_t CSettings::CReader::readInt(const CPlace& place, EKey key)
+{
+    const auto fallback = static_cast<std::int32_t>(PageKeys::Key(key).fallback);
     CUnicodeString value;
     std::int32_t number = fallback;
-    return readRaw(section, key, value) && PageValues::ParseInteger(value, m_environment.dpiY, number) ? number : fallback;
+    return readRaw(place, key, value) && PageValues::ParseInteger(value, m_environment.dpiY, number) ? number : fallback;
 }
 
-double CSettings::CReader::readDouble(const CUnicodeString& section, const CKeyName& key, double fallback)
+double CSettings::CReader::readDouble(const CPlace& place, EKey key)
 {
+    const double fallback = PageKeys::Key(key).fallback;
     CUnicodeString value;
     double number = fallback;
-    return readRaw(section, key, value) && PageValues::ParseDecimal(value, number) ? number : fallback;
+    return readRaw(place, key, value) && PageValues::ParseDecimal(value, number) ? number : fallback;
 }
 
-CPageRect CSettings::CReader::readRect(const CUnicodeString& section, const CKeyName& key, const CPageRect& fallback)
+CPageRect CSettings::CReader::readRect(const CPlace& place, EKey key, const CPageRect& fallback)
 {
     CUnicodeString value;
     CPageRect rect = fallback;
-    return readRaw(section, key, value) && PageValues::ParseRect(value, m_environment.dpiY, rect) ? rect : fallback;
+    return readRaw(place, key, value) && PageValues::ParseRect(value, m_environment.dpiY, rect) ? rect : fallback;
 }
 
-CPageSize CSettings::CReader::readSize(const CUnicodeString& section, const CKeyName& key, const CPageSize& fallback)
+CPageSize CSettings::CReader::readSize(const CPlace& place, EKey key)
 {
     CUnicodeString value;
-    CPageSize size = fallback;
-    return readRaw(section, key, value) && PageValues::ParseSize(value, m_environment.dpiY, size) ? size : fallback;
+    CPageSize size;
+    return readRaw(place, key, value) && PageValues::ParseSize(value, m_environment.dpiY, size) ? size : CPageSize{};
 }
 
-bool CSettings::CReader::readBool(const CUnicodeString& section, const CKeyName& key, bool fallback)
+bool CSettings::CReader::readBool(const CPlace& place, EKey key, bool fallback)
 {
     CUnicodeString value;
     bool flag = fallback;
-    return readRaw(section, key, value) && PageValues::ParseBool(value, flag) ? flag : fallback;
+    return readRaw(place, key, value) && PageValues::ParseBool(value, flag) ? flag : fallback;
 }
 
-std::int32_t CSettings::CReader::readFontSize(const CUnicodeString& section, const CKeyName& key,
-                                              std::int32_t fallback)
+bool CSettings::CReader::readBool(const CPlace& place, EKey key)
+{
+    return readBool(place, key, PageKeys::Key(key).fallback != 0);
+}
+
+std::int32_t CSettings::CReader::readFontSize(const CPlace& place, EKey key, std::int32_t fallback)
 {
     CUnicodeString value;
     std::int32_t size = fallback;
-    return readRaw(section, key, value) && PageValues::ParseFontSize(value, m_environment.dpiY, size) ? size : fallback;
+    return readRaw(place, key, value) && PageValues::ParseFontSize(value, m_environment.dpiY, size) ? size : fallback;
 }

@@ -6,6 +6,7 @@
 
 #include "IniFile.h"
 #include "KeyName.h"
+#include "PageKeys.h"
 #include "PageVariables.h"
 #include "Settings.h"
 
@@ -37,33 +38,37 @@ private:
     void readCommands(const TObj::CUnicodeString& section, CWindowSettings& window);
     bool readCommand(const TObj::CUnicodeString& section, int number, const CWindowSettings& window,
                      const CPageRect& defaultRect, CCommandSettings& command);
-    void readCommandMargins(const TObj::CUnicodeString& section, const TObj::CUnicodeString& prefix,
-                            CCommandSettings& command);
-    void readCommandFont(const TObj::CUnicodeString& section, const TObj::CUnicodeString& prefix,
-                         const CWindowSettings& window, CCommandSettings& command);
-    void readCommandBackgroundImage(const TObj::CUnicodeString& section, int number, const CWindowSettings& window,
+    // Where a key is read: a page's section, and for a command's keys its "Command<N>_".
+    struct CPlace {
+        const TObj::CUnicodeString& section;
+        const TObj::CUnicodeString& prefix;
+    };
+    void readCommandMargins(const CPlace& place, CCommandSettings& command);
+    void readCommandFont(const CPlace& place, const CWindowSettings& window, CCommandSettings& command);
+    void readCommandBackgroundImage(const CPlace& place, int number, const CWindowSettings& window,
                                     CCommandSettings& command);
-    void readCommandBackgroundColors(const TObj::CUnicodeString& section, const TObj::CUnicodeString& prefix,
-                                     CCommandSettings& command);
-    void readCommandBorder(const TObj::CUnicodeString& section, const TObj::CUnicodeString& prefix,
-                           CCommandSettings& command);
+    void readCommandBackgroundColors(const CPlace& place, CCommandSettings& command);
+    void readCommandBorder(const CPlace& place, CCommandSettings& command);
 
-    // Each value reader takes the raw text, substitutes variables and parses it; an absent
-    // key or a malformed value gives the default.
-    bool hasKey(const TObj::CUnicodeString& section, const CKeyName& key);
-    bool readRaw(const TObj::CUnicodeString& section, const CKeyName& key, TObj::CUnicodeString& value);
-    TObj::CUnicodeString readString(const TObj::CUnicodeString& section, const CKeyName& key,
-                                    const TObj::CUnicodeString& fallback);
-    TObj::CUnicodeString readText(const TObj::CUnicodeString& section, const CKeyName& key);
-    TObj::CUnicodeString readPath(const TObj::CUnicodeString& section, const CKeyName& key);
-    std::uint32_t readColor(const TObj::CUnicodeString& section, const CKeyName& key, std::uint32_t fallback);
-    std::int32_t readInt(const TObj::CUnicodeString& section, const CKeyName& key, std::int32_t fallback);
-    double readDouble(const TObj::CUnicodeString& section, const CKeyName& key, double fallback);
-    CPageRect readRect(const TObj::CUnicodeString& section, const CKeyName& key, const CPageRect& fallback);
-    CPageSize readSize(const TObj::CUnicodeString& section, const CKeyName& key, const CPageSize& fallback);
-    bool readBool(const TObj::CUnicodeString& section, const CKeyName& key, bool fallback);
-    std::int32_t readFontSize(const TObj::CUnicodeString& section, const CKeyName& key,
-                              std::int32_t fallback);
+    // Each value reader takes the raw text, substitutes variables and parses it by the
+    // key's type; an absent key or a malformed value gives the default: the table's, or
+    // the given one where the default follows other keys.
+    static CKeyName nameOf(const CPlace& place, PageKeys::EKey key);
+    bool hasKey(const CPlace& place, PageKeys::EKey key);
+    bool readRaw(const CPlace& place, PageKeys::EKey key, TObj::CUnicodeString& value);
+    // A text with line breaks gets them.
+    TObj::CUnicodeString readText(const CPlace& place, PageKeys::EKey key);
+    TObj::CUnicodeString readText(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& fallback);
+    TObj::CUnicodeString readPath(const CPlace& place, PageKeys::EKey key);
+    std::uint32_t readColor(const CPlace& place, PageKeys::EKey key);
+    std::uint32_t readColor(const CPlace& place, PageKeys::EKey key, std::uint32_t fallback);
+    std::int32_t readInt(const CPlace& place, PageKeys::EKey key);
+    double readDouble(const CPlace& place, PageKeys::EKey key);
+    CPageRect readRect(const CPlace& place, PageKeys::EKey key, const CPageRect& fallback);
+    CPageSize readSize(const CPlace& place, PageKeys::EKey key);
+    bool readBool(const CPlace& place, PageKeys::EKey key);
+    bool readBool(const CPlace& place, PageKeys::EKey key, bool fallback);
+    std::int32_t readFontSize(const CPlace& place, PageKeys::EKey key, std::int32_t fallback);
 
     TObj::CUnicodeString expandVariables(const TObj::CUnicodeString& value) const { return m_variables.Expand(value); }
     // A path value, combined with the page file's folder and made full.

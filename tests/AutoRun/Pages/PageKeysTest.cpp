@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
 using PageKeys::EValueType;
 
 TEST(PageKeys, CommandKeysSplitIntoNumberAndKey)
@@ -59,13 +64,46 @@ TEST(PageKeys, AMisspeltKeyIsMatchedToTheNearestKnownOne)
 
 TEST(PageKeys, KeysAreKnownPerSectionKind)
 {
-    EXPECT_NE(nullptr, PageKeys::FindWindowKey(U("commentrect")));
-    EXPECT_EQ(nullptr, PageKeys::FindWindowKey(U("Text"))); // a command key, not a window key
-    EXPECT_NE(nullptr, PageKeys::FindCommandKey(U("HintFontSize")));
-    EXPECT_EQ(nullptr, PageKeys::FindCommandKey(U("CommentRect")));
-    EXPECT_NE(nullptr, PageKeys::FindCommonKey(U("Icon"), false));
-    EXPECT_NE(nullptr, PageKeys::FindCommonKey(U("Dir"), true));
-    EXPECT_EQ(nullptr, PageKeys::FindCommonKey(U("Dir"), false)); // read from the root file only
+    using PageKeys::EScope;
+    EXPECT_NE(nullptr, PageKeys::Find(EScope::Window, U("commentrect")));
+    EXPECT_EQ(nullptr, PageKeys::Find(EScope::Window, U("Text"))); // a command key, not a window key
+    EXPECT_NE(nullptr, PageKeys::Find(EScope::Command, U("HintFontSize")));
+    EXPECT_EQ(nullptr, PageKeys::Find(EScope::Command, U("CommentRect")));
+    EXPECT_NE(nullptr, PageKeys::Find(EScope::Common, U("Icon")));
+    EXPECT_NE(nullptr, PageKeys::Find(EScope::Common, U("Dir"), true));
+    EXPECT_EQ(nullptr, PageKeys::Find(EScope::Common, U("Dir"))); // read from the root file only
+}
+
+// The key lists of docs/page-format.md are the table's, row for row.
+TEST(PageKeys, TheDocsListEveryKeyOfTheTable)
+{
+    std::ifstream file(SourceFile("docs/page-format.md"));
+    std::vector<std::string> docs;
+    for (std::string line; std::getline(file, line);)
+        docs.push_back(line);
+    const struct {
+        PageKeys::EScope scope;
+        const char* heading;
+    } lists[] = {{PageKeys::EScope::Common, "## Keys of [Common]"},
+                 {PageKeys::EScope::Window, "## Keys of a page"},
+                 {PageKeys::EScope::Command, "## Keys of a command"}};
+    for (const auto& list : lists) {
+        std::string expected;
+        for (int i = 0; i < PageKeys::kKeyCount; ++i) {
+            const PageKeys::CPageKey& key = PageKeys::Table()[i];
+            if (key.scope == list.scope)
+                expected += "| `" + TObj::CUnicodeString(key.name).ToUtf8() + "` | " +
+                            (key.type == EValueType::TextWithBreaks ? "text with line breaks" : PageKeys::TypeName(key.type)) +
+                            " | " + key.defaultText + " | " + key.meaning + " |\n";
+        }
+        std::string found;
+        auto line = std::find(docs.begin(), docs.end(), list.heading);
+        while (line != docs.end() && line->compare(0, 3, "|--") != 0)
+            ++line;
+        for (line = line == docs.end() ? line : line + 1; line != docs.end() && !line->empty() && (*line)[0] == '|'; ++line)
+            found += *line + "\n";
+        EXPECT_EQ(expected, found) << list.heading;
+    }
 }
 
 TEST(PageKeys, ValuesParseAsTheirKeysType)

@@ -1,0 +1,47 @@
+#include "PageFiles.h"
+
+#include "AutoRunStrings.h"
+#include "FileSystem.h"
+
+#include <windows.h>
+
+using TObj::CUnicodeString;
+
+namespace PageFiles {
+
+bool IsPageSection(const CUnicodeString& section)
+{
+    return !section.EqualsNoCase(AutoRunStrings::kCommonSection) && !section.EqualsNoCase(AutoRunStrings::kAutoRunSection) &&
+           !section.EqualsNoCase(AutoRunStrings::kVariablesSection);
+}
+
+CUnicodeString PageFolder(const CUnicodeString& launcherFolder, const CUnicodeString& dir)
+{
+    return TObj::CombineAndNormalize(launcherFolder, dir);
+}
+
+CUnicodeString LanguagePageFile(const CUnicodeString& folder, int code)
+{
+    return TObj::CombineAndNormalize(folder, CUnicodeString::Format(AutoRunStrings::kLanguagePageFile, code));
+}
+
+CUnicodeString DefaultPageFile(const CUnicodeString& folder, const CUnicodeString& defaultName)
+{
+    return defaultName.IsEmpty() ? CUnicodeString() : TObj::CombineAndNormalize(folder, defaultName);
+}
+
+bool IsExistingFile(const CUnicodeString& path)
+{
+    if (!TObj::FileExists(path))
+        return false;
+    const DWORD attributes = GetFileAttributesW(path.W());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool IsExistingFolder(const CUnicodeString& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.W());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+} // namespace PageFiles

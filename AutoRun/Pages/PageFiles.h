@@ -1,0 +1,24 @@
+// PageFiles.h
+// Holds the rules of the page files that the settings reader and the author's check share:
+// which sections are pages, where the page files lie (the folder named by "Dir", the page
+// file of a language, the default page file), and whether a path names an existing file
+// or folder.
+#pragma once
+
+#include "UnicodeString.h"
+
+namespace PageFiles {
+
+// Every section but "Common", "AutoRun" and "Variables" (any case) is a page.
+bool IsPageSection(const TObj::CUnicodeString& section);
+// The folder named by `dir`, below the launcher's folder unless it is full, normalised.
+TObj::CUnicodeString PageFolder(const TObj::CUnicodeString& launcherFolder, const TObj::CUnicodeString& dir);
+// "Autorun<code>.ini" in the page folder.
+TObj::CUnicodeString LanguagePageFile(const TObj::CUnicodeString& folder, int code);
+// The file named by "DefaultIniFile" in the page folder; empty for an empty name.
+TObj::CUnicodeString DefaultPageFile(const TObj::CUnicodeString& folder, const TObj::CUnicodeString& defaultName);
+
+bool IsExistingFile(const TObj::CUnicodeString& path);
+bool IsExistingFolder(const TObj::CUnicodeString& path);
+
+} // namespace PageFiles
