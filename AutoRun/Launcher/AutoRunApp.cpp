@@ -25,8 +25,7 @@ bool CAutoRunApp::InitInstance()
     ControlClasses::Register();
     m_settings.Load();
     m_mainWindow.Create();
-    if (TOBJ_ASSERT(m_mainWindow.Handle() != nullptr && IsWindow(m_mainWindow.Handle()), u"WindowZyr", 307))
-        ShowWindow(m_mainWindow.Handle(), SW_SHOW);
+    m_mainWindow.ShowWindow(SW_SHOW);
     if (m_options.render)
         RenderPages(m_options.renderFolder);
     return true;

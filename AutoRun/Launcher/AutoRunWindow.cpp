@@ -6,6 +6,7 @@
 #include "DC.h"
 #include "Errors.h"
 #include "Languages.h"
+#include "LauncherReportPlaces.h"
 #include "MessageLoop.h"
 #include "ProgramPaths.h"
 #include "Settings.h"
@@ -74,11 +75,11 @@ wchar_t CAutoRunWindow::LauncherDrive()
     return letter >= L'a' && letter <= L'z' ? static_cast<wchar_t>(letter - L'a' + L'A') : letter;
 }
 
-SIZE CAutoRunWindow::LoadPage(const CWindowSettings& page, ZYR::CBitmap& picture, const TObj::WChar* function, int line)
+SIZE CAutoRunWindow::LoadPage(const CWindowSettings& page, ZYR::CBitmap& picture, const ZYR::CFailurePlace& place)
 {
     if (page.backgroundPath.IsEmpty())
         return SIZE{page.backgroundSize.width, page.backgroundSize.height};
-    picture.LoadFromFile(page.backgroundPath, ZYR::CFailurePlace{function, u"loadBitmap != 0", u"AutoRunWindow", line});
+    picture.LoadFromFile(page.backgroundPath, place);
     return picture.Size();
 }
 
@@ -97,10 +98,10 @@ void CAutoRunWindow::LoadIcons()
 void CAutoRunWindow::Create()
 {
     CWindowSettings* page = Settings().GetWindow(Settings().StartWindowName());
-    TOBJ_ASSERT(m_background.IsEmpty(), u"AutoRunWindow", 49);
+    TOBJ_ASSERT(m_background.IsEmpty(), Places::kBackgroundLoadedTwice);
     // Everything that can fail is loaded before the window exists, so a failure ends the
     // start with its message instead of leaving an empty window.
-    const SIZE size = LoadPage(*page, m_background, u"CAutoRunWindow::Create", 53);
+    const SIZE size = LoadPage(*page, m_background, Places::kStartPictureLoad);
     LoadIcons();
     m_page = page;
     DWORD exStyle = WS_EX_COMPOSITED;
@@ -200,7 +201,7 @@ void CAutoRunWindow::ShowPage(CWindowSettings* page, ZYR::CBitmap& picture, SIZE
 void CAutoRunWindow::fullRedrawWindow()
 {
     ZYR::CBitmap picture;
-    const SIZE size = LoadPage(*m_page, picture, u"CAutoRunWindow::fullRedrawWindow", 172);
+    const SIZE size = LoadPage(*m_page, picture, Places::kSwitchPictureLoad);
     ShowPage(m_page, picture, size);
 }
 
@@ -208,7 +209,7 @@ void CAutoRunWindow::GoToPage(const CUnicodeString& name)
 {
     CWindowSettings* page = Settings().GetWindow(name);
     ZYR::CBitmap picture;
-    const SIZE size = LoadPage(*page, picture, u"CAutoRunWindow::fullRedrawWindow", 172);
+    const SIZE size = LoadPage(*page, picture, Places::kSwitchPictureLoad);
     m_history.Add(m_page);
     ShowPage(page, picture, size);
 }
@@ -217,13 +218,13 @@ void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
 {
     if (m_history.IsEmpty()) {
         if (emptyHistoryIsError)
-            TObj::GenerateInternalError(TObj::kAssertion, u"", u"", u"AutoRunWindow", 87, 0);
+            TObj::GenerateInternalError(TObj::kAssertion, Places::kBackOnFirstPage);
         DestroyWindow();
         return;
     }
     CWindowSettings* page = m_history.Last();
     ZYR::CBitmap picture;
-    const SIZE size = LoadPage(*page, picture, u"CAutoRunWindow::fullRedrawWindow", 172);
+    const SIZE size = LoadPage(*page, picture, Places::kSwitchPictureLoad);
     m_history.RemoveLast();
     ShowPage(page, picture, size);
 }

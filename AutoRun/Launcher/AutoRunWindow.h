@@ -54,7 +54,7 @@ protected:
 
 private:
     // Loads the page's picture (or none) and answers the client size it asks for.
-    SIZE LoadPage(const CWindowSettings& page, ZYR::CBitmap& picture, const TObj::WChar* function, int line);
+    SIZE LoadPage(const CWindowSettings& page, ZYR::CBitmap& picture, const ZYR::CFailurePlace& place);
     void LoadIcons();
     void RebuildControls();
     void DestroyControls();

@@ -8,6 +8,7 @@
 #include "Errors.h"
 #include "FileSystem.h"
 #include "GdiGlobals.h"
+#include "LauncherReportPlaces.h"
 #include "ProgramPaths.h"
 #include "ShellRequests.h"
 
@@ -147,7 +148,7 @@ void CCommandControl::Draw(HDC dc)
 
 UINT CCommandControl::OnGetDlgCode()
 {
-    TOBJ_ASSERT(ZYR::CurrentMessage().message == WM_GETDLGCODE, u"CommandControl", 195);
+    TOBJ_ASSERT(ZYR::CurrentMessage().message == WM_GETDLGCODE, Places::kDlgCodeForOtherMessage);
     const auto* asked = reinterpret_cast<const MSG*>(ZYR::CurrentMessage().lParam);
     if (asked != nullptr && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN)
         return DLGC_WANTALLKEYS;

@@ -7,6 +7,7 @@
 #include "GdiGlobals.h"
 #include "Languages.h"
 #include "LauncherCommandLine.h"
+#include "LauncherReportPlaces.h"
 #include "LibraryStartup.h"
 #include "ProgramPaths.h"
 #include "SettingsReader.h"
@@ -39,7 +40,7 @@ CLoadEnvironment CLoadEnvironment::OfThisProcess()
 
 CSettings::CSettings() : m_startWindowName(u"Main")
 {
-    TOBJ_ASSERT(g_current == nullptr, u"Settings", 47);
+    TOBJ_ASSERT(g_current == nullptr, Places::kSettingsRegisteredTwice);
     if (g_current == nullptr)
         g_current = this;
 }
@@ -51,7 +52,8 @@ CSettings::~CSettings()
         return;
     }
     // A destructor cannot throw: the broken registration is reported instead.
-    const TObj::CInternalError error(u"Settings", 55, TObj::kAssertion, 0);
+    const TObj::CInternalError error(Places::kSettingsNotRegistered.file, Places::kSettingsNotRegistered.line,
+                                     TObj::kAssertion, 0);
     TObj::ReportException(&error);
 }
 

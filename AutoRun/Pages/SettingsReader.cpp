@@ -4,6 +4,7 @@
 #include "CheckException.h"
 #include "Errors.h"
 #include "FileSystem.h"
+#include "LauncherReportPlaces.h"
 #include "PageFiles.h"
 #include "PageRules.h"
 #include "PageValues.h"
@@ -61,7 +62,7 @@ CSettings::CReader::CReader(int language, CSettings& settings, const CLoadEnviro
     : m_settings(&settings), m_language(language), m_environment(environment)
 {
     m_pageFilePath = findPageFile();
-    TOBJ_ASSERT(!m_pageFilePath.IsEmpty(), u"Settings", 118);
+    TOBJ_ASSERT(!m_pageFilePath.IsEmpty(), Places::kNoPageFile);
 }
 
 CSettings::CReader::CReader(CSettings& settings, const CLoadEnvironment& environment, const CUnicodeString& pageFile)
@@ -225,8 +226,8 @@ void CSettings::CReader::readCommandMargins(const CPlace& place, CCommandSetting
         left = top = right = bottom = 0;
         result = PageLayout::CommandTextArea(command.rect, left, top, right, bottom, command.textArea);
     }
-    TOBJ_ASSERT(result != PageLayout::ETextArea::NoWidth, u"Settings", 491);
-    TOBJ_ASSERT(result != PageLayout::ETextArea::NoHeight, u"Settings", 492);
+    TOBJ_ASSERT(result != PageLayout::ETextArea::NoWidth, Places::kMarginsLeaveNoWidth);
+    TOBJ_ASSERT(result != PageLayout::ETextArea::NoHeight, Places::kMarginsLeaveNoHeight);
 }
 
 void CSettings::CReader::readCommandFont(const CPlace& place, const CWindowSettings& window, CCommandSettings& command)
@@ -253,13 +254,11 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     const CUnicodeString hover = hoverValue.IsEmpty() ? normal : hoverValue;
     const CUnicodeString clickValue = readPath(place, EKey::CommandBackgroundClickImage);
     const CUnicodeString paths[3] = {normal, hover, clickValue.IsEmpty() ? hover : clickValue};
-    const int lines[3] = {400, 413, 425};
+    const ZYR::CFailurePlace places[3] = {Places::kNormalPictureLoad, Places::kHoverPictureLoad, Places::kClickPictureLoad};
     for (int state = 0; state < 3; ++state) {
         if (!PageFiles::IsExistingFile(paths[state]))
             Raise(PageRules::MissingCommandPicture(window.name, number, paths[state]));
-        command.pictures[state].LoadFromFile(
-            paths[state], ZYR::CFailurePlace{u"CSettings::CReader::readCommandBackgroundImage", u"bitmap != 0",
-                                             u"Settings", lines[state]});
+        command.pictures[state].LoadFromFile(paths[state], places[state]);
         if (state == 0)
             command.hasPictures = true;
     }
@@ -270,10 +269,10 @@ void CSettings::CReader::readCommandBackgroundColors(const CPlace& place, CComma
     command.colors[0] = readColor(place, EKey::CommandBackgroundColor);
     command.hasColors = command.colors[0] != kNoColor;
     const std::uint32_t hover = readColor(place, EKey::CommandBackgroundHoverColor);
-    TOBJ_ASSERT(hover == kNoColor || command.hasColors, u"Settings", 442);
+    TOBJ_ASSERT(hover == kNoColor || command.hasColors, Places::kHoverColourWithoutColour);
     command.colors[1] = hover == kNoColor ? command.colors[0] : hover;
     const std::uint32_t click = readColor(place, EKey::CommandBackgroundClickColor);
-    TOBJ_ASSERT(click == kNoColor || command.hasColors, u"Settings", 451);
+    TOBJ_ASSERT(click == kNoColor || command.hasColors, Places::kClickColourWithoutColour);
     command.colors[2] = click == kNoColor ? command.colors[1] : click;
 }
 
@@ -284,7 +283,7 @@ void CSettings::CReader::readCommandBorder(const CPlace& place, CCommandSettings
     if (command.borderWidth <= 0)
         return;
     command.borderColors[0] = readColor(place, EKey::CommandBorderColor);
-    TOBJ_ASSERT(command.borderColors[0] != kNoColor, u"Settings", 471);
+    TOBJ_ASSERT(command.borderColors[0] != kNoColor, Places::kBorderWithoutColour);
     const std::uint32_t hover = readColor(place, EKey::CommandBorderHoverColor);
     command.borderColors[1] = hover == kNoColor ? command.borderColors[0] : hover;
     const std::uint32_t click = readColor(place, EKey::CommandBorderClickColor);
@@ -305,7 +304,7 @@ bool CSettings::CReader::hasKey(const CPlace& place, EKey key)
 bool CSettings::CReader::readRaw(const CPlace& place, EKey key, CUnicodeString& value)
 {
     const CKeyName name = nameOf(place, key);
-    if (!TOBJ_ASSERT(m_currentFile != nullptr, u"Settings", 500) ||
+    if (!TOBJ_ASSERT(m_currentFile != nullptr, Places::kNoCurrentFile) ||
         !m_currentFile->TryGetValue(place.section, name.Units(), name.Length(), value))
         return false;
     value = expandVariables(value);

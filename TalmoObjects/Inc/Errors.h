@@ -30,11 +30,20 @@ void SetErrorsAreThrown(bool thrown) noexcept;
 // Whether a failure raised now is thrown (else it is shown at once).
 bool FailuresAreThrownHere() noexcept;
 
+// The source name and line that an internal-error report shows: the identity by which
+// users and support know the report. Each library keeps its places in one table
+// (ReportPlaces.h); they are fixed texts, not positions in the code.
+struct CReportPlace {
+    const WChar* file;
+    int line;
+};
+
 // Always answers false, the "do not break" of the assertion macros. Throws a CInternalError
 // where failures are thrown; otherwise shows the assertion text with expression, function,
 // file and line at once and returns.
 bool GenerateInternalError(int kind, const WChar* function, const WChar* expression, const WChar* file, int line,
                            std::uint32_t code);
+bool GenerateInternalError(int kind, const CReportPlace& place, std::uint32_t code = 0);
 
 [[noreturn]] void ThrowMemoryException();
 [[noreturn]] void ThrowUserException();
@@ -53,8 +62,6 @@ void ShowErrorImmediately(const CUnicodeString& text);
 
 } // namespace TObj
 
-// Internal rules name their place explicitly, so messages stay stable when code moves.
-#define TOBJ_ASSERT(condition, file, line)                                                                  \
-    ((condition) ? true : ::TObj::GenerateInternalError(::TObj::kAssertion, u"", u"", file, line, 0))
-#define TOBJ_ASSERT_CODE(condition, file, line, code)                                                       \
-    ((condition) ? true : ::TObj::GenerateInternalError(::TObj::kAssertionWithCode, u"", u"", file, line, code))
+// Internal rules name their place from their library's table, so reports stay the same
+// when code moves.
+#define TOBJ_ASSERT(condition, place) ((condition) ? true : ::TObj::GenerateInternalError(::TObj::kAssertion, place))

@@ -4,6 +4,7 @@
 // call throws a CFileException with the Windows error and the file's path.
 #pragma once
 
+#include "Errors.h"
 #include "UnicodeString.h"
 
 #include <cstdint>
@@ -39,7 +40,7 @@ public:
     const CUnicodeString& GetFileName() const noexcept { return m_path; }
 
 private:
-    void RequireOpen(int line) const;
+    void RequireOpen(const CReportPlace& place) const;
 
     void* m_handle = nullptr; // owned Win32 file handle, closed by Close
     CUnicodeString m_path;

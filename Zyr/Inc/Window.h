@@ -7,6 +7,7 @@
 #pragma once
 
 #include "CmdTarget.h"
+#include "Errors.h"
 #include "UnicodeString.h"
 
 namespace ZYR {
@@ -68,7 +69,7 @@ protected:
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
     // Detaches at WM_NCDESTROY: the procedure is put back and the handle forgotten.
     void FinalDetach();
-    bool RequireLiveWindow(int line) const;
+    bool RequireLiveWindow(const TObj::CReportPlace& place) const;
 
 private:
     friend LRESULT CALLBACK ZyrWindowProcedure(HWND, UINT, WPARAM, LPARAM);

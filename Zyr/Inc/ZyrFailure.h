@@ -11,7 +11,8 @@
 
 namespace ZYR {
 
-// Names the place of a call for the report of its failure.
+// Names the place of a call for the report of its failure; each library keeps its places
+// in one table (ReportPlaces.h).
 struct CFailurePlace {
     const TObj::WChar* function;
     const TObj::WChar* expression;
@@ -22,6 +23,7 @@ struct CFailurePlace {
 // Applies the rule to the calling thread's last error.
 void ReportFailedCall(const TObj::WChar* function, const TObj::WChar* expression, const TObj::WChar* file, int line);
 void ReportFailedCall(const CFailurePlace& place);
+void ReportFailedCall(const CFailurePlace& place, std::uint32_t code);
 // The same with an error code read earlier.
 void ReportFailedCall(const TObj::WChar* function, const TObj::WChar* expression, const TObj::WChar* file, int line,
                       std::uint32_t code);
@@ -42,5 +44,4 @@ public:
 
 } // namespace ZYR
 
-#define ZYR_CHECK(condition, function, expression, file, line)                                             \
-    ((condition) ? true : (::ZYR::ReportFailedCall(function, expression, file, line), false))
+#define ZYR_CHECK(condition, place) ((condition) ? true : (::ZYR::ReportFailedCall(place), false))

@@ -1,5 +1,6 @@
 #include "Bitmap.h"
 
+#include "ReportPlaces.h"
 #include "ZyrFailure.h"
 
 namespace ZYR {
@@ -17,7 +18,7 @@ void CBitmap::LoadFromFile(const TObj::CUnicodeString& path, const CFailurePlace
 void CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height)
 {
     Create([&] { return ::CreateCompatibleBitmap(dc, width, height); },
-           CFailurePlace{u"ZYR::CBitmap::CreateCompatibleBitmap", u"bitmap != 0", u"gdiobjectzyr", 270});
+           Places::kCreateCompatibleBitmap);
 }
 
 void* CBitmap::CreateDIBSection(int width, int height)
@@ -31,15 +32,14 @@ void* CBitmap::CreateDIBSection(int width, int height)
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     Create([&] { return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0); },
-           CFailurePlace{u"ZYR::CBitmap::CreateDIBSection", u"bitmap != 0", u"gdiobjectzyr", 278});
+           Places::kCreateDIBSection);
     return bits;
 }
 
 BITMAP CBitmap::GetBitmap() const
 {
     BITMAP info{};
-    ZYR_CHECK(::GetObjectW(Handle(), sizeof info, &info) != 0, u"ZYR::CBitmap::GetBitmap",
-              u"::GetObject(bitmap, sizeof(bitmapInfo), &bitmapInfo) != 0", u"gdiobjectzyr", 233);
+    ZYR_CHECK(::GetObjectW(Handle(), sizeof info, &info) != 0,Places::kGetBitmap);
     return info;
 }
 

@@ -1,5 +1,6 @@
 #include "Brush.h"
 
+#include "ReportPlaces.h"
 #include "ZyrFailure.h"
 
 namespace ZYR {
@@ -7,7 +8,7 @@ namespace ZYR {
 void CBrush::CreateSolidBrush(COLORREF color)
 {
     Create([color] { return ::CreateSolidBrush(color); },
-           CFailurePlace{u"ZYR::CBrush::CreateSolidBrush", u"brush != 0", u"gdiobjectzyr", 139});
+           Places::kCreateSolidBrush);
 }
 
 void CBrush::SetSystemColor(int colorIndex)

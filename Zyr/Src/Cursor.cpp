@@ -1,13 +1,14 @@
 #include "Cursor.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 #include "ZyrFailure.h"
 
 namespace ZYR {
 
 void CCursor::Attach(HCURSOR cursor)
 {
-    if (!TOBJ_ASSERT(m_cursor == nullptr, u"userobjectzyr", 264) || !TOBJ_ASSERT(cursor != nullptr, u"userobjectzyr", 265))
+    if (!TOBJ_ASSERT(m_cursor == nullptr, Places::kCursorAttachedTwice) || !TOBJ_ASSERT(cursor != nullptr, Places::kNullCursor))
         return;
     m_cursor = cursor;
     m_shared = false;
@@ -15,10 +16,10 @@ void CCursor::Attach(HCURSOR cursor)
 
 void CCursor::LoadSystemCursor(const wchar_t* id)
 {
-    if (!TOBJ_ASSERT(m_cursor == nullptr, u"userobjectzyr", 264))
+    if (!TOBJ_ASSERT(m_cursor == nullptr, Places::kCursorAttachedTwice))
         return;
     const HCURSOR cursor = LoadCursorW(nullptr, id);
-    ZYR_CHECK(cursor != nullptr, u"ZYR::CCursor::LoadCursorW", u"cursor != 0", u"userobjectzyr", 270);
+    ZYR_CHECK(cursor != nullptr,Places::kLoadCursorW);
     m_cursor = cursor;
     m_shared = true;
 }

@@ -1,6 +1,7 @@
 #include "DC.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 #include "ZyrFailure.h"
 
 namespace ZYR {
@@ -14,12 +15,12 @@ CDC::~CDC()
 CMemoryDC::CMemoryDC(HDC reference)
 {
     m_dc = CreateCompatibleDC(reference);
-    ZYR_CHECK(m_dc != nullptr, u"ZYR::CMemoryDC::CMemoryDC", u"hdc != 0", u"dczyr", 32);
+    ZYR_CHECK(m_dc != nullptr,Places::kCMemoryDC);
 }
 
 CBitmapDC::CBitmapDC(HBITMAP bitmap, HDC reference) : CMemoryDC(reference)
 {
-    if (!TOBJ_ASSERT(bitmap != nullptr, u"dczyr", 48) || m_dc == nullptr)
+    if (!TOBJ_ASSERT(bitmap != nullptr, Places::kBitmapDCWithoutBitmap) || m_dc == nullptr)
         return;
     m_previous = SelectObject(m_dc, bitmap);
     if (m_previous == nullptr)
@@ -35,7 +36,7 @@ CBitmapDC::~CBitmapDC()
 CWindowDC::CWindowDC(HWND window) : m_window(window)
 {
     m_dc = GetDC(window);
-    ZYR_CHECK(m_dc != nullptr, u"ZYR::CWindowDC::CWindowDC", u"hdc != 0", u"dczyr", 91);
+    ZYR_CHECK(m_dc != nullptr,Places::kCWindowDC);
 }
 
 CWindowDC::~CWindowDC()
@@ -47,10 +48,10 @@ CWindowDC::~CWindowDC()
 
 CPaintDC::CPaintDC(HWND window) : m_window(window)
 {
-    if (!TOBJ_ASSERT(window != nullptr, u"dczyr", 108))
+    if (!TOBJ_ASSERT(window != nullptr, Places::kPaintDCWithoutWindow))
         return;
     m_dc = BeginPaint(window, &m_paint);
-    ZYR_CHECK(m_dc != nullptr, u"ZYR::CPaintDC::CPaintDC", u"hdc != 0", u"dczyr", 111);
+    ZYR_CHECK(m_dc != nullptr,Places::kCPaintDC);
 }
 
 CPaintDC::~CPaintDC()

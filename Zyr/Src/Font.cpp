@@ -1,5 +1,6 @@
 #include "Font.h"
 
+#include "ReportPlaces.h"
 #include "ZyrFailure.h"
 
 namespace ZYR {
@@ -12,20 +13,19 @@ void CFont::CreateFontW(int height, bool underline, const TObj::CUnicodeString& 
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
                                  face.W());
         },
-        CFailurePlace{u"ZYR::CFont::CreateFontW", u"font != 0", u"gdiobjectzyr", 209});
+        Places::kCreateFontW);
 }
 
 void CFont::CreateFontIndirectW(const LOGFONTW& logFont)
 {
     Create([&] { return ::CreateFontIndirectW(&logFont); },
-           CFailurePlace{u"ZYR::CFont::CreateFontIndirectW", u"font != 0", u"gdiobjectzyr", 216});
+           Places::kCreateFontIndirectW);
 }
 
 LOGFONTW CFont::GetLogFont() const
 {
     LOGFONTW logFont{};
-    ZYR_CHECK(::GetObjectW(Handle(), sizeof logFont, &logFont) != 0, u"ZYR::CFont::GetLogFont",
-              u"::GetObject(font, sizeof(logFont), &logFont) != 0", u"gdiobjectzyr", 189);
+    ZYR_CHECK(::GetObjectW(Handle(), sizeof logFont, &logFont) != 0,Places::kGetLogFont);
     return logFont;
 }
 

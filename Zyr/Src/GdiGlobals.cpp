@@ -2,6 +2,7 @@
 
 #include "Bitmap.h"
 #include "DC.h"
+#include "ReportPlaces.h"
 #include "ZyrFailure.h"
 
 #include <cmath>
@@ -20,8 +21,7 @@ void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& sourc
 void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, int mode)
 {
     BITMAP info{};
-    ZYR_CHECK(::GetObjectW(bitmap, sizeof info, &info) != 0, u"ZYR::CBitmap::GetBitmap",
-              u"::GetObject(bitmap, sizeof(bitmapInfo), &bitmapInfo) != 0", u"gdiobjectzyr", 233);
+    ZYR_CHECK(::GetObjectW(bitmap, sizeof info, &info) != 0,Places::kGetBitmap);
     StretchBitmap(bitmap, dc, target, RECT{0, 0, info.bmWidth, std::abs(info.bmHeight)}, mode);
 }
 
@@ -35,8 +35,7 @@ int SlantCorrection(int italicAngle, int ascent, int internalLeading, int overha
 SIZE GetTextExtent(HDC dc, const TObj::CUnicodeString& text)
 {
     SIZE size{};
-    ZYR_CHECK(GetTextExtentPoint32W(dc, text.W(), text.Length(), &size) != 0, u"ZYR::GetTextExtentPoint32W",
-              u"::GetTextExtentPoint32(dc, text, text.Length(), &size)", u"gdiglobalszyr", 286);
+    ZYR_CHECK(GetTextExtentPoint32W(dc, text.W(), text.Length(), &size) != 0,Places::kGetTextExtentPoint32W);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     size.cy += metrics.tmExternalLeading;

@@ -1,6 +1,7 @@
 #include "GdiObject.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 
 #include <atomic>
 #include <utility>
@@ -39,7 +40,7 @@ long CGdiObject::ObjectsMadeForTesting() noexcept { return g_made.load(); }
 
 void CGdiObject::CountMade() noexcept { ++g_made; }
 
-bool CGdiObject::RequireEmpty() const { return TOBJ_ASSERT(m_handle == nullptr, u"gdiobjectzyr", 28); }
+bool CGdiObject::RequireEmpty() const { return TOBJ_ASSERT(m_handle == nullptr, Places::kCreateIntoFullWrapper); }
 
 void CGdiObject::Attach(HGDIOBJ handle) noexcept
 {

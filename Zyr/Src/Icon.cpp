@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "LastErrorException.h"
+#include "ReportPlaces.h"
 #include "ZyrFailure.h"
 
 namespace ZYR {
@@ -18,20 +19,20 @@ CIcon& CIcon::operator=(CIcon&& other) noexcept
 
 void CIcon::Attach(HICON icon)
 {
-    if (!TOBJ_ASSERT(m_icon == nullptr, u"userobjectzyr", 34) || !TOBJ_ASSERT(icon != nullptr, u"userobjectzyr", 35))
+    if (!TOBJ_ASSERT(m_icon == nullptr, Places::kIconAttachedTwice) || !TOBJ_ASSERT(icon != nullptr, Places::kNullIcon))
         return;
     m_icon = icon;
 }
 
 void CIcon::LoadIconW(const wchar_t* name, int width, int height)
 {
-    if (!TOBJ_ASSERT(m_icon == nullptr, u"userobjectzyr", 120))
+    if (!TOBJ_ASSERT(m_icon == nullptr, Places::kIconLoadedTwice))
         return;
     const HMODULE module = GetModuleHandleW(nullptr);
-    if (!TOBJ_ASSERT(FindResourceW(module, name, RT_GROUP_ICON) != nullptr, u"userobjectzyr", 124))
+    if (!TOBJ_ASSERT(FindResourceW(module, name, RT_GROUP_ICON) != nullptr, Places::kIconResourceMissing))
         return;
     const HANDLE icon = LoadImageW(module, name, IMAGE_ICON, width, height, 0);
-    ZYR_CHECK(icon != nullptr, u"ZYR::CIcon::LoadIconW", u"icon != 0", u"userobjectzyr", 127);
+    ZYR_CHECK(icon != nullptr,Places::kLoadIconW);
     m_icon = static_cast<HICON>(icon);
 }
 
@@ -42,7 +43,7 @@ void CIcon::LoadStandardSize(const wchar_t* name)
 
 void CIcon::LoadFromFile(const TObj::CUnicodeString& path, int width, int height)
 {
-    if (!TOBJ_ASSERT(m_icon == nullptr, u"userobjectzyr", 120))
+    if (!TOBJ_ASSERT(m_icon == nullptr, Places::kIconLoadedTwice))
         return;
     const HANDLE icon = LoadImageW(nullptr, path.W(), IMAGE_ICON, width, height, LR_LOADFROMFILE);
     if (icon == nullptr) {

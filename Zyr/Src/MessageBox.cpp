@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "LibraryStartup.h"
 #include "MessageHandler.h"
+#include "ReportPlaces.h"
 #include "TextEncoding.h"
 #include "WindowClass.h"
 #include "ZyrFailure.h"
@@ -164,9 +165,7 @@ int CMessageBox::OnCreateBox(CREATESTRUCTW*)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    ZYR_CHECK(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) != 0,
-              u"ZYR::CMessageBox::OnCreate", u"::SystemParametersInfo(SPI_GETNONCLIENTMETRICS) != 0", u"messageboxzyr",
-              212);
+    ZYR_CHECK(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) != 0,Places::kOnCreate);
     m_font = CreateFontIndirectW(&metrics.lfMessageFont);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const wchar_t* icons[] = {nullptr, IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK};

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "FrameWindow.h"
+#include "ReportPlaces.h"
 #include "WinApp.h"
 #include "WindowClass.h"
 #include "ZyrFailure.h"
@@ -92,8 +93,7 @@ bool CMessageLoop::PumpMessage()
 {
     const BOOL got = GetMessageW(&m_message, nullptr, 0, 0);
     if (got == -1) {
-        ReportFailedCall(u"ZYR::CMessageLoop::PumpMessage", u"::GetMessage( &msg, 0, 0, 0 ) != -1", u"messageloopzyr",
-                         126);
+        ReportFailedCall(Places::kPumpMessage);
         return false;
     }
     const bool quit = m_message.message == WM_QUIT;

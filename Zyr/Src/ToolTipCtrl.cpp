@@ -1,6 +1,7 @@
 #include "ToolTipCtrl.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 #include "SystemLibrary.h"
 #include "ZyrFailure.h"
 
@@ -35,7 +36,7 @@ DWORD CToolTipCtrl::InitCommonControls()
             classes |= set;
     }
     if (classes == 0)
-        TObj::GenerateInternalError(TObj::kAssertion, u"", u"", u"commctrlzyr", 101, 0);
+        TObj::GenerateInternalError(TObj::kAssertion, Places::kNoCommonControls);
     return classes;
 }
 
@@ -44,7 +45,7 @@ CToolTipCtrl::~CToolTipCtrl() { m_texts.clear(); }
 void CToolTipCtrl::Create(DWORD style, CWindow* parent)
 {
     if (InitCommonControls() == 0) {
-        TObj::GenerateInternalError(TObj::kAssertion, u"", u"", u"tooltipctrlzyr", 42, 0);
+        TObj::GenerateInternalError(TObj::kAssertion, Places::kTooltipWithoutCommonControls);
         return;
     }
     CreateEx(0, TObj::CUnicodeString(u"tooltips_class32"), TObj::CUnicodeString(), style | WS_POPUP, 0, 0, 0, 0,
@@ -68,18 +69,15 @@ static_assert(FirstVersionToolInfo().cbSize == (sizeof(void*) == 4 ? 40u : 56u),
 
 void CToolTipCtrl::AddTool(CWindow* owner, CWindow* tool, const TObj::CUnicodeString& text)
 {
-    if (!TOBJ_ASSERT(Handle() != nullptr && IsWindow(Handle()), u"tooltipctrlzyr", 141) ||
-        !TOBJ_ASSERT(owner != nullptr && tool != nullptr, u"tooltipctrlzyr", 142))
+    if (!TOBJ_ASSERT(Handle() != nullptr && IsWindow(Handle()), Places::kAddToolWithoutTooltip) ||
+        !TOBJ_ASSERT(owner != nullptr && tool != nullptr, Places::kAddToolWithoutWindows))
         return;
     TOOLINFOW info = FirstVersionToolInfo();
     info.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
     info.hwnd = owner->Handle();
     info.uId = reinterpret_cast<UINT_PTR>(tool->Handle());
     info.lpszText = const_cast<wchar_t*>(text.W());
-    ZYR_CHECK(::SendMessageW(Handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0,
-              u"ZYR::CToolTipCtrl::AddTool",
-              u"::SendMessage(Handle(), TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&toolInfo)) != 0", u"tooltipctrlzyr",
-              138);
+    ZYR_CHECK(::SendMessageW(Handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0,Places::kAddTool);
 }
 
 LRESULT CToolTipCtrl::OnAddTool(WPARAM wParam, LPARAM lParam)

@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "LibraryStartup.h"
 #include "MessageBoxHandler.h"
+#include "ReportPlaces.h"
 #include "Window.h"
 #include "WindowClass.h"
 #include "ZyrMessageHandler.h"
@@ -20,7 +21,7 @@ CWinApp* g_currentApp = nullptr;
 CWinApp::CWinApp()
 {
     std::lock_guard<std::mutex> guard(g_appLock);
-    if (!TOBJ_ASSERT(g_currentApp == nullptr, u"winappzyr", 35))
+    if (!TOBJ_ASSERT(g_currentApp == nullptr, Places::kSecondApplication))
         return;
     g_currentApp = this;
 }

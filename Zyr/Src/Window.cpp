@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 #include "WinApp.h"
 #include "ZyrFailure.h"
 
@@ -36,12 +37,12 @@ CWindow* g_underConstruction = nullptr;
 DWORD g_guiThread = 0;
 thread_local CCurrentMessage t_current{nullptr, 0, 0, 0};
 
-bool CheckGuiThread(int line, const TObj::WChar* file = u"windowzyr")
+bool CheckGuiThread(const TObj::CReportPlace& place)
 {
     const DWORD thread = GetCurrentThreadId();
     if (g_guiThread == 0)
         g_guiThread = thread;
-    return TOBJ_ASSERT(g_guiThread == thread, file, line);
+    return TOBJ_ASSERT(g_guiThread == thread, place);
 }
 
 TOBJ_MESSAGE(ERR_UNCAUGHT_INTERNAL_ERROR);
@@ -110,7 +111,7 @@ CWindow* CWindow::GetFocus() { return FromHandle(::GetFocus()); }
 
 void CWindow::Attach(HWND handle)
 {
-    if (!TOBJ_ASSERT(m_handle == nullptr, u"windowzyr", 1005) || !TOBJ_ASSERT(IsWindow(handle), u"windowzyr", 1006))
+    if (!TOBJ_ASSERT(m_handle == nullptr, Places::kAttachToBoundObject) || !TOBJ_ASSERT(IsWindow(handle), Places::kAttachToNoWindow))
         return;
     m_handle = handle;
     {
@@ -126,13 +127,13 @@ void CWindow::Attach(HWND handle)
 void CWindow::CreateEx(DWORD exStyle, const TObj::CUnicodeString& className, const TObj::CUnicodeString& text,
                        DWORD style, int x, int y, int width, int height, HWND parent, HMENU menuOrId, void* parameter)
 {
-    if (!CheckGuiThread(816))
+    if (!CheckGuiThread(Places::kCreateOffGuiThread))
         return;
     const bool childOrPopup = (style & (WS_CHILD | WS_POPUP)) != 0;
-    TOBJ_ASSERT(!childOrPopup || (x != CW_USEDEFAULT && width != CW_USEDEFAULT), u"windowzyr", 819);
+    TOBJ_ASSERT(!childOrPopup || (x != CW_USEDEFAULT && width != CW_USEDEFAULT), Places::kChildAtDefaultPlace);
     {
         std::lock_guard<std::recursive_mutex> guard(MapLock());
-        if (!TOBJ_ASSERT(m_handle == nullptr, u"winmapzyr", 38))
+        if (!TOBJ_ASSERT(m_handle == nullptr, Places::kConstructBoundObject))
             return;
         g_underConstruction = this;
     }
@@ -144,16 +145,15 @@ void CWindow::CreateEx(DWORD exStyle, const TObj::CUnicodeString& className, con
             g_underConstruction = nullptr;
     }
     if (handle == nullptr) {
-        ReportFailedCall(u"ZYR::CWindow::CreateEx", u"hwnd != 0", u"windowzyr", 830);
+        ReportFailedCall(Places::kCreateEx);
         return;
     }
     if (m_handle == nullptr) {
         // A class with its own procedure: bind it now by subclassing.
-        TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetClassLongPtrW(handle, GCLP_WNDPROC)) != ZyrWindowProcedure,
-                    u"windowzyr", 833);
+        TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetClassLongPtrW(handle, GCLP_WNDPROC)) != ZyrWindowProcedure, Places::kBindOwnProcedure);
         SubclassWindow(handle);
     }
-    TOBJ_ASSERT(m_handle == handle, u"windowzyr", 836);
+    TOBJ_ASSERT(m_handle == handle, Places::kBoundOtherHandle);
 }
 
 void CWindow::CreateEx(DWORD exStyle, const TObj::CUnicodeString& className, const TObj::CUnicodeString& text,
@@ -166,14 +166,13 @@ void CWindow::CreateEx(DWORD exStyle, const TObj::CUnicodeString& className, con
 
 void CWindow::SubclassWindow(HWND handle)
 {
-    if (!CheckGuiThread(965) || !TOBJ_ASSERT(m_superWndProc == nullptr, u"windowzyr", 966) ||
-        !TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)) != ZyrWindowProcedure,
-                     u"windowzyr", 970))
+    if (!CheckGuiThread(Places::kSubclassOffGuiThread) || !TOBJ_ASSERT(m_superWndProc == nullptr, Places::kSubclassedTwice) ||
+        !TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)) != ZyrWindowProcedure, Places::kSubclassLibraryWindow))
         return;
     Attach(handle);
     m_superWndProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ZyrWindowProcedure)));
-    ZYR_CHECK(m_superWndProc != nullptr, u"ZYR::CWindow::SubclassWindow", u"superWndProc != 0", u"windowzyr", 976);
+    ZYR_CHECK(m_superWndProc != nullptr,Places::kSubclassWindow);
 }
 
 LRESULT CWindow::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -187,7 +186,7 @@ LRESULT CWindow::Default() { return DefWindowProc(t_current.message, t_current.w
 
 void CWindow::DestroyWindow()
 {
-    if (!TOBJ_ASSERT(m_handle != nullptr, u"windowzyr", 847))
+    if (!TOBJ_ASSERT(m_handle != nullptr, Places::kDestroyWithoutWindow))
         return;
     ::DestroyWindow(m_handle);
 }
@@ -247,15 +246,15 @@ LRESULT CWindow::OnNcDestroy(WPARAM, LPARAM)
     if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)) == ZyrWindowProcedure)
         SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&::DefWindowProcW));
     FinalDetach();
-    TOBJ_ASSERT(m_handle == nullptr, u"windowzyr", 958);
+    TOBJ_ASSERT(m_handle == nullptr, Places::kDetachLeftHandle);
     return result;
 }
 
 void CWindow::FinalDetach()
 {
     const HWND handle = m_handle;
-    TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)) != ZyrWindowProcedure, u"windowzyr",
-                1025);
+    TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)) != ZyrWindowProcedure,
+                Places::kDetachedWithLibraryProcedure);
     {
         std::lock_guard<std::recursive_mutex> guard(MapLock());
         Maps().permanent.erase(handle);
@@ -303,101 +302,92 @@ LRESULT CALLBACK ZyrWindowProcedure(HWND handle, UINT message, WPARAM wParam, LP
     return result;
 }
 
-bool CWindow::RequireLiveWindow(int line) const
+bool CWindow::RequireLiveWindow(const TObj::CReportPlace& place) const
 {
-    return TOBJ_ASSERT(m_handle != nullptr && IsWindow(m_handle), u"WindowZyr", line);
+    return TOBJ_ASSERT(m_handle != nullptr && IsWindow(m_handle), place);
 }
 
-DWORD CWindow::Style() const { return RequireLiveWindow(103) ? static_cast<DWORD>(GetWindowLongW(m_handle, GWL_STYLE)) : 0; }
+DWORD CWindow::Style() const { return RequireLiveWindow(Places::kStyleOfNoWindow) ? static_cast<DWORD>(GetWindowLongW(m_handle, GWL_STYLE)) : 0; }
 DWORD CWindow::ExStyle() const
 {
-    return RequireLiveWindow(109) ? static_cast<DWORD>(GetWindowLongW(m_handle, GWL_EXSTYLE)) : 0;
+    return RequireLiveWindow(Places::kExStyleOfNoWindow) ? static_cast<DWORD>(GetWindowLongW(m_handle, GWL_EXSTYLE)) : 0;
 }
-bool CWindow::IsChild() const { return RequireLiveWindow(125) && (GetWindowLongW(m_handle, GWL_STYLE) & WS_CHILD) != 0; }
-bool CWindow::IsVisible() const { return RequireLiveWindow(215) && IsWindowVisible(m_handle); }
+bool CWindow::IsChild() const { return RequireLiveWindow(Places::kIsChildOfNoWindow) && (GetWindowLongW(m_handle, GWL_STYLE) & WS_CHILD) != 0; }
+bool CWindow::IsVisible() const { return RequireLiveWindow(Places::kVisibilityOfNoWindow) && IsWindowVisible(m_handle); }
 
 void CWindow::Invalidate(bool erase)
 {
-    if (RequireLiveWindow(265))
-        ZYR_CHECK(::InvalidateRect(m_handle, nullptr, erase) != 0, u"ZYR::CWindow::Invalidate",
-                  u"::InvalidateRect(handle, 0, erase) != 0", u"WindowZyr", 266);
+    if (RequireLiveWindow(Places::kInvalidateNoWindow))
+        ZYR_CHECK(::InvalidateRect(m_handle, nullptr, erase) != 0,Places::kInvalidate);
 }
 
 void CWindow::InvalidateRect(const RECT& rect, bool erase)
 {
-    if (RequireLiveWindow(271))
-        ZYR_CHECK(::InvalidateRect(m_handle, &rect, erase) != 0, u"ZYR::CWindow::InvalidateRect",
-                  u"::InvalidateRect(handle, &rect, erase) != 0", u"WindowZyr", 272);
+    if (RequireLiveWindow(Places::kInvalidateRectNoWindow))
+        ZYR_CHECK(::InvalidateRect(m_handle, &rect, erase) != 0,Places::kInvalidateRect);
 }
 
-bool CWindow::ShowWindow(int command) { return RequireLiveWindow(307) && ::ShowWindow(m_handle, command) != FALSE; }
+bool CWindow::ShowWindow(int command) { return RequireLiveWindow(Places::kShowNoWindow) && ::ShowWindow(m_handle, command) != FALSE; }
 
-CWindow* CWindow::SetFocus() { return RequireLiveWindow(359) ? FromHandle(::SetFocus(m_handle)) : nullptr; }
+CWindow* CWindow::SetFocus() { return RequireLiveWindow(Places::kFocusNoWindow) ? FromHandle(::SetFocus(m_handle)) : nullptr; }
 
 void CWindow::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags)
 {
-    if (RequireLiveWindow(420))
-        ZYR_CHECK(::SetWindowPos(m_handle, insertAfter, x, y, width, height, flags) != 0, u"ZYR::CWindow::SetWindowPos",
-                  u"::SetWindowPos(handle, wndInsertAfter, x, y, cx, cy, flags) != 0", u"WindowZyr", 421);
+    if (RequireLiveWindow(Places::kPlaceNoWindow))
+        ZYR_CHECK(::SetWindowPos(m_handle, insertAfter, x, y, width, height, flags) != 0,Places::kSetWindowPos);
 }
 
 RECT CWindow::GetWindowRect() const
 {
     RECT rect{};
-    if (RequireLiveWindow(434))
-        ZYR_CHECK(::GetWindowRect(m_handle, &rect) != 0, u"ZYR::CWindow::GetWindowRect",
-                  u"::GetWindowRect(handle, &rect) != 0", u"WindowZyr", 436);
+    if (RequireLiveWindow(Places::kWindowRectOfNoWindow))
+        ZYR_CHECK(::GetWindowRect(m_handle, &rect) != 0,Places::kGetWindowRect);
     return rect;
 }
 
 RECT CWindow::GetClientRect() const
 {
     RECT rect{};
-    if (RequireLiveWindow(448))
-        ZYR_CHECK(::GetClientRect(m_handle, &rect) != 0, u"ZYR::CWindow::GetClientRect",
-                  u"::GetClientRect(handle, &rect) != 0", u"WindowZyr", 450);
+    if (RequireLiveWindow(Places::kClientRectOfNoWindow))
+        ZYR_CHECK(::GetClientRect(m_handle, &rect) != 0,Places::kGetClientRect);
     return rect;
 }
 
 LRESULT CWindow::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    return RequireLiveWindow(510) ? ::SendMessageW(m_handle, message, wParam, lParam) : 0;
+    return RequireLiveWindow(Places::kSendToNoWindow) ? ::SendMessageW(m_handle, message, wParam, lParam) : 0;
 }
 
 void CWindow::UpdateWindow()
 {
-    if (RequireLiveWindow(253))
-        ZYR_CHECK(::UpdateWindow(m_handle) != 0, u"ZYR::CWindow::UpdateWindow", u"::UpdateWindow(handle) != 0",
-                  u"windowzyr", 254);
+    if (RequireLiveWindow(Places::kUpdateNoWindow))
+        ZYR_CHECK(::UpdateWindow(m_handle) != 0,Places::kUpdateWindow);
 }
 
 void CWindow::TrackMouseEvent(DWORD flags, DWORD hoverTime)
 {
-    if (!RequireLiveWindow(600))
+    if (!RequireLiveWindow(Places::kTrackNoWindow))
         return;
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), flags, m_handle, hoverTime};
-    ZYR_CHECK(::TrackMouseEvent(&track) != 0, u"ZYR::CWindow::TrackMouseEvent", u"::TrackMouseEvent(&track) != 0",
-              u"WindowZyr", 601);
+    ZYR_CHECK(::TrackMouseEvent(&track) != 0,Places::kTrackMouseEvent);
 }
 
 void SetWindowTextW(HWND handle, const TObj::CUnicodeString& text)
 {
-    if (!TOBJ_ASSERT(IsWindow(handle), u"windowzyr", 226))
+    if (!TOBJ_ASSERT(IsWindow(handle), Places::kSetTextOfNoWindow))
         return;
     const int length = GetWindowTextLengthW(handle);
     std::unique_ptr<wchar_t[]> previous(new wchar_t[static_cast<std::size_t>(length) + 1]);
     GetWindowTextW(handle, previous.get(), length + 1);
     if (text == TObj::CUnicodeString(previous.get()))
         return;
-    ZYR_CHECK(::SetWindowTextW(handle, text.W()) != 0, u"ZYR::SetWindowTextW",
-              u"text == prevText || ::SetWindowText(handle, text.Ptr()) != 0", u"windowzyr", 233);
+    ZYR_CHECK(::SetWindowTextW(handle, text.W()) != 0,Places::kSetWindowTextW);
 }
 
 RECT AdjustWindowRectEx(const RECT& rect, DWORD style, bool hasMenu, DWORD exStyle)
 {
     RECT adjusted = rect;
-    ZYR_CHECK(::AdjustWindowRectEx(&adjusted, style, hasMenu, exStyle) != 0, u"ZYR::AdjustWindowRectEx",
-              u"::AdjustWindowRectEx(&rect, style, hasMenu, exStyle) != 0", u"windowzyr", 513);
+    ZYR_CHECK(::AdjustWindowRectEx(&adjusted, style, hasMenu, exStyle) != 0,Places::kAdjustWindowRectEx);
     return adjusted;
 }
 

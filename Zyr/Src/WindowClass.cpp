@@ -1,6 +1,7 @@
 #include "WindowClass.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 #include "Window.h"
 #include "ZyrFailure.h"
 
@@ -43,7 +44,7 @@ TObj::CUnicodeString RegisterWindowClass(UINT style, HCURSOR cursor, HBRUSH brus
         return name;
     const WNDCLASSEXW description = ClassDescription(name, style, cursor, nullptr, brush);
     const ATOM atom = RegisterClassExW(&description);
-    ZYR_CHECK(atom != 0, u"ZYR::RegisterWindowClass", u"atom != 0", u"windowzyr", 137);
+    ZYR_CHECK(atom != 0,Places::kRegisterWindowClass);
     return name;
 }
 
@@ -51,26 +52,24 @@ ATOM RegisterWindowClass(const TObj::CUnicodeString& name, UINT style, HCURSOR c
 {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (!TOBJ_ASSERT(!GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &existing), u"windowzyr", 151))
+    if (!TOBJ_ASSERT(!GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &existing), Places::kClassRegisteredTwice))
         return 0;
     const WNDCLASSEXW description = ClassDescription(name, style | CS_DBLCLKS, cursor, icon, brush);
     const ATOM atom = RegisterClassExW(&description);
-    ZYR_CHECK(atom != 0, u"ZYR::RegisterWindowClass", u"atom != 0", u"windowzyr", 137);
+    ZYR_CHECK(atom != 0,Places::kRegisterWindowClass);
     return atom;
 }
 
 void UnregisterWindowClass(const TObj::CUnicodeString& name)
 {
-    ZYR_CHECK(UnregisterClassW(name.W(), GetModuleHandleW(nullptr)) != 0, u"ZYR::UnregisterWindowClass",
-              u"::UnregisterClass(className, instanceHandle) != 0", u"windowzyr", 170);
+    ZYR_CHECK(UnregisterClassW(name.W(), GetModuleHandleW(nullptr)) != 0,Places::kUnregisterWindowClass);
 }
 
 WNDCLASSEXW GetWindowClassInfo(const TObj::CUnicodeString& name)
 {
     WNDCLASSEXW description{};
     description.cbSize = sizeof description;
-    ZYR_CHECK(GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &description) != 0, u"ZYR::GetWindowClassInfo",
-              u"::GetClassInfoEx( instanceHandle, className, &wcx ) != 0", u"windowzyr", 180);
+    ZYR_CHECK(GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &description) != 0,Places::kGetWindowClassInfo);
     return description;
 }
 

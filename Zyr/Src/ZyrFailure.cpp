@@ -45,6 +45,11 @@ void ReportFailedCall(const CFailurePlace& place)
     ReportFailedCall(place.function, place.expression, place.file, place.line, GetLastError());
 }
 
+void ReportFailedCall(const CFailurePlace& place, std::uint32_t code)
+{
+    ReportFailedCall(place.function, place.expression, place.file, place.line, code);
+}
+
 void ReportFailedCall(const TObj::WChar* function, const TObj::WChar* expression, const TObj::WChar* file, int line)
 {
     ReportFailedCall(function, expression, file, line, GetLastError());

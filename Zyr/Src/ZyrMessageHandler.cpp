@@ -1,6 +1,7 @@
 #include "ZyrMessageHandler.h"
 
 #include "MessageBox.h"
+#include "ReportPlaces.h"
 #include "Window.h"
 #include "ZyrFailure.h"
 
@@ -37,8 +38,7 @@ unsigned CZyrMessageHandler::EffectiveFlags(HWND& owner, unsigned flags)
         owner = popup;
     }
     DWORD layout = 0;
-    ZYR_CHECK(GetProcessDefaultLayout(&layout) != 0, u"ZYR::GetProcessDefaultLayout",
-              u"::GetProcessDefaultLayout( &layout ) != 0", u"winappzyr", 312);
+    ZYR_CHECK(GetProcessDefaultLayout(&layout) != 0,Places::kGetProcessDefaultLayout);
     if (layout & LAYOUT_RTL)
         flags |= MB_RIGHT | MB_RTLREADING;
     return DefaultIcon(flags);

@@ -95,6 +95,11 @@ void ShowErrorImmediately(const CUnicodeString& text)
     t_state.errorAlreadyShown = true;
 }
 
+bool GenerateInternalError(int kind, const CReportPlace& place, std::uint32_t code)
+{
+    return GenerateInternalError(kind, u"", u"", place.file, place.line, code);
+}
+
 bool GenerateInternalError(int kind, const WChar* function, const WChar* expression, const WChar* file, int line,
                            std::uint32_t code)
 {

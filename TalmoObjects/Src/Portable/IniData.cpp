@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "FoldedNameIndex.h"
 #include "KeyIndex.h"
+#include "ReportPlaces.h"
 #include "SegmentedArray.h"
 #include "TextDecoding.h"
 
@@ -170,7 +171,7 @@ std::vector<CUnicodeString> CIniData::KeyNames(const CUnicodeString& section) co
     std::vector<CUnicodeString> names;
     const CSection* found = FindSection(section);
     if (found == nullptr) {
-        GenerateInternalError(kAssertion, u"", u"", u"inifile", 268, 0);
+        GenerateInternalError(kAssertion, Places::kKeysOfMissingSection);
         return names;
     }
     for (std::uint32_t at = 0; at < found->entries.size(); ++at) {

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "Platform.h"
+#include "ReportPlaces.h"
 
 #include <cstdlib>
 #include <memory>
@@ -101,7 +102,7 @@ CMessageHandlerHolder::~CMessageHandlerHolder()
 void CMessageHandlerHolder::Install()
 {
     std::lock_guard<std::recursive_mutex> guard(MessageLock());
-    TOBJ_ASSERT(!m_installed, u"messagehandlers", 131);
+    TOBJ_ASSERT(!m_installed, Places::kHandlerInstalledTwice);
     m_previous = Slot(m_perThread);
     Slot(m_perThread) = m_handler;
     m_installed = true;
@@ -113,7 +114,7 @@ void CMessageHandlerHolder::Uninstall()
     m_installed = false;
     const bool wasOurs = Slot(m_perThread) == m_handler;
     Slot(m_perThread) = m_previous;
-    TOBJ_ASSERT(wasOurs, u"messagehandlers", 142);
+    TOBJ_ASSERT(wasOurs, Places::kHandlerUninstalledOutOfOrder);
 }
 
 CMessageHandler* CurrentMessageHandler()

@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "FileException.h"
 #include "FileSystem.h"
+#include "ReportPlaces.h"
 
 #include <windows.h>
 
@@ -26,16 +27,16 @@ CFile& CFile::operator=(CFile&& other) noexcept
     return *this;
 }
 
-void CFile::RequireOpen(int line) const
+void CFile::RequireOpen(const CReportPlace& place) const
 {
     if (m_handle == nullptr)
-        GenerateInternalError(kAssertion, u"", u"", u"nativefile", line, 0);
+        GenerateInternalError(kAssertion, place);
 }
 
 void CFile::Open(const CUnicodeString& path, std::uint32_t mode, std::uint32_t attributes)
 {
     if (m_handle != nullptr) {
-        GenerateInternalError(kAssertion, u"", u"", u"nativefile", 52, 0);
+        GenerateInternalError(kAssertion, Places::kFileOpenedTwice);
         return;
     }
     const CUnicodeString fullPath = NormalizePath(path);
@@ -45,7 +46,7 @@ void CFile::Open(const CUnicodeString& path, std::uint32_t mode, std::uint32_t a
     case kWrite: access = GENERIC_WRITE; break;
     case kReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
     case kReadExecute: access = GENERIC_READ | GENERIC_EXECUTE; break;
-    default: GenerateInternalError(kAssertion, u"", u"", u"nativefile", 66, 0); return;
+    default: GenerateInternalError(kAssertion, Places::kFileAccessMode); return;
     }
     DWORD sharing;
     switch (mode & 0x70) {
@@ -53,7 +54,7 @@ void CFile::Open(const CUnicodeString& path, std::uint32_t mode, std::uint32_t a
     case kShareRead: sharing = FILE_SHARE_READ; break;
     case kExclusive: sharing = 0; break;
     case kShareAll: sharing = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
-    default: GenerateInternalError(kAssertion, u"", u"", u"nativefile", 75, 0); return;
+    default: GenerateInternalError(kAssertion, Places::kFileSharingMode); return;
     }
     const DWORD creation = (mode & kCreate) ? ((mode & kKeepContents) ? OPEN_ALWAYS : CREATE_ALWAYS)
                                             : ((mode & kCreateNew) ? CREATE_NEW : OPEN_EXISTING);
@@ -76,10 +77,10 @@ int CFile::Read(void* buffer, int count)
     if (count == 0)
         return 0;
     if (buffer == nullptr || count < 0) {
-        GenerateInternalError(kAssertion, u"", u"", u"nativefile", 110, 0);
+        GenerateInternalError(kAssertion, Places::kFileReadArguments);
         return 0;
     }
-    RequireOpen(112);
+    RequireOpen(Places::kFileReadClosed);
     DWORD read = 0;
     if (!ReadFile(m_handle, buffer, static_cast<DWORD>(count), &read, nullptr))
         ThrowFileException(GetLastError(), m_path);
@@ -91,10 +92,10 @@ void CFile::Write(const void* buffer, int count)
     if (count == 0)
         return;
     if (buffer == nullptr || count < 0) {
-        GenerateInternalError(kAssertion, u"", u"", u"nativefile", 125, 0);
+        GenerateInternalError(kAssertion, Places::kFileWriteArguments);
         return;
     }
-    RequireOpen(127);
+    RequireOpen(Places::kFileWriteClosed);
     DWORD written = 0;
     if (!WriteFile(m_handle, buffer, static_cast<DWORD>(count), &written, nullptr) ||
         written != static_cast<DWORD>(count))
@@ -103,7 +104,7 @@ void CFile::Write(const void* buffer, int count)
 
 std::int64_t CFile::Length() const
 {
-    RequireOpen(155);
+    RequireOpen(Places::kFileLengthOfClosed);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(m_handle, &size))
         ThrowFileException(GetLastError(), m_path);

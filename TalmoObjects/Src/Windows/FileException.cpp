@@ -1,6 +1,7 @@
 #include "FileException.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 
 #include <algorithm>
 
@@ -60,12 +61,12 @@ const CCauseCodes kCodes[] = {
 CFileException::CFileException(std::uint32_t code, int cause, const CUnicodeString& fileName)
     : m_code(code), m_cause(cause), m_fileName(fileName)
 {
-    TOBJ_ASSERT(cause != 0, u"errors", 655);
+    TOBJ_ASSERT(cause != 0, Places::kFileExceptionWithoutCause);
 }
 
 int CFileException::CauseOfError(std::uint32_t code)
 {
-    TOBJ_ASSERT(code != 0, u"errors", 690);
+    TOBJ_ASSERT(code != 0, Places::kFileExceptionWithoutCode);
     for (const CCauseCodes& row : kCodes)
         if (std::find(row.codes.begin(), row.codes.end(), code) != row.codes.end())
             return row.cause;

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "FileException.h"
+#include "ReportPlaces.h"
 
 #include <windows.h>
 
@@ -75,7 +76,7 @@ bool FileExists(const CUnicodeString& path, std::uint32_t mode)
         return true;
     }
     if ((mode & 0x70) == 0) {
-        GenerateInternalError(kAssertion, u"", u"", u"nativefilesystem", 210, 0);
+        GenerateInternalError(kAssertion, Places::kExistsModeWithoutSharing);
         return false;
     }
     const DWORD access = (mode & 7) == 1 ? GENERIC_READ : (mode & 7) == 2 ? GENERIC_WRITE

@@ -4,6 +4,7 @@
 #include "FileException.h"
 #include "FileSystem.h"
 #include "ProgramPaths.h"
+#include "ReportPlaces.h"
 #include "TextFile.h"
 
 #include <memory>
@@ -13,7 +14,7 @@ namespace TObj {
 CIniFile::CIniFile(const CUnicodeString& path)
 {
     if (path.IsEmpty()) {
-        GenerateInternalError(kAssertion, u"", u"", u"inifile", 93, 0);
+        GenerateInternalError(kAssertion, Places::kIniFileWithoutPath);
         return;
     }
     const EPathKind kind = PathKindOf(path);

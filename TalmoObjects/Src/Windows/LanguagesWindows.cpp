@@ -2,6 +2,7 @@
 #include "Languages.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 
 #include <windows.h>
 
@@ -10,7 +11,7 @@ namespace TObj {
 bool IsLanguageSupported(int code)
 {
     if (code < 0 || code >= kLanguageCount) {
-        GenerateInternalError(kAssertion, u"", u"", u"resourceinfo", 512, 0);
+        GenerateInternalError(kAssertion, Places::kLanguageCodeOutOfRange);
         return false;
     }
     return IsLanguageCodeUsed(code) && IsValidLocale(LanguageIdOf(code), LCID_INSTALLED);
@@ -27,7 +28,7 @@ CUnicodeString GetLanguageName(int code)
         return CUnicodeString(LanguageEntry(code).locale);
     wchar_t buffer[85] = {0};
     if (toName(LanguageIdOf(code), buffer, 85, 0) == 0)
-        GenerateInternalError(kAssertionWithCode, u"", u"", u"resourceinfo", 540, GetLastError());
+        GenerateInternalError(kAssertionWithCode, Places::kLocaleNameFailed, GetLastError());
     return CUnicodeString(buffer);
 }
 

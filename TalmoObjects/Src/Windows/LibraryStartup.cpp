@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "ProgramPaths.h"
 #include "RegistryKey.h"
+#include "ReportPlaces.h"
 #include "ResourceBase.h"
 
 #include <clocale>
@@ -139,7 +140,7 @@ bool InitializeTalmoObjects()
     const ELibraryState state = GetLibraryState();
     if (state != ELibraryState::NeverStarted && state != ELibraryState::ShutDown) {
         --library.nesting;
-        GenerateInternalError(kAssertion, u"", u"", u"talmoobjects", 212, 0);
+        GenerateInternalError(kAssertion, Places::kStartedWhileRunning);
         return false;
     }
     SetLibraryState(ELibraryState::Starting);
@@ -285,7 +286,7 @@ bool IsWow64Through(FIsWow64Process isWow64Process)
         return false;
     BOOL wow64 = FALSE;
     if (!isWow64Process(GetCurrentProcess(), &wow64)) {
-        GenerateInternalError(kAssertionWithCode, u"", u"", u"talmoobjects", 420, GetLastError());
+        GenerateInternalError(kAssertionWithCode, Places::kIsWow64ProcessFailed, GetLastError());
         return false;
     }
     return wow64 != FALSE;

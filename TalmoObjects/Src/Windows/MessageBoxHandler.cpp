@@ -1,6 +1,7 @@
 #include "MessageBoxHandler.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 
 #include <windows.h>
 
@@ -29,7 +30,7 @@ int CMessageBoxHandler::ShowWithIcon(void* owner, const CUnicodeString& text, co
     const wchar_t* icon = reinterpret_cast<const wchar_t*>(iconName);
     if (icon != nullptr)
         module = FindResourceW(GetModuleHandleW(nullptr), icon, RT_GROUP_ICON) ? GetModuleHandleW(nullptr) : nullptr;
-    TOBJ_ASSERT(module != nullptr, u"messagehandlers", 412);
+    TOBJ_ASSERT(module != nullptr, Places::kIconModuleMissing);
     MSGBOXPARAMSW params{};
     params.cbSize = sizeof params;
     params.hwndOwner = static_cast<HWND>(owner);

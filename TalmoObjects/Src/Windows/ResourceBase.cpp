@@ -8,6 +8,7 @@
 #include "MessageHandler.h"
 #include "PathRules.h"
 #include "ProgramPaths.h"
+#include "ReportPlaces.h"
 #include "VersionInfo.h"
 
 #include <algorithm>
@@ -261,7 +262,7 @@ void InitializeResourceBase()
     {
         std::lock_guard<std::recursive_mutex> guard(ResourceLock());
         CResourceBase& base = Base();
-        TOBJ_ASSERT(!base.initialized, u"resourceinfo", 640);
+        TOBJ_ASSERT(!base.initialized, Places::kResourceBaseStartedTwice);
         for (CDescription& description : base.descriptions)
             if (!description.scanned)
                 Scan(description);
@@ -364,7 +365,7 @@ void SetInterfaceLanguage(int code)
 {
     std::unique_lock<std::recursive_mutex> guard(ResourceLock());
     CResourceBase& base = Base();
-    TOBJ_ASSERT(base.initialized, u"resourceinfo", 760);
+    TOBJ_ASSERT(base.initialized, Places::kLanguageBeforeStart);
     if (code != -1 && !IsLanguageSupportedQuietly(code)) {
         guard.unlock();
         ShowMessage(FillPlaceholders(CUnicodeString(u"The selected interface language ( %0 ) is not supported on the operating system."),
@@ -373,7 +374,7 @@ void SetInterfaceLanguage(int code)
         guard.lock();
         if (base.currentLanguage != -1)
             return;
-        TOBJ_ASSERT(base.defaultLanguage != -1, u"resourceinfo", 772);
+        TOBJ_ASSERT(base.defaultLanguage != -1, Places::kNoDefaultLanguage);
         // The fallback is tried once: an unusable default leaves no language rather than
         // asking again and again.
         if (base.defaultLanguage == -1 || !IsLanguageSupportedQuietly(base.defaultLanguage))

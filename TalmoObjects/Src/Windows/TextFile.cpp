@@ -1,6 +1,7 @@
 #include "TextFile.h"
 
 #include "Errors.h"
+#include "ReportPlaces.h"
 
 #include <windows.h>
 
@@ -13,7 +14,7 @@ TOBJ_MESSAGE(ERR_BAD_TEXT_FILE);
 void CTextFile::OpenForReading(const CUnicodeString& path, int fallbackCodePage)
 {
     if (m_state != kClosed) {
-        GenerateInternalError(kAssertion, u"", u"", u"textstream", 61, 0);
+        GenerateInternalError(kAssertion, Places::kTextFileOpenedTwice);
         return;
     }
     m_file.Open(path, CFile::kReadShared);

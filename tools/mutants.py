@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""The mutants of tools/mutants.txt.
+  mutants.py check <listing> <sources>                  every mutant's text is in its file once
+  mutants.py run <listing> <sources> <build> [name ...]  build each mutant in, run its suites, print the table
+"""
+import re, subprocess, sys
+
+def read_mutants(path):
+    mutants, current = [], None
+    for raw in open(path, encoding="utf-8"):
+        line = raw.rstrip("\n")
+        if line.startswith("#"):
+            continue
+        if not line.strip():
+            current = None
+            continue
+        key, _, value = line.partition(": ")
+        if key.endswith(":") and not value:  # "replace:" with nothing behind it
+            key, value = key[:-1], ""
+        value = value.replace("\\n", "\n")
+        if key == "name":
+            current = {"name": value, "edits": []}
+            mutants.append(current)
+        elif key == "find":
+            current["edits"].append([value, None])
+        elif key == "replace":
+            current["edits"][-1][1] = value
+        else:
+            current[key] = value
+    return mutants
+
+def run_suites(build, regex):
+    result = subprocess.run(["ctest", "--test-dir", build, "-R", regex, "--output-on-failure", "--timeout", "600"],
+                            stdin=subprocess.DEVNULL, capture_output=True, text=True, errors="replace")
+    failed = sorted(set(name for name in re.findall(r"\[  FAILED  \] ([\w/.]+)", result.stdout) if not name.isdigit()))
+    entries = re.findall(r"\d+ - ([\w.]+) \(", result.stdout)
+    return result.returncode, failed or entries
+
+def mutated(mutant, source):
+    """The file's path, its text and its text with the mutant built in (None when it does not apply)."""
+    path = source + "/" + mutant["file"]
+    original = open(path, encoding="utf-8").read()
+    text = original
+    for find, replace in mutant["edits"]:
+        if text.count(find) != 1:
+            return path, original, None
+        text = text.replace(find, replace)
+    return path, original, text
+
+def check(listing, source):
+    stale = [m["name"] for m in read_mutants(listing) if mutated(m, source)[2] is None]
+    for name in stale:
+        print("Mutant %s does not apply: its text is not in its file exactly once" % name)
+    return 1 if stale else 0
+
+def run(listing, source, build, chosen):
+    mutants = [m for m in read_mutants(listing) if not chosen or m["name"] in chosen]
+    everything = "|".join(sorted({m["suites"] for m in mutants}))
+    code, failing = run_suites(build, everything)
+    if code != 0:
+        print("The unchanged sources do not pass the suites: " + ", ".join(failing))
+        return 2
+
+    rows, killed = [], 0
+    for number, mutant in enumerate(mutants, 1):
+        path, original, text = mutated(mutant, source)
+        if text is None:
+            rows.append((mutant["name"], "NOT APPLIED: its text is not in the file exactly once"))
+            print("%2d/%d %s: not applied" % (number, len(mutants), mutant["name"]), flush=True)
+            continue
+        open(path, "w", encoding="utf-8").write(text)
+        try:
+            compiled = subprocess.run(["cmake", "--build", build], stdin=subprocess.DEVNULL, capture_output=True, text=True)
+            if compiled.returncode != 0:
+                verdict = "KILLED by the compiler"
+            else:
+                code, failing = run_suites(build, mutant["suites"])
+                verdict = "KILLED by " + ", ".join(failing[:4]) + (" and more" if len(failing) > 4 else "") if code else "SURVIVED"
+        finally:
+            open(path, "w", encoding="utf-8").write(original)
+        killed += verdict.startswith("KILLED")
+        rows.append((mutant["name"], verdict))
+        print("%2d/%d %s: %s" % (number, len(mutants), mutant["name"], verdict), flush=True)
+    subprocess.run(["cmake", "--build", build], stdin=subprocess.DEVNULL, capture_output=True)
+
+    print("\n| Mutant | Fault | Result |\n|---|---|---|")
+    for (name, verdict), mutant in zip(rows, mutants):
+        print("| %s | %s | %s |" % (name, mutant["why"], verdict))
+    print("\nScore: %d of %d mutants killed (%.0f %%)" % (killed, len(mutants), 100.0 * killed / max(len(mutants), 1)))
+    return 0 if killed == len(mutants) else 1
+
+if __name__ == "__main__":
+    if sys.argv[1] == "check":
+        sys.exit(check(sys.argv[2], sys.argv[3]))
+    sys.exit(run(sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5:]))
