@@ -1,6 +1,7 @@
 #include "DiscChecker.h"
 
 #include "AutoRunStrings.h"
+#include "DiscPaths.h"
 #include "Exception.h"
 #include "FileSystem.h"
 #include "IniFile.h"
@@ -9,6 +10,7 @@
 #include "PageKeys.h"
 #include "PageRules.h"
 #include "PageValues.h"
+#include "PictureProbe.h"
 #include "SettingsReader.h"
 
 #include <windows.h>
@@ -50,74 +52,6 @@ CUnicodeString Quoted(const CUnicodeString& text) { return u"\"" + text + u"\"";
 // The name of a page's key, or of a command's with its "Command<N>_".
 CUnicodeString Name(PageKeys::EKey key) { return CUnicodeString(PageKeys::Key(key).name); }
 CUnicodeString Key(int number, PageKeys::EKey key) { return PageRules::CommandKeyPrefix(number) + PageKeys::Key(key).name; }
-
-// The picture's size, or false when Windows cannot load it as a bitmap.
-bool ProbeBitmap(const CUnicodeString& path, SIZE& size)
-{
-    const HANDLE image = LoadImageW(nullptr, path.W(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-    if (image == nullptr)
-        return false;
-    BITMAP info{};
-    const bool known = GetObjectW(image, sizeof info, &info) == sizeof info;
-    size = SIZE{info.bmWidth, info.bmHeight};
-    DeleteObject(image);
-    return known;
-}
-
-// A file or a folder; a folder may be named with its closing backslash.
-bool ExistsOnDisc(CUnicodeString path)
-{
-    while (path.Length() > 3 && path[path.Length() - 1] == u'\\')
-        path = path.Left(path.Length() - 1);
-    return GetFileAttributesW(path.W()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Some Windows versions load a picture whose file is shorter than its header says, with the
-// missing rows black, and others refuse it; the check names it either way. How many bytes
-// the file lacks, or 0.
-std::int64_t MissingPictureBytes(const CUnicodeString& path)
-{
-    const HANDLE file = CreateFileW(path.W(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return 0;
-    LARGE_INTEGER size{};
-    unsigned char header[54] = {0};
-    DWORD read = 0;
-    const bool known = GetFileSizeEx(file, &size) && ReadFile(file, header, sizeof header, &read, nullptr) && read == sizeof header;
-    CloseHandle(file);
-    const auto u32 = [&](int at) {
-        return static_cast<std::uint32_t>(header[at] | header[at + 1] << 8 | header[at + 2] << 16 |
-                                          static_cast<std::uint32_t>(header[at + 3]) << 24);
-    };
-    if (!known || header[0] != 'B' || header[1] != 'M' || u32(14) < 40)
-        return 0;
-    const std::int64_t width = static_cast<std::int32_t>(u32(18));
-    const std::int64_t height = std::abs(static_cast<std::int64_t>(static_cast<std::int32_t>(u32(22))));
-    const int bitCount = header[28] | header[29] << 8;
-    const std::uint32_t compression = u32(30);
-    if (compression != BI_RGB && compression != BI_BITFIELDS)
-        return 0;
-    const std::int64_t needed = u32(10) + (width * bitCount + 31) / 32 * 4 * height;
-    return needed > size.QuadPart ? needed - size.QuadPart : 0;
-}
-
-bool IsInside(const CUnicodeString& path, const CUnicodeString& folder)
-{
-    CUnicodeString root = folder;
-    if (!root.IsEmpty() && root[root.Length() - 1] != u'\\')
-        root += u'\\';
-    return path.Length() >= root.Length() - 1 && (path + u"\\").Left(root.Length()).EqualsNoCase(root);
-}
-
-// "http:", "mailto:" and the like: two or more letters before the colon, so "C:" is a drive.
-bool HasUrlScheme(const CUnicodeString& text)
-{
-    int position = 0;
-    while (position < text.Length() && ((text[position] >= u'a' && text[position] <= u'z') ||
-                                        (text[position] >= u'A' && text[position] <= u'Z')))
-        ++position;
-    return position >= 2 && position < text.Length() && text[position] == u':';
-}
 
 CUnicodeString TextOf(TObj::CException* failure)
 {
@@ -175,7 +109,7 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
         add(page, common, iconKey, CUnicodeString(u"is not read here: with \"Dir\" set, the icon is "
                                                   u"the page file's own [Common] Icon"));
     const CUnicodeString folder = PageFiles::PageFolder(m_environment.launcherFolder, dir);
-    if (!IsInside(folder, m_environment.launcherFolder))
+    if (!DiscPaths::IsInside(folder, m_environment.launcherFolder))
         add(page, common, dirKey, u"leads outside the disc, to " + Quoted(folder));
     if (!PageFiles::IsExistingFolder(folder)) {
         add(page, common, dirKey,
@@ -191,7 +125,7 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
     const CUnicodeString fallback =
         PageFiles::DefaultPageFile(folder, root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile));
     if (!fallback.IsEmpty()) {
-        if (!IsInside(fallback, m_environment.launcherFolder))
+        if (!DiscPaths::IsInside(fallback, m_environment.launcherFolder))
             add(page, common, defaultKey, u"leads outside the disc, to " + Quoted(fallback));
         if (!PageFiles::IsExistingFile(fallback))
             add(page, common, root.HasKey(common, defaultKey) ? defaultKey : dirKey,
@@ -286,11 +220,8 @@ void CDiscChecker::checkCommon(CPageFile& page, const CUnicodeString& section)
         add(page, section, iconKey, kStops + icon + u" was not found.");
         return;
     }
-    const HANDLE loaded = LoadImageW(nullptr, icon.W(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE);
-    if (loaded == nullptr)
+    if (!PictureProbe::IsReadableIcon(icon))
         add(page, section, iconKey, u"the icon " + Quoted(icon) + u" cannot be read as an icon; the launcher stops");
-    else
-        DestroyIcon(static_cast<HICON>(loaded));
 }
 
 void CDiscChecker::checkWindowKeys(CPageFile& page, const CUnicodeString& section)
@@ -364,9 +295,9 @@ void CDiscChecker::checkPictureFile(CPageFile& page, const CUnicodeString& secti
                                     const CUnicodeString& path)
 {
     SIZE size{};
-    if (!ProbeBitmap(path, size))
+    if (!PictureProbe::BitmapSize(path, size))
         add(page, section, key, u"the picture " + Quoted(path) + u" cannot be read as a bitmap");
-    else if (const std::int64_t missing = MissingPictureBytes(path))
+    else if (const std::int64_t missing = PictureProbe::MissingBitmapBytes(path))
         add(page, section, key,
             u"the picture " + Quoted(path) + CUnicodeString::Format(u" is cut short: %lld bytes are missing",
                                                                      static_cast<long long>(missing)));
@@ -463,10 +394,10 @@ void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, c
         add(page, section, key, text);
         return;
     }
-    if (HasUrlScheme(target))
+    if (DiscPaths::HasUrlScheme(target))
         return;
     const CUnicodeString path = TObj::CombineAndNormalize(m_environment.launcherFolder, target);
-    if (!ExistsOnDisc(path))
+    if (!DiscPaths::ExistsOnDisc(path))
         add(page, section, key, u"opens " + Quoted(path) + u", which is not on the disc");
 }
 
@@ -485,7 +416,7 @@ void CDiscChecker::checkLayout(CPageFile& page)
     for (int w = 0; w < settings.WindowCount(); ++w) {
         const CWindowSettings& window = *settings.Window(w);
         SIZE client{window.backgroundSize.width, window.backgroundSize.height};
-        if (!window.backgroundPath.IsEmpty() && !ProbeBitmap(window.backgroundPath, client))
+        if (!window.backgroundPath.IsEmpty() && !PictureProbe::BitmapSize(window.backgroundPath, client))
             continue;
         const int count = window.commands.Count();
         auto keyOf = [&](int index) {

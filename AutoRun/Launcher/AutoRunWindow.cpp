@@ -9,6 +9,7 @@
 #include "LauncherReportPlaces.h"
 #include "MessageLoop.h"
 #include "ProgramPaths.h"
+#include "ScopeExit.h"
 #include "Settings.h"
 #include "ZyrFailure.h"
 
@@ -30,24 +31,6 @@ RECT CentredOn(const RECT& rect, const RECT& target)
 }
 
 CSettings& Settings() { return *CSettings::Current(); }
-
-// Drawing of a shown window is off while it lives, and back on every way out, also a
-// throw; a window still being created is left alone, since turning drawing on shows it.
-struct CRedrawOff {
-    HWND window;
-    explicit CRedrawOff(HWND handle) : window(IsWindowVisible(handle) ? handle : nullptr)
-    {
-        if (window != nullptr)
-            ::SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-    }
-    ~CRedrawOff()
-    {
-        if (window != nullptr)
-            ::SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-    }
-    CRedrawOff(const CRedrawOff&) = delete;
-    CRedrawOff& operator=(const CRedrawOff&) = delete;
-};
 
 } // namespace
 
@@ -152,10 +135,17 @@ void CAutoRunWindow::RebuildControls()
     m_commentFont.CreateFontW(m_page->commentFontSize, false, m_page->commentFontName);
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
     ZYR::SetWindowTextW(Handle(), m_page->title);
-    // A shown page's controls are replaced without drawing in between; the caller then has
-    // the whole page drawn once.
+    // A shown page's controls are replaced without drawing in between, and drawing is back
+    // on every way out, a throw included; the caller then has the whole page drawn once. A
+    // window still being created is left alone, since turning drawing on shows it.
     {
-        const CRedrawOff redrawOff(Handle());
+        const HWND shown = IsWindowVisible(Handle()) ? Handle() : nullptr;
+        if (shown != nullptr)
+            ::SendMessageW(shown, WM_SETREDRAW, FALSE, 0);
+        const auto redrawOn = TObj::OnScopeExit([shown] {
+            if (shown != nullptr)
+                ::SendMessageW(shown, WM_SETREDRAW, TRUE, 0);
+        });
         DestroyControls();
         for (CCommandSettings* command : m_page->commands) {
             if (command->action.IsEmpty())

@@ -8,10 +8,12 @@
 #include "PageFiles.h"
 #include "PageRules.h"
 #include "PageValues.h"
+#include "ScopeExit.h"
 
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 
 using PageKeys::EKey;
 using TObj::CUnicodeString;
@@ -37,19 +39,6 @@ void Raise(const PageRules::CPageProblem& problem)
     if (problem)
         TObj::ThrowCheckError(MessageNamed(problem.messageName), problem.param0, problem.param1);
 }
-
-// Restores the reader's current file on every way out of a read.
-class CCurrentFileScope {
-public:
-    CCurrentFileScope(TObj::CIniFile*& slot, TObj::CIniFile* file) : m_slot(slot), m_saved(slot) { slot = file; }
-    ~CCurrentFileScope() { m_slot = m_saved; }
-    CCurrentFileScope(const CCurrentFileScope&) = delete;
-    CCurrentFileScope& operator=(const CCurrentFileScope&) = delete;
-
-private:
-    TObj::CIniFile*& m_slot;
-    TObj::CIniFile* m_saved;
-};
 
 } // namespace
 
@@ -120,7 +109,9 @@ void CSettings::CReader::read()
         pageFile.reset(new TObj::CIniFile(m_pageFilePath));
         page = pageFile.get();
     }
-    const CCurrentFileScope current(m_currentFile, page);
+    // The reader's current file is back as it was on every way out of the read.
+    TObj::CIniFile* const enclosingFile = std::exchange(m_currentFile, page);
+    const auto restoreFile = TObj::OnScopeExit([this, enclosingFile] { m_currentFile = enclosingFile; });
     m_settings->m_pageFilePath = page->Path();
     // The root file's variables are read once, also when it is the page file itself.
     if (page->Path() != m_autorunPath)

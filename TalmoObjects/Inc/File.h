@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Errors.h"
+#include "SystemHandles.h"
 #include "UnicodeString.h"
 
 #include <cstdint>
@@ -27,7 +28,6 @@ public:
     CFile& operator=(const CFile&) = delete;
     CFile(CFile&& other) noexcept;
     CFile& operator=(CFile&& other) noexcept;
-    ~CFile() { Close(); }
 
     void Open(const CUnicodeString& path, std::uint32_t mode, std::uint32_t attributes = 0x80);
     // Reads once; returns the bytes read, 0 at the end of the file.
@@ -36,13 +36,13 @@ public:
     std::int64_t Length() const;
     void Close() noexcept;
 
-    bool IsOpen() const noexcept { return m_handle != nullptr; }
+    bool IsOpen() const noexcept { return !m_handle.IsEmpty(); }
     const CUnicodeString& GetFileName() const noexcept { return m_path; }
 
 private:
     void RequireOpen(const CReportPlace& place) const;
 
-    void* m_handle = nullptr; // owned Win32 file handle, closed by Close
+    CFileHandle m_handle;
     CUnicodeString m_path;
 };
 

@@ -14,6 +14,8 @@ public:
     // LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE); a failure follows the
     // failure rule with the caller's place.
     void LoadFromFile(const TObj::CUnicodeString& path, const CFailurePlace& place);
+    // The same load, for asking whether Windows can read the file: false when it cannot.
+    bool TryLoadFromFile(const TObj::CUnicodeString& path);
     void CreateCompatibleBitmap(HDC dc, int width, int height);
     // A bottom-up 32-bit DIB section; returns its pixels.
     void* CreateDIBSection(int width, int height);

@@ -4,6 +4,7 @@
 // handles and of objects made, which tests read.
 #pragma once
 
+#include "UniqueHandle.h"
 #include "ZyrFailure.h"
 
 #include <windows.h>
@@ -13,15 +14,13 @@ namespace ZYR {
 class CGdiObject {
 public:
     CGdiObject() = default;
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-    CGdiObject(CGdiObject&& other) noexcept : m_handle(other.m_handle) { other.m_handle = nullptr; }
-    CGdiObject& operator=(CGdiObject&& other) noexcept;
-    virtual ~CGdiObject() { Delete(); }
+    CGdiObject(CGdiObject&&) noexcept = default;
+    CGdiObject& operator=(CGdiObject&&) noexcept = default;
+    virtual ~CGdiObject() = default;
 
-    HGDIOBJ Handle() const noexcept { return m_handle; }
-    bool IsEmpty() const noexcept { return m_handle == nullptr; }
-    void Delete() noexcept;
+    HGDIOBJ Handle() const noexcept { return m_handle.Get(); }
+    bool IsEmpty() const noexcept { return m_handle.IsEmpty(); }
+    void Delete() noexcept { m_handle.Reset(); }
 
     // Live handles owned by wrappers in this process.
     static long LiveHandles() noexcept;
@@ -38,25 +37,45 @@ protected:
     {
         if (!RequireEmpty())
             return false;
-        const HGDIOBJ handle = make();
-        CountMade();
-        if (handle == nullptr) {
-            ReportFailedCall(place);
-            return false;
-        }
-        Attach(handle);
-        return true;
+        if (MakeInto(make))
+            return true;
+        ReportFailedCall(place);
+        return false;
+    }
+    // The same, where a null result is an answer rather than a failure: false then.
+    template <class FMake>
+    bool TryCreate(FMake&& make)
+    {
+        return RequireEmpty() && MakeInto(make);
     }
     // Asserts that the wrapper is empty.
     bool RequireEmpty() const;
     void Attach(HGDIOBJ handle) noexcept;
-    // System-colour brushes (handle values 1 to 31) are indices, not objects to delete.
-    static bool IsDeletable(HGDIOBJ handle) noexcept { return reinterpret_cast<ULONG_PTR>(handle) > 31; }
 
 private:
+    // Private, so that every owned object is counted by Attach as it comes and by Close
+    // as it goes.
+    struct CTraits {
+        using Handle = HGDIOBJ;
+        static Handle Empty() noexcept { return nullptr; }
+        // System-colour brushes (handle values 1 to 31) are indices, not objects to delete.
+        static bool IsDeletable(Handle handle) noexcept { return reinterpret_cast<ULONG_PTR>(handle) > 31; }
+        static void Close(Handle handle) noexcept;
+    };
+
+    template <class FMake>
+    bool MakeInto(FMake& make)
+    {
+        const HGDIOBJ handle = make();
+        CountMade();
+        if (handle == nullptr)
+            return false;
+        Attach(handle);
+        return true;
+    }
     static void CountMade() noexcept;
 
-    HGDIOBJ m_handle = nullptr; // owned
+    TObj::CUniqueHandle<CTraits> m_handle;
 };
 
 } // namespace ZYR

@@ -1,22 +1,24 @@
 // Icon.h
 // Holds ZYR::CIcon, the move-only owner of one icon handle, destroyed with DestroyIcon:
-// loaded from the program's resources or from an icon file.
+// loaded from the program's resources or from an icon file; and CIconTraits, how such a
+// handle is given back.
 #pragma once
 
+#include "UniqueHandle.h"
 #include "UnicodeString.h"
 
 #include <windows.h>
 
 namespace ZYR {
 
+struct CIconTraits {
+    using Handle = HICON;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle icon) noexcept { DestroyIcon(icon); }
+};
+
 class CIcon {
 public:
-    CIcon() = default;
-    CIcon(const CIcon&) = delete;
-    CIcon& operator=(const CIcon&) = delete;
-    CIcon(CIcon&& other) noexcept : m_icon(other.m_icon) { other.m_icon = nullptr; }
-    CIcon& operator=(CIcon&& other) noexcept;
-    ~CIcon() { Destroy(); }
 
     void Attach(HICON icon);
     // The icon group `name` of the module that holds it, at the given size.
@@ -24,13 +26,13 @@ public:
     void LoadStandardSize(const wchar_t* name);
     // An icon file; a failure throws the system error (or the memory exception for code 8).
     void LoadFromFile(const TObj::CUnicodeString& path, int width, int height);
-    void Destroy() noexcept;
+    void Destroy() noexcept { m_icon.Reset(); }
 
-    HICON Get() const noexcept { return m_icon; }
-    bool IsEmpty() const noexcept { return m_icon == nullptr; }
+    HICON Get() const noexcept { return m_icon.Get(); }
+    bool IsEmpty() const noexcept { return m_icon.IsEmpty(); }
 
 private:
-    HICON m_icon = nullptr; // owned
+    TObj::CUniqueHandle<CIconTraits> m_icon;
 };
 
 } // namespace ZYR

@@ -5,12 +5,15 @@
 // text and the buttons to the clipboard.
 #pragma once
 
+#include "Font.h"
 #include "UnicodeString.h"
 #include "Window.h"
 
 #include <vector>
 
 namespace ZYR {
+
+class CModalMessageLoop;
 
 class CMessageBox : public CWindow {
     ZYR_DECLARE_MESSAGE_MAP()
@@ -63,20 +66,24 @@ private:
         TObj::CUnicodeString caption;
     };
     std::vector<CButton> Buttons() const;
+    // Disables the owner, or without one this thread's shown windows; returns those disabled.
+    std::vector<HWND> DisableOthers() const;
+    void CreateAndShow(const TObj::CUnicodeString& className);
     void End(int reply);
     void Layout(int textHeight);
 
-    HWND m_owner;
+    HWND m_owner; // not owned
     TObj::CUnicodeString m_text;
     TObj::CUnicodeString m_caption;
     unsigned m_flags;
     TObj::CUnicodeString m_furtherText;
     HWND m_textControl = nullptr; // a child, destroyed with the box
     HWND m_iconControl = nullptr; // a child, destroyed with the box
-    std::vector<HWND> m_buttonControls;
-    HFONT m_font = nullptr;       // owned, deleted with the box
+    std::vector<HWND> m_buttonControls; // children, destroyed with the box
+    CFont m_font;
     int m_reply = 0;
     bool m_ended = false;
+    CModalMessageLoop* m_loop = nullptr; // not owned: the loop DoModal runs, while it runs
     int m_messageAreaColor;
     int m_textHeight = 0;
 };

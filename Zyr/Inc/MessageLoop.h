@@ -23,7 +23,7 @@ public:
     virtual bool ContinueLoop() { return true; }
     virtual void QuitLoop(int exitCode);
 
-    void Run();
+    virtual void Run();
     // Gets and handles one message; false when the loop ends.
     bool PumpMessage();
 

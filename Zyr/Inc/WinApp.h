@@ -22,7 +22,7 @@ public:
     virtual bool PreDispatch(HWND, UINT, WPARAM, LPARAM, LRESULT*) { return false; }
     virtual void PostDispatch(HWND, UINT, WPARAM, LPARAM, LRESULT*) {}
     virtual bool InitInstance() { return true; }
-    virtual void Run() { CMessageLoop::Run(); }
+    void Run() override { CMessageLoop::Run(); }
     virtual void ExitInstance() {}
     // Reports a failure of a window procedure; a paint is validated so it is not repeated.
     virtual void OnWindowProcException(const TObj::CException* failure, HWND handle, UINT message);

@@ -5,14 +5,22 @@
 
 namespace ZYR {
 
+namespace {
+HGDIOBJ LoadBitmapFile(const TObj::CUnicodeString& path)
+{
+    SetLastError(0);
+    return LoadImageW(nullptr, path.W(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+}
+} // namespace
+
 void CBitmap::LoadFromFile(const TObj::CUnicodeString& path, const CFailurePlace& place)
 {
-    Create(
-        [&] {
-            SetLastError(0);
-            return static_cast<HGDIOBJ>(LoadImageW(nullptr, path.W(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-        },
-        place);
+    Create([&] { return LoadBitmapFile(path); }, place);
+}
+
+bool CBitmap::TryLoadFromFile(const TObj::CUnicodeString& path)
+{
+    return TryCreate([&] { return LoadBitmapFile(path); });
 }
 
 void CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height)

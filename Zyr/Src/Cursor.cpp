@@ -8,27 +8,23 @@ namespace ZYR {
 
 void CCursor::Attach(HCURSOR cursor)
 {
-    if (!TOBJ_ASSERT(m_cursor == nullptr, Places::kCursorAttachedTwice) || !TOBJ_ASSERT(cursor != nullptr, Places::kNullCursor))
+    if (!TOBJ_ASSERT(Get() == nullptr, Places::kCursorAttachedTwice) || !TOBJ_ASSERT(cursor != nullptr, Places::kNullCursor))
         return;
-    m_cursor = cursor;
-    m_shared = false;
+    m_owned.Reset(cursor);
 }
 
 void CCursor::LoadSystemCursor(const wchar_t* id)
 {
-    if (!TOBJ_ASSERT(m_cursor == nullptr, Places::kCursorAttachedTwice))
+    if (!TOBJ_ASSERT(Get() == nullptr, Places::kCursorAttachedTwice))
         return;
-    const HCURSOR cursor = LoadCursorW(nullptr, id);
-    ZYR_CHECK(cursor != nullptr,Places::kLoadCursorW);
-    m_cursor = cursor;
-    m_shared = true;
+    m_shared = LoadCursorW(nullptr, id);
+    ZYR_CHECK(m_shared != nullptr, Places::kLoadCursorW);
 }
 
 void CCursor::Destroy() noexcept
 {
-    if (m_cursor != nullptr && !m_shared)
-        DestroyCursor(m_cursor);
-    m_cursor = nullptr;
+    m_owned.Reset();
+    m_shared = nullptr;
 }
 
 } // namespace ZYR

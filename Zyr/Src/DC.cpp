@@ -6,59 +6,39 @@
 
 namespace ZYR {
 
-CDC::~CDC()
+CMemoryDC::CMemoryDC(HDC reference) : m_dc(CreateCompatibleDC(reference))
 {
-    if (m_dc != nullptr)
-        DeleteDC(m_dc);
-}
-
-CMemoryDC::CMemoryDC(HDC reference)
-{
-    m_dc = CreateCompatibleDC(reference);
-    ZYR_CHECK(m_dc != nullptr,Places::kCMemoryDC);
+    ZYR_CHECK(!m_dc.IsEmpty(), Places::kCMemoryDC);
 }
 
 CBitmapDC::CBitmapDC(HBITMAP bitmap, HDC reference) : CMemoryDC(reference)
 {
-    if (!TOBJ_ASSERT(bitmap != nullptr, Places::kBitmapDCWithoutBitmap) || m_dc == nullptr)
+    if (!TOBJ_ASSERT(bitmap != nullptr, Places::kBitmapDCWithoutBitmap) || Get() == nullptr)
         return;
-    m_previous = SelectObject(m_dc, bitmap);
+    m_previous = SelectObject(Get(), bitmap);
     if (m_previous == nullptr)
         OutputDebugStringW(L"ZYR Warning: CBitmapDC::CBitmapDC SelectObject returns 0\n");
 }
 
 CBitmapDC::~CBitmapDC()
 {
-    if (m_dc != nullptr && m_previous != nullptr)
-        SelectObject(m_dc, m_previous);
+    if (Get() != nullptr && m_previous != nullptr)
+        SelectObject(Get(), m_previous);
 }
 
-CWindowDC::CWindowDC(HWND window) : m_window(window)
+CWindowDC::CWindowDC(HWND window) : m_dc({window, GetDC(window)})
 {
-    m_dc = GetDC(window);
-    ZYR_CHECK(m_dc != nullptr,Places::kCWindowDC);
+    ZYR_CHECK(!m_dc.IsEmpty(), Places::kCWindowDC);
 }
 
-CWindowDC::~CWindowDC()
-{
-    if (m_dc != nullptr)
-        ReleaseDC(m_window, m_dc);
-    m_dc = nullptr;
-}
-
-CPaintDC::CPaintDC(HWND window) : m_window(window)
+CPaintDC::CPaintDC(HWND window)
 {
     if (!TOBJ_ASSERT(window != nullptr, Places::kPaintDCWithoutWindow))
         return;
-    m_dc = BeginPaint(window, &m_paint);
-    ZYR_CHECK(m_dc != nullptr,Places::kCPaintDC);
-}
-
-CPaintDC::~CPaintDC()
-{
-    if (m_dc != nullptr)
-        EndPaint(m_window, &m_paint);
-    m_dc = nullptr;
+    CPaintHandle handle{window, {}};
+    if (BeginPaint(window, &handle.paint) != nullptr)
+        m_paint.Reset(handle);
+    ZYR_CHECK(!m_paint.IsEmpty(), Places::kCPaintDC);
 }
 
 void CSelectObjectGuard::Restore() noexcept

@@ -4,7 +4,6 @@
 #include "ReportPlaces.h"
 
 #include <atomic>
-#include <utility>
 
 namespace ZYR {
 
@@ -13,25 +12,13 @@ std::atomic<long> g_liveHandles{0};
 std::atomic<long> g_made{0};
 }
 
-CGdiObject& CGdiObject::operator=(CGdiObject&& other) noexcept
+void CGdiObject::CTraits::Close(Handle handle) noexcept
 {
-    if (this != &other) {
-        Delete();
-        std::swap(m_handle, other.m_handle);
-    }
-    return *this;
-}
-
-void CGdiObject::Delete() noexcept
-{
-    if (m_handle == nullptr)
+    if (!IsDeletable(handle))
         return;
-    if (IsDeletable(m_handle)) {
-        if (!DeleteObject(m_handle))
-            OutputDebugStringW(L"ZYR warning: Failed to destroy GDI object. Possible GDI leak!\n");
-        --g_liveHandles;
-    }
-    m_handle = nullptr;
+    if (!DeleteObject(handle))
+        OutputDebugStringW(L"ZYR warning: Failed to destroy GDI object. Possible GDI leak!\n");
+    --g_liveHandles;
 }
 
 long CGdiObject::LiveHandles() noexcept { return g_liveHandles.load(); }
@@ -40,12 +27,12 @@ long CGdiObject::ObjectsMadeForTesting() noexcept { return g_made.load(); }
 
 void CGdiObject::CountMade() noexcept { ++g_made; }
 
-bool CGdiObject::RequireEmpty() const { return TOBJ_ASSERT(m_handle == nullptr, Places::kCreateIntoFullWrapper); }
+bool CGdiObject::RequireEmpty() const { return TOBJ_ASSERT(m_handle.IsEmpty(), Places::kCreateIntoFullWrapper); }
 
 void CGdiObject::Attach(HGDIOBJ handle) noexcept
 {
-    m_handle = handle;
-    if (handle != nullptr && IsDeletable(handle))
+    m_handle.Reset(handle);
+    if (handle != nullptr && CTraits::IsDeletable(handle))
         ++g_liveHandles;
 }
 

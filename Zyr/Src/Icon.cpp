@@ -7,33 +7,23 @@
 
 namespace ZYR {
 
-CIcon& CIcon::operator=(CIcon&& other) noexcept
-{
-    if (this != &other) {
-        Destroy();
-        m_icon = other.m_icon;
-        other.m_icon = nullptr;
-    }
-    return *this;
-}
-
 void CIcon::Attach(HICON icon)
 {
-    if (!TOBJ_ASSERT(m_icon == nullptr, Places::kIconAttachedTwice) || !TOBJ_ASSERT(icon != nullptr, Places::kNullIcon))
+    if (!TOBJ_ASSERT(IsEmpty(), Places::kIconAttachedTwice) || !TOBJ_ASSERT(icon != nullptr, Places::kNullIcon))
         return;
-    m_icon = icon;
+    m_icon.Reset(icon);
 }
 
 void CIcon::LoadIconW(const wchar_t* name, int width, int height)
 {
-    if (!TOBJ_ASSERT(m_icon == nullptr, Places::kIconLoadedTwice))
+    if (!TOBJ_ASSERT(IsEmpty(), Places::kIconLoadedTwice))
         return;
     const HMODULE module = GetModuleHandleW(nullptr);
     if (!TOBJ_ASSERT(FindResourceW(module, name, RT_GROUP_ICON) != nullptr, Places::kIconResourceMissing))
         return;
     const HANDLE icon = LoadImageW(module, name, IMAGE_ICON, width, height, 0);
     ZYR_CHECK(icon != nullptr,Places::kLoadIconW);
-    m_icon = static_cast<HICON>(icon);
+    m_icon.Reset(static_cast<HICON>(icon));
 }
 
 void CIcon::LoadStandardSize(const wchar_t* name)
@@ -43,7 +33,7 @@ void CIcon::LoadStandardSize(const wchar_t* name)
 
 void CIcon::LoadFromFile(const TObj::CUnicodeString& path, int width, int height)
 {
-    if (!TOBJ_ASSERT(m_icon == nullptr, Places::kIconLoadedTwice))
+    if (!TOBJ_ASSERT(IsEmpty(), Places::kIconLoadedTwice))
         return;
     const HANDLE icon = LoadImageW(nullptr, path.W(), IMAGE_ICON, width, height, LR_LOADFROMFILE);
     if (icon == nullptr) {
@@ -53,14 +43,7 @@ void CIcon::LoadFromFile(const TObj::CUnicodeString& path, int width, int height
         TObj::ThrowLastErrorException(code);
         return;
     }
-    m_icon = static_cast<HICON>(icon);
-}
-
-void CIcon::Destroy() noexcept
-{
-    if (m_icon != nullptr)
-        DestroyIcon(m_icon);
-    m_icon = nullptr;
+    m_icon.Reset(static_cast<HICON>(icon));
 }
 
 } // namespace ZYR

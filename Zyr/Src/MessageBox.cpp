@@ -4,7 +4,9 @@
 #include "Errors.h"
 #include "LibraryStartup.h"
 #include "MessageHandler.h"
+#include "ModalMessageLoop.h"
 #include "ReportPlaces.h"
+#include "ScopeExit.h"
 #include "TextEncoding.h"
 #include "WindowClass.h"
 #include "ZyrFailure.h"
@@ -166,7 +168,7 @@ int CMessageBox::OnCreateBox(CREATESTRUCTW*)
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     ZYR_CHECK(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) != 0,Places::kOnCreate);
-    m_font = CreateFontIndirectW(&metrics.lfMessageFont);
+    m_font.CreateFontIndirectW(metrics.lfMessageFont);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const wchar_t* icons[] = {nullptr, IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK};
     const unsigned icon = (m_flags & kIcons) >> 12;
@@ -180,7 +182,7 @@ int CMessageBox::OnCreateBox(CREATESTRUCTW*)
                                     WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | align, 0, 0,
                                     kTextWidth, 20, Handle(),
                                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kTextControlId)), instance, nullptr);
-    ::SendMessageW(m_textControl, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    ::SendMessageW(m_textControl, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     ::SendMessageW(m_textControl, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(GetSysColor(m_messageAreaColor)));
     ::SendMessageW(m_textControl, EM_SETEVENTMASK, 0, ENM_REQUESTRESIZE);
     ::SetWindowTextW(m_textControl, m_text.W());
@@ -190,7 +192,7 @@ int CMessageBox::OnCreateBox(CREATESTRUCTW*)
                                              0, 0, kButtonWidth, kButtonHeight, Handle(),
                                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.reply)), instance,
                                              nullptr);
-        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
         m_buttonControls.push_back(control);
     }
     ::SendMessageW(m_textControl, EM_REQUESTRESIZE, 0, 0);
@@ -314,6 +316,8 @@ void CMessageBox::End(int reply)
 {
     m_reply = reply;
     m_ended = true;
+    if (m_loop != nullptr)
+        m_loop->End();
 }
 
 bool CMessageBox::PreTranslateMessage(MSG& message)
@@ -337,6 +341,35 @@ bool CMessageBox::PreTranslateMessage(MSG& message)
 int CMessageBox::DoModal()
 {
     const TObj::CUnicodeString className = RegisterWindowClass(CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW), nullptr);
+    std::vector<HWND> disabled = DisableOthers();
+    ++t_openBoxes;
+    auto restore = TObj::OnScopeExit([this, &disabled] {
+        m_loop = nullptr;
+        --t_openBoxes;
+        for (const HWND window : disabled)
+            if (IsWindow(window))
+                EnableWindow(window, TRUE);
+    });
+    CreateAndShow(className);
+    CModalMessageLoop loop(this, CModalMessageLoop::kIdle | CModalMessageLoop::kWindowSeesFirst);
+    m_loop = &loop;
+    if (!m_ended)
+        loop.Run();
+    // A quit closes the box as its close button would; a failed GetMessage, already
+    // reported, ends it with 0 like a Windows message box that failed.
+    if (!m_ended)
+        m_reply = loop.EndedByQuit() ? IDCANCEL : 0;
+    // The others are enabled before the box goes, so that Windows activates its owner
+    // rather than another program's window.
+    restore.RunNow();
+    if (Handle() != nullptr)
+        DestroyWindow();
+    m_font.Delete();
+    return m_reply;
+}
+
+std::vector<HWND> CMessageBox::DisableOthers() const
+{
     // The box is modal for its owner, or like a task-modal box for this thread's windows.
     std::vector<HWND> disabled;
     if (m_owner != nullptr && IsWindowEnabled(m_owner)) {
@@ -345,17 +378,11 @@ int CMessageBox::DoModal()
     } else if (m_owner == nullptr) {
         EnumThreadWindows(GetCurrentThreadId(), DisableThreadWindow, reinterpret_cast<LPARAM>(&disabled));
     }
-    ++t_openBoxes;
-    struct CRestore {
-        std::vector<HWND>& disabled;
-        ~CRestore()
-        {
-            --t_openBoxes;
-            for (const HWND window : disabled)
-                if (IsWindow(window))
-                    EnableWindow(window, TRUE);
-        }
-    } restore{disabled};
+    return disabled;
+}
+
+void CMessageBox::CreateAndShow(const TObj::CUnicodeString& className)
+{
     CreateEx(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | ((m_flags & kTopmost) ? WS_EX_TOPMOST : 0), className,
              m_caption, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 100, 100, m_owner, nullptr);
     Layout(m_textHeight);
@@ -365,37 +392,6 @@ int CMessageBox::DoModal()
     const unsigned defaultIndex = ((m_flags & kDefaults) >> 16) - 1;
     if (!m_buttonControls.empty())
         ::SetFocus(m_buttonControls[std::min<std::size_t>(defaultIndex, m_buttonControls.size() - 1)]);
-    MSG message;
-    bool quit = false;
-    int quitCode = 0;
-    while (!m_ended) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            quit = true;
-            quitCode = static_cast<int>(message.wParam);
-            End(IDCANCEL);
-            break;
-        }
-        if (got == -1)
-            break;
-        if (!PreTranslateMessage(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    for (const HWND window : disabled)
-        if (IsWindow(window))
-            EnableWindow(window, TRUE);
-    disabled.clear();
-    if (Handle() != nullptr)
-        DestroyWindow();
-    if (m_font != nullptr)
-        DeleteObject(m_font);
-    m_font = nullptr;
-    // A quit that arrived while the box was shown ends the enclosing loop too.
-    if (quit)
-        PostQuitMessage(quitCode);
-    return m_reply;
 }
 
 } // namespace ZYR

@@ -3,11 +3,13 @@
 #include "Errors.h"
 #include "FrameWindow.h"
 #include "ReportPlaces.h"
+#include "ScopeExit.h"
 #include "WinApp.h"
 #include "WindowClass.h"
 #include "ZyrFailure.h"
 
 #include <memory>
+#include <utility>
 
 namespace ZYR {
 
@@ -114,14 +116,7 @@ void CMessageLoop::Run()
 {
     m_enclosing = g_innermost;
     g_innermost = this;
-    struct CRestore {
-        CMessageLoop* loop;
-        ~CRestore()
-        {
-            g_innermost = loop->m_enclosing;
-            loop->m_enclosing = nullptr;
-        }
-    } restore{this};
+    const auto restore = TObj::OnScopeExit([this] { g_innermost = std::exchange(m_enclosing, nullptr); });
     int idleCount = 0;
     bool idle = true;
     while (PumpMessage()) {

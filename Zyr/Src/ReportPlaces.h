@@ -12,6 +12,8 @@ namespace ZYR {
 namespace Places {
 
 // Assertions: the source name and line only.
+constexpr TObj::CReportPlace kModalLoopEndedBeforeRun{u"messageloopzyr", 250};
+constexpr TObj::CReportPlace kModalLoopWithoutWindow{u"messageloopzyr", 255};
 constexpr TObj::CReportPlace kStyleOfNoWindow{u"WindowZyr", 103};
 constexpr TObj::CReportPlace kExStyleOfNoWindow{u"WindowZyr", 109};
 constexpr TObj::CReportPlace kIsChildOfNoWindow{u"WindowZyr", 125};

@@ -2,64 +2,67 @@
 
 CChildProcess::~CChildProcess()
 {
-    if (m_process.hProcess != nullptr) {
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(m_process.hProcess, 0xDEAD);
-        WaitForSingleObject(m_process.hProcess, 5000);
-        CloseHandle(m_process.hProcess);
-        CloseHandle(m_process.hThread);
-    }
-    if (m_output != nullptr)
-        CloseHandle(m_output);
+    if (m_process.IsEmpty())
+        return;
+    if (WaitForSingleObject(m_process.Get(), 0) == WAIT_TIMEOUT)
+        TerminateProcess(m_process.Get(), 0xDEAD);
+    WaitForSingleObject(m_process.Get(), 5000);
 }
 
 bool CChildProcess::Start(const std::wstring& commandLine, const wchar_t* folder, bool captureOutput)
 {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&m_output, &writeEnd, &inherit, 0))
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
         return false;
-    SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
+    m_output.Reset(readEnd);
+    const TObj::CKernelHandle childEnd(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = captureOutput ? writeEnd : nullptr;
     startup.hStdError = captureOutput ? writeEnd : nullptr;
     std::wstring line = commandLine;
-    const BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, captureOutput, 0, nullptr, folder, &startup,
-                                        &m_process);
-    CloseHandle(writeEnd);
-    return started != FALSE;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, captureOutput, 0, nullptr, folder, &startup, &process))
+        return false;
+    m_process.Reset(process.hProcess);
+    CloseHandle(process.hThread);
+    m_processId = process.dwProcessId;
+    return true;
 }
 
 DWORD CChildProcess::Wait(DWORD milliseconds)
 {
-    if (m_process.hProcess == nullptr)
+    if (m_process.IsEmpty())
         return 0xDEAD;
     // The pipe is drained meanwhile: a child with much to say would otherwise block on it.
     const DWORD start = GetTickCount();
     DWORD state = WAIT_TIMEOUT;
-    while ((state = WaitForSingleObject(m_process.hProcess, 20)) == WAIT_TIMEOUT && GetTickCount() - start < milliseconds)
+    while ((state = WaitForSingleObject(m_process.Get(), 20)) == WAIT_TIMEOUT && GetTickCount() - start < milliseconds)
         Output();
     if (state != WAIT_OBJECT_0)
         return 0xDEAD;
     DWORD code = 0;
-    GetExitCodeProcess(m_process.hProcess, &code);
+    GetExitCodeProcess(m_process.Get(), &code);
     return code;
 }
 
 bool CChildProcess::IsRunning(DWORD milliseconds) const
 {
-    return m_process.hProcess != nullptr && WaitForSingleObject(m_process.hProcess, milliseconds) == WAIT_TIMEOUT;
+    return !m_process.IsEmpty() && WaitForSingleObject(m_process.Get(), milliseconds) == WAIT_TIMEOUT;
 }
 
 std::string CChildProcess::Output()
 {
     DWORD available = 0;
-    while (m_output != nullptr && PeekNamedPipe(m_output, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+    while (!m_output.IsEmpty() && PeekNamedPipe(m_output.Get(), nullptr, 0, nullptr, &available, nullptr) &&
+           available > 0) {
         char buffer[4096];
         DWORD read = 0;
-        if (!ReadFile(m_output, buffer, sizeof buffer, &read, nullptr) || read == 0)
+        if (!ReadFile(m_output.Get(), buffer, sizeof buffer, &read, nullptr) || read == 0)
             break;
         m_text.append(buffer, read);
     }

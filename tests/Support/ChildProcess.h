@@ -3,6 +3,8 @@
 // one pipe: its output so far, its exit code, and an end that never hangs a test.
 #pragma once
 
+#include "SystemHandles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,9 +12,8 @@
 class CChildProcess {
 public:
     CChildProcess() = default;
+    // Ends a child still running.
     ~CChildProcess();
-    CChildProcess(const CChildProcess&) = delete;
-    CChildProcess& operator=(const CChildProcess&) = delete;
 
     // `folder` is the working folder, or null for the test's own. Without `captureOutput`
     // the child has no standard output at all, as when started from the shell.
@@ -22,10 +23,11 @@ public:
     // True while the process runs after waiting up to `milliseconds`.
     bool IsRunning(DWORD milliseconds = 0) const;
     std::string Output();
-    DWORD ProcessId() const noexcept { return m_process.dwProcessId; }
+    DWORD ProcessId() const noexcept { return m_processId; }
 
 private:
-    PROCESS_INFORMATION m_process{};
-    HANDLE m_output = nullptr; // owned read end of the pipe
+    TObj::CKernelHandle m_process;
+    DWORD m_processId = 0;
+    TObj::CKernelHandle m_output; // the read end of the pipe
     std::string m_text;
 };

@@ -60,7 +60,7 @@ CModalDeadline::CModalDeadline(std::string what, DWORD milliseconds)
       m_ended(CreateEventW(nullptr, TRUE, FALSE, nullptr))
 {
     m_watch = std::thread([this] {
-        if (WaitForSingleObject(m_ended, m_milliseconds) == WAIT_TIMEOUT) {
+        if (WaitForSingleObject(m_ended.Get(), m_milliseconds) == WAIT_TIMEOUT) {
             m_expired = true;
             PostThreadMessageW(m_thread, WM_QUIT, 0, 0);
         }
@@ -69,9 +69,8 @@ CModalDeadline::CModalDeadline(std::string what, DWORD milliseconds)
 
 CModalDeadline::~CModalDeadline()
 {
-    SetEvent(m_ended);
+    SetEvent(m_ended.Get());
     m_watch.join();
-    CloseHandle(m_ended);
     if (m_expired) {
         MSG quit;
         while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {

@@ -5,6 +5,8 @@
 // this thread that is still running at its deadline.
 #pragma once
 
+#include "SystemHandles.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -48,7 +50,7 @@ private:
     std::string m_what;
     DWORD m_milliseconds;
     DWORD m_thread;
-    HANDLE m_ended; // owned event: the watched loop returned
+    TObj::CKernelHandle m_ended; // an event: the watched loop returned
     std::atomic<bool> m_expired{false};
     std::thread m_watch;
 };

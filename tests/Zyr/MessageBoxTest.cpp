@@ -1,15 +1,18 @@
 #include "ChildProcess.h"
 #include "Deadline.h"
 #include "MessageBox.h"
+#include "MessageLoop.h"
 #include "ProgramPaths.h"
 #include "TempFolder.h"
 #include "TestText.h"
+#include "TestWindows.h"
 #include "ZyrMessageHandler.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -283,6 +286,36 @@ TEST(LibraryMessageBox, ASecondMessageWhileOneIsShown)
     driver.join();
     EXPECT_EQ(IDCANCEL, g_secondReply);
     EXPECT_EQ(0u, ZYR::CMessageBox::OpenCount());
+}
+
+namespace {
+
+// Counts the idle updates the loops send it.
+class CIdleCountingFrame : public CBaseTestWindow {
+public:
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
+    {
+        if (message == ZYR::CMessageLoop::IdleUpdateMessage())
+            ++idleUpdates;
+        return CBaseTestWindow::OnWndMsg(message, wParam, lParam, result);
+    }
+    std::atomic<int> idleUpdates{0};
+};
+
+} // namespace
+
+// The program's idle work (frame updates, temporary wrappers) goes on while a box waits.
+TEST(LibraryMessageBox, IdleWorkGoesOnWhileItShows)
+{
+    CIdleCountingFrame frame;
+    frame.Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    EXPECT_EQ(IDOK, ShowAndDrive(MB_OK, CUnicodeString(u"Idle?"), [&frame](HWND box) {
+        TestSupport::WaitUntil([&frame] { return frame.idleUpdates > 0; }, "an idle update while the box shows");
+        Click(box, IDOK);
+    }));
+    frame.DestroyWindow();
+    MSG quit; // the last frame's end asks for a quit, which the next test must not get
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 namespace {

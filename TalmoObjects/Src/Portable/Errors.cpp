@@ -3,10 +3,12 @@
 #include "MessageFormat.h"
 #include "MessageHandler.h"
 #include "Platform.h"
+#include "ScopeExit.h"
 
 #include <atomic>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace TObj {
@@ -33,18 +35,6 @@ int StopMode(const WChar* name, std::atomic<int>& cache)
 
 std::atomic<int> g_assertStopMode{-1};
 std::atomic<int> g_errorStopMode{-1};
-
-// Restores the thread's processing flag on every way out, a throw included.
-class CErrorProcessingScope {
-public:
-    CErrorProcessingScope() : m_saved(t_state.insideErrorProcessing) { t_state.insideErrorProcessing = true; }
-    ~CErrorProcessingScope() { t_state.insideErrorProcessing = m_saved; }
-    CErrorProcessingScope(const CErrorProcessingScope&) = delete;
-    CErrorProcessingScope& operator=(const CErrorProcessingScope&) = delete;
-
-private:
-    bool m_saved;
-};
 
 CUnicodeString AssertionText(int kind, const WChar* function, const WChar* expression, const WChar* file, int line,
                              std::uint32_t code)
@@ -88,9 +78,7 @@ void ShowErrorImmediately(const CUnicodeString& text)
         std::abort();
     }
     t_state.showingInternalError = true;
-    struct CRestore {
-        ~CRestore() { t_state.showingInternalError = false; }
-    } restore;
+    const auto restore = OnScopeExit([] { t_state.showingInternalError = false; });
     ShowMessage(text, kStopIconSystemModal);
     t_state.errorAlreadyShown = true;
 }
@@ -104,7 +92,9 @@ bool GenerateInternalError(int kind, const WChar* function, const WChar* express
                            std::uint32_t code)
 {
     Platform::ApplyStopMode(StopMode(u"AssertStopMode", g_assertStopMode));
-    CErrorProcessingScope scope;
+    // The thread's processing flag is back as it was on every way out, a throw included.
+    const bool enclosingProcessing = std::exchange(t_state.insideErrorProcessing, true);
+    const auto restore = OnScopeExit([enclosingProcessing] { t_state.insideErrorProcessing = enclosingProcessing; });
     if (kind < kAssertion || kind > kPresumptionWithCode) {
         GenerateInternalError(kAssertion, u"TObj::GenerateInternalError", u"kind <= 3", u"errors", __LINE__, 0);
         kind = kAssertion;

@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "Platform.h"
 #include "ReportPlaces.h"
+#include "ScopeExit.h"
 
 #include <cstdlib>
 #include <memory>
@@ -74,10 +75,7 @@ void CMessageHandler::HandleException(const CException& exception)
         std::abort();
     }
     ++state.reportDepth;
-    struct CRestore {
-        CThreadErrorState& state;
-        ~CRestore() { --state.reportDepth; }
-    } restore{state};
+    const auto restore = OnScopeExit([&state] { --state.reportDepth; });
     try {
         exception.Report();
     } catch (CException* failure) {

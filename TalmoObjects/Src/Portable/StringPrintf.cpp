@@ -135,6 +135,100 @@ void ReadLength(const WChar*& p, CSpec& spec)
     }
 }
 
+int ClampField(int value) { return value > kMaxField ? kMaxField : value; }
+
+// Reads flags, width, precision and length after the "%"; a "*" takes its value from the
+// arguments, and a negative "*" width means left alignment, as in C.
+CSpec ReadSpec(const WChar*& p, va_list& args)
+{
+    CSpec spec;
+    for (;; ++p) {
+        if (*p == u'-') spec.left = true;
+        else if (*p == u'+') spec.plus = true;
+        else if (*p == u' ') spec.space = true;
+        else if (*p == u'#') spec.alternate = true;
+        else if (*p == u'0') spec.zero = true;
+        else break;
+    }
+    if (*p == u'*') {
+        const int width = va_arg(args, int);
+        spec.left = spec.left || width < 0;
+        spec.width = width < 0 ? (width < -kMaxField ? kMaxField : -width) : ClampField(width);
+        ++p;
+    } else {
+        spec.width = ReadNumber(p);
+    }
+    if (*p == u'.') {
+        ++p;
+        if (*p == u'*') {
+            const int precision = va_arg(args, int);
+            spec.precision = precision < 0 ? -1 : ClampField(precision);
+            ++p;
+        } else {
+            spec.precision = ReadNumber(p);
+        }
+    }
+    ReadLength(p, spec);
+    return spec;
+}
+
+void EmitText(CUnicodeString& out, const CSpec& spec, va_list& args)
+{
+    CUnicodeString text;
+    if (spec.length == CSpec::Short || spec.length == CSpec::Char) {
+        const char* narrow = va_arg(args, const char*);
+        text = narrow ? DecodeUtf8(narrow, std::strlen(narrow)) : CUnicodeString(u"(null)");
+    } else {
+        const WChar* wide = va_arg(args, const WChar*);
+        text = wide ? CUnicodeString(wide) : CUnicodeString(u"(null)");
+    }
+    if (spec.precision >= 0)
+        text = text.Left(spec.precision);
+    Emit(out, spec, CUnicodeString(), text, false);
+}
+
+// Writes one conversion; false when `conversion` is not one this formatter knows.
+bool EmitConversion(CUnicodeString& out, const CSpec& spec, WChar conversion, va_list& args)
+{
+    switch (conversion) {
+    case u'%':
+        out += u'%';
+        return true;
+    case u'd':
+    case u'i': {
+        const std::int64_t value = SignedArgument(spec, args);
+        const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+        EmitInteger(out, spec, conversion, magnitude, value < 0);
+        return true;
+    }
+    case u'u':
+    case u'o':
+    case u'x':
+    case u'X':
+        EmitInteger(out, spec, conversion, UnsignedArgument(spec, args), false);
+        return true;
+    case u'p': {
+        const auto value = reinterpret_cast<std::uintptr_t>(va_arg(args, void*));
+        CSpec pointer;
+        pointer.precision = static_cast<int>(2 * sizeof(void*));
+        CUnicodeString digits;
+        EmitInteger(digits, pointer, u'X', value, false);
+        Emit(out, spec, CUnicodeString(), digits, false);
+        return true;
+    }
+    case u'c': {
+        const WChar ch = static_cast<WChar>(va_arg(args, int));
+        Emit(out, spec, CUnicodeString(), CUnicodeString(&ch, 1), false);
+        return true;
+    }
+    case u's':
+        EmitText(out, spec, args);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void FormatInto(CUnicodeString& out, const WChar* p, va_list& args)
 {
     while (*p != 0) {
@@ -146,87 +240,13 @@ void FormatInto(CUnicodeString& out, const WChar* p, va_list& args)
             continue;
         }
         const WChar* start = p++;
-        CSpec spec;
-        for (;; ++p) {
-            if (*p == u'-') spec.left = true;
-            else if (*p == u'+') spec.plus = true;
-            else if (*p == u' ') spec.space = true;
-            else if (*p == u'#') spec.alternate = true;
-            else if (*p == u'0') spec.zero = true;
-            else break;
-        }
-        if (*p == u'*') {
-            const int width = va_arg(args, int);
-            spec.left = spec.left || width < 0;
-            spec.width = width < 0 ? (width < -kMaxField ? kMaxField : -width) : (width > kMaxField ? kMaxField : width);
-            ++p;
-        } else {
-            spec.width = ReadNumber(p);
-        }
-        if (*p == u'.') {
-            ++p;
-            if (*p == u'*') {
-                const int precision = va_arg(args, int);
-                spec.precision = precision < 0 ? -1 : (precision > kMaxField ? kMaxField : precision);
-                ++p;
-            } else {
-                spec.precision = ReadNumber(p);
-            }
-        }
-        ReadLength(p, spec);
+        const CSpec spec = ReadSpec(p, args);
         const WChar conversion = *p;
         if (conversion != 0)
             ++p;
-        switch (conversion) {
-        case u'%':
-            out += u'%';
-            break;
-        case u'd':
-        case u'i': {
-            const std::int64_t value = SignedArgument(spec, args);
-            const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-            EmitInteger(out, spec, conversion, magnitude, value < 0);
-            break;
-        }
-        case u'u':
-        case u'o':
-        case u'x':
-        case u'X':
-            EmitInteger(out, spec, conversion, UnsignedArgument(spec, args), false);
-            break;
-        case u'p': {
-            const auto value = reinterpret_cast<std::uintptr_t>(va_arg(args, void*));
-            CSpec pointer;
-            pointer.precision = static_cast<int>(2 * sizeof(void*));
-            CUnicodeString digits;
-            EmitInteger(digits, pointer, u'X', value, false);
-            Emit(out, spec, CUnicodeString(), digits, false);
-            break;
-        }
-        case u'c': {
-            const WChar ch = static_cast<WChar>(va_arg(args, int));
-            Emit(out, spec, CUnicodeString(), CUnicodeString(&ch, 1), false);
-            break;
-        }
-        case u's': {
-            CUnicodeString text;
-            if (spec.length == CSpec::Short || spec.length == CSpec::Char) {
-                const char* narrow = va_arg(args, const char*);
-                text = narrow ? DecodeUtf8(narrow, std::strlen(narrow)) : CUnicodeString(u"(null)");
-            } else {
-                const WChar* wide = va_arg(args, const WChar*);
-                text = wide ? CUnicodeString(wide) : CUnicodeString(u"(null)");
-            }
-            if (spec.precision >= 0)
-                text = text.Left(spec.precision);
-            Emit(out, spec, CUnicodeString(), text, false);
-            break;
-        }
-        default:
-            // Unknown conversions are shown as written, so the mistake stays visible.
+        // Unknown conversions are shown as written, so the mistake stays visible.
+        if (!EmitConversion(out, spec, conversion, args))
             out.Append(start, static_cast<int>(p - start));
-            break;
-        }
     }
 }
 

@@ -14,12 +14,6 @@ TOBJ_MESSAGE(ERR_CANT_WRITE_TO_REGISTRY);
 
 CEventLogMessageHandler::CEventLogMessageHandler(const CUnicodeString& sourceName) : m_sourceName(sourceName) {}
 
-CEventLogMessageHandler::~CEventLogMessageHandler()
-{
-    if (m_source != nullptr)
-        DeregisterEventSource(m_source);
-}
-
 int CEventLogMessageHandler::EventType(unsigned flags) noexcept
 {
     switch (flags & 0xF0) {
@@ -40,7 +34,7 @@ void CEventLogMessageHandler::OpenSource()
     if (key.Create(HKEY_LOCAL_MACHINE, keyPath.W(), KEY_WRITE) &&
         !key.WriteString(L"EventMessageFile", GetProgramFolder() + u"TObjEventSrc.dll"))
         ThrowCheckError(ERR_CANT_WRITE_TO_REGISTRY, keyPath, CUnicodeString(u"EventMessageFile"));
-    m_source = RegisterEventSourceW(nullptr, source.W());
+    m_source.Reset(RegisterEventSourceW(nullptr, source.W()));
 }
 
 bool CEventLogMessageHandler::WriteRecord(int eventType, const CUnicodeString& caption, const CUnicodeString& text)
@@ -48,10 +42,10 @@ bool CEventLogMessageHandler::WriteRecord(int eventType, const CUnicodeString& c
     std::lock_guard<std::mutex> guard(m_lock);
     if (!m_opened)
         OpenSource();
-    if (m_source == nullptr)
+    if (m_source.IsEmpty())
         return false;
     const wchar_t* strings[] = {caption.W(), text.W()};
-    return ReportEventW(m_source, static_cast<WORD>(eventType), 0, 1, nullptr, 2, 0, strings, nullptr) != FALSE;
+    return ReportEventW(m_source.Get(), static_cast<WORD>(eventType), 0, 1, nullptr, 2, 0, strings, nullptr) != FALSE;
 }
 
 int CEventLogMessageHandler::Show(void*, const CUnicodeString& text, const CUnicodeString& caption, unsigned flags)

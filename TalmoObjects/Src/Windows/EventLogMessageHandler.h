@@ -4,6 +4,7 @@
 #pragma once
 
 #include "MessageHandler.h"
+#include "SystemHandles.h"
 
 #include <mutex>
 
@@ -13,7 +14,6 @@ class CEventLogMessageHandler : public CMessageHandler {
 public:
     // An empty source name means the application title.
     explicit CEventLogMessageHandler(const CUnicodeString& sourceName = {});
-    ~CEventLogMessageHandler() override;
     int Show(void* owner, const CUnicodeString& text, const CUnicodeString& caption, unsigned flags) override;
     void HandleException(const CException& exception) override;
 
@@ -26,7 +26,7 @@ private:
     void OpenSource();
 
     CUnicodeString m_sourceName;
-    void* m_source = nullptr; // owned event-source handle, deregistered in the destructor
+    CEventSource m_source;
     bool m_opened = false;
     std::mutex m_lock;
 };

@@ -5,23 +5,20 @@
 #include "FileSystem.h"
 #include "ReportPlaces.h"
 
-#include <windows.h>
+#include <utility>
 
 namespace TObj {
 
-CFile::CFile(CFile&& other) noexcept : m_handle(other.m_handle), m_path(other.m_path)
+CFile::CFile(CFile&& other) noexcept : m_handle(std::move(other.m_handle)), m_path(other.m_path)
 {
-    other.m_handle = nullptr;
     other.m_path.Empty();
 }
 
 CFile& CFile::operator=(CFile&& other) noexcept
 {
     if (this != &other) {
-        Close();
-        m_handle = other.m_handle;
+        m_handle = std::move(other.m_handle);
         m_path = other.m_path;
-        other.m_handle = nullptr;
         other.m_path.Empty();
     }
     return *this;
@@ -29,13 +26,13 @@ CFile& CFile::operator=(CFile&& other) noexcept
 
 void CFile::RequireOpen(const CReportPlace& place) const
 {
-    if (m_handle == nullptr)
+    if (!IsOpen())
         GenerateInternalError(kAssertion, place);
 }
 
 void CFile::Open(const CUnicodeString& path, std::uint32_t mode, std::uint32_t attributes)
 {
-    if (m_handle != nullptr) {
+    if (IsOpen()) {
         GenerateInternalError(kAssertion, Places::kFileOpenedTwice);
         return;
     }
@@ -65,10 +62,10 @@ void CFile::Open(const CUnicodeString& path, std::uint32_t mode, std::uint32_t a
         if (existing != INVALID_FILE_ATTRIBUTES)
             attributes |= existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     }
-    const HANDLE handle = CreateFileW(fullPath.W(), access, sharing, nullptr, creation, attributes, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    CFileHandle handle(CreateFileW(fullPath.W(), access, sharing, nullptr, creation, attributes, nullptr));
+    if (handle.IsEmpty())
         ThrowFileException(GetLastError(), fullPath);
-    m_handle = handle;
+    m_handle = std::move(handle);
     m_path = fullPath;
 }
 
@@ -82,7 +79,7 @@ int CFile::Read(void* buffer, int count)
     }
     RequireOpen(Places::kFileReadClosed);
     DWORD read = 0;
-    if (!ReadFile(m_handle, buffer, static_cast<DWORD>(count), &read, nullptr))
+    if (!ReadFile(m_handle.Get(), buffer, static_cast<DWORD>(count), &read, nullptr))
         ThrowFileException(GetLastError(), m_path);
     return static_cast<int>(read);
 }
@@ -97,7 +94,7 @@ void CFile::Write(const void* buffer, int count)
     }
     RequireOpen(Places::kFileWriteClosed);
     DWORD written = 0;
-    if (!WriteFile(m_handle, buffer, static_cast<DWORD>(count), &written, nullptr) ||
+    if (!WriteFile(m_handle.Get(), buffer, static_cast<DWORD>(count), &written, nullptr) ||
         written != static_cast<DWORD>(count))
         ThrowFileException(GetLastError() != 0 ? GetLastError() : ERROR_HANDLE_DISK_FULL, m_path);
 }
@@ -106,16 +103,14 @@ std::int64_t CFile::Length() const
 {
     RequireOpen(Places::kFileLengthOfClosed);
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(m_handle, &size))
+    if (!GetFileSizeEx(m_handle.Get(), &size))
         ThrowFileException(GetLastError(), m_path);
     return size.QuadPart;
 }
 
 void CFile::Close() noexcept
 {
-    if (m_handle != nullptr)
-        CloseHandle(m_handle);
-    m_handle = nullptr;
+    m_handle.Reset();
     m_path.Empty();
 }
 

@@ -3,6 +3,8 @@
 #include "Errors.h"
 #include "FileException.h"
 #include "ReportPlaces.h"
+#include "ScopeExit.h"
+#include "SystemHandles.h"
 
 #include <windows.h>
 
@@ -12,20 +14,14 @@ namespace TObj {
 
 namespace {
 
-// Failed opens on removable media must not raise "insert a disk" boxes.
-class CQuietErrorMode {
-public:
-    CQuietErrorMode() : m_previous(GetErrorMode())
-    {
-        SetErrorMode(m_previous | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    }
-    ~CQuietErrorMode() { SetErrorMode(m_previous); }
-    CQuietErrorMode(const CQuietErrorMode&) = delete;
-    CQuietErrorMode& operator=(const CQuietErrorMode&) = delete;
-
-private:
-    UINT m_previous;
-};
+// Failed opens on removable media must not raise "insert a disk" boxes: until the
+// returned guard ends, they fail quietly.
+auto QuietErrorMode()
+{
+    const UINT previous = GetErrorMode();
+    SetErrorMode(previous | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    return OnScopeExit([previous] { SetErrorMode(previous); });
+}
 
 } // namespace
 
@@ -66,14 +62,10 @@ bool FileExists(const CUnicodeString& path, std::uint32_t mode)
 {
     if (path.IsEmpty() || IsVirtualPath(path))
         return false;
-    const CQuietErrorMode quiet;
+    const auto quiet = QuietErrorMode();
     if (mode == kExistsInAnyWay) {
         WIN32_FIND_DATAW found;
-        const HANDLE search = FindFirstFileW(path.W(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return false;
-        FindClose(search);
-        return true;
+        return !CFindHandle(FindFirstFileW(path.W(), &found)).IsEmpty();
     }
     if ((mode & 0x70) == 0) {
         GenerateInternalError(kAssertion, Places::kExistsModeWithoutSharing);
@@ -83,11 +75,8 @@ bool FileExists(const CUnicodeString& path, std::uint32_t mode)
                        : (mode & 7) == 3 ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ | GENERIC_EXECUTE;
     const DWORD sharing = (mode & 0x70) == 0x10 ? FILE_SHARE_WRITE : (mode & 0x70) == 0x20 ? FILE_SHARE_READ
                         : (mode & 0x70) == 0x40 ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
-    const HANDLE file = CreateFileW(path.W(), access, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    return !CFileHandle(CreateFileW(path.W(), access, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+                .IsEmpty();
 }
 
 CUnicodeString GetCurrentFolder()

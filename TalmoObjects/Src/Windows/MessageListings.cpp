@@ -5,6 +5,7 @@
 #include "Message.h"
 #include "PathRules.h"
 #include "ProgramPaths.h"
+#include "SystemHandles.h"
 
 #include <set>
 
@@ -26,16 +27,14 @@ CUnicodeString ModuleFileOf(const void* address)
 
 bool WriteUtf16File(const CUnicodeString& path, const CUnicodeString& text)
 {
-    const HANDLE file = CreateFileW(path.W(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const CFileHandle file(CreateFileW(path.W(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.IsEmpty())
         return false;
     const unsigned char mark[2] = {0xFF, 0xFE};
     DWORD written = 0;
-    bool ok = WriteFile(file, mark, 2, &written, nullptr) != FALSE;
-    ok = ok && WriteFile(file, text.Ptr(), static_cast<DWORD>(text.Length() * sizeof(WChar)), &written, nullptr);
-    CloseHandle(file);
-    return ok;
+    return WriteFile(file.Get(), mark, 2, &written, nullptr) &&
+           WriteFile(file.Get(), text.Ptr(), static_cast<DWORD>(text.Length() * sizeof(WChar)), &written, nullptr);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "MessageBoxHandler.h"
 #include "ProgramPaths.h"
 #include "RegistryKey.h"
+#include "SystemHandles.h"
 #include "TextEncoding.h"
 #include "VersionInfo.h"
 
@@ -88,9 +89,9 @@ void WriteMessageLog(const CUnicodeString& text) noexcept
         if (ReadDebugInt(HKEY_LOCAL_MACHINE, L"WriteMessageLog", 0) == 0)
             return;
         const CUnicodeString path = GetProgramFolder() + u"TalmoObjLog.txt";
-        const HANDLE file = CreateFileW(path.W(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
+        const CFileHandle file(CreateFileW(path.W(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.IsEmpty())
             return;
         char stamp[16] = {0};
         const std::time_t now = std::time(nullptr);
@@ -99,8 +100,7 @@ void WriteMessageLog(const CUnicodeString& text) noexcept
         const std::string line = std::string(stamp) + "ProcessID:" + std::to_string(GetCurrentProcessId()) + " " +
                                  EncodeText(text, CP_ACP) + "\r\n";
         DWORD written = 0;
-        WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-        CloseHandle(file);
+        WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     } catch (...) {
     }
 }

@@ -4,48 +4,38 @@
 
 namespace TObj {
 
-CRegistryKey& CRegistryKey::operator=(CRegistryKey&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        m_key = other.m_key;
-        other.m_key = nullptr;
-    }
-    return *this;
-}
-
 bool CRegistryKey::Open(HKEY root, const wchar_t* path, REGSAM access)
 {
     Close();
-    return RegOpenKeyExW(root, path, 0, access, &m_key) == ERROR_SUCCESS || (m_key = nullptr, false);
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path, 0, access, &key) != ERROR_SUCCESS)
+        return false;
+    m_key.Reset(key);
+    return true;
 }
 
 bool CRegistryKey::Create(HKEY root, const wchar_t* path, REGSAM access)
 {
     Close();
-    return RegCreateKeyExW(root, path, 0, nullptr, 0, access, nullptr, &m_key, nullptr) == ERROR_SUCCESS ||
-           (m_key = nullptr, false);
-}
-
-void CRegistryKey::Close() noexcept
-{
-    if (m_key != nullptr)
-        RegCloseKey(m_key);
-    m_key = nullptr;
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(root, path, 0, nullptr, 0, access, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    m_key.Reset(key);
+    return true;
 }
 
 bool CRegistryKey::ReadString(const wchar_t* name, CUnicodeString& value) const
 {
-    if (m_key == nullptr)
+    if (!IsOpen())
         return false;
     DWORD type = 0;
     DWORD bytes = 0;
-    if (RegQueryValueExW(m_key, name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
+    if (RegQueryValueExW(m_key.Get(), name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return false;
     std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, 0);
     bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-    if (RegQueryValueExW(m_key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes) !=
+    if (RegQueryValueExW(m_key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes) !=
         ERROR_SUCCESS)
         return false;
     buffer.back() = 0;
@@ -55,8 +45,8 @@ bool CRegistryKey::ReadString(const wchar_t* name, CUnicodeString& value) const
 
 bool CRegistryKey::WriteString(const wchar_t* name, const CUnicodeString& value) const
 {
-    return m_key != nullptr &&
-           RegSetValueExW(m_key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.W()),
+    return IsOpen() &&
+           RegSetValueExW(m_key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.W()),
                           static_cast<DWORD>((value.Length() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 

@@ -9,6 +9,7 @@
 #include "PathRules.h"
 #include "ProgramPaths.h"
 #include "ReportPlaces.h"
+#include "SystemHandles.h"
 #include "VersionInfo.h"
 
 #include <algorithm>
@@ -48,18 +49,14 @@ using FGetMessageName = const wchar_t* (*)(int);
 
 class CResourceModule {
 public:
-    CResourceModule(HMODULE module, bool loadedByLibrary) : m_module(module), m_loaded(loadedByLibrary)
+    CResourceModule(HMODULE module, bool loadedByLibrary)
+        : m_module(module), m_loaded(loadedByLibrary ? module : nullptr)
     {
         m_getId = reinterpret_cast<FGetResourceID>(reinterpret_cast<void*>(GetProcAddress(module, "GetResourceID")));
         if (m_getId != nullptr)
             m_count = reinterpret_cast<FNumberOfMessages>(reinterpret_cast<void*>(GetProcAddress(module, "NumberOfMessages")));
         if (m_count != nullptr)
             m_name = reinterpret_cast<FGetMessageName>(reinterpret_cast<void*>(GetProcAddress(module, "GetMessageName")));
-    }
-    ~CResourceModule()
-    {
-        if (m_loaded)
-            FreeLibrary(m_module);
     }
     CResourceModule(const CResourceModule&) = delete;
     CResourceModule& operator=(const CResourceModule&) = delete;
@@ -107,8 +104,8 @@ private:
         }
     }
 
-    HMODULE m_module;  // owned (freed) only when the library loaded it
-    bool m_loaded;
+    HMODULE m_module;      // not owned here: the program's own, or the one m_loaded owns
+    CLoadedModule m_loaded; // only what the library loaded itself, freed with it
     FGetResourceID m_getId = nullptr;
     FNumberOfMessages m_count = nullptr;
     FGetMessageName m_name = nullptr;
@@ -158,8 +155,8 @@ void Scan(CDescription& description)
 {
     description.scanned = true;
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(JoinPath(description.folder, CUnicodeString(u"*.dll")).W(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const CFindHandle search(FindFirstFileW(JoinPath(description.folder, CUnicodeString(u"*.dll")).W(), &found));
+    if (search.IsEmpty())
         return;
     do {
         const CUnicodeString file(found.cFileName);
@@ -175,8 +172,7 @@ void Scan(CDescription& description)
             continue;
         if (ReadFileVersionString(JoinPath(description.folder, file), u"FileDescription").EqualsNoCase(CUnicodeString(u"Resource DLL")))
             description.languages.set(static_cast<std::size_t>(code));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.Get(), &found));
 }
 
 CModulePtr LoadResourceDll(const CUnicodeString& path)
@@ -256,6 +252,72 @@ bool LookupMessageText(const WChar* name, CUnicodeString& text)
     return false;
 }
 
+namespace {
+
+// Without registered language names, the languages every description has are the ones offered.
+void OfferCommonLanguages(CResourceBase& base)
+{
+    if (!base.languageNames.empty() || base.descriptions.empty())
+        return;
+    std::bitset<kLanguageCount> common;
+    common.set();
+    for (const CDescription& description : base.descriptions)
+        common &= description.languages;
+    for (int code = 0; code < kLanguageCount; ++code)
+        if (common.test(static_cast<std::size_t>(code)))
+            base.languageNames[code] = CUnicodeString();
+}
+
+int ChooseDefaultLanguage(const CResourceBase& base)
+{
+    std::vector<int> available;
+    for (const auto& entry : base.languageNames)
+        available.push_back(entry.first);
+    CLanguageChoiceContext context;
+    context.isInstalled = IsLanguageSupportedQuietly;
+    context.systemPrimaryLanguage = static_cast<std::uint16_t>(GetSystemDefaultLangID() & 0x3FF);
+    context.ansiCodePage = GetACP();
+    return ChooseLanguage(available, context);
+}
+
+// One line per description that lacks a language another description has.
+CUnicodeString MissingModulesReport(const CResourceBase& base)
+{
+    std::bitset<kLanguageCount> any;
+    for (const CDescription& description : base.descriptions)
+        any |= description.languages;
+    CUnicodeString report;
+    for (const CDescription& description : base.descriptions) {
+        const std::bitset<kLanguageCount> missing = any & ~description.languages;
+        if (missing.none())
+            continue;
+        CUnicodeString codes;
+        for (int code = 0; code < kLanguageCount; ++code)
+            if (missing.test(static_cast<std::size_t>(code)))
+                codes += (codes.IsEmpty() ? CUnicodeString() : CUnicodeString(u", ")) + CUnicodeString::FromInt(code);
+        report += FillPlaceholders(
+                      CUnicodeString(u"For prefix '%0' resource modules for following languages: %1 are missing."),
+                      description.prefix, codes) +
+                  u"\n";
+    }
+    return report;
+}
+
+// Display names come from each language's own DLLs, loaded for this purpose only.
+void LoadLanguageDisplayNames(CResourceBase& base)
+{
+    for (auto& entry : base.languageNames) {
+        for (auto it = base.descriptions.rbegin(); it != base.descriptions.rend() && entry.second.IsEmpty(); ++it)
+            if (CModulePtr module = LoadResourceDll(DllPath(*it, entry.first))) {
+                CUnicodeString name;
+                if (module->LoadText(CURRENT_LANGUAGE_NAME.Name(), name))
+                    entry.second = name;
+            }
+    }
+}
+
+} // namespace
+
 void InitializeResourceBase()
 {
     CUnicodeString missingReport;
@@ -266,59 +328,20 @@ void InitializeResourceBase()
         for (CDescription& description : base.descriptions)
             if (!description.scanned)
                 Scan(description);
-        if (base.languageNames.empty() && !base.descriptions.empty()) {
-            std::bitset<kLanguageCount> common;
-            common.set();
-            for (const CDescription& description : base.descriptions)
-                common &= description.languages;
-            for (int code = 0; code < kLanguageCount; ++code)
-                if (common.test(static_cast<std::size_t>(code)))
-                    base.languageNames[code] = CUnicodeString();
-        }
-        std::vector<int> available;
-        for (const auto& entry : base.languageNames)
-            available.push_back(entry.first);
-        CLanguageChoiceContext context;
-        context.isInstalled = IsLanguageSupportedQuietly;
-        context.systemPrimaryLanguage = static_cast<std::uint16_t>(GetSystemDefaultLangID() & 0x3FF);
-        context.ansiCodePage = GetACP();
-        base.defaultLanguage = ChooseLanguage(available, context);
-        if (GetDebugFlags() & kCheckAllResourceModulesExistance) {
-            std::bitset<kLanguageCount> any;
-            for (const CDescription& description : base.descriptions)
-                any |= description.languages;
-            for (const CDescription& description : base.descriptions) {
-                const std::bitset<kLanguageCount> missing = any & ~description.languages;
-                if (missing.none())
-                    continue;
-                CUnicodeString codes;
-                for (int code = 0; code < kLanguageCount; ++code)
-                    if (missing.test(static_cast<std::size_t>(code)))
-                        codes += (codes.IsEmpty() ? CUnicodeString() : CUnicodeString(u", ")) + CUnicodeString::FromInt(code);
-                missingReport += FillPlaceholders(
-                                     CUnicodeString(u"For prefix '%0' resource modules for following languages: %1 are missing."),
-                                     description.prefix, codes) +
-                                 u"\n";
-            }
-        }
+        OfferCommonLanguages(base);
+        base.defaultLanguage = ChooseDefaultLanguage(base);
+        if (GetDebugFlags() & kCheckAllResourceModulesExistance)
+            missingReport = MissingModulesReport(base);
         base.initialized = true;
     }
+    // Shown outside the lock: the box runs a message loop.
     if (!missingReport.IsEmpty())
         ShowMessage(missingReport, kStopIconSystemModal);
     const int defaultLanguage = GetDefaultLanguage();
     if (defaultLanguage >= 0)
         SetInterfaceLanguage(defaultLanguage);
-    // Display names come from each language's own DLLs, loaded for this purpose only.
     std::lock_guard<std::recursive_mutex> guard(ResourceLock());
-    CResourceBase& base = Base();
-    for (auto& entry : base.languageNames) {
-        for (auto it = base.descriptions.rbegin(); it != base.descriptions.rend() && entry.second.IsEmpty(); ++it)
-            if (CModulePtr module = LoadResourceDll(DllPath(*it, entry.first))) {
-                CUnicodeString name;
-                if (module->LoadText(CURRENT_LANGUAGE_NAME.Name(), name))
-                    entry.second = name;
-            }
-    }
+    LoadLanguageDisplayNames(Base());
 }
 
 void DeinitializeResourceBase()
