@@ -38,8 +38,8 @@ public:
     bool PreTranslateMessage(MSG& message) override;
 
     CWindowSettings* CurrentPage() const noexcept { return m_page; }
-    const TObj::CUnicodeString& CommentText() const noexcept { return m_comment; }
-    int HistoryDepth() const noexcept { return m_history.Count(); }
+    const TObj::CUnicodeString& CommentTextForTesting() const noexcept { return m_comment; }
+    int HistoryDepthForTesting() const noexcept { return m_history.Count(); }
     int CommandControlCount() const noexcept { return m_commandControls.Count(); }
     CCommandControl* CommandControlAt(int index) const noexcept { return m_commandControls[index]; }
     // The drive letter of the launcher's own folder, for media removal.

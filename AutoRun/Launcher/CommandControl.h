@@ -28,7 +28,7 @@ public:
     const CCommandSettings& Settings() const noexcept { return *m_settings; }
     bool IsHovered() const noexcept { return s_hovered == this; }
     bool IsPressed() const noexcept { return m_pressed; }
-    const ZYR::CToolTipCtrl& ToolTip() const noexcept { return m_tooltip; }
+    const ZYR::CToolTipCtrl& ToolTipForTesting() const noexcept { return m_tooltip; }
 
 protected:
     // The control as it is now, into the screen or a picture.

@@ -26,7 +26,7 @@ public:
     int Kind() const noexcept { return m_kind; }
     std::uint32_t Code() const noexcept { return m_code; }
 
-    static int ReportedCount() noexcept;
+    static int ReportedCountForTesting() noexcept;
 
 private:
     const WChar* m_file; // a literal, never owned

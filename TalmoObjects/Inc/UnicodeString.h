@@ -110,8 +110,8 @@ public:
     std::string ToUtf8() const;
 
     // Introspection for tests of the sharing and growth rules.
-    int ShareCount() const noexcept;
-    std::uint32_t AllocatedBytes() const noexcept;
+    int ShareCountForTesting() const noexcept;
+    std::uint32_t AllocatedBytesForTesting() const noexcept;
 
 private:
     struct CBlock;

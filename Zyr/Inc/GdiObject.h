@@ -23,7 +23,7 @@ public:
     void Delete() noexcept { m_handle.Reset(); }
 
     // Live handles owned by wrappers in this process.
-    static long LiveHandles() noexcept;
+    static long LiveHandlesForTesting() noexcept;
     // Objects the wrappers have made, owned or not: a creation refused before it makes one
     // leaves this unchanged.
     static long ObjectsMadeForTesting() noexcept;

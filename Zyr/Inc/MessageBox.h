@@ -50,7 +50,7 @@ public:
     bool PreTranslateMessage(MSG& message) override;
 
     // The boxes shown now on this thread, innermost last.
-    static std::size_t OpenCount();
+    static std::size_t OpenCountForTesting();
 
 protected:
     int OnCreateBox(CREATESTRUCTW* create);

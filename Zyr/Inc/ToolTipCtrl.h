@@ -25,7 +25,7 @@ public:
 
     // The classes initialised, remembered; 0 when the common controls are too old or missing.
     static DWORD InitCommonControls();
-    std::size_t StoredTextCount() const noexcept { return m_texts.size(); }
+    std::size_t StoredTextCountForTesting() const noexcept { return m_texts.size(); }
 
 protected:
     LRESULT OnAddTool(WPARAM wParam, LPARAM lParam);

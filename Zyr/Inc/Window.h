@@ -48,7 +48,7 @@ public:
     static CWindow* FromHandle(HWND handle);
     static CWindow* FromHandlePermanent(HWND handle);
     static CWindow* GetFocus();
-    static std::size_t BoundWindowCount();
+    static std::size_t BoundWindowCountForTesting();
 
     DWORD Style() const;
     DWORD ExStyle() const;

@@ -21,7 +21,7 @@ void CGdiObject::CTraits::Close(Handle handle) noexcept
     --g_liveHandles;
 }
 
-long CGdiObject::LiveHandles() noexcept { return g_liveHandles.load(); }
+long CGdiObject::LiveHandlesForTesting() noexcept { return g_liveHandles.load(); }
 
 long CGdiObject::ObjectsMadeForTesting() noexcept { return g_made.load(); }
 

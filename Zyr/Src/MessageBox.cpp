@@ -116,7 +116,7 @@ CMessageBox::CMessageBox(HWND owner, const TObj::CUnicodeString& text, const TOb
     }
 }
 
-std::size_t CMessageBox::OpenCount() { return t_openBoxes; }
+std::size_t CMessageBox::OpenCountForTesting() { return t_openBoxes; }
 
 std::vector<CMessageBox::CButton> CMessageBox::Buttons() const
 {

@@ -101,7 +101,7 @@ CWindow* CWindow::FromHandle(HWND handle)
     return temporary.get();
 }
 
-std::size_t CWindow::BoundWindowCount()
+std::size_t CWindow::BoundWindowCountForTesting()
 {
     std::lock_guard<std::recursive_mutex> guard(MapLock());
     return Maps().permanent.size();

@@ -82,7 +82,7 @@ TEST(InternalError, CheckErrorsThrowOrShow)
 TEST(InternalError, ReportsUseStopIconsAndFromTheThirdOfferCancel)
 {
     CRecordingHandler recorder;
-    const int before = TObj::CInternalError::ReportedCount();
+    const int before = TObj::CInternalError::ReportedCountForTesting();
     for (int i = 0; i < 3; ++i) {
         const TObj::CInternalError error(u"Settings", 47, TObj::kAssertion, 0);
         TObj::ReportException(&error);

@@ -12,14 +12,14 @@ TEST(UnicodeString, CopiesShareUntilOneChanges)
     CUnicodeString original(u"shared text");
     CUnicodeString copy(original);
     EXPECT_EQ(original.Ptr(), copy.Ptr());
-    EXPECT_EQ(2, original.ShareCount());
+    EXPECT_EQ(2, original.ShareCountForTesting());
 
     copy += u'!';
     EXPECT_NE(original.Ptr(), copy.Ptr());
     EXPECT_EQ(U("shared text"), original);
     EXPECT_EQ(U("shared text!"), copy);
-    EXPECT_EQ(1, original.ShareCount());
-    EXPECT_EQ(1, copy.ShareCount());
+    EXPECT_EQ(1, original.ShareCountForTesting());
+    EXPECT_EQ(1, copy.ShareCountForTesting());
 }
 
 TEST(UnicodeString, EveryChangingOperationLeavesTheSourceOfACopyAlone)
@@ -46,7 +46,7 @@ TEST(UnicodeString, EmptyStringsNeverAllocate)
     CUnicodeString a, b(u""), c(u"x", 0);
     EXPECT_EQ(a.Ptr(), b.Ptr());
     EXPECT_EQ(a.Ptr(), c.Ptr());
-    EXPECT_EQ(0u, a.AllocatedBytes());
+    EXPECT_EQ(0u, a.AllocatedBytesForTesting());
     EXPECT_EQ(0, a.Ptr()[0]);
 }
 
@@ -76,7 +76,7 @@ TEST(UnicodeString, GrowthFollowsTheBlockRule)
         SCOPED_TRACE(c.initial);
         CUnicodeString s = CUnicodeString::Repeat(u'a', c.initial);
         s += CUnicodeString::Repeat(u'b', c.appended);
-        EXPECT_EQ(c.expectedBytes, s.AllocatedBytes());
+        EXPECT_EQ(c.expectedBytes, s.AllocatedBytesForTesting());
         EXPECT_EQ(c.initial + c.appended, s.Length());
     }
 }
@@ -88,7 +88,7 @@ TEST(UnicodeString, PrivateCopyOfASharedBlockHasRoomForTheLongerText)
     CUnicodeString copy(big);
     copy.Replace(0, 0, CUnicodeString::Repeat(u'b', 5));
     EXPECT_EQ(95, copy.Length());
-    EXPECT_GE(copy.AllocatedBytes(), 2u * 95 + 14);
+    EXPECT_GE(copy.AllocatedBytesForTesting(), 2u * 95 + 14);
     EXPECT_EQ(90, big.Length());
 }
 
@@ -207,5 +207,5 @@ TEST(UnicodeString, CopiesOnManyThreadsFreeTheBlockOnce)
         });
     for (std::thread& thread : threads)
         thread.join();
-    EXPECT_EQ(1, source.ShareCount());
+    EXPECT_EQ(1, source.ShareCountForTesting());
 }

@@ -77,7 +77,7 @@ std::unique_ptr<TObj::CInternalError> LoadFailure(const CUnicodeString& path)
 
 TEST(Gdi, FillsAndStretchesLandOnTheRightPixels)
 {
-    const long before = ZYR::CGdiObject::LiveHandles();
+    const long before = ZYR::CGdiObject::LiveHandlesForTesting();
     {
         CCanvas canvas(16, 16);
         ZYR::CBrush red, blue;
@@ -103,9 +103,9 @@ TEST(Gdi, FillsAndStretchesLandOnTheRightPixels)
         EXPECT_EQ(RGB(0, 255, 0), canvas.At(9, 14));
         EXPECT_EQ(RGB(255, 255, 255), canvas.At(15, 15));
         EXPECT_EQ(RGB(255, 0, 0), canvas.At(7, 7)); // nothing outside the target
-        EXPECT_EQ(before + 4, ZYR::CGdiObject::LiveHandles());
+        EXPECT_EQ(before + 4, ZYR::CGdiObject::LiveHandlesForTesting());
     }
-    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandlesForTesting());
 }
 
 TEST(Gdi, FontsAndTextExtent)
@@ -131,14 +131,14 @@ TEST(Gdi, FontsAndTextExtent)
 
 TEST(Gdi, SystemColourBrushesAreNeverDeleted)
 {
-    const long before = ZYR::CGdiObject::LiveHandles();
+    const long before = ZYR::CGdiObject::LiveHandlesForTesting();
     {
         ZYR::CBrush window;
         window.SetSystemColor(COLOR_WINDOW);
         EXPECT_EQ(reinterpret_cast<HBRUSH>(6), window.Get());
-        EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+        EXPECT_EQ(before, ZYR::CGdiObject::LiveHandlesForTesting());
     }
-    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandlesForTesting());
 }
 
 TEST(Gdi, CreatingIntoAFullWrapperIsRefusedBeforeAnythingIsMade)
@@ -146,21 +146,21 @@ TEST(Gdi, CreatingIntoAFullWrapperIsRefusedBeforeAnythingIsMade)
     ZYR::CFont font;
     font.CreateFontW(12, false, U("Tahoma"));
     const HGDIOBJ first = font.Handle();
-    const long before = ZYR::CGdiObject::LiveHandles();
+    const long before = ZYR::CGdiObject::LiveHandlesForTesting();
     const long made = ZYR::CGdiObject::ObjectsMadeForTesting();
     ExpectThrows<TObj::CInternalError>([&] { font.CreateFontW(20, false, U("Tahoma")); },
                                        [](const TObj::CInternalError& e) {
                                            EXPECT_EQ(U("Internal program error:\ngdiobjectzyr, 28."), e.GetMessageText());
                                        });
     EXPECT_EQ(first, font.Handle());
-    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandlesForTesting());
     EXPECT_EQ(made, ZYR::CGdiObject::ObjectsMadeForTesting()); // no object was made only to be orphaned
 }
 
 TEST(Gdi, PictureFilesThatCannotBeLoadedNameThePlaceAndLeakNothing)
 {
     CTempFolder folder;
-    const long before = ZYR::CGdiObject::LiveHandles();
+    const long before = ZYR::CGdiObject::LiveHandlesForTesting();
     struct Case {
         const char* name;
         std::string bytes;
@@ -183,7 +183,7 @@ TEST(Gdi, PictureFilesThatCannotBeLoadedNameThePlaceAndLeakNothing)
 
     // A file cut short may load or fail, depending on the system; it leaks nothing either way.
     LoadFailure(folder.Write("short.bmp", SolidBitmapFile(100, 100, 0x123456).substr(0, 300)));
-    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandles());
+    EXPECT_EQ(before, ZYR::CGdiObject::LiveHandlesForTesting());
 }
 
 namespace {

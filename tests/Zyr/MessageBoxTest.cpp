@@ -285,7 +285,7 @@ TEST(LibraryMessageBox, ASecondMessageWhileOneIsShown)
     }
     driver.join();
     EXPECT_EQ(IDCANCEL, g_secondReply);
-    EXPECT_EQ(0u, ZYR::CMessageBox::OpenCount());
+    EXPECT_EQ(0u, ZYR::CMessageBox::OpenCountForTesting());
 }
 
 namespace {

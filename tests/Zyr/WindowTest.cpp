@@ -69,7 +69,7 @@ TEST(Window, ClassNamesFollowThePatternAndAreShared)
 
 TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
 {
-    const std::size_t before = ZYR::CWindow::BoundWindowCount();
+    const std::size_t before = ZYR::CWindow::BoundWindowCountForTesting();
     const CUnicodeString childClass = ZYR::RegisterWindowClass(0, nullptr, nullptr);
     const int orders[][4] = {{0, 1, 2, 3}, {3, 2, 1, 0}, {1, 3, 0, 2}, {0, 3, 1, 2}};
     for (const auto& order : orders) {
@@ -79,20 +79,20 @@ TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
         for (int i = 0; i < 3; ++i)
             children[i].CreateEx(0, childClass, CUnicodeString(), WS_CHILD | WS_VISIBLE, RECT{i * 10, 0, i * 10 + 10, 10},
                                  &frame, 1000);
-        EXPECT_EQ(before + 4, ZYR::CWindow::BoundWindowCount());
+        EXPECT_EQ(before + 4, ZYR::CWindow::BoundWindowCountForTesting());
         for (const int index : order) {
             ZYR::CWindow& window = index == 0 ? static_cast<ZYR::CWindow&>(frame) : children[index - 1];
             if (window.Handle() != nullptr)
                 window.DestroyWindow();
         }
-        EXPECT_EQ(before, ZYR::CWindow::BoundWindowCount());
+        EXPECT_EQ(before, ZYR::CWindow::BoundWindowCountForTesting());
     }
     // An object deleted while its window lives takes the window with it.
     {
         CBaseTestWindow frame;
         frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
     }
-    EXPECT_EQ(before, ZYR::CWindow::BoundWindowCount());
+    EXPECT_EQ(before, ZYR::CWindow::BoundWindowCountForTesting());
 }
 
 TEST(Window, ForeignClassesAreSubclassedAndPutBack)

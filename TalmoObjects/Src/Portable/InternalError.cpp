@@ -43,6 +43,6 @@ void CInternalError::Report() const
     }
 }
 
-int CInternalError::ReportedCount() noexcept { return g_reportedCount.load(); }
+int CInternalError::ReportedCountForTesting() noexcept { return g_reportedCount.load(); }
 
 } // namespace TObj

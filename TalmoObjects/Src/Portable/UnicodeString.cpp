@@ -164,12 +164,12 @@ void CUnicodeString::SetAt(int index, WChar ch)
 
 void CUnicodeString::Empty() noexcept { Release(); }
 
-int CUnicodeString::ShareCount() const noexcept
+int CUnicodeString::ShareCountForTesting() const noexcept
 {
     return m_block == EmptyBlock() ? 0 : m_block->refCount.load(std::memory_order_relaxed);
 }
 
-std::uint32_t CUnicodeString::AllocatedBytes() const noexcept { return m_block->allocatedBytes; }
+std::uint32_t CUnicodeString::AllocatedBytesForTesting() const noexcept { return m_block->allocatedBytes; }
 
 WChar* CUnicodeString::PrepareChange(int newLength)
 {

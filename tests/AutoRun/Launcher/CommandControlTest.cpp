@@ -40,23 +40,23 @@ TEST(CommandControl, StatesCommentsAndClicksWithTheRealPointer)
     TestSupport::PumpFor(200);
     const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255);
     EXPECT_TRUE(Until([&] { return page.Pixel(140, 45) == red; }, "the normal colour"));
-    EXPECT_EQ(U("default comment"), page.window.CommentText());
+    EXPECT_EQ(U("default comment"), page.window.CommentTextForTesting());
 
     page.MoveTo(100, 30); // onto the first command: hovered
     EXPECT_TRUE(Until([&] { return page.Pixel(140, 45) == green; }, "the hover colour"));
-    EXPECT_EQ(U("first comment"), page.window.CommentText());
+    EXPECT_EQ(U("first comment"), page.window.CommentTextForTesting());
 
     MouseButton(MOUSEEVENTF_LEFTDOWN); // pressed
     EXPECT_TRUE(Until([&] { return page.Pixel(140, 45) == blue; }, "the click colour"));
     page.MoveTo(250, 120); // dragged off while held: no longer hovered, still pressed
-    EXPECT_TRUE(Until([&] { return page.window.CommentText() == U("default comment"); }, "the default comment"));
+    EXPECT_TRUE(Until([&] { return page.window.CommentTextForTesting() == U("default comment"); }, "the default comment"));
     MouseButton(MOUSEEVENTF_LEFTUP); // released outside: nothing runs
     TestSupport::PumpFor(200);
     EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
     EXPECT_EQ(nullptr, GetCapture());
 
     page.MoveTo(130, 45); // away from the last press, or the next one is a double click
-    Until([&] { return page.window.CommentText() == U("first comment"); }, "the first command's comment");
+    Until([&] { return page.window.CommentTextForTesting() == U("first comment"); }, "the first command's comment");
     MouseButton(MOUSEEVENTF_LEFTDOWN);
     MouseButton(MOUSEEVENTF_LEFTUP); // a full click runs the action
     EXPECT_TRUE(Until([&] { return page.window.CurrentPage()->name == U("Second"); }, "the page Second"));
@@ -69,17 +69,17 @@ TEST(CommandControl, KeyboardFocusTabAndEnter)
     CRecordingHandler recorder;
     CShownPage page(kPage);
     page.MoveTo(250, 120); // no command hovered, or focus would not change the comment
-    ASSERT_TRUE(Until([&] { return page.window.CommentText() == U("default comment"); }, "the default comment"));
+    ASSERT_TRUE(Until([&] { return page.window.CommentTextForTesting() == U("default comment"); }, "the default comment"));
     const std::vector<CCommandControl*> controls = page.Controls();
     ASSERT_EQ(2u, controls.size());
     // Up from the window itself focuses the last command.
     SetFocus(page.window.Handle());
     PressKey(VK_UP);
     EXPECT_TRUE(Until([&] { return GetFocus() == controls[1]->Handle(); }, "the focus on the last command"));
-    EXPECT_EQ(U("other comment"), page.window.CommentText());
+    EXPECT_EQ(U("other comment"), page.window.CommentTextForTesting());
     PressKey(VK_TAB);
     EXPECT_TRUE(Until([&] { return GetFocus() == controls[0]->Handle(); }, "the focus on the first command"));
-    EXPECT_EQ(U("first comment"), page.window.CommentText());
+    EXPECT_EQ(U("first comment"), page.window.CommentTextForTesting());
     PressKey(VK_SPACE);
     EXPECT_TRUE(Until([&] { return page.window.CurrentPage()->name == U("Second"); }, "the page Second"));
     EXPECT_TRUE(recorder.messages.empty());
@@ -98,9 +98,9 @@ TEST(CommandControl, TooltipAndAccessibilityRoles)
     EXPECT_EQ(DLGC_STATIC, SendMessageW(label, WM_GETDLGCODE, 0, 0));
 
     // Resting on the command brings up its tooltip with its text.
-    const HWND tooltip = controls[0]->ToolTip().Handle();
+    const HWND tooltip = controls[0]->ToolTipForTesting().Handle();
     ASSERT_NE(nullptr, tooltip);
-    EXPECT_EQ(0u, controls[1]->ToolTip().StoredTextCount()); // no Tooltip: no tool
+    EXPECT_EQ(0u, controls[1]->ToolTipForTesting().StoredTextCountForTesting()); // no Tooltip: no tool
     page.MoveTo(60, 25);
     TestSupport::PumpFor(100);
     page.MoveTo(61, 26);
@@ -151,13 +151,13 @@ TEST(Soak, TenThousandPageSwitchesAndHoverChangesKeepHandlesAndMemoryFlat)
     // A first round lets the heaps and caches reach their working size.
     roundTrips(250);
     hoverChanges(1000);
-    const long handles = ZYR::CGdiObject::LiveHandles();
-    const std::size_t windows = ZYR::CWindow::BoundWindowCount();
+    const long handles = ZYR::CGdiObject::LiveHandlesForTesting();
+    const std::size_t windows = ZYR::CWindow::BoundWindowCountForTesting();
     const SIZE_T bytes = PrivateBytes();
     roundTrips(5000); // 10,000 switches
     hoverChanges(10000);
-    EXPECT_EQ(handles, ZYR::CGdiObject::LiveHandles());
-    EXPECT_EQ(windows, ZYR::CWindow::BoundWindowCount());
+    EXPECT_EQ(handles, ZYR::CGdiObject::LiveHandlesForTesting());
+    EXPECT_EQ(windows, ZYR::CWindow::BoundWindowCountForTesting());
     const SIZE_T grown = PrivateBytes() > bytes ? PrivateBytes() - bytes : 0;
     std::printf("private bytes: %llu KB at the start, grown by %llu KB\n", static_cast<unsigned long long>(bytes / 1024),
                 static_cast<unsigned long long>(grown / 1024));

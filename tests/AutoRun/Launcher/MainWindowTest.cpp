@@ -53,7 +53,7 @@ TEST(MainWindow, AFailedSwitchLeavesPageHistoryAndControlsAsTheyWere)
     CShownPage page(Page("Main", "[300, 200]") + Page("Setup", "[300, 200]") + "[Broken]\nBackground=broken.bmp\n", "",
                     {{"broken.bmp", "not a picture"}});
     page.window.GoToPage(CUnicodeString(u"Setup"));
-    ASSERT_EQ(1, page.window.HistoryDepth());
+    ASSERT_EQ(1, page.window.HistoryDepthForTesting());
     const std::vector<CCommandControl*> controls = page.Controls();
     const struct {
         const char* page;
@@ -66,12 +66,12 @@ TEST(MainWindow, AFailedSwitchLeavesPageHistoryAndControlsAsTheyWere)
         const std::string message = MessageOf([&] { page.window.GoToPage(U(failure.page)); });
         EXPECT_EQ(0u, message.find(page.Expand(failure.message))) << message;
         EXPECT_EQ(U("Setup"), page.window.CurrentPage()->name) << failure.page;
-        EXPECT_EQ(1, page.window.HistoryDepth()) << failure.page;
+        EXPECT_EQ(1, page.window.HistoryDepthForTesting()) << failure.page;
         EXPECT_EQ(controls, page.Controls()) << failure.page;
     }
     page.window.GoBack(true); // "$Back" goes where it should: to the first page
     EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
-    EXPECT_EQ(0, page.window.HistoryDepth());
+    EXPECT_EQ(0, page.window.HistoryDepthForTesting());
     ExpectThrows<TObj::CInternalError>([&] { page.window.GoBack(true); },
                                        [](const TObj::CInternalError& e) { EXPECT_EQ(87, e.Line()); });
     EXPECT_NE(nullptr, page.window.Handle()); // "$Back" on the first page keeps the window
