@@ -70,6 +70,7 @@ protected:
     // Detaches at WM_NCDESTROY: the procedure is put back and the handle forgotten.
     void FinalDetach();
     bool RequireLiveWindow(const TObj::CReportPlace& place) const;
+    void ForgetHandle() noexcept { m_handle = nullptr; }
 
 private:
     friend LRESULT CALLBACK ZyrWindowProcedure(HWND, UINT, WPARAM, LPARAM);

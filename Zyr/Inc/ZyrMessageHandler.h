@@ -20,8 +20,10 @@ public:
 
     // The flags and owner a box gets on the GUI thread.
     static unsigned EffectiveFlags(HWND& owner, unsigned flags);
-    // An OK or Cancel button: exclamation; Yes or No: question; Abort, Retry or Ignore: stop.
-    static unsigned DefaultIcon(unsigned flags);
+    // The icon a standard box from another thread gets when the flags name none, by its
+    // button set: OK, OK-Cancel: exclamation; Yes-No(-Cancel): question; Abort-Retry-Ignore,
+    // Retry-Cancel: stop.
+    static unsigned StandardBoxIcon(unsigned flags);
 };
 
 } // namespace ZYR

@@ -13,7 +13,10 @@ namespace ZYR {
 
 namespace {
 
+// A wrapper for a window the library did not create: it only detaches when it goes.
 class CTempObject : public CWindow {
+public:
+    ~CTempObject() override { ForgetHandle(); }
 };
 
 std::recursive_mutex& MapLock()

@@ -9,14 +9,14 @@
 
 namespace ZYR {
 
-unsigned CZyrMessageHandler::DefaultIcon(unsigned flags)
+unsigned CZyrMessageHandler::StandardBoxIcon(unsigned flags)
 {
     if ((flags & 0xF0) != 0)
         return flags;
     switch (flags & 0xF) {
     case MB_OK:
-    case MB_OKCANCEL:
-    case MB_YESNOCANCEL: return flags | MB_ICONEXCLAMATION;
+    case MB_OKCANCEL: return flags | MB_ICONEXCLAMATION;
+    case MB_YESNOCANCEL:
     case MB_YESNO: return flags | MB_ICONQUESTION;
     case MB_ABORTRETRYIGNORE:
     case MB_RETRYCANCEL: return flags | MB_ICONHAND;
@@ -41,7 +41,8 @@ unsigned CZyrMessageHandler::EffectiveFlags(HWND& owner, unsigned flags)
     ZYR_CHECK(GetProcessDefaultLayout(&layout) != 0,Places::kGetProcessDefaultLayout);
     if (layout & LAYOUT_RTL)
         flags |= MB_RIGHT | MB_RTLREADING;
-    return DefaultIcon(flags);
+    // No icon is added here: the library's box chooses its own by its buttons.
+    return flags;
 }
 
 int CZyrMessageHandler::Show(void* owner, const TObj::CUnicodeString& text, const TObj::CUnicodeString& caption,
@@ -56,7 +57,7 @@ int CZyrMessageHandler::ShowWithIcon(void* owner, const TObj::CUnicodeString& te
     HWND window = static_cast<HWND>(owner);
     if (!IsGuiThread() || (flags & MB_SERVICE_NOTIFICATION) != 0) {
         return MessageBoxW(nullptr, text.W(), caption.W(),
-                           DefaultIcon(flags | MB_TASKMODAL | MB_SETFOREGROUND | MB_TOPMOST));
+                           StandardBoxIcon(flags | MB_TASKMODAL | MB_SETFOREGROUND | MB_TOPMOST));
     }
     const unsigned effective = EffectiveFlags(window, flags);
     CMessageBox box(window, text, caption, CMessageBox::FlagsFromWin32(effective));

@@ -40,6 +40,17 @@ HWND WaitForBox(const wchar_t* caption, DWORD processId = GetCurrentProcessId())
     return box != nullptr && IsWindowVisible(box) ? box : nullptr;
 }
 
+HICON ShownIcon(HWND box)
+{
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16] = {0};
+        GetClassNameW(child, name, 16);
+        if (lstrcmpiW(name, L"Static") == 0)
+            return reinterpret_cast<HICON>(TestSupport::SendWithDeadline(child, STM_GETICON));
+    }
+    return nullptr;
+}
+
 // Shows a box on this thread while `drive` acts on it from another; returns the reply.
 int ShowAndDrive(unsigned win32Flags, const CUnicodeString& text, const std::function<void(HWND)>& drive)
 {
@@ -154,14 +165,7 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
     };
     for (const Case& c : cases) {
         ShowAndDrive(c.flags, CUnicodeString(u"Icons."), [&c](HWND box) {
-            HWND icon = nullptr;
-            for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-                wchar_t name[16] = {0};
-                GetClassNameW(child, name, 16);
-                if (lstrcmpiW(name, L"Static") == 0)
-                    icon = child;
-            }
-            EXPECT_EQ(LoadIconW(nullptr, c.icon), reinterpret_cast<HICON>(TestSupport::SendWithDeadline(icon, STM_GETICON)));
+            EXPECT_EQ(LoadIconW(nullptr, c.icon), ShownIcon(box)) << c.flags;
             int previousLeft = -1;
             for (const int id : c.buttons) {
                 const HWND button = GetDlgItem(box, id);
@@ -234,15 +238,30 @@ TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
 
 TEST(LibraryMessageBox, TheLibraryHandlerShowsThisBoxWithTheDefaultIcon)
 {
-    EXPECT_EQ(static_cast<unsigned>(MB_OK | MB_ICONEXCLAMATION), ZYR::CZyrMessageHandler::DefaultIcon(MB_OK));
-    EXPECT_EQ(static_cast<unsigned>(MB_YESNO | MB_ICONQUESTION), ZYR::CZyrMessageHandler::DefaultIcon(MB_YESNO));
-    EXPECT_EQ(static_cast<unsigned>(MB_RETRYCANCEL | MB_ICONHAND), ZYR::CZyrMessageHandler::DefaultIcon(MB_RETRYCANCEL));
+    // From another thread a standard box shows the message, with its own default icons.
+    const struct {
+        unsigned flags, expected;
+    } standard[] = {
+        {MB_OK, MB_OK | MB_ICONEXCLAMATION},
+        {MB_OKCANCEL, MB_OKCANCEL | MB_ICONEXCLAMATION},
+        {MB_YESNOCANCEL, MB_YESNOCANCEL | MB_ICONQUESTION},
+        {MB_YESNO, MB_YESNO | MB_ICONQUESTION},
+        {MB_ABORTRETRYIGNORE, MB_ABORTRETRYIGNORE | MB_ICONHAND},
+        {MB_RETRYCANCEL, MB_RETRYCANCEL | MB_ICONHAND},
+        {MB_YESNO | MB_ICONINFORMATION, MB_YESNO | MB_ICONINFORMATION},
+    };
+    for (const auto& c : standard)
+        EXPECT_EQ(c.expected, ZYR::CZyrMessageHandler::StandardBoxIcon(c.flags)) << c.flags;
+    // On the GUI thread the library's box chooses by its buttons: Cancel means exclamation.
     ZYR::CZyrMessageHandler handler;
     int reply = 0;
-    std::thread driver([] {
+    HICON icon = nullptr;
+    std::thread driver([&icon] {
         const HWND box = WaitForBox(L"Talmo Objects");
-        if (box != nullptr)
-            Click(box, IDRETRY);
+        if (box == nullptr)
+            return;
+        icon = ShownIcon(box);
+        Click(box, IDRETRY);
     });
     {
         const CModalDeadline deadline("the library handler's box");
@@ -250,6 +269,7 @@ TEST(LibraryMessageBox, TheLibraryHandlerShowsThisBoxWithTheDefaultIcon)
     }
     driver.join();
     EXPECT_EQ(IDRETRY, reply);
+    EXPECT_EQ(LoadIconW(nullptr, IDI_EXCLAMATION), icon);
 }
 
 namespace {

@@ -115,6 +115,7 @@ TEST(Window, ForeignClassesAreSubclassedAndPutBack)
     EXPECT_EQ(wrapper, ZYR::CWindow::FromHandle(foreign));
     EXPECT_EQ(nullptr, ZYR::CWindow::FromHandlePermanent(foreign));
     ZYR::DeleteTemporaryWindows();
+    EXPECT_TRUE(IsWindow(foreign)) << "a temporary wrapper only detaches";
     frame.DestroyWindow();
     EXPECT_EQ(nullptr, button.Handle());
 }
