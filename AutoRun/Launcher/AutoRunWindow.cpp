@@ -39,6 +39,7 @@ ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_DRAW(Draw)
     ZYR_ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
+    ZYR_ON_MESSAGE(WM_NEXTDLGCTL, OnNextControl)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
 
 CAutoRunWindow::CAutoRunWindow() = default;
@@ -47,6 +48,28 @@ CAutoRunWindow::~CAutoRunWindow()
 {
     // The controls' windows went with the main window; only live ones are destroyed here.
     DestroyControls();
+}
+
+// The dialog manager moves the focus by asking the window, as it would ask a dialog: a
+// window with a true flag (the arrow keys), or the next or previous tab stop (wParam).
+// Labels are no tab stops; an arrow that lands on one goes on in its direction.
+LRESULT CAutoRunWindow::OnNextControl(WPARAM wParam, LPARAM lParam)
+{
+    const HWND focus = ::GetFocus();
+    HWND target = nullptr;
+    if (LOWORD(lParam) == 0) {
+        target = GetNextDlgTabItem(Handle(), focus, wParam != 0);
+    } else {
+        target = reinterpret_cast<HWND>(wParam);
+        const bool backwards = focus != nullptr && GetNextDlgGroupItem(Handle(), focus, TRUE) == target;
+        for (int left = m_commandControls.Count() + m_commentControls.Count();
+             target != nullptr && target != focus && (GetWindowLongW(target, GWL_STYLE) & WS_TABSTOP) == 0 && left > 0;
+             --left)
+            target = GetNextDlgGroupItem(Handle(), target, backwards);
+    }
+    if (target != nullptr && ::IsChild(Handle(), target) && (GetWindowLongW(target, GWL_STYLE) & WS_TABSTOP) != 0)
+        ::SetFocus(target);
+    return 0;
 }
 
 wchar_t CAutoRunWindow::LauncherDrive()

@@ -49,6 +49,7 @@ protected:
     // The page as it is now, into the screen or a picture, in one blit.
     void Draw(HDC target);
     int OnCreateMain(CREATESTRUCTW* create);
+    LRESULT OnNextControl(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
 

@@ -208,10 +208,17 @@ void CCommandControl::OnMouseMove(UINT, int x, int y)
 LRESULT CCommandControl::OnMouseLeave(WPARAM, LPARAM)
 {
     m_tracking = false;
-    m_pressed = false;
-    s_hovered = nullptr;
+    // Wine sends the notice while the button is held too; dragging off and back keeps the
+    // pressed look until the release.
+    if (::GetCapture() != Handle())
+        m_pressed = false;
+    // A notice that comes late, after the pointer went straight onto another command,
+    // must not take the hover (and with it the next click) from that command.
+    if (IsHovered())
+        s_hovered = nullptr;
     Redraw();
-    m_mainWindow->SetComment(FocusedComment());
+    if (s_hovered == nullptr)
+        m_mainWindow->SetComment(FocusedComment());
     return 0;
 }
 

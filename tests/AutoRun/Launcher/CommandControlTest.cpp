@@ -80,7 +80,50 @@ TEST(CommandControl, KeyboardFocusTabAndEnter)
     PressKey(VK_TAB);
     EXPECT_TRUE(Until([&] { return GetFocus() == controls[0]->Handle(); }, "the focus on the first command"));
     EXPECT_EQ(U("first comment"), page.window.CommentTextForTesting());
+    // The arrow keys move among the commands in order, round the end, past the label.
+    const struct {
+        WORD key;
+        int focused;
+    } arrows[] = {{VK_DOWN, 1}, {VK_DOWN, 0}, {VK_UP, 1}, {VK_RIGHT, 0}, {VK_LEFT, 1}, {VK_RIGHT, 0}};
+    for (const auto& arrow : arrows) {
+        PressKey(arrow.key);
+        EXPECT_TRUE(Until([&] { return GetFocus() == controls[arrow.focused]->Handle(); },
+                          "the focus on command " + std::to_string(arrow.focused + 1) + " after key " +
+                              std::to_string(arrow.key)));
+    }
     PressKey(VK_SPACE);
+    EXPECT_TRUE(Until([&] { return page.window.CurrentPage()->name == U("Second"); }, "the page Second"));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// The leave notice of a command comes after the pointer's first move onto the next one,
+// and while the button is held it comes too.
+TEST(CommandControl, ALateLeaveNoticeTakesNeitherHoverNorPressFromTheCommandsThatHaveThem)
+{
+    CRecordingHandler recorder;
+    CShownPage page(kPage);
+    page.MoveTo(250, 120);
+    const std::vector<CCommandControl*> controls = page.Controls();
+    const HWND first = controls[0]->Handle(), other = controls[1]->Handle();
+    SendMessageW(first, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(other, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); // straight onto the other command
+    SendMessageW(first, WM_MOUSELEAVE, 0, 0);
+    EXPECT_TRUE(controls[1]->IsHovered());
+    EXPECT_EQ(U("other comment"), page.window.CommentTextForTesting());
+
+    SendMessageW(first, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(first, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(first, WM_MOUSELEAVE, 0, 0); // dragged off while held
+    EXPECT_TRUE(controls[0]->IsPressed());
+    SendMessageW(first, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(6, 6)); // and back
+    EXPECT_TRUE(controls[0]->IsPressed() && controls[0]->IsHovered());
+
+    SendMessageW(other, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(first, WM_LBUTTONUP, 0, MAKELPARAM(5, 5)); // released on the other: nothing
+    SendMessageW(first, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
+    SendMessageW(other, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(other, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(Until([&] { return page.window.CurrentPage()->name == U("Second"); }, "the page Second"));
     EXPECT_TRUE(recorder.messages.empty());
 }
