@@ -24,3 +24,5 @@ CUnicodeString CCheckProblem::Format(const CUnicodeString& discFolder) const
     oneLine.ReplaceAll(CUnicodeString(u"\n"), CUnicodeString(u" "));
     return result + u" " + oneLine;
 }
+
+bool CCheckProblem::StopsTheLauncher() const { return text.Find(u"the launcher stops") >= 0; }

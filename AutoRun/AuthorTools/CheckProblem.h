@@ -1,7 +1,7 @@
 // CheckProblem.h
 // Holds CCheckProblem, one finding of the author's check: the file, line (0 when the
 // finding concerns the whole file), section and key it concerns, and what is wrong; and
-// its one-line form "file:line: [section] key: text", with the file relative to the disc.
+// whether it stops the launcher; and its one-line form "file:line: [section] key: text", with the file relative to the disc.
 #pragma once
 
 #include "UnicodeString.h"
@@ -14,4 +14,6 @@ struct CCheckProblem {
     TObj::CUnicodeString text;
 
     TObj::CUnicodeString Format(const TObj::CUnicodeString& discFolder) const;
+    // Whether the text says that the launcher stops on it (every such text does).
+    bool StopsTheLauncher() const;
 };

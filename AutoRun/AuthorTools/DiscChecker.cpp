@@ -8,6 +8,7 @@
 #include "Languages.h"
 #include "PageFiles.h"
 #include "PageKeys.h"
+#include "PageLayout.h"
 #include "PageRules.h"
 #include "PageValues.h"
 #include "PictureProbe.h"
@@ -108,6 +109,9 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
     if (root.HasKey(common, iconKey))
         add(page, common, iconKey, CUnicodeString(u"is not read here: with \"Dir\" set, the icon is "
                                                   u"the page file's own [Common] Icon"));
+    if (dir.Find(AutoRunStrings::kVariableOpener) >= 0)
+        add(page, common, dirKey, CUnicodeString(u"uses a variable, but \"Dir\" is taken as written: variables are "
+                                                 u"not substituted in it"));
     const CUnicodeString folder = PageFiles::PageFolder(m_environment.launcherFolder, dir);
     if (!DiscPaths::IsInside(folder, m_environment.launcherFolder))
         add(page, common, dirKey, u"leads outside the disc, to " + Quoted(folder));
@@ -119,8 +123,17 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
     std::vector<CUnicodeString> pageFiles;
     for (int code = 0; code < TObj::kLanguageCount; ++code) {
         const CUnicodeString candidate = PageFiles::LanguagePageFile(folder, code);
-        if (PageFiles::IsExistingFile(candidate))
-            pageFiles.push_back(candidate);
+        if (!PageFiles::IsExistingFile(candidate))
+            continue;
+        pageFiles.push_back(candidate);
+        if (!TObj::IsLanguageCodeUsed(code) &&
+            !candidate.EqualsNoCase(PageFiles::DefaultPageFile(
+                folder, root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile))))
+            add(page, common, dirKey,
+                u"holds " + Quoted(candidate) +
+                    CUnicodeString::Format(u", the page file of language %d, which no Windows language selects; only "
+                                           u"the option \"l=%d\" shows it",
+                                           code, code));
     }
     const CUnicodeString fallback =
         PageFiles::DefaultPageFile(folder, root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile));
@@ -188,12 +201,23 @@ void CDiscChecker::checkUndefinedVariables(CPageFile& page, const CUnicodeString
     const CUnicodeString raw = page.file.GetValue(section, key, CUnicodeString());
     for (int start = raw.Find(AutoRunStrings::kVariableOpener); start >= 0;) {
         const int end = raw.Find(u')', start + 2);
-        if (end < 0)
+        if (end < 0) {
+            add(page, section, key, CUnicodeString(u"has \"$(\" without a closing \")\"; the text stays as written"));
             break;
+        }
         const CUnicodeString name = raw.Mid(start + 2, end - start - 2);
+        // Variables are defined in file order: one named further down is not there yet.
         if (variables.Find(name) == nullptr)
             add(page, section, key,
-                u"uses the variable " + Quoted(name) + u", which is not defined; the text stays as written");
+                u"uses the variable " + Quoted(name) +
+                    (name == key && section == AutoRunStrings::kVariablesSection
+                         ? CUnicodeString(u", which is not defined before this line: a variable cannot use itself; "
+                                          u"the text stays as written")
+                     : page.file.HasKey(AutoRunStrings::kVariablesSection, name) &&
+                             section == AutoRunStrings::kVariablesSection
+                         ? CUnicodeString(u", which is defined only further down, and variables are defined in file "
+                                          u"order; the text stays as written")
+                         : CUnicodeString(u", which is not defined; the text stays as written")));
         start = raw.Find(AutoRunStrings::kVariableOpener, end + 1);
     }
     bool capped = false;
@@ -266,8 +290,12 @@ void CDiscChecker::checkWindowKeys(CPageFile& page, const CUnicodeString& sectio
                 break;
             }
     }
-    for (int number = 1; number <= count; ++number)
+    const std::vector<CPageRect> rects = commandRects(page, section, count);
+    bool zeroReported = false;
+    for (int number = 1; number <= count; ++number) {
         checkCommandRules(page, section, number);
+        checkMargins(page, section, number, rects[static_cast<std::size_t>(number - 1)], zeroReported);
+    }
 }
 
 void CDiscChecker::checkWindowRules(CPageFile& page, const CUnicodeString& section)
@@ -288,15 +316,17 @@ void CDiscChecker::checkWindowRules(CPageFile& page, const CUnicodeString& secti
         return;
     }
     if (exists)
-        checkPictureFile(page, section, backgroundKey, picture);
+        checkPictureFile(page, section, backgroundKey, picture, false);
 }
 
 void CDiscChecker::checkPictureFile(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
-                                    const CUnicodeString& path)
+                                    const CUnicodeString& path, bool loadedAtStart)
 {
     SIZE size{};
     if (!PictureProbe::BitmapSize(path, size))
-        add(page, section, key, u"the picture " + Quoted(path) + u" cannot be read as a bitmap");
+        add(page, section, key,
+            u"the picture " + Quoted(path) + u" cannot be read as a bitmap" +
+                (loadedAtStart ? CUnicodeString(u"; the launcher stops with an internal error") : CUnicodeString()));
     else if (const std::int64_t missing = PictureProbe::MissingBitmapBytes(path))
         add(page, section, key,
             u"the picture " + Quoted(path) + CUnicodeString::Format(u" is cut short: %lld bytes are missing",
@@ -329,36 +359,85 @@ void CDiscChecker::checkCommandRules(CPageFile& page, const CUnicodeString& sect
     if (PageValues::ParseInteger(page.Value(section, Key(number, K::CommandBorderWidth)), m_environment.dpiY, border) &&
         border > 0 && !PageValues::ParseColor(page.Value(section, Key(number, K::CommandBorderColor)), borderColor))
         add(page, section, Key(number, K::CommandBorderWidth), u"needs " + Key(number, K::CommandBorderColor) + internalStop);
-    checkMargins(page, section, number);
+    const CUnicodeString orientationKey = Key(number, K::CommandTextOrientation);
+    if (page.file.HasKey(section, orientationKey) && !page.Value(section, orientationKey).EqualsNoCase(CUnicodeString(u"center")))
+        add(page, section, orientationKey,
+            u"the value " + Quoted(page.Value(section, orientationKey)) +
+                u" is not \"center\", the one orientation there is; the text is not centred");
     checkAction(page, section, Key(number, K::CommandAction));
     checkAction(page, section, Key(number, K::CommandAction64));
 }
 
-void CDiscChecker::checkMargins(CPageFile& page, const CUnicodeString& section, int number)
+// Where the reader puts each command: at its own Rect, or the next place in the column of
+// CommandsRect, one step of FontSize x FontRatio high.
+std::vector<CPageRect> CDiscChecker::commandRects(CPageFile& page, const CUnicodeString& section, int count)
 {
-    // Only a command's own rectangle is known here; default positions are checked by the load.
-    CPageRect rect;
-    if (!PageValues::ParseRect(page.Value(section, Key(number, K::CommandRect)), m_environment.dpiY, rect))
-        return;
+    CPageRect column;
+    PageValues::ParseRect(page.Value(section, Name(K::CommandsRect)), m_environment.dpiY, column);
+    std::int32_t fontSize = 0;
+    PageValues::ParseFontSize(page.Value(section, Name(K::FontSize)), m_environment.dpiY, fontSize);
+    double ratios[2] = {PageKeys::Key(K::FontRatio).fallback, PageKeys::Key(K::SpaceRatio).fallback};
+    std::int32_t steps[2] = {0, 0};
+    const K ratioKeys[2] = {K::FontRatio, K::SpaceRatio};
+    for (int i = 0; i < 2; ++i) {
+        double ratio = ratios[i];
+        if (!PageValues::ParseDecimal(page.Value(section, Name(ratioKeys[i])), ratio) ||
+            !PageLayout::DefaultStep(fontSize, ratio, steps[i]))
+            PageLayout::DefaultStep(fontSize, ratios[i], steps[i]);
+    }
+    std::vector<CPageRect> rects;
+    CPageRect layout = PageLayout::FirstDefaultRect(column, steps[0]);
+    for (int number = 1; number <= count; ++number) {
+        CPageRect rect = layout;
+        PageValues::ParseRect(page.Value(section, Key(number, K::CommandRect)), m_environment.dpiY, rect);
+        rects.push_back(rect);
+        layout = PageLayout::NextDefaultRect(CPageRect{column.left, rect.top, column.right, rect.bottom}, steps[1], steps[0]);
+    }
+    return rects;
+}
+
+void CDiscChecker::checkMargins(CPageFile& page, const CUnicodeString& section, int number, const CPageRect& rect,
+                                bool& zeroReported)
+{
     std::int32_t margins[4] = {0, 0, 0, 0};
     const K names[4] = {K::CommandLeftMargin, K::CommandRightMargin, K::CommandTopMargin, K::CommandBottomMargin};
     for (int i = 0; i < 4; ++i)
         PageValues::ParseInteger(page.Value(section, Key(number, names[i])), m_environment.dpiY, margins[i]);
     const std::int64_t width = static_cast<std::int64_t>(rect.right) - rect.left;
     const std::int64_t height = static_cast<std::int64_t>(rect.bottom) - rect.top;
+    const bool ownRect = page.file.HasKey(section, Key(number, K::CommandRect));
+    const CUnicodeString internalStop(u"; the launcher stops with an internal error");
     for (int axis = 0; axis < 2; ++axis) {
         const std::int64_t extent = axis == 0 ? width : height;
         if (extent > static_cast<std::int64_t>(margins[axis * 2]) + margins[axis * 2 + 1])
             continue;
+        if (!ownRect && extent <= 0) {
+            // A command without a Rect of its own is as high as the page's font makes it
+            // and as wide as CommandsRect: the cause lies in those page keys.
+            if (zeroReported)
+                return;
+            zeroReported = true;
+            const CUnicodeString key = Name(axis == 0 ? K::CommandsRect : K::FontSize);
+            const int line = page.file.HasKey(section, key) ? page.file.LineOf(section, key)
+                                                            : page.file.LineOf(section, Key(number, K::CommandText));
+            add(page.path, line, section, key,
+                (page.file.HasKey(section, key) ? CUnicodeString(u"makes ") : CUnicodeString(u"is missing, which makes ")) +
+                    CUnicodeString::Format(u"Command%d (it has no Rect of its own) 0 pixels ", number) +
+                    (axis == 0 ? CUnicodeString(u"wide") : CUnicodeString(u"high")) +
+                    internalStop);
+            return;
+        }
         const CUnicodeString key = page.file.HasKey(section, Key(number, names[axis * 2])) ? Key(number, names[axis * 2])
                                    : page.file.HasKey(section, Key(number, names[axis * 2 + 1]))
                                        ? Key(number, names[axis * 2 + 1])
-                                       : Key(number, K::CommandRect);
+                                   : ownRect ? Key(number, K::CommandRect)
+                                             : Key(number, K::CommandText);
         add(page, section, key,
             CUnicodeString::Format(axis == 0 ? u"the margins leave no width for the text of a command %lld wide"
                                              : u"the margins leave no height for the text of a command %lld high",
                                    static_cast<long long>(extent)) +
-                u"; the launcher stops with an internal error");
+                internalStop);
+        return; // the reader stops at the first
     }
 }
 
@@ -370,7 +449,7 @@ void CDiscChecker::checkPicture(CPageFile& page, const CUnicodeString& section, 
     if (!PageFiles::IsExistingFile(path))
         add(page, section, key, kStops + PageProblemText(PageRules::MissingCommandPicture(section, number, path)));
     else
-        checkPictureFile(page, section, key, path);
+        checkPictureFile(page, section, key, path, true);
 }
 
 void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key)
@@ -391,13 +470,21 @@ void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, c
         for (const CUnicodeString& window : page.windowNames)
             if (window.EqualsNoCase(name))
                 text += u" (page names are matched with their case: did you mean " + Quoted(window) + u"?)";
+        for (const CUnicodeString* special : {&AutoRunStrings::kExitAction, &AutoRunStrings::kBackAction,
+                                              &AutoRunStrings::kCloseAction, &AutoRunStrings::kFolderAction})
+            if (action.EqualsNoCase(*special))
+                text += u" (actions are matched with their case: did you mean " + Quoted(*special) + u"?)";
         add(page, section, key, text);
         return;
     }
-    if (DiscPaths::HasUrlScheme(target))
+    if (target.StartsWith(CUnicodeString(u"http://")) || target.StartsWith(CUnicodeString(u"https://")))
         return;
     const CUnicodeString path = TObj::CombineAndNormalize(m_environment.launcherFolder, target);
-    if (!DiscPaths::ExistsOnDisc(path))
+    if (DiscPaths::HasUrlScheme(target))
+        add(page, section, key,
+            u"is not a web address to the launcher, which takes only \"http://\" and \"https://\" in lower case; "
+            u"it opens " + Quoted(path) + u", which is not on the disc");
+    else if (!DiscPaths::ExistsOnDisc(path))
         add(page, section, key, u"opens " + Quoted(path) + u", which is not on the disc");
 }
 
@@ -408,8 +495,12 @@ void CDiscChecker::checkLayout(CPageFile& page)
         settings.LoadPageFile(m_environment, page.path);
     } catch (TObj::CException* failure) {
         const CUnicodeString text = TextOf(failure);
-        // Every rule the load enforces has been reported with its line already.
-        if (m_problems.size() == page.firstProblem)
+        // The load stops at the first fault that stops the launcher; when none has been
+        // found with its line, the load's own words are the report.
+        const bool explained =
+            std::any_of(m_problems.begin() + static_cast<std::ptrdiff_t>(page.firstProblem), m_problems.end(),
+                        [](const CCheckProblem& problem) { return problem.StopsTheLauncher(); });
+        if (!explained)
             add(page.path, 0, {}, {}, kStops + text);
         return;
     }

@@ -38,8 +38,10 @@ private:
     void checkAction(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key);
     void checkPicture(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key, int number);
     void checkPictureFile(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key,
-                          const TObj::CUnicodeString& path);
-    void checkMargins(CPageFile& page, const TObj::CUnicodeString& section, int number);
+                          const TObj::CUnicodeString& path, bool loadedAtStart);
+    std::vector<CPageRect> commandRects(CPageFile& page, const TObj::CUnicodeString& section, int count);
+    void checkMargins(CPageFile& page, const TObj::CUnicodeString& section, int number, const CPageRect& rect,
+                      bool& zeroReported);
     void checkLayout(CPageFile& page);
     void checkUndefinedVariables(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key,
                                  const CPageVariables& variables);
