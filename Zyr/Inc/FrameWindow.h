@@ -31,10 +31,19 @@ public:
 
     static HBRUSH DefaultBrush();
 
+    // Forgets `window` as the child to give the focus back to (it is being destroyed).
+    void ForgetFocusWindow(HWND window) noexcept
+    {
+        if (m_focusWindow == window)
+            m_focusWindow = nullptr;
+    }
+
 protected:
     int OnCreate(CREATESTRUCTW* create);
     LRESULT OnClose(WPARAM wParam, LPARAM lParam);
     LRESULT OnFrameNcDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnFrameSetFocus(WPARAM wParam, LPARAM lParam);
     void OnAttach() override;
     void OnDetach() override;
 
@@ -42,6 +51,7 @@ private:
     TObj::CUnicodeString m_registeredClass;
     bool m_autoDelete = false;
     bool m_keepRunning = false;
+    HWND m_focusWindow = nullptr; // not owned: the child that had the focus when the frame was left
 };
 
 } // namespace ZYR

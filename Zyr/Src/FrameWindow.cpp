@@ -19,6 +19,8 @@ ZYR_BEGIN_MESSAGE_MAP(CFrameWindow, CWindow)
     ZYR_ON_CREATE(OnCreate)
     ZYR_ON_MESSAGE(WM_CLOSE, OnClose)
     ZYR_ON_MESSAGE(WM_NCDESTROY, OnFrameNcDestroy)
+    ZYR_ON_MESSAGE(WM_ACTIVATE, OnActivate)
+    ZYR_ON_MESSAGE(WM_SETFOCUS, OnFrameSetFocus)
 ZYR_END_MESSAGE_MAP(CWindow)
 
 CFrameWindow::~CFrameWindow()
@@ -77,8 +79,31 @@ void CFrameWindow::OnDetach()
     g_frames.erase(std::remove(g_frames.begin(), g_frames.end(), this), g_frames.end());
 }
 
+// Leaving the frame (another program, a message box) remembers the focused child, and
+// coming back gives it the focus again instead of leaving it on the frame.
+LRESULT CFrameWindow::OnActivate(WPARAM, LPARAM)
+{
+    if (LOWORD(CurrentMessage().wParam) == WA_INACTIVE) {
+        const HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(Handle(), focus))
+            m_focusWindow = focus;
+    }
+    return Default();
+}
+
+LRESULT CFrameWindow::OnFrameSetFocus(WPARAM, LPARAM)
+{
+    if (m_focusWindow != nullptr && ::IsChild(Handle(), m_focusWindow) && IsWindowEnabled(m_focusWindow) &&
+        IsWindowVisible(m_focusWindow)) {
+        ::SetFocus(m_focusWindow);
+        return 0;
+    }
+    return Default();
+}
+
 LRESULT CFrameWindow::OnFrameNcDestroy(WPARAM wParam, LPARAM lParam)
 {
+    m_focusWindow = nullptr;
     if (!m_registeredClass.IsEmpty())
         QueueWindowClassForRemoval(m_registeredClass, DefaultBrush());
     // Everything still needed is read before the frame may delete itself.

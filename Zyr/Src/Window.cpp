@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include "Errors.h"
+#include "FrameWindow.h"
 #include "ReportPlaces.h"
 #include "WinApp.h"
 #include "ZyrFailure.h"
@@ -191,6 +192,13 @@ void CWindow::DestroyWindow()
 {
     if (!TOBJ_ASSERT(m_handle != nullptr, Places::kDestroyWithoutWindow))
         return;
+    // No frame above may give the focus back to a window that is gone.
+    for (HWND ancestor = GetParent(m_handle); ancestor != nullptr; ancestor = GetParent(ancestor)) {
+        if (auto* frame = dynamic_cast<CFrameWindow*>(FromHandlePermanent(ancestor)))
+            frame->ForgetFocusWindow(m_handle);
+        if ((GetWindowLongW(ancestor, GWL_STYLE) & WS_CHILD) == 0)
+            break;
+    }
     ::DestroyWindow(m_handle);
 }
 

@@ -120,6 +120,31 @@ TEST(Window, ForeignClassesAreSubclassedAndPutBack)
     EXPECT_EQ(nullptr, button.Handle());
 }
 
+TEST(Window, AFrameGivesTheFocusBackToItsChildWhenItIsActiveAgain)
+{
+    CBaseTestWindow frame, other;
+    frame.Create(nullptr, TestRect(), kFrameStyle | WS_VISIBLE, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    ZYR::CWindow first, second;
+    for (ZYR::CWindow* child : {&first, &second})
+        child->CreateEx(0, CUnicodeString(u"BUTTON"), CUnicodeString(u"Child"), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                        RECT{0, 0, 80, 24}, &frame, 7);
+    SetActiveWindow(frame.Handle());
+    second.SetFocus();
+    other.Create(nullptr, TestRect(), kFrameStyle | WS_VISIBLE, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    SetActiveWindow(other.Handle());
+    EXPECT_NE(second.Handle(), GetFocus());
+    SetActiveWindow(frame.Handle());
+    EXPECT_EQ(second.Handle(), GetFocus()) << "the focus is back on the child it was on";
+
+    // A child that is gone is not given the focus.
+    SetActiveWindow(other.Handle());
+    second.DestroyWindow();
+    SetActiveWindow(frame.Handle());
+    EXPECT_EQ(frame.Handle(), GetFocus());
+    other.DestroyWindow();
+    frame.DestroyWindow();
+}
+
 TEST(Window, WindowTextIsSetOnlyWhenItChanges)
 {
     CBaseTestWindow frame;
