@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "LastErrorException.h"
 #include "ReportPlaces.h"
+#include "ResourceModules.h"
 #include "ZyrFailure.h"
 
 namespace ZYR {
@@ -18,8 +19,8 @@ void CIcon::LoadIconW(const wchar_t* name, int width, int height)
 {
     if (!TOBJ_ASSERT(IsEmpty(), Places::kIconLoadedTwice))
         return;
-    const HMODULE module = GetModuleHandleW(nullptr);
-    if (!TOBJ_ASSERT(FindResourceW(module, name, RT_GROUP_ICON) != nullptr, Places::kIconResourceMissing))
+    const HMODULE module = TObj::FindResourceModule(RT_GROUP_ICON, name);
+    if (!TOBJ_ASSERT(module != nullptr, Places::kIconResourceMissing))
         return;
     const HANDLE icon = LoadImageW(module, name, IMAGE_ICON, width, height, 0);
     ZYR_CHECK(icon != nullptr,Places::kLoadIconW);

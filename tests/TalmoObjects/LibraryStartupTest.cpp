@@ -15,6 +15,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -74,6 +76,21 @@ TEST(LibraryStartup, DebugFlagsFromTheRegistry)
     }
 }
 
+TEST(LibraryStartup, TheMemoryExceptionBreaksIntoTheDebuggerOnlyUnderItsFlag)
+{
+    static int s_breaks;
+    TObj::SetMemoryBreakForTesting([] { ++s_breaks; });
+    const std::uint32_t flags = TObj::GetDebugFlags();
+    for (const std::uint32_t set : {flags & ~TObj::kBreakOnMemoryException, flags | TObj::kBreakOnMemoryException}) {
+        s_breaks = 0;
+        TObj::SetDebugFlags(set);
+        EXPECT_EQ("Not enough memory!", MessageOf([] { TObj::ThrowMemoryException(); }));
+        EXPECT_EQ((set & TObj::kBreakOnMemoryException) != 0 ? 1 : 0, s_breaks) << set;
+    }
+    TObj::SetDebugFlags(flags);
+    TObj::SetMemoryBreakForTesting(nullptr);
+}
+
 TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
 {
     CRecordingHandler recorder;
@@ -90,8 +107,13 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
 
     TObj::RegisterStaticModuleAt(&g_started, [] { ++g_started, g_order += "A+"; }, [] { ++g_stopped, g_order += "A-"; });
     TObj::RegisterStaticModule(GetModuleHandleW(nullptr), [] { g_order += "B+"; }, [] { g_order += "B-"; });
+    const _invalid_parameter_handler before = _get_invalid_parameter_handler();
+    const std::terminate_handler terminateBefore = std::get_terminate();
     ASSERT_TRUE(TObj::InitializeTalmoObjects());
     EXPECT_EQ(TObj::ELibraryState::Running, TObj::GetLibraryState());
+    EXPECT_NE(before, _get_invalid_parameter_handler()) << "the library ignores invalid parameters";
+    EXPECT_NE(nullptr, _get_invalid_parameter_handler());
+    EXPECT_NE(terminateBefore, std::get_terminate());
     EXPECT_EQ(0x54Au, TObj::GetDebugFlags());
     EXPECT_EQ(U("Software\\Orvex\\TalmoObjectsTests"), TObj::GetRegistryPath());
     EXPECT_EQ(U("Orvex\\TalmoObjectsTests"), TObj::GetApplicationDataRelativeFolder());
@@ -106,6 +128,8 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
     TObj::DeinitializeTalmoObjects();
     EXPECT_EQ(TObj::ELibraryState::ShutDown, TObj::GetLibraryState());
     EXPECT_EQ("A+B+B-A-", g_order);
+    EXPECT_EQ(before, _get_invalid_parameter_handler()) << "both run-time handlers are put back";
+    EXPECT_EQ(terminateBefore, std::get_terminate());
     EXPECT_TRUE(TObj::FileExists(TObj::AllMessagesListingPath()));
     EXPECT_TRUE(TObj::FileExists(TObj::UndefinedMessagesListingPath()));
 

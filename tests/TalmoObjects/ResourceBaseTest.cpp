@@ -1,8 +1,10 @@
 #include "Errors.h"
+#include "Icon.h"
 #include "LibraryState.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
 #include "ResourceBase.h"
+#include "ResourceModules.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +51,13 @@ TEST(ResourceBase, LanguageDllsAreFoundChosenAndSwitched)
     // The DLLs of the language are searched before the program's own table.
     EXPECT_EQ(U("OK (half 0)"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));
     EXPECT_EQ(U("only in the DLL"), TObj::LoadMessageText(TEST_ONLY_IN_DLL));
+    // Icons too: the language's DLLs, then the program.
+    const HMODULE iconModule = TObj::FindResourceModule(RT_GROUP_ICON, L"LANGUAGE_ICON");
+    EXPECT_NE(nullptr, iconModule);
+    EXPECT_NE(GetModuleHandleW(nullptr), iconModule);
+    ZYR::CIcon icon;
+    icon.LoadIconW(L"LANGUAGE_ICON", 32, 32);
+    EXPECT_FALSE(icon.IsEmpty());
 
     // An unsupported language is refused with a message and the current one stays.
     TObj::SetInterfaceLanguage(12);
@@ -59,6 +68,7 @@ TEST(ResourceBase, LanguageDllsAreFoundChosenAndSwitched)
     // Switching to a language without DLLs falls back to the program's table.
     TObj::SetInterfaceLanguage(2);
     EXPECT_EQ(2, TObj::GetInterfaceLanguage());
+    EXPECT_EQ(nullptr, TObj::FindResourceModule(RT_GROUP_ICON, L"LANGUAGE_ICON"));
     EXPECT_EQ(U("OK"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));
     TObj::SetThreadLanguage(0);
     EXPECT_EQ(U("OK"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK)); // language 0 was released by the switch

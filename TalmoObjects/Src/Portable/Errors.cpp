@@ -1,5 +1,6 @@
 #include "Errors.h"
 
+#include "DebugFlags.h"
 #include "MessageFormat.h"
 #include "MessageHandler.h"
 #include "Platform.h"
@@ -106,7 +107,22 @@ bool GenerateInternalError(int kind, const WChar* function, const WChar* express
     return false;
 }
 
-void ThrowMemoryException() { throw new CMemoryException; }
+namespace {
+std::atomic<void (*)()> g_memoryBreak{nullptr};
+}
+
+void SetMemoryBreakForTesting(void (*breaker)()) noexcept { g_memoryBreak = breaker; }
+
+void ThrowMemoryException()
+{
+    if (GetDebugFlags() & kBreakOnMemoryException) {
+        if (const auto breaker = g_memoryBreak.load())
+            breaker();
+        else
+            Platform::ApplyStopMode(2);
+    }
+    throw new CMemoryException;
+}
 
 void ThrowUserException() { throw new CUserException; }
 

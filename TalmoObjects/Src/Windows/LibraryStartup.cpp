@@ -12,6 +12,7 @@
 #include "ResourceBase.h"
 
 #include <clocale>
+#include <cstdint>
 #include <cstdlib>
 #include <exception>
 #include <memory>
@@ -34,6 +35,7 @@ struct CLibrary {
     int nesting = 0;
     std::vector<CStaticModule> modules;
     std::terminate_handler previousTerminate = nullptr;
+    _invalid_parameter_handler previousInvalidParameter = nullptr;
     bool savedErrorsAreThrown = true;
     CUnicodeString registryPath;
     CUnicodeString applicationData;
@@ -53,6 +55,9 @@ CLibrary& Library()
 }
 
 void Log(const WChar* line) { Platform::WriteMessageLog(CUnicodeString(line)); }
+
+// Run-time functions given an invalid parameter then simply return their error.
+void __cdecl IgnoreInvalidParameter(const wchar_t*, const wchar_t*, const wchar_t*, unsigned, std::uintptr_t) {}
 
 [[noreturn]] void LibraryTerminate()
 {
@@ -147,6 +152,8 @@ bool InitializeTalmoObjects()
 
     const std::terminate_handler previous = std::set_terminate(LibraryTerminate);
     library.previousTerminate = previous == LibraryTerminate ? nullptr : previous;
+    const _invalid_parameter_handler previousInvalid = _set_invalid_parameter_handler(IgnoreInvalidParameter);
+    library.previousInvalidParameter = previousInvalid == IgnoreInvalidParameter ? nullptr : previousInvalid;
     library.savedErrorsAreThrown = ErrorsAreThrown();
     SetErrorsAreThrown(true);
 
@@ -236,6 +243,8 @@ void DeinitializeTalmoObjects()
     SetErrorsAreThrown(savedThrown && library.savedErrorsAreThrown);
     std::set_terminate(library.previousTerminate);
     library.previousTerminate = nullptr;
+    _set_invalid_parameter_handler(library.previousInvalidParameter);
+    library.previousInvalidParameter = nullptr;
     SetPlaceholderCheckReport(nullptr);
 
     SetLibraryState(ELibraryState::ShutDown);

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "ReportPlaces.h"
+#include "ResourceModules.h"
 
 #include <windows.h>
 
@@ -29,7 +30,7 @@ int CMessageBoxHandler::ShowWithIcon(void* owner, const CUnicodeString& text, co
     HMODULE module = nullptr;
     const wchar_t* icon = reinterpret_cast<const wchar_t*>(iconName);
     if (icon != nullptr)
-        module = FindResourceW(GetModuleHandleW(nullptr), icon, RT_GROUP_ICON) ? GetModuleHandleW(nullptr) : nullptr;
+        module = FindResourceModule(RT_GROUP_ICON, icon);
     TOBJ_ASSERT(module != nullptr, Places::kIconModuleMissing);
     MSGBOXPARAMSW params{};
     params.cbSize = sizeof params;

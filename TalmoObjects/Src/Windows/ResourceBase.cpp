@@ -9,6 +9,7 @@
 #include "PathRules.h"
 #include "ProgramPaths.h"
 #include "ReportPlaces.h"
+#include "ResourceModules.h"
 #include "SystemHandles.h"
 #include "VersionInfo.h"
 
@@ -250,6 +251,26 @@ bool LookupMessageText(const WChar* name, CUnicodeString& text)
         if ((*it)->LoadText(name, text))
             return true;
     return false;
+}
+
+HMODULE FindResourceModule(const wchar_t* type, const wchar_t* name)
+{
+    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    const CResourceBase& base = Base();
+    const int language = t_threadLanguage >= 0 ? t_threadLanguage : base.currentLanguage;
+    const auto holds = [type, name](const CModulePtr& module) {
+        return FindResourceW(module->Module(), name, type) != nullptr;
+    };
+    const auto found = base.collections.find(language);
+    if (found != base.collections.end())
+        for (auto it = found->second->rbegin(); it != found->second->rend(); ++it)
+            if (holds(*it))
+                return (*it)->Module();
+    for (auto it = base.registered.rbegin(); it != base.registered.rend(); ++it)
+        if (holds(*it))
+            return (*it)->Module();
+    const HMODULE program = GetModuleHandleW(nullptr);
+    return FindResourceW(program, name, type) != nullptr ? program : nullptr;
 }
 
 namespace {
