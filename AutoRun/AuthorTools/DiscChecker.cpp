@@ -13,6 +13,7 @@
 #include "PageValues.h"
 #include "PictureProbe.h"
 #include "SettingsReader.h"
+#include "TextProbe.h"
 
 #include <windows.h>
 
@@ -91,6 +92,8 @@ std::vector<CCheckProblem> CDiscChecker::Run()
         add(m_rootPath, 0, {}, {}, TextOf(failure));
         return m_problems;
     }
+    if (std::find(pageFiles.begin(), pageFiles.end(), m_rootPath) == pageFiles.end())
+        checkBytes(m_rootPath);
     for (const CUnicodeString& path : pageFiles)
         checkPageFile(path, path == m_rootPath, rootVariables);
     return m_problems;
@@ -152,8 +155,19 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
     return pageFiles;
 }
 
+void CDiscChecker::checkBytes(const CUnicodeString& path)
+{
+    for (const TextProbe::CUndecodable& place : TextProbe::UndecodableLines(path))
+        add(path, place.line, {}, {},
+            place.utf16 ? CUnicodeString(u"the file has an odd number of bytes for UTF-16; the launcher leaves out "
+                                         u"its last byte")
+                        : CUnicodeString(u"the line holds bytes that are not valid UTF-8; the launcher reads each "
+                                         u"broken sequence as the replacement character U+FFFD"));
+}
+
 void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const CPageVariables& rootVariables)
 {
+    checkBytes(path);
     TObj::CIniFile file(path);
     CPageFile page{path, file, rootVariables, isRoot, m_problems.size(), {}};
     std::vector<CUnicodeString> sections;

@@ -30,6 +30,7 @@ private:
     // The page files to check, and the root file's variables, which every page file sees.
     std::vector<TObj::CUnicodeString> checkRootFile(TObj::CIniFile& root, CPageVariables& variables);
     void checkPageFile(const TObj::CUnicodeString& path, bool isRoot, const CPageVariables& rootVariables);
+    void checkBytes(const TObj::CUnicodeString& path);
     void checkVariables(CPageFile& page);
     void checkCommon(CPageFile& page, const TObj::CUnicodeString& section);
     void checkWindowKeys(CPageFile& page, const TObj::CUnicodeString& section);

@@ -19,9 +19,13 @@ constexpr int kCodePageAnsi = 0; // the system's ANSI code page
 // The code page a byte-order mark selects (or `fallback`) and how many bytes the mark has.
 int DetectEncoding(const unsigned char* bytes, std::size_t count, int fallback, std::size_t& markLength) noexcept;
 
-// Converts bytes of `codePage` into text. False when they are not valid in it: broken
-// UTF-8, or UTF-16 with a byte left over.
+// Converts bytes of `codePage` into text, as the system's conversion would: a broken UTF-8
+// sequence becomes U+FFFD, and a lone last byte of UTF-16 is left out. False when that
+// happened (the text is complete all the same), or when the text cannot be held at all.
 bool DecodeText(const unsigned char* bytes, std::size_t count, int codePage, CUnicodeString& text);
+// Where decoding replaced or left out bytes: the offsets of broken UTF-8 sequences, or of
+// the lone last byte of UTF-16; empty for other code pages.
+std::vector<std::size_t> UndecodableOffsets(const unsigned char* bytes, std::size_t count, int codePage);
 
 // The lines of a text without their line ends. An empty last line after a final line end
 // is no line, so "a\n" is one line and "" none.

@@ -50,13 +50,17 @@ TEST(IniFile, UnreadableFilesAreReportedWithTheirPath)
         std::string bytes;
         const char* expected;
     } cases[] = {
-        {"odd.ini", std::string("\xFF\xFE[\0M\0]", 7), "The text file %0 contains invalid characters."},
-        {"broken.ini", "\xEF\xBB\xBF[Main]\nTitle=\xC3(", "The text file %0 contains invalid characters."},
+        // Bytes that do not decode are replaced or left out, as the system's conversion does.
+        {"odd.ini", std::string("\xFF\xFE[\0M\0]", 7), "%0 is corrupted (line 1)."},
+        {"broken.ini", "\xEF\xBB\xBF[Main]\nTitle=\xC3(", ""},
         {"nul-byte.ini", std::string("[Main]\nA=x\0y\n#bad\n", 18), "%0 is corrupted (line 3)."},
     };
     for (const Case& c : cases) {
         const CUnicodeString path = folder.Write(c.name, c.bytes);
-        EXPECT_EQ(U(c.expected).ToUtf8().replace(U(c.expected).ToUtf8().find("%0"), 2, path.ToUtf8()), LoadError(path));
+        std::string expected = c.expected;
+        if (!expected.empty())
+            expected.replace(expected.find("%0"), 2, path.ToUtf8());
+        EXPECT_EQ(expected, LoadError(path)) << c.name;
     }
 
     // A file another program holds exclusively cannot be read: that is reported.

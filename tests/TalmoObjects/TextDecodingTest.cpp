@@ -16,7 +16,7 @@ std::vector<CUnicodeString> Decode(const std::string& bytes, bool& ok)
     const int codePage = TObj::DetectEncoding(data, bytes.size(), TObj::kCodePageUtf8, mark);
     CUnicodeString text;
     ok = TObj::DecodeText(data + mark, bytes.size() - mark, codePage, text);
-    return ok ? TObj::SplitLines(text) : std::vector<CUnicodeString>{};
+    return TObj::SplitLines(text);
 }
 
 std::vector<CUnicodeString> Lines(std::initializer_list<const char*> lines)
@@ -88,22 +88,28 @@ TEST(TextDecoding, LineSplitting)
         EXPECT_EQ(c.lines, TObj::SplitLines(CUnicodeString(c.text))) << U("").ToUtf8();
 }
 
-TEST(TextDecoding, BytesThatAreNotValidInTheirEncodingAreRefused)
+TEST(TextDecoding, BytesThatAreNotValidInTheirEncodingAreReplacedAndFound)
 {
     struct Case {
         const char* name;
         std::string bytes;
+        const char16_t* text;
+        std::vector<std::size_t> offsets; // after the mark
     } cases[] = {
-        {"UTF-16 with an odd byte count", std::string("\xFF\xFEx\0y", 5)},
-        {"broken UTF-8 after its mark", "\xEF\xBB\xBFok\xC3("},
-        {"UTF-8 surrogate", "\xEF\xBB\xBF\xED\xA0\x80"},
-        {"overlong UTF-8", "\xEF\xBB\xBF\xC0\xAF"},
-        {"UTF-8 cut short", "\xEF\xBB\xBF\xE2\x82"},
+        {"UTF-16 with an odd byte count", std::string("\xFF\xFEx\0y", 5), u"x", {2}},
+        {"broken UTF-8 after its mark", "\xEF\xBB\xBFok\xC3(", u"ok\uFFFD(", {2}},
+        {"UTF-8 surrogate", "\xEF\xBB\xBF\xED\xA0\x80z", u"\uFFFDz", {0, 1, 2}},
+        {"overlong UTF-8", "\xEF\xBB\xBF\xC0\xAF", u"\uFFFD\uFFFD", {0, 1}},
+        {"UTF-8 cut short", "\xEF\xBB\xBF" "a\xE2\x82", u"a\uFFFD", {1, 2}},
     };
     for (const Case& c : cases) {
         bool ok = true;
-        Decode(c.bytes, ok);
+        EXPECT_EQ(std::vector<CUnicodeString>{CUnicodeString(c.text)}, Decode(c.bytes, ok)) << c.name;
         EXPECT_FALSE(ok) << c.name;
+        const auto* data = reinterpret_cast<const unsigned char*>(c.bytes.data());
+        std::size_t mark = 0;
+        const int codePage = TObj::DetectEncoding(data, c.bytes.size(), TObj::kCodePageUtf8, mark);
+        EXPECT_EQ(c.offsets, TObj::UndecodableOffsets(data + mark, c.bytes.size() - mark, codePage)) << c.name;
     }
     bool ok = false;
     EXPECT_EQ(Lines({"a\0b"}).size(), Decode(std::string("a\0b", 3), ok).size()); // a NUL stays inside its line

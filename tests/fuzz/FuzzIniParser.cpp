@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t mark = 0;
     const int codePage = TObj::DetectEncoding(data, size, TObj::kCodePageUtf8, mark);
     CUnicodeString text;
-    if (!TObj::DecodeText(data + mark, size - mark, codePage, text))
-        return 0;
+    TObj::DecodeText(data + mark, size - mark, codePage, text);
     TObj::CIniData ini;
     try {
         ini.Parse(text, CUnicodeString(u"fuzz.ini"));

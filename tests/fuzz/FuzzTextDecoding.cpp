@@ -13,8 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int codePages[] = {TObj::kCodePageUtf16LE, TObj::kCodePageUtf16BE, TObj::kCodePageUtf8, 1252};
     for (const int codePage : codePages) {
         CUnicodeString text;
-        if (!TObj::DecodeText(data, size, codePage, text))
-            continue;
+        // Broken bytes are replaced rather than refused, so every input gives a text; it
+        // is complete exactly when no byte needed replacing.
+        const bool complete = TObj::DecodeText(data, size, codePage, text);
+        if (complete != TObj::UndecodableOffsets(data, size, codePage).empty())
+            std::abort();
         if ((codePage == TObj::kCodePageUtf16LE || codePage == TObj::kCodePageUtf16BE) &&
             text.Length() != static_cast<int>(size / 2))
             std::abort();

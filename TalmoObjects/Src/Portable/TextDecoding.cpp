@@ -8,9 +8,10 @@ namespace TObj {
 
 namespace {
 
+// A lone last byte is left out.
 bool DecodeUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian, CUnicodeString& text)
 {
-    if (count % 2 != 0 || count / 2 > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    if (count / 2 > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         return false;
     const int length = static_cast<int>(count / 2);
     text = CUnicodeString::Written(length, [&](WChar* units) {
@@ -20,12 +21,13 @@ bool DecodeUtf16(const unsigned char* bytes, std::size_t count, bool bigEndian, 
         }
         return length;
     });
-    return true;
+    return count % 2 == 0;
 }
 
-bool IsValidUtf8(const unsigned char* bytes, std::size_t count)
+// The offset of the first broken sequence at or after `from`; `count` when there is none.
+std::size_t NextInvalidUtf8(const unsigned char* bytes, std::size_t count, std::size_t from)
 {
-    for (std::size_t i = 0; i < count;) {
+    for (std::size_t i = from; i < count;) {
         const unsigned char lead = bytes[i];
         int trail;
         if (lead < 0x80)
@@ -37,19 +39,19 @@ bool IsValidUtf8(const unsigned char* bytes, std::size_t count)
         else if (lead >= 0xF0 && lead <= 0xF4)
             trail = 3;
         else
-            return false;
+            return i;
         if (count - i <= static_cast<std::size_t>(trail))
-            return false;
+            return i;
         for (int k = 1; k <= trail; ++k)
             if ((bytes[i + k] & 0xC0) != 0x80)
-                return false;
+                return i;
         // Overlong forms, surrogates and values above U+10FFFF.
         if ((lead == 0xE0 && bytes[i + 1] < 0xA0) || (lead == 0xED && bytes[i + 1] >= 0xA0) ||
             (lead == 0xF0 && bytes[i + 1] < 0x90) || (lead == 0xF4 && bytes[i + 1] >= 0x90))
-            return false;
+            return i;
         i += static_cast<std::size_t>(trail) + 1;
     }
-    return true;
+    return count;
 }
 
 bool IsLineEnd(WChar ch) { return ch == 10 || ch == 11 || ch == 12 || ch == 13 || ch == 0x2028 || ch == 0x2029; }
@@ -80,12 +82,21 @@ bool DecodeText(const unsigned char* bytes, std::size_t count, int codePage, CUn
     case kCodePageUtf16LE: return DecodeUtf16(bytes, count, false, text);
     case kCodePageUtf16BE: return DecodeUtf16(bytes, count, true, text);
     case kCodePageUtf8:
-        if (!IsValidUtf8(bytes, count))
-            return false;
         text = DecodeUtf8(reinterpret_cast<const char*>(bytes), count);
-        return true;
+        return NextInvalidUtf8(bytes, count, 0) == count;
     default: return DecodeCodePage(bytes, count, codePage, text);
     }
+}
+
+std::vector<std::size_t> UndecodableOffsets(const unsigned char* bytes, std::size_t count, int codePage)
+{
+    std::vector<std::size_t> offsets;
+    if (codePage == kCodePageUtf8)
+        for (std::size_t at = NextInvalidUtf8(bytes, count, 0); at < count; at = NextInvalidUtf8(bytes, count, at + 1))
+            offsets.push_back(at);
+    else if ((codePage == kCodePageUtf16LE || codePage == kCodePageUtf16BE) && count % 2 != 0)
+        offsets.push_back(count - 1);
+    return offsets;
 }
 
 bool NextLine(const CUnicodeString& text, int& position, int& start, int& length) noexcept

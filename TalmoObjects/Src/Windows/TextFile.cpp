@@ -33,12 +33,9 @@ void CTextFile::OpenForReading(const CUnicodeString& path, int fallbackCodePage)
     std::size_t mark = 0;
     m_codePage = DetectEncoding(bytes.data(), bytes.size(), fallbackCodePage, mark);
     CUnicodeString text;
-    if (!DecodeText(bytes.data() + mark, bytes.size() - mark, m_codePage, text)) {
-        const CUnicodeString name = m_file.GetFileName();
-        m_file.Close();
-        ThrowCheckError(ERR_BAD_TEXT_FILE, name);
-        return;
-    }
+    // Bytes that do not decode are replaced, so that one bad byte does not stop a disc;
+    // the author's check reports where they are.
+    DecodeText(bytes.data() + mark, bytes.size() - mark, m_codePage, text);
     m_text = text;
     m_next = 0;
     m_state = kReading;

@@ -1,0 +1,50 @@
+#include "TextProbe.h"
+
+#include "File.h"
+#include "TextDecoding.h"
+
+namespace TextProbe {
+
+std::vector<CUndecodable> UndecodableLines(const TObj::CUnicodeString& path)
+{
+    std::vector<unsigned char> bytes;
+    try {
+        TObj::CFile file;
+        file.Open(path, TObj::CFile::kReadShared);
+        bytes.resize(static_cast<std::size_t>(file.Length()));
+        std::size_t filled = 0;
+        while (filled < bytes.size()) {
+            const int read = file.Read(bytes.data() + filled, static_cast<int>(bytes.size() - filled));
+            if (read == 0)
+                break;
+            filled += static_cast<std::size_t>(read);
+        }
+        bytes.resize(filled);
+    } catch (TObj::CException* failure) {
+        delete failure; // the reader reports a file it cannot read
+        return {};
+    }
+    std::size_t mark = 0;
+    const int codePage = TObj::DetectEncoding(bytes.data(), bytes.size(), TObj::kCodePageAnsi, mark);
+    const bool utf16 = codePage == TObj::kCodePageUtf16LE || codePage == TObj::kCodePageUtf16BE;
+    const std::size_t step = utf16 ? 2 : 1;
+    const std::size_t low = codePage == TObj::kCodePageUtf16BE ? 1 : 0; // where an ASCII unit's byte lies
+    std::vector<CUndecodable> lines;
+    int line = 1;
+    std::size_t at = mark;
+    for (const std::size_t offset : TObj::UndecodableOffsets(bytes.data() + mark, bytes.size() - mark, codePage)) {
+        // Line ends as the reader counts them: LF, VT, FF, CR, and CR LF as one.
+        for (; at + step <= mark + offset; at += step) {
+            const bool ascii = !utf16 || bytes[at + 1 - low] == 0;
+            const unsigned char unit = bytes[at + low];
+            if (ascii && (unit == 10 || unit == 11 || unit == 12 ||
+                          (unit == 13 && !(at + 2 * step <= bytes.size() && bytes[at + step + low] == 10))))
+                ++line;
+        }
+        if (lines.empty() || lines.back().line != line)
+            lines.push_back(CUndecodable{line, utf16});
+    }
+    return lines;
+}
+
+} // namespace TextProbe
