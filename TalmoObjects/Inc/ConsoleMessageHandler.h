@@ -25,12 +25,12 @@ public:
 
 private:
     void DecideEncoding();
-    bool WriteAnsi(const CUnicodeString& text);
+    bool WriteUtf8(const CUnicodeString& text);
     bool WriteWide(const CUnicodeString& text);
 
     void* m_output; // not owned
     EOutputKind m_kind;
-    bool m_writeAnsi = true;
+    bool m_writeUtf8 = true; // else UTF-16, into a file that starts with its mark
     bool m_encodingDecided = false;
     std::mutex m_lock;
 };

@@ -158,7 +158,8 @@ TEST(MessageHandlers, ConsoleWritesAnsiToANewFileAndUtf16ToAMarkedOne)
 {
     const CUnicodeString fresh = TempPath("tobj-console-new.txt");
     DeleteFileW(fresh.W());
-    EXPECT_EQ("two\r\nlines\r\nsecond\r\n", ShowThroughConsoleInto(fresh, "two\nlines"));
+    // A new file gets UTF-8: nothing is lost to the ANSI code page.
+    EXPECT_EQ("two\r\nlines \xC3\xA9 \xE2\x9C\x93\r\nsecond\r\n", ShowThroughConsoleInto(fresh, "two\nlines \xC3\xA9 \xE2\x9C\x93"));
 
     const CUnicodeString marked = TempPath("tobj-console-utf16.txt");
     {

@@ -24,10 +24,12 @@ CConsoleMessageHandler::EOutputKind CConsoleMessageHandler::KindOf(void* output)
 
 CUnicodeString CConsoleMessageHandler::ToLines(const CUnicodeString& text) { return WithCrLf(text) + u"\r\n"; }
 
+// Pipes and files get UTF-8, which keeps every character that the ANSI code page would
+// turn into "?"; a real console gets the characters themselves.
 void CConsoleMessageHandler::DecideEncoding()
 {
     m_encodingDecided = true;
-    m_writeAnsi = true;
+    m_writeUtf8 = true;
     if (m_kind != kDiskFile)
         return;
     LARGE_INTEGER zero{}, position{};
@@ -37,15 +39,15 @@ void CConsoleMessageHandler::DecideEncoding()
     unsigned char mark[2] = {0, 0};
     DWORD read = 0;
     if (SetFilePointerEx(m_output, zero, nullptr, FILE_BEGIN) && ReadFile(m_output, mark, 2, &read, nullptr))
-        m_writeAnsi = !(read == 2 && mark[0] == 0xFF && mark[1] == 0xFE);
+        m_writeUtf8 = !(read == 2 && mark[0] == 0xFF && mark[1] == 0xFE);
     SetFilePointerEx(m_output, position, nullptr, FILE_BEGIN);
 }
 
-bool CConsoleMessageHandler::WriteAnsi(const CUnicodeString& text)
+bool CConsoleMessageHandler::WriteUtf8(const CUnicodeString& text)
 {
-    const std::string ansi = EncodeText(text, CP_ACP);
+    const std::string utf8 = text.ToUtf8();
     DWORD written = 0;
-    return WriteFile(m_output, ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr) != FALSE;
+    return WriteFile(m_output, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr) != FALSE;
 }
 
 bool CConsoleMessageHandler::WriteWide(const CUnicodeString& text)
@@ -73,8 +75,8 @@ int CConsoleMessageHandler::Show(void*, const CUnicodeString& text, const CUnico
     default:
         if (!m_encodingDecided)
             DecideEncoding();
-        if (m_writeAnsi)
-            WriteAnsi(lines);
+        if (m_writeUtf8)
+            WriteUtf8(lines);
         else
             WriteWide(lines);
         break;

@@ -73,9 +73,9 @@ CMessageHandler* ChooseDefaultHandler()
 int ShowWithoutHandler(const CUnicodeString& text, const CUnicodeString& caption, unsigned flags)
 {
     if (StandardOutputIsUsable()) {
-        const std::string ansi = EncodeText(CConsoleMessageHandler::ToLines(text), CP_ACP);
+        const std::string utf8 = CConsoleMessageHandler::ToLines(text).ToUtf8();
         DWORD written = 0;
-        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr);
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
         return DefaultReply(flags);
     }
     return MessageBoxW(nullptr, text.W(), caption.W(), flags);

@@ -21,9 +21,11 @@ TEST(AuthorTools, TheDemoDiscChecksCleanAndSilent)
 TEST(AuthorTools, DryRunShowsTheRequestAndStartsNothing)
 {
     CLauncherRun run;
-    run.File("Autorun.inf", "[Main]\nBackgroundSize=[320, 200]\nBackgroundColor=0\nTitle=Dry\nFontSize=12\n"
+    // Saved as UTF-8 with its mark; the description reaches a pipe in UTF-8, every character kept.
+    run.File("Autorun.inf", "\xEF\xBB\xBF[Main]\nBackgroundSize=[320, 200]\nBackgroundColor=0\nTitle=Dry\nFontSize=12\n"
                             "Command1_Text=Record\nCommand1_Rect=[10, 10, 200, 40]\n"
-                            "Command1_Action=tools\\Record Args.exe\nCommand1_ActionParameters=\"a b\" & c\\\n")
+                            "Command1_Action=tools\\Record Args.exe\n"
+                            "Command1_ActionParameters=\"a b\" & c\\ \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC\n")
         .Program("RecordArgs.exe", "tools\\Record Args.exe");
     ASSERT_TRUE(run.Start("--dry-run"));
     const HWND window = run.WaitForWindow(L"Dry");
@@ -40,7 +42,7 @@ TEST(AuthorTools, DryRunShowsTheRequestAndStartsNothing)
     std::string folder = run.Path().ToUtf8();
     folder.pop_back();
     EXPECT_EQ("Dry run: the launcher would ask the shell to\r\n  verb: open\r\n  file: " +
-                  run.Path("tools\\Record Args.exe").ToUtf8() + "\r\n  parameters: \"a b\" & c\\\r\n  folder: " + folder +
+                  run.Path("tools\\Record Args.exe").ToUtf8() + "\r\n  parameters: \"a b\" & c\\ \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC\r\n  folder: " + folder +
                   "\r\n",
               run.Output());
 }
