@@ -141,6 +141,13 @@ CASES = [
      {"exit": -1, "output": "Internal program error:\\nSettings, 491."},
      ["Autorun.inf:6: [Main] Command1_Rect: the value \"[0, 0, 99999999999, 20]\" is not a valid rectangle",
       "Autorun.inf:6: [Main] Command1_Rect: the margins leave no width for the text of a command 0 wide; the launcher stops"], 1),
+    ("size-beyond-any-screen", {"Autorun.inf": PAGE.replace("[200, 120]", "[2147483647, 100]")}, "",
+     {"exit": -1, "output": "Background size and color weren't set for window \"Main\"."},
+     ["Autorun.inf:3: [Main] BackgroundSize: the value \"[2147483647, 100]\" is not a valid size",
+      "Autorun.inf:3: [Main] BackgroundSize: the launcher stops with: Background size and color weren't set"], 1),
+    ("border-and-hint-margin-at-the-limits", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\n"
+                                               "Command1_Hint=h\nCommand1_HintMargin=2147483647\n"
+                                               "Command1_BorderWidth=-2147483648\nCommand1_Action=$Exit\n"}, "", WINDOW, [], 0),
     ("margins-eat-the-command", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_LeftMargin=30\nCommand1_RightMargin=30\n"},
      "", {"exit": -1, "output": "Internal program error:\\nSettings, 491."},
      ["Autorun.inf:7: [Main] Command1_LeftMargin: the margins leave no width for the text of a command 50 wide"], 1),

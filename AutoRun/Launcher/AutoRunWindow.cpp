@@ -8,6 +8,7 @@
 #include "Languages.h"
 #include "LauncherReportPlaces.h"
 #include "MessageLoop.h"
+#include "PageLayout.h"
 #include "ProgramPaths.h"
 #include "ScopeExit.h"
 #include "Settings.h"
@@ -25,9 +26,9 @@ constexpr DWORD kStyle = WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Moves `rect` so that its centre lies on the centre of `target`, halves truncated.
 RECT CentredOn(const RECT& rect, const RECT& target)
 {
-    const LONG dx = (target.left + target.right) / 2 - (rect.left + rect.right) / 2;
-    const LONG dy = (target.top + target.bottom) / 2 - (rect.top + rect.bottom) / 2;
-    return RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+    const std::int64_t dx = (std::int64_t{target.left} + target.right) / 2 - (std::int64_t{rect.left} + rect.right) / 2;
+    const std::int64_t dy = (std::int64_t{target.top} + target.bottom) / 2 - (std::int64_t{rect.top} + rect.bottom) / 2;
+    return RECT{PageLayout::Saturated(rect.left + dx), PageLayout::Saturated(rect.top + dy), PageLayout::Saturated(rect.right + dx), PageLayout::Saturated(rect.bottom + dy)};
 }
 
 CSettings& Settings() { return *CSettings::Current(); }
@@ -117,7 +118,12 @@ void CAutoRunWindow::Create()
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT placed = CentredOn(frame, monitor.rcWork);
+    RECT placed = CentredOn(frame, monitor.rcWork);
+    // A window larger than the work area keeps its title bar on it.
+    if (placed.left < monitor.rcWork.left)
+        OffsetRect(&placed, monitor.rcWork.left - placed.left, 0);
+    if (placed.top < monitor.rcWork.top)
+        OffsetRect(&placed, 0, monitor.rcWork.top - placed.top);
     ZYR::CFrameWindow::Create(nullptr, placed, kStyle, exStyle, nullptr, reinterpret_cast<HBRUSH>(-1));
 }
 

@@ -9,6 +9,7 @@
 #include "FileSystem.h"
 #include "GdiGlobals.h"
 #include "LauncherReportPlaces.h"
+#include "PageLayout.h"
 #include "ProgramPaths.h"
 #include "ShellRequests.h"
 
@@ -109,8 +110,8 @@ void CCommandControl::Redraw()
 void CCommandControl::Draw(HDC dc)
 {
     const RECT client = GetClientRect();
-    const int border = m_settings->borderWidth;
-    const RECT inner{border, border, client.right - border, client.bottom - border};
+    const std::int64_t border = m_settings->borderWidth;
+    const RECT inner{PageLayout::Saturated(border), PageLayout::Saturated(border), PageLayout::Saturated(client.right - border), PageLayout::Saturated(client.bottom - border)};
     const PageLayout::CTextArea& area = m_settings->textArea;
     RECT text{area.left, area.top, area.right, area.bottom};
     const int state = VisualState();
@@ -131,15 +132,20 @@ void CCommandControl::Draw(HDC dc)
     RECT drawn = text;
     const int height = DrawTextW(dc, m_settings->text.W(), -1, &drawn, flags);
     const SIZE extent = ZYR::GetTextExtent(dc, m_settings->text);
-    RECT focus{text.left, text.top, text.left + std::min<LONG>(extent.cx, text.right), text.top + std::max<LONG>(height, extent.cy)};
-    if (m_settings->centered)
-        OffsetRect(&focus, (text.left + text.right) / 2 - (focus.left + focus.right) / 2,
-                   (text.top + text.bottom) / 2 - (focus.top + focus.bottom) / 2);
+    RECT focus{text.left, text.top, PageLayout::Saturated(std::int64_t{text.left} + std::min<LONG>(extent.cx, text.right)),
+               PageLayout::Saturated(std::int64_t{text.top} + std::max<LONG>(height, extent.cy))};
+    if (m_settings->centered) {
+        const auto middle = [](LONG a, LONG b) { return (std::int64_t{a} + b) / 2; };
+        const std::int64_t dx = middle(text.left, text.right) - middle(focus.left, focus.right);
+        const std::int64_t dy = middle(text.top, text.bottom) - middle(focus.top, focus.bottom);
+        focus = RECT{PageLayout::Saturated(focus.left + dx), PageLayout::Saturated(focus.top + dy), PageLayout::Saturated(focus.right + dx),
+                     PageLayout::Saturated(focus.bottom + dy)};
+    }
     if (::GetFocus() == Handle())
         DrawFocusRect(dc, &focus);
     if (!m_settings->hint.IsEmpty()) {
         ZYR::CSelectObjectGuard hintFont(dc, m_hintFont.Handle());
-        RECT hint{text.left, m_settings->hintMargin + extent.cy, text.right, text.bottom};
+        RECT hint{text.left, PageLayout::Saturated(std::int64_t{m_settings->hintMargin} + extent.cy), text.right, text.bottom};
         DrawTextW(dc, m_settings->hint.W(), -1, &hint,
                   DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | (m_settings->centered ? DT_CENTER : 0));
     }

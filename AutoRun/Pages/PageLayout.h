@@ -10,8 +10,12 @@
 
 namespace PageLayout {
 
+// A wide result kept within 32 bits, for sums of page values made where they are used.
+std::int32_t Saturated(std::int64_t value);
+
 // trunc(|fontSize| x ratio): a font size in points is stored negative, but the layout
 // means its magnitude. False when the result is not a finite 32-bit value.
+
 bool DefaultStep(std::int32_t fontSize, double ratio, std::int32_t& out);
 
 // Command 1 starts at the top of the column; each next one G below the previous command's

@@ -159,7 +159,8 @@ bool ParseRect(const CUnicodeString& text, int dpiY, CPageRect& out)
 bool ParseSize(const CUnicodeString& text, int dpiY, CPageSize& out)
 {
     std::int64_t v[2];
-    if (!ParseBracketed(text, dpiY, v, 2))
+    // A client area no screen can show would place the window far off every screen.
+    if (!ParseBracketed(text, dpiY, v, 2) || v[0] < 0 || v[1] < 0 || v[0] > kMaxPageExtent || v[1] > kMaxPageExtent)
         return false;
     out = CPageSize{static_cast<std::int32_t>(v[0]), static_cast<std::int32_t>(v[1])};
     return true;

@@ -16,6 +16,8 @@
 namespace PageValues {
 
 constexpr int kDefaultDpi = 96;
+// The largest page width or height: the largest window Windows makes.
+constexpr std::int64_t kMaxPageExtent = 32767;
 
 // value x dpi / 96, rounded to the nearest integer with halves away from zero.
 std::int64_t ScaleByDpi(std::int64_t value, int dpiY);

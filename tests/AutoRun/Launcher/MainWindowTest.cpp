@@ -106,6 +106,16 @@ TEST(MainWindow, StandsCentredOnTheWorkAreaAndStaysCentredWhereItIs)
     }
 }
 
+TEST(MainWindow, APageLargerThanTheScreenStartsWithItsTitleBarOnTheWorkArea)
+{
+    CShownPage huge(Page("Main", "[6000, 5000]"));
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(huge.window.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    EXPECT_EQ(monitor.rcWork.left, huge.WindowRect().left);
+    EXPECT_EQ(monitor.rcWork.top, huge.WindowRect().top);
+}
+
 TEST(MainWindow, LanguageSixtyOneLaysTheWindowOutRightToLeft)
 {
     const struct {
