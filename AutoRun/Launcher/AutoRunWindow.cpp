@@ -255,12 +255,22 @@ void CAutoRunWindow::Draw(HDC target)
     const int height = client.bottom - client.top;
     if (width <= 0 || height <= 0)
         return;
-    // One bitmap, one blit: the page never flickers while it is drawn.
+    // One bitmap, one blit: the page never flickers while it is drawn. The bitmap holds the
+    // page as the screen shows it and is copied pixel for pixel, whatever the target's
+    // layout: a right-to-left page is laid out mirrored, with its texts readable, on the
+    // screen and in a render alike.
     ZYR::CMemoryDC canvas(target);
     ZYR::CBitmap buffer;
     buffer.CreateCompatibleBitmap(target, width, height);
     ZYR::CSelectObjectGuard selectBuffer(canvas.Get(), buffer.Handle());
+    const DWORD targetLayout = SetLayout(target, 0);
+    const auto restoreLayout = TObj::OnScopeExit([target, targetLayout] {
+        if (targetLayout != GDI_ERROR)
+            SetLayout(target, targetLayout);
+    });
     BitBlt(canvas.Get(), 0, 0, width, height, target, 0, 0, SRCCOPY);
+    if ((ExStyle() & WS_EX_LAYOUTRTL) != 0)
+        SetLayout(canvas.Get(), LAYOUT_RTL);
     if (m_page->backgroundColor != kNoColor) {
         ZYR::CBrush fill;
         fill.CreateSolidBrush(m_page->backgroundColor);
@@ -278,6 +288,7 @@ void CAutoRunWindow::Draw(HDC target)
                      m_page->commentRect.bottom};
     DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect, DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
     selectFont.Restore();
+    SetLayout(canvas.Get(), 0);
     BitBlt(target, 0, 0, width, height, canvas.Get(), 0, 0, SRCCOPY);
 }
 

@@ -34,8 +34,12 @@ CPixels CaptureClient(HWND window)
 {
     RECT client{};
     GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
+    // The client area's left edge on the screen, also for a mirrored window (whose client
+    // (0, 0) lies at the right).
+    WINDOWINFO placed{};
+    placed.cbSize = sizeof placed;
+    GetWindowInfo(window, &placed);
+    const POINT origin{placed.rcClient.left, placed.rcClient.top};
     CPixels pixels;
     pixels.width = client.right;
     pixels.height = client.bottom;

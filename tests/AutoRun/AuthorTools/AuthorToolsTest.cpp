@@ -80,3 +80,26 @@ TEST(AuthorTools, RenderedPagesMatchTheLiveWindowOfTheDemo)
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, live.WaitForExit());
 }
+
+// A right-to-left page is mirrored with readable texts, in its render as on the screen.
+TEST(AuthorTools, ARightToLeftPageRendersAsTheLiveWindowShowsIt)
+{
+    SetCursorPos(0, 0);
+    const std::string page = ReadBytes(SourcePath("tests\\data\\pages\\right-to-left\\Autorun.inf"));
+    CLauncherRun run;
+    run.File("Autorun.inf", page);
+    ASSERT_TRUE(run.Start("--render:rendered -l:61"));
+    ASSERT_EQ(0u, run.WaitForExit()) << run.Output();
+    CLauncherRun live;
+    live.File("Autorun.inf", page);
+    ASSERT_TRUE(live.Start("-l:61"));
+    const HWND window = live.WaitForWindow(L"Right to left");
+    ASSERT_NE(nullptr, window) << live.Output();
+    const CPixels rendered = ReadBitmapFile(run.Path("rendered\\Main.bmp"));
+    int differing = -1;
+    TestSupport::WaitUntil([&] { return (differing = DifferingPixels(rendered, CaptureClient(window))) == 0; },
+                           "the live right-to-left page equal to its render");
+    EXPECT_EQ(0, differing);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, live.WaitForExit());
+}
