@@ -11,15 +11,7 @@ std::vector<CUndecodable> UndecodableLines(const TObj::CUnicodeString& path)
     try {
         TObj::CFile file;
         file.Open(path, TObj::CFile::kReadShared);
-        bytes.resize(static_cast<std::size_t>(file.Length()));
-        std::size_t filled = 0;
-        while (filled < bytes.size()) {
-            const int read = file.Read(bytes.data() + filled, static_cast<int>(bytes.size() - filled));
-            if (read == 0)
-                break;
-            filled += static_cast<std::size_t>(read);
-        }
-        bytes.resize(filled);
+        bytes = file.ReadToEnd();
     } catch (TObj::CException* failure) {
         delete failure; // the reader reports a file it cannot read
         return {};

@@ -9,6 +9,7 @@
 #include "UnicodeString.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace TObj {
 
@@ -32,6 +33,8 @@ public:
     void Open(const CUnicodeString& path, std::uint32_t mode, std::uint32_t attributes = 0x80);
     // Reads once; returns the bytes read, 0 at the end of the file.
     int Read(void* buffer, int count);
+    // Reads from the position to the end; a file that shrinks meanwhile ends where it ends.
+    std::vector<unsigned char> ReadToEnd();
     void Write(const void* buffer, int count);
     std::int64_t Length() const;
     void Close() noexcept;

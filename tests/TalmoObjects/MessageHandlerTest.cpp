@@ -154,7 +154,7 @@ TEST(MessageHandlers, ConsoleLineEnds)
         EXPECT_EQ(U(c.lines), TObj::CConsoleMessageHandler::ToLines(U(c.text)));
 }
 
-TEST(MessageHandlers, ConsoleWritesAnsiToANewFileAndUtf16ToAMarkedOne)
+TEST(MessageHandlers, ConsoleWritesUtf8ToANewFileAndUtf16ToAMarkedOne)
 {
     const CUnicodeString fresh = TempPath("tobj-console-new.txt");
     DeleteFileW(fresh.W());

@@ -84,6 +84,20 @@ int CFile::Read(void* buffer, int count)
     return static_cast<int>(read);
 }
 
+std::vector<unsigned char> CFile::ReadToEnd()
+{
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(Length()));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const int read = Read(bytes.data() + filled, static_cast<int>(bytes.size() - filled));
+        if (read == 0)
+            break;
+        filled += static_cast<std::size_t>(read);
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
 void CFile::Write(const void* buffer, int count)
 {
     if (count == 0)

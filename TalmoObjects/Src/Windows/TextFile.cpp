@@ -21,15 +21,7 @@ void CTextFile::OpenForReading(const CUnicodeString& path, int fallbackCodePage)
     const std::int64_t length = m_file.Length();
     if (length > 0x7FFFFFF0)
         ThrowCheckError(ERR_BAD_TEXT_FILE, m_file.GetFileName());
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(length));
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const int read = m_file.Read(bytes.data() + filled, static_cast<int>(bytes.size() - filled));
-        if (read == 0)
-            break;
-        filled += static_cast<std::size_t>(read);
-    }
-    bytes.resize(filled); // a file that shrank while it was read ends where it ends
+    const std::vector<unsigned char> bytes = m_file.ReadToEnd();
     std::size_t mark = 0;
     m_codePage = DetectEncoding(bytes.data(), bytes.size(), fallbackCodePage, mark);
     CUnicodeString text;
