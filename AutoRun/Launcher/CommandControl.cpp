@@ -60,11 +60,22 @@ void CCommandControl::Create(CAutoRunWindow* mainWindow)
     const CPageRect& r = m_settings->rect;
     CreateEx(0, ControlClasses::commandControl, m_settings->text, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
              RECT{r.left, r.top, r.right, r.bottom}, mainWindow, 1000);
+}
+
+// A tooltip window is costly to make and to destroy, and a page switch would do both for
+// every command: it is made when the command is first hovered or focused, and only for a
+// command that has a Tooltip.
+void CCommandControl::EnsureTooltip(const MSG* trigger)
+{
+    if (m_tooltip.Handle() != nullptr || m_settings->tooltip.IsEmpty())
+        return;
     m_tooltip.Create(TTS_ALWAYSTIP, this);
-    if (!m_settings->tooltip.IsEmpty()) {
-        m_tooltip.SendMessage(TTM_SETMAXTIPWIDTH, 0, 1000);
-        m_tooltip.AddTool(this, this, m_settings->tooltip);
-    }
+    m_tooltip.SendMessage(TTM_SETMAXTIPWIDTH, 0, 1000);
+    m_tooltip.AddTool(this, this, m_settings->tooltip);
+    // The tooltip watches the mouse from now on; the move that made it is passed on, so
+    // that the first hover shows the text like every later one.
+    if (trigger != nullptr)
+        m_tooltip.SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(trigger));
 }
 
 void CCommandControl::DestroyWindow()
@@ -171,6 +182,7 @@ void CCommandControl::OnKeyDown(UINT key, UINT, UINT flags)
 
 void CCommandControl::OnSetFocus(ZYR::CWindow*)
 {
+    EnsureTooltip(nullptr);
     Redraw();
     if (s_hovered == nullptr)
         m_mainWindow->SetComment(m_settings->comment);
@@ -190,8 +202,14 @@ CUnicodeString CCommandControl::FocusedComment() const
     return focused != nullptr ? focused->m_settings->comment : CUnicodeString();
 }
 
-void CCommandControl::OnMouseMove(UINT, int x, int y)
+void CCommandControl::OnMouseMove(UINT flags, int x, int y)
 {
+    if (m_tooltip.Handle() == nullptr && !m_settings->tooltip.IsEmpty()) {
+        POINT screen{x, y};
+        ClientToScreen(Handle(), &screen);
+        const MSG trigger{Handle(), WM_MOUSEMOVE, flags, MAKELPARAM(x, y), static_cast<DWORD>(GetMessageTime()), screen};
+        EnsureTooltip(&trigger);
+    }
     if (!m_tracking) {
         TrackMouseEvent(TME_LEAVE, HOVER_DEFAULT);
         m_tracking = true;

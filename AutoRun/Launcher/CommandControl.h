@@ -41,6 +41,7 @@ protected:
     void OnKillFocus(ZYR::CWindow* next);
     bool OnSetCursor(ZYR::CWindow*, UINT, UINT) { return true; }
     void OnMouseMove(UINT flags, int x, int y);
+    void EnsureTooltip(const MSG* trigger);
     LRESULT OnMouseLeave(WPARAM, LPARAM);
     void OnLButtonDown(UINT flags, int x, int y);
     void OnLButtonUp(UINT flags, int x, int y);

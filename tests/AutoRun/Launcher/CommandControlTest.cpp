@@ -140,14 +140,17 @@ TEST(CommandControl, TooltipAndAccessibilityRoles)
     EXPECT_EQ(65539, SendMessageW(label, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_QUERYCLASSNAMEIDX)));
     EXPECT_EQ(DLGC_STATIC, SendMessageW(label, WM_GETDLGCODE, 0, 0));
 
-    // Resting on the command brings up its tooltip with its text.
-    const HWND tooltip = controls[0]->ToolTipForTesting().Handle();
-    ASSERT_NE(nullptr, tooltip);
-    EXPECT_EQ(0u, controls[1]->ToolTipForTesting().StoredTextCountForTesting()); // no Tooltip: no tool
-    page.MoveTo(60, 25);
+    // Tooltip windows are made on the first hover or focus, and only for a Tooltip text.
+    EXPECT_EQ(nullptr, controls[0]->ToolTipForTesting().Handle());
+    page.MoveTo(60, 75);
+    controls[1]->SetFocus();
     TestSupport::PumpFor(100);
-    page.MoveTo(61, 26);
-    EXPECT_TRUE(Until([&] { return IsWindowVisible(tooltip) != FALSE; }, "the tooltip"));
+    EXPECT_EQ(nullptr, controls[1]->ToolTipForTesting().Handle()); // no Tooltip: no window
+    // Resting on the command brings up its tooltip with its text, the first time too.
+    page.MoveTo(60, 25);
+    EXPECT_TRUE(Until([&] { return controls[0]->ToolTipForTesting().Handle() != nullptr; }, "the tooltip made"));
+    const HWND tooltip = controls[0]->ToolTipForTesting().Handle();
+    EXPECT_TRUE(Until([&] { return IsWindowVisible(tooltip) != FALSE; }, "the tooltip on the first hover"));
     wchar_t text[64] = {0};
     TOOLINFOW info{};
     info.cbSize = TTTOOLINFOW_V1_SIZE;
@@ -156,6 +159,10 @@ TEST(CommandControl, TooltipAndAccessibilityRoles)
     info.lpszText = text;
     SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(CUnicodeString(u"Tip text"), CUnicodeString(text));
+    page.MoveTo(250, 120);
+    EXPECT_TRUE(Until([&] { return IsWindowVisible(tooltip) == FALSE; }, "the tooltip hidden when the pointer left"));
+    page.MoveTo(60, 25);
+    EXPECT_TRUE(Until([&] { return IsWindowVisible(tooltip) != FALSE; }, "the tooltip on a later hover"));
 }
 
 namespace {
