@@ -13,8 +13,8 @@ build="$AUTORUN_BUILD"
 echo "== host build (clang, sanitizers, fuzzers)"
 CC=clang CXX=clang++ build_tree "$build/native" all -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DAUTORUN_TEXT_CORE_ONLY=ON -DAUTORUN_SANITIZE=ON -DAUTORUN_FUZZ=ON
-echo "== i686 build (compiled, not run)"
-build_tree "$build/i686" all -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain i686)"
+echo "== i686 build, the shipped launcher: optimised for size (compiled, not run)"
+build_tree "$build/i686" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)"
 echo "== x86_64 build"
 build_tree "$build/x86_64" all -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" \
   -DAUTORUN_NATIVE_BUILD="$build/native" -DAUTORUN_I686_BUILD="$build/i686"

@@ -268,7 +268,10 @@ void CAutoRunWindow::Draw(HDC target)
         if (targetLayout != GDI_ERROR)
             SetLayout(target, targetLayout);
     });
-    BitBlt(canvas.Get(), 0, 0, width, height, target, 0, 0, SRCCOPY);
+    // The page's colour or picture covers the whole client area (the window takes the
+    // picture's size); only a page with neither keeps what the window showed.
+    if (m_background.IsEmpty() && m_page->backgroundColor == kNoColor)
+        BitBlt(canvas.Get(), 0, 0, width, height, target, 0, 0, SRCCOPY);
     if ((ExStyle() & WS_EX_LAYOUTRTL) != 0)
         SetLayout(canvas.Get(), LAYOUT_RTL);
     if (m_page->backgroundColor != kNoColor) {

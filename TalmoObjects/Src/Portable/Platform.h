@@ -23,6 +23,9 @@ CMessageHandler* ChooseDefaultHandler();
 int ShowWithoutHandler(const CUnicodeString& text, const CUnicodeString& caption, unsigned flags);
 // Appends one line to the message log when the machine's settings ask for it. Never throws.
 void WriteMessageLog(const CUnicodeString& text) noexcept;
+// Reads the machine's log setting once and keeps it (true), or forgets it (false), so
+// that a running library does not open the registry for every line.
+void HoldMessageLogSetting(bool hold) noexcept;
 
 } // namespace Platform
 } // namespace TObj

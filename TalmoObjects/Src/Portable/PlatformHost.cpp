@@ -53,6 +53,7 @@ int ShowWithoutHandler(const CUnicodeString& text, const CUnicodeString&, unsign
 }
 
 void WriteMessageLog(const CUnicodeString&) noexcept {}
+void HoldMessageLogSetting(bool) noexcept {}
 
 } // namespace Platform
 

@@ -157,6 +157,7 @@ bool InitializeTalmoObjects()
     library.savedErrorsAreThrown = ErrorsAreThrown();
     SetErrorsAreThrown(true);
 
+    Platform::HoldMessageLogSetting(true);
     SetDebugFlags(ReadDebugFlagsFromRegistry(kInitialDebugFlags));
     SetPlaceholderCheckReport(GetDebugFlags() & kCheckMessagesParamsCount ? &ReportPlaceholderWarning : nullptr);
     Log(u"TalmoObj: Debug flags initialized.");
@@ -189,6 +190,9 @@ bool InitializeTalmoObjects()
     StartModules(guard);
     Log(u"TalmoObj: All modules initialized.");
     SetErrorsAreThrown(library.savedErrorsAreThrown);
+    // A failed start is never shut down, so it keeps nothing.
+    if (GetLibraryState() != ELibraryState::Running)
+        Platform::HoldMessageLogSetting(false);
     return GetLibraryState() == ELibraryState::Running;
 }
 
@@ -251,6 +255,7 @@ void DeinitializeTalmoObjects()
     DeinitializeResourceBase();
     Log(u"TalmoObj: Resource base deinitialized.");
     Log(u"TalmoObj: Deinitialization complete.");
+    Platform::HoldMessageLogSetting(false);
 }
 
 void RegisterStaticModule(HMODULE module, FStaticModuleFunction start, FStaticModuleFunction stop)

@@ -13,6 +13,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <ctime>
 #include <string>
 
@@ -81,12 +82,28 @@ int ShowWithoutHandler(const CUnicodeString& text, const CUnicodeString& caption
     return MessageBoxW(nullptr, text.W(), caption.W(), flags);
 }
 
+namespace {
+// While the library runs, the machine's setting as read at its start (1 or 0); otherwise -1,
+// and every line asks the registry.
+std::atomic<int> g_messageLog{-1};
+} // namespace
+
+void HoldMessageLogSetting(bool hold) noexcept
+{
+    try {
+        g_messageLog = hold ? (ReadDebugInt(HKEY_LOCAL_MACHINE, L"WriteMessageLog", 0) != 0 ? 1 : 0) : -1;
+    } catch (...) {
+        g_messageLog = -1;
+    }
+}
+
 void WriteMessageLog(const CUnicodeString& text) noexcept
 {
     // The log is a diagnostic: a read-only disc or any other failure must not disturb the
     // message it records, so every failure here is swallowed.
     try {
-        if (ReadDebugInt(HKEY_LOCAL_MACHINE, L"WriteMessageLog", 0) == 0)
+        const int held = g_messageLog.load();
+        if (held == 0 || (held < 0 && ReadDebugInt(HKEY_LOCAL_MACHINE, L"WriteMessageLog", 0) == 0))
             return;
         const CUnicodeString path = GetProgramFolder() + u"TalmoObjLog.txt";
         const CFileHandle file(CreateFileW(path.W(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
