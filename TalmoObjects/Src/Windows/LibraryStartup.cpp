@@ -19,6 +19,18 @@
 #include <mutex>
 #include <vector>
 
+// The run time's own default terminate handler prints the exception's demangled type and
+// so links the demangler; the library's handler is installed at start-up anyway, so the
+// default becomes the library's too.
+namespace __gnu_cxx {
+void __verbose_terminate_handler();
+void __verbose_terminate_handler()
+{
+    MessageBoxW(nullptr, L"Unhandled Internal Error", L"Talmo Objects", 0x1010);
+    std::abort();
+}
+} // namespace __gnu_cxx
+
 namespace TObj {
 
 namespace {
@@ -61,8 +73,8 @@ void __cdecl IgnoreInvalidParameter(const wchar_t*, const wchar_t*, const wchar_
 
 [[noreturn]] void LibraryTerminate()
 {
-    MessageBoxW(nullptr, L"Unhandled Internal Error", L"Talmo Objects", 0x1010);
-    std::abort();
+    __gnu_cxx::__verbose_terminate_handler();
+    std::abort(); // not reached
 }
 
 struct CFlagName {
