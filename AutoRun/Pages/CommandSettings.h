@@ -10,6 +10,7 @@
 #include "UnicodeString.h"
 
 #include <cstdint>
+#include <memory>
 
 class CCommandSettings {
 public:
@@ -30,7 +31,8 @@ public:
     std::uint32_t notSelectedColor = 0;
     std::uint32_t selectedColor = 0;
     bool hasPictures = false;
-    ZYR::CBitmap pictures[3];
+    // Shared by every command and state that names the same file: each file is decoded once.
+    std::shared_ptr<const ZYR::CBitmap> pictures[3];
     bool hasColors = false;
     std::uint32_t colors[3] = {0, 0, 0};
     std::int32_t borderWidth = 0;

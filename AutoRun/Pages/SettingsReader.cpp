@@ -249,7 +249,14 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     for (int state = 0; state < 3; ++state) {
         if (!PageFiles::IsExistingFile(paths[state]))
             Raise(PageRules::MissingCommandPicture(window.name, number, paths[state]));
-        command.pictures[state].LoadFromFile(paths[state], places[state]);
+        std::shared_ptr<const ZYR::CBitmap>& decoded =
+            m_pictures[std::u16string(paths[state].Ptr(), static_cast<std::size_t>(paths[state].Length()))];
+        if (decoded == nullptr) {
+            auto picture = std::make_shared<ZYR::CBitmap>();
+            picture->LoadFromFile(paths[state], places[state]);
+            decoded = std::move(picture);
+        }
+        command.pictures[state] = decoded;
         if (state == 0)
             command.hasPictures = true;
     }

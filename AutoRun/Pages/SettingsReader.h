@@ -11,6 +11,8 @@
 #include "Settings.h"
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 namespace PageRules {
 struct CPageProblem;
@@ -82,4 +84,6 @@ private:
     const CLoadEnvironment& m_environment;
     TObj::CUnicodeString m_autorunPath;
     std::unique_ptr<TObj::CIniFile> m_autorun; // the root file, read while choosing the page file
+    // The command pictures decoded so far, by path: many commands share a few button pictures.
+    std::unordered_map<std::u16string, std::shared_ptr<const ZYR::CBitmap>> m_pictures;
 };

@@ -2,6 +2,7 @@
 // that fail, where the window stands after start and after each switch, and the
 // right-to-left layout of language 61.
 #include "ExpectThrows.h"
+#include "LauncherRun.h"
 #include "RecordingHandler.h"
 #include "ShownPage.h"
 #include "TestText.h"
@@ -126,4 +127,23 @@ TEST(MainWindow, LanguageSixtyOneLaysTheWindowOutRightToLeft)
         CShownPage page(Page("Main", "[300, 200]"), c.arguments);
         EXPECT_EQ(c.rightToLeft, (GetWindowLongW(page.window.Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0) << c.arguments;
     }
+}
+
+TEST(MainWindow, EachPictureFileIsDecodedOnceHoweverManyCommandsAndStatesNameIt)
+{
+    const std::string picture = ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"));
+    std::string commands;
+    for (const char* n : {"1", "2", "3"})
+        commands += std::string("Command") + n + "_Text=C\nCommand" + n + "_Rect=[0, " + n + "0, 50, " + n +
+                    "9]\nCommand" + n + "_Action=$Exit\nCommand" + n + "_BackgroundImage=b.bmp\n";
+    CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Pictures\n" + commands +
+                        "Command3_BackgroundClickImage=c.bmp\n",
+                    "", {{"b.bmp", picture}, {"c.bmp", picture}});
+    const CWindowSettings& main = *page.window.CurrentPage();
+    ASSERT_EQ(3, main.commands.Count());
+    const ZYR::CBitmap* shared = main.commands[0]->pictures[0].get();
+    ASSERT_NE(nullptr, shared);
+    for (int c = 0; c < 3; ++c)
+        for (int state = 0; state < 3; ++state)
+            EXPECT_EQ(c == 2 && state == 2, main.commands[c]->pictures[state].get() != shared) << c << state;
 }

@@ -30,11 +30,11 @@ public:
         out << "[" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "]";
         return out.str();
     }
-    static std::string Picture(const ZYR::CBitmap& picture)
+    static std::string Picture(const std::shared_ptr<const ZYR::CBitmap>& picture)
     {
-        if (picture.IsEmpty())
+        if (picture == nullptr || picture->IsEmpty())
             return "none";
-        const SIZE size = picture.Size();
+        const SIZE size = picture->Size();
         return std::to_string(size.cx) + "x" + std::to_string(size.cy);
     }
 
