@@ -12,6 +12,12 @@ namespace ZYR {
 void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& source, int mode)
 {
     CBitmapDC memory(bitmap, dc);
+    const LONG width = target.right - target.left, height = target.bottom - target.top;
+    // A picture drawn at its own size is copied: the same pixels, without the stretch.
+    if (width == source.right - source.left && height == source.bottom - source.top) {
+        BitBlt(dc, target.left, target.top, width, height, memory.Get(), source.left, source.top, SRCCOPY);
+        return;
+    }
     const int oldMode = SetStretchBltMode(dc, mode);
     StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.Get(),
                source.left, source.top, source.right - source.left, source.bottom - source.top, SRCCOPY);
