@@ -130,8 +130,6 @@ void CAutoRunWindow::Create()
 int CAutoRunWindow::OnCreateMain(CREATESTRUCTW* create)
 {
     const int result = OnCreate(create);
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
     RebuildControls();
     return result;
 }
@@ -293,6 +291,13 @@ void CAutoRunWindow::Draw(HDC target)
     selectFont.Restore();
     SetLayout(canvas.Get(), 0);
     BitBlt(target, 0, 0, width, height, canvas.Get(), 0, 0, SRCCOPY);
+    // The icons (loaded before the window, so that a broken one stops the start) go onto
+    // the title bar once the page has been shown: the first frame does not wait for them.
+    if (!m_iconsSet) {
+        m_iconsSet = true;
+        SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+        SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
+    }
 }
 
 bool CAutoRunWindow::PreTranslateMessage(MSG& message)

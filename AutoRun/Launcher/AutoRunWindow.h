@@ -68,6 +68,7 @@ private:
     ZYR::CBitmap m_background;
     ZYR::CIcon m_smallIcon;
     ZYR::CIcon m_bigIcon;
+    bool m_iconsSet = false;
     TObj::CPointerArray<CCommandControl, true> m_commandControls;
     TObj::CPointerArray<CCommentControl, true> m_commentControls;
 };

@@ -147,3 +147,11 @@ TEST(MainWindow, EachPictureFileIsDecodedOnceHoweverManyCommandsAndStatesNameIt)
         for (int state = 0; state < 3; ++state)
             EXPECT_EQ(c == 2 && state == 2, main.commands[c]->pictures[state].get() != shared) << c << state;
 }
+
+TEST(MainWindow, TheTitleBarGetsThePageIconsOnceThePageIsShown)
+{
+    CShownPage page(Page("Main", "[300, 200]"));
+    const HWND window = page.window.Handle();
+    EXPECT_TRUE(Until([&] { return SendMessageW(window, WM_GETICON, ICON_SMALL, 0) != 0; }, "the small icon"));
+    EXPECT_NE(0, SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+}
