@@ -72,7 +72,8 @@ def run(listing, source, build, chosen):
         try:
             compiled = subprocess.run(["cmake", "--build", build], stdin=subprocess.DEVNULL, capture_output=True, text=True)
             if compiled.returncode != 0:
-                verdict = "KILLED by the compiler"
+                # A mutant that does not build proves nothing about the tests.
+                verdict = "DOES NOT BUILD: fix the mutant"
             else:
                 code, failing = run_suites(build, mutant["suites"])
                 verdict = "KILLED by " + ", ".join(failing[:4]) + (" and more" if len(failing) > 4 else "") if code else "SURVIVED"
