@@ -17,6 +17,8 @@
 #include <windows.h>
 #include <dbt.h>
 
+#include <memory>
+
 using TObj::CUnicodeString;
 
 namespace {
@@ -149,6 +151,11 @@ void CAutoRunWindow::DestroyControls()
         if (control->Handle() != nullptr && IsWindow(control->Handle()))
             control->DestroyWindow();
     m_commandControls.Clear();
+    DestroyLabels();
+}
+
+void CAutoRunWindow::DestroyLabels()
+{
     for (CCommentControl* control : m_commentControls)
         if (control->Handle() != nullptr && IsWindow(control->Handle()))
             control->DestroyWindow();
@@ -173,13 +180,27 @@ void CAutoRunWindow::RebuildControls()
             if (shown != nullptr)
                 ::SendMessageW(shown, WM_SETREDRAW, TRUE, 0);
         });
-        DestroyControls();
+        // Command controls are kept and given the new page's commands; only the difference
+        // in number is made or destroyed. Labels go first, so that new controls come after
+        // the kept ones, in the order a fresh page has.
+        DestroyLabels();
+        int kept = 0;
         for (CCommandSettings* command : m_page->commands) {
             if (command->action.IsEmpty())
                 continue;
+            if (kept < m_commandControls.Count()) {
+                m_commandControls[kept++]->Rebind(command);
+                continue;
+            }
             auto* control = new CCommandControl(command);
             m_commandControls.Add(control);
             control->Create(this);
+            ++kept;
+        }
+        while (m_commandControls.Count() > kept) {
+            const std::unique_ptr<CCommandControl> surplus(m_commandControls.RemoveLast());
+            if (surplus->Handle() != nullptr && IsWindow(surplus->Handle()))
+                surplus->DestroyWindow();
         }
         for (CCommandSettings* command : m_page->commands) {
             if (!command->action.IsEmpty())

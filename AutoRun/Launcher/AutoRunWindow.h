@@ -59,6 +59,7 @@ private:
     void LoadIcons();
     void RebuildControls();
     void DestroyControls();
+    void DestroyLabels();
     void ShowPage(CWindowSettings* page, ZYR::CBitmap& picture, SIZE size);
 
     CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page

@@ -39,13 +39,47 @@ ZYR_BEGIN_MESSAGE_MAP(CCommandControl, ZYR::CWindow)
     ZYR_ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ZYR_END_MESSAGE_MAP(ZYR::CWindow)
 
-CCommandControl::CCommandControl(CCommandSettings* settings) : m_settings(settings)
+CCommandControl::CCommandControl(CCommandSettings* settings) : m_settings(settings) { MakeBrushes(); }
+
+void CCommandControl::MakeBrushes()
 {
-    if (settings->hasColors)
-        for (int state = 0; state < 3; ++state)
-            m_backgroundBrushes[state].CreateSolidBrush(settings->colors[state]);
-    for (int state = 0; state < 3; ++state)
-        m_borderBrushes[state].CreateSolidBrush(settings->borderColors[state]);
+    for (int state = 0; state < 3; ++state) {
+        m_backgroundBrushes[state].Delete();
+        if (m_settings->hasColors)
+            m_backgroundBrushes[state].CreateSolidBrush(m_settings->colors[state]);
+        m_borderBrushes[state].Delete();
+        m_borderBrushes[state].CreateSolidBrush(m_settings->borderColors[state]);
+    }
+}
+
+void CCommandControl::MakeFonts()
+{
+    m_textFont.Delete();
+    m_hintFont.Delete();
+    m_textFont.CreateFontW(m_settings->fontSize, m_settings->underlined, m_settings->fontName);
+    m_hintFont.CreateFontW(m_settings->hintFontSize, m_settings->underlined, m_settings->fontName);
+    m_selectedColor = m_settings->selectedColor;
+    m_notSelectedColor = m_settings->notSelectedColor;
+}
+
+// A page switch gives the controls it keeps the new page's commands: each then is what a
+// control made for its command would be, without the cost of a new window.
+void CCommandControl::Rebind(CCommandSettings* settings)
+{
+    if (::GetCapture() == Handle())
+        ReleaseCapture();
+    if (s_hovered == this)
+        s_hovered = nullptr;
+    m_pressed = false;
+    m_tracking = false;
+    if (m_tooltip.Handle() != nullptr && IsWindow(m_tooltip.Handle()))
+        m_tooltip.DestroyWindow();
+    m_settings = settings;
+    MakeBrushes();
+    MakeFonts();
+    ZYR::SetWindowTextW(Handle(), settings->text);
+    const CPageRect& r = settings->rect;
+    SetWindowPos(nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 CCommandControl::~CCommandControl()
@@ -90,10 +124,7 @@ int CCommandControl::OnCreateControl(CREATESTRUCTW*)
     m_hand.LoadSystemCursor(IDC_HAND);
     m_arrow.LoadSystemCursor(IDC_ARROW);
     SetCursor(m_arrow.Get());
-    m_textFont.CreateFontW(m_settings->fontSize, m_settings->underlined, m_settings->fontName);
-    m_hintFont.CreateFontW(m_settings->hintFontSize, m_settings->underlined, m_settings->fontName);
-    m_selectedColor = m_settings->selectedColor;
-    m_notSelectedColor = m_settings->notSelectedColor;
+    MakeFonts();
     return 0;
 }
 

@@ -22,6 +22,7 @@ public:
     ~CCommandControl() override;
 
     void Create(CAutoRunWindow* mainWindow);
+    void Rebind(CCommandSettings* settings);
     void DestroyWindow() override;
     void RunAction();
 
@@ -49,6 +50,8 @@ protected:
 
 private:
     int VisualState() const;
+    void MakeBrushes();
+    void MakeFonts();
     void Redraw();
     TObj::CUnicodeString FocusedComment() const;
 

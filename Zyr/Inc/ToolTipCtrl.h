@@ -22,6 +22,8 @@ public:
     // Registers `tool` (a window) of `owner` with `text`; TTF_SUBCLASS lets the tooltip
     // watch the tool's mouse itself.
     void AddTool(CWindow* owner, CWindow* tool, const TObj::CUnicodeString& text);
+    // The texts go with the window, so that the object can make a new one.
+    void DestroyWindow() override;
 
     // The classes initialised, remembered; 0 when the common controls are too old or missing.
     static DWORD InitCommonControls();

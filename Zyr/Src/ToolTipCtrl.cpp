@@ -124,4 +124,10 @@ LRESULT CToolTipCtrl::OnEnable(WPARAM wParam, LPARAM lParam)
     return DefWindowProc(WM_ENABLE, wParam, lParam);
 }
 
+void CToolTipCtrl::DestroyWindow()
+{
+    CWindow::DestroyWindow();
+    m_texts.clear();
+}
+
 } // namespace ZYR

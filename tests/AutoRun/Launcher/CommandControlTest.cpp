@@ -165,6 +165,38 @@ TEST(CommandControl, TooltipAndAccessibilityRoles)
     EXPECT_TRUE(Until([&] { return IsWindowVisible(tooltip) != FALSE; }, "the tooltip on a later hover"));
 }
 
+// A page switch keeps command controls and gives them the new page's commands; each is
+// then what a fresh control for its command would be.
+TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
+{
+    CRecordingHandler recorder;
+    CShownPage page(kPage);
+    page.MoveTo(250, 120);
+    CCommandControl* first = page.Controls()[0];
+    const HWND handle = first->Handle();
+    SendMessageW(handle, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); // hovered, its tooltip made
+    SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); // and pressed
+    ASSERT_NE(nullptr, first->ToolTipForTesting().Handle());
+    page.window.GoToPage(U("Second"));
+    ASSERT_EQ(1u, page.Controls().size());
+    EXPECT_EQ(handle, page.Controls()[0]->Handle()); // kept
+    EXPECT_EQ(U("Back"), first->Settings().text);
+    EXPECT_FALSE(first->IsHovered() || first->IsPressed());
+    EXPECT_EQ(nullptr, GetCapture());
+    EXPECT_EQ(nullptr, first->ToolTipForTesting().Handle()); // "Back" has no Tooltip
+    wchar_t text[16] = {0};
+    GetWindowTextW(handle, text, 16);
+    EXPECT_EQ(CUnicodeString(u"Back"), CUnicodeString(text));
+    RECT placed{};
+    GetWindowRect(handle, &placed);
+    MapWindowPoints(nullptr, page.window.Handle(), reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_TRUE(placed.left == 10 && placed.top == 10 && placed.right == 150 && placed.bottom == 50);
+    page.window.GoBack(true); // and back: the second command and the label are made again
+    EXPECT_EQ(2u, page.Controls().size());
+    EXPECT_NE(nullptr, page.Child(L"Label"));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
 namespace {
 
 SIZE_T PrivateBytes()
