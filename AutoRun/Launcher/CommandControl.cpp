@@ -79,7 +79,8 @@ void CCommandControl::Rebind(CCommandSettings* settings)
     MakeFonts();
     ZYR::SetWindowTextW(Handle(), settings->text);
     const CPageRect& r = settings->rect;
-    SetWindowPos(nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    SetWindowPos(nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 CCommandControl::~CCommandControl()
@@ -151,9 +152,11 @@ void CCommandControl::Redraw()
 
 void CCommandControl::Draw(HDC dc)
 {
+    using PageLayout::Saturated;
     const RECT client = GetClientRect();
     const std::int64_t border = m_settings->borderWidth;
-    const RECT inner{PageLayout::Saturated(border), PageLayout::Saturated(border), PageLayout::Saturated(client.right - border), PageLayout::Saturated(client.bottom - border)};
+    const RECT inner{Saturated(border), Saturated(border), Saturated(client.right - border),
+                     Saturated(client.bottom - border)};
     const PageLayout::CTextArea& area = m_settings->textArea;
     RECT text{area.left, area.top, area.right, area.bottom};
     const int state = VisualState();
@@ -174,20 +177,20 @@ void CCommandControl::Draw(HDC dc)
     RECT drawn = text;
     const int height = DrawTextW(dc, m_settings->text.W(), -1, &drawn, flags);
     const SIZE extent = ZYR::GetTextExtent(dc, m_settings->text);
-    RECT focus{text.left, text.top, PageLayout::Saturated(std::int64_t{text.left} + std::min<LONG>(extent.cx, text.right)),
-               PageLayout::Saturated(std::int64_t{text.top} + std::max<LONG>(height, extent.cy))};
+    RECT focus{text.left, text.top, Saturated(std::int64_t{text.left} + std::min<LONG>(extent.cx, text.right)),
+               Saturated(std::int64_t{text.top} + std::max<LONG>(height, extent.cy))};
     if (m_settings->centered) {
         const auto middle = [](LONG a, LONG b) { return (std::int64_t{a} + b) / 2; };
         const std::int64_t dx = middle(text.left, text.right) - middle(focus.left, focus.right);
         const std::int64_t dy = middle(text.top, text.bottom) - middle(focus.top, focus.bottom);
-        focus = RECT{PageLayout::Saturated(focus.left + dx), PageLayout::Saturated(focus.top + dy), PageLayout::Saturated(focus.right + dx),
-                     PageLayout::Saturated(focus.bottom + dy)};
+        focus = RECT{Saturated(focus.left + dx), Saturated(focus.top + dy), Saturated(focus.right + dx),
+                     Saturated(focus.bottom + dy)};
     }
     if (::GetFocus() == Handle())
         DrawFocusRect(dc, &focus);
     if (!m_settings->hint.IsEmpty()) {
         ZYR::CSelectObjectGuard hintFont(dc, m_hintFont.Handle());
-        RECT hint{text.left, PageLayout::Saturated(std::int64_t{m_settings->hintMargin} + extent.cy), text.right, text.bottom};
+        RECT hint{text.left, Saturated(std::int64_t{m_settings->hintMargin} + extent.cy), text.right, text.bottom};
         DrawTextW(dc, m_settings->hint.W(), -1, &hint,
                   DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | (m_settings->centered ? DT_CENTER : 0));
     }
