@@ -11,10 +11,19 @@ work=$AUTORUN_BUILD/mutation
 "$root/tools/install-deps.sh"
 
 echo "== a scratch copy of the sources in $work/src"
+# Times are kept, so an earlier scratch build rebuilds only what changed since. A file the
+# last run mutated and put back is newer there than here, so every file whose content
+# differs from the last copy is touched: its objects are then always rebuilt.
+rm -rf "$work/src.new"
+mkdir -p "$work/src.new"
+tar -C "$root" --exclude=./build --exclude=./.git -cf - . | tar -C "$work/src.new" -xf -
+if [ -d "$work/src" ]; then
+  (cd "$work/src.new" && find . -type f -print0) | while IFS= read -r -d '' file; do
+    cmp -s "$work/src.new/$file" "$work/src/$file" || touch "$work/src.new/$file"
+  done
+fi
 rm -rf "$work/src"
-mkdir -p "$work/src"
-# Times are kept, so an earlier scratch build rebuilds only what changed since.
-tar -C "$root" --exclude=./build --exclude=./.git -cf - . | tar -C "$work/src" -xf -
+mv "$work/src.new" "$work/src"
 AUTORUN_ROOT=$work/src
 build_tree "$work/x86_64" all -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)"
 
