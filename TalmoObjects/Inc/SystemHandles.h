@@ -9,50 +9,27 @@
 
 namespace TObj {
 
-// Handles that CloseHandle gives back and that are null when missing (events, processes).
-struct CKernelHandleTraits {
-    using Handle = HANDLE;
-    static Handle Empty() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { CloseHandle(handle); }
+// The traits of a handle that one function gives back, and that is null when missing, or
+// INVALID_HANDLE_VALUE where the function that makes it says so.
+template <class THandle, auto Release, bool EmptyIsInvalid = false>
+struct CReleasedBy {
+    using Handle = THandle;
+    static Handle Empty() noexcept
+    {
+        if constexpr (EmptyIsInvalid)
+            return INVALID_HANDLE_VALUE;
+        else
+            return nullptr;
+    }
+    static void Close(Handle handle) noexcept { Release(handle); }
 };
 
-// CreateFileW's handles, which are INVALID_HANDLE_VALUE when missing.
-struct CFileHandleTraits {
-    using Handle = HANDLE;
-    static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) noexcept { CloseHandle(handle); }
-};
-
-struct CFindHandleTraits {
-    using Handle = HANDLE;
-    static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) noexcept { FindClose(handle); }
-};
-
+using CKernelHandle = CUniqueHandle<CReleasedBy<HANDLE, &CloseHandle>>;     // events, processes
+using CFileHandle = CUniqueHandle<CReleasedBy<HANDLE, &CloseHandle, true>>; // CreateFileW's
+using CFindHandle = CUniqueHandle<CReleasedBy<HANDLE, &FindClose, true>>;
 // Modules this code loaded itself; modules found with GetModuleHandle are only borrowed.
-struct CLoadedModuleTraits {
-    using Handle = HMODULE;
-    static Handle Empty() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { FreeLibrary(handle); }
-};
-
-struct CRegistryKeyTraits {
-    using Handle = HKEY;
-    static Handle Empty() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { RegCloseKey(handle); }
-};
-
-struct CEventSourceTraits {
-    using Handle = HANDLE;
-    static Handle Empty() noexcept { return nullptr; }
-    static void Close(Handle handle) noexcept { DeregisterEventSource(handle); }
-};
-
-using CKernelHandle = CUniqueHandle<CKernelHandleTraits>;
-using CFileHandle = CUniqueHandle<CFileHandleTraits>;
-using CFindHandle = CUniqueHandle<CFindHandleTraits>;
-using CLoadedModule = CUniqueHandle<CLoadedModuleTraits>;
-using CRegistryKeyHandle = CUniqueHandle<CRegistryKeyTraits>;
-using CEventSource = CUniqueHandle<CEventSourceTraits>;
+using CLoadedModule = CUniqueHandle<CReleasedBy<HMODULE, &FreeLibrary>>;
+using CRegistryKeyHandle = CUniqueHandle<CReleasedBy<HKEY, &RegCloseKey>>;
+using CEventSource = CUniqueHandle<CReleasedBy<HANDLE, &DeregisterEventSource>>;
 
 } // namespace TObj
