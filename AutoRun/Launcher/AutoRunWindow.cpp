@@ -17,6 +17,7 @@
 #include <windows.h>
 #include <dbt.h>
 
+#include <algorithm>
 #include <memory>
 
 using TObj::CUnicodeString;
@@ -84,12 +85,23 @@ wchar_t CAutoRunWindow::LauncherDrive()
     return letter >= L'a' && letter <= L'z' ? static_cast<wchar_t>(letter - L'a' + L'A') : letter;
 }
 
-SIZE CAutoRunWindow::LoadPage(const CWindowSettings& page, ZYR::CBitmap& picture, const ZYR::CFailurePlace& place)
+SIZE CAutoRunWindow::LoadPage(const CWindowSettings& page, CPicture& picture, const ZYR::CFailurePlace& place)
 {
+    picture.reset();
     if (page.backgroundPath.IsEmpty())
         return SIZE{page.backgroundSize.width, page.backgroundSize.height};
-    picture.LoadFromFile(page.backgroundPath, place);
-    return picture.Size();
+    for (const auto& cached : m_pictures)
+        if (cached.first == &page) {
+            picture = cached.second;
+            return picture->Size();
+        }
+    auto loaded = std::make_shared<ZYR::CBitmap>();
+    loaded->LoadFromFile(page.backgroundPath, place);
+    if (m_pictures.size() >= kCachedPictures)
+        m_pictures.erase(m_pictures.begin());
+    m_pictures.emplace_back(&page, loaded);
+    picture = std::move(loaded);
+    return picture->Size();
 }
 
 void CAutoRunWindow::LoadIcons()
@@ -107,7 +119,7 @@ void CAutoRunWindow::LoadIcons()
 void CAutoRunWindow::Create()
 {
     CWindowSettings* page = Settings().GetWindow(Settings().StartWindowName());
-    TOBJ_ASSERT(m_background.IsEmpty(), Places::kBackgroundLoadedTwice);
+    TOBJ_ASSERT(m_background == nullptr, Places::kBackgroundLoadedTwice);
     // Everything that can fail is loaded before the window exists, so a failure ends the
     // start with its message instead of leaving an empty window.
     const SIZE size = LoadPage(*page, m_background, Places::kStartPictureLoad);
@@ -213,7 +225,7 @@ void CAutoRunWindow::RebuildControls()
     SetFocus();
 }
 
-void CAutoRunWindow::ShowPage(CWindowSettings* page, ZYR::CBitmap& picture, SIZE size)
+void CAutoRunWindow::ShowPage(CWindowSettings* page, CPicture picture, SIZE size)
 {
     m_page = page;
     m_background = std::move(picture);
@@ -238,18 +250,22 @@ void CAutoRunWindow::ShowPage(CWindowSettings* page, ZYR::CBitmap& picture, SIZE
 
 void CAutoRunWindow::fullRedrawWindow()
 {
-    ZYR::CBitmap picture;
+    // A full redraw reads the page's picture again.
+    m_pictures.erase(std::remove_if(m_pictures.begin(), m_pictures.end(),
+                                    [this](const auto& cached) { return cached.first == m_page; }),
+                     m_pictures.end());
+    CPicture picture;
     const SIZE size = LoadPage(*m_page, picture, Places::kSwitchPictureLoad);
-    ShowPage(m_page, picture, size);
+    ShowPage(m_page, std::move(picture), size);
 }
 
 void CAutoRunWindow::GoToPage(const CUnicodeString& name)
 {
     CWindowSettings* page = Settings().GetWindow(name);
-    ZYR::CBitmap picture;
+    CPicture picture;
     const SIZE size = LoadPage(*page, picture, Places::kSwitchPictureLoad);
     m_history.Add(m_page);
-    ShowPage(page, picture, size);
+    ShowPage(page, std::move(picture), size);
 }
 
 void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
@@ -261,10 +277,10 @@ void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
         return;
     }
     CWindowSettings* page = m_history.Last();
-    ZYR::CBitmap picture;
+    CPicture picture;
     const SIZE size = LoadPage(*page, picture, Places::kSwitchPictureLoad);
     m_history.RemoveLast();
-    ShowPage(page, picture, size);
+    ShowPage(page, std::move(picture), size);
 }
 
 void CAutoRunWindow::Draw(HDC target)
@@ -289,7 +305,7 @@ void CAutoRunWindow::Draw(HDC target)
     });
     // The page's colour or picture covers the whole client area (the window takes the
     // picture's size); only a page with neither keeps what the window showed.
-    if (m_background.IsEmpty() && m_page->backgroundColor == kNoColor)
+    if (m_background == nullptr && m_page->backgroundColor == kNoColor)
         BitBlt(canvas.Get(), 0, 0, width, height, target, 0, 0, SRCCOPY);
     if ((ExStyle() & WS_EX_LAYOUTRTL) != 0)
         SetLayout(canvas.Get(), LAYOUT_RTL);
@@ -298,8 +314,8 @@ void CAutoRunWindow::Draw(HDC target)
         fill.CreateSolidBrush(m_page->backgroundColor);
         FillRect(canvas.Get(), &client, fill.Get());
     }
-    if (!m_background.IsEmpty()) {
-        ZYR::CBitmapDC picture(m_background.Get(), canvas.Get());
+    if (m_background != nullptr) {
+        ZYR::CBitmapDC picture(m_background->Get(), canvas.Get());
         SetStretchBltMode(canvas.Get(), COLORONCOLOR);
         BitBlt(canvas.Get(), client.left, client.top, width, height, picture.Get(), 0, 0, SRCCOPY);
     }

@@ -12,6 +12,10 @@
 #include "PointerArray.h"
 #include "WindowSettings.h"
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 class CCommandControl;
 class CCommentControl;
 
@@ -40,6 +44,7 @@ public:
     CWindowSettings* CurrentPage() const noexcept { return m_page; }
     const TObj::CUnicodeString& CommentTextForTesting() const noexcept { return m_comment; }
     int HistoryDepthForTesting() const noexcept { return m_history.Count(); }
+    const ZYR::CBitmap* PagePictureForTesting() const noexcept { return m_background.get(); }
     int CommandControlCount() const noexcept { return m_commandControls.Count(); }
     CCommandControl* CommandControlAt(int index) const noexcept { return m_commandControls[index]; }
     // The drive letter of the launcher's own folder, for media removal.
@@ -55,18 +60,23 @@ protected:
 
 private:
     // Loads the page's picture (or none) and answers the client size it asks for.
-    SIZE LoadPage(const CWindowSettings& page, ZYR::CBitmap& picture, const ZYR::CFailurePlace& place);
+    using CPicture = std::shared_ptr<const ZYR::CBitmap>;
+    SIZE LoadPage(const CWindowSettings& page, CPicture& picture, const ZYR::CFailurePlace& place);
     void LoadIcons();
     void RebuildControls();
     void DestroyControls();
     void DestroyLabels();
-    void ShowPage(CWindowSettings* page, ZYR::CBitmap& picture, SIZE size);
+    void ShowPage(CWindowSettings* page, CPicture picture, SIZE size);
 
     CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page
     TObj::CPointerArray<CWindowSettings> m_history;    // not owned, oldest first
     TObj::CUnicodeString m_comment;
     ZYR::CFont m_commentFont;
-    ZYR::CBitmap m_background;
+    CPicture m_background; // the shown page's picture, or null
+    // The pictures of pages shown so far, so that going back decodes nothing; at most
+    // kCachedPictures of them.
+    std::vector<std::pair<const CWindowSettings*, CPicture>> m_pictures;
+    static constexpr std::size_t kCachedPictures = 8;
     ZYR::CIcon m_smallIcon;
     ZYR::CIcon m_bigIcon;
     bool m_iconsSet = false;

@@ -155,3 +155,17 @@ TEST(MainWindow, TheTitleBarGetsThePageIconsOnceThePageIsShown)
     EXPECT_TRUE(Until([&] { return SendMessageW(window, WM_GETICON, ICON_SMALL, 0) != 0; }, "the small icon"));
     EXPECT_NE(0, SendMessageW(window, WM_GETICON, ICON_BIG, 0));
 }
+
+TEST(MainWindow, APagesPictureIsDecodedOnceHoweverOftenThePageIsShown)
+{
+    const std::string picture = ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"));
+    CShownPage page("[Main]\nBackground=b.bmp\nTitle=Main\n[Second]\nBackgroundSize=[200, 100]\n"
+                    "BackgroundColor=0\nTitle=Second\n",
+                    "", {{"b.bmp", picture}});
+    const ZYR::CBitmap* first = page.window.PagePictureForTesting();
+    ASSERT_NE(nullptr, first);
+    page.window.GoToPage(U("Second"));
+    EXPECT_EQ(nullptr, page.window.PagePictureForTesting());
+    page.window.GoBack(true);
+    EXPECT_EQ(first, page.window.PagePictureForTesting());
+}
