@@ -1,7 +1,7 @@
 // Start-up time of two programs measured side by side: from CreateProcess to the moment the
 // program's window shows the expected colour at a given point of its client area, for the
 // launcher on a disc and for a minimal window program, alternating, the given number of runs each.
-// Prints each median and their ratio.
+// Prints each median, its 25th and 75th percentiles, and the ratio of the medians.
 //   StartupBench <runs> <exe> <title> <x> <y> <rrggbb> <exe> <title> <x> <y> <rrggbb>
 #include <windows.h>
 
@@ -67,10 +67,11 @@ double TimeToFirstFrame(const CSubject& subject)
     return elapsed;
 }
 
-double Median(std::vector<double> values)
+// The value at `share` of the sorted values (0.5 the median), by nearest rank.
+double Quantile(std::vector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
+    return values.empty() ? 0 : values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1) + 0.5)];
 }
 
 CSubject Subject(wchar_t** arguments)
@@ -101,8 +102,12 @@ int wmain(int count, wchar_t** arguments)
             }
             subject.milliseconds.push_back(ms);
         }
-    const double launcher = Median(subjects[0].milliseconds), minimal = Median(subjects[1].milliseconds);
+    const double launcher = Quantile(subjects[0].milliseconds, 0.5), minimal = Quantile(subjects[1].milliseconds, 0.5);
     std::printf("startup_launcher_ms=%.1f\nstartup_minimal_ms=%.1f\nstartup_ratio=%.2f\nstartup_runs=%d\n", launcher,
                 minimal, launcher / minimal, runs);
+    // The spread of each: the 25th and 75th percentiles.
+    std::printf("startup_launcher_quartiles=%.1f-%.1f\nstartup_minimal_quartiles=%.1f-%.1f\n",
+                Quantile(subjects[0].milliseconds, 0.25), Quantile(subjects[0].milliseconds, 0.75),
+                Quantile(subjects[1].milliseconds, 0.25), Quantile(subjects[1].milliseconds, 0.75));
     return 0;
 }

@@ -69,7 +69,7 @@ cat <<TABLE
 
 | Measure | Launcher | Yardstick | Ratio |
 |---|---|---|---|
-| Start-up to the first painted frame of the demo, median of $runs | $(value "$startup" startup_launcher_ms) ms | minimal window program $(value "$startup" startup_minimal_ms) ms | $(value "$startup" startup_ratio) |
+| Start-up to the first painted frame of the demo, median (25th–75th percentile) of $runs | $(value "$startup" startup_launcher_ms) ms ($(value "$startup" startup_launcher_quartiles) ms) | minimal window program $(value "$startup" startup_minimal_ms) ms ($(value "$startup" startup_minimal_quartiles) ms) | $(value "$startup" startup_ratio) |
 | Page switch with repaint, 20 picture commands, median (90th percentile) | $(value "$switch" switch_median_ms) ms ($(value "$switch" switch_p90_ms) ms) | GoToPage alone $(value "$switch" switch_build_median_ms) ms | — |
 | Settings load under Wine per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$load") |
 | Page-reading core on the host per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$core") |
