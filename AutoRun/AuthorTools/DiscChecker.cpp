@@ -123,23 +123,21 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
             u"the folder " + Quoted(folder) + u" does not exist; \"Autorun.inf\" itself becomes the page file");
         return {m_rootPath};
     }
+    const CUnicodeString fallback =
+        PageFiles::DefaultPageFile(folder, root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile));
     std::vector<CUnicodeString> pageFiles;
     for (int code = 0; code < TObj::kLanguageCount; ++code) {
         const CUnicodeString candidate = PageFiles::LanguagePageFile(folder, code);
         if (!PageFiles::IsExistingFile(candidate))
             continue;
         pageFiles.push_back(candidate);
-        if (!TObj::IsLanguageCodeUsed(code) &&
-            !candidate.EqualsNoCase(PageFiles::DefaultPageFile(
-                folder, root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile))))
+        if (!TObj::IsLanguageCodeUsed(code) && !candidate.EqualsNoCase(fallback))
             add(page, common, dirKey,
                 u"holds " + Quoted(candidate) +
                     CUnicodeString::Format(u", the page file of language %d, which no Windows language selects; only "
                                            u"the option \"l=%d\" shows it",
                                            code, code));
     }
-    const CUnicodeString fallback =
-        PageFiles::DefaultPageFile(folder, root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile));
     if (!fallback.IsEmpty()) {
         if (!DiscPaths::IsInside(fallback, m_environment.launcherFolder))
             add(page, common, defaultKey, u"leads outside the disc, to " + Quoted(fallback));
@@ -390,14 +388,14 @@ std::vector<CPageRect> CDiscChecker::commandRects(CPageFile& page, const CUnicod
     PageValues::ParseRect(page.Value(section, Name(K::CommandsRect)), m_environment.dpiY, column);
     std::int32_t fontSize = 0;
     PageValues::ParseFontSize(page.Value(section, Name(K::FontSize)), m_environment.dpiY, fontSize);
-    double ratios[2] = {PageKeys::Key(K::FontRatio).fallback, PageKeys::Key(K::SpaceRatio).fallback};
+    // As the reader does: a malformed ratio, or one whose step does not fit, takes its default.
     std::int32_t steps[2] = {0, 0};
     const K ratioKeys[2] = {K::FontRatio, K::SpaceRatio};
     for (int i = 0; i < 2; ++i) {
-        double ratio = ratios[i];
-        if (!PageValues::ParseDecimal(page.Value(section, Name(ratioKeys[i])), ratio) ||
-            !PageLayout::DefaultStep(fontSize, ratio, steps[i]))
-            PageLayout::DefaultStep(fontSize, ratios[i], steps[i]);
+        const double fallback = PageKeys::Key(ratioKeys[i]).fallback;
+        double ratio = fallback;
+        PageValues::ParseDecimal(page.Value(section, Name(ratioKeys[i])), ratio);
+        steps[i] = PageLayout::StepOrFallback(fontSize, ratio, fallback);
     }
     std::vector<CPageRect> rects;
     CPageRect layout = PageLayout::FirstDefaultRect(column, steps[0]);
@@ -491,7 +489,7 @@ void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, c
         add(page, section, key, text);
         return;
     }
-    if (target.StartsWith(CUnicodeString(u"http://")) || target.StartsWith(CUnicodeString(u"https://")))
+    if (PageRules::IsWebAddress(target))
         return;
     const CUnicodeString path = TObj::CombineAndNormalize(m_environment.launcherFolder, target);
     if (DiscPaths::HasUrlScheme(target))

@@ -10,6 +10,7 @@
 #include "GdiGlobals.h"
 #include "LauncherReportPlaces.h"
 #include "PageLayout.h"
+#include "PageRules.h"
 #include "ProgramPaths.h"
 #include "ShellRequests.h"
 
@@ -334,7 +335,7 @@ void CCommandControl::RunAction()
     } else if (action[0] == u'$') {
         main->GoToPage(action.Mid(1));
     } else {
-        const bool web = action.StartsWith(CUnicodeString(u"http://")) || action.StartsWith(CUnicodeString(u"https://"));
+        const bool web = PageRules::IsWebAddress(action);
         const CUnicodeString target = web ? action : TObj::CombineAndNormalize(TObj::GetProgramFolder(), action);
         const INT_PTR result = shell.Open(owner, target, &parameters);
         if (result == SE_ERR_NOASSOC || result == SE_ERR_ASSOCINCOMPLETE) {

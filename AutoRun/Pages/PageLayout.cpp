@@ -34,6 +34,14 @@ bool DefaultStep(std::int32_t fontSize, double ratio, std::int32_t& out)
     return true;
 }
 
+std::int32_t StepOrFallback(std::int32_t fontSize, double ratio, double fallbackRatio)
+{
+    std::int32_t step = 0;
+    if (!DefaultStep(fontSize, ratio, step))
+        DefaultStep(fontSize, fallbackRatio, step);
+    return step;
+}
+
 CPageRect FirstDefaultRect(const CPageRect& commandsRect, std::int32_t height)
 {
     return CPageRect{commandsRect.left, commandsRect.top, commandsRect.right,

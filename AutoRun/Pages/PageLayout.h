@@ -15,8 +15,10 @@ std::int32_t Saturated(std::int64_t value);
 
 // trunc(|fontSize| x ratio): a font size in points is stored negative, but the layout
 // means its magnitude. False when the result is not a finite 32-bit value.
-
 bool DefaultStep(std::int32_t fontSize, double ratio, std::int32_t& out);
+// The step of `ratio`, or of `fallbackRatio` when that of `ratio` does not fit: a ratio
+// whose step does not fit is malformed, and its default applies.
+std::int32_t StepOrFallback(std::int32_t fontSize, double ratio, double fallbackRatio);
 
 // Command 1 starts at the top of the column; each next one G below the previous command's
 // actual bottom. Coordinates that would leave the 32-bit range stop at its edge.

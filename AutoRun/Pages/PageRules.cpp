@@ -4,6 +4,11 @@ using TObj::CUnicodeString;
 
 namespace PageRules {
 
+bool IsWebAddress(const CUnicodeString& action)
+{
+    return action.StartsWith(CUnicodeString(u"http://")) || action.StartsWith(CUnicodeString(u"https://"));
+}
+
 CUnicodeString CommandKeyPrefix(int number)
 {
     return CUnicodeString(u"Command") + CUnicodeString::FromInt(number) + u'_';

@@ -30,6 +30,10 @@ CPageProblem CheckWindowBackground(const TObj::CUnicodeString& window, const TOb
 CPageProblem CheckCommandBackground(const TObj::CUnicodeString& window, int number, bool hasPictures,
                                     bool hasColors);
 
+// Whether the launcher opens an action as a web address: only "http://" and "https://",
+// in lower case; anything else is a path on the disc.
+bool IsWebAddress(const TObj::CUnicodeString& action);
+
 CPageProblem MissingCommandPicture(const TObj::CUnicodeString& window, int number,
                                    const TObj::CUnicodeString& picturePath);
 

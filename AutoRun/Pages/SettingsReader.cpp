@@ -162,12 +162,10 @@ void CSettings::CReader::readWindow(const CUnicodeString& section)
 void CSettings::CReader::readCommands(const CUnicodeString& section, CWindowSettings& window)
 {
     const CPageRect column = readRect(CPlace{section, CUnicodeString()}, EKey::CommandsRect, CPageRect{});
-    // A ratio whose step does not fit is malformed: its default applies.
-    std::int32_t height = 0, gap = 0;
-    if (!PageLayout::DefaultStep(window.fontSize, window.fontRatio, height))
-        PageLayout::DefaultStep(window.fontSize, PageKeys::Key(EKey::FontRatio).fallback, height);
-    if (!PageLayout::DefaultStep(window.fontSize, window.spaceRatio, gap))
-        PageLayout::DefaultStep(window.fontSize, PageKeys::Key(EKey::SpaceRatio).fallback, gap);
+    const std::int32_t height =
+        PageLayout::StepOrFallback(window.fontSize, window.fontRatio, PageKeys::Key(EKey::FontRatio).fallback);
+    const std::int32_t gap =
+        PageLayout::StepOrFallback(window.fontSize, window.spaceRatio, PageKeys::Key(EKey::SpaceRatio).fallback);
     CPageRect layout = PageLayout::FirstDefaultRect(column, height);
     for (int number = 1;; ++number) {
         std::unique_ptr<CCommandSettings> command(new CCommandSettings);
