@@ -236,39 +236,44 @@ void RegisterResourceModuleDescription(const CUnicodeString& folder, const CUnic
     Base().descriptions.push_back(description);
 }
 
-bool LookupMessageText(const WChar* name, CUnicodeString& text)
+namespace {
+
+// The first module, in the order every look-up searches, for which `finds` holds: the
+// language's resource DLLs from the last to the first, then the modules registered
+// directly, the last registered first. Called under the resource lock.
+template <class FFinds>
+const CResourceModule* FirstModuleWhere(const CResourceBase& base, FFinds&& finds)
 {
-    // The text is built under the lock; showing it happens after the lock is released.
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
-    const CResourceBase& base = Base();
     const int language = t_threadLanguage >= 0 ? t_threadLanguage : base.currentLanguage;
     const auto found = base.collections.find(language);
     if (found != base.collections.end())
         for (auto it = found->second->rbegin(); it != found->second->rend(); ++it)
-            if ((*it)->LoadText(name, text))
-                return true;
+            if (finds(**it))
+                return it->get();
     for (auto it = base.registered.rbegin(); it != base.registered.rend(); ++it)
-        if ((*it)->LoadText(name, text))
-            return true;
-    return false;
+        if (finds(**it))
+            return it->get();
+    return nullptr;
+}
+
+} // namespace
+
+bool LookupMessageText(const WChar* name, CUnicodeString& text)
+{
+    // The text is built under the lock; showing it happens after the lock is released.
+    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    return FirstModuleWhere(Base(), [&](const CResourceModule& module) { return module.LoadText(name, text); }) !=
+           nullptr;
 }
 
 HMODULE FindResourceModule(const wchar_t* type, const wchar_t* name)
 {
     std::lock_guard<std::recursive_mutex> guard(ResourceLock());
-    const CResourceBase& base = Base();
-    const int language = t_threadLanguage >= 0 ? t_threadLanguage : base.currentLanguage;
-    const auto holds = [type, name](const CModulePtr& module) {
-        return FindResourceW(module->Module(), name, type) != nullptr;
-    };
-    const auto found = base.collections.find(language);
-    if (found != base.collections.end())
-        for (auto it = found->second->rbegin(); it != found->second->rend(); ++it)
-            if (holds(*it))
-                return (*it)->Module();
-    for (auto it = base.registered.rbegin(); it != base.registered.rend(); ++it)
-        if (holds(*it))
-            return (*it)->Module();
+    const CResourceModule* holder = FirstModuleWhere(Base(), [type, name](const CResourceModule& module) {
+        return FindResourceW(module.Module(), name, type) != nullptr;
+    });
+    if (holder != nullptr)
+        return holder->Module();
     const HMODULE program = GetModuleHandleW(nullptr);
     return FindResourceW(program, name, type) != nullptr ? program : nullptr;
 }
