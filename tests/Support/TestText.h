@@ -1,13 +1,14 @@
 // TestText.h
 // Holds helpers shared by the tests: UTF-8 literals as CUnicodeString, printing of
-// strings in gtest messages, the path of a file of the source tree, and ReadTable, the
-// rows of a tab-separated table of cases under tests/data.
+// strings in gtest messages, the path of a file of the source tree, ReadTable, the rows
+// of a tab-separated table of cases under tests/data, and Unescaped, a field's bytes.
 #pragma once
 
 #include "UnicodeString.h"
 
 #include <fstream>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -47,5 +48,23 @@ inline std::vector<std::vector<std::string>> ReadTable(const char* relative)
         }
         rows.push_back(fields);
     }
+    if (rows.empty()) // a table that is missing must not pass for one without cases
+        throw std::runtime_error(std::string("no cases in ") + relative);
     return rows;
+}
+
+// A field with C escapes (\n, \r, \0, \\, \xHH) made into the bytes it stands for.
+inline std::string Unescaped(const std::string& field)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const char next = i + 1 < field.size() ? field[i + 1] : '\0';
+        if (field[i] != '\\' || std::string("nr0\\x").find(next) == std::string::npos)
+            bytes += field[i];
+        else if (next == 'x')
+            bytes += static_cast<char>(std::stoi(field.substr(i + 2, 2), nullptr, 16)), i += 3;
+        else
+            bytes += next == 'n' ? '\n' : next == 'r' ? '\r' : next == '0' ? '\0' : '\\', ++i;
+    }
+    return bytes;
 }

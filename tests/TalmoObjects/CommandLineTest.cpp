@@ -33,23 +33,13 @@ std::vector<CUnicodeString> ExpandWith(const std::map<std::string, std::string>&
 
 TEST(CommandLine, Splitting)
 {
-    struct Case {
-        const char* line;
+    for (const auto& row : ReadTable("tests/data/command-lines.tsv")) {
         std::vector<CUnicodeString> args;
-    } cases[] = {
-        {"Autorun.exe /l:1", Args({"Autorun.exe", "/l:1"})},
-        {"  a \t b\r\nc  ", Args({"a", "b", "c"})},
-        {"\"C:\\Program Files\\Autorun.exe\" x", Args({"C:\\Program Files\\Autorun.exe", "x"})},
-        {"\"/L: 7\"", Args({"/L: 7"})},
-        {"a\"b c\"d", Args({"ab cd"})},
-        {"\"say \"\"hi\"\"\"", Args({"say \"hi\""})},
-        {"\"\"", Args({""})},
-        {"\"unclosed quote", Args({"unclosed quote"})},
-        {"C:\\dir\\ end", Args({"C:\\dir\\", "end"})},
-        {"", Args({})},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.args, CCommandLine::Split(U(c.line))) << c.line;
+        for (std::size_t i = 1; i < row.size(); ++i)
+            args.push_back(U(row[i].c_str()));
+        EXPECT_EQ(args, CCommandLine::Split(U(Unescaped(row[0]).c_str()))) << row[0];
+    }
+    EXPECT_TRUE(CCommandLine::Split(CUnicodeString()).empty());
 }
 
 TEST(CommandLine, ResponseFiles)

@@ -67,30 +67,10 @@ TEST(ExceptionText, InternalErrorsNameFileLineAndCode)
 
 TEST(ExceptionText, FileExceptionsByCause)
 {
-    struct Case {
-        std::uint32_t code;
-        int cause;
-        const char* expected;
-    } cases[] = {
-        {2, 2, "C:\\f.ini was not found."},
-        {3, 3, "C:\\f.ini contains an invalid path."},
-        {4, 4, "C:\\f.ini could not be opened because there are too many open files."},
-        {5, 5, "Access to C:\\f.ini was denied."},
-        {11, 6, "An invalid file handle was associated with C:\\f.ini."},
-        {16, 7, "C:\\f.ini could not be removed because it is the current directory."},
-        {62, 8, "C:\\f.ini could not be created because the directory is full."},
-        {25, 9, "Seek failed on C:\\f.ini."},
-        {23, 10, "A hardware I/O error was reported while accessing C:\\f.ini."},
-        {32, 11, "A sharing violation occurred while accessing C:\\f.ini."},
-        {33, 12, "A locking violation occurred while accessing C:\\f.ini."},
-        {112, 13, "Disk full while accessing C:\\f.ini."},
-        {38, 14, "An attempt was made to access C:\\f.ini past its end."},
-        {183, 15, "Cannot create C:\\f.ini. The specified file already exists."},
-        {145, 16, "C:\\f.ini could not be removed because it is not empty."},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.cause, TObj::CFileException::CauseOfError(c.code)) << c.code;
-        EXPECT_EQ(U(c.expected), TObj::CFileException(c.code, c.cause, U("C:\\f.ini")).GetMessageText());
+    for (const auto& row : ReadTable("tests/data/file-errors.tsv")) {
+        const std::uint32_t code = std::stoul(row.at(0));
+        EXPECT_EQ(std::stoi(row.at(1)), TObj::CFileException::CauseOfError(code)) << code;
+        EXPECT_EQ(U(row.at(2).c_str()), TObj::CFileException(code, std::stoi(row[1]), U("C:\\f.ini")).GetMessageText());
     }
     EXPECT_EQ(1, TObj::CFileException::CauseOfError(1234));
     const CUnicodeString generic = TObj::CFileException(1234, 1, U("x")).GetMessageText();
@@ -112,6 +92,8 @@ TEST(ExceptionText, SystemErrorTexts)
     const CUnicodeString denied = TObj::CLastErrorException(5).GetMessageText();
     EXPECT_FALSE(denied.IsEmpty());
     EXPECT_FALSE(denied.StartsWith(U("Unknown")));
+    EXPECT_EQ(U("Not enough memory!"), TObj::CMemoryException().GetMessageText());
+    EXPECT_TRUE(TObj::CUserException().GetMessageText().IsEmpty());
 }
 
 TEST(ExceptionText, ComErrors)
@@ -155,10 +137,4 @@ TEST(ExceptionText, ComErrorInformationWinsWhenItHasADescription)
         info->Release();
         EXPECT_EQ(c.expected, MessageOf([] { TObj::ThrowComException(static_cast<std::int32_t>(0x80041234)); }));
     }
-}
-
-TEST(ExceptionText, MemoryAndUserExceptions)
-{
-    EXPECT_EQ(U("Not enough memory!"), TObj::CMemoryException().GetMessageText());
-    EXPECT_TRUE(TObj::CUserException().GetMessageText().IsEmpty());
 }

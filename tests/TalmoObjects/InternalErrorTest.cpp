@@ -92,19 +92,6 @@ TEST(InternalError, ReportsUseStopIconsAndFromTheThirdOfferCancel)
         EXPECT_EQ(before + i + 1 >= 3 ? 0x1011u : 0x1010u, recorder.messages[i].flags);
 }
 
-TEST(InternalErrorDeathTest, CancelOnALaterInternalErrorEndsTheProcess)
-{
-    EXPECT_EXIT(
-        {
-            CRecordingHandler recorder(TObj::kReplyCancel);
-            for (int i = 0; i < 3; ++i) {
-                const TObj::CInternalError error(u"Settings", 47, TObj::kAssertion, 0);
-                TObj::ReportException(&error);
-            }
-        },
-        ::testing::ExitedWithCode(3), "");
-}
-
 namespace {
 int g_nestedReports = 0;
 void ReportAnotherOnce(const CUnicodeString&)
@@ -137,8 +124,18 @@ TEST(InternalError, ASecondReportWhileOneIsShownIsShownToo)
     EXPECT_TRUE(recorder.messages[1].text.EndsWith(U("CommandControl, 195.")));
 }
 
-TEST(InternalErrorDeathTest, ReportingThatKeepsFailingEndsTheProcess)
+// Cancel on a later internal error, and reporting that keeps failing, end the process.
+TEST(InternalErrorDeathTest, CancelOrReportingThatKeepsFailingEndsTheProcess)
 {
+    EXPECT_EXIT(
+        {
+            CRecordingHandler recorder(TObj::kReplyCancel);
+            for (int i = 0; i < 3; ++i) {
+                const TObj::CInternalError error(u"Settings", 47, TObj::kAssertion, 0);
+                TObj::ReportException(&error);
+            }
+        },
+        ::testing::ExitedWithCode(3), "");
     EXPECT_EXIT(
         {
             CRecordingHandler recorder;
@@ -146,10 +143,6 @@ TEST(InternalErrorDeathTest, ReportingThatKeepsFailingEndsTheProcess)
             ReportForever(CUnicodeString());
         },
         ::testing::ExitedWithCode(3), "");
-}
-
-TEST(InternalErrorDeathTest, AFailureWhileShowingOneAtOnceEndsTheProcess)
-{
     EXPECT_EXIT(
         {
             CRecordingHandler recorder;

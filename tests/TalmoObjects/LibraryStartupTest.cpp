@@ -53,26 +53,11 @@ std::string g_order;
 
 TEST(LibraryStartup, DebugFlagsFromTheRegistry)
 {
-    struct Case {
-        const wchar_t* name;
-        const char* value;
-        std::uint32_t flags;
-    } cases[] = {
-        {nullptr, nullptr, 0x148},
-        {L"KeepTempFiles", "1", 0x149},
-        {L"KeepTempFiles", "-1", 0x148},
-        {L"CheckAllResourceModulesExistance", "0", 0x048},
-        {L"SaveAllMessages", "7", 0x548},
-        {L"EnableHeapSwitching", "0", 0x140},
-        {L"CheckMessagesParamsCount", "abc", 0x148},
-        {L"ShowHeapMemoryLeaks", "", 0x148},
-        {L"UnloadLibraries", " 2 ", 0x1C8},
-    };
-    for (const Case& c : cases) {
+    for (const auto& row : ReadTable("tests/data/debug-flags.tsv")) {
         CDebugSettings settings;
-        if (c.name != nullptr)
-            settings.Set(c.name, c.value);
-        EXPECT_EQ(c.flags, TObj::ReadDebugFlagsFromRegistry(TObj::kInitialDebugFlags)) << (c.value ? c.value : "none");
+        if (row.at(0) != "-")
+            settings.Set(CUnicodeString(row[0].c_str()).W(), row.at(1).c_str());
+        EXPECT_EQ(std::stoul(row.at(2), nullptr, 16), TObj::ReadDebugFlagsFromRegistry(TObj::kInitialDebugFlags)) << row[0];
     }
 }
 

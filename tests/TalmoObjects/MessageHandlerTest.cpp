@@ -106,41 +106,14 @@ TEST(MessageHandlersDeathTest, UninstallingOutOfOrderIsAnInternalErrorAndNeverTh
         ::testing::ExitedWithCode(0), "");
 }
 
-// What each handler makes of the flags of a message: the reply a handler that shows
-// nothing gives, the event types of the event log, and the flags a standard box gets.
 TEST(MessageHandlers, FlagsToRepliesEventTypesAndBoxFlags)
 {
-    struct Case {
-        unsigned flags;
-        int reply;
-        int defaultEventType; // without icon bits the type follows the buttons
-        int eventType;        // the event-log handler's: by the icon, else the default
-        unsigned boxFlags;    // the standard box without owner
-    } cases[] = {
-        {MB_OK, 1, 4, 4, 0x30 | 0x52000},
-        {MB_OK | MB_DEFBUTTON3, 1, 4, 4, 0x230 | 0x52000},
-        {MB_OKCANCEL, 1, 2, 2, 0x31 | 0x52000},
-        {MB_OKCANCEL | MB_DEFBUTTON2, 2, 2, 2, 0x131 | 0x52000},
-        {MB_YESNO, 6, 4, 4, 0x34 | 0x52000},
-        {MB_YESNO | MB_ICONQUESTION, 6, 4, 4, 0x24 | 0x52000},
-        {MB_YESNO | MB_DEFBUTTON2, 7, 4, 4, 0x134 | 0x52000},
-        {MB_YESNOCANCEL | MB_DEFBUTTON3, 2, 4, 4, 0x233 | 0x52000},
-        {MB_RETRYCANCEL, 4, 1, 1, 0x5 | 0x52000},
-        {MB_RETRYCANCEL | MB_DEFBUTTON2, 2, 1, 1, 0x105 | 0x52000},
-        {MB_ABORTRETRYIGNORE, 3, 1, 1, 0x2 | 0x52000},
-        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, 5, 1, 1, 0x202 | 0x52000},
-        {7, 3, 4, 4, 0x7 | 0x52000},
-        {0xF, 3, 4, 4, 0xF | 0x52000},
-        {0x1010, 1, 4, 1, 0x1010 | 0x52000},
-        {0x20, 1, 4, 4, 0x20 | 0x52000},
-        {0x30, 1, 4, 2, 0x30 | 0x52000},
-        {0x40, 1, 4, 4, 0x40 | 0x52000},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.reply, TObj::DefaultReply(c.flags)) << std::hex << c.flags;
-        EXPECT_EQ(c.defaultEventType, TObj::DefaultEventType(c.flags)) << std::hex << c.flags;
-        EXPECT_EQ(c.eventType, TObj::CEventLogMessageHandler::EventType(c.flags)) << std::hex << c.flags;
-        EXPECT_EQ(c.boxFlags, TObj::CMessageBoxHandler::EffectiveFlags(nullptr, c.flags)) << std::hex << c.flags;
+    for (const auto& row : ReadTable("tests/data/message-flags.tsv")) {
+        const unsigned flags = std::stoul(row.at(0), nullptr, 16);
+        EXPECT_EQ(std::stoi(row.at(1)), TObj::DefaultReply(flags)) << row[0];
+        EXPECT_EQ(std::stoi(row.at(2)), TObj::DefaultEventType(flags)) << row[0];
+        EXPECT_EQ(std::stoi(row.at(3)), TObj::CEventLogMessageHandler::EventType(flags)) << row[0];
+        EXPECT_EQ(std::stoul(row.at(4), nullptr, 16), TObj::CMessageBoxHandler::EffectiveFlags(nullptr, flags)) << row[0];
     }
 }
 

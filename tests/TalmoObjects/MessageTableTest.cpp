@@ -8,7 +8,6 @@
 
 #include <windows.h>
 
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,40 +15,6 @@
 using TObj::CUnicodeString;
 
 namespace {
-
-struct CExpectedMessage {
-    std::string name;
-    unsigned id;
-    CUnicodeString text;
-};
-
-// The expected table, written with \n, \" and \u200E escapes.
-std::vector<CExpectedMessage> ReadExpectedTable()
-{
-    std::ifstream file((TObj::GetProgramFolder() + u"message-table.tsv").ToUtf8());
-    std::vector<CExpectedMessage> rows;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        const std::size_t tab1 = line.find('\t'), tab2 = line.find('\t', tab1 + 1);
-        std::string raw = line.substr(tab2 + 1), text;
-        for (std::size_t i = 0; i < raw.size(); ++i) {
-            if (raw[i] == '\\' && raw.compare(i, 6, "\\u200E") == 0) {
-                text += "\xE2\x80\x8E";
-                i += 5;
-            } else if (raw[i] == '\\' && i + 1 < raw.size() && (raw[i + 1] == 'n' || raw[i + 1] == '"')) {
-                text += raw[i + 1] == 'n' ? '\n' : '"';
-                ++i;
-            } else {
-                text += raw[i];
-            }
-        }
-        rows.push_back({line.substr(0, tab1), static_cast<unsigned>(std::stoul(line.substr(tab1 + 1, tab2 - tab1 - 1))),
-                        U(text.c_str())});
-    }
-    return rows;
-}
 
 CUnicodeString CompiledText(unsigned id)
 {
@@ -62,12 +27,12 @@ CUnicodeString CompiledText(unsigned id)
 
 TEST(MessageTable, CompiledStringTableHoldsEveryTextExactly)
 {
-    const std::vector<CExpectedMessage> expected = ReadExpectedTable();
+    const auto expected = ReadTable("tests/data/message-table.tsv");
     ASSERT_EQ(175u, expected.size());
-    for (const CExpectedMessage& message : expected) {
-        SCOPED_TRACE(message.name);
-        EXPECT_EQ(message.text, CompiledText(message.id));
-        EXPECT_EQ(message.id, TObj::FindProgramMessageId(U(message.name.c_str()).Ptr()));
+    for (const auto& message : expected) {
+        const unsigned id = std::stoul(message.at(1));
+        EXPECT_EQ(U(Unescaped(message.at(2)).c_str()), CompiledText(id)) << message[0];
+        EXPECT_EQ(id, TObj::FindProgramMessageId(U(message[0].c_str()).Ptr())) << message[0];
     }
 }
 

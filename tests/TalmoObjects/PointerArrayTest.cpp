@@ -11,20 +11,6 @@ struct CCounted {
 int CCounted::alive = 0;
 } // namespace
 
-TEST(PointerArray, GrowsByHalfButAtLeastEight)
-{
-    TObj::CPointerArray<int> array;
-    int value = 0;
-    std::vector<int> capacities;
-    for (int i = 0; i < 60; ++i) {
-        array.Add(&value);
-        if (capacities.empty() || capacities.back() != array.Capacity())
-            capacities.push_back(array.Capacity());
-    }
-    EXPECT_EQ((std::vector<int>{8, 16, 24, 36, 54, 81}), capacities);
-    EXPECT_EQ(60, array.Count());
-}
-
 TEST(PointerArray, OwningArrayDeletesWhatItHoldsButNotWhatItHandsBack)
 {
     CCounted::alive = 0;

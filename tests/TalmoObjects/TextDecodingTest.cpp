@@ -28,23 +28,26 @@ std::vector<CUnicodeString> Lines(std::initializer_list<const char*> lines)
 }
 } // namespace
 
-TEST(TextDecoding, MarksSelectTheEncodingAndAreSkipped)
+TEST(TextDecoding, MarksSelectTheEncodingAndTextSplitsIntoLines)
 {
-    struct Case {
-        std::string bytes;
-        int codePage;
-        std::size_t mark;
-    } cases[] = {
-        {"\xEF\xBB\xBFx", TObj::kCodePageUtf8, 3}, {std::string("\xFF\xFEx\0", 4), TObj::kCodePageUtf16LE, 2},
-        {std::string("\xFE\xFF\0x", 4), TObj::kCodePageUtf16BE, 2}, {"\xEF\xBB", 1252, 0},
-        {"\xFF", 1252, 0}, {"", 1252, 0}, {"plain", 1252, 0}, {"\xFF\xFE", TObj::kCodePageUtf16LE, 2},
-    };
-    for (const Case& c : cases) {
-        std::size_t mark = 99;
-        EXPECT_EQ(c.codePage, TObj::DetectEncoding(reinterpret_cast<const unsigned char*>(c.bytes.data()),
-                                                   c.bytes.size(), 1252, mark));
-        EXPECT_EQ(c.mark, mark);
+    for (const auto& row : ReadTable("tests/data/text-decoding.tsv")) {
+        const std::string bytes = Unescaped(row.at(1));
+        if (row[0] == "mark") {
+            std::size_t mark = 99;
+            EXPECT_EQ(std::stoi(row.at(2)), TObj::DetectEncoding(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                                                 bytes.size(), 1252, mark)) << row[1];
+            EXPECT_EQ(std::stoul(row.at(3)), mark) << row[1];
+        } else {
+            std::vector<CUnicodeString> lines;
+            for (std::size_t i = 2; i < row.size(); ++i)
+                lines.push_back(U(row[i].c_str()));
+            EXPECT_EQ(lines, TObj::SplitLines(U(bytes.c_str()))) << row[1];
+        }
     }
+    std::size_t mark = 99;
+    EXPECT_EQ(1252, TObj::DetectEncoding(nullptr, 0, 1252, mark));
+    EXPECT_EQ(0u, mark);
+    EXPECT_TRUE(TObj::SplitLines(CUnicodeString()).empty());
 }
 
 TEST(TextDecoding, FilesOfEveryEncodingAndLineEndReadToTheSameLines)
@@ -66,26 +69,6 @@ TEST(TextDecoding, FilesOfEveryEncodingAndLineEndReadToTheSameLines)
         EXPECT_EQ(expected, Decode(c.bytes, ok)) << c.name;
         EXPECT_TRUE(ok) << c.name;
     }
-}
-
-TEST(TextDecoding, LineSplitting)
-{
-    struct Case {
-        const char16_t* text;
-        std::vector<CUnicodeString> lines;
-    } cases[] = {
-        {u"", {}},
-        {u"\n", Lines({""})},
-        {u"a\n", Lines({"a"})},
-        {u"a\n\n", Lines({"a", ""})},
-        {u"a\r\n\r\nb", Lines({"a", "", "b"})},
-        {u"a\n\rb", Lines({"a", "", "b"})},
-        {u"a\vb\fc\u2029d", Lines({"a", "b", "c", "d"})},
-        {u"a\r", Lines({"a"})},
-        {u"\r\r", Lines({"", ""})},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.lines, TObj::SplitLines(CUnicodeString(c.text))) << U("").ToUtf8();
 }
 
 TEST(TextDecoding, BytesThatAreNotValidInTheirEncodingAreReplacedAndFound)

@@ -60,27 +60,6 @@ TEST(UnicodeString, PointerAndLengthCopiesExactlyThatManyUnits)
     EXPECT_TRUE(CUnicodeString(unterminated, -5).IsEmpty());
 }
 
-TEST(UnicodeString, GrowthFollowsTheBlockRule)
-{
-    struct Case {
-        int initial;
-        int appended;
-        unsigned expectedBytes;
-    } cases[] = {
-        {0, 10, 2 * 10 + 14},           // small: exactly the new length
-        {40, 17, 2 * 57 + 14},          // needed 128 bytes at most: exactly the new length
-        {100, 1, 2 * (100 + 20) + 14},  // a fifth of the old length on top
-        {100, 50, 2 * 150 + 14},        // the new length when that is larger
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.initial);
-        CUnicodeString s = CUnicodeString::Repeat(u'a', c.initial);
-        s += CUnicodeString::Repeat(u'b', c.appended);
-        EXPECT_EQ(c.expectedBytes, s.AllocatedBytesForTesting());
-        EXPECT_EQ(c.initial + c.appended, s.Length());
-    }
-}
-
 TEST(UnicodeString, PrivateCopyOfASharedBlockHasRoomForTheLongerText)
 {
     CUnicodeString big = CUnicodeString::Repeat(u'a', 100);

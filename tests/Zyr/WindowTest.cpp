@@ -145,20 +145,6 @@ TEST(Window, AFrameGivesTheFocusBackToItsChildWhenItIsActiveAgain)
     frame.DestroyWindow();
 }
 
-TEST(Window, WindowTextIsSetOnlyWhenItChanges)
-{
-    CBaseTestWindow frame;
-    frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
-    ZYR::SetWindowTextW(frame.Handle(), CUnicodeString(u"Setup"));
-    wchar_t text[32];
-    GetWindowTextW(frame.Handle(), text, 32);
-    EXPECT_EQ(CUnicodeString(u"Setup"), CUnicodeString(text));
-    const RECT adjusted = ZYR::AdjustWindowRectEx(RECT{0, 0, 640, 480}, WS_CAPTION | WS_SYSMENU, false, 0);
-    EXPECT_LT(adjusted.top, 0);
-    EXPECT_GT(adjusted.bottom - adjusted.top, 480);
-    frame.DestroyWindow();
-}
-
 TEST(Window, GuardedWrappersNameTheirLineWhenTheWindowIsGone)
 {
     ZYR::CWindow nothing;

@@ -15,27 +15,11 @@
 
 TEST(LauncherOptions, AuthorOptionsAreReadBesideTheSettingsOwn)
 {
-    struct Case {
-        const char* line;
-        bool check, dryRun, render;
-        const char* folder;
-    } cases[] = {
-        {"Autorun.exe --check", true, false, false, ""},
-        {"Autorun.exe /CHECK -l:1", true, false, false, ""},
-        {"Autorun.exe --render=out", false, false, true, "out"},
-        {"Autorun.exe --render:out", false, false, true, "out"},
-        {"Autorun.exe \"-render:C:\\My Pictures\"", false, false, true, "C:\\My Pictures"},
-        {"Autorun.exe /Render:x --dry-run", false, true, true, "x"},
-        {"Autorun.exe -dry-run", false, true, false, ""},
-        {"Autorun.exe check --checker /render", false, false, true, ""},
-        {"Autorun.exe -startupWindow:check", false, false, false, ""},
-    };
-    for (const Case& c : cases) {
-        const CLauncherOptions options = CLauncherOptions::From(ReadLauncherCommandLine(U(c.line)));
-        EXPECT_EQ(c.check, options.check) << c.line;
-        EXPECT_EQ(c.dryRun, options.dryRun) << c.line;
-        EXPECT_EQ(c.render, options.render) << c.line;
-        EXPECT_EQ(U(c.folder), options.renderFolder) << c.line;
+    for (const auto& row : ReadTable("tests/data/author-options.tsv")) {
+        const CLauncherOptions options = CLauncherOptions::From(ReadLauncherCommandLine(U(row.at(0).c_str())));
+        const std::string read = std::string(options.check ? "yes" : "no") + (options.dryRun ? " yes" : " no") +
+                                 (options.render ? " yes " : " no ") + options.renderFolder.ToUtf8();
+        EXPECT_EQ(row.at(1) + " " + row.at(2) + " " + row.at(3) + " " + row.at(4), read) << row[0];
     }
 }
 

@@ -1,6 +1,7 @@
 // The author's options of the real launcher: the demo checking clean, the dry run's
 // description instead of a started program, and rendered pages against the live window.
-// The check's report of faulty discs is the golden discs' part.
+// The check's report of faulty discs is the golden discs' part, the render of every page
+// and state the golden pages'.
 #include "LauncherRun.h"
 #include "Pixels.h"
 #include "TestText.h"
@@ -47,59 +48,55 @@ TEST(AuthorTools, DryRunShowsTheRequestAndStartsNothing)
               run.Output());
 }
 
-TEST(AuthorTools, RenderedPagesMatchTheLiveWindowOfTheDemo)
+namespace {
+
+struct CShownStep {
+    const wchar_t* press; // the command that leads to the page, or null for the first page
+    const wchar_t* title;
+    const char* render;   // the page's picture in the render folder
+};
+
+// Renders the disc's pages, then starts it and compares each page of `steps` on the screen
+// with its render. The window may still be painting: its pixels are compared until they
+// agree or the deadline passes.
+void ExpectLiveAsRendered(void (*makeDisc)(CLauncherRun&), const std::string& arguments,
+                          std::initializer_list<CShownStep> steps)
 {
     SetCursorPos(0, 0); // a pointer over a command would show its hover state
-    CLauncherRun run;
-    run.DemoDisc();
-    ASSERT_TRUE(run.Start("--render:rendered"));
+    CLauncherRun run, live;
+    makeDisc(run);
+    makeDisc(live);
+    ASSERT_TRUE(run.Start(("--render:rendered " + arguments).c_str()));
     ASSERT_EQ(0u, run.WaitForExit()) << run.Output();
-    for (const char* name : {"Main.bmp", "Main_Command2_hover.bmp", "Main_Command2_focus.bmp", "Main_Command6_focus.bmp",
-                             "Docs.bmp"})
-        EXPECT_GT(ReadBitmapFile(run.Path("rendered\\") + U(name)).width, 0) << name;
-    EXPECT_NE(ReadBitmapFile(run.Path("rendered\\Main.bmp")).rgb,
-              ReadBitmapFile(run.Path("rendered\\Main_Command2_hover.bmp")).rgb);
-
-    CLauncherRun live;
-    live.DemoDisc();
-    ASSERT_TRUE(live.Start());
-    const HWND window = live.WaitForWindow(L"Orvex Studio 2.1 Setup");
-    ASSERT_NE(nullptr, window) << live.Output();
-    // The window may still be painting: its pixels are compared until they agree or the
-    // deadline passes.
-    const auto expectSame = [window](const CPixels& rendered, const char* page) {
+    ASSERT_TRUE(live.Start(arguments.c_str()));
+    for (const CShownStep& step : steps) {
+        if (step.press != nullptr)
+            live.Press(step.press);
+        const HWND window = live.WaitForWindow(step.title);
+        ASSERT_NE(nullptr, window) << live.Output();
+        const CPixels rendered = ReadBitmapFile(run.Path("rendered\\") + U(step.render));
         int differing = -1;
         TestSupport::WaitUntil([&] { return (differing = DifferingPixels(rendered, CaptureClient(window))) == 0; },
-                               std::string("the live ") + page + " page equal to its render");
-        EXPECT_EQ(0, differing) << page;
-    };
-    expectSame(ReadBitmapFile(run.Path("rendered\\Main.bmp")), "Main");
-    live.Press(L"Documentation");
-    ASSERT_NE(nullptr, live.WaitForWindow(L"Orvex Studio 2.1 Documentation"));
-    expectSame(ReadBitmapFile(run.Path("rendered\\Docs.bmp")), "Docs");
-    PostMessageW(window, WM_CLOSE, 0, 0);
+                               std::string("the live page equal to ") + step.render);
+        EXPECT_EQ(0, differing) << step.render;
+    }
+    PostMessageW(live.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, live.WaitForExit());
+}
+
+} // namespace
+
+TEST(AuthorTools, RenderedPagesMatchTheLiveWindowOfTheDemo)
+{
+    ExpectLiveAsRendered([](CLauncherRun& disc) { disc.DemoDisc(); }, "",
+                         {{nullptr, L"Orvex Studio 2.1 Setup", "Main.bmp"},
+                          {L"Documentation", L"Orvex Studio 2.1 Documentation", "Docs.bmp"}});
 }
 
 // A right-to-left page is mirrored with readable texts, in its render as on the screen.
 TEST(AuthorTools, ARightToLeftPageRendersAsTheLiveWindowShowsIt)
 {
-    SetCursorPos(0, 0);
-    const std::string page = ReadBytes(SourcePath("tests\\data\\pages\\right-to-left\\Autorun.inf"));
-    CLauncherRun run;
-    run.File("Autorun.inf", page);
-    ASSERT_TRUE(run.Start("--render:rendered -l:61"));
-    ASSERT_EQ(0u, run.WaitForExit()) << run.Output();
-    CLauncherRun live;
-    live.File("Autorun.inf", page);
-    ASSERT_TRUE(live.Start("-l:61"));
-    const HWND window = live.WaitForWindow(L"Right to left");
-    ASSERT_NE(nullptr, window) << live.Output();
-    const CPixels rendered = ReadBitmapFile(run.Path("rendered\\Main.bmp"));
-    int differing = -1;
-    TestSupport::WaitUntil([&] { return (differing = DifferingPixels(rendered, CaptureClient(window))) == 0; },
-                           "the live right-to-left page equal to its render");
-    EXPECT_EQ(0, differing);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, live.WaitForExit());
+    ExpectLiveAsRendered(
+        [](CLauncherRun& disc) { disc.File("Autorun.inf", ReadBytes(SourcePath("tests\\data\\pages\\right-to-left\\Autorun.inf"))); },
+        "-l:61", {{nullptr, L"Right to left", "Main.bmp"}});
 }

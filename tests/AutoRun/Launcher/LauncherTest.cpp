@@ -51,28 +51,6 @@ bool WaitForTitle(HWND window, const wchar_t* title)
 
 } // namespace
 
-TEST(Launcher, WindowShowsThePageAndClosesWithZero)
-{
-    CLauncherRun run;
-    run.File("Autorun.inf", kTwoPages);
-    ASSERT_TRUE(run.Start());
-    const HWND window = run.WaitForWindow(L"Test Main");
-    ASSERT_NE(nullptr, window) << run.Output();
-    const SIZE size = ClientSize(window);
-    EXPECT_EQ(320, size.cx);
-    EXPECT_EQ(200, size.cy);
-    EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, GetWindowLongW(window, GWL_STYLE) &
-                                                            (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-    EXPECT_NE(nullptr, run.Control(L"Go setup"));
-    // The page's BackgroundColor, once the window has painted.
-    EXPECT_TRUE(TestSupport::WaitUntil(
-        [window] { return ScreenPixel(window, 310, 100) == 0x00FF00u && ScreenPixel(window, 5, 195) == 0x00FF00u; },
-        "the page's background colour on the screen"));
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, run.WaitForExit());
-    EXPECT_EQ("", run.Output()); // a normal end reports nothing, not even from the controls' teardown
-}
-
 TEST(Launcher, PageSwitchesBackAndExit)
 {
     CLauncherRun run;

@@ -97,23 +97,18 @@ const std::pair<std::string, std::vector<std::string>>* Section(const CSections&
 // "..." in an expected line stands for any text.
 bool LineMatches(const std::string& expected, const std::string& actual)
 {
-    std::size_t wildcard = expected.find("...");
-    if (wildcard == std::string::npos)
-        return expected == actual;
-    if (actual.compare(0, wildcard, expected, 0, wildcard) != 0)
-        return false;
-    std::size_t at = wildcard;
-    for (;;) {
-        const std::size_t piece = wildcard + 3;
-        wildcard = expected.find("...", piece);
-        const std::string text = expected.substr(piece, wildcard == std::string::npos ? std::string::npos : wildcard - piece);
-        if (wildcard == std::string::npos)
-            return actual.size() >= at + text.size() && actual.compare(actual.size() - text.size(), text.size(), text) == 0;
-        at = actual.find(text, at);
-        if (at == std::string::npos)
+    std::size_t at = 0, from = 0;
+    for (std::size_t wildcard; (wildcard = expected.find("...", from)) != std::string::npos; from = wildcard + 3) {
+        const std::string piece = expected.substr(from, wildcard - from);
+        const std::size_t found = from == 0 ? (actual.compare(0, piece.size(), piece) == 0 ? 0 : std::string::npos)
+                                            : actual.find(piece, at);
+        if (found == std::string::npos)
             return false;
-        at += text.size();
+        at = found + piece.size();
     }
+    const std::string tail = expected.substr(from);
+    return from == 0 ? expected == actual
+                     : actual.size() >= at + tail.size() && actual.compare(actual.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // A last expected line "..." stands for any further lines.
@@ -294,7 +289,10 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
             ASSERT_NE(nullptr, handle) << run.Output();
             RECT client{};
             GetClientRect(handle, &client);
-            EXPECT_EQ(shown.substr(close + 2), std::to_string(client.right) + "x" + std::to_string(client.bottom));
+            EXPECT_TRUE(LineMatches(shown.substr(close + 2), std::to_string(client.right) + "x" + std::to_string(client.bottom)));
+            // A fixed frame: a title bar with the system menu and minimize box, no sizing or maximize.
+            EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, GetWindowLongW(handle, GWL_STYLE) &
+                      (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
             PostMessageW(handle, WM_CLOSE, 0, 0);
             EXPECT_EQ(0u, run.WaitForExit());
             EXPECT_EQ("", run.Output());

@@ -27,19 +27,6 @@ TEST(PageLayout, DefaultStepUsesTheMagnitudeOfTheFontSize)
     }
 }
 
-TEST(PageLayout, ColumnOfDefaultRectangles)
-{
-    const CPageRect column{10, 20, 200, 999};
-    const CPageRect first = PageLayout::FirstDefaultRect(column, 21);
-    EXPECT_TRUE((first == CPageRect{10, 20, 200, 41}));
-    const CPageRect second = PageLayout::NextDefaultRect(first, 7, 21);
-    EXPECT_TRUE((second == CPageRect{10, 48, 200, 69}));
-    // After a command with its own Rect the next default starts below that Rect.
-    const CPageRect given{0, 300, 50, 340};
-    const CPageRect third = PageLayout::NextDefaultRect(CPageRect{10, given.top, 200, given.bottom}, 7, 21);
-    EXPECT_TRUE((third == CPageRect{10, 347, 200, 368}));
-}
-
 TEST(PageLayout, DefaultRectanglesStopAtTheEdgeOfTheRange)
 {
     const std::int32_t max = std::numeric_limits<std::int32_t>::max();

@@ -9,24 +9,9 @@ TEST(PageVariables, SubstitutionInOnePass)
     variables.Define(U("Product"), U("Orvex Suite"));
     variables.Define(U("Ver"), U("2.1"));
     variables.Define(U("Loop"), U("$(Loop)"));
-    struct Case {
-        const char* value;
-        const char* expected;
-    } cases[] = {
-        {"Install $(Product)", "Install Orvex Suite"},
-        {"$(Product) $(Ver)", "Orvex Suite 2.1"},
-        {"$(Unknown) stays", "$(Unknown) stays"},
-        {"$(product) is case-sensitive", "$(product) is case-sensitive"},
-        {"open $(Product", "open $(Product"},
-        {"a $(Ver) b $(", "a 2.1 b $("},
-        {"$()", "$()"},
-        {"$(Loop)", "$(Loop)"},
-        {"$($(Ver))", "$($(Ver))"},
-        {"$$(Ver))", "$2.1)"},
-        {"", ""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(U(c.expected), variables.Expand(U(c.value))) << c.value;
+    for (const auto& row : ReadTable("tests/data/page-variables.tsv"))
+        EXPECT_EQ(U(row.at(1).c_str()), variables.Expand(U(row[0].c_str()))) << row[0];
+    EXPECT_TRUE(variables.Expand(TObj::CUnicodeString()).IsEmpty());
 }
 
 TEST(PageVariables, DefinitionsUseWhatIsDeclaredWhenTheyAreRead)
