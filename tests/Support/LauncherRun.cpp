@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 CLauncherRun::CLauncherRun() { Program("..\\AutoRun\\Autorun.exe", "Autorun.exe"); }
 
 CLauncherRun& CLauncherRun::File(const char* name, const std::string& bytes)

@@ -4,6 +4,7 @@
 #include "ControlClasses.h"
 #include "LauncherRun.h"
 #include "Pixels.h"
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -61,14 +62,7 @@ void CShownPage::MoveTo(int x, int y) const
     SetCursorPos(point.x, point.y);
 }
 
-std::string CShownPage::Expand(const std::string& text) const
-{
-    std::string result = text;
-    const std::string folder = disc.Path().ToUtf8();
-    for (std::size_t at = result.find("<disc>"); at != std::string::npos; at = result.find("<disc>", at + folder.size()))
-        result.replace(at, 6, folder);
-    return result;
-}
+std::string CShownPage::Expand(const std::string& text) const { return Replaced(text, "<disc>", disc.Path().ToUtf8()); }
 
 RECT CShownPage::WindowRect() const
 {

@@ -1,5 +1,5 @@
 // TestText.h
-// Holds helpers shared by the tests: UTF-8 literals as CUnicodeString, printing of
+// Holds helpers shared by the tests: UTF-8 literals as CUnicodeString, Replaced, printing of
 // strings in gtest messages, the path of a file of the source tree, ReadTable, the rows
 // of a tab-separated table of cases under tests/data, and Unescaped, a field's bytes.
 #pragma once
@@ -13,6 +13,14 @@
 #include <vector>
 
 inline TObj::CUnicodeString U(const char* utf8) { return TObj::CUnicodeString(utf8); }
+
+// The text with every `from` replaced by `to` (such as a disc folder by "<disc>", or back).
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (std::size_t at = text.find(from); !from.empty() && at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
 
 // "tests/data/x" of the source tree; under Wine through its drive for the host's root.
 inline std::string SourceFile(const char* relative)

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using TObj::CUnicodeString;
 
 namespace {
@@ -90,11 +88,4 @@ TEST(Files, FailuresNameTheFileAndTheirCause)
         const std::string message = FileErrorOf(c.action, folder);
         EXPECT_NE(std::string::npos, message.find(c.expectedEnd)) << message;
     }
-}
-
-TEST(Files, ProgramNameAndFolder)
-{
-    EXPECT_EQ(U("TalmoObjectsTests"), TObj::GetProgramName());
-    EXPECT_TRUE(TObj::GetProgramFolder().EndsWith(U("\\")));
-    EXPECT_EQ(TObj::GetProgramFolder() + u"TalmoObjectsTests.exe", TObj::GetProgramPath());
 }

@@ -10,8 +10,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 using TObj::CUnicodeString;
 
 namespace {

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using TObj::CUnicodeString;
 
 namespace {

@@ -24,16 +24,8 @@ TEST(Languages, EveryUsedCodeRoundTripsThroughItsWindowsLanguage)
 
 TEST(Languages, LookUpByWindowsLanguage)
 {
-    struct Case {
-        std::uint16_t langId;
-        int code;
-    } cases[] = {
-        {1033, 0},  {2057, 0},  {3081, 0},   {1049, 1},   {2070, 13},  {1046, 27}, {2067, 28}, {1043, 7},
-        {3098, 35}, {2074, 43}, {1025, 61},  {14337, 61}, {2052, 64},  {4100, 65}, {0, -1},    {0x0400, -1},
-        {0x0800, -1}, {1078, -1}, {0x7F, -1},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.code, TObj::GetLanguageByLangId(c.langId)) << c.langId;
+    for (const auto& row : ReadTable("tests/data/language-ids.tsv"))
+        EXPECT_EQ(std::stoi(row.at(1)), TObj::GetLanguageByLangId(static_cast<std::uint16_t>(std::stoi(row[0])))) << row[0];
 }
 
 TEST(Languages, TableEntries)

@@ -15,11 +15,7 @@
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <exception>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <string>
 
 using TObj::CUnicodeString;
@@ -120,14 +116,13 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
 
     machine.WriteString(L"WriteMessageLog", U("0"));
     const std::string lines = ReadBytes(log);
-    const char* expected[] = {"TalmoObj: Debug flags initialized.", "TalmoObj: CRT locale changed.",
-                              "TalmoObj: Application data path initialized.", "TalmoObj: Registry paths initialized.",
-                              "TalmoObj: Resource base initialized.", "TalmoObj: Initializing static module with address ",
-                              "TalmoObj: Initializing Z:", "TalmoObj: All modules initialized.",
-                              "TalmoObj: Deinitializing...", "TalmoObj: All messages saved.",
-                              "TalmoObj: Undefined messages saved.", "TalmoObj: All modules terminated.",
-                              "TalmoObj: Temporary files system terminated.", "TalmoObj: Resource base deinitialized.",
-                              "TalmoObj: Deinitialization complete."};
+    const char* expected[] = {
+        "TalmoObj: Debug flags initialized.", "TalmoObj: CRT locale changed.", "TalmoObj: Application data path initialized.",
+        "TalmoObj: Registry paths initialized.", "TalmoObj: Resource base initialized.",
+        "TalmoObj: Initializing static module with address ", "TalmoObj: Initializing Z:", "TalmoObj: All modules initialized.",
+        "TalmoObj: Deinitializing...", "TalmoObj: All messages saved.", "TalmoObj: Undefined messages saved.",
+        "TalmoObj: All modules terminated.", "TalmoObj: Temporary files system terminated.",
+        "TalmoObj: Resource base deinitialized.", "TalmoObj: Deinitialization complete."};
     std::size_t at = 0;
     for (const char* line : expected) {
         const std::size_t found = lines.find(line, at);

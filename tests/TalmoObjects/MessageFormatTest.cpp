@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 using TObj::CUnicodeString;
@@ -10,33 +11,12 @@ using TObj::FillPlaceholders;
 
 TEST(MessageFormat, FillsNumberedPlaceholders)
 {
-    const std::vector<CUnicodeString> none;
-    const std::vector<CUnicodeString> one{U("Autorun.inf")};
-    const std::vector<CUnicodeString> two{U("a"), U("b")};
-    std::vector<CUnicodeString> eleven;
+    std::map<std::string, std::vector<CUnicodeString>> sets{{"none", {}}, {"one", {U("Autorun.inf")}}, {"two", {U("a"), U("b")}}};
     for (int i = 0; i <= 10; ++i)
-        eleven.push_back(U("p") + CUnicodeString::FromInt(i));
-    struct Case {
-        const char* templateText;
-        const std::vector<CUnicodeString>& params;
-        const char* expected;
-    } cases[] = {
-        {"%0 was not found.", one, "Autorun.inf was not found."},
-        {"%0 was not found.", none, " was not found."},
-        {"100%", two, "100%"},
-        {"%a and %", two, "%a and %"},
-        {"x%5y", two, "xy"},
-        {"%1-%0-%1", two, "b-a-b"},
-        {"%%0", two, "%a"},
-        {"%10|%1", eleven, "p10|p1"},
-        {"%00%01", two, "ab"},
-        {"%99999999999999999999 big", two, "%99999999999999999999 big"},
-        {"%2147483647 max", two, " max"},
-        {"no placeholders", two, "no placeholders"},
-        {"", two, ""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(U(c.expected), FillPlaceholders(U(c.templateText), c.params)) << c.templateText;
+        sets["eleven"].push_back(U("p") + CUnicodeString::FromInt(i));
+    for (const auto& row : ReadTable("tests/data/message-format.tsv"))
+        EXPECT_EQ(U(row.at(2).c_str()), FillPlaceholders(U(row[0].c_str()), sets.at(row.at(1)))) << row[0];
+    EXPECT_TRUE(FillPlaceholders(CUnicodeString(), sets["two"]).IsEmpty());
 }
 
 TEST(MessageFormat, ParameterTextIsNeverSearchedForPlaceholders)

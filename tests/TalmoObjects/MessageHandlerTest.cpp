@@ -7,15 +7,12 @@
 #include "RegistryKey.h"
 #include "TempFolder.h"
 #include "TestText.h"
-#include "VersionInfo.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <fstream>
-#include <iterator>
-#include <memory>
 #include <string>
 #include <thread>
 
@@ -54,9 +51,13 @@ TEST(MessageHandlers, HoldersInstallAndRestoreInReverseOrder)
         EXPECT_EQ(1u, inner.messages.size());
     }
     TObj::ShowMessage(U("to outer"), 0);
-    ASSERT_EQ(1u, outer.messages.size());
+    TObj::SetApplicationTitle(U("Setup")); // the application's title is the caption
+    TObj::ShowMessage(U("titled"), 0);
+    TObj::SetApplicationTitle(CUnicodeString());
+    ASSERT_EQ(2u, outer.messages.size());
     EXPECT_EQ(U("to outer"), outer.messages[0].text);
     EXPECT_EQ(U("Talmo Objects"), outer.messages[0].caption);
+    EXPECT_EQ(U("Setup"), outer.messages[1].caption);
 }
 
 TEST(MessageHandlers, ThreadSlotWinsOverTheProcessSlotOnlyOnItsThread)
@@ -146,12 +147,6 @@ TEST(MessageHandlers, ConsoleWritesUtf8ToANewFileAndUtf16ToAMarkedOne)
     DeleteFileW(marked.W());
 }
 
-TEST(MessageHandlers, ProgramVersionResourceNamesTheDefaultHandler)
-{
-    EXPECT_EQ(U("CONSOLE"), TObj::ReadProgramVersionString(u"MessageHandler"));
-    EXPECT_TRUE(TObj::ReadProgramVersionString(u"NoSuchEntry").IsEmpty());
-}
-
 TEST(MessageHandlers, EventLogRecordsAndSourceKey)
 {
     TObj::CEventLogMessageHandler handler(U("AutoRun Tests"));
@@ -194,15 +189,4 @@ TEST(MessageHandlers, MessageLogLinesWhenTheMachineAsksForThem)
     settings.WriteString(L"WriteMessageLog", U("0"));
     RemoveDirectoryW(log.W());
     EXPECT_EQ(3u, recorder.messages.size());
-}
-
-TEST(MessageHandlers, ApplicationTitleIsTheCaption)
-{
-    CRecordingHandler recorder;
-    TObj::SetApplicationTitle(U("Setup"));
-    TObj::ShowMessage(U("x"), 0);
-    TObj::SetApplicationTitle(CUnicodeString());
-    TObj::ShowMessage(U("y"), 0);
-    EXPECT_EQ(U("Setup"), recorder.messages.at(0).caption);
-    EXPECT_EQ(U("Talmo Objects"), recorder.messages.at(1).caption);
 }

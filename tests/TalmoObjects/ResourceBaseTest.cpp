@@ -9,25 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 using TObj::CUnicodeString;
 
 namespace {
 TOBJ_MESSAGE(MSG_MESSAGEBOX_OK);
 TOBJ_MESSAGE(TEST_ONLY_IN_DLL);
-TOBJ_MESSAGE(ERR_UNUSED_AND_UNDEFINED_IN_TESTS);
 
-std::u16string ReadUtf16(const CUnicodeString& path)
-{
-    std::ifstream file(path.ToUtf8(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::u16string text;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    return text;
-}
 } // namespace
 
 // One test, because the resource base is set up once per process.
@@ -79,21 +66,6 @@ TEST(ResourceBase, LanguageDllsAreFoundChosenAndSwitched)
     TObj::SetThreadLanguage(2);
     EXPECT_EQ(U("OK"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));
     TObj::SetThreadLanguage(-1);
-
-    // The listings: used messages with their module, and defined ones nobody uses.
-    const CUnicodeString all = TObj::GetProgramFolder() + u"listing-all.txt";
-    const CUnicodeString undefined = TObj::GetProgramFolder() + u"listing-undefined.txt";
-    ASSERT_TRUE(TObj::WriteAllMessagesListing(all));
-    ASSERT_TRUE(TObj::WriteUndefinedMessagesListing(undefined));
-    const std::u16string allText = ReadUtf16(all);
-    EXPECT_EQ(0u, allText.find(u"\xFEFFName\tModule\tDefined\tUsed\r\n"));
-    EXPECT_NE(std::u16string::npos, allText.find(u"\r\nMSG_MESSAGEBOX_OK\t" + std::u16string(TObj::GetProgramPath().Ptr()) + u"\ttrue\ttrue\r\n"));
-    EXPECT_NE(std::u16string::npos, allText.find(u"\r\nERR_UNUSED_AND_UNDEFINED_IN_TESTS\t" + std::u16string(TObj::GetProgramPath().Ptr()) + u"\tfalse\ttrue\r\n"));
-    EXPECT_NE(std::u16string::npos, allText.find(u"\r\nMSG_VK_F1\t\ttrue\tfalse\r\n"));
-    const std::u16string undefinedText = ReadUtf16(undefined);
-    EXPECT_NE(std::u16string::npos, undefinedText.find(u"ERR_UNUSED_AND_UNDEFINED_IN_TESTS\r\n"));
-    EXPECT_NE(std::u16string::npos, undefinedText.find(u"********** Unused messages ********\r\n"));
-    EXPECT_EQ(std::u16string::npos, undefinedText.find(u"\r\nMSG_MESSAGEBOX_OK\r\n"));
 
     TObj::DeinitializeResourceBase();
     EXPECT_EQ(U("OK"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <thread>
 
 namespace {
@@ -26,32 +25,7 @@ HGLOBAL WINAPI SecondFails(UINT flags, SIZE_T bytes)
     return ++g_calls == 2 ? nullptr : GlobalAlloc(flags, bytes);
 }
 
-std::wstring ClipboardUnicode()
-{
-    std::wstring text;
-    if (OpenClipboard(nullptr)) {
-        if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
 } // namespace
-
-TEST(ClipboardText, BothFormatsHoldTheText)
-{
-    ASSERT_TRUE(ZYR::CClipboardText::Put(nullptr, U("Caption\r\nText \xC3\xA4")));
-    EXPECT_EQ(L"Caption\r\nText \u00E4", ClipboardUnicode());
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const HANDLE ansi = GetClipboardData(CF_TEXT);
-    ASSERT_NE(nullptr, ansi);
-    EXPECT_STREQ("Caption\r\nText \xE4", static_cast<const char*>(GlobalLock(ansi)));
-    GlobalUnlock(ansi);
-    CloseClipboard();
-}
 
 TEST(ClipboardText, AFailedAllocationOrLockLeavesNothingHeld)
 {

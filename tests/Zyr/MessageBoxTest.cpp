@@ -185,7 +185,9 @@ TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
             EmptyClipboard();
             CloseClipboard();
         }
-        SetForegroundWindow(box);
+        // The keys go to the window in front: the box must be there first.
+        TestSupport::WaitUntil([box] { return SetForegroundWindow(box) && GetForegroundWindow() == box; },
+                               "the box in front");
         INPUT keys[4] = {};
         for (INPUT& key : keys)
             key.type = INPUT_KEYBOARD;

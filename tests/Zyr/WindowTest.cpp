@@ -1,13 +1,10 @@
 #include "Errors.h"
-#include "ExpectThrows.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
 #include "TestWindows.h"
 #include "WindowClass.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using TObj::CUnicodeString;
 
@@ -47,24 +44,6 @@ TEST(Window, HandlersFollowTheChainedMaps)
     EXPECT_EQ(5, window.SendMessage(WM_GETTEXTLENGTH));
     window.DestroyWindow();
     EXPECT_EQ(nullptr, window.Handle());
-}
-
-TEST(Window, ClassNamesFollowThePatternAndAreShared)
-{
-    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
-    const HBRUSH brush = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    const CUnicodeString first = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, brush);
-    const CUnicodeString second = ZYR::RegisterWindowClass(CS_DBLCLKS, arrow, brush);
-    const CUnicodeString other = ZYR::RegisterWindowClass(CS_DBLCLKS | CS_HREDRAW, arrow, brush);
-    EXPECT_EQ(first, second);
-    EXPECT_NE(first, other);
-    const CUnicodeString expected = CUnicodeString::Format(
-        u"ZYR:%p:8:%x:%x:0:0", static_cast<void*>(GetModuleHandleW(nullptr)),
-        static_cast<unsigned>(reinterpret_cast<UINT_PTR>(arrow)), static_cast<unsigned>(reinterpret_cast<UINT_PTR>(brush)));
-    EXPECT_EQ(expected, first);
-    EXPECT_EQ(static_cast<int>(4 + 2 * sizeof(void*)), first.Find(u':', 4));
-    EXPECT_EQ(CS_DBLCLKS, ZYR::GetWindowClassInfo(first).style);
-    EXPECT_EQ(&ZYR::ZyrWindowProcedure, ZYR::GetWindowClassInfo(first).lpfnWndProc);
 }
 
 TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
@@ -143,13 +122,4 @@ TEST(Window, AFrameGivesTheFocusBackToItsChildWhenItIsActiveAgain)
     EXPECT_EQ(frame.Handle(), GetFocus());
     other.DestroyWindow();
     frame.DestroyWindow();
-}
-
-TEST(Window, GuardedWrappersNameTheirLineWhenTheWindowIsGone)
-{
-    ZYR::CWindow nothing;
-    ExpectThrows<TObj::CInternalError>([&] { nothing.GetClientRect(); }, [](const TObj::CInternalError& e) {
-        EXPECT_EQ(448, e.Line());
-        EXPECT_EQ(CUnicodeString(u"WindowZyr"), CUnicodeString(e.File()));
-    });
 }

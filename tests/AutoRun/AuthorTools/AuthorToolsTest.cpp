@@ -97,6 +97,8 @@ TEST(AuthorTools, RenderedPagesMatchTheLiveWindowOfTheDemo)
 TEST(AuthorTools, ARightToLeftPageRendersAsTheLiveWindowShowsIt)
 {
     ExpectLiveAsRendered(
-        [](CLauncherRun& disc) { disc.File("Autorun.inf", ReadBytes(SourcePath("tests\\data\\pages\\right-to-left\\Autorun.inf"))); },
+        [](CLauncherRun& disc) {
+            disc.File("Autorun.inf", ReadBytes(SourcePath("tests\\data\\pages\\right-to-left\\Autorun.inf")));
+        },
         "-l:61", {{nullptr, L"Right to left", "Main.bmp"}});
 }

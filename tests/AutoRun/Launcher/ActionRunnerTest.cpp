@@ -68,11 +68,8 @@ TEST(ActionRunner, ShellRequestsByTheFormOfTheAction)
         shell.requests.clear();
         controls[i]->RunAction();
         std::vector<std::string> expected;
-        for (std::string request : cases[i].requests) {
-            for (std::size_t at = request.find("<exe>"); at != std::string::npos; at = request.find("<exe>"))
-                request.replace(at, 5, folder);
-            expected.push_back(request);
-        }
+        for (const std::string& request : cases[i].requests)
+            expected.push_back(Replaced(request, "<exe>", folder));
         EXPECT_EQ(expected, shell.requests) << cases[i].action;
     }
     CShellRequests::SetCurrent(nullptr);

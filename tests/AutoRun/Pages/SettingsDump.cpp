@@ -1,5 +1,7 @@
 #include "SettingsDump.h"
 
+#include "TestText.h"
+
 #include <cstdio>
 #include <sstream>
 
@@ -12,7 +14,7 @@ public:
     std::string Text(const TObj::CUnicodeString& text) const
     {
         std::string result = "\"";
-        for (const char c : WithDisc(text.ToUtf8()))
+        for (const char c : Replaced(text.ToUtf8(), m_disc, "<disc>"))
             result += c == '\n' ? std::string("\\n") : std::string(1, c);
         return result + "\"";
     }
@@ -39,12 +41,6 @@ public:
     }
 
 private:
-    std::string WithDisc(std::string text) const
-    {
-        for (std::size_t at = text.find(m_disc); !m_disc.empty() && at != std::string::npos; at = text.find(m_disc, at))
-            text.replace(at, m_disc.size(), "<disc>");
-        return text;
-    }
     std::string m_disc;
 };
 
