@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and runs them all, then prints one table. Every figure is measured
 # side by side in this one run: start-up against a minimal window program (alternating
-# runs), page switches, the settings load per command at three sizes, instruction counts
-# of the page-reading core under callgrind, and the stripped sizes of both launchers.
+# runs), the demo's PNG pictures against bitmaps only, page switches, the settings load per
+# command at three sizes, instruction counts of the page-reading core under callgrind, and
+# the stripped sizes of both launchers.
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
 root=$AUTORUN_ROOT
@@ -20,6 +21,13 @@ disc="$build/bench-disc"
 cp "$build/x86_64/bench/MinimalWindow.exe" "$disc/MinimalWindow.exe"
 # Timed as they ship: without the debug data, which delays the first user code.
 x86_64-w64-mingw32-strip "$disc/Autorun.exe" "$disc/MinimalWindow.exe"
+# The demo with bitmaps only: its PNG buttons replaced by the bitmap ones, so that the
+# imaging component is never loaded; the demo as it is measures what PNG pictures cost.
+bitmaps="$build/bench-disc-bitmaps"
+rm -rf "$bitmaps"
+cp -r "$disc" "$bitmaps"
+sed -i 's/round-\(button[a-z-]*\)\.png/\1.bmp/' "$bitmaps"/Pages/*.ini
+if grep -q '\.png' "$bitmaps"/Pages/*.ini; then echo "the demo names PNG files the bitmap copy cannot replace" >&2; exit 1; fi
 
 source "$root/tools/wine-session.sh"
 wine_session_start "$build/wineprefix"
@@ -28,8 +36,11 @@ to_windows() { echo "Z:${1//\//\\}"; }
 echo "Measuring start-up ($runs alternating runs each), page switches and settings loads..." >&2
 # The first painted frame: a pixel inside the install command, drawn after the page itself,
 # and the minimal program's fill colour.
-startup=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$disc/Autorun.exe")" \
+startup=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$bitmaps/Autorun.exe")" \
   "Orvex Studio 2.1 Setup" 270 145 1F518C "$(to_windows "$disc/MinimalWindow.exe")" "Minimal window" 300 200 1D4E89 |
+  tr -d '\r')
+png=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$disc/Autorun.exe")" \
+  "Orvex Studio 2.1 Setup" 270 145 1F518C "$(to_windows "$bitmaps/Autorun.exe")" "Orvex Studio 2.1 Setup" 270 145 1F518C |
   tr -d '\r')
 switch=$(wine "$build/x86_64/bench/PageSwitchBench.exe" | tr -d '\r')
 load=$(wine "$build/x86_64/bench/SettingsLoadBench.exe" | tr -d '\r')
@@ -69,7 +80,8 @@ cat <<TABLE
 
 | Measure | Launcher | Yardstick | Ratio |
 |---|---|---|---|
-| Start-up to the first painted frame of the demo, median (25th–75th percentile) of $runs | $(value "$startup" startup_launcher_ms) ms ($(value "$startup" startup_launcher_quartiles) ms) | minimal window program $(value "$startup" startup_minimal_ms) ms ($(value "$startup" startup_minimal_quartiles) ms) | $(value "$startup" startup_ratio) |
+| Start-up to the first painted frame of the demo with bitmaps only, median (25th–75th percentile) of $runs | $(value "$startup" startup_launcher_ms) ms ($(value "$startup" startup_launcher_quartiles) ms) | minimal window program $(value "$startup" startup_minimal_ms) ms ($(value "$startup" startup_minimal_quartiles) ms) | $(value "$startup" startup_ratio) |
+| Start-up of the demo with its PNG buttons, median (25th–75th percentile) of $runs | $(value "$png" startup_launcher_ms) ms ($(value "$png" startup_launcher_quartiles) ms) | the demo with bitmaps only $(value "$png" startup_minimal_ms) ms ($(value "$png" startup_minimal_quartiles) ms) | $(value "$png" startup_ratio) |
 | Page switch with repaint, 20 picture commands, median (90th percentile) | $(value "$switch" switch_median_ms) ms ($(value "$switch" switch_p90_ms) ms) | GoToPage alone $(value "$switch" switch_build_median_ms) ms | — |
 | Settings load under Wine per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$load") |
 | Page-reading core on the host per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$core") |

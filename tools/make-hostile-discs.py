@@ -11,6 +11,9 @@ runs through the real launcher) and "expected.txt" in the golden discs' form:
 import os
 import struct
 import sys
+import zlib
+
+from picture_files import page as png_page, png
 
 # A Dir outside the disc takes the default page file there too.
 OUTSIDE = ["Autorun.inf:2: [Common] Dir: leads outside the disc",
@@ -28,6 +31,13 @@ def bitmap(width, height, rgb=0x336699, declared=None):
     header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
     info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
     return header + info + pixels
+
+
+def png_claiming(width, height):
+    """A one-pixel PNG whose header claims another size."""
+    ihdr = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    one = png(1, 1, lambda x, y: (0, 0, 0, 255))
+    return one[:8] + struct.pack(">I", 13) + b"IHDR" + ihdr + struct.pack(">I", zlib.crc32(b"IHDR" + ihdr)) + one[33:]
 
 
 def utf16(text):
@@ -98,13 +108,13 @@ CASES = [
     ("background-huge-declared-size", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.bmp\n"),
                                        "b.bmp": bitmap(4, 4, declared=(1000000, 1000000))}, "",
      {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
-     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" cannot be read as a bitmap"], 1),
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" cannot be read as a picture (a bitmap, PNG or JPEG)"], 1),
     ("background-not-a-picture", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.bmp\n"),
                                   "b.bmp": "just text"}, "", {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
-     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" cannot be read as a bitmap"], 1),
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" cannot be read as a picture (a bitmap, PNG or JPEG)"], 1),
     ("background-empty-file", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.bmp\n"),
                                "b.bmp": ""}, "", {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
-     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" cannot be read as a bitmap"], 1),
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.bmp\" cannot be read as a picture (a bitmap, PNG or JPEG)"], 1),
     ("background-is-a-folder", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=Images\n"),
                                 "Images/x.bmp": bitmap(2, 2)}, "",
      {"exit": -1, "output": "Background image \"<disc>Images\" was not found for \"Main\"."},
@@ -180,6 +190,20 @@ CASES = [
                                                                        "launcher": False}, [], 0),
     ("language-beyond-the-table", {"Autorun.inf": PAGE}, "-l:99", {"exit": -1, "output": "Invalid language code \"99\"."}, [], 0),
     ("language-huge", {"Autorun.inf": PAGE}, "-l:99999999999999999999", {"exit": -1, "output": "Invalid language code \"99999999999999999999\"."}, [], 0),
+    # PNG and JPEG pictures, told by their content whatever their names say.
+    ("background-png-named-bmp", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.bmp\n"),
+                                  "b.bmp": png_page(200, 120)}, "", WINDOW, [], 0),
+    ("background-png-cut-short", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.png\n"),
+                                  "b.png": png_page(200, 120)[:900]}, "", {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.png\" cannot be read as a picture (a bitmap, PNG or JPEG)"], 1),
+    ("background-png-huge-declared-size", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.png\n"),
+                                           "b.png": png_claiming(100000, 100000)}, "",
+     {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.png\" cannot be read as a picture (a bitmap, PNG or JPEG)"], 1),
+    ("command-jpeg-only-its-signature", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_BackgroundImage=c.jpg\n",
+                                         "c.jpg": b"\xff\xd8\xff\xe0" + bytes(12)}, "",
+     {"exit": -1, "output": "Internal program error:\\nSettings, 400."},
+     ["Autorun.inf:7: [Main] Command1_BackgroundImage: the picture \"<disc>c.jpg\" cannot be read as a picture (a bitmap, PNG or JPEG); the launcher stops with an internal error"], 1),
     ("start-page-missing", {"Autorun.inf": PAGE}, "-startupWindow:Nowhere", {"exit": -1, "output": "<disc>Autorun.inf is corrupted."}, [], 0),
 ]
 

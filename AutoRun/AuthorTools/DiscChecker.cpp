@@ -337,7 +337,7 @@ void CDiscChecker::checkPictureFile(CPageFile& page, const CUnicodeString& secti
     SIZE size{};
     if (!PictureProbe::BitmapSize(path, size))
         add(page, section, key,
-            u"the picture " + Quoted(path) + u" cannot be read as a bitmap" +
+            u"the picture " + Quoted(path) + u" cannot be read as a picture (a bitmap, PNG or JPEG)" +
                 (loadedAtStart ? CUnicodeString(u"; the launcher stops with an internal error") : CUnicodeString()));
     else if (const std::int64_t missing = PictureProbe::MissingBitmapBytes(path))
         add(page, section, key,

@@ -5,6 +5,7 @@
 #include "CommentControl.h"
 #include "DC.h"
 #include "Errors.h"
+#include "GdiGlobals.h"
 #include "Languages.h"
 #include "LauncherReportPlaces.h"
 #include "MessageLoop.h"
@@ -314,7 +315,11 @@ void CAutoRunWindow::Draw(HDC target)
         fill.CreateSolidBrush(m_page->backgroundColor);
         FillRect(canvas.Get(), &client, fill.Get());
     }
-    if (m_background != nullptr) {
+    if (m_background != nullptr && m_background->HasAlpha()) {
+        // What a page picture leaves transparent shows the colour of a window's client area.
+        FillRect(canvas.Get(), &client, GetSysColorBrush(COLOR_WINDOW));
+        ZYR::DrawPicture(*m_background, canvas.Get(), client, COLORONCOLOR);
+    } else if (m_background != nullptr) {
         ZYR::CBitmapDC picture(m_background->Get(), canvas.Get());
         SetStretchBltMode(canvas.Get(), COLORONCOLOR);
         BitBlt(canvas.Get(), client.left, client.top, width, height, picture.Get(), 0, 0, SRCCOPY);

@@ -167,7 +167,7 @@ void CCommandControl::Draw(HDC dc)
         FillRect(dc, &inner, m_backgroundBrushes[state].Get());
     if (m_settings->hasPictures) {
         const int mode = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES) == 16 ? COLORONCOLOR : HALFTONE;
-        ZYR::StretchBitmap(m_settings->pictures[state]->Get(), dc, inner, mode);
+        ZYR::DrawPicture(*m_settings->pictures[state], dc, inner, mode);
     }
     SetBkMode(dc, TRANSPARENT);
     ZYR::CSelectObjectGuard font(dc, m_textFont.Handle());

@@ -26,7 +26,7 @@ const CPageKey kTable[] = {
     {K::DefaultIniFile, u"DefaultIniFile", S::Common, T::Text, 0, "`Autorun0.ini`",
      "The page file for languages without their own (in `Autorun.inf` only)."},
 
-    {K::Background, u"Background", S::Window, T::Path, 0, "none", "The page's picture (a `.bmp` file). The window takes its size."},
+    {K::Background, u"Background", S::Window, T::Path, 0, "none", "The page's picture (a bitmap, PNG or JPEG file). The window takes its size."},
     {K::BackgroundSize, u"BackgroundSize", S::Window, T::Size, 0, "`[0, 0]`", "Client size when there is no picture."},
     {K::BackgroundColor, u"BackgroundColor", S::Window, T::Colour, kNone, "none", "Fill colour when there is no picture."},
     {K::Title, u"Title", S::Window, T::Text, 0, "empty", "The window title."},

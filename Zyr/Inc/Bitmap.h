@@ -1,6 +1,7 @@
 // Bitmap.h
-// Holds ZYR::CBitmap, the owner of one bitmap: loaded from a Windows bitmap file, made
-// compatible with a device context, or a 32-bit DIB section.
+// Holds ZYR::CBitmap, the owner of one bitmap: loaded from a picture file (a Windows
+// bitmap, PNG or JPEG), made compatible with a device context, or a 32-bit DIB section;
+// and whether its pixels carry (premultiplied) alpha.
 #pragma once
 
 #include "GdiObject.h"
@@ -11,8 +12,9 @@ namespace ZYR {
 
 class CBitmap : public CGdiObject {
 public:
-    // LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE); a failure follows the
-    // failure rule with the caller's place.
+    // A bitmap file through LoadImageW(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE),
+    // a PNG or JPEG file (told by its content) through the imaging component; a failure
+    // follows the failure rule with the caller's place.
     void LoadFromFile(const TObj::CUnicodeString& path, const CFailurePlace& place);
     // The same load, for asking whether Windows can read the file: false when it cannot.
     bool TryLoadFromFile(const TObj::CUnicodeString& path);
@@ -22,6 +24,11 @@ public:
     BITMAP GetBitmap() const;
     SIZE Size() const;
     HBITMAP Get() const noexcept { return static_cast<HBITMAP>(Handle()); }
+    // True for a loaded picture with pixels that are not opaque: it is blended when drawn.
+    bool HasAlpha() const noexcept { return m_hasAlpha; }
+
+private:
+    bool m_hasAlpha = false;
 };
 
 } // namespace ZYR

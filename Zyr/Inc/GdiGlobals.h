@@ -1,6 +1,7 @@
 // GdiGlobals.h
-// Holds the window library's drawing helpers: the bitmap stretch, the text extent with
-// external leading and slant correction, and the screen's vertical DPI.
+// Holds the window library's drawing helpers: the bitmap stretch, a picture drawn (blended
+// when it carries alpha), the text extent with external leading and slant correction, and
+// the screen's vertical DPI.
 #pragma once
 
 #include "UnicodeString.h"
@@ -9,9 +10,14 @@
 
 namespace ZYR {
 
+class CBitmap;
+
 // StretchBlt of the whole bitmap onto `target` with `mode`; the old mode is restored.
 void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, int mode);
 void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& source, int mode);
+// The whole picture onto `target`: stretched as above, or, when it carries alpha, blended
+// over what `dc` already holds there.
+void DrawPicture(const CBitmap& picture, HDC dc, const RECT& target, int mode);
 // GetTextExtentPoint32W, plus tmExternalLeading to the height and the overhang
 // correction to the width.
 SIZE GetTextExtent(HDC dc, const TObj::CUnicodeString& text);

@@ -1,26 +1,44 @@
 #include "Bitmap.h"
 
+#include "PictureDecoder.h"
 #include "ReportPlaces.h"
 #include "ZyrFailure.h"
+
+#include <cstdlib>
 
 namespace ZYR {
 
 namespace {
-HGDIOBJ LoadBitmapFile(const TObj::CUnicodeString& path)
+
+HGDIOBJ LoadPictureFile(const TObj::CUnicodeString& path, bool& hasAlpha)
 {
+    hasAlpha = false;
+    using EFormat = CPictureDecoder::EFormat;
+    const EFormat format = CPictureDecoder::FormatOf(path);
+    if (format == EFormat::Png || format == EFormat::Jpeg)
+        return CPictureDecoder::Decode(path, hasAlpha);
     SetLastError(0);
-    return LoadImageW(nullptr, path.W(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    // A bitmap of 32 bits a pixel is kept as it is, so that its alpha can be used.
+    const HGDIOBJ bitmap = LoadImageW(nullptr, path.W(), IMAGE_BITMAP, 0, 0,
+                                      LR_LOADFROMFILE | (format == EFormat::Bitmap32 ? LR_CREATEDIBSECTION : 0));
+    DIBSECTION section{};
+    if (bitmap != nullptr && format == EFormat::Bitmap32 && GetObjectW(bitmap, sizeof section, &section) == sizeof section &&
+        section.dsBm.bmBits != nullptr && section.dsBm.bmBitsPixel == 32)
+        hasAlpha = CPictureDecoder::PremultiplyIfTransparent(
+            section.dsBm.bmBits, static_cast<std::size_t>(section.dsBm.bmWidth) * std::abs(section.dsBm.bmHeight));
+    return bitmap;
 }
+
 } // namespace
 
 void CBitmap::LoadFromFile(const TObj::CUnicodeString& path, const CFailurePlace& place)
 {
-    Create([&] { return LoadBitmapFile(path); }, place);
+    Create([&] { return LoadPictureFile(path, m_hasAlpha); }, place);
 }
 
 bool CBitmap::TryLoadFromFile(const TObj::CUnicodeString& path)
 {
-    return TryCreate([&] { return LoadBitmapFile(path); });
+    return TryCreate([&] { return LoadPictureFile(path, m_hasAlpha); });
 }
 
 void CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height)

@@ -3,6 +3,7 @@
 #include "Bitmap.h"
 #include "DC.h"
 #include "ReportPlaces.h"
+#include "SystemLibrary.h"
 #include "ZyrFailure.h"
 
 #include <cmath>
@@ -29,6 +30,25 @@ void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, int mode)
     BITMAP info{};
     ZYR_CHECK(::GetObjectW(bitmap, sizeof info, &info) != 0,Places::kGetBitmap);
     StretchBitmap(bitmap, dc, target, RECT{0, 0, info.bmWidth, std::abs(info.bmHeight)}, mode);
+}
+
+void DrawPicture(const CBitmap& picture, HDC dc, const RECT& target, int mode)
+{
+    // AlphaBlend's library is loaded from System32 at the first picture with alpha.
+    using FAlphaBlend = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
+    const auto alphaBlend = [] {
+        static const auto function = TObj::SystemFunctionAs<FAlphaBlend>(L"msimg32.dll", "AlphaBlend");
+        return function;
+    };
+    if (!picture.HasAlpha() || alphaBlend() == nullptr) {
+        StretchBitmap(picture.Get(), dc, target, mode);
+        return;
+    }
+    const SIZE size = picture.Size();
+    CBitmapDC memory(picture.Get(), dc);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    alphaBlend()(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.Get(), 0, 0,
+               size.cx, size.cy, blend);
 }
 
 int SlantCorrection(int italicAngle, int ascent, int internalLeading, int overhang)

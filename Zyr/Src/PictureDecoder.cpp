@@ -1,0 +1,152 @@
+#include "PictureDecoder.h"
+
+#include "SystemHandles.h"
+#include "SystemLibrary.h"
+
+#include <initguid.h>
+#include <wincodec.h>
+
+#include <cstring>
+
+namespace ZYR {
+
+namespace {
+
+// Releases a COM interface at the end of its scope.
+template <class T>
+class CComPointer {
+public:
+    CComPointer() = default;
+    ~CComPointer()
+    {
+        if (m_pointer != nullptr)
+            m_pointer->Release();
+    }
+    CComPointer(const CComPointer&) = delete;
+    CComPointer& operator=(const CComPointer&) = delete;
+    T* operator->() const noexcept { return m_pointer; }
+    T* Get() const noexcept { return m_pointer; }
+    T** Out() noexcept { return &m_pointer; }
+
+private:
+    T* m_pointer = nullptr; // owned: one reference
+};
+
+using FCoInitializeEx = HRESULT(WINAPI*)(void*, DWORD);
+using FCoCreateInstance = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
+
+// The imaging factory, made through COM loaded from System32 at the first call. COM stays
+// initialised on this thread for the rest of the process, as pictures may be decoded on
+// any later page switch.
+HRESULT MakeFactory(CComPointer<IWICImagingFactory>& factory)
+{
+    const auto initialize = TObj::SystemFunctionAs<FCoInitializeEx>(L"ole32.dll", "CoInitializeEx");
+    const auto create = TObj::SystemFunctionAs<FCoCreateInstance>(L"ole32.dll", "CoCreateInstance");
+    if (initialize == nullptr || create == nullptr)
+        return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+    const HRESULT initialized = initialize(nullptr, COINIT_APARTMENTTHREADED);
+    if (FAILED(initialized) && initialized != RPC_E_CHANGED_MODE)
+        return initialized;
+    return create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                  reinterpret_cast<void**>(factory.Out()));
+}
+
+HBITMAP Failed(HRESULT result)
+{
+    // A Win32 error wrapped as an HRESULT is reported as the error it wraps, so that running
+    // out of memory is told as such.
+    SetLastError(HRESULT_FACILITY(result) == FACILITY_WIN32 ? HRESULT_CODE(result) : static_cast<DWORD>(result));
+    return nullptr;
+}
+
+} // namespace
+
+CPictureDecoder::EFormat CPictureDecoder::FormatOfBytes(const unsigned char* bytes, std::size_t count) noexcept
+{
+    static const unsigned char png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (count >= sizeof png && std::memcmp(bytes, png, sizeof png) == 0)
+        return EFormat::Png;
+    if (count >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF)
+        return EFormat::Jpeg;
+    const bool deepBitmap = count >= 30 && bytes[0] == 'B' && bytes[1] == 'M' && bytes[28] == 32 && bytes[29] == 0;
+    return deepBitmap ? EFormat::Bitmap32 : EFormat::Bitmap;
+}
+
+CPictureDecoder::EFormat CPictureDecoder::FormatOf(const TObj::CUnicodeString& path)
+{
+    const TObj::CFileHandle file(
+        CreateFileW(path.W(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    unsigned char start[30] = {0};
+    DWORD read = 0;
+    if (file.IsEmpty() || !ReadFile(file.Get(), start, sizeof start, &read, nullptr))
+        return EFormat::Bitmap;
+    return FormatOfBytes(start, read);
+}
+
+HBITMAP CPictureDecoder::Decode(const TObj::CUnicodeString& path, bool& hasAlpha)
+{
+    hasAlpha = false;
+    CComPointer<IWICImagingFactory> factory;
+    HRESULT result = MakeFactory(factory);
+    CComPointer<IWICBitmapDecoder> decoder;
+    if (SUCCEEDED(result))
+        result = factory->CreateDecoderFromFilename(path.W(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                    decoder.Out());
+    CComPointer<IWICBitmapFrameDecode> frame;
+    if (SUCCEEDED(result))
+        result = decoder->GetFrame(0, frame.Out());
+    CComPointer<IWICFormatConverter> converter;
+    if (SUCCEEDED(result))
+        result = factory->CreateFormatConverter(converter.Out());
+    if (SUCCEEDED(result))
+        result = converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0,
+                                       WICBitmapPaletteTypeCustom);
+    UINT width = 0, height = 0;
+    if (SUCCEEDED(result))
+        result = converter->GetSize(&width, &height);
+    if (FAILED(result))
+        return Failed(result);
+    // A file may claim any size: what no page could show is refused before memory is asked for.
+    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide ||
+        static_cast<unsigned long long>(width) * height > kMaxPixels)
+        return Failed(HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = static_cast<LONG>(width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(height);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr)
+        return nullptr;
+    const UINT stride = width * 4;
+    result = converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits));
+    if (FAILED(result)) {
+        DeleteObject(bitmap);
+        return Failed(result);
+    }
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (std::size_t i = 0, count = std::size_t{width} * height; i < count && !hasAlpha; ++i)
+        hasAlpha = (pixels[i] >> 24) != 0xFF;
+    return bitmap;
+}
+
+bool CPictureDecoder::PremultiplyIfTransparent(void* pixels, std::size_t count) noexcept
+{
+    auto* bytes = static_cast<unsigned char*>(pixels);
+    bool opaque = true, unused = true;
+    for (std::size_t i = 0; i < count; ++i) {
+        opaque = opaque && bytes[i * 4 + 3] == 0xFF;
+        unused = unused && bytes[i * 4 + 3] == 0;
+    }
+    if (opaque || unused)
+        return false;
+    for (unsigned char* pixel = bytes; pixel < bytes + count * 4; pixel += 4)
+        for (int channel = 0; channel < 3; ++channel)
+            pixel[channel] = static_cast<unsigned char>((pixel[channel] * pixel[3] + 127) / 255);
+    return true;
+}
+
+} // namespace ZYR

@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Writes the PNG pictures of the test pages and the demo disc: soft-edged round buttons
+with alpha and a page picture; make-hostile-discs.py takes its PNG files from here too.
+The same bytes on every run, so the committed pictures change only when this script does.
+  picture_files.py <root of the source tree>
+The JPEG page picture is made from the PNG one with ImageMagick when it is at hand
+(convert); the committed JPEG stands otherwise."""
+import math
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import zlib
+
+
+def png(width, height, pixel):
+    """A PNG of 8-bit RGBA pixels; pixel(x, y) gives (r, g, b, a)."""
+    rows = b''.join(b'\0' + b''.join(bytes(pixel(x, y)) for x in range(width)) for y in range(height))
+
+    def chunk(kind, data):
+        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0)) +
+            chunk(b'IDAT', zlib.compress(rows, 9)) + chunk(b'IEND', b''))
+
+
+def bitmap32(width, height, pixel, keep_alpha=True):
+    """A bottom-up BMP of 32 bits a pixel; without `keep_alpha` its alpha bytes are all 0,
+    as tools write that never meant alpha."""
+    rows = b''.join(bytes((b, g, r, a if keep_alpha else 0)) for y in reversed(range(height)) for x in range(width)
+                    for r, g, b, a in [pixel(x, y)])
+    header = struct.pack('<2sIHHI', b'BM', 54 + len(rows), 0, 0, 54)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 32, 0, len(rows), 2835, 2835, 0, 0)
+    return header + info + rows
+
+
+def button_pixels(width, height, top, bottom):
+    """The pixels of a pill-shaped button, its colour running from `top` to `bottom`, its
+    edge soft: pixel(x, y) gives (r, g, b, a)."""
+    radius = height / 2
+
+    def pixel(x, y):
+        cx = min(max(x + 0.5, radius), width - radius)
+        distance = math.hypot(x + 0.5 - cx, y + 0.5 - radius)
+        alpha = max(0.0, min(1.0, radius - distance))
+        t = y / (height - 1)
+        colour = [round(a + (b - a) * t) for a, b in zip(top, bottom)]
+        return colour + [round(alpha * 255)]
+
+    return pixel
+
+
+def button(width, height, top, bottom):
+    """A pill-shaped button as a PNG."""
+    return png(width, height, button_pixels(width, height, top, bottom))
+
+
+def page(width, height):
+    """A page picture: a diagonal run from deep blue to teal, opaque."""
+    return png(width, height, lambda x, y: (20 + x * 40 // width, 40 + (x + y) * 120 // (width + height),
+                                            120 + y * 100 // height, 255))
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, 'wb') as out:
+        out.write(data)
+
+
+def main(root):
+    pages = os.path.join(root, 'tests', 'data', 'pages', 'png-and-jpeg')
+    demo = os.path.join(root, 'demo', 'Pages', 'Images')
+    states = {'button.png': ((120, 200, 255), (20, 90, 200)), 'button-hover.png': ((255, 210, 120), (220, 120, 20)),
+              'button-click.png': ((20, 90, 200), (10, 40, 120))}
+    for name, (top, bottom) in states.items():
+        write(os.path.join(pages, name), button(96, 28, top, bottom))
+        write(os.path.join(demo, 'round-' + name), button(180, 34, top, bottom))
+    green = button_pixels(96, 28, (140, 230, 140), (20, 140, 40))
+    write(os.path.join(pages, 'button-32bit.bmp'), bitmap32(96, 28, green))
+    write(os.path.join(pages, 'button-32bit-no-alpha.bmp'), bitmap32(96, 28, green, keep_alpha=False))
+    picture = page(240, 160)
+    write(os.path.join(pages, 'page.png'), picture)
+    if shutil.which('convert'):
+        subprocess.run(['convert', os.path.join(pages, 'page.png'), '-strip', '-quality', '90',
+                        os.path.join(pages, 'page.jpg')], check=True)
+
+
+if __name__ == '__main__':
+    main(sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), '..'))
