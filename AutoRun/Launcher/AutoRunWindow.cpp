@@ -9,6 +9,7 @@
 #include "Languages.h"
 #include "LauncherReportPlaces.h"
 #include "MessageLoop.h"
+#include "MonitorDpi.h"
 #include "PageLayout.h"
 #include "ProgramPaths.h"
 #include "ScopeExit.h"
@@ -43,6 +44,7 @@ ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_CREATE(OnCreateMain)
     ZYR_ON_DRAW(Draw)
     ZYR_ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
+    ZYR_ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
     ZYR_ON_MESSAGE(WM_NEXTDLGCTL, OnNextControl)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
@@ -226,13 +228,12 @@ void CAutoRunWindow::RebuildControls()
     SetFocus();
 }
 
-void CAutoRunWindow::ShowPage(CWindowSettings* page, CPicture picture, SIZE size)
+void CAutoRunWindow::ShowPage(CWindowSettings* page, CPicture picture, SIZE size, const RECT* around)
 {
     m_page = page;
     m_background = std::move(picture);
-    const RECT current = GetWindowRect();
-    const RECT frame = ZYR::AdjustWindowRectEx(RECT{0, 0, size.cx, size.cy}, Style(),
-                                               !IsChild() && GetMenu(Handle()) != nullptr, ExStyle());
+    const RECT current = around != nullptr ? *around : GetWindowRect();
+    const RECT frame = ZYR::CMonitorDpi::Frame(RECT{0, 0, size.cx, size.cy}, Style(), ExStyle(), Handle());
     RECT placed = CentredOn(frame, current);
     if (placed.left == current.left && placed.top == current.top && placed.right == current.right &&
         placed.bottom == current.bottom) {
@@ -240,9 +241,11 @@ void CAutoRunWindow::ShowPage(CWindowSettings* page, CPicture picture, SIZE size
         Invalidate(true);
         return;
     }
-    if (placed.left < 0)
+    // A monitor left of or above the primary one has negative coordinates: a window moved
+    // there keeps them.
+    if (placed.left < 0 && around == nullptr)
         OffsetRect(&placed, -placed.left, 0);
-    if (placed.top < 0)
+    if (placed.top < 0 && around == nullptr)
         OffsetRect(&placed, 0, -placed.top);
     SetWindowPos(HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, 0);
     RebuildControls();
@@ -267,6 +270,87 @@ void CAutoRunWindow::GoToPage(const CUnicodeString& name)
     const SIZE size = LoadPage(*page, picture, Places::kSwitchPictureLoad);
     m_history.Add(m_page);
     ShowPage(page, std::move(picture), size);
+}
+
+namespace {
+
+CWindowSettings* PageNamed(const CUnicodeString& name)
+{
+    for (int i = 0; i < Settings().WindowCount(); ++i)
+        if (Settings().Window(i)->name == name)
+            return Settings().Window(i);
+    return nullptr;
+}
+
+} // namespace
+
+LRESULT CAutoRunWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
+    const int dpi = HIWORD(wParam);
+    if (dpi == Settings().DpiY()) {
+        SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    try {
+        RebuildAtDpi(dpi, suggested);
+    } catch (TObj::CException* failure) {
+        // A page file that cannot be read again now: the page stays as it was drawn.
+        const std::unique_ptr<TObj::CException> owned(failure);
+        TObj::ReportException(failure);
+    }
+    return 0;
+}
+
+void CAutoRunWindow::RebuildAtDpi(int dpi, const RECT& suggested)
+{
+    // What the user has, by name and place, for the pages read again.
+    const CUnicodeString shown = m_page->name;
+    std::vector<CUnicodeString> history;
+    for (const CWindowSettings* page : m_history)
+        history.push_back(page->name);
+    int focused = -1;
+    for (int i = 0; i < m_commandControls.Count(); ++i)
+        if (::GetFocus() == m_commandControls[i]->Handle())
+            focused = i;
+    std::vector<std::pair<CUnicodeString, CPicture>> pictures;
+    for (const auto& cached : m_pictures)
+        pictures.emplace_back(cached.first->name, cached.second);
+    // The old pages live until the end of this function: the controls point into them until
+    // they are given the new ones.
+    const TObj::CPointerArray<CWindowSettings, true> retired = Settings().ReloadAtDpi(dpi);
+    // Pictures are in pixels whatever the DPI: the decoded ones serve the new pages, the shown
+    // page's among them, so showing it decodes nothing and cannot fail.
+    m_pictures.clear();
+    for (auto& picture : pictures)
+        if (const CWindowSettings* page = PageNamed(picture.first))
+            m_pictures.emplace_back(page, std::move(picture.second));
+    m_history.Clear();
+    for (const CUnicodeString& name : history)
+        if (CWindowSettings* page = PageNamed(name))
+            m_history.Add(page);
+    // A page gone from the files since they were first read gives way to the start page,
+    // or to the first page when that is gone too: nothing here may throw any more.
+    CWindowSettings* page = PageNamed(shown);
+    if (page == nullptr)
+        page = PageNamed(Settings().StartWindowName());
+    if (page == nullptr)
+        page = Settings().Window(0);
+    CPicture picture;
+    const SIZE size = LoadPage(*page, picture, Places::kSwitchPictureLoad);
+    ShowPage(page, std::move(picture), size, &suggested);
+    if (focused >= 0 && focused < m_commandControls.Count())
+        m_commandControls[focused]->SetFocus();
+    // The command under the pointer is hovered again, as a fresh move onto it would.
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const HWND under = WindowFromPoint(cursor);
+    for (CCommandControl* control : m_commandControls)
+        if (control->Handle() == under) {
+            ScreenToClient(under, &cursor);
+            control->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x, cursor.y));
+        }
 }
 
 void CAutoRunWindow::GoBack(bool emptyHistoryIsError)

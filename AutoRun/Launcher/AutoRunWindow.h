@@ -2,7 +2,8 @@
 // Holds CAutoRunWindow, the launcher's one top-level window. It shows one page at a time:
 // sized to the page's picture (or its background size), centred, painted through one
 // memory bitmap, with the page's title, icon, comment text and one control per command;
-// keeps the history for going back; and quits when the launcher's medium is removed.
+// keeps the history for going back; follows the DPI of the monitor it is on; and quits
+// when the launcher's medium is removed.
 #pragma once
 
 #include "Bitmap.h"
@@ -57,6 +58,8 @@ protected:
     LRESULT OnNextControl(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
+    // The window moved to a monitor of another DPI: the shown page is built again at it.
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
 private:
     // Loads the page's picture (or none) and answers the client size it asks for.
@@ -66,7 +69,11 @@ private:
     void RebuildControls();
     void DestroyControls();
     void DestroyLabels();
-    void ShowPage(CWindowSettings* page, CPicture picture, SIZE size);
+    // Centred where the window is, or on `around`.
+    void ShowPage(CWindowSettings* page, CPicture picture, SIZE size, const RECT* around = nullptr);
+    // Reads the pages again at `dpi` and shows the same page, history, focus and hover, the
+    // window centred on `suggested`.
+    void RebuildAtDpi(int dpi, const RECT& suggested);
 
     CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page
     TObj::CPointerArray<CWindowSettings> m_history;    // not owned, oldest first

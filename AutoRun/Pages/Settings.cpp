@@ -4,11 +4,11 @@
 #include "CommandLine.h"
 #include "Errors.h"
 #include "FileSystem.h"
-#include "GdiGlobals.h"
 #include "Languages.h"
 #include "LauncherCommandLine.h"
 #include "LauncherReportPlaces.h"
 #include "LibraryStartup.h"
+#include "MonitorDpi.h"
 #include "ProgramPaths.h"
 #include "SettingsReader.h"
 
@@ -31,7 +31,7 @@ CLoadEnvironment CLoadEnvironment::OfThisProcess()
     CLoadEnvironment environment;
     environment.commandLine = CUnicodeString(GetCommandLineW());
     environment.launcherFolder = TObj::GetProgramFolder();
-    environment.dpiY = ZYR::GetScreenDpiY();
+    environment.dpiY = ZYR::CMonitorDpi::OfPrimary();
     environment.is64BitWindows = TObj::IsWow64();
     environment.userLanguageId = GetUserDefaultLangID();
     environment.isLanguageInstalled = [](int code) { return TObj::IsLanguageSupported(code); };
@@ -76,13 +76,31 @@ void CSettings::Load(const CLoadEnvironment& environment)
         m_language = TObj::GetLanguageByLangId(environment.userLanguageId);
     if (m_language == -1 || !environment.isLanguageInstalled || !environment.isLanguageInstalled(m_language))
         m_language = 0;
+    m_environment = environment;
     CReader reader(m_language, *this, environment);
     reader.read();
+}
+
+TObj::CPointerArray<CWindowSettings, true> CSettings::ReloadAtDpi(int dpiY)
+{
+    CLoadEnvironment environment = m_environment;
+    environment.dpiY = dpiY;
+    TObj::CPointerArray<CWindowSettings, true> previous(std::move(m_windows));
+    try {
+        CReader reader(m_language, *this, environment);
+        reader.read();
+    } catch (TObj::CException*) {
+        m_windows = std::move(previous);
+        throw;
+    }
+    m_environment = environment;
+    return previous;
 }
 
 void CSettings::LoadPageFile(const CLoadEnvironment& environment, const CUnicodeString& pageFile)
 {
     m_language = 0;
+    m_environment = environment;
     CReader reader(*this, environment, pageFile);
     reader.read();
 }

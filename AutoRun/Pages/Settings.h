@@ -1,7 +1,8 @@
 // Settings.h
 // Holds CSettings, everything the launcher knows of its page description for the run: the
 // page file, the icon, the interface language, the start page and one record per page.
-// One object per process, registered while it lives; filled once by Load, read-only after.
+// One object per process, registered while it lives; filled once by Load, read-only after
+// but for a reload at another DPI.
 #pragma once
 
 #include "PointerArray.h"
@@ -18,7 +19,8 @@ struct CLoadEnvironment {
     std::uint16_t userLanguageId = 0;
     std::function<bool(int code)> isLanguageInstalled;
 
-    // The running process: its command line, folder, screen and system.
+    // The running process: its command line, folder, system, and the DPI of the monitor its
+    // window first appears on.
     static CLoadEnvironment OfThisProcess();
 };
 
@@ -35,6 +37,12 @@ public:
 
     void Load();
     void Load(const CLoadEnvironment& environment);
+    // Reads the same files again for another screen DPI, for a window moved to a monitor of
+    // another DPI. The pages read before are handed back: what points into them (the
+    // controls of the shown page) must let go of them before they are destroyed. A failure
+    // is thrown and leaves the pages as they were.
+    TObj::CPointerArray<CWindowSettings, true> ReloadAtDpi(int dpiY);
+    int DpiY() const noexcept { return m_environment.dpiY; }
     // Reads that page file, whatever the language would choose; for the author's check.
     void LoadPageFile(const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile);
 
@@ -57,4 +65,5 @@ private:
     TObj::CPointerArray<CWindowSettings, true> m_windows;
     int m_language = -1;
     TObj::CUnicodeString m_startWindowName;
+    CLoadEnvironment m_environment; // the last load's
 };

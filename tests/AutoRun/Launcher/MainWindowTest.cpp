@@ -1,9 +1,11 @@
 // The main window in this process: page history through switches that work and switches
-// that fail, where the window stands after start and after each switch, and the
-// right-to-left layout of language 61.
+// that fail, where the window stands after start and after each switch, the right-to-left
+// layout of language 61, and a page built again for the DPI of another monitor.
 #include "ExpectThrows.h"
 #include "LauncherRun.h"
+#include "MonitorDpi.h"
 #include "RecordingHandler.h"
+#include "ScopeExit.h"
 #include "ShownPage.h"
 #include "TestText.h"
 
@@ -168,4 +170,43 @@ TEST(MainWindow, APagesPictureIsDecodedOnceHoweverOftenThePageIsShown)
     EXPECT_EQ(nullptr, page.window.PagePictureForTesting());
     page.window.GoBack(true);
     EXPECT_EQ(first, page.window.PagePictureForTesting());
+}
+
+// Sizes in "rel" follow the DPI of the window's monitor: at the start, and each time the
+// window is moved to a monitor of another DPI, with page, history and focus kept.
+TEST(MainWindow, FollowsTheDpiOfItsMonitor)
+{
+    ZYR::CMonitorDpi::SetForTesting(144);
+    const auto systemDpi = TObj::OnScopeExit([] { ZYR::CMonitorDpi::SetForTesting(0); });
+    EXPECT_EQ(144, CLoadEnvironment::OfThisProcess().dpiY); // the start reads its monitor's DPI
+    const std::string command = "Command2_Text=Blue\nCommand2_Rect=[10, 40, 110, 60]rel\nCommand2_Action=$Back\n"
+                                "Command2_BackgroundColor=FF0000\n";
+    CShownPage page(Page("Main", "[200, 100]rel") + Page("Second", "[200, 100]rel", command.c_str()));
+    page.window.GoToPage(U("Second"));
+    page.window.CommandControlAt(1)->SetFocus();
+    const struct {
+        int dpi, width, height;
+        RECT command;
+    } steps[] = {{96, 200, 100, {10, 40, 110, 60}}, {144, 300, 150, {15, 60, 165, 90}},
+                 {192, 400, 200, {20, 80, 220, 120}}, {96, 200, 100, {10, 40, 110, 60}}};
+    for (const auto& step : steps) {
+        const RECT suggested{100, 100, 100 + step.width, 100 + step.height};
+        if (&step != steps) // the page starts at 96 dpi
+            page.window.SendMessage(WM_DPICHANGED, MAKEWPARAM(step.dpi, step.dpi), reinterpret_cast<LPARAM>(&suggested));
+        const RECT client = page.window.GetClientRect();
+        EXPECT_EQ(step.width, client.right) << step.dpi;
+        EXPECT_EQ(step.height, client.bottom) << step.dpi;
+        RECT placed = page.window.CommandControlAt(1)->GetWindowRect();
+        MapWindowPoints(nullptr, page.window.Handle(), reinterpret_cast<POINT*>(&placed), 2);
+        ExpectRect(step.command, placed, "the command at its DPI");
+        if (&step != steps) // centred where Windows suggests
+            ExpectRect(Centred(page.WindowRect(), suggested), page.WindowRect(), "the window on the suggested place");
+        EXPECT_EQ(U("Second"), page.window.CurrentPage()->name);
+        EXPECT_EQ(1, page.window.HistoryDepthForTesting());
+        EXPECT_EQ(page.window.CommandControlAt(1)->Handle(), GetFocus()) << step.dpi;
+        EXPECT_TRUE(Until([&] { return page.Pixel(step.command.right - 2, step.command.bottom - 2) == RGB(0, 0, 255); },
+                          "the command's colour at its corner at " + std::to_string(step.dpi) + " dpi"));
+    }
+    page.window.GoBack(true);
+    EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
 }
