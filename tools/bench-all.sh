@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and runs them all, then prints one table. Every figure is measured
 # side by side in this one run: start-up against a minimal window program (alternating
-# runs), the demo's PNG pictures against bitmaps only, page switches, the settings load per
-# command at three sizes, instruction counts of the page-reading core under callgrind, and
-# the stripped sizes of both launchers.
+# runs), the demo's PNG pictures against bitmaps only, a watching launcher's answer to a
+# save against a plain start, page switches, the settings load per command at three
+# sizes, instruction counts of the page-reading core under callgrind, and the stripped
+# sizes of both launchers.
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
 root=$AUTORUN_ROOT
@@ -11,7 +12,7 @@ build=$AUTORUN_BUILD
 runs=${AUTORUN_STARTUP_RUNS:-21}
 "$root/tools/install-deps.sh"
 
-build_tree "$build/x86_64" "Autorun DemoSetup MinimalWindow StartupBench PageSwitchBench SettingsLoadBench" \
+build_tree "$build/x86_64" "Autorun DemoSetup MinimalWindow StartupBench PageSwitchBench SettingsLoadBench WatchBench" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)"
 build_tree "$build/i686" "Autorun MinimalWindow" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)"
 build_tree "$build/bench-native" PageCoreBench -DCMAKE_BUILD_TYPE=Release -DAUTORUN_TEXT_CORE_ONLY=ON
@@ -43,6 +44,11 @@ png=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$disc/A
   "Orvex Studio 2.1 Setup" 270 145 1F518C "$(to_windows "$bitmaps/Autorun.exe")" "Orvex Studio 2.1 Setup" 270 145 1F518C |
   tr -d '\r')
 switch=$(wine "$build/x86_64/bench/PageSwitchBench.exe" | tr -d '\r')
+watched="$build/bench-watch"
+rm -rf "$watched"
+mkdir -p "$watched"
+cp "$disc/Autorun.exe" "$watched/"
+watch=$(wine "$build/x86_64/bench/WatchBench.exe" 11 "$(to_windows "$watched")" | tr -d '\r')
 load=$(wine "$build/x86_64/bench/SettingsLoadBench.exe" | tr -d '\r')
 core=$("$build/bench-native/bench/PageCoreBench")
 value() { echo "$1" | sed -n "s/^$2=//p"; }
@@ -82,6 +88,7 @@ cat <<TABLE
 |---|---|---|---|
 | Start-up to the first painted frame of the demo with bitmaps only, median (25th–75th percentile) of $runs | $(value "$startup" startup_launcher_ms) ms ($(value "$startup" startup_launcher_quartiles) ms) | minimal window program $(value "$startup" startup_minimal_ms) ms ($(value "$startup" startup_minimal_quartiles) ms) | $(value "$startup" startup_ratio) |
 | Start-up of the demo with its PNG buttons, median (25th–75th percentile) of $runs | $(value "$png" startup_launcher_ms) ms ($(value "$png" startup_launcher_quartiles) ms) | the demo with bitmaps only $(value "$png" startup_minimal_ms) ms ($(value "$png" startup_minimal_quartiles) ms) | $(value "$png" startup_ratio) |
+| A watching launcher: from a save of a page of 100 commands to the page redrawn, median of 11 (150 ms of it wait for the writes to settle) | $(value "$watch" watch_save_ms) ms | a plain start of that page $(value "$watch" watch_start_ms) ms | $(value "$watch" watch_ratio) |
 | Page switch with repaint, 20 picture commands, median (90th percentile) | $(value "$switch" switch_median_ms) ms ($(value "$switch" switch_p90_ms) ms) | GoToPage alone $(value "$switch" switch_build_median_ms) ms | — |
 | Settings load under Wine per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$load") |
 | Page-reading core on the host per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$core") |

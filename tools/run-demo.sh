@@ -7,14 +7,18 @@
 #   run-demo.sh --render      every page in every state, as BMP and PNG, into build/demo-render
 #   run-demo.sh --dry-run     headless: clicks the install command and prints what the
 #                             launcher would have asked the shell to do
+#   run-demo.sh --watch       with a display, opens the demo disc watching it: edit its page
+#                             files (the path is printed) and the window shows each save;
+#                             headless, it edits the title once, saves a screenshot of the
+#                             window showing the edit, and ends
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
 root=$AUTORUN_ROOT
 build=$AUTORUN_BUILD
 mode=${1:-}
 case "$mode" in
-  ""|--screenshot|--check|--render|--dry-run) ;;
-  *) echo "usage: run-demo.sh [--screenshot|--check|--render|--dry-run]" >&2; exit 2 ;;
+  ""|--screenshot|--check|--render|--dry-run|--watch) ;;
+  *) echo "usage: run-demo.sh [--screenshot|--check|--render|--dry-run|--watch]" >&2; exit 2 ;;
 esac
 "$root/tools/install-deps.sh"
 
@@ -23,8 +27,9 @@ build_tree "$build/x86_64" "Autorun DemoSetup" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 disc="$build/demo-disc"
 "$root/tools/make-demo-disc.sh" "$build/x86_64" "$disc"
 
-if [ -n "${DISPLAY:-}" ] && { [ -z "$mode" ] || [ "$mode" = "--dry-run" ]; }; then
+if [ -n "${DISPLAY:-}" ] && { [ -z "$mode" ] || [ "$mode" = "--dry-run" ] || [ "$mode" = "--watch" ]; }; then
   export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
+  [ "$mode" = "--watch" ] && echo "Watching the demo disc: edit the page files in $disc/Pages and save."
   exec wine "$disc/Autorun.exe" "$@"
 fi
 
@@ -51,6 +56,7 @@ esac
 
 extra=()
 [ "$mode" = "--dry-run" ] && extra=(--dry-run)
+[ "$mode" = "--watch" ] && extra=(--watch)
 (cd "$disc" && exec wine ./Autorun.exe "${extra[@]}" </dev/null >"$build/demo.log" 2>&1) &
 launcher=$!
 window=""
@@ -83,8 +89,22 @@ if [ "$mode" = "--dry-run" ]; then
   tr -d '\r' < "$build/demo.log"
   exit 0
 fi
-screenshot="$build/demo-screenshot.png"
+if [ "$mode" = "--watch" ]; then
+  # An author's edit: the first page's title, saved; the window shows it once read.
+  sed -i 's/^Title=$(Title) Setup/Title=$(Title) Setup, edited/' "$disc/Pages/Autorun0.ini"
+  for _ in $(seq 300); do
+    xdotool search --name "Setup, edited" >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xdotool search --name "Setup, edited" getwindowname || { echo "The edit did not show within 30 s."; exit 1; }
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  screenshot="$build/demo-watch-screenshot.png"
+else
+  screenshot="$build/demo-screenshot.png"
+fi
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
 kill "$launcher" 2>/dev/null || true
 wait "$launcher" 2>/dev/null || true
 echo "Screenshot of the demo disc's first page: $screenshot"
+[ "$mode" = "--watch" ] && tr -d '\r' < "$build/demo.log" || true

@@ -502,7 +502,8 @@ void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, c
 
 void CDiscChecker::checkLayout(CPageFile& page)
 {
-    CSettings settings;
+    // Beside the launcher's own settings when a watching launcher asks for the check.
+    CSettings settings{CSettings::CDetached{}};
     try {
         settings.LoadPageFile(m_environment, page.path);
     } catch (TObj::CException* failure) {

@@ -1,6 +1,5 @@
 #include "LauncherOptions.h"
 
-
 using TObj::CUnicodeString;
 
 CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
@@ -12,6 +11,8 @@ CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
             options.check = true;
         } else if (option.name.EqualsNoCase(CUnicodeString(u"dry-run"))) {
             options.dryRun = true;
+        } else if (option.name.EqualsNoCase(CUnicodeString(u"watch"))) {
+            options.watch = true;
         } else if (option.name.EqualsNoCase(CUnicodeString(u"render"))) {
             options.render = true;
             options.renderFolder = option.value;

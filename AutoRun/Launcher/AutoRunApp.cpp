@@ -26,6 +26,8 @@ bool CAutoRunApp::InitInstance()
     m_settings.Load();
     m_mainWindow.Create();
     m_mainWindow.ShowWindow(SW_SHOW);
+    if (m_options.watch && !m_options.render)
+        m_mainWindow.Watch();
     if (m_options.render)
         RenderPages(m_options.renderFolder);
     return true;

@@ -4,12 +4,16 @@
 #include "CommandControl.h"
 #include "CommentControl.h"
 #include "DC.h"
+#include "DiscChecker.h"
 #include "Errors.h"
+#include "FileException.h"
 #include "GdiGlobals.h"
 #include "Languages.h"
 #include "LauncherReportPlaces.h"
 #include "MessageLoop.h"
 #include "MonitorDpi.h"
+#include "PageWatcher.h"
+#include "PathRules.h"
 #include "PageLayout.h"
 #include "ProgramPaths.h"
 #include "ScopeExit.h"
@@ -45,6 +49,8 @@ ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_DRAW(Draw)
     ZYR_ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ZYR_ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ZYR_ON_MESSAGE(CPageWatcher::kFilesChanged, OnFilesChanged)
+    ZYR_ON_MESSAGE(WM_TIMER, OnTimer)
     ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
     ZYR_ON_MESSAGE(WM_NEXTDLGCTL, OnNextControl)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
@@ -183,7 +189,7 @@ void CAutoRunWindow::RebuildControls()
     m_commentFont.Delete();
     m_commentFont.CreateFontW(m_page->commentFontSize, false, m_page->commentFontName);
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
-    ZYR::SetWindowTextW(Handle(), m_page->title);
+    ZYR::SetWindowTextW(Handle(), m_watching ? m_page->title + CUnicodeString(kWatchingTitle) : m_page->title);
     // A shown page's controls are replaced without drawing in between, and drawing is back
     // on every way out, a throw included; the caller then has the whole page drawn once. A
     // window still being created is left alone, since turning drawing on shows it.
@@ -294,7 +300,7 @@ LRESULT CAutoRunWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
         return 0;
     }
     try {
-        RebuildAtDpi(dpi, suggested);
+        Rebuild(dpi, &suggested, true);
     } catch (TObj::CException* failure) {
         // A page file that cannot be read again now: the page stays as it was drawn.
         const std::unique_ptr<TObj::CException> owned(failure);
@@ -303,7 +309,7 @@ LRESULT CAutoRunWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-void CAutoRunWindow::RebuildAtDpi(int dpi, const RECT& suggested)
+void CAutoRunWindow::Rebuild(int dpi, const RECT* around, bool keepPictures)
 {
     // What the user has, by name and place, for the pages read again.
     const CUnicodeString shown = m_page->name;
@@ -314,32 +320,38 @@ void CAutoRunWindow::RebuildAtDpi(int dpi, const RECT& suggested)
     for (int i = 0; i < m_commandControls.Count(); ++i)
         if (::GetFocus() == m_commandControls[i]->Handle())
             focused = i;
-    std::vector<std::pair<CUnicodeString, CPicture>> pictures;
-    for (const auto& cached : m_pictures)
-        pictures.emplace_back(cached.first->name, cached.second);
     // The old pages live until the end of this function: the controls point into them until
     // they are given the new ones.
-    const TObj::CPointerArray<CWindowSettings, true> retired = Settings().ReloadAtDpi(dpi);
-    // Pictures are in pixels whatever the DPI: the decoded ones serve the new pages, the shown
-    // page's among them, so showing it decodes nothing and cannot fail.
-    m_pictures.clear();
-    for (auto& picture : pictures)
-        if (const CWindowSettings* page = PageNamed(picture.first))
-            m_pictures.emplace_back(page, std::move(picture.second));
-    m_history.Clear();
-    for (const CUnicodeString& name : history)
-        if (CWindowSettings* page = PageNamed(name))
-            m_history.Add(page);
-    // A page gone from the files since they were first read gives way to the start page,
-    // or to the first page when that is gone too: nothing here may throw any more.
+    TObj::CPointerArray<CWindowSettings, true> retired = Settings().ReloadAtDpi(dpi);
+    // A page gone from the files gives way to the start page, or to the first page when
+    // that is gone too.
     CWindowSettings* page = PageNamed(shown);
     if (page == nullptr)
         page = PageNamed(Settings().StartWindowName());
     if (page == nullptr)
         page = Settings().Window(0);
+    // Pictures are in pixels whatever the DPI: at a DPI change the decoded ones serve the new
+    // pages. Otherwise the page's picture is read again, and one that cannot be read puts
+    // the old pages back: nothing has changed then.
+    std::vector<std::pair<const CWindowSettings*, CPicture>> pictures;
+    for (const auto& cached : m_pictures)
+        if (const CWindowSettings* same = keepPictures ? PageNamed(cached.first->name) : nullptr)
+            pictures.emplace_back(same, cached.second);
+    std::swap(pictures, m_pictures);
     CPicture picture;
-    const SIZE size = LoadPage(*page, picture, Places::kSwitchPictureLoad);
-    ShowPage(page, std::move(picture), size, &suggested);
+    SIZE size{};
+    try {
+        size = LoadPage(*page, picture, Places::kSwitchPictureLoad);
+    } catch (TObj::CException*) {
+        std::swap(pictures, m_pictures);
+        Settings().PutBack(std::move(retired));
+        throw;
+    }
+    m_history.Clear();
+    for (const CUnicodeString& name : history)
+        if (CWindowSettings* previous = PageNamed(name))
+            m_history.Add(previous);
+    ShowPage(page, std::move(picture), size, around);
     if (focused >= 0 && focused < m_commandControls.Count())
         m_commandControls[focused]->SetFocus();
     // The command under the pointer is hovered again, as a fresh move onto it would.
@@ -351,6 +363,117 @@ void CAutoRunWindow::RebuildAtDpi(int dpi, const RECT& suggested)
             ScreenToClient(under, &cursor);
             control->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x, cursor.y));
         }
+}
+
+namespace {
+
+constexpr UINT_PTR kSettleTimer = 1;
+// Editors save in steps (rename, truncate, write): a change is read once nothing has
+// changed for this long.
+constexpr UINT kSettleMilliseconds = 150;
+// A file another program holds while writing it is tried again, this many times.
+constexpr int kLockedRetries = 20;
+
+// Sizes and last-write times of the files, 0 for a file that is not there.
+std::vector<std::uint64_t> Fingerprint(const std::vector<CUnicodeString>& files)
+{
+    std::vector<std::uint64_t> marks;
+    for (const CUnicodeString& file : files) {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        const bool found = !file.IsEmpty() && GetFileAttributesExW(file.W(), GetFileExInfoStandard, &data);
+        marks.push_back(found ? (std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow) : 0);
+        marks.push_back(found ? (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime)
+                              : 0);
+    }
+    return marks;
+}
+
+bool IsLockedFile(const TObj::CException* failure)
+{
+    const auto* file = dynamic_cast<const TObj::CFileException*>(failure);
+    return file != nullptr && (file->Cause() == TObj::CFileException::kSharingViolation ||
+                               file->Cause() == TObj::CFileException::kLockViolation);
+}
+
+// The first problem the author's check finds that stops the launcher, with the number of
+// the others; what was thrown, when the check finds nothing that stops.
+CUnicodeString ProblemText(const TObj::CException& failure)
+{
+    const CLoadEnvironment& environment = Settings().Environment();
+    const std::vector<CCheckProblem> problems = CDiscChecker(environment).Run();
+    for (const CCheckProblem& problem : problems)
+        if (problem.StopsTheLauncher()) {
+            const int more = static_cast<int>(problems.size()) - 1;
+            return problem.Format(environment.launcherFolder) +
+                   (more > 0 ? CUnicodeString::Format(u"\n(%d more %s: --check lists them)", more,
+                                                      more == 1 ? u"problem" : u"problems")
+                             : CUnicodeString());
+        }
+    return failure.GetMessageText();
+}
+
+} // namespace
+
+void CAutoRunWindow::Watch()
+{
+    m_watching = true;
+    m_fingerprint = Fingerprint(Settings().ReadFiles());
+    ZYR::SetWindowTextW(Handle(), m_page->title + CUnicodeString(kWatchingTitle));
+    WatchFolders();
+}
+
+void CAutoRunWindow::WatchFolders()
+{
+    // The disc's folder with its sub-folders, and each folder a file of the pages lies in
+    // (Dir may lead off the disc), each by itself too: not every file system tells of
+    // changes below a folder.
+    std::vector<CUnicodeString> folders{Settings().Environment().launcherFolder};
+    for (const CUnicodeString& file : Settings().ReadFiles()) {
+        const CUnicodeString folder = TObj::FolderOf(file);
+        if (!file.IsEmpty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    }
+    if (m_watcher == nullptr || m_watcher->Folders() != folders) {
+        m_watcher.reset();
+        m_watcher.reset(new CPageWatcher(Handle(), folders));
+    }
+}
+
+LRESULT CAutoRunWindow::OnFilesChanged(WPARAM, LPARAM)
+{
+    SetTimer(Handle(), kSettleTimer, kSettleMilliseconds, nullptr);
+    return 0;
+}
+
+LRESULT CAutoRunWindow::OnTimer(WPARAM id, LPARAM)
+{
+    if (id == kSettleTimer) {
+        KillTimer(Handle(), kSettleTimer);
+        ReloadFromFiles();
+    }
+    return 0;
+}
+
+void CAutoRunWindow::ReloadFromFiles()
+{
+    if (m_problemBar.Text().IsEmpty() && Fingerprint(Settings().ReadFiles()) == m_fingerprint)
+        return;
+    try {
+        Rebuild(Settings().DpiY(), nullptr, false);
+    } catch (TObj::CException* thrown) {
+        const std::unique_ptr<TObj::CException> failure(thrown);
+        if (IsLockedFile(thrown) && m_lockedRetries++ < kLockedRetries) {
+            SetTimer(Handle(), kSettleTimer, kSettleMilliseconds, nullptr);
+            return;
+        }
+        m_lockedRetries = 0;
+        m_problemBar.Show(*this, ProblemText(*thrown));
+        return;
+    }
+    m_lockedRetries = 0;
+    m_fingerprint = Fingerprint(Settings().ReadFiles());
+    m_problemBar.Hide();
+    WatchFolders();
 }
 
 void CAutoRunWindow::GoBack(bool emptyHistoryIsError)

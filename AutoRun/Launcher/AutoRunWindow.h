@@ -2,8 +2,9 @@
 // Holds CAutoRunWindow, the launcher's one top-level window. It shows one page at a time:
 // sized to the page's picture (or its background size), centred, painted through one
 // memory bitmap, with the page's title, icon, comment text and one control per command;
-// keeps the history for going back; follows the DPI of the monitor it is on; and quits
-// when the launcher's medium is removed.
+// keeps the history for going back; follows the DPI of the monitor it is on; for an author
+// watching the disc, shows the pages again as their files change; and quits when the
+// launcher's medium is removed.
 #pragma once
 
 #include "Bitmap.h"
@@ -11,6 +12,7 @@
 #include "FrameWindow.h"
 #include "Icon.h"
 #include "PointerArray.h"
+#include "ProblemBar.h"
 #include "WindowSettings.h"
 
 #include <memory>
@@ -19,6 +21,7 @@
 
 class CCommandControl;
 class CCommentControl;
+class CPageWatcher;
 
 class CAutoRunWindow : public ZYR::CFrameWindow {
     ZYR_DECLARE_MESSAGE_MAP()
@@ -42,6 +45,16 @@ public:
 
     bool PreTranslateMessage(MSG& message) override;
 
+    // From now on the disc's files are watched: a change that has settled shows the pages
+    // as the files now have them, or, when they cannot be shown, the problem in a bar over
+    // the last good page. The title says that the launcher is watching.
+    void Watch();
+    // Reads the files again now, when anything they are made of changed or the last reading
+    // failed; what a settled change does.
+    void ReloadFromFiles();
+    const CProblemBar& ProblemBarForTesting() const noexcept { return m_problemBar; }
+    static constexpr wchar_t kWatchingTitle[] = L" (watching for changes)";
+
     CWindowSettings* CurrentPage() const noexcept { return m_page; }
     const TObj::CUnicodeString& CommentTextForTesting() const noexcept { return m_comment; }
     int HistoryDepthForTesting() const noexcept { return m_history.Count(); }
@@ -60,6 +73,8 @@ protected:
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
     // The window moved to a monitor of another DPI: the shown page is built again at it.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnFilesChanged(WPARAM, LPARAM);
+    LRESULT OnTimer(WPARAM id, LPARAM);
 
 private:
     // Loads the page's picture (or none) and answers the client size it asks for.
@@ -72,8 +87,10 @@ private:
     // Centred where the window is, or on `around`.
     void ShowPage(CWindowSettings* page, CPicture picture, SIZE size, const RECT* around = nullptr);
     // Reads the pages again at `dpi` and shows the same page, history, focus and hover, the
-    // window centred on `suggested`.
-    void RebuildAtDpi(int dpi, const RECT& suggested);
+    // window centred on `around` or where it is. Decoded pictures are kept when
+    // `keepPictures` says they cannot have changed. A failure leaves everything as it was.
+    void Rebuild(int dpi, const RECT* around, bool keepPictures);
+    void WatchFolders();
 
     CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page
     TObj::CPointerArray<CWindowSettings> m_history;    // not owned, oldest first
@@ -89,4 +106,10 @@ private:
     bool m_iconsSet = false;
     TObj::CPointerArray<CCommandControl, true> m_commandControls;
     TObj::CPointerArray<CCommentControl, true> m_commentControls;
+    // An author's watch, when asked for.
+    bool m_watching = false;
+    std::unique_ptr<CPageWatcher> m_watcher;
+    std::vector<std::uint64_t> m_fingerprint; // sizes and times of the files last shown
+    int m_lockedRetries = 0;
+    CProblemBar m_problemBar;
 };

@@ -45,8 +45,12 @@ CSettings::CSettings() : m_startWindowName(u"Main")
         g_current = this;
 }
 
+CSettings::CSettings(CDetached) : m_startWindowName(u"Main"), m_detached(true) {}
+
 CSettings::~CSettings()
 {
+    if (m_detached)
+        return;
     if (g_current == this) {
         g_current = nullptr;
         return;
@@ -86,11 +90,14 @@ TObj::CPointerArray<CWindowSettings, true> CSettings::ReloadAtDpi(int dpiY)
     CLoadEnvironment environment = m_environment;
     environment.dpiY = dpiY;
     TObj::CPointerArray<CWindowSettings, true> previous(std::move(m_windows));
+    const CUnicodeString pageFile = m_pageFilePath, icon = m_iconPath;
     try {
         CReader reader(m_language, *this, environment);
         reader.read();
     } catch (TObj::CException*) {
         m_windows = std::move(previous);
+        m_pageFilePath = pageFile;
+        m_iconPath = icon;
         throw;
     }
     m_environment = environment;

@@ -9,6 +9,7 @@
 #include "WindowSettings.h"
 
 #include <functional>
+#include <vector>
 
 // What a load depends on besides the files, so tests can set each of them.
 struct CLoadEnvironment {
@@ -29,6 +30,9 @@ public:
     class CReader;
 
     CSettings();
+    // Settings of the author's tools, read beside the launcher's own: never registered.
+    struct CDetached {};
+    explicit CSettings(CDetached);
     ~CSettings();
     CSettings(const CSettings&) = delete;
     CSettings& operator=(const CSettings&) = delete;
@@ -42,7 +46,14 @@ public:
     // controls of the shown page) must let go of them before they are destroyed. A failure
     // is thrown and leaves the pages as they were.
     TObj::CPointerArray<CWindowSettings, true> ReloadAtDpi(int dpiY);
+    // The pages a reload handed back become the settings' pages again (those read last are
+    // destroyed), for a page that cannot be shown after all.
+    void PutBack(TObj::CPointerArray<CWindowSettings, true> previous) { m_windows = std::move(previous); }
+    // Every file the pages were made from: the root file, the page file, the icon and the
+    // pictures (empty paths stand for what a page does not name).
+    const std::vector<TObj::CUnicodeString>& ReadFiles() const noexcept { return m_readFiles; }
     int DpiY() const noexcept { return m_environment.dpiY; }
+    const CLoadEnvironment& Environment() const noexcept { return m_environment; }
     // Reads that page file, whatever the language would choose; for the author's check.
     void LoadPageFile(const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile);
 
@@ -66,4 +77,6 @@ private:
     int m_language = -1;
     TObj::CUnicodeString m_startWindowName;
     CLoadEnvironment m_environment; // the last load's
+    std::vector<TObj::CUnicodeString> m_readFiles;
+    bool m_detached = false;
 };

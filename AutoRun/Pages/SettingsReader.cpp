@@ -122,6 +122,13 @@ void CSettings::CReader::read()
         else if (PageFiles::IsPageSection(section))
             readWindow(section);
     }
+    // Every file the pages were made from, for an author watching them change.
+    std::vector<CUnicodeString>& files = m_settings->m_readFiles;
+    files.assign({m_autorunPath, page->Path(), m_settings->m_iconPath});
+    for (const CWindowSettings* window : m_settings->m_windows)
+        files.push_back(window->backgroundPath);
+    for (const auto& picture : m_pictures)
+        files.emplace_back(picture.first.c_str(), static_cast<int>(picture.first.size()));
 }
 
 void CSettings::CReader::readCommon(const CUnicodeString& section)

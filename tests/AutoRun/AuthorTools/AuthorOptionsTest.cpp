@@ -18,8 +18,9 @@ TEST(LauncherOptions, AuthorOptionsAreReadBesideTheSettingsOwn)
     for (const auto& row : ReadTable("tests/data/author-options.tsv")) {
         const CLauncherOptions options = CLauncherOptions::From(ReadLauncherCommandLine(U(row.at(0).c_str())));
         const std::string read = std::string(options.check ? "yes" : "no") + (options.dryRun ? " yes" : " no") +
-                                 (options.render ? " yes " : " no ") + options.renderFolder.ToUtf8();
-        EXPECT_EQ(row.at(1) + " " + row.at(2) + " " + row.at(3) + " " + row.at(4), read) << row[0];
+                                 (options.render ? " yes" : " no") + (options.watch ? " yes " : " no ") +
+                                 options.renderFolder.ToUtf8();
+        EXPECT_EQ(row.at(1) + " " + row.at(2) + " " + row.at(3) + " " + row.at(4) + " " + row.at(5), read) << row[0];
     }
 }
 

@@ -102,3 +102,50 @@ TEST(AuthorTools, ARightToLeftPageRendersAsTheLiveWindowShowsIt)
         },
         "-l:61", {{nullptr, L"Right to left", "Main.bmp"}});
 }
+
+// A watching launcher shows each save of its page file: a new title, a command's new text
+// and colour, a new command; a save that stops the launcher shows the problem in a bar over
+// the last good page, and the next good save takes the bar away.
+TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
+{
+    const std::string top = "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nFontSize=12\n";
+    const std::string one = "Command1_Rect=[10, 120, 150, 160]\nCommand1_Action=$Exit\n";
+    CLauncherRun run; // the pages in a folder of their own, as most discs have them
+    run.File("Autorun.inf", "[Common]\nDir=Pages\n");
+    run.File("Pages\\Autorun0.ini", top + "Title=First\nCommand1_Text=One\nCommand1_BackgroundColor=0000FF\n" + one);
+    ASSERT_TRUE(run.Start("--watch"));
+    ASSERT_NE(nullptr, run.WaitForWindow(L"First (watching for changes)")) << run.Output();
+    const HWND window = run.window;
+    const auto problemBar = [&] { return ChildWithText(window, L"Pages\\Autorun0.ini:7: [Main] Command1_BackgroundHoverColor: "
+                                                               L"needs Command1_BackgroundColor; the launcher stops with an "
+                                                               L"internal error"); };
+    const struct {
+        std::string file;
+        const wchar_t* title;
+        const wchar_t* control;  // a control that must show
+        COLORREF colour;         // at a point of the first command
+        bool bar;
+    } saves[] = {
+        {top + "Title=Second\nCommand1_Text=One\nCommand1_BackgroundColor=0000FF\n" + one, L"Second", L"One", 0x0000FF, false},
+        {top + "Title=Second\nCommand1_Text=Uno\nCommand1_BackgroundColor=00FF00\n" + one, L"Second", L"Uno", 0x00FF00, false},
+        {top + "Title=Second\nCommand1_Text=Uno\nCommand1_BackgroundColor=00FF00\n" + one +
+             "Command2_Text=Two\nCommand2_Rect=[160, 120, 290, 160]\nCommand2_Action=$Exit\n", L"Second", L"Two", 0x00FF00, false},
+        {top + "Title=Broken\nCommand1_Text=Uno\nCommand1_BackgroundHoverColor=00FF00\n" + one, L"Second", L"Two", 0x00FF00, true},
+        {top + "Title=Fixed\nCommand1_Text=Uno\n" + one, L"Fixed", L"Uno", 0xFFFFFF, false},
+    };
+    for (const auto& save : saves) {
+        run.File("Pages\\Autorun0.ini", save.file);
+        const std::wstring title = std::wstring(save.title) + L" (watching for changes)";
+        EXPECT_TRUE(TestSupport::WaitUntil(
+            [&] {
+                wchar_t shown[128] = {0};
+                GetWindowTextW(window, shown, 128);
+                return title == shown && ChildWithText(window, save.control) != nullptr &&
+                       (problemBar() != nullptr) == save.bar && ScreenPixel(window, 140, 155) == save.colour;
+            },
+            "the page of the save titled " + TObj::CUnicodeString(save.title).ToUtf8()));
+    }
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run.WaitForExit());
+    EXPECT_EQ("", run.Output());
+}

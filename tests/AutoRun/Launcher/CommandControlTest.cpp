@@ -246,3 +246,44 @@ TEST(Soak, TenThousandPageSwitchesAndHoverChangesKeepHandlesAndMemoryFlat)
     EXPECT_LT(grown, 1024u * 1024u);
     EXPECT_TRUE(recorder.messages.empty());
 }
+
+// An author saving a page file a thousand times, a good version and a broken one by turns,
+// leaves the watching launcher with flat handles, windows and memory, showing the last good
+// version.
+TEST(Soak, AThousandSavesOfGoodAndBrokenPagesKeepHandlesAndMemoryFlat)
+{
+    CRecordingHandler recorder;
+    CShownPage page(kPage);
+    page.window.Watch();
+    const std::string good = std::string(kPage).replace(std::string(kPage).find("Title=Controls"), 14, "Title=Saved %d");
+    // A hover colour without a colour stops the launcher.
+    const std::string broken = std::string(good).replace(good.find("Command3_Text"), 0, "Command2_BackgroundHoverColor=00FF00\n");
+    const auto saves = [&](int from, int count) {
+        for (int i = from; i < from + count; ++i) {
+            char text[4096];
+            std::snprintf(text, sizeof text, (i % 2 == 0 ? good : broken).c_str(), i);
+            page.disc.Write("Autorun.inf", text);
+            page.window.ReloadFromFiles();
+            TestSupport::PumpMessages();
+        }
+    };
+    saves(0, 50);
+    const long handles = ZYR::CGdiObject::LiveHandlesForTesting();
+    const std::size_t windows = ZYR::CWindow::BoundWindowCountForTesting();
+    DWORD kernelHandles = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &kernelHandles);
+    const SIZE_T bytes = PrivateBytes();
+    saves(50, 1000);
+    EXPECT_EQ(handles, ZYR::CGdiObject::LiveHandlesForTesting());
+    EXPECT_EQ(windows, ZYR::CWindow::BoundWindowCountForTesting());
+    DWORD kernelHandlesAfter = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &kernelHandlesAfter);
+    EXPECT_LE(kernelHandlesAfter, kernelHandles + 2);
+    const SIZE_T grown = PrivateBytes() > bytes ? PrivateBytes() - bytes : 0;
+    std::printf("private bytes grown by %llu KB over 1,000 saves\n", static_cast<unsigned long long>(grown / 1024));
+    EXPECT_LT(grown, 2048u * 1024u);
+    // The last save (1049) was broken: the page is the good one before it, under the bar.
+    EXPECT_EQ(U("Saved 1048"), page.window.CurrentPage()->title);
+    EXPECT_FALSE(page.window.ProblemBarForTesting().Text().IsEmpty());
+    EXPECT_TRUE(recorder.messages.empty());
+}

@@ -1,0 +1,132 @@
+// A watching launcher's answer to a save, measured side by side with a plain start of the
+// same disc: a page of 100 commands is written into the disc's folder; each plain start runs
+// from CreateProcess to the page on the screen, and each save from the write to the page
+// on the screen with its new title and colour. Prints the medians and their ratio.
+//   WatchBench <runs> <folder holding Autorun.exe>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kCommands = 100;
+
+double Now()
+{
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The page: its title, and every command of one colour (BBGGRR).
+void WritePage(const std::wstring& folder, int save, const char* colour)
+{
+    std::string page = "[Main]\r\nBackgroundSize=[640, 1200]\r\nBackgroundColor=FFFFFF\r\nTitle=Bench " +
+                       std::to_string(save) + "\r\nFontSize=8\r\n";
+    for (int n = 1; n <= kCommands; ++n) {
+        const std::string key = "Command" + std::to_string(n) + "_";
+        page += key + "Text=Command " + std::to_string(n) + "\r\n" + key + "Rect=[" + std::to_string(10 + n % 2 * 300) +
+                ", " + std::to_string(10 + n / 2 * 22) + ", " + std::to_string(300 + n % 2 * 300) + ", " +
+                std::to_string(30 + n / 2 * 22) + "]\r\n" + key + "Action=$Exit\r\n" + key + "BackgroundColor=" + colour +
+                "\r\n";
+    }
+    const HANDLE file = CreateFileW((folder + L"\\Autorun.inf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, page.data(), static_cast<DWORD>(page.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+// Waits for the window of that title to show that colour inside the first command; the
+// window, or null after 30 s.
+HWND WaitForPage(const std::wstring& title, COLORREF colour)
+{
+    const double start = Now();
+    while (Now() - start < 30000) {
+        const HWND window = FindWindowW(nullptr, title.c_str());
+        if (window != nullptr && IsWindowVisible(window)) {
+            POINT point{400, 20}; // inside the first command
+            ClientToScreen(window, &point);
+            const HDC screen = GetDC(nullptr);
+            const COLORREF shown = GetPixel(screen, point.x, point.y);
+            ReleaseDC(nullptr, screen);
+            if (shown == colour)
+                return window;
+        }
+        Sleep(0);
+    }
+    return nullptr;
+}
+
+bool Start(const std::wstring& folder, const wchar_t* arguments, PROCESS_INFORMATION& process)
+{
+    std::wstring line = L"\"" + folder + L"\\Autorun.exe\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    return CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process) != 0;
+}
+
+void End(PROCESS_INFORMATION& process)
+{
+    TerminateProcess(process.hProcess, 0);
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+} // namespace
+
+int wmain(int count, wchar_t** arguments)
+{
+    if (count != 3) {
+        std::fprintf(stderr, "usage: WatchBench runs folder\n");
+        return 2;
+    }
+    const int runs = _wtoi(arguments[1]);
+    const std::wstring folder = arguments[2];
+    const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
+    std::vector<double> starts, saves;
+    for (int run = 0; run <= runs; ++run) { // the first run warms up and is not counted
+        WritePage(folder, 0, "0000FF");
+        PROCESS_INFORMATION process{};
+        const double start = Now();
+        if (!Start(folder, L"", process) || WaitForPage(L"Bench 0", red) == nullptr) {
+            std::fprintf(stderr, "no plain start\n");
+            return 1;
+        }
+        if (run > 0)
+            starts.push_back(Now() - start);
+        End(process);
+    }
+    PROCESS_INFORMATION watching{};
+    if (!Start(folder, L"--watch", watching) || WaitForPage(L"Bench 0 (watching for changes)", red) == nullptr) {
+        std::fprintf(stderr, "no watching start\n");
+        return 1;
+    }
+    for (int save = 1; save <= runs; ++save) {
+        // Apart by more than the time writes need to settle, so that each save is one change.
+        Sleep(400);
+        const double start = Now();
+        WritePage(folder, save, save % 2 == 0 ? "0000FF" : "FF0000");
+        if (WaitForPage(L"Bench " + std::to_wstring(save) + L" (watching for changes)", save % 2 == 0 ? red : blue) ==
+            nullptr) {
+            std::fprintf(stderr, "save %d did not show\n", save);
+            End(watching);
+            return 1;
+        }
+        saves.push_back(Now() - start);
+    }
+    End(watching);
+    std::printf("watch_save_ms=%.1f\nwatch_start_ms=%.1f\nwatch_ratio=%.2f\n", Median(saves), Median(starts),
+                Median(saves) / Median(starts));
+    return 0;
+}
