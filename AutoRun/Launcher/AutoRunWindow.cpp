@@ -323,24 +323,21 @@ void CAutoRunWindow::Rebuild(int dpi, const RECT* around, bool keepPictures)
     // The old pages live until the end of this function: the controls point into them until
     // they are given the new ones.
     TObj::CPointerArray<CWindowSettings, true> retired = Settings().ReloadAtDpi(dpi);
-    // A page gone from the files gives way to the start page, or to the first page when
-    // that is gone too.
-    CWindowSettings* page = PageNamed(shown);
-    if (page == nullptr)
-        page = PageNamed(Settings().StartWindowName());
-    if (page == nullptr)
-        page = Settings().Window(0);
     // Pictures are in pixels whatever the DPI: at a DPI change the decoded ones serve the new
-    // pages. Otherwise the page's picture is read again, and one that cannot be read puts
-    // the old pages back: nothing has changed then.
+    // pages. Otherwise the page's picture is read again. A page gone from the files gives
+    // way to the start page; when that is gone too, or the picture cannot be read, the old
+    // pages are put back and nothing has changed.
     std::vector<std::pair<const CWindowSettings*, CPicture>> pictures;
     for (const auto& cached : m_pictures)
         if (const CWindowSettings* same = keepPictures ? PageNamed(cached.first->name) : nullptr)
             pictures.emplace_back(same, cached.second);
     std::swap(pictures, m_pictures);
+    CWindowSettings* page = PageNamed(shown);
     CPicture picture;
     SIZE size{};
     try {
+        if (page == nullptr)
+            page = Settings().GetWindow(Settings().StartWindowName());
         size = LoadPage(*page, picture, Places::kSwitchPictureLoad);
     } catch (TObj::CException*) {
         std::swap(pictures, m_pictures);

@@ -105,7 +105,8 @@ TEST(AuthorTools, ARightToLeftPageRendersAsTheLiveWindowShowsIt)
 
 // A watching launcher shows each save of its page file: a new title, a command's new text
 // and colour, a new command; a save that stops the launcher shows the problem in a bar over
-// the last good page, and the next good save takes the bar away.
+// the last good page, and the next good save takes the bar away. Pages moved to another
+// folder are followed there.
 TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
 {
     const std::string top = "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nFontSize=12\n";
@@ -132,9 +133,15 @@ TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
              "Command2_Text=Two\nCommand2_Rect=[160, 120, 290, 160]\nCommand2_Action=$Exit\n", L"Second", L"Two", 0x00FF00, false},
         {top + "Title=Broken\nCommand1_Text=Uno\nCommand1_BackgroundHoverColor=00FF00\n" + one, L"Second", L"Two", 0x00FF00, true},
         {top + "Title=Fixed\nCommand1_Text=Uno\n" + one, L"Fixed", L"Uno", 0xFFFFFF, false},
+        {top + "Title=Moved\nCommand1_Text=Uno\n" + one, L"Moved", L"Uno", 0xFFFFFF, false},
+        {top + "Title=Elsewhere\nCommand1_Text=Dos\n" + one, L"Elsewhere", L"Dos", 0xFFFFFF, false},
     };
     for (const auto& save : saves) {
-        run.File("Pages\\Autorun0.ini", save.file);
+        // The last two saves are in another page folder, which the root file names first.
+        const bool moved = &save >= saves + 5;
+        run.File(moved ? "Other\\Autorun0.ini" : "Pages\\Autorun0.ini", save.file);
+        if (&save == saves + 5)
+            run.File("Autorun.inf", "[Common]\nDir=Other\n");
         const std::wstring title = std::wstring(save.title) + L" (watching for changes)";
         EXPECT_TRUE(TestSupport::WaitUntil(
             [&] {

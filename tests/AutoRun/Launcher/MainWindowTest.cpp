@@ -210,3 +210,46 @@ TEST(MainWindow, FollowsTheDpiOfItsMonitor)
     page.window.GoBack(true);
     EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
 }
+
+// What an author's file system may do under a watching launcher: each leaves the last good
+// page under a bar that says what is wrong, and putting things back takes the bar away.
+TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
+{
+    CRecordingHandler recorder;
+    const std::string picture = ReadBytes(SourcePath("tests\\data\\pages\\png-and-jpeg\\page.png"));
+    const std::string pages = "[Main]\nBackground=b.png\nTitle=Watched\nFontSize=12\nCommand1_Text=Go\n"
+                              "Command1_Rect=[10, 10, 90, 40]\nCommand1_Action=$Exit\n";
+    CShownPage page("[Common]\nDir=Pages\n", "", {{"Pages\\Autorun0.ini", pages}, {"Pages\\b.png", picture}});
+    page.window.Watch();
+    const auto path = [&](const char* name) { return page.disc.Path(name); };
+    const struct {
+        const char* what;
+        void (*change)(const CTempFolder& disc);
+    } changes[] = {
+        {"the page file deleted", [](const CTempFolder& disc) { DeleteFileW(disc.Path("Pages\\Autorun0.ini").W()); }},
+        {"its folder renamed",
+         [](const CTempFolder& disc) { MoveFileW(disc.Path("Pages").W(), disc.Path("Renamed").W()); }},
+        {"the page file replaced by a folder",
+         [](const CTempFolder& disc) {
+             DeleteFileW(disc.Path("Pages\\Autorun0.ini").W());
+             CreateDirectoryW(disc.Path("Pages\\Autorun0.ini").W(), nullptr);
+         }},
+        {"the picture half written",
+         [](const CTempFolder& disc) { disc.Write("Pages\\b.png", ReadBytes(disc.Path("Pages\\b.png")).substr(0, 300)); }},
+    };
+    for (const auto& change : changes) {
+        change.change(page.disc);
+        page.window.ReloadFromFiles();
+        EXPECT_FALSE(page.window.ProblemBarForTesting().Text().IsEmpty()) << change.what;
+        EXPECT_EQ(U("Watched"), page.window.CurrentPage()->title) << change.what;
+        // Put back as it was.
+        MoveFileW(path("Renamed").W(), path("Pages").W());
+        RemoveDirectoryW(path("Pages\\Autorun0.ini").W());
+        page.disc.Write("Pages\\Autorun0.ini", pages);
+        page.disc.Write("Pages\\b.png", picture);
+        page.window.ReloadFromFiles();
+        EXPECT_TRUE(page.window.ProblemBarForTesting().Text().IsEmpty()) << change.what;
+        EXPECT_NE(nullptr, page.Child(L"Go")) << change.what;
+    }
+    EXPECT_TRUE(recorder.messages.empty());
+}
