@@ -106,5 +106,6 @@ fi
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
 kill "$launcher" 2>/dev/null || true
 wait "$launcher" 2>/dev/null || true
-echo "Screenshot of the demo disc's first page: $screenshot"
+[ "$mode" = "--watch" ] && what="first page, its title edited while it was watched" || what="first page"
+echo "Screenshot of the demo disc's $what: $screenshot"
 [ "$mode" = "--watch" ] && tr -d '\r' < "$build/demo.log" || true
