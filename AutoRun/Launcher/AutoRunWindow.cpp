@@ -4,19 +4,17 @@
 #include "CommandControl.h"
 #include "CommentControl.h"
 #include "DC.h"
-#include "DiscChecker.h"
 #include "Errors.h"
-#include "FileException.h"
 #include "GdiGlobals.h"
 #include "Languages.h"
 #include "LauncherReportPlaces.h"
 #include "MessageLoop.h"
 #include "MonitorDpi.h"
 #include "PageWatcher.h"
-#include "PathRules.h"
 #include "PageLayout.h"
 #include "ProgramPaths.h"
 #include "ScopeExit.h"
+#include "WatchedFiles.h"
 #include "Settings.h"
 #include "ZyrFailure.h"
 
@@ -371,65 +369,22 @@ constexpr UINT kSettleMilliseconds = 150;
 // A file another program holds while writing it is tried again, this many times.
 constexpr int kLockedRetries = 20;
 
-// Sizes and last-write times of the files, 0 for a file that is not there.
-std::vector<std::uint64_t> Fingerprint(const std::vector<CUnicodeString>& files)
-{
-    std::vector<std::uint64_t> marks;
-    for (const CUnicodeString& file : files) {
-        WIN32_FILE_ATTRIBUTE_DATA data{};
-        const bool found = !file.IsEmpty() && GetFileAttributesExW(file.W(), GetFileExInfoStandard, &data);
-        marks.push_back(found ? (std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow) : 0);
-        marks.push_back(found ? (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime)
-                              : 0);
-    }
-    return marks;
-}
-
-bool IsLockedFile(const TObj::CException* failure)
-{
-    const auto* file = dynamic_cast<const TObj::CFileException*>(failure);
-    return file != nullptr && (file->Cause() == TObj::CFileException::kSharingViolation ||
-                               file->Cause() == TObj::CFileException::kLockViolation);
-}
-
-// The first problem the author's check finds that stops the launcher, with the number of
-// the others; what was thrown, when the check finds nothing that stops.
-CUnicodeString ProblemText(const TObj::CException& failure)
-{
-    const CLoadEnvironment& environment = Settings().Environment();
-    const std::vector<CCheckProblem> problems = CDiscChecker(environment).Run();
-    for (const CCheckProblem& problem : problems)
-        if (problem.StopsTheLauncher()) {
-            const int more = static_cast<int>(problems.size()) - 1;
-            return problem.Format(environment.launcherFolder) +
-                   (more > 0 ? CUnicodeString::Format(u"\n(%d more %s: --check lists them)", more,
-                                                      more == 1 ? u"problem" : u"problems")
-                             : CUnicodeString());
-        }
-    return failure.GetMessageText();
-}
-
 } // namespace
 
 void CAutoRunWindow::Watch()
 {
     m_watching = true;
-    m_fingerprint = Fingerprint(Settings().ReadFiles());
+    m_fingerprint = WatchedFiles::Fingerprint(Settings().ReadFiles());
     ZYR::SetWindowTextW(Handle(), m_page->title + CUnicodeString(kWatchingTitle));
     WatchFolders();
 }
 
 void CAutoRunWindow::WatchFolders()
 {
-    // The disc's folder with its sub-folders, and each folder a file of the pages lies in
-    // (Dir may lead off the disc), each by itself too: not every file system tells of
-    // changes below a folder.
-    std::vector<CUnicodeString> folders{Settings().Environment().launcherFolder};
-    for (const CUnicodeString& file : Settings().ReadFiles()) {
-        const CUnicodeString folder = TObj::FolderOf(file);
-        if (!file.IsEmpty() && std::find(folders.begin(), folders.end(), folder) == folders.end())
-            folders.push_back(folder);
-    }
+    // The disc's folder with its sub-folders, and each folder a file of the pages lies in by
+    // itself too: not every file system tells of changes below a folder.
+    const std::vector<CUnicodeString> folders =
+        WatchedFiles::Folders(Settings().Environment().launcherFolder, Settings().ReadFiles());
     if (m_watcher == nullptr || m_watcher->Folders() != folders) {
         m_watcher.reset();
         m_watcher.reset(new CPageWatcher(Handle(), folders));
@@ -453,22 +408,22 @@ LRESULT CAutoRunWindow::OnTimer(WPARAM id, LPARAM)
 
 void CAutoRunWindow::ReloadFromFiles()
 {
-    if (m_problemBar.Text().IsEmpty() && Fingerprint(Settings().ReadFiles()) == m_fingerprint)
+    if (m_problemBar.Text().IsEmpty() && WatchedFiles::Fingerprint(Settings().ReadFiles()) == m_fingerprint)
         return;
     try {
         Rebuild(Settings().DpiY(), nullptr, false);
     } catch (TObj::CException* thrown) {
         const std::unique_ptr<TObj::CException> failure(thrown);
-        if (IsLockedFile(thrown) && m_lockedRetries++ < kLockedRetries) {
+        if (WatchedFiles::IsLockedFile(*thrown) && m_lockedRetries++ < kLockedRetries) {
             SetTimer(Handle(), kSettleTimer, kSettleMilliseconds, nullptr);
             return;
         }
         m_lockedRetries = 0;
-        m_problemBar.Show(*this, ProblemText(*thrown));
+        m_problemBar.Show(*this, WatchedFiles::ProblemText(*thrown, Settings().Environment()));
         return;
     }
     m_lockedRetries = 0;
-    m_fingerprint = Fingerprint(Settings().ReadFiles());
+    m_fingerprint = WatchedFiles::Fingerprint(Settings().ReadFiles());
     m_problemBar.Hide();
     WatchFolders();
 }
