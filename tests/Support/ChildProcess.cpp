@@ -26,8 +26,16 @@ bool CChildProcess::Start(const std::wstring& commandLine, const wchar_t* folder
     startup.hStdError = captureOutput ? writeEnd : nullptr;
     std::wstring line = commandLine;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, captureOutput, 0, nullptr, folder, &startup, &process))
-        return false;
+    // Wine now and then refuses a start while a program just copied is still settling; a
+    // refusal is tried again twice before the test hears of it, with its error code.
+    for (int attempt = 0; !CreateProcessW(nullptr, &line[0], nullptr, nullptr, captureOutput, 0, nullptr, folder,
+                                          &startup, &process);
+         ++attempt) {
+        m_startError = GetLastError();
+        if (attempt == 2)
+            return false;
+        Sleep(200);
+    }
     m_process.Reset(process.hProcess);
     CloseHandle(process.hThread);
     m_processId = process.dwProcessId;

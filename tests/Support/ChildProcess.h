@@ -24,10 +24,13 @@ public:
     bool IsRunning(DWORD milliseconds = 0) const;
     std::string Output();
     DWORD ProcessId() const noexcept { return m_processId; }
+    // The error of the last refused start, 0 when none was refused.
+    DWORD StartError() const noexcept { return m_startError; }
 
 private:
     TObj::CKernelHandle m_process;
     DWORD m_processId = 0;
+    DWORD m_startError = 0;
     TObj::CKernelHandle m_output; // the read end of the pipe
     std::string m_text;
 };

@@ -37,6 +37,7 @@ public:
     // Waits for the end of the process; its exit code, or 0xDEAD when it did not end.
     DWORD WaitForExit(DWORD milliseconds = TestSupport::kPatience) { return m_process.Wait(milliseconds); }
     std::string Output() { return m_process.Output(); }
+    DWORD StartError() const noexcept { return m_process.StartError(); }
 
     HWND window = nullptr;
 

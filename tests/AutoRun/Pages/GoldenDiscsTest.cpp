@@ -256,7 +256,7 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
         CLauncherRun run;
         run.CopyFrom(c.folder);
         const std::string folder = run.Path().ToUtf8();
-        ASSERT_TRUE(run.Start(c.Option("args").c_str()));
+        ASSERT_TRUE(run.Start(c.Option("args").c_str())) << "error " << run.StartError();
         if (start->first != "start: ok") {
             EXPECT_EQ(static_cast<DWORD>(-1), run.WaitForExit()) << run.Output();
             // Each line of the message is a line of the output, which may say more.
@@ -286,7 +286,7 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
     }
     CLauncherRun checked;
     checked.CopyFrom(c.folder);
-    ASSERT_TRUE(checked.Start((c.Option("args") + " --check").c_str()));
+    ASSERT_TRUE(checked.Start((c.Option("args") + " --check").c_str())) << "error " << checked.StartError();
     const DWORD code = checked.WaitForExit();
     std::vector<std::string> lines;
     for (const std::string& line : Lines(checked.Output()))
