@@ -188,17 +188,11 @@ void CAutoRunWindow::RebuildControls()
     m_commentFont.CreateFontW(m_page->commentFontSize, false, m_page->commentFontName);
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
     ZYR::SetWindowTextW(Handle(), m_watching ? m_page->title + CUnicodeString(kWatchingTitle) : m_page->title);
-    // A shown page's controls are replaced without drawing in between, and drawing is back
-    // on every way out, a throw included; the caller then has the whole page drawn once. A
-    // window still being created is left alone, since turning drawing on shows it.
+    // Nothing here draws: kept controls move without redrawing, and what is made or
+    // destroyed only marks areas to paint, which the next WM_PAINT of the whole page (the
+    // caller invalidates it) covers in one pass. (Turning drawing off and on around this
+    // took half the time of a switch under Wine, for no visible difference.)
     {
-        const HWND shown = IsWindowVisible(Handle()) ? Handle() : nullptr;
-        if (shown != nullptr)
-            ::SendMessageW(shown, WM_SETREDRAW, FALSE, 0);
-        const auto redrawOn = TObj::OnScopeExit([shown] {
-            if (shown != nullptr)
-                ::SendMessageW(shown, WM_SETREDRAW, TRUE, 0);
-        });
         // Command controls are kept and given the new page's commands; only the difference
         // in number is made or destroyed. Labels go first, so that new controls come after
         // the kept ones, in the order a fresh page has.
