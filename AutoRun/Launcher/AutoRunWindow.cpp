@@ -368,9 +368,13 @@ constexpr int kLockedRetries = 20;
 void CAutoRunWindow::Watch()
 {
     m_watching = true;
-    m_fingerprint = WatchedFiles::Fingerprint(Settings().ReadFiles());
-    ZYR::SetWindowTextW(Handle(), m_page->title + CUnicodeString(kWatchingTitle));
     WatchFolders();
+    // A save after the start read the files and before the watch stood would go unseen:
+    // with no fingerprint yet, the files are read once more as soon as they have settled.
+    m_fingerprint.clear();
+    OnFilesChanged(0, 0);
+    // Only now: whoever waits for this title may save and be seen.
+    ZYR::SetWindowTextW(Handle(), m_page->title + CUnicodeString(kWatchingTitle));
 }
 
 void CAutoRunWindow::WatchFolders()
@@ -402,6 +406,12 @@ LRESULT CAutoRunWindow::OnTimer(WPARAM id, LPARAM)
 
 void CAutoRunWindow::ReloadFromFiles()
 {
+    // The last write of a save may come after the change that woke the watch, and not be
+    // told again on every file system: the files are looked at once more when it has
+    // settled, whatever this look finds.
+    m_lookAgain = !m_lookAgain;
+    if (m_lookAgain)
+        SetTimer(Handle(), kSettleTimer, kSettleMilliseconds, nullptr);
     if (m_problemBar.Text().IsEmpty() && WatchedFiles::Fingerprint(Settings().ReadFiles()) == m_fingerprint)
         return;
     try {

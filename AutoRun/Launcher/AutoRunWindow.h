@@ -111,5 +111,6 @@ private:
     std::unique_ptr<CPageWatcher> m_watcher;
     std::vector<std::uint64_t> m_fingerprint; // sizes and times of the files last shown
     int m_lockedRetries = 0;
+    bool m_lookAgain = false; // the next look at the files follows up this one
     CProblemBar m_problemBar;
 };
