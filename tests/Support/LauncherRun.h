@@ -20,6 +20,7 @@ public:
 
     CLauncherRun& File(const char* name, const std::string& bytes);
     TObj::CUnicodeString Path(const char* name = "") const { return m_folder.Path(name); }
+    const CTempFolder& Folder() const noexcept { return m_folder; }
     // Copies a program built beside the tests into the disc.
     CLauncherRun& Program(const char* builtName, const char* discName);
     // Copies the demo disc of the source tree, with its stand-in installer, into the disc.

@@ -4,6 +4,7 @@
 // and state the golden pages'.
 #include "LauncherRun.h"
 #include "Pixels.h"
+#include "TempFolder.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
@@ -106,7 +107,7 @@ TEST(AuthorTools, ARightToLeftPageRendersAsTheLiveWindowShowsIt)
 // A watching launcher shows each save of its page file: a new title, a command's new text
 // and colour, a new command; a save that stops the launcher shows the problem in a bar over
 // the last good page, and the next good save takes the bar away. Pages moved to another
-// folder are followed there.
+// folder, off the disc, are followed there.
 TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
 {
     const std::string top = "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nFontSize=12\n";
@@ -136,12 +137,16 @@ TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
         {top + "Title=Moved\nCommand1_Text=Uno\n" + one, L"Moved", L"Uno", 0xFFFFFF, false},
         {top + "Title=Elsewhere\nCommand1_Text=Dos\n" + one, L"Elsewhere", L"Dos", 0xFFFFFF, false},
     };
+    CTempFolder elsewhere; // a page folder off the disc, which Dir may name
     for (const auto& save : saves) {
-        // The last two saves are in another page folder, which the root file names first.
-        const bool moved = &save >= saves + 5;
-        run.File(moved ? "Other\\Autorun0.ini" : "Pages\\Autorun0.ini", save.file);
+        // The last two saves are in that folder, which the root file names first. Saved as
+        // editors do: a new file renamed over the old one.
+        const CTempFolder& folder = &save >= saves + 5 ? elsewhere : run.Folder();
+        const char* name = &save >= saves + 5 ? "Autorun0.ini" : "Pages\\Autorun0.ini";
+        const TObj::CUnicodeString written = folder.Write("Autorun0.new", save.file);
+        MoveFileExW(written.W(), folder.Path(name).W(), MOVEFILE_REPLACE_EXISTING);
         if (&save == saves + 5)
-            run.File("Autorun.inf", "[Common]\nDir=Other\n");
+            run.File("Autorun.inf", "[Common]\nDir=" + elsewhere.Path().ToUtf8() + "\n");
         const std::wstring title = std::wstring(save.title) + L" (watching for changes)";
         EXPECT_TRUE(TestSupport::WaitUntil(
             [&] {
