@@ -187,7 +187,7 @@ void CAutoRunWindow::RebuildControls()
     m_commentFont.Delete();
     m_commentFont.CreateFontW(m_page->commentFontSize, false, m_page->commentFontName);
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
-    ZYR::SetWindowTextW(Handle(), m_watching ? m_page->title + CUnicodeString(kWatchingTitle) : m_page->title);
+    ShowTitle();
     // Nothing here draws: kept controls move without redrawing, and what is made or
     // destroyed only marks areas to paint, which the next WM_PAINT of the whole page (the
     // caller invalidates it) covers in one pass. (Turning drawing off and on around this
@@ -270,18 +270,6 @@ void CAutoRunWindow::GoToPage(const CUnicodeString& name)
     ShowPage(page, std::move(picture), size);
 }
 
-namespace {
-
-CWindowSettings* PageNamed(const CUnicodeString& name)
-{
-    for (int i = 0; i < Settings().WindowCount(); ++i)
-        if (Settings().Window(i)->name == name)
-            return Settings().Window(i);
-    return nullptr;
-}
-
-} // namespace
-
 LRESULT CAutoRunWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
 {
     const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -314,17 +302,18 @@ void CAutoRunWindow::Rebuild(int dpi, const RECT* around, bool keepPictures)
             focused = i;
     // The old pages live until the end of this function: the controls point into them until
     // they are given the new ones.
-    TObj::CPointerArray<CWindowSettings, true> retired = Settings().ReloadAtDpi(dpi);
+    CSettings::CPages retired = Settings().Reload(dpi);
     // Pictures are in pixels whatever the DPI: at a DPI change the decoded ones serve the new
     // pages. Otherwise the page's picture is read again. A page gone from the files gives
     // way to the start page; when that is gone too, or the picture cannot be read, the old
     // pages are put back and nothing has changed.
     std::vector<std::pair<const CWindowSettings*, CPicture>> pictures;
-    for (const auto& cached : m_pictures)
-        if (const CWindowSettings* same = keepPictures ? PageNamed(cached.first->name) : nullptr)
-            pictures.emplace_back(same, cached.second);
+    if (keepPictures)
+        for (const auto& cached : m_pictures)
+            if (const CWindowSettings* same = Settings().WindowNamed(cached.first->name))
+                pictures.emplace_back(same, cached.second);
     std::swap(pictures, m_pictures);
-    CWindowSettings* page = PageNamed(shown);
+    CWindowSettings* page = Settings().WindowNamed(shown);
     CPicture picture;
     SIZE size{};
     try {
@@ -338,7 +327,7 @@ void CAutoRunWindow::Rebuild(int dpi, const RECT* around, bool keepPictures)
     }
     m_history.Clear();
     for (const CUnicodeString& name : history)
-        if (CWindowSettings* previous = PageNamed(name))
+        if (CWindowSettings* previous = Settings().WindowNamed(name))
             m_history.Add(previous);
     ShowPage(page, std::move(picture), size, around);
     if (focused >= 0 && focused < m_commandControls.Count())
@@ -372,9 +361,14 @@ void CAutoRunWindow::Watch()
     // A save after the start read the files and before the watch stood would go unseen:
     // with no fingerprint yet, the files are read once more as soon as they have settled.
     m_fingerprint.clear();
-    OnFilesChanged(0, 0);
+    LookWhenSettled();
     // Only now: whoever waits for this title may save and be seen.
-    ZYR::SetWindowTextW(Handle(), m_page->title + CUnicodeString(kWatchingTitle));
+    ShowTitle();
+}
+
+void CAutoRunWindow::ShowTitle()
+{
+    ZYR::SetWindowTextW(Handle(), m_watching ? m_page->title + CUnicodeString(kWatchingTitle) : m_page->title);
 }
 
 void CAutoRunWindow::WatchFolders()
@@ -391,8 +385,14 @@ void CAutoRunWindow::WatchFolders()
 
 LRESULT CAutoRunWindow::OnFilesChanged(WPARAM, LPARAM)
 {
-    SetTimer(Handle(), kSettleTimer, kSettleMilliseconds, nullptr);
+    LookWhenSettled();
     return 0;
+}
+
+void CAutoRunWindow::LookWhenSettled()
+{
+    // Each call puts the look off again: it comes once nothing has changed for a while.
+    SetTimer(Handle(), kSettleTimer, kSettleMilliseconds, nullptr);
 }
 
 LRESULT CAutoRunWindow::OnTimer(WPARAM id, LPARAM)
@@ -411,7 +411,7 @@ void CAutoRunWindow::ReloadFromFiles()
     // settled, whatever this look finds.
     m_lookAgain = !m_lookAgain;
     if (m_lookAgain)
-        SetTimer(Handle(), kSettleTimer, kSettleMilliseconds, nullptr);
+        LookWhenSettled();
     if (m_problemBar.Text().IsEmpty() && WatchedFiles::Fingerprint(Settings().ReadFiles()) == m_fingerprint)
         return;
     try {
@@ -419,7 +419,7 @@ void CAutoRunWindow::ReloadFromFiles()
     } catch (TObj::CException* thrown) {
         const std::unique_ptr<TObj::CException> failure(thrown);
         if (WatchedFiles::IsLockedFile(*thrown) && m_lockedRetries++ < kLockedRetries) {
-            SetTimer(Handle(), kSettleTimer, kSettleMilliseconds, nullptr);
+            LookWhenSettled();
             return;
         }
         m_lockedRetries = 0;

@@ -91,6 +91,10 @@ private:
     // `keepPictures` says they cannot have changed. A failure leaves everything as it was.
     void Rebuild(int dpi, const RECT* around, bool keepPictures);
     void WatchFolders();
+    // The files are looked at once writes have settled (ReloadFromFiles).
+    void LookWhenSettled();
+    // The page's title, and that the launcher watches when it does.
+    void ShowTitle();
 
     CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page
     TObj::CPointerArray<CWindowSettings> m_history;    // not owned, oldest first

@@ -85,23 +85,31 @@ void CSettings::Load(const CLoadEnvironment& environment)
     reader.read();
 }
 
-TObj::CPointerArray<CWindowSettings, true> CSettings::ReloadAtDpi(int dpiY)
+CSettings::CPages CSettings::Reload(int dpiY)
 {
     CLoadEnvironment environment = m_environment;
     environment.dpiY = dpiY;
-    TObj::CPointerArray<CWindowSettings, true> previous(std::move(m_windows));
-    const CUnicodeString pageFile = m_pageFilePath, icon = m_iconPath;
+    CPages previous = std::move(m_pages);
+    m_pages = CPages();
     try {
         CReader reader(m_language, *this, environment);
         reader.read();
     } catch (TObj::CException*) {
-        m_windows = std::move(previous);
-        m_pageFilePath = pageFile;
-        m_iconPath = icon;
+        PutBack(std::move(previous));
         throw;
     }
     m_environment = environment;
     return previous;
+}
+
+void CSettings::PutBack(CPages previous) { m_pages = std::move(previous); }
+
+CWindowSettings* CSettings::WindowNamed(const CUnicodeString& name) const noexcept
+{
+    for (CWindowSettings* window : m_pages.windows)
+        if (window->name == name)
+            return window;
+    return nullptr;
 }
 
 void CSettings::LoadPageFile(const CLoadEnvironment& environment, const CUnicodeString& pageFile)
@@ -114,16 +122,15 @@ void CSettings::LoadPageFile(const CLoadEnvironment& environment, const CUnicode
 
 CWindowSettings* CSettings::GetWindow(const CUnicodeString& name) const
 {
-    for (CWindowSettings* window : m_windows)
-        if (window->name == name)
-            return window;
-    TObj::ThrowCheckError(ERR_BAD_ARCHIVE, m_pageFilePath);
-    return nullptr;
+    CWindowSettings* const window = WindowNamed(name);
+    if (window == nullptr)
+        TObj::ThrowCheckError(ERR_BAD_ARCHIVE, m_pages.pageFilePath);
+    return window;
 }
 
 CUnicodeString CSettings::GetIcon() const
 {
-    if (!m_iconPath.IsEmpty() && !TObj::FileExists(m_iconPath))
-        TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, m_iconPath);
-    return m_iconPath;
+    if (!m_pages.iconPath.IsEmpty() && !TObj::FileExists(m_pages.iconPath))
+        TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, m_pages.iconPath);
+    return m_pages.iconPath;
 }

@@ -2,7 +2,7 @@
 // Holds CSettings, everything the launcher knows of its page description for the run: the
 // page file, the icon, the interface language, the start page and one record per page.
 // One object per process, registered while it lives; filled once by Load, read-only after
-// but for a reload at another DPI.
+// but for a reload (at another DPI, or for an author's save).
 #pragma once
 
 #include "PointerArray.h"
@@ -41,17 +41,27 @@ public:
 
     void Load();
     void Load(const CLoadEnvironment& environment);
-    // Reads the same files again for another screen DPI, for a window moved to a monitor of
-    // another DPI. The pages read before are handed back: what points into them (the
-    // controls of the shown page) must let go of them before they are destroyed. A failure
-    // is thrown and leaves the pages as they were.
-    TObj::CPointerArray<CWindowSettings, true> ReloadAtDpi(int dpiY);
-    // The pages a reload handed back become the settings' pages again (those read last are
-    // destroyed), for a page that cannot be shown after all.
-    void PutBack(TObj::CPointerArray<CWindowSettings, true> previous) { m_windows = std::move(previous); }
+    // What one reading of the files made: the pages, the page file and icon it read, and
+    // every file the pages were made from.
+    struct CPages {
+        TObj::CPointerArray<CWindowSettings, true> windows;
+        TObj::CUnicodeString pageFilePath;
+        TObj::CUnicodeString iconPath;
+        std::vector<TObj::CUnicodeString> readFiles;
+    };
+    // Reads the same files again, at `dpiY` (a window moved to a monitor of another DPI, or
+    // an author's save at the same DPI). What was read before is handed back: what points
+    // into its pages (the controls of the shown page) must let go of them before they are
+    // destroyed. A failure is thrown and leaves everything as it was.
+    CPages Reload(int dpiY);
+    // What a reload handed back becomes the settings' again (what it read is destroyed), for
+    // a page that cannot be shown after all.
+    void PutBack(CPages previous);
+    // The page of that exact name, or null.
+    CWindowSettings* WindowNamed(const TObj::CUnicodeString& name) const noexcept;
     // Every file the pages were made from: the root file, the page file, the icon and the
     // pictures (empty paths stand for what a page does not name).
-    const std::vector<TObj::CUnicodeString>& ReadFiles() const noexcept { return m_readFiles; }
+    const std::vector<TObj::CUnicodeString>& ReadFiles() const noexcept { return m_pages.readFiles; }
     int DpiY() const noexcept { return m_environment.dpiY; }
     const CLoadEnvironment& Environment() const noexcept { return m_environment; }
     // Reads that page file, whatever the language would choose; for the author's check.
@@ -62,21 +72,18 @@ public:
     // The icon path; a named icon file that does not exist raises ERR_AR_FILE_NOT_FOUND.
     TObj::CUnicodeString GetIcon() const;
 
-    const TObj::CUnicodeString& PageFilePath() const noexcept { return m_pageFilePath; }
+    const TObj::CUnicodeString& PageFilePath() const noexcept { return m_pages.pageFilePath; }
     // As read; GetIcon tests that the file exists.
-    const TObj::CUnicodeString& IconPath() const noexcept { return m_iconPath; }
+    const TObj::CUnicodeString& IconPath() const noexcept { return m_pages.iconPath; }
     TObj::CUnicodeString StartWindowName() const { return m_startWindowName; }
     int Language() const noexcept { return m_language; }
-    int WindowCount() const noexcept { return m_windows.Count(); }
-    CWindowSettings* Window(int index) const noexcept { return m_windows[index]; }
+    int WindowCount() const noexcept { return m_pages.windows.Count(); }
+    CWindowSettings* Window(int index) const noexcept { return m_pages.windows[index]; }
 
 private:
-    TObj::CUnicodeString m_pageFilePath;
-    TObj::CUnicodeString m_iconPath;
-    TObj::CPointerArray<CWindowSettings, true> m_windows;
+    CPages m_pages;
     int m_language = -1;
     TObj::CUnicodeString m_startWindowName;
     CLoadEnvironment m_environment; // the last load's
-    std::vector<TObj::CUnicodeString> m_readFiles;
     bool m_detached = false;
 };

@@ -112,7 +112,7 @@ void CSettings::CReader::read()
     // The reader's current file is back as it was on every way out of the read.
     TObj::CIniFile* const enclosingFile = std::exchange(m_currentFile, page);
     const auto restoreFile = TObj::OnScopeExit([this, enclosingFile] { m_currentFile = enclosingFile; });
-    m_settings->m_pageFilePath = page->Path();
+    m_settings->m_pages.pageFilePath = page->Path();
     // The root file's variables are read once, also when it is the page file itself.
     if (page->Path() != m_autorunPath)
         readVariables(*page);
@@ -123,9 +123,9 @@ void CSettings::CReader::read()
             readWindow(section);
     }
     // Every file the pages were made from, for an author watching them change.
-    std::vector<CUnicodeString>& files = m_settings->m_readFiles;
-    files.assign({m_autorunPath, page->Path(), m_settings->m_iconPath});
-    for (const CWindowSettings* window : m_settings->m_windows)
+    std::vector<CUnicodeString>& files = m_settings->m_pages.readFiles;
+    files.assign({m_autorunPath, page->Path(), m_settings->m_pages.iconPath});
+    for (const CWindowSettings* window : m_settings->m_pages.windows)
         files.push_back(window->backgroundPath);
     for (const auto& picture : m_pictures)
         files.emplace_back(picture.first.c_str(), static_cast<int>(picture.first.size()));
@@ -133,7 +133,7 @@ void CSettings::CReader::read()
 
 void CSettings::CReader::readCommon(const CUnicodeString& section)
 {
-    m_settings->m_iconPath = readPath(CPlace{section, CUnicodeString()}, EKey::Icon);
+    m_settings->m_pages.iconPath = readPath(CPlace{section, CUnicodeString()}, EKey::Icon);
 }
 
 void CSettings::CReader::readWindow(const CUnicodeString& section)
@@ -163,7 +163,7 @@ void CSettings::CReader::readWindow(const CUnicodeString& section)
     window->commentRect = readRect(page, EKey::CommentRect, CPageRect{});
     window->commentDefault = readText(page, EKey::CommentDefault);
     readCommands(section, *window);
-    m_settings->m_windows.Add(window.release());
+    m_settings->m_pages.windows.Add(window.release());
 }
 
 void CSettings::CReader::readCommands(const CUnicodeString& section, CWindowSettings& window)
@@ -337,7 +337,7 @@ CUnicodeString CSettings::CReader::resolvePath(const CUnicodeString& value) cons
 {
     CUnicodeString path = value;
     path.ReplaceAll(CUnicodeString(u"/"), CUnicodeString(u"\\"));
-    return TObj::CombineAndNormalize(TObj::FolderOf(m_settings->m_pageFilePath), path);
+    return TObj::CombineAndNormalize(TObj::FolderOf(m_settings->m_pages.pageFilePath), path);
 }
 
 std::uint32_t CSettings::CReader::readColor(const CPlace& place, EKey key, std::uint32_t fallback)
