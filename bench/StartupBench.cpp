@@ -3,9 +3,10 @@
 // launcher on a disc and for a minimal window program, alternating, the given number of runs each.
 // Prints each median, its 25th and 75th percentiles, and the ratio of the medians.
 //   StartupBench <runs> <exe> <title> <x> <y> <rrggbb> <exe> <title> <x> <y> <rrggbb>
+#include "Quantile.h"
+
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -65,13 +66,6 @@ double TimeToFirstFrame(const CSubject& subject)
     for (int i = 0; i < 500 && FindWindowW(nullptr, subject.title.c_str()) != nullptr; ++i)
         Sleep(10);
     return elapsed;
-}
-
-// The value at `share` of the sorted values (0.5 the median), by nearest rank.
-double Quantile(std::vector<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[static_cast<std::size_t>(share * static_cast<double>(values.size() - 1) + 0.5)];
 }
 
 CSubject Subject(wchar_t** arguments)

@@ -3,9 +3,10 @@
 // from CreateProcess to the page on the screen, and each save from the write to the page
 // on the screen with its new title and colour. Prints the medians and their ratio.
 //   WatchBench <runs> <folder holding Autorun.exe>
+#include "Quantile.h"
+
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -77,12 +78,6 @@ void End(PROCESS_INFORMATION& process)
     CloseHandle(process.hThread);
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 } // namespace
 
 int wmain(int count, wchar_t** arguments)
@@ -126,7 +121,7 @@ int wmain(int count, wchar_t** arguments)
         saves.push_back(Now() - start);
     }
     End(watching);
-    std::printf("watch_save_ms=%.1f\nwatch_start_ms=%.1f\nwatch_ratio=%.2f\n", Median(saves), Median(starts),
-                Median(saves) / Median(starts));
+    const double save = Quantile(saves, 0.5), start = Quantile(starts, 0.5);
+    std::printf("watch_save_ms=%.1f\nwatch_start_ms=%.1f\nwatch_ratio=%.2f\n", save, start, save / start);
     return 0;
 }
