@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
+#include <string>
 
 using TObj::CUnicodeString;
 
@@ -67,5 +70,45 @@ TEST(StringConversions, DoubleTextReadsBackExactly)
         double back = 0;
         ASSERT_TRUE(CUnicodeString::FromDouble(original).ToDouble(back)) << original;
         EXPECT_EQ(original, back);
+    }
+}
+
+// Decimals of every shape (short and long, near the smallest and largest doubles, and the
+// neighbours of halfway points) read exactly as the standard library reads them.
+TEST(StringConversions, DecimalsRoundAsTheStandardLibraryReadsThem)
+{
+    std::uint64_t seed = 20261207;
+    const auto next = [&seed](std::uint64_t bound) {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (seed >> 33) % bound;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        if (i % 4 == 0) {
+            // A double's shortest text with its last digit moved by one: around halfway points.
+            double value;
+            const std::uint64_t bits = (next(0x7FF) << 52) | (next(1ULL << 26) << 26) | next(1ULL << 26);
+            std::memcpy(&value, &bits, sizeof value);
+            char buffer[64];
+            std::snprintf(buffer, sizeof buffer, "%.17e", value);
+            text = buffer;
+            const std::size_t last = text.find('e') - 1;
+            text[last] = static_cast<char>('0' + (text[last] - '0' + 1 + next(8)) % 10);
+            text.insert(last + 1, std::string(next(3), '0') + (next(2) ? "5" : "49999999999999999999"));
+        } else {
+            text = std::to_string(next(1000000000));
+            for (std::uint64_t more = next(i % 4 == 1 ? 40 : 3); more > 0; --more)
+                text += static_cast<char>('0' + next(10));
+            text.insert(next(text.size() + 1), ".");
+            text += "e" + std::to_string(static_cast<long>(next(680)) - 350);
+        }
+        double expected = 0;
+        const auto standard = std::from_chars(text.data(), text.data() + text.size(), expected);
+        double read = 0;
+        const bool accepted = U(text.c_str()).ToDouble(read);
+        ASSERT_EQ(standard.ec == std::errc(), accepted) << text;
+        if (accepted) {
+            ASSERT_EQ(0, std::memcmp(&expected, &read, sizeof read)) << text;
+        }
     }
 }

@@ -3,11 +3,10 @@
 #include "UnicodeString.h"
 
 #include "CharClass.h"
+#include "DecimalToDouble.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <string>
 
 namespace TObj {
 
@@ -137,41 +136,59 @@ bool CUnicodeString::ToDouble(double& out) const noexcept
     // Grammar: [sign] digits [sep digits] [e [sign] digits], at least one mantissa digit,
     // where sep is "." or ",". Anything else, including a second separator, fails.
     const CUnicodeString word = Trimmed();
-    std::string ascii;
     int at = 0;
     const int length = word.Length();
     const WChar* text = word.Ptr();
-    if (at < length && (text[at] == u'+' || text[at] == u'-')) {
-        if (text[at] == u'-')
-            ascii += '-';
-        ++at;
-    }
+    bool negative = false;
+    if (at < length && (text[at] == u'+' || text[at] == u'-'))
+        negative = text[at++] == u'-';
+    constexpr int kKeptDigits = 801;
+    unsigned char digits[kKeptDigits];
+    int count = 0;
+    bool moreDigits = false;
+    long exponent = 0;
     int mantissaDigits = 0;
-    for (; at < length && IsAsciiDigit(text[at]); ++at, ++mantissaDigits)
-        ascii += static_cast<char>(text[at]);
-    if (at < length && (text[at] == u'.' || text[at] == u',')) {
-        ascii += '.';
-        for (++at; at < length && IsAsciiDigit(text[at]); ++at, ++mantissaDigits)
-            ascii += static_cast<char>(text[at]);
+    bool fraction = false;
+    for (; at < length; ++at) {
+        if (!fraction && (text[at] == u'.' || text[at] == u',')) {
+            fraction = true;
+            continue;
+        }
+        if (!IsAsciiDigit(text[at]))
+            break;
+        ++mantissaDigits;
+        const auto digit = static_cast<unsigned char>(text[at] - u'0');
+        if (count == 0 && digit == 0) {
+            exponent -= fraction;
+        } else if (count < kKeptDigits) {
+            digits[count++] = digit;
+            exponent -= fraction;
+        } else {
+            moreDigits = moreDigits || digit != 0;
+            exponent += !fraction;
+        }
     }
     if (mantissaDigits == 0)
         return false;
     if (at < length && (text[at] == u'e' || text[at] == u'E')) {
-        ascii += 'e';
         ++at;
+        bool exponentNegative = false;
         if (at < length && (text[at] == u'+' || text[at] == u'-'))
-            ascii += static_cast<char>(text[at++]);
+            exponentNegative = text[at++] == u'-';
+        // Beyond a million the number is zero or infinite however many digits it has.
+        long written = 0;
         int exponentDigits = 0;
         for (; at < length && IsAsciiDigit(text[at]); ++at, ++exponentDigits)
-            ascii += static_cast<char>(text[at]);
+            written = written < 1000000 ? written * 10 + (text[at] - u'0') : written;
         if (exponentDigits == 0)
             return false;
+        exponent += exponentNegative ? -written : written;
     }
     if (at != length)
         return false;
-    double value = 0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size() || !std::isfinite(value))
+    const double value = DecimalToDouble(digits, count, moreDigits, exponent, negative);
+    // Too large, or too small to be told from zero, is out of range rather than rounded.
+    if (!std::isfinite(value) || (value == 0 && count > 0))
         return false;
     out = value;
     return true;
