@@ -2,8 +2,11 @@
 # can run on a 64-bit-only kernel, so no emulator is set.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+# The tests need the posix thread model (GoogleTest); the launcher that ships is built with
+# the win32 one, which links no thread library: the same sources build both ways.
+set(AUTORUN_THREAD_MODEL posix CACHE STRING "The compilers' thread model: posix or win32")
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-${AUTORUN_THREAD_MODEL})
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-${AUTORUN_THREAD_MODEL})
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

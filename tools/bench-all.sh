@@ -14,7 +14,8 @@ runs=${AUTORUN_STARTUP_RUNS:-21}
 
 build_tree "$build/x86_64" "Autorun DemoSetup MinimalWindow StartupBench PageSwitchBench SettingsLoadBench WatchBench" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)"
-build_tree "$build/i686" "Autorun MinimalWindow" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)"
+build_tree "$build/i686-shipped" "Autorun MinimalWindow" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON \
+  "$(build_toolchain i686)" -DAUTORUN_THREAD_MODEL=win32
 build_tree "$build/bench-native" PageCoreBench -DCMAKE_BUILD_TYPE=Release -DAUTORUN_TEXT_CORE_ONLY=ON
 
 disc="$build/bench-disc"
@@ -71,8 +72,8 @@ stripped() {
 }
 a64=$(stripped x86_64-w64-mingw32-strip "$build/x86_64/AutoRun/Autorun.exe")
 m64=$(stripped x86_64-w64-mingw32-strip "$build/x86_64/bench/MinimalWindow.exe")
-a32=$(stripped i686-w64-mingw32-strip "$build/i686/AutoRun/Autorun.exe")
-m32=$(stripped i686-w64-mingw32-strip "$build/i686/bench/MinimalWindow.exe")
+a32=$(stripped i686-w64-mingw32-strip "$build/i686-shipped/AutoRun/Autorun.exe")
+m32=$(stripped i686-w64-mingw32-strip "$build/i686-shipped/bench/MinimalWindow.exe")
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 per() { awk -v a="$1" -v b="$2" -v n="$3" 'BEGIN { printf "%.1f k", (a - b) / n / 1000 }'; }

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds all three builds and runs every test. The host build of the text core runs under
+# Builds all four builds and runs every test. The host build of the text core runs under
 # AddressSanitizer and UndefinedBehaviorSanitizer with short fuzz runs; the x86_64 build
-# runs under Wine on a private Xvfb display; the i686 build (the shipped launcher) is
-# compiled and linked only, because this kernel runs no 32-bit code. The x86_64 ctest also
-# runs the host suites, so its closing line, printed last, covers everything. ctest's
-# output is also kept in build/ctest.log.
+# runs under Wine on a private Xvfb display; the two i686 builds (everything with the
+# tests' thread model, and the launcher as it ships, with the win32 one) are compiled and
+# linked only, because this kernel runs no 32-bit code. The x86_64 ctest also runs the host
+# suites and checks the i686 programs, so its closing line, printed last, covers
+# everything. ctest's output is also kept in build/ctest.log.
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
 "$AUTORUN_ROOT/tools/install-deps.sh"
@@ -13,11 +14,14 @@ build="$AUTORUN_BUILD"
 echo "== host build (clang, sanitizers, fuzzers)"
 CC=clang CXX=clang++ build_tree "$build/native" all -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DAUTORUN_TEXT_CORE_ONLY=ON -DAUTORUN_SANITIZE=ON -DAUTORUN_FUZZ=ON
-echo "== i686 build, the shipped launcher: optimised for size (compiled, not run)"
+echo "== i686 build, everything with the tests' thread model (compiled, not run)"
 build_tree "$build/i686" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)"
+echo "== i686 launcher as it ships: optimised for size, win32 thread model (compiled, not run)"
+build_tree "$build/i686-shipped" Autorun -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
+  -DAUTORUN_THREAD_MODEL=win32
 echo "== x86_64 build"
 build_tree "$build/x86_64" all -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" \
-  -DAUTORUN_NATIVE_BUILD="$build/native" -DAUTORUN_I686_BUILD="$build/i686"
+  -DAUTORUN_NATIVE_BUILD="$build/native" -DAUTORUN_I686_BUILD="$build/i686" -DAUTORUN_SHIPPED_BUILD="$build/i686-shipped"
 
 source "$AUTORUN_ROOT/tools/wine-session.sh"
 wine_session_start "$build/wineprefix"

@@ -10,6 +10,7 @@
 #include "Settings.h"
 
 #include <algorithm>
+#include <vector>
 
 using TObj::CUnicodeString;
 
@@ -134,12 +135,12 @@ void CPageRenderer::WriteBitmapFile(const CUnicodeString& path, const ZYR::CBitm
     info.biBitCount = 24;
     info.biCompression = BI_RGB;
     info.biSizeImage = pixelBytes;
-    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    std::vector<char> bytes(reinterpret_cast<const char*>(&file), reinterpret_cast<const char*>(&file) + sizeof file);
+    bytes.insert(bytes.end(), reinterpret_cast<const char*>(&info), reinterpret_cast<const char*>(&info) + sizeof info);
     // The section is 32-bit top-down when its height is negative, bottom-up otherwise.
     const auto* bits = static_cast<const unsigned char*>(section.dsBm.bmBits);
     const bool topDown = section.dsBmih.biHeight < 0;
-    std::string row(static_cast<std::size_t>(rowBytes), '\0');
+    std::vector<char> row(static_cast<std::size_t>(rowBytes));
     for (int y = height - 1; y >= 0; --y) {
         const int sourceRow = topDown ? y : height - 1 - y;
         const unsigned char* source = bits + static_cast<std::size_t>(sourceRow) * section.dsBm.bmWidthBytes;
@@ -148,7 +149,7 @@ void CPageRenderer::WriteBitmapFile(const CUnicodeString& path, const ZYR::CBitm
             row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<char>(source[x * 4 + 1]);
             row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<char>(source[x * 4 + 2]);
         }
-        bytes += row;
+        bytes.insert(bytes.end(), row.begin(), row.end());
     }
     TObj::CFile out;
     out.Open(path, TObj::CFile::kCreateForWriting);

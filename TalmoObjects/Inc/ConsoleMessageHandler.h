@@ -4,6 +4,7 @@
 // or the debugger when there is no usable handle. Windows only.
 #pragma once
 
+#include "Lock.h"
 #include "MessageHandler.h"
 
 #include <mutex>
@@ -32,7 +33,7 @@ private:
     EOutputKind m_kind;
     bool m_writeUtf8 = true; // else UTF-16, into a file that starts with its mark
     bool m_encodingDecided = false;
-    std::mutex m_lock;
+    CLock m_lock;
 };
 
 } // namespace TObj

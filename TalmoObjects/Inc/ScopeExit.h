@@ -2,6 +2,7 @@
 // Holds TObj::CScopeExit, which runs one action when its scope ends by any way out, a
 // throw included, and TObj::OnScopeExit, which makes one from a lambda:
 //     const auto restore = TObj::OnScopeExit([&] { depth--; });
+// and TObj::RunWithLockGivenBack, which runs work with a held lock given back.
 #pragma once
 
 #include <utility>
@@ -43,6 +44,15 @@ template <class FAction>
 CScopeExit<FAction> OnScopeExit(FAction action)
 {
     return CScopeExit<FAction>(std::move(action));
+}
+
+// Gives a held lock back once, runs the work, and takes the lock again however the work ends.
+template <class TLock, class FWork>
+void RunWithLockGivenBack(TLock& lock, FWork&& work)
+{
+    lock.unlock();
+    const auto retake = OnScopeExit([&lock] { lock.lock(); });
+    work();
 }
 
 } // namespace TObj

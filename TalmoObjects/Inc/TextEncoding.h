@@ -5,12 +5,12 @@
 
 #include "UnicodeString.h"
 
-#include <string>
+#include <vector>
 
 namespace TObj {
 
 // The text in `codePage` (0 for the system's ANSI code page), without a terminator.
-std::string EncodeText(const CUnicodeString& text, unsigned codePage);
+std::vector<char> EncodeText(const CUnicodeString& text, unsigned codePage);
 // A CR before every LF that does not already follow one.
 CUnicodeString WithCrLf(const CUnicodeString& text);
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 static_assert(sizeof(wchar_t) == 2, "Windows wide characters are UTF-16 code units");
@@ -107,7 +108,15 @@ public:
     // Accepts "." or "," as the one decimal separator; rejects overflow, NaN and infinity.
     bool ToDouble(double& out) const noexcept;
 
-    std::string ToUtf8() const;
+    // The UTF-8 bytes, without a terminator; unpaired surrogates become U+FFFD.
+    std::vector<char> ToUtf8Bytes() const;
+    // The same as a string, for callers that want one: the libraries themselves use the
+    // bytes, so a program does not link the run time's string for them.
+    std::string ToUtf8() const
+    {
+        const std::vector<char> bytes = ToUtf8Bytes();
+        return std::string(bytes.begin(), bytes.end());
+    }
 
     // Introspection for tests of the sharing and growth rules.
     int ShareCountForTesting() const noexcept;

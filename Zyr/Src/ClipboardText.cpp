@@ -4,7 +4,7 @@
 #include "TextEncoding.h"
 
 #include <cstring>
-#include <string>
+#include <vector>
 
 namespace ZYR {
 
@@ -13,8 +13,9 @@ bool CClipboardText::Put(HWND owner, const TObj::CUnicodeString& text, FAllocate
     if (!OpenClipboard(owner))
         return false;
     EmptyClipboard();
-    const std::string ansi = TObj::EncodeText(text, CP_ACP);
-    const SIZE_T sizes[] = {ansi.size() + 1, static_cast<SIZE_T>(text.Length() + 1) * sizeof(wchar_t)};
+    std::vector<char> ansi = TObj::EncodeText(text, CP_ACP);
+    ansi.push_back(0);
+    const SIZE_T sizes[] = {ansi.size(), static_cast<SIZE_T>(text.Length() + 1) * sizeof(wchar_t)};
     const UINT formats[] = {CF_TEXT, CF_UNICODETEXT};
     for (int i = 0; i < 2; ++i) {
         const HGLOBAL memory = allocate(GMEM_MOVEABLE, sizes[i]);
@@ -27,7 +28,7 @@ bool CClipboardText::Put(HWND owner, const TObj::CUnicodeString& text, FAllocate
             TObj::ThrowMemoryException();
         }
         if (formats[i] == CF_TEXT)
-            std::memcpy(target, ansi.c_str(), sizes[i]);
+            std::memcpy(target, ansi.data(), sizes[i]);
         else
             std::memcpy(target, text.W(), sizes[i]);
         GlobalUnlock(memory);

@@ -1,6 +1,7 @@
 #include "FrameWindow.h"
 
 #include "Errors.h"
+#include "Lock.h"
 #include "MessageLoop.h"
 #include "WinApp.h"
 #include "WindowClass.h"
@@ -11,7 +12,7 @@
 namespace ZYR {
 
 namespace {
-std::mutex g_framesLock;
+TObj::CLock g_framesLock;
 std::vector<CFrameWindow*> g_frames;
 } // namespace
 
@@ -25,7 +26,7 @@ ZYR_END_MESSAGE_MAP(CWindow)
 
 CFrameWindow::~CFrameWindow()
 {
-    std::lock_guard<std::mutex> guard(g_framesLock);
+    std::lock_guard<TObj::CLock> guard(g_framesLock);
     g_frames.erase(std::remove(g_frames.begin(), g_frames.end(), this), g_frames.end());
 }
 
@@ -33,7 +34,7 @@ HBRUSH CFrameWindow::DefaultBrush() { return static_cast<HBRUSH>(GetStockObject(
 
 std::vector<CFrameWindow*> CFrameWindow::Frames()
 {
-    std::lock_guard<std::mutex> guard(g_framesLock);
+    std::lock_guard<TObj::CLock> guard(g_framesLock);
     return g_frames;
 }
 
@@ -68,14 +69,14 @@ LRESULT CFrameWindow::OnClose(WPARAM, LPARAM)
 
 void CFrameWindow::OnAttach()
 {
-    std::lock_guard<std::mutex> guard(g_framesLock);
+    std::lock_guard<TObj::CLock> guard(g_framesLock);
     if (std::find(g_frames.begin(), g_frames.end(), this) == g_frames.end())
         g_frames.push_back(this);
 }
 
 void CFrameWindow::OnDetach()
 {
-    std::lock_guard<std::mutex> guard(g_framesLock);
+    std::lock_guard<TObj::CLock> guard(g_framesLock);
     g_frames.erase(std::remove(g_frames.begin(), g_frames.end(), this), g_frames.end());
 }
 

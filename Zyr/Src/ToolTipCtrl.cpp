@@ -1,6 +1,7 @@
 #include "ToolTipCtrl.h"
 
 #include "Errors.h"
+#include "Lock.h"
 #include "ReportPlaces.h"
 #include "SystemLibrary.h"
 #include "ZyrFailure.h"
@@ -21,9 +22,9 @@ ZYR_END_MESSAGE_MAP(CWindow)
 
 DWORD CToolTipCtrl::InitCommonControls()
 {
-    static std::mutex lock;
+    static TObj::CLock lock;
     static DWORD classes = 0;
-    std::lock_guard<std::mutex> guard(lock);
+    std::lock_guard<TObj::CLock> guard(lock);
     if (classes != 0)
         return classes;
     // Looked up at run time from System32 (the manifest picks version 6), not imported.

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "LibraryStartup.h"
+#include "Lock.h"
 #include "MessageBoxHandler.h"
 #include "ReportPlaces.h"
 #include "Window.h"
@@ -14,13 +15,13 @@
 namespace ZYR {
 
 namespace {
-std::mutex g_appLock;
+TObj::CLock g_appLock;
 CWinApp* g_currentApp = nullptr;
 } // namespace
 
 CWinApp::CWinApp()
 {
-    std::lock_guard<std::mutex> guard(g_appLock);
+    std::lock_guard<TObj::CLock> guard(g_appLock);
     if (!TOBJ_ASSERT(g_currentApp == nullptr, Places::kSecondApplication))
         return;
     g_currentApp = this;
@@ -28,14 +29,14 @@ CWinApp::CWinApp()
 
 CWinApp::~CWinApp()
 {
-    std::lock_guard<std::mutex> guard(g_appLock);
+    std::lock_guard<TObj::CLock> guard(g_appLock);
     if (g_currentApp == this)
         g_currentApp = nullptr;
 }
 
 CWinApp* CWinApp::Current() noexcept
 {
-    std::lock_guard<std::mutex> guard(g_appLock);
+    std::lock_guard<TObj::CLock> guard(g_appLock);
     return g_currentApp;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "FrameWindow.h"
+#include "RecursiveLock.h"
 #include "ReportPlaces.h"
 #include "WinApp.h"
 #include "ZyrFailure.h"
@@ -20,9 +21,9 @@ public:
     ~CTempObject() override { ForgetHandle(); }
 };
 
-std::recursive_mutex& MapLock()
+TObj::CRecursiveLock& MapLock()
 {
-    static std::recursive_mutex lock;
+    static TObj::CRecursiveLock lock;
     return lock;
 }
 
@@ -62,7 +63,7 @@ void ForgetGuiThread() { g_guiThread = 0; }
 
 void DeleteTemporaryWindows()
 {
-    std::lock_guard<std::recursive_mutex> guard(MapLock());
+    std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
     Maps().temporary.clear();
 }
 
@@ -78,14 +79,14 @@ CWindow::~CWindow()
         ::DestroyWindow(m_handle);
     }
     if (m_handle != nullptr) {
-        std::lock_guard<std::recursive_mutex> guard(MapLock());
+        std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
         Maps().permanent.erase(m_handle);
     }
 }
 
 CWindow* CWindow::FromHandlePermanent(HWND handle)
 {
-    std::lock_guard<std::recursive_mutex> guard(MapLock());
+    std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
     const auto found = Maps().permanent.find(handle);
     return found == Maps().permanent.end() ? nullptr : found->second;
 }
@@ -94,7 +95,7 @@ CWindow* CWindow::FromHandle(HWND handle)
 {
     if (handle == nullptr)
         return nullptr;
-    std::lock_guard<std::recursive_mutex> guard(MapLock());
+    std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
     if (CWindow* bound = FromHandlePermanent(handle))
         return bound;
     auto& temporary = Maps().temporary[handle];
@@ -107,7 +108,7 @@ CWindow* CWindow::FromHandle(HWND handle)
 
 std::size_t CWindow::BoundWindowCountForTesting()
 {
-    std::lock_guard<std::recursive_mutex> guard(MapLock());
+    std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
     return Maps().permanent.size();
 }
 
@@ -119,7 +120,7 @@ void CWindow::Attach(HWND handle)
         return;
     m_handle = handle;
     {
-        std::lock_guard<std::recursive_mutex> guard(MapLock());
+        std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
         Maps().permanent[handle] = this;
         Maps().temporary.erase(handle);
         if (g_underConstruction == this)
@@ -136,7 +137,7 @@ void CWindow::CreateEx(DWORD exStyle, const TObj::CUnicodeString& className, con
     const bool childOrPopup = (style & (WS_CHILD | WS_POPUP)) != 0;
     TOBJ_ASSERT(!childOrPopup || (x != CW_USEDEFAULT && width != CW_USEDEFAULT), Places::kChildAtDefaultPlace);
     {
-        std::lock_guard<std::recursive_mutex> guard(MapLock());
+        std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
         if (!TOBJ_ASSERT(m_handle == nullptr, Places::kConstructBoundObject))
             return;
         g_underConstruction = this;
@@ -144,7 +145,7 @@ void CWindow::CreateEx(DWORD exStyle, const TObj::CUnicodeString& className, con
     const HWND handle = CreateWindowExW(exStyle, className.W(), text.W(), style, x, y, width, height, parent, menuOrId,
                                         GetModuleHandleW(nullptr), parameter);
     {
-        std::lock_guard<std::recursive_mutex> guard(MapLock());
+        std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
         if (g_underConstruction == this)
             g_underConstruction = nullptr;
     }
@@ -267,7 +268,7 @@ void CWindow::FinalDetach()
     TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)) != ZyrWindowProcedure,
                 Places::kDetachedWithLibraryProcedure);
     {
-        std::lock_guard<std::recursive_mutex> guard(MapLock());
+        std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
         Maps().permanent.erase(handle);
     }
     m_handle = nullptr;
@@ -277,7 +278,7 @@ void CWindow::FinalDetach()
 LRESULT CALLBACK ZyrWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     {
-        std::lock_guard<std::recursive_mutex> guard(MapLock());
+        std::lock_guard<TObj::CRecursiveLock> guard(MapLock());
         CWindow* pending = g_underConstruction;
         if (pending != nullptr && pending->m_handle == nullptr && Maps().permanent.count(handle) == 0) {
             g_underConstruction = nullptr;

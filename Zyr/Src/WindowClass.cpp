@@ -1,6 +1,7 @@
 #include "WindowClass.h"
 
 #include "Errors.h"
+#include "Lock.h"
 #include "ReportPlaces.h"
 #include "Window.h"
 #include "ZyrFailure.h"
@@ -13,7 +14,7 @@
 namespace ZYR {
 
 namespace {
-std::mutex g_queueLock;
+TObj::CLock g_queueLock;
 std::vector<std::pair<TObj::CUnicodeString, HBRUSH>> g_queue;
 
 WNDCLASSEXW ClassDescription(const TObj::CUnicodeString& name, UINT style, HCURSOR cursor, HICON icon, HBRUSH brush)
@@ -75,7 +76,7 @@ WNDCLASSEXW GetWindowClassInfo(const TObj::CUnicodeString& name)
 
 void QueueWindowClassForRemoval(const TObj::CUnicodeString& name, HBRUSH keepBrush)
 {
-    std::lock_guard<std::mutex> guard(g_queueLock);
+    std::lock_guard<TObj::CLock> guard(g_queueLock);
     for (const auto& queued : g_queue)
         if (queued.first == name)
             return;
@@ -86,7 +87,7 @@ void UnregisterQueuedWindowClasses()
 {
     std::vector<std::pair<TObj::CUnicodeString, HBRUSH>> queue;
     {
-        std::lock_guard<std::mutex> guard(g_queueLock);
+        std::lock_guard<TObj::CLock> guard(g_queueLock);
         queue.swap(g_queue);
     }
     for (const auto& queued : queue) {

@@ -68,6 +68,7 @@ TEST(Application, ExitCodesOfWholePrograms)
         {"init-false", 0, ""},
         {"quit:7", 7, ""},
         {"handler-throws", 0, "handler.ini was not found."},
+        {"handler-breaks-a-container-rule", 0, "Internal program error:\r\nruntime, 5."},
         {"exit-throws", static_cast<DWORD>(-1), "exit.ini was not found."},
     };
     for (const Case& c : cases) {

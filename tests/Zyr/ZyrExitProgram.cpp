@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -21,6 +22,8 @@ class CProgramWindow : public ZYR::CFrameWindow {
 public:
     LRESULT OnThrowNow(WPARAM, LPARAM)
     {
+        if (g_mode == L"handler-breaks-a-container-rule")
+            return std::vector<LRESULT>(2).at(g_mode.size());
         TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, TObj::CUnicodeString(u"handler.ini"));
         return 0;
     }
@@ -40,7 +43,7 @@ public:
             return false;
         m_window.Create(nullptr, RECT{0, 0, 200, 100}, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr,
                         reinterpret_cast<HBRUSH>(-1));
-        if (g_mode == L"handler-throws")
+        if (g_mode == L"handler-throws" || g_mode == L"handler-breaks-a-container-rule")
             PostMessageW(m_window.Handle(), kThrowNow, 0, 0);
         if (g_mode.rfind(L"quit:", 0) == 0)
             ZYR::QuitRequest(std::stoi(g_mode.substr(5)));

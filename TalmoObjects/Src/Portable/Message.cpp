@@ -1,6 +1,7 @@
 #include "Message.h"
 
 #include "LibraryState.h"
+#include "Lock.h"
 #include "MessageFormat.h"
 
 #include <mutex>
@@ -16,9 +17,9 @@ const CMessageTableEntry kProgramTable[] = {
 };
 static_assert(sizeof kProgramTable / sizeof kProgramTable[0] == kProgramMessageCount, "175 messages");
 
-std::mutex& UsedListLock()
+CLock& UsedListLock()
 {
-    static std::mutex lock;
+    static CLock lock;
     return lock;
 }
 
@@ -38,7 +39,7 @@ int CompareUnits(const WChar* a, const WChar* b) noexcept
 
 CMessage::CMessage(const WChar* name) noexcept : m_name(name)
 {
-    std::lock_guard<std::mutex> guard(UsedListLock());
+    std::lock_guard<CLock> guard(UsedListLock());
     m_next = g_firstUsed;
     if (m_next != nullptr)
         m_next->m_previous = this;
@@ -47,7 +48,7 @@ CMessage::CMessage(const WChar* name) noexcept : m_name(name)
 
 CMessage::~CMessage()
 {
-    std::lock_guard<std::mutex> guard(UsedListLock());
+    std::lock_guard<CLock> guard(UsedListLock());
     if (m_previous != nullptr)
         m_previous->m_next = m_next;
     else

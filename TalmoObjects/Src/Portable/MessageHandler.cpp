@@ -1,7 +1,9 @@
 #include "MessageHandler.h"
 
 #include "Errors.h"
+#include "Lock.h"
 #include "Platform.h"
+#include "RecursiveLock.h"
 #include "ReportPlaces.h"
 #include "ScopeExit.h"
 
@@ -18,15 +20,15 @@ constexpr int kMaxReportDepth = 4;
 
 CMessageHandler* const kRetiredHandler = reinterpret_cast<CMessageHandler*>(static_cast<std::intptr_t>(-1));
 
-std::recursive_mutex& MessageLock()
+CRecursiveLock& MessageLock()
 {
-    static std::recursive_mutex lock;
+    static CRecursiveLock lock;
     return lock;
 }
 
-std::mutex& TitleLock()
+CLock& TitleLock()
 {
-    static std::mutex lock;
+    static CLock lock;
     return lock;
 }
 
@@ -52,7 +54,7 @@ const CReplyRow kReplies[] = {
 
 CMessageHandler::~CMessageHandler()
 {
-    std::lock_guard<std::recursive_mutex> guard(MessageLock());
+    std::lock_guard<CRecursiveLock> guard(MessageLock());
     if (g_processHandler == this)
         g_processHandler = nullptr;
     if (t_threadHandler == this)
@@ -99,7 +101,7 @@ CMessageHandlerHolder::~CMessageHandlerHolder()
 
 void CMessageHandlerHolder::Install()
 {
-    std::lock_guard<std::recursive_mutex> guard(MessageLock());
+    std::lock_guard<CRecursiveLock> guard(MessageLock());
     TOBJ_ASSERT(!m_installed, Places::kHandlerInstalledTwice);
     m_previous = Slot(m_perThread);
     Slot(m_perThread) = m_handler;
@@ -108,7 +110,7 @@ void CMessageHandlerHolder::Install()
 
 void CMessageHandlerHolder::Uninstall()
 {
-    std::lock_guard<std::recursive_mutex> guard(MessageLock());
+    std::lock_guard<CRecursiveLock> guard(MessageLock());
     m_installed = false;
     const bool wasOurs = Slot(m_perThread) == m_handler;
     Slot(m_perThread) = m_previous;
@@ -117,7 +119,7 @@ void CMessageHandlerHolder::Uninstall()
 
 CMessageHandler* CurrentMessageHandler()
 {
-    std::lock_guard<std::recursive_mutex> guard(MessageLock());
+    std::lock_guard<CRecursiveLock> guard(MessageLock());
     if (t_threadHandler != nullptr)
         return t_threadHandler;
     if (g_processHandler != nullptr)
@@ -130,7 +132,7 @@ CMessageHandler* CurrentMessageHandler()
 int ShowMessage(const CUnicodeString& text, unsigned flags)
 {
     const CUnicodeString caption = GetApplicationTitle();
-    std::lock_guard<std::recursive_mutex> guard(MessageLock());
+    std::lock_guard<CRecursiveLock> guard(MessageLock());
     Platform::WriteMessageLog(text);
     CMessageHandler* handler = CurrentMessageHandler();
     if (handler == nullptr)
@@ -140,7 +142,7 @@ int ShowMessage(const CUnicodeString& text, unsigned flags)
 
 void ReportThroughHandler(const CException& exception)
 {
-    std::lock_guard<std::recursive_mutex> guard(MessageLock());
+    std::lock_guard<CRecursiveLock> guard(MessageLock());
     if (dynamic_cast<const CUserException*>(&exception) == nullptr)
         Platform::WriteMessageLog(exception.GetMessageText());
     if (CMessageHandler* handler = CurrentMessageHandler())
@@ -149,7 +151,7 @@ void ReportThroughHandler(const CException& exception)
 
 CUnicodeString GetApplicationTitle()
 {
-    std::lock_guard<std::mutex> guard(TitleLock());
+    std::lock_guard<CLock> guard(TitleLock());
     if (g_title == nullptr || g_title->IsEmpty())
         return CUnicodeString(u"Talmo Objects");
     return *g_title;
@@ -157,7 +159,7 @@ CUnicodeString GetApplicationTitle()
 
 void SetApplicationTitle(const CUnicodeString& title)
 {
-    std::lock_guard<std::mutex> guard(TitleLock());
+    std::lock_guard<CLock> guard(TitleLock());
     if (g_title == nullptr)
         g_title = new CUnicodeString; // lives to the end of the process, past static destruction
     *g_title = title;

@@ -35,6 +35,19 @@ constexpr TObj::CReportPlace kNoDefaultLanguage{u"resourceinfo", 772};
 constexpr TObj::CReportPlace kStartedWhileRunning{u"talmoobjects", 212};
 constexpr TObj::CReportPlace kIsWow64ProcessFailed{u"talmoobjects", 420};
 constexpr TObj::CReportPlace kTextFileOpenedTwice{u"textstream", 61};
+// A rule of the standard library's containers and strings, by kind of failure.
+constexpr TObj::CReportPlace kRunTimeLogicError{u"runtime", 1};
+constexpr TObj::CReportPlace kRunTimeDomainError{u"runtime", 2};
+constexpr TObj::CReportPlace kRunTimeInvalidArgument{u"runtime", 3};
+constexpr TObj::CReportPlace kRunTimeLengthError{u"runtime", 4};
+constexpr TObj::CReportPlace kRunTimeOutOfRange{u"runtime", 5};
+constexpr TObj::CReportPlace kRunTimeRuntimeError{u"runtime", 6};
+constexpr TObj::CReportPlace kRunTimeRangeError{u"runtime", 7};
+constexpr TObj::CReportPlace kRunTimeOverflowError{u"runtime", 8};
+constexpr TObj::CReportPlace kRunTimeUnderflowError{u"runtime", 9};
+constexpr TObj::CReportPlace kRunTimeBadCast{u"runtime", 10};
+constexpr TObj::CReportPlace kRunTimeBadTypeid{u"runtime", 11};
+constexpr TObj::CReportPlace kRunTimeBadException{u"runtime", 12};
 
 } // namespace Places
 } // namespace TObj

@@ -399,7 +399,7 @@ bool operator==(const CUnicodeString& a, const CUnicodeString& b) noexcept
     return a.m_block == b.m_block || a.Compare(b) == 0;
 }
 
-std::string CUnicodeString::ToUtf8() const { return EncodeUtf8(Ptr(), static_cast<std::size_t>(Length())); }
+std::vector<char> CUnicodeString::ToUtf8Bytes() const { return EncodeUtf8(Ptr(), static_cast<std::size_t>(Length())); }
 
 CUnicodeString operator+(const CUnicodeString& a, const CUnicodeString& b)
 {

@@ -1,7 +1,7 @@
 #include "Utf8.h"
 
 #include <limits>
-#include <string>
+#include <vector>
 
 namespace TObj {
 
@@ -72,9 +72,9 @@ CUnicodeString DecodeUtf8(const char* bytes, std::size_t count)
     return text;
 }
 
-std::string EncodeUtf8(const WChar* text, std::size_t count)
+std::vector<char> EncodeUtf8(const WChar* text, std::size_t count)
 {
-    std::string out;
+    std::vector<char> out;
     out.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         char32_t cp = text[i];
@@ -85,19 +85,19 @@ std::string EncodeUtf8(const WChar* text, std::size_t count)
             cp = kReplacement;
         }
         if (cp < 0x80) {
-            out += static_cast<char>(cp);
+            out.push_back(static_cast<char>(cp));
         } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
         } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
         } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
         }
     }
     return out;

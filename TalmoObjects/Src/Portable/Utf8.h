@@ -6,11 +6,11 @@
 #include "UnicodeString.h"
 
 #include <cstddef>
-#include <string>
+#include <vector>
 
 namespace TObj {
 
 CUnicodeString DecodeUtf8(const char* bytes, std::size_t count);
-std::string EncodeUtf8(const WChar* text, std::size_t count);
+std::vector<char> EncodeUtf8(const WChar* text, std::size_t count);
 
 } // namespace TObj

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include <vector>
 
 namespace TObj {
 
@@ -45,7 +45,7 @@ void CConsoleMessageHandler::DecideEncoding()
 
 bool CConsoleMessageHandler::WriteUtf8(const CUnicodeString& text)
 {
-    const std::string utf8 = text.ToUtf8();
+    const std::vector<char> utf8 = text.ToUtf8Bytes();
     DWORD written = 0;
     return WriteFile(m_output, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr) != FALSE;
 }
@@ -59,7 +59,7 @@ bool CConsoleMessageHandler::WriteWide(const CUnicodeString& text)
 
 int CConsoleMessageHandler::Show(void*, const CUnicodeString& text, const CUnicodeString&, unsigned flags)
 {
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::lock_guard<TObj::CLock> guard(m_lock);
     const CUnicodeString lines = ToLines(text);
     switch (m_kind) {
     case kCharacterDevice:

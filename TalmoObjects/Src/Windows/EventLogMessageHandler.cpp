@@ -39,7 +39,7 @@ void CEventLogMessageHandler::OpenSource()
 
 bool CEventLogMessageHandler::WriteRecord(int eventType, const CUnicodeString& caption, const CUnicodeString& text)
 {
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::lock_guard<TObj::CLock> guard(m_lock);
     if (!m_opened)
         OpenSource();
     if (m_source.IsEmpty())

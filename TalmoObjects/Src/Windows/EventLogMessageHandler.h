@@ -3,6 +3,7 @@
 // a record of the Windows event log instead of showing it. Windows only.
 #pragma once
 
+#include "Lock.h"
 #include "MessageHandler.h"
 #include "SystemHandles.h"
 
@@ -28,7 +29,7 @@ private:
     CUnicodeString m_sourceName;
     CEventSource m_source;
     bool m_opened = false;
-    std::mutex m_lock;
+    CLock m_lock;
 };
 
 } // namespace TObj

@@ -7,9 +7,11 @@
 #include "MessageHandler.h"
 #include "Platform.h"
 #include "ProgramPaths.h"
+#include "RecursiveLock.h"
 #include "RegistryKey.h"
 #include "ReportPlaces.h"
 #include "ResourceBase.h"
+#include "ScopeExit.h"
 
 #include <clocale>
 #include <cstdint>
@@ -54,9 +56,9 @@ struct CLibrary {
     CUnicodeString temporaryFolder;
 };
 
-std::recursive_mutex& StartUpLock()
+CRecursiveLock& StartUpLock()
 {
-    static std::recursive_mutex lock;
+    static CRecursiveLock lock;
     return lock;
 }
 
@@ -98,7 +100,7 @@ const CFlagName kFlagNames[] = {
 void ReportPlaceholderWarning(const CUnicodeString& warning) { ShowMessage(warning, 0x31); }
 
 // Starts the modules not started yet, in registration order, without the start-up lock.
-bool StartModules(std::unique_lock<std::recursive_mutex>& guard)
+bool StartModules(CRecursiveLock& held)
 {
     CLibrary& library = Library();
     for (std::size_t i = 0; i < library.modules.size(); ++i) {
@@ -114,18 +116,21 @@ bool StartModules(std::unique_lock<std::recursive_mutex>& guard)
             GetModuleFileNameW(static_cast<HMODULE>(const_cast<void*>(module.identity)), path, MAX_PATH);
             Platform::WriteMessageLog(u"TalmoObj: Initializing " + CUnicodeString(path));
         }
-        guard.unlock();
-        try {
-            if (module.start != nullptr)
-                module.start();
-        } catch (CException* failure) {
-            const std::unique_ptr<CException> owned(failure);
-            ReportException(failure);
-            guard.lock();
+        bool failed = false;
+        RunWithLockGivenBack(held, [&module, &failed] {
+            try {
+                if (module.start != nullptr)
+                    module.start();
+            } catch (CException* failure) {
+                const std::unique_ptr<CException> owned(failure);
+                ReportException(failure);
+                failed = true;
+            }
+        });
+        if (failed) {
             SetLibraryState(ELibraryState::ModuleFailed);
             return false;
         }
-        guard.lock();
     }
     return true;
 }
@@ -149,10 +154,11 @@ std::uint32_t ReadDebugFlagsFromRegistry(std::uint32_t flags)
 
 bool InitializeTalmoObjects()
 {
-    std::unique_lock<std::recursive_mutex> guard(StartUpLock());
+    CRecursiveLock& lock = StartUpLock();
+    const std::lock_guard<CRecursiveLock> guard(lock);
     CLibrary& library = Library();
     if (++library.nesting > 1)
-        return GetLibraryState() == ELibraryState::Running && StartModules(guard) &&
+        return GetLibraryState() == ELibraryState::Running && StartModules(lock) &&
                GetLibraryState() == ELibraryState::Running;
     const ELibraryState state = GetLibraryState();
     if (state != ELibraryState::NeverStarted && state != ELibraryState::ShutDown) {
@@ -199,7 +205,7 @@ bool InitializeTalmoObjects()
         library.temporaryFolder = temp;
 
     SetLibraryState(ELibraryState::Running);
-    StartModules(guard);
+    StartModules(lock);
     Log(u"TalmoObj: All modules initialized.");
     SetErrorsAreThrown(library.savedErrorsAreThrown);
     // A failed start is never shut down, so it keeps nothing.
@@ -210,7 +216,8 @@ bool InitializeTalmoObjects()
 
 void DeinitializeTalmoObjects()
 {
-    std::unique_lock<std::recursive_mutex> guard(StartUpLock());
+    CRecursiveLock& lock = StartUpLock();
+    const std::lock_guard<CRecursiveLock> guard(lock);
     CLibrary& library = Library();
     if (GetLibraryState() != ELibraryState::Running)
         return;
@@ -235,15 +242,15 @@ void DeinitializeTalmoObjects()
             continue;
         library.modules[i].started = false;
         const FStaticModuleFunction stop = library.modules[i].stop;
-        guard.unlock();
-        try {
-            if (stop != nullptr)
-                stop();
-        } catch (CException* failure) {
-            const std::unique_ptr<CException> owned(failure);
-            ReportException(failure);
-        }
-        guard.lock();
+        RunWithLockGivenBack(lock, [stop] {
+            try {
+                if (stop != nullptr)
+                    stop();
+            } catch (CException* failure) {
+                const std::unique_ptr<CException> owned(failure);
+                ReportException(failure);
+            }
+        });
     }
     std::vector<CStaticModule> kept;
     for (const CStaticModule& module : library.modules) {
@@ -272,32 +279,32 @@ void DeinitializeTalmoObjects()
 
 void RegisterStaticModule(HMODULE module, FStaticModuleFunction start, FStaticModuleFunction stop)
 {
-    std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+    std::lock_guard<CRecursiveLock> guard(StartUpLock());
     Library().modules.push_back({module, start, stop, false, false});
 }
 
 void RegisterStaticModuleAt(const void* address, FStaticModuleFunction start, FStaticModuleFunction stop)
 {
-    std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+    std::lock_guard<CRecursiveLock> guard(StartUpLock());
     Library().modules.push_back({address, start, stop, false, true});
 }
 
 CUnicodeString GetRegistryPath()
 {
-    std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+    std::lock_guard<CRecursiveLock> guard(StartUpLock());
     return Library().registryPath;
 }
 
 CUnicodeString GetApplicationDataRelativeFolder()
 {
-    std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+    std::lock_guard<CRecursiveLock> guard(StartUpLock());
     return Library().applicationData;
 }
 
 CUnicodeString GetTemporaryFolder()
 {
     {
-        std::lock_guard<std::recursive_mutex> guard(StartUpLock());
+        std::lock_guard<CRecursiveLock> guard(StartUpLock());
         if (!Library().temporaryFolder.IsEmpty())
             return Library().temporaryFolder;
     }

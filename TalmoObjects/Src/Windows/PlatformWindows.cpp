@@ -15,7 +15,7 @@
 
 #include <atomic>
 #include <ctime>
-#include <string>
+#include <vector>
 
 namespace TObj {
 
@@ -74,7 +74,7 @@ CMessageHandler* ChooseDefaultHandler()
 int ShowWithoutHandler(const CUnicodeString& text, const CUnicodeString& caption, unsigned flags)
 {
     if (StandardOutputIsUsable()) {
-        const std::string utf8 = CConsoleMessageHandler::ToLines(text).ToUtf8();
+        const std::vector<char> utf8 = CConsoleMessageHandler::ToLines(text).ToUtf8Bytes();
         DWORD written = 0;
         WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
         return DefaultReply(flags);
@@ -114,8 +114,10 @@ void WriteMessageLog(const CUnicodeString& text) noexcept
         const std::time_t now = std::time(nullptr);
         if (const std::tm* local = std::localtime(&now))
             std::strftime(stamp, sizeof stamp, "%H:%M:%S ", local);
-        const std::string line = std::string(stamp) + "ProcessID:" + std::to_string(GetCurrentProcessId()) + " " +
-                                 EncodeText(text, CP_ACP) + "\r\n";
+        const std::vector<char> line = EncodeText(CUnicodeString(stamp) + u"ProcessID:" +
+                                                      CUnicodeString::FromUInt(GetCurrentProcessId()) + u" " + text +
+                                                      u"\r\n",
+                                                  CP_ACP);
         DWORD written = 0;
         WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     } catch (...) {

@@ -8,8 +8,10 @@
 #include "MessageHandler.h"
 #include "PathRules.h"
 #include "ProgramPaths.h"
+#include "RecursiveLock.h"
 #include "ReportPlaces.h"
 #include "ResourceModules.h"
+#include "ScopeExit.h"
 #include "SystemHandles.h"
 #include "VersionInfo.h"
 
@@ -133,9 +135,9 @@ struct CResourceBase {
     std::vector<CModulePtr> registered;
 };
 
-std::recursive_mutex& ResourceLock()
+CRecursiveLock& ResourceLock()
 {
-    static std::recursive_mutex lock;
+    static CRecursiveLock lock;
     return lock;
 }
 
@@ -215,7 +217,7 @@ const bool g_programRegistered = (RegisterResourceModule(GetModuleHandleW(nullpt
 
 void RegisterResourceModule(HMODULE module)
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     auto& registered = Base().registered;
     CModulePtr existing;
     for (auto it = registered.begin(); it != registered.end(); ++it)
@@ -229,7 +231,7 @@ void RegisterResourceModule(HMODULE module)
 
 void RegisterResourceModuleDescription(const CUnicodeString& folder, const CUnicodeString& prefix)
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     CDescription description;
     description.folder = folder;
     description.prefix = prefix;
@@ -261,14 +263,14 @@ const CResourceModule* FirstModuleWhere(const CResourceBase& base, FFinds&& find
 bool LookupMessageText(const WChar* name, CUnicodeString& text)
 {
     // The text is built under the lock; showing it happens after the lock is released.
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     return FirstModuleWhere(Base(), [&](const CResourceModule& module) { return module.LoadText(name, text); }) !=
            nullptr;
 }
 
 HMODULE FindResourceModule(const wchar_t* type, const wchar_t* name)
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     const CResourceModule* holder = FirstModuleWhere(Base(), [type, name](const CResourceModule& module) {
         return FindResourceW(module.Module(), name, type) != nullptr;
     });
@@ -348,7 +350,7 @@ void InitializeResourceBase()
 {
     CUnicodeString missingReport;
     {
-        std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+        std::lock_guard<CRecursiveLock> guard(ResourceLock());
         CResourceBase& base = Base();
         TOBJ_ASSERT(!base.initialized, Places::kResourceBaseStartedTwice);
         for (CDescription& description : base.descriptions)
@@ -366,13 +368,13 @@ void InitializeResourceBase()
     const int defaultLanguage = GetDefaultLanguage();
     if (defaultLanguage >= 0)
         SetInterfaceLanguage(defaultLanguage);
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     LoadLanguageDisplayNames(Base());
 }
 
 void DeinitializeResourceBase()
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     CResourceBase& base = Base();
     base.collections.clear();
     base.languageNames.clear();
@@ -385,13 +387,13 @@ void DeinitializeResourceBase()
 
 bool IsResourceBaseInitialized()
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     return Base().initialized;
 }
 
 std::vector<int> AvailableLanguages()
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     std::vector<int> codes;
     for (const auto& entry : Base().languageNames)
         codes.push_back(entry.first);
@@ -400,27 +402,28 @@ std::vector<int> AvailableLanguages()
 
 int GetDefaultLanguage()
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     return Base().defaultLanguage;
 }
 
 int GetInterfaceLanguage()
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     return Base().currentLanguage;
 }
 
 void SetInterfaceLanguage(int code)
 {
-    std::unique_lock<std::recursive_mutex> guard(ResourceLock());
+    CRecursiveLock& lock = ResourceLock();
+    const std::lock_guard<CRecursiveLock> guard(lock);
     CResourceBase& base = Base();
     TOBJ_ASSERT(base.initialized, Places::kLanguageBeforeStart);
     if (code != -1 && !IsLanguageSupportedQuietly(code)) {
-        guard.unlock();
-        ShowMessage(FillPlaceholders(CUnicodeString(u"The selected interface language ( %0 ) is not supported on the operating system."),
-                                     CUnicodeString::FromInt(code)),
-                    0);
-        guard.lock();
+        RunWithLockGivenBack(lock, [code] {
+            ShowMessage(FillPlaceholders(CUnicodeString(u"The selected interface language ( %0 ) is not supported on the operating system."),
+                                         CUnicodeString::FromInt(code)),
+                        0);
+        });
         if (base.currentLanguage != -1)
             return;
         TOBJ_ASSERT(base.defaultLanguage != -1, Places::kNoDefaultLanguage);
@@ -446,7 +449,7 @@ void SetLanguageSupportForTesting(bool (*isSupported)(int code)) { g_supportForT
 
 std::vector<CUnicodeString> DefinedMessageNames()
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     std::set<CUnicodeString> names;
     for (const CModulePtr& module : Base().registered)
         for (const CUnicodeString& name : module->Names())
@@ -460,7 +463,7 @@ std::vector<CUnicodeString> DefinedMessageNames()
 
 CUnicodeString GetLanguageDisplayName(int code)
 {
-    std::lock_guard<std::recursive_mutex> guard(ResourceLock());
+    std::lock_guard<CRecursiveLock> guard(ResourceLock());
     const auto found = Base().languageNames.find(code);
     return found == Base().languageNames.end() ? CUnicodeString() : found->second;
 }

@@ -4,13 +4,13 @@
 
 namespace TObj {
 
-std::string EncodeText(const CUnicodeString& text, unsigned codePage)
+std::vector<char> EncodeText(const CUnicodeString& text, unsigned codePage)
 {
     const UINT page = codePage == 0 ? CP_ACP : codePage;
     const int bytes = WideCharToMultiByte(page, 0, text.W(), text.Length(), nullptr, 0, nullptr, nullptr);
-    std::string encoded(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+    std::vector<char> encoded(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
     if (bytes > 0)
-        WideCharToMultiByte(page, 0, text.W(), text.Length(), &encoded[0], bytes, nullptr, nullptr);
+        WideCharToMultiByte(page, 0, text.W(), text.Length(), encoded.data(), bytes, nullptr, nullptr);
     return encoded;
 }
 
