@@ -111,4 +111,8 @@ TEST(StringConversions, DecimalsRoundAsTheStandardLibraryReadsThem)
             ASSERT_EQ(0, std::memcmp(&expected, &read, sizeof read)) << text;
         }
     }
+    // The point moved by more places than a large exponent brings back.
+    double tenth = 0;
+    EXPECT_TRUE(U(("0." + std::string(2000000, '0') + "1e2000000").c_str()).ToDouble(tenth));
+    EXPECT_EQ(0.1, tenth);
 }

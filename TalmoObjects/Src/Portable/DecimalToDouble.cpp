@@ -34,7 +34,7 @@ public:
             m_words[m_count++] = static_cast<std::uint32_t>(carry);
     }
 
-    void MultiplyByPowerOfTen(long exponent)
+    void MultiplyByPowerOfTen(std::int64_t exponent)
     {
         for (; exponent >= 9; exponent -= 9)
             MultiplyAdd(1000000000u, 0);
@@ -146,13 +146,14 @@ constexpr int kGreatestExponent = 971; // of the largest double, (2^53 - 1) × 2
 
 } // namespace
 
-double DecimalToDouble(const unsigned char* digits, int count, bool moreDigits, long exponent, bool negative) noexcept
+double DecimalToDouble(const unsigned char* digits, int count, bool moreDigits, std::int64_t exponent,
+                       bool negative) noexcept
 {
     const std::uint64_t sign = negative ? std::uint64_t{1} << 63 : 0;
     if (count == 0)
         return FromBits(sign);
     // The number lies in [10^(magnitude - 1), 10^magnitude).
-    const long magnitude = count + exponent;
+    const std::int64_t magnitude = count + exponent;
     if (magnitude > 310)
         return FromBits(sign | std::uint64_t{0x7FF} << 52);
     if (magnitude < -324)

@@ -146,7 +146,7 @@ bool CUnicodeString::ToDouble(double& out) const noexcept
     unsigned char digits[kKeptDigits];
     int count = 0;
     bool moreDigits = false;
-    long exponent = 0;
+    std::int64_t exponent = 0;
     int mantissaDigits = 0;
     bool fraction = false;
     for (; at < length; ++at) {
@@ -175,11 +175,12 @@ bool CUnicodeString::ToDouble(double& out) const noexcept
         bool exponentNegative = false;
         if (at < length && (text[at] == u'+' || text[at] == u'-'))
             exponentNegative = text[at++] == u'-';
-        // Beyond a million the number is zero or infinite however many digits it has.
-        long written = 0;
+        // The digits move the point by less than 2^31 places, so beyond 10^12 the number is
+        // zero or infinite however many digits it has.
+        std::int64_t written = 0;
         int exponentDigits = 0;
         for (; at < length && IsAsciiDigit(text[at]); ++at, ++exponentDigits)
-            written = written < 1000000 ? written * 10 + (text[at] - u'0') : written;
+            written = written < 1000000000000 ? written * 10 + (text[at] - u'0') : written;
         if (exponentDigits == 0)
             return false;
         exponent += exponentNegative ? -written : written;
