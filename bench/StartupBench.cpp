@@ -3,6 +3,7 @@
 // launcher on a disc and for a minimal window program, alternating, the given number of runs each.
 // Prints each median, its 25th and 75th percentiles, and the ratio of the medians.
 //   StartupBench <runs> <exe> <title> <x> <y> <rrggbb> <exe> <title> <x> <y> <rrggbb>
+#include "BenchPrograms.h"
 #include "Quantile.h"
 
 #include <windows.h>
@@ -14,17 +15,6 @@
 
 namespace {
 
-// The colour the screen shows at a point of the window's client area.
-COLORREF PixelOf(HWND window, int x, int y)
-{
-    POINT point{x, y};
-    ClientToScreen(window, &point);
-    const HDC screen = GetDC(nullptr);
-    const COLORREF color = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return color;
-}
-
 struct CSubject {
     std::wstring exe, title;
     int x, y;
@@ -35,37 +25,16 @@ struct CSubject {
 // Milliseconds until the first painted frame, or a negative number when none came in 30 s.
 double TimeToFirstFrame(const CSubject& subject)
 {
-    std::wstring folder = subject.exe.substr(0, subject.exe.find_last_of(L'\\'));
-    std::wstring line = L"\"" + subject.exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    LARGE_INTEGER frequency, start, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+    const double start = StartProgram(subject.exe, L"", process);
+    if (start < 0)
         return -1;
-    double elapsed = -1;
-    for (;;) {
-        QueryPerformanceCounter(&now);
-        const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-        const HWND window = FindWindowW(nullptr, subject.title.c_str());
-        if (window != nullptr && IsWindowVisible(window) && PixelOf(window, subject.x, subject.y) == subject.color) {
-            elapsed = ms;
-            break;
-        }
-        if (ms > 30000)
-            break;
-        Sleep(0);
-    }
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    const double seen = WaitForColour(subject.title, subject.x, subject.y, subject.color);
+    EndProgram(process);
     // The next run starts from a display without the last window.
     for (int i = 0; i < 500 && FindWindowW(nullptr, subject.title.c_str()) != nullptr; ++i)
         Sleep(10);
-    return elapsed;
+    return seen < 0 ? -1 : seen - start;
 }
 
 CSubject Subject(wchar_t** arguments)

@@ -3,6 +3,7 @@
 // from CreateProcess to the page on the screen, and each save from the write to the page
 // on the screen with its new title and colour. Prints the medians and their ratio.
 //   WatchBench <runs> <folder holding Autorun.exe>
+#include "BenchPrograms.h"
 #include "Quantile.h"
 
 #include <windows.h>
@@ -14,14 +15,6 @@
 namespace {
 
 const int kCommands = 100;
-
-double Now()
-{
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The page: its title, and every command of one colour (BBGGRR).
 void WritePage(const std::wstring& folder, int save, const char* colour)
@@ -41,43 +34,6 @@ void WritePage(const std::wstring& folder, int save, const char* colour)
     CloseHandle(file);
 }
 
-// Waits for the window of that title to show that colour inside the first command; the
-// window, or null after 30 s.
-HWND WaitForPage(const std::wstring& title, COLORREF colour)
-{
-    const double start = Now();
-    while (Now() - start < 30000) {
-        const HWND window = FindWindowW(nullptr, title.c_str());
-        if (window != nullptr && IsWindowVisible(window)) {
-            POINT point{400, 20}; // inside the first command
-            ClientToScreen(window, &point);
-            const HDC screen = GetDC(nullptr);
-            const COLORREF shown = GetPixel(screen, point.x, point.y);
-            ReleaseDC(nullptr, screen);
-            if (shown == colour)
-                return window;
-        }
-        Sleep(0);
-    }
-    return nullptr;
-}
-
-bool Start(const std::wstring& folder, const wchar_t* arguments, PROCESS_INFORMATION& process)
-{
-    std::wstring line = L"\"" + folder + L"\\Autorun.exe\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    return CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process) != 0;
-}
-
-void End(PROCESS_INFORMATION& process)
-{
-    TerminateProcess(process.hProcess, 0);
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-}
-
 } // namespace
 
 int wmain(int count, wchar_t** arguments)
@@ -88,39 +44,49 @@ int wmain(int count, wchar_t** arguments)
     }
     const int runs = _wtoi(arguments[1]);
     const std::wstring folder = arguments[2];
+    const std::wstring exe = folder + L"\\Autorun.exe";
+    // Inside the first command.
+    const int x = 400, y = 20;
     const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
     std::vector<double> starts, saves;
     for (int run = 0; run <= runs; ++run) { // the first run warms up and is not counted
         WritePage(folder, 0, "0000FF");
         PROCESS_INFORMATION process{};
-        const double start = Now();
-        if (!Start(folder, L"", process) || WaitForPage(L"Bench 0", red) == nullptr) {
+        const double start = StartProgram(exe, L"", process);
+        if (start < 0)
+            return 1;
+        const double seen = WaitForColour(L"Bench 0", x, y, red);
+        EndProgram(process);
+        if (seen < 0) {
             std::fprintf(stderr, "no plain start\n");
             return 1;
         }
         if (run > 0)
-            starts.push_back(Now() - start);
-        End(process);
+            starts.push_back(seen - start);
     }
     PROCESS_INFORMATION watching{};
-    if (!Start(folder, L"--watch", watching) || WaitForPage(L"Bench 0 (watching for changes)", red) == nullptr) {
+    if (StartProgram(exe, L"--watch", watching) < 0)
+        return 1;
+    if (WaitForColour(L"Bench 0 (watching for changes)", x, y, red) < 0) {
         std::fprintf(stderr, "no watching start\n");
+        EndProgram(watching);
         return 1;
     }
     for (int save = 1; save <= runs; ++save) {
         // Apart by more than the time writes need to settle, so that each save is one change.
         Sleep(400);
-        const double start = Now();
+        const double start = NowMilliseconds();
         WritePage(folder, save, save % 2 == 0 ? "0000FF" : "FF0000");
-        if (WaitForPage(L"Bench " + std::to_wstring(save) + L" (watching for changes)", save % 2 == 0 ? red : blue) ==
-            nullptr) {
+        const double seen =
+            WaitForColour(L"Bench " + std::to_wstring(save) + L" (watching for changes)", x, y, save % 2 == 0 ? red : blue);
+        if (seen < 0) {
             std::fprintf(stderr, "save %d did not show\n", save);
-            End(watching);
+            EndProgram(watching);
             return 1;
         }
-        saves.push_back(Now() - start);
+        saves.push_back(seen - start);
     }
-    End(watching);
+    EndProgram(watching);
     const double save = Quantile(saves, 0.5), start = Quantile(starts, 0.5);
     std::printf("watch_save_ms=%.1f\nwatch_start_ms=%.1f\nwatch_ratio=%.2f\n", save, start, save / start);
     return 0;
