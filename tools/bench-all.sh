@@ -68,17 +68,10 @@ i0=$(instructions 0)
 i1k=$(instructions 1000)
 i10k=$(instructions 10000)
 
-stripped() {
-  local tool=$1 exe=$2 copy
-  copy=$(mktemp)
-  "$tool" -o "$copy" "$exe"
-  stat -c %s "$copy"
-  rm -f "$copy"
-}
-a64=$(stripped x86_64-w64-mingw32-strip "$build/x86_64-shipped/AutoRun/Autorun.exe")
-m64=$(stripped x86_64-w64-mingw32-strip "$build/x86_64/bench/MinimalWindow.exe")
-a32=$(stripped i686-w64-mingw32-strip "$build/i686-shipped/AutoRun/Autorun.exe")
-m32=$(stripped i686-w64-mingw32-strip "$build/i686-shipped/bench/MinimalWindow.exe")
+a64=$(stripped_size x86_64-w64-mingw32-strip "$build/x86_64-shipped/AutoRun/Autorun.exe")
+m64=$(stripped_size x86_64-w64-mingw32-strip "$build/x86_64/bench/MinimalWindow.exe")
+a32=$(stripped_size i686-w64-mingw32-strip "$build/i686-shipped/AutoRun/Autorun.exe")
+m32=$(stripped_size i686-w64-mingw32-strip "$build/i686-shipped/bench/MinimalWindow.exe")
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 per() { awk -v a="$1" -v b="$2" -v n="$3" 'BEGIN { printf "%.1f k", (a - b) / n / 1000 }'; }

@@ -49,5 +49,15 @@ build_tree() {
   fi
 }
 
+# The size in bytes of a program stripped as it ships (the program itself is left as it is).
+#   stripped_size <strip tool> <exe>
+stripped_size() {
+  local tool=$1 exe=$2 copy
+  copy=$(mktemp)
+  "$tool" -o "$copy" "$exe"
+  stat -c %s "$copy"
+  rm -f "$copy"
+}
+
 # The cross builds' toolchain files.
 build_toolchain() { echo "-DCMAKE_TOOLCHAIN_FILE=$AUTORUN_ROOT/cmake/toolchain-mingw-$1.cmake"; }
