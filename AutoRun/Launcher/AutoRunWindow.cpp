@@ -10,12 +10,12 @@
 #include "LauncherReportPlaces.h"
 #include "MessageLoop.h"
 #include "MonitorDpi.h"
-#include "PageWatcher.h"
 #include "PageLayout.h"
+#include "PageWatcher.h"
 #include "ProgramPaths.h"
 #include "ScopeExit.h"
-#include "WatchedFiles.h"
 #include "Settings.h"
+#include "WatchedFiles.h"
 #include "ZyrFailure.h"
 
 #include <windows.h>
