@@ -412,7 +412,9 @@ void CAutoRunWindow::ReloadFromFiles()
     m_lookAgain = !m_lookAgain;
     if (m_lookAgain)
         LookWhenSettled();
-    if (m_problemBar.Text().IsEmpty() && WatchedFiles::Fingerprint(Settings().ReadFiles()) == m_fingerprint)
+    const std::vector<CUnicodeString> files = Settings().ReadFiles();
+    std::vector<std::uint64_t> seen = WatchedFiles::Fingerprint(files);
+    if (m_problemBar.Text().IsEmpty() && seen == m_fingerprint)
         return;
     try {
         Rebuild(Settings().DpiY(), nullptr, false);
@@ -427,7 +429,10 @@ void CAutoRunWindow::ReloadFromFiles()
         return;
     }
     m_lockedRetries = 0;
-    m_fingerprint = WatchedFiles::Fingerprint(Settings().ReadFiles());
+    // The files as they were before the read stand for what it read, so that a write during
+    // the read differs from them at the next look. Only files the pages did not use before
+    // are taken as they are now.
+    m_fingerprint = Settings().ReadFiles() == files ? std::move(seen) : WatchedFiles::Fingerprint(Settings().ReadFiles());
     m_problemBar.Hide();
     WatchFolders();
 }
