@@ -5,6 +5,7 @@
 #include "DC.h"
 #include "File.h"
 #include "FileSystem.h"
+#include "GdiGlobals.h"
 #include "LastErrorException.h"
 #include "PathRules.h"
 #include "Settings.h"
@@ -85,33 +86,9 @@ void CPageRenderer::Capture(HWND window, ZYR::CBitmap& picture)
     ZYR::CMemoryDC canvas(screen.Get());
     ZYR::CSelectObjectGuard select(canvas.Get(), picture.Handle());
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Get()), PRF_CLIENT);
-    // Children from the bottom of the z-order up, each drawn over what lies beneath it in a
-    // context of its own size and layout, and copied into its place pixel for pixel, as the
-    // screen has them; in a right-to-left window the children are mirrored as they are there.
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    WINDOWINFO parent{};
-    parent.cbSize = sizeof parent;
-    GetWindowInfo(window, &parent);
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        if (!IsWindowVisible(*it))
-            continue;
-        RECT placed{};
-        GetWindowRect(*it, &placed);
-        const int x = placed.left - parent.rcClient.left, y = placed.top - parent.rcClient.top;
-        const int childWidth = placed.right - placed.left, childHeight = placed.bottom - placed.top;
-        ZYR::CBitmap piece;
-        piece.CreateDIBSection(std::max(childWidth, 1), std::max(childHeight, 1));
-        ZYR::CMemoryDC pieceDC(screen.Get());
-        ZYR::CSelectObjectGuard selectPiece(pieceDC.Get(), piece.Handle());
-        BitBlt(pieceDC.Get(), 0, 0, childWidth, childHeight, canvas.Get(), x, y, SRCCOPY);
-        if ((GetWindowLongW(*it, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0)
-            SetLayout(pieceDC.Get(), LAYOUT_RTL);
-        SendMessageW(*it, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pieceDC.Get()), PRF_CLIENT);
-        SetLayout(pieceDC.Get(), 0);
-        BitBlt(canvas.Get(), x, y, childWidth, childHeight, pieceDC.Get(), 0, 0, SRCCOPY);
-    }
+    // Children over the page, as the screen has them; in a right-to-left window they are
+    // mirrored as they are there.
+    ZYR::PrintChildren(window, canvas.Get());
     GdiFlush();
 }
 

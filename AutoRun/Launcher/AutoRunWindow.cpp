@@ -13,6 +13,7 @@
 #include "PageLayout.h"
 #include "PageWatcher.h"
 #include "ProgramPaths.h"
+#include "Region.h"
 #include "ScopeExit.h"
 #include "Settings.h"
 #include "WatchedFiles.h"
@@ -44,12 +45,14 @@ CSettings& Settings() { return *CSettings::Current(); }
 
 ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_CREATE(OnCreateMain)
-    ZYR_ON_DRAW(Draw)
+    ZYR_ON_VOID(WM_PAINT, OnPaint)
+    ZYR_ON_PRINTCLIENT(Draw)
     ZYR_ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ZYR_ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ZYR_ON_MESSAGE(CPageWatcher::kFilesChanged, OnFilesChanged)
     ZYR_ON_MESSAGE(WM_TIMER, OnTimer)
     ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
+    ZYR_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     ZYR_ON_MESSAGE(WM_NEXTDLGCTL, OnNextControl)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
 
@@ -184,9 +187,14 @@ void CAutoRunWindow::DestroyLabels()
 void CAutoRunWindow::RebuildControls()
 {
     SetComment(CUnicodeString());
-    m_commentFont.Delete();
-    m_commentFont.CreateFontW(m_page->commentFontSize, false, m_page->commentFontName);
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
+    if (m_commentFont.IsEmpty() || m_commentFontSize != m_page->commentFontSize ||
+        m_commentFontName != m_page->commentFontName) {
+        m_commentFont.Delete();
+        m_commentFont.CreateFontW(m_page->commentFontSize, false, m_page->commentFontName);
+        m_commentFontSize = m_page->commentFontSize;
+        m_commentFontName = m_page->commentFontName;
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
+    }
     ShowTitle();
     // Nothing here draws: kept controls move without redrawing, and what is made or
     // destroyed only marks areas to paint, which the next WM_PAINT of the whole page (the
@@ -452,7 +460,22 @@ void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
     ShowPage(page, std::move(picture), size);
 }
 
-void CAutoRunWindow::Draw(HDC target)
+// The commands and labels are drawn into the page's picture and go onto the screen with it,
+// in one copy: each window painting itself costs a surface update of its own (under Wine
+// a third of a page switch). What they were drawn in is taken from their own update
+// regions.
+void CAutoRunWindow::OnPaint()
+{
+    ZYR::CRegion update;
+    update.CreateRect(RECT{0, 0, 0, 0});
+    const bool withControls = GetUpdateRgn(Handle(), update.Get(), FALSE) != ERROR;
+    const ZYR::CPaintDC paint(Handle());
+    DrawPage(paint.Get(), withControls ? update.Get() : nullptr);
+}
+
+void CAutoRunWindow::Draw(HDC target) { DrawPage(target, nullptr); }
+
+void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
 {
     const RECT client = GetClientRect();
     const int width = client.right - client.left;
@@ -500,7 +523,12 @@ void CAutoRunWindow::Draw(HDC target)
     DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect, DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
     selectFont.Restore();
     SetLayout(canvas.Get(), 0);
+    if (controlsWithin != nullptr)
+        ZYR::PrintChildren(Handle(), canvas.Get());
     BitBlt(target, 0, 0, width, height, canvas.Get(), 0, 0, SRCCOPY);
+    // One call for all of them: under Wine each update region lives in the server.
+    if (controlsWithin != nullptr)
+        RedrawWindow(Handle(), nullptr, controlsWithin, RDW_VALIDATE | RDW_ALLCHILDREN);
     // The icons (loaded before the window, so that a broken one stops the start) go onto
     // the title bar once the page has been shown: the first frame does not wait for them.
     if (!m_iconsSet) {
@@ -518,6 +546,13 @@ bool CAutoRunWindow::PreTranslateMessage(MSG& message)
         return false;
     }
     return IsDialogNavigation(message);
+}
+
+LRESULT CAutoRunWindow::OnDisplayChange(WPARAM, LPARAM)
+{
+    m_stretchedPictures.DisplayChanged();
+    Invalidate(true);
+    return 0;
 }
 
 LRESULT CAutoRunWindow::OnDeviceChange(WPARAM event, LPARAM data)

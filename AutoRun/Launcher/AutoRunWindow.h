@@ -13,6 +13,7 @@
 #include "Icon.h"
 #include "PointerArray.h"
 #include "ProblemBar.h"
+#include "StretchedPictures.h"
 #include "WindowSettings.h"
 
 #include <memory>
@@ -56,6 +57,8 @@ public:
     static constexpr wchar_t kWatchingTitle[] = L" (watching for changes)";
 
     CWindowSettings* CurrentPage() const noexcept { return m_page; }
+    // The commands' pictures as stretched to their controls, for the controls to draw.
+    ZYR::CStretchedPictures& StretchedPictures() noexcept { return m_stretchedPictures; }
     const TObj::CUnicodeString& CommentTextForTesting() const noexcept { return m_comment; }
     int HistoryDepthForTesting() const noexcept { return m_history.Count(); }
     const ZYR::CBitmap* PagePictureForTesting() const noexcept { return m_background.get(); }
@@ -66,10 +69,16 @@ public:
 
 protected:
     // The page as it is now, into the screen or a picture, in one blit.
+    void OnPaint();
     void Draw(HDC target);
+    // The page into `target`; with `controlsWithin`, its controls too, and taken as drawn
+    // within that region.
+    void DrawPage(HDC target, HRGN controlsWithin);
     int OnCreateMain(CREATESTRUCTW* create);
     LRESULT OnNextControl(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
+    // Another colour depth may draw the commands' pictures otherwise.
+    LRESULT OnDisplayChange(WPARAM, LPARAM);
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
     // The window moved to a monitor of another DPI: the shown page is built again at it.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
@@ -99,12 +108,16 @@ private:
     CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page
     TObj::CPointerArray<CWindowSettings> m_history;    // not owned, oldest first
     TObj::CUnicodeString m_comment;
-    ZYR::CFont m_commentFont;
+    ZYR::CFont m_commentFont; // made for the size and name below, kept while pages share them
+    std::int32_t m_commentFontSize = 0;
+    TObj::CUnicodeString m_commentFontName;
     CPicture m_background; // the shown page's picture, or null
     // The pictures of pages shown so far, so that going back decodes nothing; at most
     // kCachedPictures of them.
     std::vector<std::pair<const CWindowSettings*, CPicture>> m_pictures;
     static constexpr std::size_t kCachedPictures = 8;
+    // Command pictures stretched to their controls' sizes: 2 Mi pixels (8 MB) at most.
+    ZYR::CStretchedPictures m_stretchedPictures{std::size_t{2} << 20};
     ZYR::CIcon m_smallIcon;
     ZYR::CIcon m_bigIcon;
     bool m_iconsSet = false;

@@ -59,12 +59,12 @@ void CCommandControl::MakeFonts()
     m_hintFont.Delete();
     m_textFont.CreateFontW(m_settings->fontSize, m_settings->underlined, m_settings->fontName);
     m_hintFont.CreateFontW(m_settings->hintFontSize, m_settings->underlined, m_settings->fontName);
-    m_selectedColor = m_settings->selectedColor;
-    m_notSelectedColor = m_settings->notSelectedColor;
 }
 
 // A page switch gives the controls it keeps the new page's commands: each then is what a
-// control made for its command would be, without the cost of a new window.
+// control made for its command would be, without the cost of a new window. Fonts, brushes,
+// text and place that stay the same are kept: pages of one disc mostly share them, and
+// under Wine each is a noticeable part of a switch.
 void CCommandControl::Rebind(CCommandSettings* settings)
 {
     if (::GetCapture() == Handle())
@@ -75,13 +75,28 @@ void CCommandControl::Rebind(CCommandSettings* settings)
     m_tracking = false;
     if (m_tooltip.Handle() != nullptr && IsWindow(m_tooltip.Handle()))
         m_tooltip.DestroyWindow();
-    m_settings = settings;
-    MakeBrushes();
-    MakeFonts();
-    ZYR::SetWindowTextW(Handle(), settings->text);
+    const CCommandSettings& old = *m_settings;
+    const bool sameFonts = old.fontSize == settings->fontSize && old.hintFontSize == settings->hintFontSize &&
+                           old.underlined == settings->underlined && old.fontName == settings->fontName;
+    const bool sameBrushes = old.hasColors == settings->hasColors &&
+                             std::equal(old.colors, old.colors + 3, settings->colors) &&
+                             std::equal(old.borderColors, old.borderColors + 3, settings->borderColors);
+    const bool sameText = old.text == settings->text;
+    const CPageRect& was = old.rect;
     const CPageRect& r = settings->rect;
-    SetWindowPos(nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    const bool samePlace = was.left == r.left && was.top == r.top && was.right == r.right && was.bottom == r.bottom;
+    m_settings = settings;
+    if (!sameBrushes)
+        MakeBrushes();
+    if (!sameFonts)
+        MakeFonts();
+    m_selectedColor = settings->selectedColor;
+    m_notSelectedColor = settings->notSelectedColor;
+    if (!sameText)
+        ZYR::SetWindowTextW(Handle(), settings->text);
+    if (!samePlace)
+        SetWindowPos(nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 CCommandControl::~CCommandControl()
@@ -127,6 +142,8 @@ int CCommandControl::OnCreateControl(CREATESTRUCTW*)
     m_arrow.LoadSystemCursor(IDC_ARROW);
     SetCursor(m_arrow.Get());
     MakeFonts();
+    m_selectedColor = m_settings->selectedColor;
+    m_notSelectedColor = m_settings->notSelectedColor;
     return 0;
 }
 
@@ -166,8 +183,9 @@ void CCommandControl::Draw(HDC dc)
     if (m_settings->hasColors)
         FillRect(dc, &inner, m_backgroundBrushes[state].Get());
     if (m_settings->hasPictures) {
-        const int mode = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES) == 16 ? COLORONCOLOR : HALFTONE;
-        ZYR::DrawPicture(*m_settings->pictures[state], dc, inner, mode);
+        ZYR::CStretchedPictures& pictures = m_mainWindow->StretchedPictures();
+        const int mode = pictures.Depth(dc) == 16 ? COLORONCOLOR : HALFTONE;
+        pictures.Draw(m_settings->pictures[state], dc, inner, mode);
     }
     SetBkMode(dc, TRANSPARENT);
     ZYR::CSelectObjectGuard font(dc, m_textFont.Handle());
@@ -187,7 +205,7 @@ void CCommandControl::Draw(HDC dc)
         focus = RECT{Saturated(focus.left + dx), Saturated(focus.top + dy), Saturated(focus.right + dx),
                      Saturated(focus.bottom + dy)};
     }
-    if (::GetFocus() == Handle())
+    if (m_focused)
         DrawFocusRect(dc, &focus);
     if (!m_settings->hint.IsEmpty()) {
         ZYR::CSelectObjectGuard hintFont(dc, m_hintFont.Handle());
@@ -217,6 +235,7 @@ void CCommandControl::OnKeyDown(UINT key, UINT, UINT flags)
 
 void CCommandControl::OnSetFocus(ZYR::CWindow*)
 {
+    m_focused = true;
     EnsureTooltip(nullptr);
     Redraw();
     if (s_hovered == nullptr)
@@ -226,6 +245,7 @@ void CCommandControl::OnSetFocus(ZYR::CWindow*)
 
 void CCommandControl::OnKillFocus(ZYR::CWindow*)
 {
+    m_focused = false;
     Redraw();
     Default();
 }

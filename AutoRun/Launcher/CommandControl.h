@@ -67,6 +67,9 @@ private:
     ZYR::CBrush m_backgroundBrushes[3];
     ZYR::CBrush m_borderBrushes[3];
     bool m_pressed = false;
+    // Between WM_SETFOCUS and WM_KILLFOCUS: asking GetFocus at every draw costs a server
+    // call under Wine.
+    bool m_focused = false;
     ZYR::CToolTipCtrl m_tooltip;
 
     static CCommandControl* s_hovered; // the one command under the mouse, or none

@@ -1,7 +1,7 @@
 // GdiGlobals.h
 // Holds the window library's drawing helpers: the bitmap stretch, a picture drawn (blended
 // when it carries alpha), the text extent with external leading and slant correction, and
-// the screen's vertical DPI.
+// the screen's vertical DPI, and a window's children drawn into a picture of it.
 #pragma once
 
 #include "UnicodeString.h"
@@ -25,5 +25,9 @@ SIZE GetTextExtent(HDC dc, const TObj::CUnicodeString& text);
 int SlantCorrection(int italicAngle, int ascent, int internalLeading, int overhang);
 // LOGPIXELSY of the screen.
 int GetScreenDpiY();
+// The visible children of `window`, from the bottom of the z-order up, each drawn by its
+// WM_PRINTCLIENT over what `canvas` (the client area as the screen shows it, left to
+// right whatever the window's layout) holds beneath it, clipped to its own rectangle.
+void PrintChildren(HWND window, HDC canvas);
 
 } // namespace ZYR

@@ -137,7 +137,10 @@ public:                                                                         
     {message, 0, 0, 0, ::ZYR::kSigUint, &::ZYR::Thunks::Uint<ThisClass, &ThisClass::method>, nullptr},
 #define ZYR_ON_POINT(message, method)                                                                       \
     {message, 0, 0, 0, ::ZYR::kSigPoint, &::ZYR::Thunks::Point<ThisClass, &ThisClass::method>, nullptr},
+// A picture of the window (WM_PRINTCLIENT) drawn by one method.
+#define ZYR_ON_PRINTCLIENT(method)                                                                          \
+    {WM_PRINTCLIENT, 0, 0, 0, ::ZYR::kSigDraw, &::ZYR::Thunks::PrintClient<ThisClass, &ThisClass::method>, nullptr},
 // One drawing method serves the screen (WM_PAINT) and pictures of the window (WM_PRINTCLIENT).
 #define ZYR_ON_DRAW(method)                                                                                 \
     {WM_PAINT, 0, 0, 0, ::ZYR::kSigDraw, &::ZYR::Thunks::Paint<ThisClass, &ThisClass::method>, nullptr},    \
-    {WM_PRINTCLIENT, 0, 0, 0, ::ZYR::kSigDraw, &::ZYR::Thunks::PrintClient<ThisClass, &ThisClass::method>, nullptr},
+    ZYR_ON_PRINTCLIENT(method)

@@ -6,6 +6,7 @@
 #include "SystemLibrary.h"
 #include "ZyrFailure.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ZYR {
@@ -79,6 +80,43 @@ int GetScreenDpiY()
 {
     const CWindowDC screen(nullptr);
     return screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+}
+
+void PrintChildren(HWND window, HDC canvas)
+{
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child))
+            children.push_back(child);
+    std::reverse(children.begin(), children.end());
+    WINDOWINFO parent{};
+    parent.cbSize = sizeof parent;
+    GetWindowInfo(window, &parent);
+    for (const HWND child : children) {
+        RECT placed{};
+        GetWindowRect(child, &placed);
+        const int x = placed.left - parent.rcClient.left, y = placed.top - parent.rcClient.top;
+        const int width = placed.right - placed.left, height = placed.bottom - placed.top;
+        if ((GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) == 0) {
+            const int saved = SaveDC(canvas);
+            SetViewportOrgEx(canvas, x, y, nullptr);
+            IntersectClipRect(canvas, 0, 0, width, height);
+            SendMessageW(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas), PRF_CLIENT);
+            RestoreDC(canvas, saved);
+            continue;
+        }
+        // A mirrored context mirrors about its bitmap's width: a right-to-left child draws
+        // into a piece of its own size, copied into its place pixel for pixel.
+        CBitmap piece;
+        piece.CreateDIBSection(std::max(width, 1), std::max(height, 1));
+        CMemoryDC pieceDC(canvas);
+        CSelectObjectGuard selectPiece(pieceDC.Get(), piece.Handle());
+        BitBlt(pieceDC.Get(), 0, 0, width, height, canvas, x, y, SRCCOPY);
+        SetLayout(pieceDC.Get(), LAYOUT_RTL);
+        SendMessageW(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pieceDC.Get()), PRF_CLIENT);
+        SetLayout(pieceDC.Get(), 0);
+        BitBlt(canvas, x, y, width, height, pieceDC.Get(), 0, 0, SRCCOPY);
+    }
 }
 
 } // namespace ZYR

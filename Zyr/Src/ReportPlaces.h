@@ -69,6 +69,7 @@ constexpr CFailurePlace kCMemoryDC{u"ZYR::CMemoryDC::CMemoryDC", u"hdc != 0", u"
 constexpr CFailurePlace kCWindowDC{u"ZYR::CWindowDC::CWindowDC", u"hdc != 0", u"dczyr", 91};
 constexpr CFailurePlace kCPaintDC{u"ZYR::CPaintDC::CPaintDC", u"hdc != 0", u"dczyr", 111};
 constexpr CFailurePlace kGetTextExtentPoint32W{u"ZYR::GetTextExtentPoint32W", u"::GetTextExtentPoint32(dc, text, text.Length(), &size)", u"gdiglobalszyr", 286};
+constexpr CFailurePlace kCreateRectRgn{u"ZYR::CRegion::CreateRect", u"region != 0", u"gdiobjectzyr", 296};
 constexpr CFailurePlace kCreateSolidBrush{u"ZYR::CBrush::CreateSolidBrush", u"brush != 0", u"gdiobjectzyr", 139};
 constexpr CFailurePlace kGetLogFont{u"ZYR::CFont::GetLogFont", u"::GetObject(font, sizeof(logFont), &logFont) != 0", u"gdiobjectzyr", 189};
 constexpr CFailurePlace kCreateFontW{u"ZYR::CFont::CreateFontW", u"font != 0", u"gdiobjectzyr", 209};

@@ -6,6 +6,7 @@
 #include "Font.h"
 #include "GdiGlobals.h"
 #include "RecordingHandler.h"
+#include "StretchedPictures.h"
 #include "TempFolder.h"
 #include "TestText.h"
 #include "ZyrFailure.h"
@@ -101,6 +102,52 @@ TEST(Gdi, AStretchedPictureLandsOnTheRightPixels)
         EXPECT_EQ(before + 2, ZYR::CGdiObject::LiveHandlesForTesting());
     }
     EXPECT_EQ(before, ZYR::CGdiObject::LiveHandlesForTesting());
+}
+
+// A picture kept stretched draws, on first use and from the copy, the pixels a stretch drawn
+// directly would, also where the context shows only part of the stretch (Wine samples a
+// stretch that is cut short at other points); and the pixels kept stay within the bound.
+TEST(Gdi, AKeptStretchDrawsWhatAStretchDrawnDirectlyWould)
+{
+    CTempFolder folder;
+    const CUnicodeString path = folder.Write("checks.bmp", MakeBitmapFile(16, 8, [](int x, int y, std::uint32_t) {
+        return static_cast<std::uint32_t>((x / 2 + y / 2) % 2 == 0 ? 0xF0F0F0 : 0x3060A0);
+    }, 0));
+    auto picture = std::make_shared<ZYR::CBitmap>();
+    picture->LoadFromFile(path, kPlace);
+    const struct {
+        RECT target, clip;
+    } cases[] = {
+        {{-1, -1, 41, 21}, {0, 0, 40, 20}},  // one pixel beyond each edge, as a command without border
+        {{0, 0, 40, 20}, {0, 0, 48, 24}},    // all of it shown
+        {{5, 3, 45, 23}, {10, 0, 30, 24}},   // a strip of it
+        {{0, 0, 16, 8}, {0, 0, 48, 24}},     // its own size: copied
+        {{4, 2, 44, 21}, {0, 0, 48, 24}},    // two more, and the first one kept goes
+        {{2, 0, 41, 20}, {0, 0, 48, 24}},
+    };
+    ZYR::CStretchedPictures kept(40 * 20 * 4);
+    for (const auto& c : cases) {
+        CCanvas direct(48, 24), drawn(48, 24);
+        for (const CCanvas* canvas : {&direct, &drawn}) {
+            PatBlt(canvas->dc.Get(), 0, 0, 48, 24, BLACKNESS);
+            IntersectClipRect(canvas->dc.Get(), c.clip.left, c.clip.top, c.clip.right, c.clip.bottom);
+        }
+        ZYR::DrawPicture(*picture, direct.dc.Get(), c.target, HALFTONE);
+        for (int time = 0; time < 2; ++time) {
+            const long made = ZYR::CGdiObject::ObjectsMadeForTesting();
+            kept.Draw(picture, drawn.dc.Get(), c.target, HALFTONE);
+            if (time == 1) {
+                EXPECT_EQ(made, ZYR::CGdiObject::ObjectsMadeForTesting()) << c.target.left; // drawn from the copy
+            }
+            int differing = 0;
+            for (int y = 0; y < 24; ++y)
+                for (int x = 0; x < 48; ++x)
+                    differing += direct.At(x, y) != drawn.At(x, y);
+            EXPECT_EQ(0, differing) << c.target.left << ", " << c.target.top << " time " << time;
+        }
+        EXPECT_LE(kept.PixelsKept(), std::size_t{40 * 20 * 4});
+    }
+    EXPECT_EQ(std::size_t{40 * 20 + 20 * 20 + 40 * 19 + 39 * 20}, kept.PixelsKept());
 }
 
 TEST(Gdi, FontsAndTextExtent)

@@ -1,7 +1,10 @@
 // The command control on a page shown in this process, driven by the real pointer and
 // keyboard: its states and the comment, clicks, focus, tooltip and accessibility roles,
 // and a soak of page switches and hover changes.
+#include "Bitmap.h"
 #include "GdiObject.h"
+#include "PageRenderer.h"
+#include "Pixels.h"
 #include "RecordingHandler.h"
 #include "ShownPage.h"
 #include "TestText.h"
@@ -26,8 +29,19 @@ const char* kPage =
     "Command1_Comment=first comment\nCommand1_Tooltip=Tip text\n"
     "Command2_Text=Other\nCommand2_Rect=[10, 60, 150, 100]\nCommand2_Action=$Second\nCommand2_Comment=other comment\n"
     "Command3_Text=Label\nCommand3_Rect=[160, 10, 290, 50]\n"
-    "[Second]\nBackgroundSize=[300, 200]\nBackgroundColor=000000\nTitle=Second\nFontSize=12\n"
-    "Command1_Text=Back\nCommand1_Rect=[10, 10, 150, 50]\nCommand1_Action=$Exit\n";
+    "[Second]\nBackgroundSize=[300, 200]\nBackgroundColor=000000\nTitle=Second\nFontSize=16\n"
+    "Command1_Text=Back\nCommand1_Rect=[20, 20, 160, 60]\nCommand1_Action=$Exit\nCommand1_BackgroundColor=00FFFF\n";
+
+// The window's client area as the renders draw it.
+CPixels Rendered(HWND window)
+{
+    ZYR::CBitmap picture;
+    CPageRenderer::Capture(window, picture);
+    CTempFolder folder;
+    const CUnicodeString path = folder.Path("page.bmp");
+    CPageRenderer::WriteBitmapFile(path, picture);
+    return ReadBitmapFile(path);
+}
 
 } // namespace
 
@@ -190,11 +204,26 @@ TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
     RECT placed{};
     GetWindowRect(handle, &placed);
     MapWindowPoints(nullptr, page.window.Handle(), reinterpret_cast<POINT*>(&placed), 2);
-    EXPECT_TRUE(placed.left == 10 && placed.top == 10 && placed.right == 150 && placed.bottom == 50);
+    EXPECT_TRUE(placed.left == 20 && placed.top == 20 && placed.right == 160 && placed.bottom == 60);
     page.window.GoBack(true); // and back: the second command and the label are made again
     EXPECT_EQ(2u, page.Controls().size());
     EXPECT_NE(nullptr, page.Child(L"Label"));
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+// It draws as a fresh one does: its font, colours and place are those of the new command.
+TEST(CommandControl, AKeptControlDrawsAsAFreshOneForItsNewCommand)
+{
+    SetCursorPos(0, 0);
+    CPixels switched;
+    {
+        CShownPage page(kPage);
+        page.window.GoToPage(U("Second"));
+        switched = Rendered(page.window.Handle());
+    }
+    // The same page, as the start page of a disc of its own.
+    CShownPage fresh("[Main]" + std::string(kPage).substr(std::string(kPage).find("[Second]") + 8));
+    EXPECT_EQ(0, DifferingPixels(Rendered(fresh.window.Handle()), switched));
 }
 
 namespace {
