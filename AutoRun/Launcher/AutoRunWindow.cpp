@@ -524,7 +524,7 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     selectFont.Restore();
     SetLayout(canvas.Get(), 0);
     if (controlsWithin != nullptr)
-        ZYR::PrintChildren(Handle(), canvas.Get());
+        ZYR::PrintChildren(Handle(), canvas.Get(), controlsWithin);
     BitBlt(target, 0, 0, width, height, canvas.Get(), 0, 0, SRCCOPY);
     // One call for all of them: under Wine each update region lives in the server.
     if (controlsWithin != nullptr)

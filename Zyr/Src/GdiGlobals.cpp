@@ -82,12 +82,23 @@ int GetScreenDpiY()
     return screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
 }
 
-void PrintChildren(HWND window, HDC canvas)
+void PrintChildren(HWND window, HDC canvas, HRGN within)
 {
     std::vector<HWND> children;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
-        if (IsWindowVisible(child))
-            children.push_back(child);
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child))
+            continue;
+        if (within != nullptr) {
+            // In the window's own client coordinates, mirrored as its region is.
+            RECT area{};
+            GetClientRect(child, &area);
+            MapWindowPoints(child, window, reinterpret_cast<POINT*>(&area), 2);
+            const RECT ordered{std::min(area.left, area.right), area.top, std::max(area.left, area.right), area.bottom};
+            if (!RectInRegion(within, &ordered))
+                continue;
+        }
+        children.push_back(child);
+    }
     std::reverse(children.begin(), children.end());
     WINDOWINFO parent{};
     parent.cbSize = sizeof parent;

@@ -226,6 +226,23 @@ TEST(CommandControl, AKeptControlDrawsAsAFreshOneForItsNewCommand)
     EXPECT_EQ(0, DifferingPixels(Rendered(fresh.window.Handle()), switched));
 }
 
+// A command drawn again alone, as a hover draws it, shows on the screen what its render
+// shows, in a left-to-right and in a right-to-left window.
+TEST(CommandControl, AHoveredCommandOnTheScreenIsItsRender)
+{
+    for (const char* arguments : {"-l:0", "-l:61"}) {
+        CShownPage page(kPage, arguments);
+        CCommandControl* other = page.Controls()[1];
+        page.MoveTo(70, 80); // the real pointer over "Other", mirrored with the window
+        ASSERT_TRUE(Until([&] { return other->IsHovered(); }, std::string("the hover with ") + arguments));
+        const CPixels rendered = Rendered(page.window.Handle());
+        int differing = -1;
+        TestSupport::WaitUntil([&] { return (differing = DifferingPixels(rendered, CaptureClient(page.window.Handle()))) == 0; },
+                               std::string("the screen equal to the render with ") + arguments);
+        EXPECT_EQ(0, differing) << arguments;
+    }
+}
+
 namespace {
 
 SIZE_T PrivateBytes()
