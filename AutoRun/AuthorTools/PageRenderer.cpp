@@ -88,7 +88,7 @@ void CPageRenderer::Capture(HWND window, ZYR::CBitmap& picture)
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Get()), PRF_CLIENT);
     // Children over the page, as the screen has them; in a right-to-left window they are
     // mirrored as they are there.
-    ZYR::PrintChildren(window, canvas.Get());
+    ZYR::PrintChildren(window, canvas.Get(), ZYR::ChildrenBottomUp(window));
     GdiFlush();
 }
 

@@ -54,6 +54,7 @@ ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
     ZYR_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     ZYR_ON_MESSAGE(WM_NEXTDLGCTL, OnNextControl)
+    ZYR_ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotify)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
 
 CAutoRunWindow::CAutoRunWindow() = default;
@@ -434,6 +435,7 @@ void CAutoRunWindow::ReloadFromFiles()
         }
         m_lockedRetries = 0;
         m_problemBar.Show(*this, WatchedFiles::ProblemText(*thrown, Settings().Environment()));
+        m_paintOrder.clear(); // the bar went on top
         return;
     }
     m_lockedRetries = 0;
@@ -524,7 +526,7 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     selectFont.Restore();
     SetLayout(canvas.Get(), 0);
     if (controlsWithin != nullptr)
-        ZYR::PrintChildren(Handle(), canvas.Get(), controlsWithin);
+        ZYR::PrintChildren(Handle(), canvas.Get(), PaintOrder(), controlsWithin);
     BitBlt(target, 0, 0, width, height, canvas.Get(), 0, 0, SRCCOPY);
     // One call for all of them: under Wine each update region lives in the server.
     if (controlsWithin != nullptr)
@@ -546,6 +548,22 @@ bool CAutoRunWindow::PreTranslateMessage(MSG& message)
         return false;
     }
     return IsDialogNavigation(message);
+}
+
+// Under Wine each step through the children is a server call: their order is asked again
+// only when one comes or goes (the problem bar, shown on top, is made each time it shows).
+const std::vector<HWND>& CAutoRunWindow::PaintOrder()
+{
+    if (m_paintOrder.empty())
+        m_paintOrder = ZYR::ChildrenBottomUp(Handle());
+    return m_paintOrder;
+}
+
+LRESULT CAutoRunWindow::OnParentNotify(WPARAM wParam, LPARAM)
+{
+    if (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY)
+        m_paintOrder.clear();
+    return 0;
 }
 
 LRESULT CAutoRunWindow::OnDisplayChange(WPARAM, LPARAM)

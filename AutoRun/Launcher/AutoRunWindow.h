@@ -79,6 +79,9 @@ protected:
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
     // Another colour depth may draw the commands' pictures otherwise.
     LRESULT OnDisplayChange(WPARAM, LPARAM);
+    // A child made or destroyed: the order of the children is asked again.
+    LRESULT OnParentNotify(WPARAM wParam, LPARAM);
+    const std::vector<HWND>& PaintOrder();
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
     // The window moved to a monitor of another DPI: the shown page is built again at it.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
@@ -130,4 +133,5 @@ private:
     int m_lockedRetries = 0;
     bool m_lookAgain = false; // the next look at the files follows up this one
     CProblemBar m_problemBar;
+    std::vector<HWND> m_paintOrder; // not owned: the children, bottom of the z-order first; empty: not known
 };

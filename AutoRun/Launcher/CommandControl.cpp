@@ -67,7 +67,8 @@ void CCommandControl::MakeFonts()
 // under Wine each is a noticeable part of a switch.
 void CCommandControl::Rebind(CCommandSettings* settings)
 {
-    if (::GetCapture() == Handle())
+    // Only a pressed control holds the mouse (asking costs a server call under Wine).
+    if (m_pressed && ::GetCapture() == Handle())
         ReleaseCapture();
     if (s_hovered == this)
         s_hovered = nullptr;
@@ -93,7 +94,7 @@ void CCommandControl::Rebind(CCommandSettings* settings)
     m_selectedColor = settings->selectedColor;
     m_notSelectedColor = settings->notSelectedColor;
     if (!sameText)
-        ZYR::SetWindowTextW(Handle(), settings->text);
+        ZYR::ReplaceWindowTextW(Handle(), settings->text);
     if (!samePlace)
         SetWindowPos(nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace ZYR {
 
 class CBitmap;
@@ -25,10 +27,12 @@ SIZE GetTextExtent(HDC dc, const TObj::CUnicodeString& text);
 int SlantCorrection(int italicAngle, int ascent, int internalLeading, int overhang);
 // LOGPIXELSY of the screen.
 int GetScreenDpiY();
-// The visible children of `window` (with `within`, only those that reach into that region
-// of its client area), from the bottom of the z-order up, each drawn by its WM_PRINTCLIENT
+// The children of `window` from the bottom of the z-order up.
+std::vector<HWND> ChildrenBottomUp(HWND window);
+// The visible ones of `window`'s children `bottomUp` (with `within`, only those that reach
+// into that region of its client area), in that order, each drawn by its WM_PRINTCLIENT
 // over what `canvas` (the client area as the screen shows it, left to right whatever the
 // window's layout) holds beneath it, clipped to its own rectangle.
-void PrintChildren(HWND window, HDC canvas, HRGN within = nullptr);
+void PrintChildren(HWND window, HDC canvas, const std::vector<HWND>& bottomUp, HRGN within = nullptr);
 
 } // namespace ZYR

@@ -82,10 +82,19 @@ int GetScreenDpiY()
     return screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
 }
 
-void PrintChildren(HWND window, HDC canvas, HRGN within)
+std::vector<HWND> ChildrenBottomUp(HWND window)
 {
     std::vector<HWND> children;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    std::reverse(children.begin(), children.end());
+    return children;
+}
+
+void PrintChildren(HWND window, HDC canvas, const std::vector<HWND>& bottomUp, HRGN within)
+{
+    std::vector<HWND> children;
+    for (const HWND child : bottomUp) {
         if (!IsWindowVisible(child))
             continue;
         if (within != nullptr) {
@@ -99,7 +108,6 @@ void PrintChildren(HWND window, HDC canvas, HRGN within)
         }
         children.push_back(child);
     }
-    std::reverse(children.begin(), children.end());
     WINDOWINFO parent{};
     parent.cbSize = sizeof parent;
     GetWindowInfo(window, &parent);

@@ -393,6 +393,11 @@ void SetWindowTextW(HWND handle, const TObj::CUnicodeString& text)
     GetWindowTextW(handle, previous.get(), length + 1);
     if (text == TObj::CUnicodeString(previous.get()))
         return;
+    ReplaceWindowTextW(handle, text);
+}
+
+void ReplaceWindowTextW(HWND handle, const TObj::CUnicodeString& text)
+{
     ZYR_CHECK(::SetWindowTextW(handle, text.W()) != 0,Places::kSetWindowTextW);
 }
 
