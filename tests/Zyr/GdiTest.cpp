@@ -1,5 +1,6 @@
 #include "Bitmap.h"
 #include "Brush.h"
+#include "Cursor.h"
 #include "DC.h"
 #include "Errors.h"
 #include "ExpectThrows.h"
@@ -148,6 +149,18 @@ TEST(Gdi, AKeptStretchDrawsWhatAStretchDrawnDirectlyWould)
         EXPECT_LE(kept.PixelsKept(), std::size_t{40 * 20 * 4});
     }
     EXPECT_EQ(std::size_t{40 * 20 + 20 * 20 + 40 * 19 + 39 * 20}, kept.PixelsKept());
+}
+
+// A system cursor is the system's own shared one, at the first load and every later one,
+// each id its own.
+TEST(Gdi, SystemCursorsAreTheSharedOnesOfTheirIds)
+{
+    const wchar_t* ids[] = {IDC_HAND, IDC_ARROW, IDC_IBEAM, IDC_WAIT, IDC_HAND, IDC_ARROW};
+    for (const wchar_t* id : ids) {
+        ZYR::CCursor cursor;
+        cursor.LoadSystemCursor(id);
+        EXPECT_EQ(LoadCursorW(nullptr, id), cursor.Get()) << reinterpret_cast<std::uintptr_t>(id);
+    }
 }
 
 TEST(Gdi, FontsAndTextExtent)
