@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Bitmap.h"
+#include "DC.h"
 
 #include <windows.h>
 
@@ -51,8 +52,9 @@ private:
         std::shared_ptr<const CBitmap> source; // kept alive: the key must not be reused
         CPlacement placement;
         CBitmap stretched;
+        std::unique_ptr<CBitmapDC> selected; // the copy selected into a context of its own
     };
-    const CBitmap& Stretched(const std::shared_ptr<const CBitmap>& picture, const CPlacement& placement);
+    HDC Stretched(const std::shared_ptr<const CBitmap>& picture, const CPlacement& placement);
 
     std::vector<CStretched> m_kept; // the most recently drawn last
     std::size_t m_pixels = 0;

@@ -26,8 +26,7 @@ void CStretchedPictures::Draw(const std::shared_ptr<const CBitmap>& picture, HDC
     }
     const CPlacement placement{size, SIZE{shown.left - target.left, shown.top - target.top},
                                SIZE{shown.right - shown.left, shown.bottom - shown.top}, mode};
-    CBitmapDC stretched(Stretched(picture, placement).Get(), dc);
-    BitBlt(dc, shown.left, shown.top, placement.shown.cx, placement.shown.cy, stretched.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc, shown.left, shown.top, placement.shown.cx, placement.shown.cy, Stretched(picture, placement), 0, 0, SRCCOPY);
 }
 
 int CStretchedPictures::Depth(HDC dc)
@@ -37,31 +36,29 @@ int CStretchedPictures::Depth(HDC dc)
     return m_depth;
 }
 
-const CBitmap& CStretchedPictures::Stretched(const std::shared_ptr<const CBitmap>& picture, const CPlacement& placement)
+HDC CStretchedPictures::Stretched(const std::shared_ptr<const CBitmap>& picture, const CPlacement& placement)
 {
     const auto same = std::find_if(m_kept.begin(), m_kept.end(), [&](const CStretched& kept) {
         return kept.source == picture && kept.placement == placement;
     });
     if (same != m_kept.end()) {
         std::rotate(same, same + 1, m_kept.end());
-        return m_kept.back().stretched;
+        return m_kept.back().selected->Get();
     }
     const std::size_t pixels = placement.Pixels();
     while (!m_kept.empty() && m_pixels + pixels > m_maxPixels) {
         m_pixels -= m_kept.front().placement.Pixels();
         m_kept.erase(m_kept.begin());
     }
-    CStretched made{picture, placement, CBitmap()};
+    CStretched made{picture, placement, CBitmap(), nullptr};
     made.stretched.CreateDIBSection(placement.shown.cx, placement.shown.cy);
-    {
-        CBitmapDC canvas(made.stretched.Get(), nullptr);
-        const RECT whole{-placement.offset.cx, -placement.offset.cy, placement.size.cx - placement.offset.cx,
-                         placement.size.cy - placement.offset.cy};
-        StretchBitmap(picture->Get(), canvas.Get(), whole, placement.mode);
-    }
+    made.selected.reset(new CBitmapDC(made.stretched.Get(), nullptr));
+    const RECT whole{-placement.offset.cx, -placement.offset.cy, placement.size.cx - placement.offset.cx,
+                     placement.size.cy - placement.offset.cy};
+    StretchBitmap(picture->Get(), made.selected->Get(), whole, placement.mode);
     m_kept.push_back(std::move(made));
     m_pixels += pixels;
-    return m_kept.back().stretched;
+    return m_kept.back().selected->Get();
 }
 
 } // namespace ZYR
