@@ -48,6 +48,8 @@ private:
             return static_cast<std::size_t>(shown.cx) * static_cast<std::size_t>(shown.cy);
         }
     };
+    // Never moved (the list holds pointers): the context goes before the bitmap selected
+    // into it, which could not be deleted while selected.
     struct CStretched {
         std::shared_ptr<const CBitmap> source; // kept alive: the key must not be reused
         CPlacement placement;
@@ -56,7 +58,7 @@ private:
     };
     HDC Stretched(const std::shared_ptr<const CBitmap>& picture, const CPlacement& placement);
 
-    std::vector<CStretched> m_kept; // the most recently drawn last
+    std::vector<std::unique_ptr<CStretched>> m_kept; // the most recently drawn last
     std::size_t m_pixels = 0;
     std::size_t m_maxPixels;
     int m_depth = 0; // not asked yet

@@ -38,27 +38,27 @@ int CStretchedPictures::Depth(HDC dc)
 
 HDC CStretchedPictures::Stretched(const std::shared_ptr<const CBitmap>& picture, const CPlacement& placement)
 {
-    const auto same = std::find_if(m_kept.begin(), m_kept.end(), [&](const CStretched& kept) {
-        return kept.source == picture && kept.placement == placement;
+    const auto same = std::find_if(m_kept.begin(), m_kept.end(), [&](const std::unique_ptr<CStretched>& kept) {
+        return kept->source == picture && kept->placement == placement;
     });
     if (same != m_kept.end()) {
         std::rotate(same, same + 1, m_kept.end());
-        return m_kept.back().selected->Get();
+        return m_kept.back()->selected->Get();
     }
     const std::size_t pixels = placement.Pixels();
     while (!m_kept.empty() && m_pixels + pixels > m_maxPixels) {
-        m_pixels -= m_kept.front().placement.Pixels();
+        m_pixels -= m_kept.front()->placement.Pixels();
         m_kept.erase(m_kept.begin());
     }
-    CStretched made{picture, placement, CBitmap(), nullptr};
-    made.stretched.CreateDIBSection(placement.shown.cx, placement.shown.cy);
-    made.selected.reset(new CBitmapDC(made.stretched.Get(), nullptr));
+    std::unique_ptr<CStretched> made(new CStretched{picture, placement, CBitmap(), nullptr});
+    made->stretched.CreateDIBSection(placement.shown.cx, placement.shown.cy);
+    made->selected.reset(new CBitmapDC(made->stretched.Get(), nullptr));
     const RECT whole{-placement.offset.cx, -placement.offset.cy, placement.size.cx - placement.offset.cx,
                      placement.size.cy - placement.offset.cy};
-    StretchBitmap(picture->Get(), made.selected->Get(), whole, placement.mode);
+    StretchBitmap(picture->Get(), made->selected->Get(), whole, placement.mode);
     m_kept.push_back(std::move(made));
     m_pixels += pixels;
-    return m_kept.back().selected->Get();
+    return m_kept.back()->selected->Get();
 }
 
 } // namespace ZYR
