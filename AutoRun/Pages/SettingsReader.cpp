@@ -252,10 +252,13 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     const CUnicodeString paths[3] = {normal, hover, clickValue.IsEmpty() ? hover : clickValue};
     const ZYR::CFailurePlace places[3] = {Places::kNormalPictureLoad, Places::kHoverPictureLoad, Places::kClickPictureLoad};
     for (int state = 0; state < 3; ++state) {
-        if (!PageFiles::IsExistingFile(paths[state]))
-            Raise(PageRules::MissingCommandPicture(window.name, number, paths[state]));
         std::shared_ptr<const ZYR::CBitmap>& decoded =
             m_pictures[std::u16string(paths[state].Ptr(), static_cast<std::size_t>(paths[state].Length()))];
+        // A file decoded for an earlier command of this read exists: asking again costs a
+        // directory search for each state of each command (a tenth of a millisecond under
+        // Wine).
+        if (decoded == nullptr && !PageFiles::IsExistingFile(paths[state]))
+            Raise(PageRules::MissingCommandPicture(window.name, number, paths[state]));
         if (decoded == nullptr) {
             auto picture = std::make_shared<ZYR::CBitmap>();
             picture->LoadFromFile(paths[state], places[state]);
