@@ -93,7 +93,9 @@ std::vector<HWND> ChildrenBottomUp(HWND window)
 
 void PrintChildren(HWND window, HDC canvas, const std::vector<HWND>& bottomUp, HRGN within)
 {
-    std::vector<HWND> children;
+    WINDOWINFO parent{};
+    parent.cbSize = sizeof parent;
+    GetWindowInfo(window, &parent);
     for (const HWND child : bottomUp) {
         if (!IsWindowVisible(child))
             continue;
@@ -106,12 +108,6 @@ void PrintChildren(HWND window, HDC canvas, const std::vector<HWND>& bottomUp, H
             if (!RectInRegion(within, &ordered))
                 continue;
         }
-        children.push_back(child);
-    }
-    WINDOWINFO parent{};
-    parent.cbSize = sizeof parent;
-    GetWindowInfo(window, &parent);
-    for (const HWND child : children) {
         RECT placed{};
         GetWindowRect(child, &placed);
         const int x = placed.left - parent.rcClient.left, y = placed.top - parent.rcClient.top;
