@@ -10,6 +10,7 @@
 #include "Errors.h"
 #include "LibraryStartup.h"
 #include "PageRenderer.h"
+#include "Quantile.h"
 #include "Settings.h"
 
 #include <windows.h>
@@ -115,13 +116,10 @@ int main()
         delete failure;
         return 1;
     }
-    std::sort(milliseconds.begin(), milliseconds.end());
-    std::sort(building.begin(), building.end());
-    std::sort(painting.begin(), painting.end());
     std::printf("switch_median_ms=%.2f\nswitch_p90_ms=%.2f\nswitch_build_median_ms=%.2f\nswitch_paint_median_ms=%.2f\n"
                 "switch_count=%zu\n",
-                milliseconds[milliseconds.size() / 2], milliseconds[milliseconds.size() * 9 / 10],
-                building[building.size() / 2], painting[painting.size() / 2], milliseconds.size());
+                Quantile(milliseconds, 0.5), Quantile(milliseconds, 0.9), Quantile(building, 0.5),
+                Quantile(painting, 0.5), milliseconds.size());
     TObj::DeinitializeTalmoObjects();
     return 0;
 }
