@@ -16,10 +16,8 @@ build_tree "$build/x86_64" "Autorun DemoSetup MinimalWindow StartupBench PageSwi
   -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)"
 # The launchers timed and sized are built as the shipped one is: optimised for size, with the
 # win32 thread model; the x86_64 one stands in for the i686 one, which cannot run here.
-build_tree "$build/x86_64-shipped" Autorun -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON \
-  "$(build_toolchain x86_64)" -DAUTORUN_THREAD_MODEL=win32
-build_tree "$build/i686-shipped" "Autorun MinimalWindow" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON \
-  "$(build_toolchain i686)" -DAUTORUN_THREAD_MODEL=win32
+build_shipped x86_64 Autorun
+build_shipped i686 "Autorun MinimalWindow"
 build_tree "$build/bench-native" PageCoreBench -DCMAKE_BUILD_TYPE=Release -DAUTORUN_TEXT_CORE_ONLY=ON
 
 disc="$build/bench-disc"

@@ -61,3 +61,12 @@ stripped_size() {
 
 # The cross builds' toolchain files.
 build_toolchain() { echo "-DCMAKE_TOOLCHAIN_FILE=$AUTORUN_ROOT/cmake/toolchain-mingw-$1.cmake"; }
+
+# Builds `targets` for `arch` (i686 or x86_64) as the shipped launcher is built: optimised
+# for size, with the win32 thread model, in $AUTORUN_BUILD/<arch>-shipped. The tests check
+# and the benchmarks time the same build.
+#   build_shipped <arch> <targets>
+build_shipped() {
+  build_tree "$AUTORUN_BUILD/$1-shipped" "$2" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON \
+    "$(build_toolchain "$1")" -DAUTORUN_THREAD_MODEL=win32
+}

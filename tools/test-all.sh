@@ -4,9 +4,9 @@
 # runs under Wine on a private Xvfb display, and an x86_64 launcher built with the shipped
 # one's thread model renders the golden pages there too; the two i686 builds (everything
 # with the tests' thread model, and the launcher as it ships, with the win32 one) are
-# compiled and linked only, because this kernel runs no 32-bit code. The x86_64 ctest also runs the host
-# suites and checks the i686 programs, so its closing line, printed last, covers
-# everything. ctest's output is also kept in build/ctest.log.
+# compiled and linked only, because this kernel runs no 32-bit code. The x86_64 ctest also
+# runs the host suites and checks the i686 programs, so its closing line, printed last,
+# covers everything. ctest's output is also kept in build/ctest.log.
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
 "$AUTORUN_ROOT/tools/install-deps.sh"
@@ -18,11 +18,9 @@ CC=clang CXX=clang++ build_tree "$build/native" all -DCMAKE_BUILD_TYPE=RelWithDe
 echo "== i686 build, everything with the tests' thread model (compiled, not run)"
 build_tree "$build/i686" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)"
 echo "== i686 launcher as it ships: optimised for size, win32 thread model (compiled, not run)"
-build_tree "$build/i686-shipped" Autorun -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
-  -DAUTORUN_THREAD_MODEL=win32
+build_shipped i686 Autorun
 echo "== x86_64 launcher with the shipped launcher's thread model (its golden pages run)"
-build_tree "$build/x86_64-shipped" Autorun -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain x86_64)" \
-  -DAUTORUN_THREAD_MODEL=win32
+build_shipped x86_64 Autorun
 echo "== x86_64 build"
 build_tree "$build/x86_64" all -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" \
   -DAUTORUN_NATIVE_BUILD="$build/native" -DAUTORUN_I686_BUILD="$build/i686" -DAUTORUN_SHIPPED_BUILD="$build/i686-shipped" \
