@@ -12,12 +12,35 @@
 #include "PageRenderer.h"
 #include "Settings.h"
 
+#include <windows.h>
+
 #include <memory>
 
 using TObj::CUnicodeString;
 
+namespace {
+
+// The launcher takes no text: keys move the focus and run commands. Without input methods
+// no thread of it gets an input method window and context, which under Wine cost more at
+// start (activating the first window) than all the launcher's own drawing. It must come
+// before the first window. The system loads imm32 into every process with a window where
+// input methods exist; where it has not, there is nothing to turn off.
+void TurnOffInputMethods()
+{
+    const HMODULE imm = GetModuleHandleW(L"imm32.dll");
+    using FDisableIme = BOOL(WINAPI*)(DWORD);
+    const auto disable = imm != nullptr ? reinterpret_cast<FDisableIme>(
+                                              reinterpret_cast<void*>(GetProcAddress(imm, "ImmDisableIME")))
+                                        : nullptr;
+    if (disable != nullptr)
+        disable(static_cast<DWORD>(-1)); // every thread of the process
+}
+
+} // namespace
+
 bool CAutoRunApp::InitInstance()
 {
+    TurnOffInputMethods();
     if (m_options.dryRun) {
         m_dryRun.reset(new CDryRunShell);
         CShellRequests::SetCurrent(m_dryRun.get());

@@ -79,12 +79,40 @@ TEST(Launcher, PageSwitchesBackAndExit)
     EXPECT_NE(std::string::npos, output.find("AutoRunWindow, 87.")) << output;
 }
 
+// The launcher takes no text, so none of its threads has an input method window.
+int InputMethodWindows(DWORD processId)
+{
+    struct CCount {
+        DWORD processId;
+        int windows;
+    } count{processId, 0};
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            auto& counted = *reinterpret_cast<CCount*>(found);
+            DWORD owner = 0;
+            wchar_t className[16] = {0};
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == counted.processId && GetClassNameW(window, className, 16) > 0 && wcscmp(className, L"IME") == 0)
+                ++counted.windows;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.windows;
+}
+
 TEST(Launcher, CloseEndsItFromAnyPage)
 {
     CLauncherRun run;
     run.File("Autorun.inf", kTwoPages);
     ASSERT_TRUE(run.Start());
     ASSERT_NE(nullptr, run.WaitForWindow(L"Test Main"));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(run.window, &processId);
+    EXPECT_EQ(0, InputMethodWindows(processId));
+    // A window of the test's own has one, so the count can see them.
+    const HWND own = CreateWindowW(L"STATIC", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_LT(0, InputMethodWindows(GetCurrentProcessId()));
+    DestroyWindow(own);
     run.Press(L"Close it");
     EXPECT_EQ(0u, run.WaitForExit());
 }
