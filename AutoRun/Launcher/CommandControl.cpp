@@ -186,7 +186,10 @@ void CCommandControl::Draw(HDC dc)
     if (m_settings->hasPictures) {
         ZYR::CStretchedPictures& pictures = m_mainWindow->StretchedPictures();
         const int mode = pictures.Depth(dc) == 16 ? COLORONCOLOR : HALFTONE;
-        pictures.Draw(m_settings->pictures[state], dc, inner, mode);
+        // A picture that cannot be decoded has been reported; its command shows its normal one.
+        const std::shared_ptr<const ZYR::CBitmap> picture = m_settings->pictures[state]->Decoded();
+        pictures.Draw(picture != nullptr ? picture : m_settings->pictures[CCommandSettings::kNormal]->Decoded(), dc,
+                      inner, mode);
     }
     SetBkMode(dc, TRANSPARENT);
     ZYR::CSelectObjectGuard font(dc, m_textFont.Handle());

@@ -4,7 +4,7 @@
 // load; the pictures are owned here.
 #pragma once
 
-#include "Bitmap.h"
+#include "CommandPicture.h"
 #include "PageLayout.h"
 #include "PageTypes.h"
 #include "UnicodeString.h"
@@ -32,7 +32,8 @@ public:
     std::uint32_t selectedColor = 0;
     bool hasPictures = false;
     // Shared by every command and state that names the same file: each file is decoded once.
-    std::shared_ptr<const ZYR::CBitmap> pictures[3];
+    // The normal picture is decoded when the pages are read, the others when first drawn.
+    std::shared_ptr<const CCommandPicture> pictures[3];
     bool hasColors = false;
     std::uint32_t colors[3] = {0, 0, 0};
     std::int32_t borderWidth = 0;

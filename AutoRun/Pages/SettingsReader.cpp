@@ -8,6 +8,7 @@
 #include "PageFiles.h"
 #include "PageRules.h"
 #include "PageValues.h"
+#include "PictureDecoder.h"
 #include "ScopeExit.h"
 
 #include <windows.h>
@@ -252,19 +253,21 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     const CUnicodeString paths[3] = {normal, hover, clickValue.IsEmpty() ? hover : clickValue};
     const ZYR::CFailurePlace places[3] = {Places::kNormalPictureLoad, Places::kHoverPictureLoad, Places::kClickPictureLoad};
     for (int state = 0; state < 3; ++state) {
-        std::shared_ptr<const ZYR::CBitmap>& decoded =
+        std::shared_ptr<const CCommandPicture>& picture =
             m_pictures[std::u16string(paths[state].Ptr(), static_cast<std::size_t>(paths[state].Length()))];
-        // A file decoded for an earlier command of this read exists: asking again costs a
+        // A file met for an earlier command of this read exists: asking again costs a
         // directory search for each state of each command (a tenth of a millisecond under
         // Wine).
-        if (decoded == nullptr && !PageFiles::IsExistingFile(paths[state]))
+        if (picture == nullptr && !PageFiles::IsExistingFile(paths[state]))
             Raise(PageRules::MissingCommandPicture(window.name, number, paths[state]));
-        if (decoded == nullptr) {
-            auto picture = std::make_shared<ZYR::CBitmap>();
-            picture->LoadFromFile(paths[state], places[state]);
-            decoded = std::move(picture);
-        }
-        command.pictures[state] = decoded;
+        if (picture == nullptr)
+            picture = std::make_shared<const CCommandPicture>(paths[state], places[state]);
+        // A hover or click picture waits for its first draw, unless its first bytes already
+        // tell that it is no picture: then it fails here, as a broken normal picture does,
+        // and the start stops.
+        if (state == CCommandSettings::kNormal || !ZYR::CPictureDecoder::HasPictureSignature(paths[state]))
+            picture->Decoded();
+        command.pictures[state] = picture;
         if (state == 0)
             command.hasPictures = true;
     }

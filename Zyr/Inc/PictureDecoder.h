@@ -20,6 +20,9 @@ public:
     // system's bitmap loader, which reports it as it always has.
     static EFormat FormatOf(const TObj::CUnicodeString& path);
     static EFormat FormatOfBytes(const unsigned char* bytes, std::size_t count) noexcept;
+    // Whether the file starts as a bitmap, PNG or JPEG file does: what can be told of a
+    // picture without decoding it. False for a file that cannot be read.
+    static bool HasPictureSignature(const TObj::CUnicodeString& path);
 
     // A top-down 32-bit DIB section of premultiplied BGRA pixels, or null with the last
     // error set (a Win32 code where the component gave one, else its HRESULT). `hasAlpha`

@@ -59,6 +59,17 @@ HBITMAP Failed(HRESULT result)
     return nullptr;
 }
 
+// The file's first bytes, as many as it has up to `count`; 0 when it cannot be read.
+DWORD ReadStart(const TObj::CUnicodeString& path, unsigned char* start, DWORD count)
+{
+    const TObj::CFileHandle file(
+        CreateFileW(path.W(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    DWORD read = 0;
+    if (file.IsEmpty() || !ReadFile(file.Get(), start, count, &read, nullptr))
+        return 0;
+    return read;
+}
+
 } // namespace
 
 CPictureDecoder::EFormat CPictureDecoder::FormatOfBytes(const unsigned char* bytes, std::size_t count) noexcept
@@ -74,13 +85,16 @@ CPictureDecoder::EFormat CPictureDecoder::FormatOfBytes(const unsigned char* byt
 
 CPictureDecoder::EFormat CPictureDecoder::FormatOf(const TObj::CUnicodeString& path)
 {
-    const TObj::CFileHandle file(
-        CreateFileW(path.W(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     unsigned char start[30] = {0};
-    DWORD read = 0;
-    if (file.IsEmpty() || !ReadFile(file.Get(), start, sizeof start, &read, nullptr))
-        return EFormat::Bitmap;
+    const DWORD read = ReadStart(path, start, sizeof start);
     return FormatOfBytes(start, read);
+}
+
+bool CPictureDecoder::HasPictureSignature(const TObj::CUnicodeString& path)
+{
+    unsigned char start[30] = {0};
+    const DWORD read = ReadStart(path, start, sizeof start);
+    return FormatOfBytes(start, read) != EFormat::Bitmap || (read >= 2 && start[0] == 'B' && start[1] == 'M');
 }
 
 HBITMAP CPictureDecoder::Decode(const TObj::CUnicodeString& path, bool& hasAlpha)

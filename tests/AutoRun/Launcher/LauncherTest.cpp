@@ -79,26 +79,33 @@ TEST(Launcher, PageSwitchesBackAndExit)
     EXPECT_NE(std::string::npos, output.find("AutoRunWindow, 87.")) << output;
 }
 
+namespace {
+
+struct CInputMethodCount {
+    DWORD processId;
+    int windows;
+};
+
+BOOL CALLBACK CountInputMethodWindow(HWND window, LPARAM count)
+{
+    auto& counted = *reinterpret_cast<CInputMethodCount*>(count);
+    DWORD owner = 0;
+    wchar_t className[16] = {0};
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == counted.processId && GetClassNameW(window, className, 16) > 0 && wcscmp(className, L"IME") == 0)
+        ++counted.windows;
+    return TRUE;
+}
+
 // The launcher takes no text, so none of its threads has an input method window.
 int InputMethodWindows(DWORD processId)
 {
-    struct CCount {
-        DWORD processId;
-        int windows;
-    } count{processId, 0};
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            auto& counted = *reinterpret_cast<CCount*>(found);
-            DWORD owner = 0;
-            wchar_t className[16] = {0};
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == counted.processId && GetClassNameW(window, className, 16) > 0 && wcscmp(className, L"IME") == 0)
-                ++counted.windows;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    CInputMethodCount count{processId, 0};
+    EnumWindows(&CountInputMethodWindow, reinterpret_cast<LPARAM>(&count));
     return count.windows;
 }
+
+} // namespace
 
 TEST(Launcher, CloseEndsItFromAnyPage)
 {

@@ -143,11 +143,42 @@ TEST(MainWindow, EachPictureFileIsDecodedOnceHoweverManyCommandsAndStatesNameIt)
                     "", {{"b.bmp", picture}, {"c.bmp", picture}});
     const CWindowSettings& main = *page.window.CurrentPage();
     ASSERT_EQ(3, main.commands.Count());
-    const ZYR::CBitmap* shared = main.commands[0]->pictures[0].get();
+    const CCommandPicture* shared = main.commands[0]->pictures[0].get();
     ASSERT_NE(nullptr, shared);
     for (int c = 0; c < 3; ++c)
         for (int state = 0; state < 3; ++state)
             EXPECT_EQ(c == 2 && state == 2, main.commands[c]->pictures[state].get() != shared) << c << state;
+    // The click picture of its own waits for the command's first draw as pressed.
+    const CCommandPicture& click = *main.commands[2]->pictures[2];
+    EXPECT_TRUE(shared->IsDecoded());
+    EXPECT_FALSE(click.IsDecoded());
+    const HWND third = page.Controls()[2]->Handle();
+    SendMessageW(third, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    UpdateWindow(page.window.Handle());
+    EXPECT_TRUE(click.IsDecoded());
+    SendMessageW(third, WM_LBUTTONUP, 0, MAKELPARAM(-5, -5)); // released outside: nothing runs
+}
+
+TEST(MainWindow, AHoverPictureThatCannotBeDecodedIsReportedAtItsFirstDrawOnly)
+{
+    // It starts as a bitmap does, so the start cannot tell; its decode fails.
+    const std::string broken = "BM" + std::string(60, '\x7F');
+    CRecordingHandler recorder;
+    CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Pictures\n"
+                    "Command1_Text=C\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_Action=$Exit\n"
+                    "Command1_BackgroundImage=b.bmp\nCommand1_BackgroundHoverImage=h.bmp\n",
+                    "",
+                    {{"b.bmp", ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"))}, {"h.bmp", broken}});
+    ASSERT_TRUE(recorder.messages.empty());
+    const HWND command = page.Controls()[0]->Handle();
+    const HWND window = page.window.Handle();
+    SendMessageW(command, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2)); // pressed: the click picture is the hover one
+    for (int paint = 0; paint < 3; ++paint) {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        ASSERT_EQ(1u, recorder.messages.size()) << paint;
+    }
+    EXPECT_NE(std::string::npos, recorder.messages[0].text.ToUtf8().find("Settings, 413.")) << recorder.messages[0].text.ToUtf8();
+    SendMessageW(command, WM_LBUTTONUP, 0, MAKELPARAM(-5, -5));
 }
 
 TEST(MainWindow, TheTitleBarGetsThePageIconsOnceThePageIsShown)

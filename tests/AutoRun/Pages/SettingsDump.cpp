@@ -32,11 +32,16 @@ public:
         out << "[" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "]";
         return out.str();
     }
-    static std::string Picture(const std::shared_ptr<const ZYR::CBitmap>& picture)
+    // Decoded apart, so that the dump neither decodes a picture that waits for its first
+    // draw nor raises a failure the reading did not.
+    static std::string Picture(const std::shared_ptr<const CCommandPicture>& file)
     {
-        if (picture == nullptr || picture->IsEmpty())
+        ZYR::CBitmap picture;
+        if (file == nullptr)
             return "none";
-        const SIZE size = picture->Size();
+        if (!picture.TryLoadFromFile(file->Path()))
+            return "undecodable";
+        const SIZE size = picture.Size();
         return std::to_string(size.cx) + "x" + std::to_string(size.cy);
     }
 
