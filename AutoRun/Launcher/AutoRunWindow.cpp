@@ -50,6 +50,7 @@ ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ZYR_ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ZYR_ON_MESSAGE(CPageWatcher::kFilesChanged, OnFilesChanged)
+    ZYR_ON_MESSAGE(kShowIcons, OnShowIcons)
     ZYR_ON_MESSAGE(WM_TIMER, OnTimer)
     ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
     ZYR_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
@@ -117,10 +118,9 @@ SIZE CAutoRunWindow::LoadPage(const CWindowSettings& page, CPicture& picture, co
 
 void CAutoRunWindow::LoadIcons()
 {
-    const CUnicodeString icon = Settings().GetIcon();
-    if (!icon.IsEmpty()) {
-        m_smallIcon.LoadFromFile(icon, 16, 16);
-        m_bigIcon.LoadFromFile(icon, 32, 32);
+    if (!m_iconPath.IsEmpty()) {
+        m_smallIcon.LoadFromFile(m_iconPath, 16, 16);
+        m_bigIcon.LoadFromFile(m_iconPath, 32, 32);
     } else {
         m_smallIcon.LoadStandardSize(MAKEINTRESOURCEW(102));
         m_bigIcon.LoadStandardSize(MAKEINTRESOURCEW(102));
@@ -134,7 +134,10 @@ void CAutoRunWindow::Create()
     // Everything that can fail is loaded before the window exists, so a failure ends the
     // start with its message instead of leaving an empty window.
     const SIZE size = LoadPage(*page, m_background, Places::kStartPictureLoad);
-    LoadIcons();
+    // The icons wait for the first frame (OnShowIcons), unless the file is plainly no icon.
+    m_iconPath = Settings().GetIcon();
+    if (!m_iconPath.IsEmpty() && !ZYR::CIcon::HasIconSignature(m_iconPath))
+        LoadIcons();
     m_page = page;
     DWORD exStyle = WS_EX_COMPOSITED;
     if (Settings().Language() == TObj::kRightToLeftLanguage)
@@ -531,13 +534,32 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     // One call for all of them: under Wine each update region lives in the server.
     if (controlsWithin != nullptr)
         RedrawWindow(Handle(), nullptr, controlsWithin, RDW_VALIDATE | RDW_ALLCHILDREN);
-    // The icons (loaded before the window, so that a broken one stops the start) go onto
-    // the title bar once the page has been shown: the first frame does not wait for them.
+    // The first frame does not wait for the icons.
     if (!m_iconsSet) {
         m_iconsSet = true;
-        SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
-        SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
+        ::PostMessageW(Handle(), kShowIcons, 0, 0);
     }
+}
+
+LRESULT CAutoRunWindow::OnShowIcons(WPARAM, LPARAM)
+{
+    if (m_smallIcon.IsEmpty()) {
+        try {
+            LoadIcons();
+        } catch (TObj::CException* failure) {
+            // An icon file that looked like one and still cannot be loaded is told as at
+            // start; the page, shown already, stays, with the launcher's own icon.
+            const std::unique_ptr<TObj::CException> owned(failure);
+            TObj::ReportException(failure);
+            m_smallIcon.Destroy();
+            m_bigIcon.Destroy();
+            m_iconPath = CUnicodeString();
+            LoadIcons();
+        }
+    }
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_bigIcon.Get()));
+    return 0;
 }
 
 bool CAutoRunWindow::PreTranslateMessage(MSG& message)

@@ -31,8 +31,9 @@ public:
     CAutoRunWindow();
     ~CAutoRunWindow() override;
 
-    // Creates the window for the start page; failures (no such page, a picture or icon that
-    // cannot be loaded) are thrown before the window exists.
+    // Creates the window for the start page; failures (no such page, a picture that cannot
+    // be loaded, an icon file that is missing or plainly no icon) are thrown before the
+    // window exists. The icons are loaded once the first frame is shown.
     void Create();
     // The page of that name becomes current, the shown one goes onto the history. A bad
     // name or picture leaves everything as it was and is thrown.
@@ -55,6 +56,8 @@ public:
     void ReloadFromFiles();
     const CProblemBar& ProblemBarForTesting() const noexcept { return m_problemBar; }
     static constexpr wchar_t kWatchingTitle[] = L" (watching for changes)";
+    // Posted by the first frame: the icons are loaded and go onto the title bar.
+    static constexpr UINT kShowIcons = WM_APP + 41;
 
     CWindowSettings* CurrentPage() const noexcept { return m_page; }
     // The commands' pictures as stretched to their controls, for the controls to draw.
@@ -86,6 +89,7 @@ protected:
     // The window moved to a monitor of another DPI: the shown page is built again at it.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnFilesChanged(WPARAM, LPARAM);
+    LRESULT OnShowIcons(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM id, LPARAM);
 
 private:
@@ -121,6 +125,7 @@ private:
     static constexpr std::size_t kCachedPictures = 8;
     // Command pictures stretched to their controls' sizes: 2 Mi pixels (8 MB) at most.
     ZYR::CStretchedPictures m_stretchedPictures{std::size_t{2} << 20};
+    TObj::CUnicodeString m_iconPath; // the disc's icon file, or empty for the launcher's own
     ZYR::CIcon m_smallIcon;
     ZYR::CIcon m_bigIcon;
     bool m_iconsSet = false;

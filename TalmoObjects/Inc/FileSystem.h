@@ -1,11 +1,13 @@
 // FileSystem.h
 // Holds the path and file-system operations that ask Windows: normalisation to a full
 // path, combination of a folder and a name, the existence test and the current folder. Paths under the virtual prefix belong to the in-memory file
-// system, which holds no files the launcher could name.
+// system, which holds no files the launcher could name; and the first bytes of a file, by
+// which a picture or icon file is told apart from others without decoding it.
 #pragma once
 
 #include "PathRules.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace TObj {
@@ -25,6 +27,9 @@ CUnicodeString CombineAndNormalize(const CUnicodeString& folder, const CUnicodeS
 // kExistsInAnyWay asks whether anything is there; another mode (access and sharing bits of
 // a file open mode) whether the file opens that way. Never throws; false for empty paths.
 bool FileExists(const CUnicodeString& path, std::uint32_t mode = kExistsInAnyWay);
+// Up to `count` of the file's first bytes into `buffer`; how many were read, 0 for a file
+// that cannot be read.
+std::size_t ReadFileStart(const CUnicodeString& path, void* buffer, std::size_t count) noexcept;
 CUnicodeString GetCurrentFolder();
 
 } // namespace TObj

@@ -26,6 +26,9 @@ public:
     void LoadStandardSize(const wchar_t* name);
     // An icon file; a failure throws the system error (or the memory exception for code 8).
     void LoadFromFile(const TObj::CUnicodeString& path, int width, int height);
+    // Whether the file starts as an icon file does (a directory of one icon or more): what
+    // can be told of it without loading it. False for a file that cannot be read.
+    static bool HasIconSignature(const TObj::CUnicodeString& path);
     void Destroy() noexcept { m_icon.Reset(); }
 
     HICON Get() const noexcept { return m_icon.Get(); }

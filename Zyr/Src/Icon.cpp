@@ -1,6 +1,7 @@
 #include "Icon.h"
 
 #include "Errors.h"
+#include "FileSystem.h"
 #include "LastErrorException.h"
 #include "ReportPlaces.h"
 #include "ResourceModules.h"
@@ -45,6 +46,13 @@ void CIcon::LoadFromFile(const TObj::CUnicodeString& path, int width, int height
         return;
     }
     m_icon.Reset(static_cast<HICON>(icon));
+}
+
+bool CIcon::HasIconSignature(const TObj::CUnicodeString& path)
+{
+    unsigned char directory[6] = {0}; // reserved 0, type 1 (icon), count
+    return TObj::ReadFileStart(path, directory, sizeof directory) == sizeof directory && directory[0] == 0 &&
+           directory[1] == 0 && directory[2] == 1 && directory[3] == 0 && (directory[4] != 0 || directory[5] != 0);
 }
 
 } // namespace ZYR

@@ -1,5 +1,6 @@
 #include "PictureDecoder.h"
 
+#include "FileSystem.h"
 #include "SystemHandles.h"
 #include "SystemLibrary.h"
 
@@ -59,17 +60,6 @@ HBITMAP Failed(HRESULT result)
     return nullptr;
 }
 
-// The file's first bytes, as many as it has up to `count`; 0 when it cannot be read.
-DWORD ReadStart(const TObj::CUnicodeString& path, unsigned char* start, DWORD count)
-{
-    const TObj::CFileHandle file(
-        CreateFileW(path.W(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    DWORD read = 0;
-    if (file.IsEmpty() || !ReadFile(file.Get(), start, count, &read, nullptr))
-        return 0;
-    return read;
-}
-
 } // namespace
 
 CPictureDecoder::EFormat CPictureDecoder::FormatOfBytes(const unsigned char* bytes, std::size_t count) noexcept
@@ -86,14 +76,13 @@ CPictureDecoder::EFormat CPictureDecoder::FormatOfBytes(const unsigned char* byt
 CPictureDecoder::EFormat CPictureDecoder::FormatOf(const TObj::CUnicodeString& path)
 {
     unsigned char start[30] = {0};
-    const DWORD read = ReadStart(path, start, sizeof start);
-    return FormatOfBytes(start, read);
+    return FormatOfBytes(start, TObj::ReadFileStart(path, start, sizeof start));
 }
 
 bool CPictureDecoder::HasPictureSignature(const TObj::CUnicodeString& path)
 {
     unsigned char start[30] = {0};
-    const DWORD read = ReadStart(path, start, sizeof start);
+    const std::size_t read = TObj::ReadFileStart(path, start, sizeof start);
     return FormatOfBytes(start, read) != EFormat::Bitmap || (read >= 2 && start[0] == 'B' && start[1] == 'M');
 }
 

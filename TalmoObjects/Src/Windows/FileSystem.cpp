@@ -79,6 +79,16 @@ bool FileExists(const CUnicodeString& path, std::uint32_t mode)
                 .IsEmpty();
 }
 
+std::size_t ReadFileStart(const CUnicodeString& path, void* buffer, std::size_t count) noexcept
+{
+    const auto quiet = QuietErrorMode();
+    const CFileHandle file(CreateFileW(path.W(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    DWORD read = 0;
+    if (file.IsEmpty() || !ReadFile(file.Get(), buffer, static_cast<DWORD>(count), &read, nullptr))
+        return 0;
+    return read;
+}
+
 CUnicodeString GetCurrentFolder()
 {
     std::vector<wchar_t> buffer(MAX_PATH + 1);

@@ -181,6 +181,36 @@ TEST(MainWindow, AHoverPictureThatCannotBeDecodedIsReportedAtItsFirstDrawOnly)
     SendMessageW(command, WM_LBUTTONUP, 0, MAKELPARAM(-5, -5));
 }
 
+TEST(MainWindow, AnIconFileIsLoadedAfterTheFirstFrameUnlessItsFirstBytesShowItIsNone)
+{
+    const std::string good = ReadBytes(SourcePath("demo\\Autorun.ico"));
+    // A directory of one icon, whose entry points nowhere.
+    const std::string broken = std::string("\0\0\1\0\1\0", 6) + std::string(40, '\x7F');
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool stopsTheStart;
+        std::size_t messagesLater;
+    } cases[] = {
+        {"an icon", good, false, 0},
+        {"no icon at all", "plain text, not an icon", true, 0},
+        {"an icon that cannot be loaded", broken, false, 1},
+    };
+    const std::string pageFile = "[Common]\nIcon=i.ico\n" + Page("Main", "[300, 200]");
+    for (const auto& c : cases) {
+        CRecordingHandler recorder;
+        if (c.stopsTheStart) {
+            EXPECT_NE("", MessageOf([&] { CShownPage page(pageFile, "", {{"i.ico", c.bytes}}); })) << c.name;
+            continue;
+        }
+        CShownPage page(pageFile, "", {{"i.ico", c.bytes}});
+        const HWND window = page.window.Handle();
+        EXPECT_TRUE(Until([&] { return SendMessageW(window, WM_GETICON, ICON_BIG, 0) != 0; }, c.name));
+        EXPECT_NE(0, SendMessageW(window, WM_GETICON, ICON_SMALL, 0)) << c.name;
+        EXPECT_EQ(c.messagesLater, recorder.messages.size()) << c.name;
+    }
+}
+
 TEST(MainWindow, TheTitleBarGetsThePageIconsOnceThePageIsShown)
 {
     CShownPage page(Page("Main", "[300, 200]"));
