@@ -71,6 +71,8 @@ void CAutoRunApp::ExitInstance()
 void CAutoRunApp::RenderPages(const CUnicodeString& folder)
 {
     const CUnicodeString target = TObj::CombineAndNormalize(TObj::GetCurrentFolder(), folder);
+    // The renders draw the controls' windows, which the first frame has not made yet.
+    m_mainWindow.MakeWaitingControls();
     CPageRenderer(m_mainWindow, target).RenderAll(m_settings);
     // Closed from the message loop, the last frame going ends the run with exit code 0.
     ::PostMessageW(m_mainWindow.Handle(), WM_CLOSE, 0, 0);

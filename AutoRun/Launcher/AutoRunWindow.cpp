@@ -23,6 +23,7 @@
 #include <dbt.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 using TObj::CUnicodeString;
@@ -50,7 +51,7 @@ ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
     ZYR_ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
     ZYR_ON_MESSAGE(CPageWatcher::kFilesChanged, OnFilesChanged)
-    ZYR_ON_MESSAGE(kShowIcons, OnShowIcons)
+    ZYR_ON_MESSAGE(kFirstFrameShown, OnFirstFrameShown)
     ZYR_ON_MESSAGE(WM_TIMER, OnTimer)
     ZYR_ON_MESSAGE(WM_DEVICECHANGE, OnDeviceChange)
     ZYR_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
@@ -134,7 +135,8 @@ void CAutoRunWindow::Create()
     // Everything that can fail is loaded before the window exists, so a failure ends the
     // start with its message instead of leaving an empty window.
     const SIZE size = LoadPage(*page, m_background, Places::kStartPictureLoad);
-    // The icons wait for the first frame (OnShowIcons), unless the file is plainly no icon.
+    // The icons wait for the first frame (OnFirstFrameShown), unless the file is plainly
+    // no icon.
     m_iconPath = Settings().GetIcon();
     if (!m_iconPath.IsEmpty() && !ZYR::CIcon::HasIconSignature(m_iconPath))
         LoadIcons();
@@ -153,6 +155,7 @@ void CAutoRunWindow::Create()
     if (placed.top < monitor.rcWork.top)
         OffsetRect(&placed, 0, monitor.rcWork.top - placed.top);
     ZYR::CFrameWindow::Create(nullptr, placed, kStyle, exStyle, nullptr, reinterpret_cast<HBRUSH>(-1));
+    ::PostMessageW(Handle(), kFirstFrameShown, 0, 0);
 }
 
 int CAutoRunWindow::OnCreateMain(CREATESTRUCTW* create)
@@ -200,6 +203,11 @@ void CAutoRunWindow::RebuildControls()
         SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_commentFont.Get()), TRUE);
     }
     ShowTitle();
+    // Controls are kept from page to page, so every one needs its window from now on.
+    MakeWaitingControls();
+    // Before the window shows (at start), the controls' windows wait for the first frame,
+    // which the window draws with its controls in it.
+    const bool wait = !IsWindowVisible(Handle());
     // Nothing here draws: kept controls move without redrawing, and what is made or
     // destroyed only marks areas to paint, which the next WM_PAINT of the whole page (the
     // caller invalidates it) covers in one pass. (Turning drawing off and on around this
@@ -219,7 +227,10 @@ void CAutoRunWindow::RebuildControls()
             }
             auto* control = new CCommandControl(command);
             m_commandControls.Add(control);
-            control->Create(this);
+            if (wait)
+                control->Prepare(this);
+            else
+                control->Create(this);
             ++kept;
         }
         while (m_commandControls.Count() > kept) {
@@ -232,7 +243,10 @@ void CAutoRunWindow::RebuildControls()
                 continue;
             auto* control = new CCommentControl(command, this);
             m_commentControls.Add(control);
-            control->Create();
+            if (wait)
+                control->Prepare();
+            else
+                control->Create();
         }
     }
     SetFocus();
@@ -528,21 +542,58 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect, DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
     selectFont.Restore();
     SetLayout(canvas.Get(), 0);
-    if (controlsWithin != nullptr)
+    if (controlsWithin != nullptr) {
+        DrawWaitingControls(canvas.Get(), width, controlsWithin);
         ZYR::PrintChildren(Handle(), canvas.Get(), PaintOrder(), controlsWithin);
+    }
     BitBlt(target, 0, 0, width, height, canvas.Get(), 0, 0, SRCCOPY);
     // One call for all of them: under Wine each update region lives in the server.
     if (controlsWithin != nullptr)
         RedrawWindow(Handle(), nullptr, controlsWithin, RDW_VALIDATE | RDW_ALLCHILDREN);
-    // The first frame does not wait for the icons.
-    if (!m_iconsSet) {
-        m_iconsSet = true;
-        ::PostMessageW(Handle(), kShowIcons, 0, 0);
-    }
 }
 
-LRESULT CAutoRunWindow::OnShowIcons(WPARAM, LPARAM)
+void CAutoRunWindow::DrawWaitingControls(HDC canvas, int width, HRGN within)
 {
+    // In the order their windows will have from the bottom up: the last made lowest.
+    const bool mirrored = (ExStyle() & WS_EX_LAYOUTRTL) != 0;
+    const auto drawAt = [&](const CCommandSettings& command, const std::function<void(HDC)>& draw) {
+        const RECT area = command.WaitingClientArea();
+        const int left = mirrored ? PageLayout::Saturated(std::int64_t{width} - command.rect.left - area.right)
+                                  : command.rect.left;
+        const RECT placed{left, command.rect.top, PageLayout::Saturated(std::int64_t{left} + area.right),
+                          PageLayout::Saturated(std::int64_t{command.rect.top} + area.bottom)};
+        if (RectInRegion(within, &placed))
+            ZYR::PrintInPlace(canvas, placed, mirrored, draw);
+    };
+    for (int i = m_commentControls.Count() - 1; i >= 0; --i)
+        if (CCommentControl* label = m_commentControls[i]; label->Handle() == nullptr)
+            drawAt(label->Settings(), [label](HDC dc) { label->Draw(dc); });
+    for (int i = m_commandControls.Count() - 1; i >= 0; --i)
+        if (CCommandControl* command = m_commandControls[i]; command->Handle() == nullptr)
+            drawAt(command->Settings(), [command](HDC dc) { command->Draw(dc); });
+}
+
+void CAutoRunWindow::MakeWaitingControls()
+{
+    // Each is drawn already, or will be with the page: its window paints nothing more.
+    for (CCommandControl* control : m_commandControls)
+        if (control->Handle() == nullptr) {
+            control->Create(this);
+            ::ValidateRect(control->Handle(), nullptr);
+        }
+    for (CCommentControl* control : m_commentControls)
+        if (control->Handle() == nullptr) {
+            control->Create();
+            ::ValidateRect(control->Handle(), nullptr);
+        }
+}
+
+LRESULT CAutoRunWindow::OnFirstFrameShown(WPARAM, LPARAM)
+{
+    // The first message after the window came: the frame is drawn now, when there is one
+    // to draw (a window without client area or a minimised one has none).
+    ::UpdateWindow(Handle());
+    MakeWaitingControls();
     if (m_smallIcon.IsEmpty()) {
         try {
             LoadIcons();

@@ -33,8 +33,13 @@ public:
 
     // Creates the window for the start page; failures (no such page, a picture that cannot
     // be loaded, an icon file that is missing or plainly no icon) are thrown before the
-    // window exists. The icons are loaded once the first frame is shown.
+    // window exists. The first frame does not wait for the controls' windows and the
+    // icons: the window draws its controls itself, and makes their windows and loads the
+    // icons once that frame is drawn (kFirstFrameShown, the first message it handles).
     void Create();
+    // Makes the windows of the controls that the first frame has drawn without them; what
+    // needs the controls before that frame (a render) calls it.
+    void MakeWaitingControls();
     // The page of that name becomes current, the shown one goes onto the history. A bad
     // name or picture leaves everything as it was and is thrown.
     void GoToPage(const TObj::CUnicodeString& name);
@@ -56,8 +61,9 @@ public:
     void ReloadFromFiles();
     const CProblemBar& ProblemBarForTesting() const noexcept { return m_problemBar; }
     static constexpr wchar_t kWatchingTitle[] = L" (watching for changes)";
-    // Posted by the first frame: the icons are loaded and go onto the title bar.
-    static constexpr UINT kShowIcons = WM_APP + 41;
+    // Posted by Create: the first frame is drawn, then the controls get their windows and
+    // the title bar its icons.
+    static constexpr UINT kFirstFrameShown = WM_APP + 41;
 
     CWindowSettings* CurrentPage() const noexcept { return m_page; }
     // The commands' pictures as stretched to their controls, for the controls to draw.
@@ -89,7 +95,7 @@ protected:
     // The window moved to a monitor of another DPI: the shown page is built again at it.
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnFilesChanged(WPARAM, LPARAM);
-    LRESULT OnShowIcons(WPARAM, LPARAM);
+    LRESULT OnFirstFrameShown(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM id, LPARAM);
 
 private:
@@ -98,6 +104,8 @@ private:
     SIZE LoadPage(const CWindowSettings& page, CPicture& picture, const ZYR::CFailurePlace& place);
     void LoadIcons();
     void RebuildControls();
+    // The controls whose windows wait, each where its window will be.
+    void DrawWaitingControls(HDC canvas, int width, HRGN within);
     void DestroyControls();
     void DestroyLabels();
     // Centred where the window is, or on `around`.
@@ -128,7 +136,6 @@ private:
     TObj::CUnicodeString m_iconPath; // the disc's icon file, or empty for the launcher's own
     ZYR::CIcon m_smallIcon;
     ZYR::CIcon m_bigIcon;
-    bool m_iconsSet = false;
     TObj::CPointerArray<CCommandControl, true> m_commandControls;
     TObj::CPointerArray<CCommentControl, true> m_commentControls;
     // An author's watch, when asked for.

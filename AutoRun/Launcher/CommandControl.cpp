@@ -106,9 +106,18 @@ CCommandControl::~CCommandControl()
         s_hovered = nullptr;
 }
 
-void CCommandControl::Create(CAutoRunWindow* mainWindow)
+void CCommandControl::Prepare(CAutoRunWindow* mainWindow)
 {
     m_mainWindow = mainWindow;
+    MakeFonts();
+    m_selectedColor = m_settings->selectedColor;
+    m_notSelectedColor = m_settings->notSelectedColor;
+}
+
+void CCommandControl::Create(CAutoRunWindow* mainWindow)
+{
+    if (m_mainWindow == nullptr)
+        Prepare(mainWindow);
     const CPageRect& r = m_settings->rect;
     CreateEx(0, ControlClasses::commandControl, m_settings->text, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
              RECT{r.left, r.top, r.right, r.bottom}, mainWindow, 1000);
@@ -142,9 +151,6 @@ int CCommandControl::OnCreateControl(CREATESTRUCTW*)
     m_hand.LoadSystemCursor(IDC_HAND);
     m_arrow.LoadSystemCursor(IDC_ARROW);
     SetCursor(m_arrow.Get());
-    MakeFonts();
-    m_selectedColor = m_settings->selectedColor;
-    m_notSelectedColor = m_settings->notSelectedColor;
     return 0;
 }
 
@@ -172,7 +178,7 @@ void CCommandControl::Redraw()
 void CCommandControl::Draw(HDC dc)
 {
     using PageLayout::Saturated;
-    const RECT client = GetClientRect();
+    const RECT client = Handle() != nullptr ? GetClientRect() : m_settings->WaitingClientArea();
     const std::int64_t border = m_settings->borderWidth;
     const RECT inner{Saturated(border), Saturated(border), Saturated(client.right - border),
                      Saturated(client.bottom - border)};

@@ -21,7 +21,12 @@ public:
     explicit CCommandControl(CCommandSettings* settings);
     ~CCommandControl() override;
 
+    // Ready to be drawn by the main window before its own window exists (at start, the
+    // first frame does not wait for the controls' windows); Create prepares it too.
+    void Prepare(CAutoRunWindow* mainWindow);
     void Create(CAutoRunWindow* mainWindow);
+    // The control as it is now, into the screen or a picture: its client area from (0, 0).
+    void Draw(HDC dc);
     void Rebind(CCommandSettings* settings);
     void DestroyWindow() override;
     void RunAction();
@@ -32,8 +37,6 @@ public:
     const ZYR::CToolTipCtrl& ToolTipForTesting() const noexcept { return m_tooltip; }
 
 protected:
-    // The control as it is now, into the screen or a picture.
-    void Draw(HDC dc);
     int OnCreateControl(CREATESTRUCTW* create);
     LRESULT OnDestroyControl(WPARAM, LPARAM);
     UINT OnGetDlgCode();

@@ -19,8 +19,16 @@ CCommentControl::CCommentControl(CCommandSettings* settings, CAutoRunWindow* mai
 
 CCommentControl::~CCommentControl() = default;
 
+void CCommentControl::Prepare()
+{
+    m_font.CreateFontW(m_settings->fontSize, m_settings->underlined, m_settings->fontName);
+    m_textColor = m_settings->notSelectedColor;
+}
+
 void CCommentControl::Create()
 {
+    if (m_font.IsEmpty())
+        Prepare();
     const CPageRect& r = m_settings->rect;
     CreateEx(0, ControlClasses::commentControl, m_settings->text, WS_CHILD | WS_VISIBLE,
              RECT{r.left, r.top, r.right, r.bottom}, m_mainWindow, 1000);
@@ -31,8 +39,6 @@ int CCommentControl::OnCreateControl(CREATESTRUCTW*)
     const int result = static_cast<int>(Default());
     m_cursor.LoadSystemCursor(IDC_ARROW);
     SetCursor(m_cursor.Get());
-    m_font.CreateFontW(m_settings->fontSize, m_settings->underlined, m_settings->fontName);
-    m_textColor = m_settings->notSelectedColor;
     return result;
 }
 
@@ -41,7 +47,7 @@ void CCommentControl::Draw(HDC target)
     SetBkMode(target, TRANSPARENT);
     ZYR::CSelectObjectGuard font(target, m_font.Handle());
     const COLORREF previous = SetTextColor(target, m_textColor);
-    RECT client = GetClientRect();
+    RECT client = Handle() != nullptr ? GetClientRect() : m_settings->WaitingClientArea();
     DrawTextW(target, m_settings->text.W(), -1, &client,
               m_settings->centered ? DT_CENTER | DT_VCENTER | DT_SINGLELINE : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
     SetTextColor(target, previous);

@@ -16,11 +16,15 @@ class CCommentControl : public ZYR::CWindow {
 public:
     CCommentControl(CCommandSettings* settings, CAutoRunWindow* mainWindow);
     ~CCommentControl() override;
+    // Ready to be drawn by the main window before its own window exists; Create prepares
+    // it too.
+    void Prepare();
     void Create();
+    const CCommandSettings& Settings() const noexcept { return *m_settings; }
+    // The control as it is now, into the screen or a picture: its client area from (0, 0).
+    void Draw(HDC target);
 
 protected:
-    // The control as it is now, into the screen or a picture.
-    void Draw(HDC target);
     int OnCreateControl(CREATESTRUCTW* create);
     UINT OnGetDlgCode() { return DLGC_STATIC; }
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);

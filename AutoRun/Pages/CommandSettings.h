@@ -9,6 +9,9 @@
 #include "PageTypes.h"
 #include "UnicodeString.h"
 
+#include <windows.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -40,4 +43,12 @@ public:
     std::uint32_t borderColors[3] = {0, 0, 0};
     bool centered = false;
     TObj::CUnicodeString tooltip;
+
+    // The client area its control's window will have, from (0, 0): what the control draws
+    // into while that window is not made yet.
+    RECT WaitingClientArea() const
+    {
+        return RECT{0, 0, PageLayout::Saturated(std::max<std::int64_t>(0, std::int64_t{rect.right} - rect.left)),
+                    PageLayout::Saturated(std::max<std::int64_t>(0, std::int64_t{rect.bottom} - rect.top))};
+    }
 };

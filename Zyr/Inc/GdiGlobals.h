@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 namespace ZYR {
@@ -34,5 +35,9 @@ std::vector<HWND> ChildrenBottomUp(HWND window);
 // over what `canvas` (the client area as the screen shows it, left to right whatever the
 // window's layout) holds beneath it, clipped to its own rectangle.
 void PrintChildren(HWND window, HDC canvas, const std::vector<HWND>& bottomUp, HRGN within = nullptr);
+// One child's picture into `canvas` at `placed` (canvas pixels, left to right): `draw`
+// paints the child's client area from its own origin, clipped to it; a right-to-left
+// child (`mirrored`) draws mirrored, as its window would.
+void PrintInPlace(HDC canvas, const RECT& placed, bool mirrored, const std::function<void(HDC)>& draw);
 
 } // namespace ZYR

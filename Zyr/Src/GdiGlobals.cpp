@@ -110,28 +110,36 @@ void PrintChildren(HWND window, HDC canvas, const std::vector<HWND>& bottomUp, H
         }
         RECT placed{};
         GetWindowRect(child, &placed);
-        const int x = placed.left - parent.rcClient.left, y = placed.top - parent.rcClient.top;
-        const int width = placed.right - placed.left, height = placed.bottom - placed.top;
-        if ((GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) == 0) {
-            const int saved = SaveDC(canvas);
-            SetViewportOrgEx(canvas, x, y, nullptr);
-            IntersectClipRect(canvas, 0, 0, width, height);
-            SendMessageW(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas), PRF_CLIENT);
-            RestoreDC(canvas, saved);
-            continue;
-        }
-        // A mirrored context mirrors about its bitmap's width: a right-to-left child draws
-        // into a piece of its own size, copied into its place pixel for pixel.
-        CBitmap piece;
-        piece.CreateDIBSection(std::max(width, 1), std::max(height, 1));
-        CMemoryDC pieceDC(canvas);
-        CSelectObjectGuard selectPiece(pieceDC.Get(), piece.Handle());
-        BitBlt(pieceDC.Get(), 0, 0, width, height, canvas, x, y, SRCCOPY);
-        SetLayout(pieceDC.Get(), LAYOUT_RTL);
-        SendMessageW(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(pieceDC.Get()), PRF_CLIENT);
-        SetLayout(pieceDC.Get(), 0);
-        BitBlt(canvas, x, y, width, height, pieceDC.Get(), 0, 0, SRCCOPY);
+        OffsetRect(&placed, -parent.rcClient.left, -parent.rcClient.top);
+        PrintInPlace(canvas, placed, (GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0, [child](HDC dc) {
+            SendMessageW(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        });
     }
+}
+
+void PrintInPlace(HDC canvas, const RECT& placed, bool mirrored, const std::function<void(HDC)>& draw)
+{
+    const int x = placed.left, y = placed.top;
+    const int width = placed.right - placed.left, height = placed.bottom - placed.top;
+    if (!mirrored) {
+        const int saved = SaveDC(canvas);
+        SetViewportOrgEx(canvas, x, y, nullptr);
+        IntersectClipRect(canvas, 0, 0, width, height);
+        draw(canvas);
+        RestoreDC(canvas, saved);
+        return;
+    }
+    // A mirrored context mirrors about its bitmap's width: a right-to-left child draws
+    // into a piece of its own size, copied into its place pixel for pixel.
+    CBitmap piece;
+    piece.CreateDIBSection(std::max(width, 1), std::max(height, 1));
+    CMemoryDC pieceDC(canvas);
+    CSelectObjectGuard selectPiece(pieceDC.Get(), piece.Handle());
+    BitBlt(pieceDC.Get(), 0, 0, width, height, canvas, x, y, SRCCOPY);
+    SetLayout(pieceDC.Get(), LAYOUT_RTL);
+    draw(pieceDC.Get());
+    SetLayout(pieceDC.Get(), 0);
+    BitBlt(canvas, x, y, width, height, pieceDC.Get(), 0, 0, SRCCOPY);
 }
 
 } // namespace ZYR

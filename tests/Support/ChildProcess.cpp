@@ -63,6 +63,11 @@ bool CChildProcess::IsRunning(DWORD milliseconds) const
     return !m_process.IsEmpty() && WaitForSingleObject(m_process.Get(), milliseconds) == WAIT_TIMEOUT;
 }
 
+bool CChildProcess::IsIdle(DWORD milliseconds) const
+{
+    return !m_process.IsEmpty() && WaitForInputIdle(m_process.Get(), milliseconds) == 0;
+}
+
 std::string CChildProcess::Output()
 {
     DWORD available = 0;

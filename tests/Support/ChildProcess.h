@@ -22,6 +22,8 @@ public:
     DWORD Wait(DWORD milliseconds);
     // True while the process runs after waiting up to `milliseconds`.
     bool IsRunning(DWORD milliseconds = 0) const;
+    // True once the process waits for input with none queued, within `milliseconds`.
+    bool IsIdle(DWORD milliseconds) const;
     std::string Output();
     DWORD ProcessId() const noexcept { return m_processId; }
     // The error of the last refused start, 0 when none was refused.

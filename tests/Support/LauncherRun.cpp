@@ -107,7 +107,9 @@ HWND CLauncherRun::WaitForWindow(const wchar_t* title)
     const bool ended = !TestSupport::WaitUntil(
         [&] {
             EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr || !m_process.IsRunning();
+            // Its controls' windows and its icons come with the first message it handles:
+            // they are there once it waits for input.
+            return (search.found != nullptr && m_process.IsIdle(100)) || !m_process.IsRunning();
         },
         "the launcher's window \"" + TObj::CUnicodeString(title).ToUtf8() + "\"");
     if (search.found == nullptr && !ended)

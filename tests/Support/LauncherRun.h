@@ -29,8 +29,8 @@ public:
     CLauncherRun& CopyFrom(const TObj::CUnicodeString& folder);
 
     bool Start(const char* arguments = "", const TObj::CUnicodeString& launcher = {});
-    // Waits until the launcher's window with this title shows; null, and a failure, when
-    // the launcher ends first or the deadline passes.
+    // Waits until the launcher's window with this title shows, with its controls and icons;
+    // null, and a failure, when the launcher ends first or the deadline passes.
     HWND WaitForWindow(const wchar_t* title);
     // The launcher's child control with this text.
     HWND Control(const wchar_t* text) const;

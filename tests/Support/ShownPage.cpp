@@ -20,7 +20,7 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM data)
 } // namespace
 
 CShownPage::CShownPage(const std::string& pageFile, const char* arguments,
-                       const std::vector<std::pair<const char*, std::string>>& files)
+                       const std::vector<std::pair<const char*, std::string>>& files, bool handleMessages)
 {
     ControlClasses::Register();
     for (const auto& file : files)
@@ -34,7 +34,8 @@ CShownPage::CShownPage(const std::string& pageFile, const char* arguments,
     window.Create();
     ShowWindow(window.Handle(), SW_SHOW);
     SetForegroundWindow(window.Handle());
-    TestSupport::PumpMessages();
+    if (handleMessages)
+        TestSupport::PumpMessages();
 }
 
 CShownPage::~CShownPage()

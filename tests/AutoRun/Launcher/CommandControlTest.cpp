@@ -2,7 +2,9 @@
 // keyboard: its states and the comment, clicks, focus, tooltip and accessibility roles,
 // and a soak of page switches and hover changes.
 #include "Bitmap.h"
+#include "Deadline.h"
 #include "GdiObject.h"
+#include "LauncherRun.h"
 #include "PageRenderer.h"
 #include "Pixels.h"
 #include "RecordingHandler.h"
@@ -44,6 +46,31 @@ CPixels Rendered(HWND window)
 }
 
 } // namespace
+
+// The first frame is drawn by the window before its controls have windows: it shows the
+// page as it is once they have them, overlapping controls and mirrored pages alike.
+TEST(CommandControl, TheFirstFrameIsThePageItsControlsMake)
+{
+    const std::string page =
+        "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=First frame\nFontSize=12\n"
+        "CommentRect=[10, 150, 290, 190]\nCommentDefault=default comment\n"
+        "Command1_Text=Picture\nCommand1_Rect=[10, 10, 150, 50]\nCommand1_Action=$Exit\nCommand1_BackgroundImage=b.bmp\n"
+        "Command2_Text=Bordered\nCommand2_Rect=[100, 30, 250, 80]\nCommand2_Action=$Exit\n"
+        "Command2_BackgroundColor=00FF00\nCommand2_BorderWidth=2\nCommand2_BorderColor=FF0000\n"
+        "Command3_Text=Label over both\nCommand3_Rect=[120, 60, 290, 100]\n";
+    const std::string picture = ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"));
+    SetCursorPos(0, 0);
+    for (const char* arguments : {"-l:0", "-l:61"}) {
+        CShownPage shown(page, arguments, {{"b.bmp", picture}}, false);
+        const HWND window = shown.window.Handle();
+        UpdateWindow(window);
+        EXPECT_TRUE(shown.Controls().empty()) << arguments;
+        const CPixels first = CaptureClient(window);
+        TestSupport::PumpMessages();
+        EXPECT_EQ(2u, shown.Controls().size()) << arguments;
+        EXPECT_EQ(0, DifferingPixels(Rendered(window), first)) << arguments;
+    }
+}
 
 TEST(CommandControl, StatesCommentsAndClicksWithTheRealPointer)
 {
