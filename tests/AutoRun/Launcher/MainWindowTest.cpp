@@ -189,15 +189,17 @@ TEST(MainWindow, AnIconFileIsLoadedAfterTheFirstFrameUnlessItsFirstBytesShowItIs
     const struct {
         const char* name;
         std::string bytes;
+        const char* size;
         bool stopsTheStart;
         std::size_t messagesLater;
     } cases[] = {
-        {"an icon", good, false, 0},
-        {"no icon at all", "plain text, not an icon", true, 0},
-        {"an icon that cannot be loaded", broken, false, 1},
+        {"an icon", good, "[300, 200]", false, 0},
+        {"an icon on a page of no height, never painted", good, "[300, 0]", false, 0},
+        {"no icon at all", "plain text, not an icon", "[300, 200]", true, 0},
+        {"an icon that cannot be loaded", broken, "[300, 200]", false, 1},
     };
-    const std::string pageFile = "[Common]\nIcon=i.ico\n" + Page("Main", "[300, 200]");
     for (const auto& c : cases) {
+        const std::string pageFile = "[Common]\nIcon=i.ico\n" + Page("Main", c.size);
         CRecordingHandler recorder;
         if (c.stopsTheStart) {
             EXPECT_NE("", MessageOf([&] { CShownPage page(pageFile, "", {{"i.ico", c.bytes}}); })) << c.name;
