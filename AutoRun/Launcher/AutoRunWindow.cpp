@@ -23,7 +23,6 @@
 #include <dbt.h>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 
 using TObj::CUnicodeString;
@@ -556,21 +555,21 @@ void CAutoRunWindow::DrawWaitingControls(HDC canvas, int width, HRGN within)
 {
     // In the order their windows will have from the bottom up: the last made lowest.
     const bool mirrored = (ExStyle() & WS_EX_LAYOUTRTL) != 0;
-    const auto drawAt = [&](const CCommandSettings& command, const std::function<void(HDC)>& draw) {
+    const auto drawAt = [&](const CCommandSettings& command, void (*draw)(HDC, void*), void* control) {
         const RECT area = command.WaitingClientArea();
         const int left = mirrored ? PageLayout::Saturated(std::int64_t{width} - command.rect.left - area.right)
                                   : command.rect.left;
         const RECT placed{left, command.rect.top, PageLayout::Saturated(std::int64_t{left} + area.right),
                           PageLayout::Saturated(std::int64_t{command.rect.top} + area.bottom)};
         if (RectInRegion(within, &placed))
-            ZYR::PrintInPlace(canvas, placed, mirrored, draw);
+            ZYR::PrintInPlace(canvas, placed, mirrored, draw, control);
     };
     for (int i = m_commentControls.Count() - 1; i >= 0; --i)
         if (CCommentControl* label = m_commentControls[i]; label->Handle() == nullptr)
-            drawAt(label->Settings(), [label](HDC dc) { label->Draw(dc); });
+            drawAt(label->Settings(), [](HDC dc, void* it) { static_cast<CCommentControl*>(it)->Draw(dc); }, label);
     for (int i = m_commandControls.Count() - 1; i >= 0; --i)
         if (CCommandControl* command = m_commandControls[i]; command->Handle() == nullptr)
-            drawAt(command->Settings(), [command](HDC dc) { command->Draw(dc); });
+            drawAt(command->Settings(), [](HDC dc, void* it) { static_cast<CCommandControl*>(it)->Draw(dc); }, command);
 }
 
 void CAutoRunWindow::MakeWaitingControls()

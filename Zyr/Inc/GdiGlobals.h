@@ -8,7 +8,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <vector>
 
 namespace ZYR {
@@ -36,8 +35,8 @@ std::vector<HWND> ChildrenBottomUp(HWND window);
 // window's layout) holds beneath it, clipped to its own rectangle.
 void PrintChildren(HWND window, HDC canvas, const std::vector<HWND>& bottomUp, HRGN within = nullptr);
 // One child's picture into `canvas` at `placed` (canvas pixels, left to right): `draw`
-// paints the child's client area from its own origin, clipped to it; a right-to-left
+// paints the client area of `child` from its own origin, clipped to it; a right-to-left
 // child (`mirrored`) draws mirrored, as its window would.
-void PrintInPlace(HDC canvas, const RECT& placed, bool mirrored, const std::function<void(HDC)>& draw);
+void PrintInPlace(HDC canvas, const RECT& placed, bool mirrored, void (*draw)(HDC dc, void* child), void* child);
 
 } // namespace ZYR

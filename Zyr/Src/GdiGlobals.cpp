@@ -111,13 +111,14 @@ void PrintChildren(HWND window, HDC canvas, const std::vector<HWND>& bottomUp, H
         RECT placed{};
         GetWindowRect(child, &placed);
         OffsetRect(&placed, -parent.rcClient.left, -parent.rcClient.top);
-        PrintInPlace(canvas, placed, (GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0, [child](HDC dc) {
-            SendMessageW(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        });
+        const auto print = [](HDC dc, void* printed) {
+            SendMessageW(static_cast<HWND>(printed), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        };
+        PrintInPlace(canvas, placed, (GetWindowLongW(child, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0, print, child);
     }
 }
 
-void PrintInPlace(HDC canvas, const RECT& placed, bool mirrored, const std::function<void(HDC)>& draw)
+void PrintInPlace(HDC canvas, const RECT& placed, bool mirrored, void (*draw)(HDC dc, void* child), void* child)
 {
     const int x = placed.left, y = placed.top;
     const int width = placed.right - placed.left, height = placed.bottom - placed.top;
@@ -125,7 +126,7 @@ void PrintInPlace(HDC canvas, const RECT& placed, bool mirrored, const std::func
         const int saved = SaveDC(canvas);
         SetViewportOrgEx(canvas, x, y, nullptr);
         IntersectClipRect(canvas, 0, 0, width, height);
-        draw(canvas);
+        draw(canvas, child);
         RestoreDC(canvas, saved);
         return;
     }
@@ -137,7 +138,7 @@ void PrintInPlace(HDC canvas, const RECT& placed, bool mirrored, const std::func
     CSelectObjectGuard selectPiece(pieceDC.Get(), piece.Handle());
     BitBlt(pieceDC.Get(), 0, 0, width, height, canvas, x, y, SRCCOPY);
     SetLayout(pieceDC.Get(), LAYOUT_RTL);
-    draw(pieceDC.Get());
+    draw(pieceDC.Get(), child);
     SetLayout(pieceDC.Get(), 0);
     BitBlt(canvas, x, y, width, height, pieceDC.Get(), 0, 0, SRCCOPY);
 }
