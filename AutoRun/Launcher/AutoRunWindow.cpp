@@ -557,11 +557,12 @@ void CAutoRunWindow::DrawWaitingControls(HDC canvas, int width, HRGN within)
     const bool mirrored = (ExStyle() & WS_EX_LAYOUTRTL) != 0;
     const auto drawAt = [&](const CCommandSettings& command, void (*draw)(HDC, void*), void* control) {
         const RECT area = command.WaitingClientArea();
-        const int left = mirrored ? PageLayout::Saturated(std::int64_t{width} - command.rect.left - area.right)
-                                  : command.rect.left;
-        const RECT placed{left, command.rect.top, PageLayout::Saturated(std::int64_t{left} + area.right),
-                          PageLayout::Saturated(std::int64_t{command.rect.top} + area.bottom)};
-        if (RectInRegion(within, &placed))
+        // The region is in the window's own coordinates, mirrored with it; the canvas is not.
+        const RECT own{command.rect.left, command.rect.top, PageLayout::Saturated(std::int64_t{command.rect.left} + area.right),
+                       PageLayout::Saturated(std::int64_t{command.rect.top} + area.bottom)};
+        const int left = mirrored ? PageLayout::Saturated(std::int64_t{width} - own.right) : own.left;
+        const RECT placed{left, own.top, PageLayout::Saturated(std::int64_t{left} + area.right), own.bottom};
+        if (RectInRegion(within, &own))
             ZYR::PrintInPlace(canvas, placed, mirrored, draw, control);
     };
     for (int i = m_commentControls.Count() - 1; i >= 0; --i)
