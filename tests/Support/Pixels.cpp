@@ -30,7 +30,7 @@ CPixels ReadBitmapFile(const TObj::CUnicodeString& path)
     return pixels;
 }
 
-CPixels CaptureClient(HWND window)
+CPixels CaptureClient(HWND window, bool asDrawn)
 {
     RECT client{};
     GetClientRect(window, &client);
@@ -52,11 +52,14 @@ CPixels CaptureClient(HWND window)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    const HDC screen = GetDC(nullptr);
+    const HDC screen = GetDC(asDrawn ? window : nullptr);
     const HDC memory = CreateCompatibleDC(screen);
     const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, origin.x, origin.y, SRCCOPY);
+    // A mirrored window's context copies its pixels as they lie with its layout off.
+    if (asDrawn)
+        SetLayout(screen, 0);
+    BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, asDrawn ? 0 : origin.x, asDrawn ? 0 : origin.y, SRCCOPY);
     GdiFlush();
     const auto* values = static_cast<const std::uint32_t*>(bits);
     pixels.rgb.assign(values, values + static_cast<std::size_t>(pixels.width) * pixels.height);
@@ -65,7 +68,7 @@ CPixels CaptureClient(HWND window)
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(asDrawn ? window : nullptr, screen);
     return pixels;
 }
 

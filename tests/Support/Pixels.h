@@ -21,7 +21,9 @@ struct CPixels {
 
 // Empty when the file is not a bottom-up 24-bit bitmap.
 CPixels ReadBitmapFile(const TObj::CUnicodeString& path);
-CPixels CaptureClient(HWND window);
+// The client area as the screen shows it, or, `asDrawn`, as the window has drawn it, which
+// the screen may show only once the window's thread handles messages again.
+CPixels CaptureClient(HWND window, bool asDrawn = false);
 // The colour the screen shows at a point of a window's client area, as a COLORREF.
 COLORREF ScreenPixel(HWND window, int x, int y);
 // -1 when the sizes differ.

@@ -65,10 +65,19 @@ TEST(CommandControl, TheFirstFrameIsThePageItsControlsMake)
         const HWND window = shown.window.Handle();
         UpdateWindow(window);
         EXPECT_TRUE(shown.Controls().empty()) << arguments;
-        const CPixels first = CaptureClient(window);
+        const CPixels first = CaptureClient(window, true);
         TestSupport::PumpMessages();
         EXPECT_EQ(2u, shown.Controls().size()) << arguments;
         EXPECT_EQ(0, DifferingPixels(Rendered(window), first)) << arguments;
+        // Shown again, with its label made anew: the window's paint draws the controls, and
+        // they do not paint themselves over it once more.
+        shown.window.GoToPage(CUnicodeString(u"Main"));
+        TestSupport::PumpMessages();
+        const CPixels rendered = Rendered(window);
+        int differing = -1;
+        TestSupport::WaitUntil([&] { return (differing = DifferingPixels(rendered, CaptureClient(window))) == 0; },
+                               std::string("the page shown again equal to its render with ") + arguments);
+        EXPECT_EQ(0, differing) << arguments;
     }
 }
 
