@@ -84,6 +84,6 @@ private:
     const CLoadEnvironment& m_environment;
     TObj::CUnicodeString m_autorunPath;
     std::unique_ptr<TObj::CIniFile> m_autorun; // the root file, read while choosing the page file
-    // The command pictures decoded so far, by path: many commands share a few button pictures.
+    // The command picture files met so far, by path: many commands share a few button pictures.
     std::unordered_map<std::u16string, std::shared_ptr<const CCommandPicture>> m_pictures;
 };
