@@ -39,7 +39,9 @@ CPixels CaptureClient(HWND window, bool asDrawn)
     WINDOWINFO placed{};
     placed.cbSize = sizeof placed;
     GetWindowInfo(window, &placed);
-    const POINT origin{placed.rcClient.left, placed.rcClient.top};
+    // The window's own context starts at its client area; the screen's where that lies.
+    const HWND sourceWindow = asDrawn ? window : nullptr;
+    const POINT origin = asDrawn ? POINT{0, 0} : POINT{placed.rcClient.left, placed.rcClient.top};
     CPixels pixels;
     pixels.width = client.right;
     pixels.height = client.bottom;
@@ -52,14 +54,14 @@ CPixels CaptureClient(HWND window, bool asDrawn)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    const HDC screen = GetDC(asDrawn ? window : nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC source = GetDC(sourceWindow);
+    const HDC memory = CreateCompatibleDC(source);
+    const HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ old = SelectObject(memory, bitmap);
     // A mirrored window's context copies its pixels as they lie with its layout off.
     if (asDrawn)
-        SetLayout(screen, 0);
-    BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, asDrawn ? 0 : origin.x, asDrawn ? 0 : origin.y, SRCCOPY);
+        SetLayout(source, 0);
+    BitBlt(memory, 0, 0, pixels.width, pixels.height, source, origin.x, origin.y, SRCCOPY);
     GdiFlush();
     const auto* values = static_cast<const std::uint32_t*>(bits);
     pixels.rgb.assign(values, values + static_cast<std::size_t>(pixels.width) * pixels.height);
@@ -68,7 +70,7 @@ CPixels CaptureClient(HWND window, bool asDrawn)
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(asDrawn ? window : nullptr, screen);
+    ReleaseDC(sourceWindow, source);
     return pixels;
 }
 
