@@ -255,17 +255,19 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     for (int state = 0; state < 3; ++state) {
         std::shared_ptr<const CCommandPicture>& picture =
             m_pictures[std::u16string(paths[state].Ptr(), static_cast<std::size_t>(paths[state].Length()))];
-        // A file met for an earlier command of this read exists: asking again costs a
-        // directory search for each state of each command (a tenth of a millisecond under
-        // Wine).
-        if (picture == nullptr && !PageFiles::IsExistingFile(paths[state]))
+        // A file met for an earlier command or state of this read exists and has been looked
+        // at: asking again costs a file-system call for each state of each command (a tenth
+        // of a millisecond each under Wine).
+        const bool firstMet = picture == nullptr;
+        if (firstMet && !PageFiles::IsExistingFile(paths[state]))
             Raise(PageRules::MissingCommandPicture(window.name, number, paths[state]));
-        if (picture == nullptr)
+        if (firstMet)
             picture = std::make_shared<const CCommandPicture>(paths[state], places[state]);
         // A hover or click picture waits for its first draw, unless its first bytes already
         // tell that it is no picture: then it fails here, as a broken normal picture does,
         // and the start stops.
-        if (state == CCommandSettings::kNormal || !ZYR::CPictureDecoder::HasPictureSignature(paths[state]))
+        if (state == CCommandSettings::kNormal ||
+            (firstMet && !ZYR::CPictureDecoder::HasPictureSignature(paths[state])))
             picture->Decoded();
         command.pictures[state] = picture;
         if (state == 0)
