@@ -1,5 +1,5 @@
-# Cross build for 32-bit Windows (the shipped launcher). Nothing built here
-# can run on a 64-bit-only kernel, so no emulator is set.
+# Cross build for 32-bit Windows (the shipped launcher). Its programs run under Wine, which
+# runs 32-bit Windows programs once its 32-bit part (wine32) is installed.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 # The tests need the posix thread model (GoogleTest); the launcher that ships is built with
@@ -12,3 +12,4 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -1,12 +1,13 @@
 #include "LauncherRun.h"
 
 #include "Deadline.h"
+#include "LauncherProgram.h"
 #include "ProgramPaths.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
 
-CLauncherRun::CLauncherRun() { Program("..\\AutoRun\\Autorun.exe", "Autorun.exe"); }
+CLauncherRun::CLauncherRun() { CopyFileW(LauncherProgram().W(), m_folder.Path("Autorun.exe").W(), FALSE); }
 
 CLauncherRun& CLauncherRun::File(const char* name, const std::string& bytes)
 {

@@ -1,5 +1,6 @@
 #include "ChildProcess.h"
 #include "Deadline.h"
+#include "LauncherProgram.h"
 #include "MessageBox.h"
 #include "MessageLoop.h"
 #include "ProgramPaths.h"
@@ -325,7 +326,7 @@ void ExpectLauncherBox(const char* autorun, const wchar_t* arguments, const wcha
                        DWORD exitCode)
 {
     CTempFolder disc;
-    CopyFileW((TObj::GetProgramFolder() + u"..\\AutoRun\\Autorun.exe").W(), disc.Path("Autorun.exe").W(), FALSE);
+    CopyFileW(LauncherProgram().W(), disc.Path("Autorun.exe").W(), FALSE);
     disc.Write("Autorun.inf", autorun);
     CChildProcess launcher;
     ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\" " + arguments,
