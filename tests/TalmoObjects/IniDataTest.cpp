@@ -1,6 +1,7 @@
 #include "Errors.h"
 #include "ExpectThrows.h"
 #include "IniData.h"
+#include "SegmentedArray.h"
 #include "TestText.h"
 #include "TextDecoding.h"
 
@@ -155,4 +156,20 @@ TEST(IniData, AGroupOfKeysFarLargerThanACommandStaysCorrectAndQuick)
     const std::vector<CUnicodeString> names = data.KeyNames(U("Main"));
     ASSERT_EQ(100004u, names.size());
     EXPECT_EQ(U("Item_77"), names[77]);
+}
+
+// Every position keeps its item across the segments; a section of a few keys takes a
+// block of a few KB, so that a file of thousands of small sections fits a 32-bit process.
+TEST(IniData, TheArrayOfASectionsKeysKeepsEveryItemInSmallBlocks)
+{
+    TObj::CSegmentedArray<std::uint32_t> items;
+    const std::uint32_t count = 40 * 256 + 17;
+    for (std::uint32_t n = 0; n < count; ++n)
+        items.push_back(n * 7 + 7);
+    ASSERT_EQ(count, items.size());
+    std::uint32_t wrong = 0;
+    for (std::uint32_t n = 0; n < count; ++n)
+        wrong += items[n] == n * 7 + 7 ? 0 : 1;
+    EXPECT_EQ(0u, wrong);
+    EXPECT_LE(TObj::CSegmentedArray<std::uint32_t>::SegmentSize() * 32, 8192u) << "bytes a segment of the widest item takes";
 }

@@ -2,7 +2,9 @@
 // Holds CSegmentedArray, an array that grows by whole segments of a fixed size and never
 // moves what it holds. Growing a large array by doubling copies it into fresh memory;
 // on a long page file that copying, and the system's first touch of each fresh page,
-// made every key cost more than on a short one. Segments stay small heap blocks.
+// made every key cost more than on a short one. Segments stay small heap blocks: an INI
+// file holds a few such arrays per section, and a file of thousands of small sections
+// whose every array took 4,096 items asked for more memory than a 32-bit process has.
 #pragma once
 
 #include <cstddef>
@@ -42,6 +44,9 @@ public:
         ++m_count;
     }
 
+    // The number of items a segment holds.
+    static constexpr std::size_t SegmentSize() noexcept { return kSegment; }
+
     void clear() noexcept
     {
         m_segments.clear();
@@ -49,8 +54,8 @@ public:
     }
 
 private:
-    // 4,096 items: a few dozen KB, well inside the heap's small blocks.
-    static constexpr unsigned kShift = 12;
+    // 256 items: a few KB, well inside the heap's small blocks.
+    static constexpr unsigned kShift = 8;
     static constexpr std::size_t kSegment = std::size_t{1} << kShift;
     static constexpr std::size_t kMask = kSegment - 1;
 
