@@ -24,6 +24,14 @@ public:
     // picture without decoding it. False for a file that cannot be read.
     static bool HasPictureSignature(const TObj::CUnicodeString& path);
 
+    // The size a PNG or JPEG file's header claims, read from its first bytes; false when
+    // they do not tell (another format, a header cut short, a JPEG whose frame header lies
+    // beyond them). The imaging component may ask for the memory of a whole picture at
+    // that size before it reads a single pixel, so the size is judged first.
+    static bool DeclaredSize(const unsigned char* bytes, std::size_t count, unsigned& width, unsigned& height) noexcept;
+    // Whether a picture of this size may be decoded (see kMaxSide and kMaxPixels).
+    static bool IsWithinLimits(unsigned width, unsigned height) noexcept;
+
     // A top-down 32-bit DIB section of premultiplied BGRA pixels, or null with the last
     // error set (a Win32 code where the component gave one, else its HRESULT). `hasAlpha`
     // tells whether any pixel is not opaque.

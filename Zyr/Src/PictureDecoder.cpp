@@ -52,6 +52,10 @@ HRESULT MakeFactory(CComPointer<IWICImagingFactory>& factory)
                   reinterpret_cast<void**>(factory.Out()));
 }
 
+// How much of a file's start is read to find the size its header claims (on the stack of
+// the one thread that decodes).
+constexpr std::size_t kHeaderBytes = 64 * 1024;
+
 HBITMAP Failed(HRESULT result)
 {
     // A Win32 error wrapped as an HRESULT is reported as the error it wraps, so that running
@@ -86,9 +90,70 @@ bool CPictureDecoder::HasPictureSignature(const TObj::CUnicodeString& path)
     return FormatOfBytes(start, read) != EFormat::Bitmap || (read >= 2 && start[0] == 'B' && start[1] == 'M');
 }
 
+bool CPictureDecoder::DeclaredSize(const unsigned char* bytes, std::size_t count, unsigned& width,
+                                   unsigned& height) noexcept
+{
+    // Where the height stands, and in how many big-endian bytes each size is written; the
+    // width comes just before the height in a PNG, just after it in a JPEG.
+    std::size_t at = 0, length = 0;
+    const EFormat format = FormatOfBytes(bytes, count);
+    if (format == EFormat::Png) {
+        // The signature, then the first chunk, which must be IHDR: its length, its type,
+        // the width and the height.
+        if (count < 24 || std::memcmp(bytes + 12, "IHDR", 4) != 0)
+            return false;
+        at = 20;
+        length = 4;
+    } else if (format == EFormat::Jpeg) {
+        // Segments after the start of the image, each a marker and (but for the few that
+        // stand alone) a length, up to the frame header with the height and width.
+        for (std::size_t segment = 2; length == 0;) {
+            if (segment + 4 > count || bytes[segment] != 0xFF)
+                return false;
+            const unsigned marker = bytes[segment + 1];
+            if (marker == 0xFF || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) { // fill, or alone
+                segment += marker == 0xFF ? 1 : 2;
+            } else if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+                at = segment + 5;
+                length = 2;
+            } else {
+                segment += 2 + (unsigned{bytes[segment + 2]} << 8 | bytes[segment + 3]);
+            }
+        }
+        if (at + 4 > count)
+            return false;
+    } else {
+        return false;
+    }
+    const auto bigEndian = [bytes, length](std::size_t from) {
+        unsigned value = 0;
+        for (std::size_t i = 0; i < length; ++i)
+            value = value << 8 | bytes[from + i];
+        return value;
+    };
+    height = bigEndian(at);
+    width = bigEndian(format == EFormat::Png ? at - 4 : at + 2);
+    return true;
+}
+
+bool CPictureDecoder::IsWithinLimits(unsigned width, unsigned height) noexcept
+{
+    return width != 0 && height != 0 && width <= kMaxSide && height <= kMaxSide &&
+           static_cast<unsigned long long>(width) * height <= kMaxPixels;
+}
+
 HBITMAP CPictureDecoder::Decode(const TObj::CUnicodeString& path, bool& hasAlpha)
 {
     hasAlpha = false;
+    {
+        // A JPEG's frame header follows its other headers, which are seldom long.
+        unsigned char start[kHeaderBytes];
+        const std::size_t read = TObj::ReadFileStart(path, start, kHeaderBytes);
+        unsigned declaredWidth = 0, declaredHeight = 0;
+        if (DeclaredSize(start, read, declaredWidth, declaredHeight) &&
+            !IsWithinLimits(declaredWidth, declaredHeight))
+            return Failed(HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
+    }
     CComPointer<IWICImagingFactory> factory;
     HRESULT result = MakeFactory(factory);
     CComPointer<IWICBitmapDecoder> decoder;
@@ -110,8 +175,7 @@ HBITMAP CPictureDecoder::Decode(const TObj::CUnicodeString& path, bool& hasAlpha
     if (FAILED(result))
         return Failed(result);
     // A file may claim any size: what no page could show is refused before memory is asked for.
-    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide ||
-        static_cast<unsigned long long>(width) * height > kMaxPixels)
+    if (!IsWithinLimits(width, height))
         return Failed(HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;

@@ -6,6 +6,7 @@
 #include "ExpectThrows.h"
 #include "Font.h"
 #include "GdiGlobals.h"
+#include "PictureDecoder.h"
 #include "RecordingHandler.h"
 #include "StretchedPictures.h"
 #include "TempFolder.h"
@@ -289,4 +290,43 @@ TEST(Gdi, QueriesOnAnEmptyOrDeadHandleNameTheWrapper)
     ExpectThrows<TObj::CInternalError>(
         [] { ZYR::StretchBitmap(reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x7777)), nullptr, RECT{0, 0, 1, 1}, HALFTONE); },
         [](const TObj::CInternalError& e) { EXPECT_EQ(233, e.Line()); });
+}
+
+// The size a picture's header claims is read before the imaging component sees the file:
+// under 32 bits, a PNG claiming 100,000 pixels a side made it ask for the whole picture's
+// memory and fail as if the machine had run out.
+TEST(Gdi, APicturesClaimedSizeIsReadFromItsHeader)
+{
+    const std::string png = std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) + std::string("\0\x01\x86\xA0\0\0\x02\x01", 8);
+    const std::string app0 = std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11) + std::string(9, '\0');
+    const std::string frame = std::string("\xFF\xC0\0\x11\x08\x01\x2C\xFF\xFE", 9);
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool told;
+        unsigned width, height;
+    } cases[] = {
+        {"PNG", png, true, 100000, 513},
+        {"PNG cut before its height", png.substr(0, 23), false, 0, 0},
+        {"PNG without IHDR first", png.substr(0, 12) + "IDAT" + png.substr(16), false, 0, 0},
+        {"JPEG, frame after APP0", app0 + frame, true, 65534, 300},
+        {"JPEG, fill bytes before the frame", std::string("\xFF\xD8\xFF\xFF", 4) + frame.substr(1), true, 65534, 300},
+        {"progressive JPEG", app0 + "\xFF\xC2" + frame.substr(2), true, 65534, 300},
+        {"JPEG, a Huffman table is no frame", app0 + std::string("\xFF\xC4\0\x02", 4) + frame, true, 65534, 300},
+        {"JPEG, frame cut short", app0 + frame.substr(0, 8), false, 0, 0},
+        {"JPEG, no marker where one must be", app0 + "x" + frame, false, 0, 0},
+        {"bitmap", std::string("BM") + std::string(40, '\x7F'), false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        unsigned width = 0, height = 0;
+        const auto* bytes = reinterpret_cast<const unsigned char*>(c.bytes.data());
+        EXPECT_EQ(c.told, ZYR::CPictureDecoder::DeclaredSize(bytes, c.bytes.size(), width, height)) << c.what;
+        if (c.told) {
+            EXPECT_EQ(c.width * 100000ull + c.height, width * 100000ull + height) << c.what;
+        }
+    }
+    EXPECT_TRUE(ZYR::CPictureDecoder::IsWithinLimits(32768, 2048));
+    EXPECT_FALSE(ZYR::CPictureDecoder::IsWithinLimits(32768, 2049));
+    EXPECT_FALSE(ZYR::CPictureDecoder::IsWithinLimits(32769, 1));
+    EXPECT_FALSE(ZYR::CPictureDecoder::IsWithinLimits(0, 1));
 }
