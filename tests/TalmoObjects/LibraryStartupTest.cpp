@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <new>
 #include <string>
 
 using TObj::CUnicodeString;
@@ -90,8 +91,12 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
     TObj::RegisterStaticModule(GetModuleHandleW(nullptr), [] { g_order += "B+"; }, [] { g_order += "B-"; });
     const _invalid_parameter_handler before = _get_invalid_parameter_handler();
     const std::terminate_handler terminateBefore = std::get_terminate();
+    const std::new_handler newBefore = std::get_new_handler();
     ASSERT_TRUE(TObj::InitializeTalmoObjects());
     EXPECT_EQ(TObj::ELibraryState::Running, TObj::GetLibraryState());
+    // An allocation that fails is the library's memory failure, which the barriers report.
+    volatile std::size_t more = std::size_t(-1) / 4 * 3; // more than any process has
+    EXPECT_EQ("Not enough memory!", MessageOf([&more] { ::operator delete(::operator new(more)); }));
     EXPECT_NE(before, _get_invalid_parameter_handler()) << "the library ignores invalid parameters";
     EXPECT_NE(nullptr, _get_invalid_parameter_handler());
     EXPECT_NE(terminateBefore, std::get_terminate());
@@ -111,6 +116,7 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
     EXPECT_EQ("A+B+B-A-", g_order);
     EXPECT_EQ(before, _get_invalid_parameter_handler()) << "both run-time handlers are put back";
     EXPECT_EQ(terminateBefore, std::get_terminate());
+    EXPECT_EQ(newBefore, std::get_new_handler());
     EXPECT_TRUE(TObj::FileExists(TObj::AllMessagesListingPath()));
     EXPECT_TRUE(TObj::FileExists(TObj::UndefinedMessagesListingPath()));
 

@@ -5,6 +5,7 @@
 #include "FileSystem.h"
 #include "ReportPlaces.h"
 
+#include <limits>
 #include <utility>
 
 namespace TObj {
@@ -86,7 +87,12 @@ int CFile::Read(void* buffer, int count)
 
 std::vector<unsigned char> CFile::ReadToEnd()
 {
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(Length()));
+    // A file longer than any text the library can hold (its lengths are ints) is memory
+    // that cannot be had, also where a 32-bit size would cut its length short.
+    const std::int64_t length = Length();
+    if (length > std::numeric_limits<int>::max())
+        ThrowMemoryException();
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(length));
     std::size_t filled = 0;
     while (filled < bytes.size()) {
         const int read = Read(bytes.data() + filled, static_cast<int>(bytes.size() - filled));

@@ -19,6 +19,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <vector>
 
 // The run time's own default terminate handler prints the exception's demangled type and
@@ -49,6 +50,7 @@ struct CLibrary {
     int nesting = 0;
     std::vector<CStaticModule> modules;
     std::terminate_handler previousTerminate = nullptr;
+    std::new_handler previousNewHandler = nullptr;
     _invalid_parameter_handler previousInvalidParameter = nullptr;
     bool savedErrorsAreThrown = true;
     CUnicodeString registryPath;
@@ -69,6 +71,12 @@ CLibrary& Library()
 }
 
 void Log(const WChar* line) { Platform::WriteMessageLog(CUnicodeString(line)); }
+
+// An allocation that fails is the library's memory failure, as a request the run time's
+// containers know to be impossible already is (RunTimeThrows.cpp): the run time's own
+// exception would pass every barrier, which catch the library's, and end the program
+// without a word. A 32-bit process meets it long before a 64-bit one.
+void LibraryNewHandler() { ThrowMemoryException(); }
 
 // Run-time functions given an invalid parameter then simply return their error.
 void __cdecl IgnoreInvalidParameter(const wchar_t*, const wchar_t*, const wchar_t*, unsigned, std::uintptr_t) {}
@@ -170,6 +178,8 @@ bool InitializeTalmoObjects()
 
     const std::terminate_handler previous = std::set_terminate(LibraryTerminate);
     library.previousTerminate = previous == LibraryTerminate ? nullptr : previous;
+    const std::new_handler previousNew = std::set_new_handler(LibraryNewHandler);
+    library.previousNewHandler = previousNew == LibraryNewHandler ? nullptr : previousNew;
     const _invalid_parameter_handler previousInvalid = _set_invalid_parameter_handler(IgnoreInvalidParameter);
     library.previousInvalidParameter = previousInvalid == IgnoreInvalidParameter ? nullptr : previousInvalid;
     library.savedErrorsAreThrown = ErrorsAreThrown();
@@ -266,6 +276,8 @@ void DeinitializeTalmoObjects()
     SetErrorsAreThrown(savedThrown && library.savedErrorsAreThrown);
     std::set_terminate(library.previousTerminate);
     library.previousTerminate = nullptr;
+    std::set_new_handler(library.previousNewHandler);
+    library.previousNewHandler = nullptr;
     _set_invalid_parameter_handler(library.previousInvalidParameter);
     library.previousInvalidParameter = nullptr;
     SetPlaceholderCheckReport(nullptr);
