@@ -40,6 +40,24 @@ def png_claiming(width, height):
     return one[:8] + struct.pack(">I", 13) + b"IHDR" + ihdr + struct.pack(">I", zlib.crc32(b"IHDR" + ihdr)) + one[33:]
 
 
+def jpeg_claiming(width, height):
+    """The committed JPEG page with its frame header claiming another size."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    with open(os.path.join(here, "..", "tests", "data", "pages", "png-and-jpeg", "page.jpg"), "rb") as f:
+        data = bytearray(f.read())
+    at = 2
+    while data[at + 1] not in (0xC0, 0xC1, 0xC2):
+        at += 2 + struct.unpack(">H", data[at + 2:at + 4])[0]
+    data[at + 5:at + 9] = struct.pack(">HH", height, width)
+    return bytes(data)
+
+
+class Sparse:
+    """A file of this many bytes that takes no room on the disk: all of them are zero."""
+    def __init__(self, size):
+        self.size = size
+
+
 def utf16(text):
     return b"\xff\xfe" + text.encode("utf-16-le")
 
@@ -200,10 +218,19 @@ CASES = [
                                            "b.png": png_claiming(100000, 100000)}, "",
      {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
      ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.png\" cannot be read as a picture (a bitmap, PNG or JPEG)"], 1),
+    ("background-jpeg-huge-declared-size", {"Autorun.inf": PAGE.replace("BackgroundSize=[200, 120]\nBackgroundColor=336699\n", "Background=b.jpg\n"),
+                                            "b.jpg": jpeg_claiming(65000, 65000)}, "",
+     {"exit": -1, "output": "Internal program error:\\nAutoRunWindow, 53."},
+     ["Autorun.inf:3: [Main] Background: the picture \"<disc>b.jpg\" cannot be read as a picture (a bitmap, PNG or JPEG)"], 1),
     ("command-jpeg-only-its-signature", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_BackgroundImage=c.jpg\n",
                                          "c.jpg": b"\xff\xd8\xff\xe0" + bytes(12)}, "",
      {"exit": -1, "output": "Internal program error:\\nSettings, 400."},
      ["Autorun.inf:7: [Main] Command1_BackgroundImage: the picture \"<disc>c.jpg\" cannot be read as a picture (a bitmap, PNG or JPEG); the launcher stops with an internal error"], 1),
+    # A page file too large to be text, whose length a 32-bit size would cut short: refused
+    # alike at 32 and 64 bits, before memory is asked for.
+    ("page-file-of-three-gigabytes", {"Autorun.inf": "[Common]\nDir=Pages\n" + PAGE, "Pages/Autorun0.ini": Sparse(3 << 30)}, "-l:0",
+     {"exit": -1, "output": "The text file <disc>Pages\\Autorun0.ini contains invalid characters.", "launcher": False},
+     ["Pages\\Autorun0.ini: The text file <disc>Pages\\Autorun0.ini contains invalid characters."], 1),
     ("start-page-missing", {"Autorun.inf": PAGE}, "-startupWindow:Nowhere", {"exit": -1, "output": "<disc>Autorun.inf is corrupted."}, [], 0),
 ]
 
@@ -231,7 +258,10 @@ def main():
             target = os.path.join(folder, *path.split("/"))
             os.makedirs(os.path.dirname(target), exist_ok=True)
             with open(target, "wb") as f:
-                f.write(content.encode() if isinstance(content, str) else content)
+                if isinstance(content, Sparse):
+                    f.truncate(content.size)
+                else:
+                    f.write(content.encode() if isinstance(content, str) else content)
         with open(os.path.join(folder, "case.txt"), "w", encoding="utf-8") as f:
             f.write("# a hostile disc\nargs: %s\nlauncher: %s\n" % (args, "yes" if outcome.get("launcher", True) else "no"))
         with open(os.path.join(folder, "expected.txt"), "w", encoding="utf-8") as f:
