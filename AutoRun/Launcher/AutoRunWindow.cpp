@@ -456,9 +456,15 @@ void CAutoRunWindow::ReloadFromFiles()
     }
     m_lockedRetries = 0;
     // The files as they were before the read stand for what it read, so that a write during
-    // the read differs from them at the next look. Only files the pages did not use before
-    // are taken as they are now.
-    m_fingerprint = Settings().ReadFiles() == files ? std::move(seen) : WatchedFiles::Fingerprint(Settings().ReadFiles());
+    // the read differs from them at the next look. Files the pages did not use before have
+    // no such fingerprint, and a write to one between the read and the watch of its folder
+    // would be told to no one: they are read once more when they have settled.
+    if (Settings().ReadFiles() == files) {
+        m_fingerprint = std::move(seen);
+    } else {
+        m_fingerprint.clear();
+        LookWhenSettled();
+    }
     m_problemBar.Hide();
     WatchFolders();
 }
