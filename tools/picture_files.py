@@ -35,6 +35,23 @@ def bitmap32(width, height, pixel, keep_alpha=True):
     return header + info + rows
 
 
+def bitmap24(width, height, pixel):
+    """A bottom-up BMP of 24 bits a pixel, its rows padded to four bytes."""
+    pad = b'\0' * (-width * 3 % 4)
+    rows = b''.join(b''.join(bytes((b, g, r)) for x in range(width) for r, g, b in [pixel(x, y)]) + pad
+                    for y in reversed(range(height)))
+    header = struct.pack('<2sIHHI', b'BM', 54 + len(rows), 0, 0, 54)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    return header + info + rows
+
+
+def stripes(x, y):
+    """Hard-edged stripes and a diagonal: every stretch that blends pixels shows here."""
+    if (x + 2 * y) % 9 == 0:
+        return (250, 250, 250)
+    return [(200, 30, 40), (30, 160, 60), (40, 70, 210), (240, 200, 20), (20, 20, 30)][x * 5 // 29 % 5]
+
+
 def button_pixels(width, height, top, bottom):
     """The pixels of a pill-shaped button, its colour running from `top` to `bottom`, its
     edge soft: pixel(x, y) gives (r, g, b, a)."""
@@ -79,6 +96,7 @@ def main(root):
     green = button_pixels(96, 28, (140, 230, 140), (20, 140, 40))
     write(os.path.join(pages, 'button-32bit.bmp'), bitmap32(96, 28, green))
     write(os.path.join(pages, 'button-32bit-no-alpha.bmp'), bitmap32(96, 28, green, keep_alpha=False))
+    write(os.path.join(root, 'tests', 'data', 'pages', 'stretched-bitmaps', 'stripes.bmp'), bitmap24(29, 11, stripes))
     picture = page(240, 160)
     write(os.path.join(pages, 'page.png'), picture)
     if shutil.which('convert'):

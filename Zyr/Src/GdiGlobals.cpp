@@ -21,8 +21,22 @@ void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& sourc
         return;
     }
     const int oldMode = SetStretchBltMode(dc, mode);
+#ifdef __i386__
+    // Wine stretches in single-precision floats, which the x87 unit of a 32-bit process
+    // holds at more precision unless told otherwise: its pictures then differed from the
+    // 64-bit launcher's by a colour level. The unit's precision control (bits 8 and 9 of
+    // its control word, 0 for 24 bits) is set for the stretch alone; Windows stretches in
+    // the kernel, which this thread's setting does not reach.
+    unsigned short control = 0;
+    __asm__ volatile("fnstcw %0" : "=m"(control));
+    const unsigned short single = static_cast<unsigned short>(control & ~0x0300u);
+    __asm__ volatile("fldcw %0" : : "m"(single));
+#endif
     StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.Get(),
                source.left, source.top, source.right - source.left, source.bottom - source.top, SRCCOPY);
+#ifdef __i386__
+    __asm__ volatile("fldcw %0" : : "m"(control));
+#endif
     SetStretchBltMode(dc, oldMode);
 }
 
