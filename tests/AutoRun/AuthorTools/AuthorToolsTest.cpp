@@ -2,6 +2,7 @@
 // description instead of a started program, and rendered pages against the live window.
 // The check's report of faulty discs is the golden discs' part, the render of every page
 // and state the golden pages'.
+#include "LauncherProgram.h"
 #include "LauncherRun.h"
 #include "Pixels.h"
 #include "TempFolder.h"
@@ -47,6 +48,24 @@ TEST(AuthorTools, DryRunShowsTheRequestAndStartsNothing)
                   run.Path("tools\\Record Args.exe").ToUtf8() + "\r\n  parameters: \"a b\" & c\\ \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC\r\n  folder: " + folder +
                   "\r\n",
               run.Output());
+}
+
+// The demo's Install names an installer for each kind of Windows: a 32-bit launcher on
+// 64-bit Windows (under WOW64) asks for the 64-bit one, on 32-bit Windows for the other.
+TEST(AuthorTools, TheDemosInstallAsksForTheInstallerOfThisWindows)
+{
+    CLauncherRun run;
+    run.DemoDisc();
+    ASSERT_TRUE(run.Start("--dry-run -l:0"));
+    const HWND window = run.WaitForWindow(L"Orvex Studio 2.1 Setup");
+    ASSERT_NE(nullptr, window) << run.Output();
+    run.Press(L"Install Orvex Studio");
+    TestSupport::WaitUntil([&run] { return run.Output().find("  folder: ") != std::string::npos; },
+                           "the dry run's description");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run.WaitForExit());
+    const std::string installer = run.Path(RunsOn64BitWindows() ? "Setup\\x64\\setup.exe" : "Setup\\setup.exe").ToUtf8();
+    EXPECT_NE(std::string::npos, run.Output().find("  file: " + installer + "\r\n")) << run.Output();
 }
 
 namespace {

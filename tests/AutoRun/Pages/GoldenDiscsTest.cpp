@@ -13,6 +13,7 @@
 #include "AutoRunWindow.h"
 #include "ControlClasses.h"
 #include "DiscChecker.h"
+#include "LauncherProgram.h"
 #include "LauncherRun.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
@@ -245,6 +246,34 @@ int LauncherProcesses()
     return count;
 }
 
+// Presses each command of the settings (`  command <n> "<text>"`) whose action (`    action
+// "<target>" ...`) is a file to open, not a page or "$" command; the files the dry run
+// must then describe, in order.
+std::vector<std::string> PressEveryCommand(CLauncherRun& run,
+                                           const std::pair<std::string, std::vector<std::string>>* settings)
+{
+    std::vector<std::string> requests;
+    if (settings == nullptr)
+        return requests;
+    std::string text;
+    for (const std::string& line : settings->second) {
+        const std::string command = Trimmed(line);
+        if (command.compare(0, 8, "command ") == 0) {
+            const std::size_t open = command.find('"');
+            text = command.substr(open + 1, command.rfind('"') - open - 1);
+        } else if (command.compare(0, 8, "action \"") == 0 && command.size() > 8 &&
+                   command[8] != '"' && command[8] != '$') {
+            const std::string target = command.substr(8, command.find('"', 8) - 8);
+            run.Press(CUnicodeString(text.c_str()).W());
+            requests.push_back("<disc>" + target);
+            const std::string described = "  file: " + run.Path().ToUtf8() + target;
+            TestSupport::WaitUntil([&] { return run.Output().find(described) != std::string::npos; },
+                                   "the dry run's request to open " + target);
+        }
+    }
+    return requests;
+}
+
 // The real launcher on a copy of the disc: its start, then its check.
 void RunLauncher(const CGoldenCase& c, const CSections& expected)
 {
@@ -256,7 +285,10 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
         CLauncherRun run;
         run.CopyFrom(c.folder);
         const std::string folder = run.Path().ToUtf8();
-        ASSERT_TRUE(run.Start(c.Option("args").c_str())) << "error " << run.StartError();
+        // A case that names its Windows shows, through the dry run, which action each
+        // command asks the shell for.
+        const std::string dryRun = c.options.count("system") != 0 ? " --dry-run" : "";
+        ASSERT_TRUE(run.Start((c.Option("args") + dryRun).c_str())) << "error " << run.StartError();
         if (start->first != "start: ok") {
             EXPECT_EQ(static_cast<DWORD>(-1), run.WaitForExit()) << run.Output();
             // Each line of the message is a line of the output, which may say more.
@@ -279,9 +311,15 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
             // A fixed frame: a title bar with the system menu and minimize box, no sizing or maximize.
             EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, GetWindowLongW(handle, GWL_STYLE) &
                       (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+            const std::vector<std::string> requests =
+                dryRun.empty() ? std::vector<std::string>() : PressEveryCommand(run, Section(expected, "settings"));
             PostMessageW(handle, WM_CLOSE, 0, 0);
             EXPECT_EQ(0u, run.WaitForExit());
-            EXPECT_EQ("", run.Output());
+            std::vector<std::string> files;
+            for (const std::string& line : Lines(run.Output()))
+                if (line.compare(0, 8, "  file: ") == 0)
+                    files.push_back(Replaced(line.substr(8), folder, "<disc>"));
+            EXPECT_EQ(Joined(requests), Joined(files)) << run.Output();
         }
     }
     CLauncherRun checked;
@@ -370,6 +408,18 @@ TEST_P(InProcess, ShowsWhatTheCaseExpects)
 
 TEST_P(Launcher, StartsAndChecksAsTheCaseExpects)
 {
+    // A case for one kind of Windows runs where the launcher finds that kind: a 32-bit
+    // process on 64-bit Windows runs under WOW64.
+    const char* const running = RunsOn64BitWindows() ? "64-bit" : "32-bit";
+    // A run meant for one kind of Windows (AUTORUN_WINDOWS) that finds the other would skip
+    // the very cases it is for.
+    char meant[16] = {0};
+    if (GetEnvironmentVariableA("AUTORUN_WINDOWS", meant, sizeof meant) != 0) {
+        ASSERT_STREQ(meant, running) << "the suite runs on the wrong kind of Windows";
+    }
+    const std::string system = GetParam().Option("system");
+    if (!system.empty() && system != running)
+        GTEST_SKIP() << "a case for " << system << " Windows";
     RunLauncher(GetParam(), Split(ReadBytes(GetParam().folder + u"expected.txt")));
 }
 
