@@ -3,7 +3,7 @@
   mutants.py check <listing> <sources>                  every mutant's text is in its file once
   mutants.py run <listing> <sources> <build> [name ...]  build each mutant in, run its suites, print the table
 """
-import re, subprocess, sys
+import os, re, subprocess, sys
 
 def read_mutants(path):
     mutants, current = [], None
@@ -35,6 +35,22 @@ def run_suites(build, regex):
     failed = sorted(set(name for name in re.findall(r"\[  FAILED  \] ([\w/.]+)", result.stdout) if not name.isdigit()))
     entries = re.findall(r"\d+ - ([\w.]+) \(", result.stdout)
     return result.returncode, failed or entries
+
+def builds_for(mutant, build):
+    """The build trees a mutant must be built in: the i686 ones too (AUTORUN_I686_BUILDS,
+    each "<tree>" or "<tree>@<target>") when its suites are i686 ones."""
+    extra = os.environ.get("AUTORUN_I686_BUILDS", "").split() if "i686" in mutant.get("suites", "") else []
+    return extra + [build]
+
+def build_all(builds):
+    """Builds each tree in turn; the result of the first that fails, else of the last."""
+    for tree in builds:
+        folder, _, target = tree.partition("@")
+        command = ["cmake", "--build", folder] + (["--target", target] if target else [])
+        compiled = subprocess.run(command, stdin=subprocess.DEVNULL, capture_output=True, text=True)
+        if compiled.returncode != 0:
+            break
+    return compiled
 
 def mutated(mutant, source):
     """The file's path, its text and its text with the mutant built in (None when it does not apply)."""
@@ -70,7 +86,7 @@ def run(listing, source, build, chosen):
             continue
         open(path, "w", encoding="utf-8").write(text)
         try:
-            compiled = subprocess.run(["cmake", "--build", build], stdin=subprocess.DEVNULL, capture_output=True, text=True)
+            compiled = build_all(builds_for(mutant, build))
             if compiled.returncode != 0:
                 # A mutant that does not build proves nothing about the tests, unless the
                 # fault is one the build itself is meant to catch (a compile-time check).
@@ -84,7 +100,7 @@ def run(listing, source, build, chosen):
         killed += verdict.startswith("KILLED")
         rows.append((mutant["name"], verdict))
         print("%2d/%d %s: %s" % (number, len(mutants), mutant["name"], verdict), flush=True)
-    subprocess.run(["cmake", "--build", build], stdin=subprocess.DEVNULL, capture_output=True)
+    build_all(builds_for({"suites": "i686"}, build))
 
     print("\n| Mutant | Fault | Result |\n|---|---|---|")
     for (name, verdict), mutant in zip(rows, mutants):
