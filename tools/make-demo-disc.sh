@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Assembles the demo disc as it would be pressed, from an x86_64 build that has the targets
-# Autorun and DemoSetup: the pages, the launcher and the stand-in installer.
-#   make-demo-disc.sh <x86_64 build folder> <disc folder>
+# Assembles the demo disc as it would be pressed, from a build that has the targets Autorun
+# and DemoSetup: the pages, the launcher and the stand-in installer.
+#   make-demo-disc.sh <build folder> <disc folder>
 # The disc folder is replaced only when it is missing, empty, or a disc this script made
 # (it leaves a marker file there, and its copy of the demo's root file shows older ones);
 # any other folder is refused, never deleted.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-[ $# -eq 2 ] || { echo "usage: make-demo-disc.sh <x86_64 build folder> <disc folder>" >&2; exit 2; }
+[ $# -eq 2 ] || { echo "usage: make-demo-disc.sh <build folder> <disc folder>" >&2; exit 2; }
 build=$1
 disc=$2
 marker=".made-by-make-demo-disc"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the launcher and runs it on the demo disc under Wine.
+# Builds the launcher as it ships (32-bit) and runs it on the demo disc under Wine.
 #   run-demo.sh               with a display, runs until you close it; without one (or with
 #                             --screenshot) runs on a private Xvfb display, saves a PNG of
 #                             its window, says where, and ends it
@@ -22,10 +22,11 @@ case "$mode" in
 esac
 "$root/tools/install-deps.sh"
 
-build_tree "$build/x86_64" "Autorun DemoSetup" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)"
+# The launcher as it ships: 32-bit, optimised for size.
+build_shipped i686 "Autorun DemoSetup"
 
 disc="$build/demo-disc"
-"$root/tools/make-demo-disc.sh" "$build/x86_64" "$disc"
+"$root/tools/make-demo-disc.sh" "$build/i686-shipped" "$disc"
 
 if [ -n "${DISPLAY:-}" ] && { [ -z "$mode" ] || [ "$mode" = "--dry-run" ] || [ "$mode" = "--watch" ]; }; then
   export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
