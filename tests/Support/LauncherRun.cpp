@@ -148,7 +148,11 @@ HWND CLauncherRun::Control(const wchar_t* text) const { return ChildWithText(win
 
 void CLauncherRun::Press(const wchar_t* text) const
 {
-    const HWND control = Control(text);
+    // The controls' windows come with the first message the launcher handles, which under
+    // Wine may be a moment after it first waits for input.
+    HWND control = nullptr;
+    TestSupport::WaitUntil([&] { return (control = Control(text)) != nullptr; },
+                           "the control \"" + TObj::CUnicodeString(text).ToUtf8() + "\"");
     TestSupport::SendWithDeadline(control, WM_KEYDOWN, VK_RETURN, 1);
 }
 
