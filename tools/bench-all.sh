@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and runs them all, then prints one table. Every figure is measured
 # side by side in this one run: start-up against a minimal window program (alternating
-# runs), the demo's PNG pictures against bitmaps only, a watching launcher's answer to a
-# save against a plain start, page switches, the settings load per command at three
-# sizes, instruction counts of the page-reading core under callgrind, and the stripped
-# sizes of both launchers.
+# runs) for the i686 launcher that ships (under 32-bit Wine) and the x86_64 one, the demo's
+# PNG pictures against bitmaps only, a watching launcher's answer to a save against a plain
+# start, page switches and the settings load per command on both architectures,
+# instruction counts of the page-reading core under callgrind, and the stripped sizes of
+# both launchers.
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
 root=$AUTORUN_ROOT
@@ -14,8 +15,10 @@ runs=${AUTORUN_STARTUP_RUNS:-21}
 
 build_tree "$build/x86_64" "Autorun DemoSetup MinimalWindow StartupBench PageSwitchBench SettingsLoadBench WatchBench" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)"
+build_tree "$build/i686" "PageSwitchBench SettingsLoadBench" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON \
+  "$(build_toolchain i686)"
 # The launchers timed and sized are built as the shipped one is: optimised for size, with the
-# win32 thread model; the x86_64 one stands in for the i686 one, which cannot run here.
+# win32 thread model.
 build_shipped x86_64 Autorun
 build_shipped i686 "Autorun MinimalWindow"
 build_tree "$build/bench-native" PageCoreBench -DCMAKE_BUILD_TYPE=Release -DAUTORUN_TEXT_CORE_ONLY=ON
@@ -33,6 +36,12 @@ rm -rf "$bitmaps"
 cp -r "$disc" "$bitmaps"
 sed -i 's/round-\(button[a-z-]*\)\.png/\1.bmp/' "$bitmaps"/Pages/*.ini
 if grep -q '\.png' "$bitmaps"/Pages/*.ini; then echo "the demo names PNG files the bitmap copy cannot replace" >&2; exit 1; fi
+# The same demo with the i686 launcher and minimal window, as they ship.
+bitmaps32="$build/bench-disc-bitmaps-i686"
+rm -rf "$bitmaps32"
+cp -r "$bitmaps" "$bitmaps32"
+cp "$build/i686-shipped/AutoRun/Autorun.exe" "$build/i686-shipped/bench/MinimalWindow.exe" "$bitmaps32/"
+i686-w64-mingw32-strip "$bitmaps32/Autorun.exe" "$bitmaps32/MinimalWindow.exe"
 
 source "$root/tools/wine-session.sh"
 wine_session_start "$build/wineprefix"
@@ -47,13 +56,18 @@ startup=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$bi
 png=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$disc/Autorun.exe")" \
   "Orvex Studio 2.1 Setup" 270 145 1F518C "$(to_windows "$bitmaps/Autorun.exe")" "Orvex Studio 2.1 Setup" 270 145 1F518C |
   tr -d '\r')
+startup32=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$bitmaps32/Autorun.exe")" \
+  "Orvex Studio 2.1 Setup" 270 145 1F518C "$(to_windows "$bitmaps32/MinimalWindow.exe")" "Minimal window" 300 200 1D4E89 |
+  tr -d '\r')
 switch=$(wine "$build/x86_64/bench/PageSwitchBench.exe" | tr -d '\r')
+switch32=$(wine "$build/i686/bench/PageSwitchBench.exe" | tr -d '\r')
 watched="$build/bench-watch"
 rm -rf "$watched"
 mkdir -p "$watched"
 cp "$disc/Autorun.exe" "$watched/"
 watch=$(wine "$build/x86_64/bench/WatchBench.exe" 11 "$(to_windows "$watched")" | tr -d '\r')
 load=$(wine "$build/x86_64/bench/SettingsLoadBench.exe" | tr -d '\r')
+load32=$(wine "$build/i686/bench/SettingsLoadBench.exe" | tr -d '\r')
 core=$("$build/bench-native/bench/PageCoreBench")
 value() { echo "$1" | sed -n "s/^$2=//p"; }
 
@@ -83,11 +97,14 @@ cat <<TABLE
 
 | Measure | Launcher | Yardstick | Ratio |
 |---|---|---|---|
-| Start-up to the first painted frame of the demo with bitmaps only, median (25th–75th percentile) of $runs | $(value "$startup" startup_launcher_ms) ms ($(value "$startup" startup_launcher_quartiles) ms) | minimal window program $(value "$startup" startup_minimal_ms) ms ($(value "$startup" startup_minimal_quartiles) ms) | $(value "$startup" startup_ratio) |
+| Start-up to the first painted frame of the demo with bitmaps only, i686 as it ships, median (25th–75th percentile) of $runs | $(value "$startup32" startup_launcher_ms) ms ($(value "$startup32" startup_launcher_quartiles) ms) | i686 minimal window program $(value "$startup32" startup_minimal_ms) ms ($(value "$startup32" startup_minimal_quartiles) ms) | $(value "$startup32" startup_ratio) |
+| Start-up to the first painted frame of the demo with bitmaps only, x86_64, median (25th–75th percentile) of $runs | $(value "$startup" startup_launcher_ms) ms ($(value "$startup" startup_launcher_quartiles) ms) | x86_64 minimal window program $(value "$startup" startup_minimal_ms) ms ($(value "$startup" startup_minimal_quartiles) ms) | $(value "$startup" startup_ratio) |
 | Start-up of the demo with its PNG buttons, median (25th–75th percentile) of $runs | $(value "$png" startup_launcher_ms) ms ($(value "$png" startup_launcher_quartiles) ms) | the demo with bitmaps only $(value "$png" startup_minimal_ms) ms ($(value "$png" startup_minimal_quartiles) ms) | $(value "$png" startup_ratio) |
 | A watching launcher: from a save of a page of 100 commands to the page redrawn, median of 11 (150 ms of it wait for the writes to settle) | $(value "$watch" watch_save_ms) ms | a plain start of that page $(value "$watch" watch_start_ms) ms | $(value "$watch" watch_ratio) |
-| Page switch with repaint, 20 picture commands, median (90th percentile) | $(value "$switch" switch_median_ms) ms ($(value "$switch" switch_p90_ms) ms) | GoToPage alone $(value "$switch" switch_build_median_ms) ms, the repaint alone $(value "$switch" switch_paint_median_ms) ms | — |
-| Settings load under Wine per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$load") |
+| Page switch with repaint, 20 picture commands, i686, median (90th percentile) | $(value "$switch32" switch_median_ms) ms ($(value "$switch32" switch_p90_ms) ms) | GoToPage alone $(value "$switch32" switch_build_median_ms) ms, the repaint alone $(value "$switch32" switch_paint_median_ms) ms | — |
+| Page switch with repaint, 20 picture commands, x86_64, median (90th percentile) | $(value "$switch" switch_median_ms) ms ($(value "$switch" switch_p90_ms) ms) | GoToPage alone $(value "$switch" switch_build_median_ms) ms, the repaint alone $(value "$switch" switch_paint_median_ms) ms | — |
+| Settings load under 32-bit Wine per command, i686, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$load32") |
+| Settings load under Wine per command, x86_64, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$load") |
 | Page-reading core on the host per command, 1,000 / 10,000 commands, best of 21 fresh processes | $(per_command_row "$core") |
 | Instructions per command of the page-reading core, 1,000 / 10,000 commands (callgrind) | $(per "$i1k" "$i0" 1000) / $(per "$i10k" "$i0" 10000) | | $(awk -v a="$i1k" -v b="$i10k" -v z="$i0" 'BEGIN { printf "%.3f", ((b - z) / 10000) / ((a - z) / 1000) }') |
 | Stripped x86_64 exe, built as the shipped one | $((a64 / 1024)) KB | $((m64 / 1024)) KB | $(ratio "$a64" "$m64") |
