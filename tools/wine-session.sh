@@ -34,14 +34,6 @@ wine_prefix_ready() {
   # No window manager runs on this display. Windows Wine believes managed wait two seconds
   # for one whenever they are hidden or destroyed; unmanaged ones do not.
   WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
-  # A program that crashes ends at once, as a test expects, instead of waiting for a
-  # debugger that nobody watches: the debugger Windows starts for it is a command that
-  # does nothing. 32-bit programs read the key's 32-bit view.
-  local view
-  for view in 64 32; do
-    WINEPREFIX=$prefix wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
-      /d 'cmd.exe /c rem %ld %ld' /reg:$view /f </dev/null >/dev/null 2>&1 || true
-  done
 }
 
 wine_session_start() {

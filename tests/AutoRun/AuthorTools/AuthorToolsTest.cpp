@@ -21,6 +21,30 @@ TEST(AuthorTools, TheDemoDiscChecksCleanAndSilent)
     EXPECT_EQ("", run.Output());
 }
 
+namespace {
+
+// Starts the launcher on its disc with "--dry-run" and `arguments`, presses `command` on the
+// page titled `title` and, once the request is described and `described` has looked at
+// the disc, closes it: what it printed.
+std::string DryRunOf(CLauncherRun& run, const char* arguments, const wchar_t* title, const wchar_t* command,
+                     void (*described)(CLauncherRun&) = nullptr)
+{
+    EXPECT_TRUE(run.Start((std::string("--dry-run ") + arguments).c_str()));
+    const HWND window = run.WaitForWindow(title);
+    if (window == nullptr)
+        return run.Output();
+    run.Press(command);
+    TestSupport::WaitUntil([&run] { return run.Output().find("  folder: ") != std::string::npos; },
+                           "the dry run's description");
+    if (described != nullptr)
+        described(run);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run.WaitForExit());
+    return run.Output();
+}
+
+} // namespace
+
 TEST(AuthorTools, DryRunShowsTheRequestAndStartsNothing)
 {
     CLauncherRun run;
@@ -30,24 +54,18 @@ TEST(AuthorTools, DryRunShowsTheRequestAndStartsNothing)
                             "Command1_Action=tools\\Record Args.exe\n"
                             "Command1_ActionParameters=\"a b\" & c\\ \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC\n")
         .Program("RecordArgs.exe", "tools\\Record Args.exe");
-    ASSERT_TRUE(run.Start("--dry-run"));
-    const HWND window = run.WaitForWindow(L"Dry");
-    ASSERT_NE(nullptr, window) << run.Output();
-    run.Press(L"Record");
-    // The description is written when the click is handled; a recorder started by it would
-    // have written its record by the time the window closes.
-    TestSupport::WaitUntil([&run] { return run.Output().find("  folder: ") != std::string::npos; },
-                           "the dry run's description");
-    Sleep(500);
-    EXPECT_EQ("", ReadBytes(run.Path("tools\\record.txt"))); // the recorder never ran
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, run.WaitForExit());
+    const std::string output = DryRunOf(run, "", L"Dry", L"Record", [](CLauncherRun& described) {
+        // The description is written when the click is handled; a recorder started by it
+        // would have written its record by the time the window closes.
+        Sleep(500);
+        EXPECT_EQ("", ReadBytes(described.Path("tools\\record.txt"))); // the recorder never ran
+    });
     std::string folder = run.Path().ToUtf8();
     folder.pop_back();
     EXPECT_EQ("Dry run: the launcher would ask the shell to\r\n  verb: open\r\n  file: " +
                   run.Path("tools\\Record Args.exe").ToUtf8() + "\r\n  parameters: \"a b\" & c\\ \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC\r\n  folder: " + folder +
                   "\r\n",
-              run.Output());
+              output);
 }
 
 // The demo's Install names an installer for each kind of Windows: a 32-bit launcher on
@@ -56,16 +74,9 @@ TEST(AuthorTools, TheDemosInstallAsksForTheInstallerOfThisWindows)
 {
     CLauncherRun run;
     run.DemoDisc();
-    ASSERT_TRUE(run.Start("--dry-run -l:0"));
-    const HWND window = run.WaitForWindow(L"Orvex Studio 2.1 Setup");
-    ASSERT_NE(nullptr, window) << run.Output();
-    run.Press(L"Install Orvex Studio");
-    TestSupport::WaitUntil([&run] { return run.Output().find("  folder: ") != std::string::npos; },
-                           "the dry run's description");
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, run.WaitForExit());
+    const std::string output = DryRunOf(run, "-l:0", L"Orvex Studio 2.1 Setup", L"Install Orvex Studio");
     const std::string installer = run.Path(RunsOn64BitWindows() ? "Setup\\x64\\setup.exe" : "Setup\\setup.exe").ToUtf8();
-    EXPECT_NE(std::string::npos, run.Output().find("  file: " + installer + "\r\n")) << run.Output();
+    EXPECT_NE(std::string::npos, output.find("  file: " + installer + "\r\n")) << output;
 }
 
 namespace {
