@@ -231,7 +231,8 @@ CASES = [
     ("page-file-of-three-gigabytes", {"Autorun.inf": "[Common]\nDir=Pages\n" + PAGE, "Pages/Autorun0.ini": Sparse(3 << 30)}, "-l:0",
      {"exit": -1, "output": "The text file <disc>Pages\\Autorun0.ini contains invalid characters.", "launcher": False},
      ["Pages\\Autorun0.ini: The text file <disc>Pages\\Autorun0.ini contains invalid characters."], 1),
-    ("start-page-missing", {"Autorun.inf": PAGE}, "-startupWindow:Nowhere", {"exit": -1, "output": "<disc>Autorun.inf is corrupted."}, [], 0),
+    ("start-page-missing", {"Autorun.inf": PAGE}, "-startupWindow:Nowhere", {"exit": -1, "output": "<disc>Autorun.inf is corrupted."},
+     ["Autorun.inf: has no page [Nowhere], where the option \"startupWindow\" starts it; the launcher stops with: <disc>Autorun.inf is corrupted."], 1),
 ]
 
 

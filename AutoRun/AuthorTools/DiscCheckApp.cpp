@@ -9,11 +9,11 @@ using TObj::CUnicodeString;
 bool CDiscCheckApp::InitInstance()
 {
     const CLoadEnvironment environment = CLoadEnvironment::OfThisProcess();
-    const std::vector<CCheckProblem> problems = CDiscChecker(environment).Run();
+    const std::vector<CPageFinding> problems = CDiscChecker(environment).Run();
     SetExitCode(problems.empty() ? 0 : 1);
     if (!problems.empty()) {
         CUnicodeString report;
-        for (const CCheckProblem& problem : problems)
+        for (const CPageFinding& problem : problems)
             report += problem.Format(environment.launcherFolder) + u"\n";
         report.TrimRight();
         const int count = static_cast<int>(problems.size());

@@ -7,12 +7,14 @@
 #include "IniFile.h"
 #include "Languages.h"
 #include "PageFiles.h"
+#include "Bitmap.h"
+#include "FindingList.h"
+#include "Icon.h"
+#include "LauncherReportPlaces.h"
+#include "PageAction.h"
 #include "PageKeys.h"
-#include "PageLayout.h"
 #include "PageRules.h"
-#include "PageValues.h"
 #include "PictureProbe.h"
-#include "SettingsReader.h"
 #include "TextProbe.h"
 
 #include <windows.h>
@@ -36,17 +38,26 @@ struct CDiscChecker::CPageFile {
     {
         return variables.Expand(file.GetValue(section, key, CUnicodeString()));
     }
-    CUnicodeString PathValue(const CUnicodeString& section, const CUnicodeString& key)
+};
+
+// The reader's findings, and the probes of the pictures it names.
+class CDiscChecker::CPageSink : public CFindingList {
+public:
+    CPageSink(CDiscChecker& checker, const CSettings& settings) : m_checker(checker), m_settings(settings) {}
+    void PictureNamed(const CPageFinding& where, const CUnicodeString& path, bool isPagePicture) override
     {
-        CUnicodeString value = Value(section, key);
-        if (value.IsEmpty())
-            return value;
-        value.ReplaceAll(CUnicodeString(u"/"), CUnicodeString(u"\\"));
-        return TObj::CombineAndNormalize(TObj::FolderOf(path), value);
+        const bool isStartPicture = isPagePicture && where.section == m_settings.StartWindowName();
+        m_checker.checkPicture(*this, where, path, isStartPicture, isPagePicture);
     }
+
+private:
+    CDiscChecker& m_checker;
+    const CSettings& m_settings; // the settings being read
 };
 
 namespace {
+
+TOBJ_MESSAGE(ERR_AR_FILE_NOT_FOUND);
 
 const CUnicodeString kStops(u"the launcher stops with: ");
 
@@ -66,7 +77,13 @@ CUnicodeString TextOf(TObj::CException* failure)
 void CDiscChecker::add(const CUnicodeString& file, int line, const CUnicodeString& section, const CUnicodeString& key,
                        const CUnicodeString& text)
 {
-    m_problems.push_back(CCheckProblem{file, line, section, key, text});
+    m_problems.push_back(CPageFinding{file, line, section, key, text, EFindingWeight::Note, {}});
+}
+
+void CDiscChecker::addStop(const CUnicodeString& file, const CUnicodeString& text, const CUnicodeString& message,
+                           const CUnicodeString& section, const CUnicodeString& key, int line)
+{
+    m_problems.push_back(CPageFinding{file, line, section, key, text, EFindingWeight::Stops, message});
 }
 
 void CDiscChecker::add(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
@@ -75,12 +92,13 @@ void CDiscChecker::add(CPageFile& page, const CUnicodeString& section, const CUn
     add(page.path, key.IsEmpty() ? 0 : page.file.LineOf(section, key), section, key, text);
 }
 
-std::vector<CCheckProblem> CDiscChecker::Run()
+std::vector<CPageFinding> CDiscChecker::Run()
 {
     m_problems.clear();
     m_rootPath = TObj::CombineAndNormalize(m_environment.launcherFolder, AutoRunStrings::kRootFileName);
     if (!PageFiles::IsExistingFile(m_rootPath)) {
-        add(m_rootPath, 0, {}, {}, CUnicodeString(u"the file does not exist; the launcher cannot start"));
+        addStop(m_rootPath, CUnicodeString(u"the file does not exist; the launcher cannot start"),
+                TObj::CCheckException(ERR_AR_FILE_NOT_FOUND, m_rootPath).GetMessageText());
         return m_problems;
     }
     TObj::CIniFile root(m_rootPath);
@@ -89,7 +107,8 @@ std::vector<CCheckProblem> CDiscChecker::Run()
     try {
         pageFiles = checkRootFile(root, rootVariables);
     } catch (TObj::CException* failure) {
-        add(m_rootPath, 0, {}, {}, TextOf(failure));
+        const CUnicodeString text = TextOf(failure);
+        addStop(m_rootPath, text, text);
         return m_problems;
     }
     if (std::find(pageFiles.begin(), pageFiles.end(), m_rootPath) == pageFiles.end())
@@ -109,9 +128,6 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
     const CUnicodeString dir = root.GetValue(common, dirKey, CUnicodeString());
     if (dir.IsEmpty())
         return {m_rootPath};
-    if (root.HasKey(common, iconKey))
-        add(page, common, iconKey, CUnicodeString(u"is not read here: with \"Dir\" set, the icon is "
-                                                  u"the page file's own [Common] Icon"));
     if (dir.Find(AutoRunStrings::kVariableOpener) >= 0)
         add(page, common, dirKey, CUnicodeString(u"uses a variable, but \"Dir\" is taken as written: variables are "
                                                  u"not substituted in it"));
@@ -145,11 +161,15 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
             add(page, common, root.HasKey(common, defaultKey) ? defaultKey : dirKey,
                 u"the default page file " + Quoted(fallback) +
                     u" does not exist; languages without a page file of their own get \"Autorun.inf\" instead");
-        else if (std::find(pageFiles.begin(), pageFiles.end(), fallback) == pageFiles.end())
-            pageFiles.push_back(fallback);
     }
-    if (pageFiles.empty())
-        pageFiles.push_back(m_rootPath);
+    // Languages without a page file of their own get the default one, or "Autorun.inf"
+    // itself when there is none.
+    const CUnicodeString shared = !fallback.IsEmpty() && PageFiles::IsExistingFile(fallback) ? fallback : m_rootPath;
+    if (std::find(pageFiles.begin(), pageFiles.end(), shared) == pageFiles.end())
+        pageFiles.push_back(shared);
+    if (shared != m_rootPath && root.HasKey(common, iconKey))
+        add(page, common, iconKey, CUnicodeString(u"is not read here: with \"Dir\" set, the icon is "
+                                                  u"the page file's own [Common] Icon"));
     return pageFiles;
 }
 
@@ -172,28 +192,24 @@ void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const 
     try {
         sections = file.SectionNames();
     } catch (TObj::CException* failure) {
-        add(path, 0, {}, {}, TextOf(failure));
+        const CUnicodeString text = TextOf(failure);
+        addStop(path, text, text);
         return;
     }
     if (!isRoot)
         checkVariables(page);
-    const bool hasMain = std::find(sections.begin(), sections.end(), CUnicodeString(u"Main")) != sections.end();
     for (const CUnicodeString& section : sections)
         if (PageFiles::IsPageSection(section))
             page.windowNames.push_back(section);
-    if (!hasMain)
-        add(path, 0, {}, {}, CUnicodeString(u"has no page [Main], where the launcher starts unless told otherwise"));
     for (const CUnicodeString& section : sections) {
-        if (section.EqualsNoCase(AutoRunStrings::kCommonSection)) {
-            checkCommon(page, section);
-        } else if (std::find(page.windowNames.begin(), page.windowNames.end(), section) != page.windowNames.end()) {
-            checkWindowKeys(page, section);
-            checkWindowRules(page, section);
-        }
+        if (section.EqualsNoCase(AutoRunStrings::kCommonSection))
+            checkKeys(page, section, PageKeys::EScope::Common);
+        else if (PageFiles::IsPageSection(section))
+            checkKeys(page, section, PageKeys::EScope::Window);
     }
-    checkLayout(page);
+    readPages(page);
     std::stable_sort(m_problems.begin() + static_cast<std::ptrdiff_t>(page.firstProblem), m_problems.end(),
-                     [](const CCheckProblem& a, const CCheckProblem& b) { return a.line < b.line; });
+                     [](const CPageFinding& a, const CPageFinding& b) { return a.line < b.line; });
 }
 
 void CDiscChecker::checkVariables(CPageFile& page)
@@ -241,258 +257,122 @@ void CDiscChecker::checkUndefinedVariables(CPageFile& page, const CUnicodeString
                                    CPageVariables::kMaxExpandedLength));
 }
 
-void CDiscChecker::checkCommon(CPageFile& page, const CUnicodeString& section)
+void CDiscChecker::checkKeys(CPageFile& page, const CUnicodeString& section, PageKeys::EScope scope)
 {
     for (const CUnicodeString& key : page.file.KeyNames(section)) {
         checkUndefinedVariables(page, section, key, page.variables);
-        if (PageKeys::Find(PageKeys::EScope::Common, key, page.isRoot) == nullptr)
-            add(page, section, key, CUnicodeString(u"is not a key of [Common]; it is ignored"));
-    }
-    const CUnicodeString iconKey = Name(K::Icon);
-    const CUnicodeString icon = page.PathValue(section, iconKey);
-    if (icon.IsEmpty())
-        return;
-    if (!PageFiles::IsExistingFile(icon)) {
-        add(page, section, iconKey, kStops + icon + u" was not found.");
-        return;
-    }
-    if (!PictureProbe::IsReadableIcon(icon))
-        add(page, section, iconKey, u"the icon " + Quoted(icon) + u" cannot be read as an icon; the launcher stops");
-}
-
-void CDiscChecker::checkWindowKeys(CPageFile& page, const CUnicodeString& section)
-{
-    std::set<int> commandNumbers;
-    for (const CUnicodeString& key : page.file.KeyNames(section)) {
-        checkUndefinedVariables(page, section, key, page.variables);
+        if (scope == PageKeys::EScope::Common) {
+            if (PageKeys::Find(scope, key, page.isRoot) == nullptr)
+                add(page, section, key, CUnicodeString(u"is not a key of [Common]; it is ignored"));
+            continue;
+        }
         int number = 0;
         CUnicodeString rest;
-        const PageKeys::CPageKey* info = PageKeys::Find(PageKeys::EScope::Window, key);
-        if (info == nullptr && PageKeys::SplitCommandKey(key, number, rest)) {
-            info = PageKeys::Find(PageKeys::EScope::Command, rest);
-            if (info != nullptr)
-                commandNumbers.insert(number);
-        }
-        if (info == nullptr) {
-            const CUnicodeString nearest = PageKeys::NearestWindowKey(key);
-            add(page, section, key,
-                nearest.IsEmpty() ? CUnicodeString(u"is not a known key; it is ignored")
-                                  : u"is not a known key; it is ignored (did you mean " + Quoted(nearest) + u"?)");
+        if (PageKeys::Find(scope, key) != nullptr ||
+            (PageKeys::SplitCommandKey(key, number, rest) && PageKeys::Find(PageKeys::EScope::Command, rest) != nullptr))
             continue;
-        }
-        const CUnicodeString value = page.Value(section, key);
-        if (!PageKeys::Parses(info->type, value, m_environment.dpiY))
-            add(page, section, key,
-                u"the value " + Quoted(value) + u" is not a valid " + CUnicodeString(PageKeys::TypeName(info->type)) +
-                    u"; the default applies");
-    }
-    // Commands are read from 1 up to the first number with neither Text nor Rect.
-    int count = 0;
-    while (page.file.HasKey(section, Key(count + 1, K::CommandText)) || page.file.HasKey(section, Key(count + 1, K::CommandRect)))
-        ++count;
-    for (const int number : commandNumbers) {
-        if (number <= count)
-            continue;
-        const CUnicodeString prefix = PageRules::CommandKeyPrefix(number);
-        for (const CUnicodeString& key : page.file.KeyNames(section))
-            if (key.Length() > prefix.Length() && key.Left(prefix.Length()).EqualsNoCase(prefix)) {
-                add(page, section, key,
-                    u"is never read: the list of commands ends before, as there is no " +
-                        Key(count + 1, K::CommandText) + u" or " + Key(count + 1, K::CommandRect));
-                break;
-            }
-    }
-    const std::vector<CPageRect> rects = commandRects(page, section, count);
-    bool zeroReported = false;
-    for (int number = 1; number <= count; ++number) {
-        checkCommandRules(page, section, number);
-        checkMargins(page, section, number, rects[static_cast<std::size_t>(number - 1)], zeroReported);
+        const CUnicodeString nearest = PageKeys::NearestWindowKey(key);
+        add(page, section, key,
+            nearest.IsEmpty() ? CUnicodeString(u"is not a known key; it is ignored")
+                              : u"is not a known key; it is ignored (did you mean " + Quoted(nearest) + u"?)");
     }
 }
 
-void CDiscChecker::checkWindowRules(CPageFile& page, const CUnicodeString& section)
+void CDiscChecker::readPages(CPageFile& page)
 {
-    const CUnicodeString backgroundKey = Name(K::Background), sizeKey = Name(K::BackgroundSize);
-    const CUnicodeString picture = page.PathValue(section, backgroundKey);
-    CPageSize size;
-    std::uint32_t color = kNoColor;
-    PageValues::ParseSize(page.Value(section, sizeKey), m_environment.dpiY, size);
-    PageValues::ParseColor(page.Value(section, Name(K::BackgroundColor)), color);
-    const bool exists = !picture.IsEmpty() && PageFiles::IsExistingFile(picture);
-    if (const PageRules::CPageProblem problem =
-            PageRules::CheckWindowBackground(section, picture, size, color, exists)) {
-        const CUnicodeString key = page.file.HasKey(section, backgroundKey) ? backgroundKey
-                                   : page.file.HasKey(section, sizeKey)     ? sizeKey
-                                                                            : Name(K::BackgroundColor);
-        add(page, section, page.file.HasKey(section, key) ? key : CUnicodeString(), kStops + PageProblemText(problem));
+    // Beside the launcher's own settings when a watching launcher asks for the check.
+    CSettings settings{CSettings::CDetached{}};
+    CPageSink sink(*this, settings);
+    try {
+        settings.LoadPageFile(m_environment, page.path, sink);
+    } catch (TObj::CException* failure) {
+        const CUnicodeString text = TextOf(failure);
+        m_problems.insert(m_problems.end(), sink.Findings().begin(), sink.Findings().end());
+        // A failure that no finding explains: the load's own words are the report.
+        const bool explained =
+            std::any_of(m_problems.begin() + static_cast<std::ptrdiff_t>(page.firstProblem), m_problems.end(),
+                        [](const CPageFinding& problem) { return problem.StopsTheLauncher(); });
+        if (!explained)
+            addStop(page.path, kStops + text, text);
         return;
     }
-    if (exists)
-        checkPictureFile(page, section, backgroundKey, picture, false);
-}
-
-void CDiscChecker::checkPictureFile(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
-                                    const CUnicodeString& path, bool loadedAtStart)
-{
-    SIZE size{};
-    if (!PictureProbe::BitmapSize(path, size))
-        add(page, section, key,
-            u"the picture " + Quoted(path) + u" cannot be read as a picture (a bitmap, PNG or JPEG)" +
-                (loadedAtStart ? CUnicodeString(u"; the launcher stops with an internal error") : CUnicodeString()));
-    else if (const std::int64_t missing = PictureProbe::MissingBitmapBytes(path))
-        add(page, section, key,
-            u"the picture " + Quoted(path) + CUnicodeString::Format(u" is cut short: %lld bytes are missing",
-                                                                     static_cast<long long>(missing)));
-}
-
-void CDiscChecker::checkCommandRules(CPageFile& page, const CUnicodeString& section, int number)
-{
-    const CUnicodeString image = page.Value(section, Key(number, K::CommandBackgroundImage));
-    std::uint32_t color = kNoColor, hover = kNoColor, click = kNoColor;
-    PageValues::ParseColor(page.Value(section, Key(number, K::CommandBackgroundColor)), color);
-    if (!image.IsEmpty()) {
-        checkPicture(page, section, Key(number, K::CommandBackgroundImage), number);
-        checkPicture(page, section, Key(number, K::CommandBackgroundHoverImage), number);
-        checkPicture(page, section, Key(number, K::CommandBackgroundClickImage), number);
-        if (const PageRules::CPageProblem problem = PageRules::CheckCommandBackground(section, number, true, color != kNoColor))
-            add(page, section, Key(number, K::CommandBackgroundColor), kStops + PageProblemText(problem));
-    }
-    const CUnicodeString internalStop(u"; the launcher stops with an internal error");
-    if (color == kNoColor) {
-        const CUnicodeString hoverKey = Key(number, K::CommandBackgroundHoverColor);
-        const CUnicodeString clickKey = Key(number, K::CommandBackgroundClickColor);
-        if (PageValues::ParseColor(page.Value(section, hoverKey), hover))
-            add(page, section, hoverKey, u"needs " + Key(number, K::CommandBackgroundColor) + internalStop);
-        if (PageValues::ParseColor(page.Value(section, clickKey), click))
-            add(page, section, clickKey, u"needs " + Key(number, K::CommandBackgroundColor) + internalStop);
-    }
-    std::int32_t border = -1;
-    std::uint32_t borderColor = kNoColor;
-    if (PageValues::ParseInteger(page.Value(section, Key(number, K::CommandBorderWidth)), m_environment.dpiY, border) &&
-        border > 0 && !PageValues::ParseColor(page.Value(section, Key(number, K::CommandBorderColor)), borderColor))
-        add(page, section, Key(number, K::CommandBorderWidth), u"needs " + Key(number, K::CommandBorderColor) + internalStop);
-    const CUnicodeString orientationKey = Key(number, K::CommandTextOrientation);
-    if (page.file.HasKey(section, orientationKey) && !page.Value(section, orientationKey).EqualsNoCase(CUnicodeString(u"center")))
-        add(page, section, orientationKey,
-            u"the value " + Quoted(page.Value(section, orientationKey)) +
-                u" is not \"center\", the one orientation there is; the text is not centred");
-    checkAction(page, section, Key(number, K::CommandAction));
-    checkAction(page, section, Key(number, K::CommandAction64));
-}
-
-// Where the reader puts each command: at its own Rect, or the next place in the column of
-// CommandsRect, one step of FontSize x FontRatio high.
-std::vector<CPageRect> CDiscChecker::commandRects(CPageFile& page, const CUnicodeString& section, int count)
-{
-    CPageRect column;
-    PageValues::ParseRect(page.Value(section, Name(K::CommandsRect)), m_environment.dpiY, column);
-    std::int32_t fontSize = 0;
-    PageValues::ParseFontSize(page.Value(section, Name(K::FontSize)), m_environment.dpiY, fontSize);
-    // As the reader does: a malformed ratio, or one whose step does not fit, takes its default.
-    std::int32_t steps[2] = {0, 0};
-    const K ratioKeys[2] = {K::FontRatio, K::SpaceRatio};
-    for (int i = 0; i < 2; ++i) {
-        const double fallback = PageKeys::Key(ratioKeys[i]).fallback;
-        double ratio = fallback;
-        PageValues::ParseDecimal(page.Value(section, Name(ratioKeys[i])), ratio);
-        steps[i] = PageLayout::StepOrFallback(fontSize, ratio, fallback);
-    }
-    std::vector<CPageRect> rects;
-    CPageRect layout = PageLayout::FirstDefaultRect(column, steps[0]);
-    for (int number = 1; number <= count; ++number) {
-        CPageRect rect = layout;
-        PageValues::ParseRect(page.Value(section, Key(number, K::CommandRect)), m_environment.dpiY, rect);
-        rects.push_back(rect);
-        layout = PageLayout::NextDefaultRect(CPageRect{column.left, rect.top, column.right, rect.bottom}, steps[1], steps[0]);
-    }
-    return rects;
-}
-
-void CDiscChecker::checkMargins(CPageFile& page, const CUnicodeString& section, int number, const CPageRect& rect,
-                                bool& zeroReported)
-{
-    std::int32_t margins[4] = {0, 0, 0, 0};
-    const K names[4] = {K::CommandLeftMargin, K::CommandRightMargin, K::CommandTopMargin, K::CommandBottomMargin};
-    for (int i = 0; i < 4; ++i)
-        PageValues::ParseInteger(page.Value(section, Key(number, names[i])), m_environment.dpiY, margins[i]);
-    const std::int64_t width = static_cast<std::int64_t>(rect.right) - rect.left;
-    const std::int64_t height = static_cast<std::int64_t>(rect.bottom) - rect.top;
-    const bool ownRect = page.file.HasKey(section, Key(number, K::CommandRect));
-    const CUnicodeString internalStop(u"; the launcher stops with an internal error");
-    for (int axis = 0; axis < 2; ++axis) {
-        const std::int64_t extent = axis == 0 ? width : height;
-        if (extent > static_cast<std::int64_t>(margins[axis * 2]) + margins[axis * 2 + 1])
-            continue;
-        if (!ownRect && extent <= 0) {
-            // A command without a Rect of its own is as high as the page's font makes it
-            // and as wide as CommandsRect: the cause lies in those page keys.
-            if (zeroReported)
-                return;
-            zeroReported = true;
-            const CUnicodeString key = Name(axis == 0 ? K::CommandsRect : K::FontSize);
-            const int line = page.file.HasKey(section, key) ? page.file.LineOf(section, key)
-                                                            : page.file.LineOf(section, Key(number, K::CommandText));
-            add(page.path, line, section, key,
-                (page.file.HasKey(section, key) ? CUnicodeString(u"makes ") : CUnicodeString(u"is missing, which makes ")) +
-                    CUnicodeString::Format(u"Command%d (it has no Rect of its own) 0 pixels ", number) +
-                    (axis == 0 ? CUnicodeString(u"wide") : CUnicodeString(u"high")) +
-                    internalStop);
-            return;
+    m_problems.insert(m_problems.end(), sink.Findings().begin(), sink.Findings().end());
+    checkIcon(page, settings.IconPath());
+    for (int w = 0; w < settings.WindowCount(); ++w) {
+        const CWindowSettings& window = *settings.Window(w);
+        for (int number = 1; number <= window.commands.Count(); ++number) {
+            checkAction(page, window.name, Key(number, K::CommandAction));
+            checkAction(page, window.name, Key(number, K::CommandAction64));
         }
-        const CUnicodeString key = page.file.HasKey(section, Key(number, names[axis * 2])) ? Key(number, names[axis * 2])
-                                   : page.file.HasKey(section, Key(number, names[axis * 2 + 1]))
-                                       ? Key(number, names[axis * 2 + 1])
-                                   : ownRect ? Key(number, K::CommandRect)
-                                             : Key(number, K::CommandText);
-        add(page, section, key,
-            CUnicodeString::Format(axis == 0 ? u"the margins leave no width for the text of a command %lld wide"
-                                             : u"the margins leave no height for the text of a command %lld high",
-                                   static_cast<long long>(extent)) +
-                internalStop);
-        return; // the reader stops at the first
+        checkLayout(page, window);
     }
 }
 
-void CDiscChecker::checkPicture(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key, int number)
+void CDiscChecker::checkIcon(CPageFile& page, const CUnicodeString& icon)
 {
-    const CUnicodeString path = page.PathValue(section, key);
-    if (path.IsEmpty())
+    if (icon.IsEmpty() || CSettings::IsMissingIcon(icon) || PictureProbe::IsReadableIcon(icon))
         return;
-    if (!PageFiles::IsExistingFile(path))
-        add(page, section, key, kStops + PageProblemText(PageRules::MissingCommandPicture(section, number, path)));
+    CUnicodeString message;
+    try {
+        ZYR::CIcon().LoadFromFile(icon, 16, 16);
+    } catch (TObj::CException* failure) {
+        message = TextOf(failure);
+    }
+    const CUnicodeString& section = AutoRunStrings::kCommonSection;
+    const CUnicodeString key = Name(K::Icon);
+    const CUnicodeString text = u"the icon " + Quoted(icon) + u" cannot be read as an icon";
+    // A file that starts as an icon does is loaded once the page is shown, which stays.
+    if (ZYR::CIcon::HasIconSignature(icon))
+        add(page, section, key, text + u"; the launcher tells so once its page is shown, and keeps its own icon");
     else
-        checkPictureFile(page, section, key, path, true);
+        addStop(page.path, text + u"; the launcher stops", message, section, key, page.file.LineOf(section, key));
+}
+
+void CDiscChecker::checkPicture(CFindingList& sink, const CPageFinding& where, const CUnicodeString& path,
+                                bool isStartPicture, bool isPagePicture)
+{
+    CPageFinding finding = where;
+    SIZE size{};
+    if (isPagePicture && !PictureProbe::BitmapSize(path, size)) {
+        finding.text = u"the picture " + Quoted(path) + u" cannot be read as a picture (a bitmap, PNG or JPEG)";
+        if (isStartPicture) {
+            // The launcher loads its start page's picture before its window exists.
+            finding.text += u"; the launcher stops with an internal error";
+            sink.Stop(finding, [path] { ZYR::CBitmap().LoadFromFile(path, Places::kStartPictureLoad); });
+        } else {
+            finding.text += u"; the launcher shows an internal error when it switches to this page";
+            sink.Note(finding);
+        }
+    } else if (const std::int64_t missing = PictureProbe::MissingBitmapBytes(path)) {
+        finding.text = u"the picture " + Quoted(path) + CUnicodeString::Format(u" is cut short: %lld bytes are missing",
+                                                                                static_cast<long long>(missing));
+        sink.Note(finding);
+    }
 }
 
 void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key)
 {
-    const CUnicodeString action = page.Value(section, key);
-    if (action.IsEmpty() || action == AutoRunStrings::kExitAction || action == AutoRunStrings::kBackAction ||
-        action == AutoRunStrings::kCloseAction || action == AutoRunStrings::kFolderAction ||
-        action.StartsWith(AutoRunStrings::kExtCommandPrefix))
-        return;
-    CUnicodeString target = action;
-    if (action.StartsWith(AutoRunStrings::kFileUrlPrefix)) {
-        target = action.Mid(AutoRunStrings::kFileUrlPrefix.Length());
-    } else if (action[0] == u'$') {
-        const CUnicodeString name = action.Mid(1);
+    const CUnicodeString text = page.Value(section, key);
+    const CPageAction action = CPageAction::Of(text);
+    if (action.kind == EActionKind::Page) {
+        const CUnicodeString& name = action.target;
         if (std::find(page.windowNames.begin(), page.windowNames.end(), name) != page.windowNames.end())
             return;
-        CUnicodeString text = u"switches to the page " + Quoted(name) + u", which this file does not have";
+        CUnicodeString problem = u"switches to the page " + Quoted(name) + u", which this file does not have";
         for (const CUnicodeString& window : page.windowNames)
             if (window.EqualsNoCase(name))
-                text += u" (page names are matched with their case: did you mean " + Quoted(window) + u"?)";
+                problem += u" (page names are matched with their case: did you mean " + Quoted(window) + u"?)";
         for (const CUnicodeString* special : {&AutoRunStrings::kExitAction, &AutoRunStrings::kBackAction,
                                               &AutoRunStrings::kCloseAction, &AutoRunStrings::kFolderAction})
-            if (action.EqualsNoCase(*special))
-                text += u" (actions are matched with their case: did you mean " + Quoted(*special) + u"?)";
-        add(page, section, key, text);
+            if (text.EqualsNoCase(*special))
+                problem += u" (actions are matched with their case: did you mean " + Quoted(*special) + u"?)";
+        add(page, section, key, problem);
         return;
     }
-    if (PageRules::IsWebAddress(target))
+    if (!action.OpensOnDisc())
         return;
-    const CUnicodeString path = TObj::CombineAndNormalize(m_environment.launcherFolder, target);
-    if (DiscPaths::HasUrlScheme(target))
+    const CUnicodeString path = action.PathBelow(m_environment.launcherFolder);
+    if (action.kind == EActionKind::File && DiscPaths::HasUrlScheme(action.target))
         add(page, section, key,
             u"is not a web address to the launcher, which takes only \"http://\" and \"https://\" in lower case; "
             u"it opens " + Quoted(path) + u", which is not on the disc");
@@ -500,60 +380,42 @@ void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, c
         add(page, section, key, u"opens " + Quoted(path) + u", which is not on the disc");
 }
 
-void CDiscChecker::checkLayout(CPageFile& page)
+void CDiscChecker::checkLayout(CPageFile& page, const CWindowSettings& window)
 {
-    // Beside the launcher's own settings when a watching launcher asks for the check.
-    CSettings settings{CSettings::CDetached{}};
-    try {
-        settings.LoadPageFile(m_environment, page.path);
-    } catch (TObj::CException* failure) {
-        const CUnicodeString text = TextOf(failure);
-        // The load stops at the first fault that stops the launcher; when none has been
-        // found with its line, the load's own words are the report.
-        const bool explained =
-            std::any_of(m_problems.begin() + static_cast<std::ptrdiff_t>(page.firstProblem), m_problems.end(),
-                        [](const CCheckProblem& problem) { return problem.StopsTheLauncher(); });
-        if (!explained)
-            add(page.path, 0, {}, {}, kStops + text);
+    SIZE client{window.backgroundSize.width, window.backgroundSize.height};
+    if (!window.backgroundPath.IsEmpty() && !PictureProbe::BitmapSize(window.backgroundPath, client))
         return;
+    const int count = window.commands.Count();
+    auto keyOf = [&](int index) {
+        const CUnicodeString rect = Key(index + 1, K::CommandRect);
+        return page.file.HasKey(window.name, rect) ? rect : Key(index + 1, K::CommandText);
+    };
+    std::vector<int> order;
+    for (int i = 0; i < count; ++i) {
+        const CPageRect& r = window.commands[i]->rect;
+        if (r.left < 0 || r.top < 0 || r.right > client.cx || r.bottom > client.cy)
+            add(page, window.name, keyOf(i),
+                CUnicodeString::Format(u"the command [%d, %d, %d, %d] reaches outside its window of %d x %d", r.left,
+                                       r.top, r.right, r.bottom, static_cast<int>(client.cx),
+                                       static_cast<int>(client.cy)));
+        if (r.right > r.left && r.bottom > r.top)
+            order.push_back(i);
     }
-    for (int w = 0; w < settings.WindowCount(); ++w) {
-        const CWindowSettings& window = *settings.Window(w);
-        SIZE client{window.backgroundSize.width, window.backgroundSize.height};
-        if (!window.backgroundPath.IsEmpty() && !PictureProbe::BitmapSize(window.backgroundPath, client))
-            continue;
-        const int count = window.commands.Count();
-        auto keyOf = [&](int index) {
-            const CUnicodeString rect = Key(index + 1, K::CommandRect);
-            return page.file.HasKey(window.name, rect) ? rect : Key(index + 1, K::CommandText);
-        };
-        std::vector<int> order;
-        for (int i = 0; i < count; ++i) {
-            const CPageRect& r = window.commands[i]->rect;
-            if (r.left < 0 || r.top < 0 || r.right > client.cx || r.bottom > client.cy)
-                add(page, window.name, keyOf(i),
-                    CUnicodeString::Format(u"the command [%d, %d, %d, %d] reaches outside its window of %d x %d", r.left,
-                                           r.top, r.right, r.bottom, static_cast<int>(client.cx),
-                                           static_cast<int>(client.cy)));
-            if (r.right > r.left && r.bottom > r.top)
-                order.push_back(i);
-        }
-        // Sorted by top, each command meets only those that start above its bottom; each
-        // is reported once, against the first it covers.
-        std::stable_sort(order.begin(), order.end(),
-                         [&](int a, int b) { return window.commands[a]->rect.top < window.commands[b]->rect.top; });
-        std::vector<bool> reported(static_cast<std::size_t>(count), false);
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const CPageRect& a = window.commands[order[i]]->rect;
-            for (std::size_t j = i + 1; j < order.size() && window.commands[order[j]]->rect.top < a.bottom; ++j) {
-                const CPageRect& b = window.commands[order[j]]->rect;
-                const int later = std::max(order[i], order[j]);
-                if (reported[later] || b.left >= a.right || a.left >= b.right)
-                    continue;
-                reported[later] = true;
-                add(page, window.name, keyOf(later),
-                    CUnicodeString::Format(u"the command overlaps command %d", std::min(order[i], order[j]) + 1));
-            }
+    // Sorted by top, each command meets only those that start above its bottom; each is
+    // reported once, against the first it covers.
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return window.commands[a]->rect.top < window.commands[b]->rect.top; });
+    std::vector<bool> reported(static_cast<std::size_t>(count), false);
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const CPageRect& a = window.commands[order[i]]->rect;
+        for (std::size_t j = i + 1; j < order.size() && window.commands[order[j]]->rect.top < a.bottom; ++j) {
+            const CPageRect& b = window.commands[order[j]]->rect;
+            const int later = std::max(order[i], order[j]);
+            if (reported[later] || b.left >= a.right || a.left >= b.right)
+                continue;
+            reported[later] = true;
+            add(page, window.name, keyOf(later),
+                CUnicodeString::Format(u"the command overlaps command %d", std::min(order[i], order[j]) + 1));
         }
     }
 }

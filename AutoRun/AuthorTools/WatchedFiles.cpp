@@ -45,8 +45,8 @@ bool IsLockedFile(const TObj::CException& failure)
 
 CUnicodeString ProblemText(const TObj::CException& failure, const CLoadEnvironment& environment)
 {
-    const std::vector<CCheckProblem> problems = CDiscChecker(environment).Run();
-    for (const CCheckProblem& problem : problems)
+    const std::vector<CPageFinding> problems = CDiscChecker(environment).Run();
+    for (const CPageFinding& problem : problems)
         if (problem.StopsTheLauncher()) {
             const int more = static_cast<int>(problems.size()) - 1;
             return problem.Format(environment.launcherFolder) +

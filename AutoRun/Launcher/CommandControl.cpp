@@ -1,6 +1,5 @@
 #include "CommandControl.h"
 
-#include "AutoRunStrings.h"
 #include "AutoRunWindow.h"
 #include "Bitmap.h"
 #include "ControlClasses.h"
@@ -9,8 +8,8 @@
 #include "FileSystem.h"
 #include "GdiGlobals.h"
 #include "LauncherReportPlaces.h"
+#include "PageAction.h"
 #include "PageLayout.h"
-#include "PageRules.h"
 #include "ProgramPaths.h"
 #include "ShellRequests.h"
 
@@ -341,36 +340,48 @@ LRESULT CCommandControl::OnGetObject(WPARAM wParam, LPARAM lParam)
 void CCommandControl::RunAction()
 {
     // Own references: the effect may delete this control and rebuild the page.
-    const CUnicodeString action = m_settings->action;
+    const CPageAction action = CPageAction::Of(m_settings->action);
     const CUnicodeString parameters = m_settings->actionParameters;
     CAutoRunWindow* main = m_mainWindow;
     const HWND owner = main->Handle();
     CShellRequests& shell = CShellRequests::Current();
 
-    if (action == AutoRunStrings::kExitAction) {
+    switch (action.kind) {
+    case EActionKind::None:
+        break;
+    case EActionKind::Exit:
         main->GoBack(false);
-    } else if (action == AutoRunStrings::kBackAction) {
+        break;
+    case EActionKind::Back:
         main->GoBack(true);
-    } else if (action == AutoRunStrings::kCloseAction) {
+        break;
+    case EActionKind::Close:
         main->DestroyWindow();
-    } else if (action == AutoRunStrings::kFolderAction) {
+        break;
+    case EActionKind::Folder:
         shell.Open(owner, TObj::PathRoot(TObj::GetCurrentFolder()), nullptr);
-    } else if (action.StartsWith(AutoRunStrings::kFileUrlPrefix)) {
-        const CUnicodeString target =
-            TObj::CombineAndNormalize(TObj::GetProgramFolder(), action.Mid(AutoRunStrings::kFileUrlPrefix.Length()));
-        const CUnicodeString url = u"\"file://" + target + u"\"";
+        break;
+    case EActionKind::FileUrl: {
+        const CUnicodeString url = u"\"file://" + action.PathBelow(TObj::GetProgramFolder()) + u"\"";
         shell.Open(owner, CUnicodeString(u"explorer"), &url);
-    } else if (action.StartsWith(AutoRunStrings::kExtCommandPrefix)) {
-        shell.Open(owner, action.Mid(AutoRunStrings::kExtCommandPrefix.Length()), &parameters);
-    } else if (action[0] == u'$') {
-        main->GoToPage(action.Mid(1));
-    } else {
-        const bool web = PageRules::IsWebAddress(action);
-        const CUnicodeString target = web ? action : TObj::CombineAndNormalize(TObj::GetProgramFolder(), action);
+        break;
+    }
+    case EActionKind::ExtCommand:
+        shell.Open(owner, action.target, &parameters);
+        break;
+    case EActionKind::Page:
+        main->GoToPage(action.target);
+        break;
+    case EActionKind::WebAddress:
+    case EActionKind::File: {
+        const bool web = action.kind == EActionKind::WebAddress;
+        const CUnicodeString target = web ? action.target : action.PathBelow(TObj::GetProgramFolder());
         const INT_PTR result = shell.Open(owner, target, &parameters);
         if (result == SE_ERR_NOASSOC || result == SE_ERR_ASSOCINCOMPLETE) {
             const CUnicodeString chooser = u"shell32,OpenAs_RunDLL " + target;
             shell.Open(owner, CUnicodeString(u"RunDll32.exe"), &chooser);
         }
+        break;
+    }
     }
 }

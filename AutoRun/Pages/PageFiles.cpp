@@ -44,4 +44,11 @@ bool IsExistingFolder(const CUnicodeString& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+CUnicodeString ResolvePath(const CUnicodeString& pageFilePath, const CUnicodeString& value)
+{
+    CUnicodeString path = value;
+    path.ReplaceAll(CUnicodeString(u"/"), CUnicodeString(u"\\"));
+    return TObj::CombineAndNormalize(TObj::FolderOf(pageFilePath), path);
+}
+
 } // namespace PageFiles

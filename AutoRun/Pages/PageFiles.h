@@ -18,6 +18,10 @@ TObj::CUnicodeString LanguagePageFile(const TObj::CUnicodeString& folder, int co
 // The file named by "DefaultIniFile" in the page folder; empty for an empty name.
 TObj::CUnicodeString DefaultPageFile(const TObj::CUnicodeString& folder, const TObj::CUnicodeString& defaultName);
 
+// A path value of a page file: slashes taken as backslashes, combined with the page file's
+// folder, normalised.
+TObj::CUnicodeString ResolvePath(const TObj::CUnicodeString& pageFilePath, const TObj::CUnicodeString& value);
+
 bool IsExistingFile(const TObj::CUnicodeString& path);
 bool IsExistingFolder(const TObj::CUnicodeString& path);
 

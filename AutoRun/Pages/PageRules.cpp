@@ -9,6 +9,8 @@ bool IsWebAddress(const CUnicodeString& action)
     return action.StartsWith(CUnicodeString(u"http://")) || action.StartsWith(CUnicodeString(u"https://"));
 }
 
+bool IsCentred(const CUnicodeString& orientation) { return orientation.EqualsNoCase(CUnicodeString(u"center")); }
+
 CUnicodeString CommandKeyPrefix(int number)
 {
     return CUnicodeString(u"Command") + CUnicodeString::FromInt(number) + u'_';

@@ -34,6 +34,10 @@ CPageProblem CheckCommandBackground(const TObj::CUnicodeString& window, int numb
 // in lower case; anything else is a path on the disc.
 bool IsWebAddress(const TObj::CUnicodeString& action);
 
+// Whether a command's TextOrientation centres its text: "center" in any case is the one
+// orientation there is.
+bool IsCentred(const TObj::CUnicodeString& orientation);
+
 CPageProblem MissingCommandPicture(const TObj::CUnicodeString& window, int number,
                                    const TObj::CUnicodeString& picturePath);
 

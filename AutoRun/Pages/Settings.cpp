@@ -10,9 +10,12 @@
 #include "LibraryStartup.h"
 #include "MonitorDpi.h"
 #include "ProgramPaths.h"
+#include "RaisingSink.h"
 #include "SettingsReader.h"
 
 #include <windows.h>
+
+#include <memory>
 
 using TObj::CUnicodeString;
 
@@ -38,14 +41,16 @@ CLoadEnvironment CLoadEnvironment::OfThisProcess()
     return environment;
 }
 
-CSettings::CSettings() : m_startWindowName(u"Main")
+const CUnicodeString CSettings::kDefaultStartPage(u"Main");
+
+CSettings::CSettings() : m_startWindowName(kDefaultStartPage)
 {
     TOBJ_ASSERT(g_current == nullptr, Places::kSettingsRegisteredTwice);
     if (g_current == nullptr)
         g_current = this;
 }
 
-CSettings::CSettings(CDetached) : m_startWindowName(u"Main"), m_detached(true) {}
+CSettings::CSettings(CDetached) : m_startWindowName(kDefaultStartPage), m_detached(true) {}
 
 CSettings::~CSettings()
 {
@@ -65,7 +70,17 @@ CSettings* CSettings::Current() noexcept { return g_current; }
 
 void CSettings::Load() { Load(CLoadEnvironment::OfThisProcess()); }
 
-void CSettings::Load(const CLoadEnvironment& environment)
+void CSettings::Load(const CLoadEnvironment& environment) { Load(environment, CRaisingSink::Instance()); }
+
+void CSettings::Load(const CLoadEnvironment& environment, CPageFindingSink& sink)
+{
+    ReadOptions(environment);
+    m_environment = environment;
+    CReader reader(m_language, *this, environment, sink);
+    reader.read();
+}
+
+void CSettings::ReadOptions(const CLoadEnvironment& environment)
 {
     const TObj::CCommandLine line = ReadLauncherCommandLine(environment.commandLine);
     if (const CUnicodeString* language = line.Option(AutoRunStrings::kLanguageOption)) {
@@ -80,9 +95,6 @@ void CSettings::Load(const CLoadEnvironment& environment)
         m_language = TObj::GetLanguageByLangId(environment.userLanguageId);
     if (m_language == -1 || !environment.isLanguageInstalled || !environment.isLanguageInstalled(m_language))
         m_language = 0;
-    m_environment = environment;
-    CReader reader(m_language, *this, environment);
-    reader.read();
 }
 
 CSettings::CPages CSettings::Reload(int dpiY)
@@ -92,7 +104,7 @@ CSettings::CPages CSettings::Reload(int dpiY)
     CPages previous = std::move(m_pages);
     m_pages = CPages();
     try {
-        CReader reader(m_language, *this, environment);
+        CReader reader(m_language, *this, environment, CRaisingSink::Instance());
         reader.read();
     } catch (TObj::CException*) {
         PutBack(std::move(previous));
@@ -112,11 +124,18 @@ CWindowSettings* CSettings::WindowNamed(const CUnicodeString& name) const noexce
     return nullptr;
 }
 
-void CSettings::LoadPageFile(const CLoadEnvironment& environment, const CUnicodeString& pageFile)
+void CSettings::LoadPageFile(const CLoadEnvironment& environment, const CUnicodeString& pageFile,
+                             CPageFindingSink& sink)
 {
+    // The start page as the options name it; a bad language option is the launcher's to report.
+    try {
+        ReadOptions(environment);
+    } catch (TObj::CException* failure) {
+        const std::unique_ptr<TObj::CException> owned(failure);
+    }
     m_language = 0;
     m_environment = environment;
-    CReader reader(*this, environment, pageFile);
+    CReader reader(*this, environment, pageFile, sink);
     reader.read();
 }
 
@@ -130,7 +149,9 @@ CWindowSettings* CSettings::GetWindow(const CUnicodeString& name) const
 
 CUnicodeString CSettings::GetIcon() const
 {
-    if (!m_pages.iconPath.IsEmpty() && !TObj::FileExists(m_pages.iconPath))
+    if (IsMissingIcon(m_pages.iconPath))
         TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, m_pages.iconPath);
     return m_pages.iconPath;
 }
+
+bool CSettings::IsMissingIcon(const CUnicodeString& path) { return !path.IsEmpty() && !TObj::FileExists(path); }

@@ -5,6 +5,7 @@
 // but for a reload (at another DPI, or for an author's save).
 #pragma once
 
+#include "PageFindingSink.h"
 #include "PointerArray.h"
 #include "WindowSettings.h"
 
@@ -41,6 +42,8 @@ public:
 
     void Load();
     void Load(const CLoadEnvironment& environment);
+    // As the launcher loads, telling `sink` of what stops it (a test's sink raises too).
+    void Load(const CLoadEnvironment& environment, CPageFindingSink& sink);
     // What one reading of the files made: the pages, the page file and icon it read, and
     // every file the pages were made from.
     struct CPages {
@@ -64,13 +67,18 @@ public:
     const std::vector<TObj::CUnicodeString>& ReadFiles() const noexcept { return m_pages.readFiles; }
     int DpiY() const noexcept { return m_environment.dpiY; }
     const CLoadEnvironment& Environment() const noexcept { return m_environment; }
-    // Reads that page file, whatever the language would choose; for the author's check.
-    void LoadPageFile(const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile);
+    // Reads that page file, whatever the language would choose, telling `sink` of every
+    // finding; for the author's check.
+    void LoadPageFile(const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile, CPageFindingSink& sink);
+    // The page the launcher starts on without the option that names another.
+    static const TObj::CUnicodeString kDefaultStartPage;
 
     // The page of that exact name; none raises ERR_BAD_ARCHIVE with the page file's path.
     CWindowSettings* GetWindow(const TObj::CUnicodeString& name) const;
     // The icon path; a named icon file that does not exist raises ERR_AR_FILE_NOT_FOUND.
     TObj::CUnicodeString GetIcon() const;
+    // Whether an icon path names a file that is not there (what GetIcon raises).
+    static bool IsMissingIcon(const TObj::CUnicodeString& path);
 
     const TObj::CUnicodeString& PageFilePath() const noexcept { return m_pages.pageFilePath; }
     // As read; GetIcon tests that the file exists.
@@ -81,6 +89,9 @@ public:
     CWindowSettings* Window(int index) const noexcept { return m_pages.windows[index]; }
 
 private:
+    // The options of the launcher's command line that choose what the pages show.
+    void ReadOptions(const CLoadEnvironment& environment);
+
     CPages m_pages;
     int m_language = -1;
     TObj::CUnicodeString m_startWindowName;

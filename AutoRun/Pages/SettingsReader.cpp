@@ -6,6 +6,7 @@
 #include "FileSystem.h"
 #include "LauncherReportPlaces.h"
 #include "PageFiles.h"
+#include "PageFindingSink.h"
 #include "PageRules.h"
 #include "PageValues.h"
 #include "PictureDecoder.h"
@@ -14,6 +15,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <set>
 #include <utility>
 
 using PageKeys::EKey;
@@ -25,6 +27,15 @@ TOBJ_MESSAGE(ERR_AR_FILE_NOT_FOUND);
 TOBJ_MESSAGE(ERR_AR_BACKGROUND_IMAGE_NOT_FOUND);
 TOBJ_MESSAGE(ERR_AR_BACKGROUND_PROPS_NOT_FOUND);
 TOBJ_MESSAGE(ERR_AR_WRONG_BACKGROUND_SETTINGS);
+
+// How a finding says that the launcher stops on it.
+const CUnicodeString kStops(u"the launcher stops with: ");
+const CUnicodeString kInternalStop(u"; the launcher stops with an internal error");
+
+CUnicodeString CheckErrorText(const TObj::CMessage& message, const CUnicodeString& param)
+{
+    return TObj::CCheckException(message, param).GetMessageText();
+}
 
 const TObj::CMessage& MessageNamed(const char* name)
 {
@@ -48,15 +59,17 @@ CUnicodeString PageProblemText(const PageRules::CPageProblem& problem)
     return TObj::CCheckException(MessageNamed(problem.messageName), problem.param0, problem.param1).GetMessageText();
 }
 
-CSettings::CReader::CReader(int language, CSettings& settings, const CLoadEnvironment& environment)
-    : m_settings(&settings), m_language(language), m_environment(environment)
+CSettings::CReader::CReader(int language, CSettings& settings, const CLoadEnvironment& environment,
+                            CPageFindingSink& sink)
+    : m_settings(&settings), m_language(language), m_environment(environment), m_sink(sink)
 {
     m_pageFilePath = findPageFile();
     TOBJ_ASSERT(!m_pageFilePath.IsEmpty(), Places::kNoPageFile);
 }
 
-CSettings::CReader::CReader(CSettings& settings, const CLoadEnvironment& environment, const CUnicodeString& pageFile)
-    : m_settings(&settings), m_language(0), m_environment(environment)
+CSettings::CReader::CReader(CSettings& settings, const CLoadEnvironment& environment, const CUnicodeString& pageFile,
+                            CPageFindingSink& sink)
+    : m_settings(&settings), m_language(0), m_environment(environment), m_sink(sink)
 {
     findPageFile();
     m_pageFilePath = pageFile;
@@ -123,6 +136,8 @@ void CSettings::CReader::read()
         else if (PageFiles::IsPageSection(section))
             readWindow(section);
     }
+    if (m_sink.WantsEveryFinding())
+        reportMissingStartPage();
     // Every file the pages were made from, for an author watching them change.
     std::vector<CUnicodeString>& files = m_settings->m_pages.readFiles;
     files.assign({m_autorunPath, page->Path(), m_settings->m_pages.iconPath});
@@ -134,7 +149,35 @@ void CSettings::CReader::read()
 
 void CSettings::CReader::readCommon(const CUnicodeString& section)
 {
-    m_settings->m_pages.iconPath = readPath(CPlace{section, CUnicodeString()}, EKey::Icon);
+    const CPlace common{section, CUnicodeString()};
+    const CUnicodeString icon = readPath(common, EKey::Icon);
+    m_settings->m_pages.iconPath = icon;
+    // The launcher asks for the icon once its start page is loaded, and stops then.
+    if (m_sink.WantsEveryFinding() && CSettings::IsMissingIcon(icon))
+        stop(common, EKey::Icon, kStops + CheckErrorText(ERR_AR_FILE_NOT_FOUND, icon),
+             [icon] { TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, icon); });
+}
+
+void CSettings::CReader::reportMissingStartPage()
+{
+    const CUnicodeString start = m_settings->StartWindowName();
+    if (m_settings->WindowNamed(start) != nullptr)
+        return;
+    const CUnicodeString where = start == CSettings::kDefaultStartPage
+                                     ? CUnicodeString(u", where the launcher starts unless told otherwise")
+                                     : u", where the option \"" + AutoRunStrings::kStartPageOption + u"\" starts it";
+    const CSettings& settings = *m_settings;
+    const auto raise = [&settings, start] { settings.GetWindow(start); };
+    CUnicodeString message;
+    try {
+        raise();
+    } catch (TObj::CException* failure) {
+        const std::unique_ptr<TObj::CException> owned(failure);
+        message = failure->GetMessageText();
+    }
+    stop(CPageFinding{m_currentFile->Path(), 0, {}, {}, u"has no page [" + start + u"]" + where + u"; " + kStops + message,
+                      EFindingWeight::Stops, {}},
+         raise);
 }
 
 void CSettings::CReader::readWindow(const CUnicodeString& section)
@@ -146,8 +189,16 @@ void CSettings::CReader::readWindow(const CUnicodeString& section)
     window->backgroundSize = readSize(page, EKey::BackgroundSize);
     window->backgroundColor = readColor(page, EKey::BackgroundColor);
     const bool pictureExists = !window->backgroundPath.IsEmpty() && PageFiles::IsExistingFile(window->backgroundPath);
-    Raise(PageRules::CheckWindowBackground(section, window->backgroundPath, window->backgroundSize,
-                                           window->backgroundColor, pictureExists));
+    if (const PageRules::CPageProblem problem = PageRules::CheckWindowBackground(
+            section, window->backgroundPath, window->backgroundSize, window->backgroundColor, pictureExists)) {
+        // The key to blame is the first of the three that the page has.
+        const EKey key = hasKey(page, EKey::Background)       ? EKey::Background
+                         : hasKey(page, EKey::BackgroundSize) ? EKey::BackgroundSize
+                                                              : EKey::BackgroundColor;
+        stop(page, key, kStops + PageProblemText(problem), [problem] { Raise(problem); });
+    } else if (pictureExists && m_sink.WantsEveryFinding()) {
+        m_sink.PictureNamed(findingAt(page, EKey::Background, {}), window->backgroundPath, true);
+    }
 
     window->title = readText(page, EKey::Title);
     window->fontName = readText(page, EKey::FontName);
@@ -175,6 +226,7 @@ void CSettings::CReader::readCommands(const CUnicodeString& section, CWindowSett
     const std::int32_t gap =
         PageLayout::StepOrFallback(window.fontSize, window.spaceRatio, PageKeys::Key(EKey::SpaceRatio).fallback);
     CPageRect layout = PageLayout::FirstDefaultRect(column, height);
+    m_emptyColumnReported = false;
     for (int number = 1;; ++number) {
         std::unique_ptr<CCommandSettings> command(new CCommandSettings);
         if (!readCommand(section, number, window, layout, *command))
@@ -182,6 +234,27 @@ void CSettings::CReader::readCommands(const CUnicodeString& section, CWindowSett
         layout = PageLayout::NextDefaultRect(CPageRect{column.left, command->rect.top, column.right, command->rect.bottom},
                                              gap, height);
         window.commands.Add(command.release());
+    }
+    if (m_sink.WantsEveryFinding())
+        reportUnreadCommands(section, window.commands.Count());
+}
+
+void CSettings::CReader::reportUnreadCommands(const CUnicodeString& section, int count)
+{
+    const CUnicodeString next = PageRules::CommandKeyPrefix(count + 1);
+    std::set<int> reported;
+    for (const CUnicodeString& key : m_currentFile->KeyNames(section)) {
+        int number = 0;
+        CUnicodeString rest;
+        if (!PageKeys::SplitCommandKey(key, number, rest) || number <= count || reported.count(number) != 0 ||
+            PageKeys::Find(PageKeys::EScope::Command, rest) == nullptr)
+            continue;
+        reported.insert(number);
+        m_sink.Note(CPageFinding{m_currentFile->Path(), m_currentFile->LineOf(section, key), section, key,
+                                 u"is never read: the list of commands ends before, as there is no " + next +
+                                     PageKeys::Key(EKey::CommandText).name + u" or " + next +
+                                     PageKeys::Key(EKey::CommandRect).name,
+                                 EFindingWeight::Note, {}});
     }
 }
 
@@ -200,18 +273,25 @@ bool CSettings::CReader::readCommand(const CUnicodeString& section, int number, 
     command.action = !action64.IsEmpty() && m_environment.is64BitWindows ? action64 : readText(place, EKey::CommandAction);
     command.actionParameters = readText(place, EKey::CommandActionParameters);
     command.rect = readRect(place, EKey::CommandRect, defaultRect);
-    readCommandMargins(place, command);
+    readCommandMargins(place, number, command);
     readCommandFont(place, window, command);
     readCommandBackgroundImage(place, number, window, command);
     readCommandBackgroundColors(place, command);
     readCommandBorder(place, command);
-    Raise(PageRules::CheckCommandBackground(window.name, number, command.hasPictures, command.hasColors));
-    command.centered = readText(place, EKey::CommandTextOrientation).EqualsNoCase(CUnicodeString(u"center"));
+    if (const PageRules::CPageProblem problem =
+            PageRules::CheckCommandBackground(window.name, number, command.hasPictures, command.hasColors))
+        stop(place, EKey::CommandBackgroundColor, kStops + PageProblemText(problem), [problem] { Raise(problem); });
+    const CUnicodeString orientation = readText(place, EKey::CommandTextOrientation);
+    command.centered = PageRules::IsCentred(orientation);
+    if (!command.centered && m_sink.WantsEveryFinding() && hasKey(place, EKey::CommandTextOrientation))
+        m_sink.Note(findingAt(place, EKey::CommandTextOrientation,
+                              u"the value \"" + orientation +
+                                  u"\" is not \"center\", the one orientation there is; the text is not centred"));
     command.tooltip = readText(place, EKey::CommandTooltip);
     return true;
 }
 
-void CSettings::CReader::readCommandMargins(const CPlace& place, CCommandSettings& command)
+void CSettings::CReader::readCommandMargins(const CPlace& place, int number, CCommandSettings& command)
 {
     std::int32_t left = readInt(place, EKey::CommandLeftMargin);
     std::int32_t top = readInt(place, EKey::CommandTopMargin);
@@ -223,8 +303,42 @@ void CSettings::CReader::readCommandMargins(const CPlace& place, CCommandSetting
         left = top = right = bottom = 0;
         result = PageLayout::CommandTextArea(command.rect, left, top, right, bottom, command.textArea);
     }
-    TOBJ_ASSERT(result != PageLayout::ETextArea::NoWidth, Places::kMarginsLeaveNoWidth);
-    TOBJ_ASSERT(result != PageLayout::ETextArea::NoHeight, Places::kMarginsLeaveNoHeight);
+    if (result == PageLayout::ETextArea::Ok)
+        return;
+    const bool width = result == PageLayout::ETextArea::NoWidth;
+    const std::int64_t extent = width ? std::int64_t{command.rect.right} - command.rect.left
+                                      : std::int64_t{command.rect.bottom} - command.rect.top;
+    const TObj::CReportPlace rule = width ? Places::kMarginsLeaveNoWidth : Places::kMarginsLeaveNoHeight;
+    const auto raise = [rule] { TOBJ_ASSERT(false, rule); };
+    const bool ownRect = hasKey(place, EKey::CommandRect);
+    if (!ownRect && extent <= 0) {
+        // A command without a Rect of its own is as high as the page's font makes it and as
+        // wide as CommandsRect: the cause lies in those page keys, told once a page.
+        if (std::exchange(m_emptyColumnReported, true))
+            return;
+        const CPlace page{place.section, CUnicodeString()};
+        const EKey cause = width ? EKey::CommandsRect : EKey::FontSize;
+        const bool given = hasKey(page, cause);
+        CPageFinding finding = findingAt(given ? page : place, given ? cause : EKey::CommandText,
+                                         (given ? CUnicodeString(u"makes ") : CUnicodeString(u"is missing, which makes ")) +
+                                             CUnicodeString::Format(u"Command%d (it has no Rect of its own) 0 pixels ", number) +
+                                             (width ? CUnicodeString(u"wide") : CUnicodeString(u"high")) + kInternalStop);
+        finding.key = CUnicodeString(PageKeys::Key(cause).name);
+        stop(finding, raise);
+        return;
+    }
+    const EKey first = width ? EKey::CommandLeftMargin : EKey::CommandTopMargin;
+    const EKey second = width ? EKey::CommandRightMargin : EKey::CommandBottomMargin;
+    const EKey key = hasKey(place, first)    ? first
+                     : hasKey(place, second) ? second
+                     : ownRect               ? EKey::CommandRect
+                                             : EKey::CommandText;
+    stop(findingAt(place, key,
+                   CUnicodeString::Format(width ? u"the margins leave no width for the text of a command %lld wide"
+                                                : u"the margins leave no height for the text of a command %lld high",
+                                          static_cast<long long>(extent)) +
+                       kInternalStop),
+         raise);
 }
 
 void CSettings::CReader::readCommandFont(const CPlace& place, const CWindowSettings& window, CCommandSettings& command)
@@ -251,28 +365,65 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     const CUnicodeString hover = hoverValue.IsEmpty() ? normal : hoverValue;
     const CUnicodeString clickValue = readPath(place, EKey::CommandBackgroundClickImage);
     const CUnicodeString paths[3] = {normal, hover, clickValue.IsEmpty() ? hover : clickValue};
+    const EKey keys[3] = {EKey::CommandBackgroundImage, EKey::CommandBackgroundHoverImage,
+                          EKey::CommandBackgroundClickImage};
     const ZYR::CFailurePlace places[3] = {Places::kNormalPictureLoad, Places::kHoverPictureLoad, Places::kClickPictureLoad};
     for (int state = 0; state < 3; ++state) {
+        // A state without a picture of its own has the one before it.
+        if (state > 0 && paths[state] == paths[state - 1]) {
+            command.pictures[state] = command.pictures[state - 1];
+            continue;
+        }
         std::shared_ptr<const CCommandPicture>& picture =
             m_pictures[std::u16string(paths[state].Ptr(), static_cast<std::size_t>(paths[state].Length()))];
         // A file met for an earlier command or state of this read exists and has been looked
         // at: asking again costs a file-system call for each state of each command (a tenth
         // of a millisecond each under Wine).
         const bool firstMet = picture == nullptr;
-        if (firstMet && !PageFiles::IsExistingFile(paths[state]))
-            Raise(PageRules::MissingCommandPicture(window.name, number, paths[state]));
+        if (firstMet && !PageFiles::IsExistingFile(paths[state])) {
+            const PageRules::CPageProblem problem = PageRules::MissingCommandPicture(window.name, number, paths[state]);
+            stop(place, keys[state], kStops + PageProblemText(problem), [problem] { Raise(problem); });
+            // The author hears of every picture; the launcher went on as it always has.
+            if (m_sink.WantsEveryFinding())
+                continue;
+        }
         if (firstMet)
             picture = std::make_shared<const CCommandPicture>(paths[state], places[state]);
         // A hover or click picture waits for its first draw, unless its first bytes already
         // tell that it is no picture: then it fails here, as a broken normal picture does,
-        // and the start stops.
-        if (state == CCommandSettings::kNormal ||
-            (firstMet && !ZYR::CPictureDecoder::HasPictureSignature(paths[state])))
-            picture->Decoded();
+        // and the start stops. The author hears of every picture that cannot be decoded.
+        const bool decodedAtStart = state == CCommandSettings::kNormal ||
+                                    (firstMet && !ZYR::CPictureDecoder::HasPictureSignature(paths[state]));
+        if (decodedAtStart || (firstMet && m_sink.WantsEveryFinding()))
+            decodeCommandPicture(place, keys[state], *picture, decodedAtStart);
+        if (firstMet && m_sink.WantsEveryFinding() && picture->IsDecoded())
+            m_sink.PictureNamed(findingAt(place, keys[state], {}), paths[state], false);
         command.pictures[state] = picture;
         if (state == 0)
             command.hasPictures = true;
     }
+}
+
+void CSettings::CReader::decodeCommandPicture(const CPlace& place, EKey key, const CCommandPicture& picture,
+                                              bool atStart)
+{
+    TObj::CException* failure = nullptr;
+    try {
+        picture.Decoded();
+    } catch (TObj::CException* thrown) {
+        failure = thrown;
+    }
+    if (failure == nullptr)
+        return;
+    const CUnicodeString text =
+        u"the picture \"" + picture.Path() + u"\" cannot be read as a picture (a bitmap, PNG or JPEG)";
+    if (atStart) {
+        // The sink raises the decode's own failure, which it owns from here on.
+        stop(place, key, text + kInternalStop, [failure] { throw failure; });
+        return;
+    }
+    const std::unique_ptr<TObj::CException> owned(failure);
+    m_sink.Note(findingAt(place, key, text + u"; the launcher shows an internal error when it first draws it"));
 }
 
 void CSettings::CReader::readCommandBackgroundColors(const CPlace& place, CCommandSettings& command)
@@ -280,10 +431,14 @@ void CSettings::CReader::readCommandBackgroundColors(const CPlace& place, CComma
     command.colors[0] = readColor(place, EKey::CommandBackgroundColor);
     command.hasColors = command.colors[0] != kNoColor;
     const std::uint32_t hover = readColor(place, EKey::CommandBackgroundHoverColor);
-    TOBJ_ASSERT(hover == kNoColor || command.hasColors, Places::kHoverColourWithoutColour);
+    if (hover != kNoColor && !command.hasColors)
+        stop(place, EKey::CommandBackgroundHoverColor, u"needs " + keyText(place, EKey::CommandBackgroundColor) + kInternalStop,
+             [] { TOBJ_ASSERT(false, Places::kHoverColourWithoutColour); });
     command.colors[1] = hover == kNoColor ? command.colors[0] : hover;
     const std::uint32_t click = readColor(place, EKey::CommandBackgroundClickColor);
-    TOBJ_ASSERT(click == kNoColor || command.hasColors, Places::kClickColourWithoutColour);
+    if (click != kNoColor && !command.hasColors)
+        stop(place, EKey::CommandBackgroundClickColor, u"needs " + keyText(place, EKey::CommandBackgroundColor) + kInternalStop,
+             [] { TOBJ_ASSERT(false, Places::kClickColourWithoutColour); });
     command.colors[2] = click == kNoColor ? command.colors[1] : click;
 }
 
@@ -294,11 +449,52 @@ void CSettings::CReader::readCommandBorder(const CPlace& place, CCommandSettings
     if (command.borderWidth <= 0)
         return;
     command.borderColors[0] = readColor(place, EKey::CommandBorderColor);
-    TOBJ_ASSERT(command.borderColors[0] != kNoColor, Places::kBorderWithoutColour);
+    if (command.borderColors[0] == kNoColor)
+        stop(place, EKey::CommandBorderWidth, u"needs " + keyText(place, EKey::CommandBorderColor) + kInternalStop,
+             [] { TOBJ_ASSERT(false, Places::kBorderWithoutColour); });
     const std::uint32_t hover = readColor(place, EKey::CommandBorderHoverColor);
     command.borderColors[1] = hover == kNoColor ? command.borderColors[0] : hover;
     const std::uint32_t click = readColor(place, EKey::CommandBorderClickColor);
     command.borderColors[2] = click == kNoColor ? command.borderColors[1] : click;
+}
+
+CUnicodeString CSettings::CReader::keyText(const CPlace& place, EKey key)
+{
+    return place.prefix + PageKeys::Key(key).name;
+}
+
+CPageFinding CSettings::CReader::findingAt(const CPlace& place, EKey key, const CUnicodeString& text)
+{
+    const CKeyName name = nameOf(place, key);
+    // A key the page does not have is no line of it.
+    const bool given = m_currentFile->HasKey(place.section, name.Units(), name.Length());
+    return CPageFinding{m_currentFile->Path(), given ? m_currentFile->LineOf(place.section, keyText(place, key)) : 0,
+                        place.section, given ? keyText(place, key) : CUnicodeString(), text, EFindingWeight::Note, {}};
+}
+
+void CSettings::CReader::stop(const CPlace& place, EKey key, const CUnicodeString& text,
+                              const std::function<void()>& raise)
+{
+    stop(findingAt(place, key, text), raise);
+}
+
+void CSettings::CReader::stop(CPageFinding finding, const std::function<void()>& raise)
+{
+    finding.weight = EFindingWeight::Stops;
+    m_sink.Stop(std::move(finding), raise);
+}
+
+bool CSettings::CReader::parsed(const CPlace& place, EKey key, const CUnicodeString& value, bool ok)
+{
+    if (!ok && m_sink.WantsEveryFinding()) {
+        CPageFinding finding =
+            findingAt(place, key,
+                      u"the value \"" + value + u"\" is not a valid " +
+                          CUnicodeString(PageKeys::TypeName(PageKeys::Key(key).type)) + u"; the default applies");
+        finding.weight = EFindingWeight::DefaultApplies;
+        m_sink.Note(std::move(finding));
+    }
+    return ok;
 }
 
 CKeyName CSettings::CReader::nameOf(const CPlace& place, EKey key)
@@ -338,21 +534,14 @@ CUnicodeString CSettings::CReader::readText(const CPlace& place, EKey key)
 CUnicodeString CSettings::CReader::readPath(const CPlace& place, EKey key)
 {
     const CUnicodeString value = readText(place, key);
-    return value.IsEmpty() ? value : resolvePath(value);
-}
-
-CUnicodeString CSettings::CReader::resolvePath(const CUnicodeString& value) const
-{
-    CUnicodeString path = value;
-    path.ReplaceAll(CUnicodeString(u"/"), CUnicodeString(u"\\"));
-    return TObj::CombineAndNormalize(TObj::FolderOf(m_settings->m_pages.pageFilePath), path);
+    return value.IsEmpty() ? value : PageFiles::ResolvePath(m_settings->m_pages.pageFilePath, value);
 }
 
 std::uint32_t CSettings::CReader::readColor(const CPlace& place, EKey key, std::uint32_t fallback)
 {
     CUnicodeString value;
     std::uint32_t color = fallback;
-    return readRaw(place, key, value) && PageValues::ParseColor(value, color) ? color : fallback;
+    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseColor(value, color)) ? color : fallback;
 }
 
 std::uint32_t CSettings::CReader::readColor(const CPlace& place, EKey key)
@@ -365,7 +554,9 @@ std::int32_t CSettings::CReader::readInt(const CPlace& place, EKey key)
     const auto fallback = static_cast<std::int32_t>(PageKeys::Key(key).fallback);
     CUnicodeString value;
     std::int32_t number = fallback;
-    return readRaw(place, key, value) && PageValues::ParseInteger(value, m_environment.dpiY, number) ? number : fallback;
+    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseInteger(value, m_environment.dpiY, number))
+               ? number
+               : fallback;
 }
 
 double CSettings::CReader::readDouble(const CPlace& place, EKey key)
@@ -373,28 +564,31 @@ double CSettings::CReader::readDouble(const CPlace& place, EKey key)
     const double fallback = PageKeys::Key(key).fallback;
     CUnicodeString value;
     double number = fallback;
-    return readRaw(place, key, value) && PageValues::ParseDecimal(value, number) ? number : fallback;
+    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseDecimal(value, number)) ? number : fallback;
 }
 
 CPageRect CSettings::CReader::readRect(const CPlace& place, EKey key, const CPageRect& fallback)
 {
     CUnicodeString value;
     CPageRect rect = fallback;
-    return readRaw(place, key, value) && PageValues::ParseRect(value, m_environment.dpiY, rect) ? rect : fallback;
+    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseRect(value, m_environment.dpiY, rect)) ? rect
+                                                                                                              : fallback;
 }
 
 CPageSize CSettings::CReader::readSize(const CPlace& place, EKey key)
 {
     CUnicodeString value;
     CPageSize size;
-    return readRaw(place, key, value) && PageValues::ParseSize(value, m_environment.dpiY, size) ? size : CPageSize{};
+    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseSize(value, m_environment.dpiY, size))
+               ? size
+               : CPageSize{};
 }
 
 bool CSettings::CReader::readBool(const CPlace& place, EKey key, bool fallback)
 {
     CUnicodeString value;
     bool flag = fallback;
-    return readRaw(place, key, value) && PageValues::ParseBool(value, flag) ? flag : fallback;
+    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseBool(value, flag)) ? flag : fallback;
 }
 
 bool CSettings::CReader::readBool(const CPlace& place, EKey key)
@@ -406,5 +600,7 @@ std::int32_t CSettings::CReader::readFontSize(const CPlace& place, EKey key, std
 {
     CUnicodeString value;
     std::int32_t size = fallback;
-    return readRaw(place, key, value) && PageValues::ParseFontSize(value, m_environment.dpiY, size) ? size : fallback;
+    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseFontSize(value, m_environment.dpiY, size))
+               ? size
+               : fallback;
 }

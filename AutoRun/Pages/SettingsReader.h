@@ -6,13 +6,18 @@
 
 #include "IniFile.h"
 #include "KeyName.h"
+#include "PageFinding.h"
 #include "PageKeys.h"
 #include "PageVariables.h"
 #include "Settings.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
+
+class CCommandPicture;
+class CPageFindingSink;
 
 namespace PageRules {
 struct CPageProblem;
@@ -23,10 +28,11 @@ TObj::CUnicodeString PageProblemText(const PageRules::CPageProblem& problem);
 
 class CSettings::CReader {
 public:
-    CReader(int language, CSettings& settings, const CLoadEnvironment& environment);
+    CReader(int language, CSettings& settings, const CLoadEnvironment& environment, CPageFindingSink& sink);
     // Reads `pageFile` instead of the one the language would choose; the root file's
     // variables apply as always. The author's check reads every page file this way.
-    CReader(CSettings& settings, const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile);
+    CReader(CSettings& settings, const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile,
+            CPageFindingSink& sink);
     CReader(const CReader&) = delete;
     CReader& operator=(const CReader&) = delete;
 
@@ -45,12 +51,26 @@ private:
         const TObj::CUnicodeString& section;
         const TObj::CUnicodeString& prefix;
     };
-    void readCommandMargins(const CPlace& place, CCommandSettings& command);
+    void readCommandMargins(const CPlace& place, int number, CCommandSettings& command);
     void readCommandFont(const CPlace& place, const CWindowSettings& window, CCommandSettings& command);
     void readCommandBackgroundImage(const CPlace& place, int number, const CWindowSettings& window,
                                     CCommandSettings& command);
     void readCommandBackgroundColors(const CPlace& place, CCommandSettings& command);
     void readCommandBorder(const CPlace& place, CCommandSettings& command);
+    // A picture decoded `atStart` stops the launcher when it cannot be; a later one fails when drawn.
+    void decodeCommandPicture(const CPlace& place, PageKeys::EKey key, const CCommandPicture& picture, bool atStart);
+    // What only an author hears of: a start page the file lacks, and commands past the list's end.
+    void reportMissingStartPage();
+    void reportUnreadCommands(const TObj::CUnicodeString& section, int count);
+
+    // Findings, at a key of `place` (its line when the file has it).
+    static TObj::CUnicodeString keyText(const CPlace& place, PageKeys::EKey key);
+    CPageFinding findingAt(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& text);
+    void stop(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& text,
+              const std::function<void()>& raise);
+    void stop(CPageFinding finding, const std::function<void()>& raise);
+    // `ok` as given; a value that did not parse is told to the sink: its default applies.
+    bool parsed(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& value, bool ok);
 
     // Each value reader takes the raw text, substitutes variables and parses it by the
     // key's type; an absent key or a malformed value gives the default: the table's, or
@@ -73,8 +93,6 @@ private:
     std::int32_t readFontSize(const CPlace& place, PageKeys::EKey key, std::int32_t fallback);
 
     TObj::CUnicodeString expandVariables(const TObj::CUnicodeString& value) const { return m_variables.Expand(value); }
-    // A path value, combined with the page file's folder and made full.
-    TObj::CUnicodeString resolvePath(const TObj::CUnicodeString& value) const;
 
     CSettings* m_settings; // the settings being filled, not owned
     TObj::CUnicodeString m_pageFilePath;
@@ -82,6 +100,8 @@ private:
     TObj::CIniFile* m_currentFile = nullptr; // the file every value reader reads, not owned
     int m_language;
     const CLoadEnvironment& m_environment;
+    CPageFindingSink& m_sink;
+    bool m_emptyColumnReported = false; // a page's column without room is told once
     TObj::CUnicodeString m_autorunPath;
     std::unique_ptr<TObj::CIniFile> m_autorun; // the root file, read while choosing the page file
     // The command picture files met so far, by path: many commands share a few button pictures.

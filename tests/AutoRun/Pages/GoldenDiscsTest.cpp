@@ -13,6 +13,7 @@
 #include "AutoRunWindow.h"
 #include "ControlClasses.h"
 #include "DiscChecker.h"
+#include "GoldenCases.h"
 #include "LauncherProgram.h"
 #include "LauncherRun.h"
 #include "ProgramPaths.h"
@@ -35,31 +36,9 @@ using TObj::CUnicodeString;
 
 namespace {
 
-struct CGoldenCase {
-    std::string name;
-    CUnicodeString folder; // with its trailing backslash
-    bool generated = false;
-    std::map<std::string, std::string> options;
-
-    std::string Option(const char* key, const char* fallback = "") const
-    {
-        const auto found = options.find(key);
-        return found != options.end() ? found->second : fallback;
-    }
-};
-
-// gtest names a failing case by this.
-void PrintTo(const CGoldenCase& c, std::ostream* out) { *out << (c.generated ? "hostile disc " : "golden disc ") << c.name; }
 
 // Sections of an outcome: each header line ("start: ok") with the lines below it.
 using CSections = std::vector<std::pair<std::string, std::vector<std::string>>>;
-
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    const std::size_t last = text.find_last_not_of(" \t\r");
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -167,26 +146,6 @@ std::string Updated(const CSections& expected, const CSections& actual)
     return text;
 }
 
-CLoadEnvironment EnvironmentOf(const CGoldenCase& c)
-{
-    CLoadEnvironment environment;
-    environment.commandLine = CUnicodeString(("Autorun.exe " + c.Option("args")).c_str());
-    environment.launcherFolder = c.folder;
-    environment.dpiY = std::stoi(c.Option("dpi", "96"));
-    environment.is64BitWindows = c.Option("system") == "64-bit";
-    environment.userLanguageId = static_cast<std::uint16_t>(std::stoi(c.Option("user language", "1033")));
-    if (c.options.count("installed languages") == 0) {
-        environment.isLanguageInstalled = [](int) { return true; };
-    } else {
-        std::set<int> installed;
-        std::istringstream codes(c.Option("installed languages"));
-        for (int code; codes >> code;)
-            installed.insert(code);
-        environment.isLanguageInstalled = [installed](int code) { return installed.count(code) != 0; };
-    }
-    return environment;
-}
-
 // What the launcher shows for the case, run in this process.
 std::string RunInProcess(const CGoldenCase& c)
 {
@@ -226,10 +185,10 @@ std::string RunInProcess(const CGoldenCase& c)
         out << "settings:\n" << settingsDump;
     for (const CRecordedMessage& message : recorder.messages)
         out << "shown: " << message.text.ToUtf8() << "\n";
-    const std::vector<CCheckProblem> problems = CDiscChecker(environment).Run();
+    const std::vector<CPageFinding> problems = CDiscChecker(environment).Run();
     SetCurrentDirectoryW(current);
     out << "check: exit " << (problems.empty() ? 0 : 1) << "\n";
-    for (const CCheckProblem& problem : problems)
+    for (const CPageFinding& problem : problems)
         out << problem.Format(c.folder).ToUtf8() << "\n";
     return Replaced(out.str(), folder, "<disc>");
 }
@@ -331,33 +290,6 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
         lines.push_back(Replaced(line, checked.Path().ToUtf8(), "<disc>"));
     ExpectSections(CSections{*check}, CSections{{"check: exit " + std::to_string(static_cast<int>(code)), lines}});
     EXPECT_EQ(0, LauncherProcesses()); // nothing is left running
-}
-
-std::vector<CGoldenCase> ReadCases(const CUnicodeString& corpus, bool generated)
-{
-    std::vector<CGoldenCase> cases;
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((corpus + u"*").W(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return cases;
-    do {
-        const CUnicodeString name(found.cFileName);
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 || name.StartsWith(CUnicodeString(u".")))
-            continue;
-        CGoldenCase c;
-        c.name = name.ToUtf8();
-        c.folder = corpus + name + u"\\";
-        c.generated = generated;
-        std::ifstream file((c.folder + u"case.txt").ToUtf8());
-        for (std::string line; std::getline(file, line);) {
-            const std::size_t colon = line.find(':');
-            if (!line.empty() && line[0] != '#' && colon != std::string::npos)
-                c.options[Trimmed(line.substr(0, colon))] = Trimmed(line.substr(colon + 1));
-        }
-        cases.push_back(c);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return cases;
 }
 
 std::vector<CGoldenCase> AllCases()

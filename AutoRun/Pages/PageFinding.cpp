@@ -1,8 +1,8 @@
-#include "CheckProblem.h"
+#include "PageFinding.h"
 
 using TObj::CUnicodeString;
 
-CUnicodeString CCheckProblem::Format(const CUnicodeString& discFolder) const
+CUnicodeString CPageFinding::Format(const CUnicodeString& discFolder) const
 {
     CUnicodeString shown = file;
     if (!discFolder.IsEmpty() && file.Length() > discFolder.Length() &&
@@ -25,4 +25,3 @@ CUnicodeString CCheckProblem::Format(const CUnicodeString& discFolder) const
     return result + u" " + oneLine;
 }
 
-bool CCheckProblem::StopsTheLauncher() const { return text.Find(u"the launcher stops") >= 0; }

@@ -1,0 +1,25 @@
+// PageFinding.h
+// Holds CPageFinding, one thing a reading of the pages found: the file, line (0 when it
+// concerns the whole file), section and key it concerns, what is wrong and its weight (it
+// stops the launcher, its default applies, or it is a note for the author); for one that
+// stops the launcher, the message the launcher ends with. Its one-line form
+// "file:line: [section] key: text" names the file relative to the disc.
+#pragma once
+
+#include "UnicodeString.h"
+
+enum class EFindingWeight { Stops, DefaultApplies, Note };
+
+struct CPageFinding {
+    TObj::CUnicodeString file; // full path
+    int line = 0;
+    TObj::CUnicodeString section;
+    TObj::CUnicodeString key;
+    TObj::CUnicodeString text;
+    EFindingWeight weight = EFindingWeight::Note;
+    // What the launcher shows as it stops; empty for the other weights.
+    TObj::CUnicodeString stopMessage;
+
+    TObj::CUnicodeString Format(const TObj::CUnicodeString& discFolder) const;
+    bool StopsTheLauncher() const noexcept { return weight == EFindingWeight::Stops; }
+};

@@ -1,0 +1,7 @@
+#include "RaisingSink.h"
+
+CRaisingSink& CRaisingSink::Instance()
+{
+    static CRaisingSink sink;
+    return sink;
+}

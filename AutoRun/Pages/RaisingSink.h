@@ -1,0 +1,16 @@
+// RaisingSink.h
+// Holds CRaisingSink, the launcher's finding sink: the first finding that stops the launcher
+// raises its failure; nothing else is looked for.
+#pragma once
+
+#include "PageFindingSink.h"
+
+class CRaisingSink : public CPageFindingSink {
+public:
+    bool WantsEveryFinding() const noexcept override { return false; }
+    void Note(CPageFinding) override {}
+    void Stop(CPageFinding, const std::function<void()>& raise) override { raise(); }
+
+    // The one the launcher's reads use.
+    static CRaisingSink& Instance();
+};
