@@ -9,6 +9,7 @@
 #include "PageFindingSink.h"
 #include "PageRules.h"
 #include "PageValues.h"
+#include "PlainKeys.h"
 #include "PictureDecoder.h"
 #include "ScopeExit.h"
 
@@ -186,8 +187,7 @@ void CSettings::CReader::readWindow(const CUnicodeString& section)
     std::unique_ptr<CWindowSettings> window(new CWindowSettings);
     window->name = section;
     window->backgroundPath = readPath(page, EKey::Background);
-    window->backgroundSize = readSize(page, EKey::BackgroundSize);
-    window->backgroundColor = readColor(page, EKey::BackgroundColor);
+    readPlainKeys(page, PlainKeys::OfPage(), *window);
     const bool pictureExists = !window->backgroundPath.IsEmpty() && PageFiles::IsExistingFile(window->backgroundPath);
     if (const PageRules::CPageProblem problem = PageRules::CheckWindowBackground(
             section, window->backgroundPath, window->backgroundSize, window->backgroundColor, pictureExists)) {
@@ -200,20 +200,9 @@ void CSettings::CReader::readWindow(const CUnicodeString& section)
         m_sink.PictureNamed(findingAt(page, EKey::Background, {}), window->backgroundPath, true);
     }
 
-    window->title = readText(page, EKey::Title);
-    window->fontName = readText(page, EKey::FontName);
+    // The defaults of these follow the keys above.
     window->commentFontName = readText(page, EKey::FontCommentName, window->fontName);
-    window->underlined = readBool(page, EKey::FontUnderlined);
-    window->selectedColor = readColor(page, EKey::FontSelectedColor);
-    window->notSelectedColor = readColor(page, EKey::FontNotSelectedColor);
-    window->commentColor = readColor(page, EKey::FontCommentColor);
-    window->unusableColor = readColor(page, EKey::FontUnusableColor);
-    window->fontSize = readFontSize(page, EKey::FontSize, 0);
-    window->fontRatio = readDouble(page, EKey::FontRatio);
-    window->spaceRatio = readDouble(page, EKey::SpaceRatio);
     window->commentFontSize = readFontSize(page, EKey::FontCommentSize, window->fontSize);
-    window->commentRect = readRect(page, EKey::CommentRect, CPageRect{});
-    window->commentDefault = readText(page, EKey::CommentDefault);
     readCommands(section, *window);
     m_settings->m_pages.windows.Add(window.release());
 }
@@ -265,13 +254,9 @@ bool CSettings::CReader::readCommand(const CUnicodeString& section, int number, 
     const CPlace place{section, prefix};
     if (!hasKey(place, EKey::CommandText) && !hasKey(place, EKey::CommandRect))
         return false;
-    command.text = readText(place, EKey::CommandText);
-    command.hint = readText(place, EKey::CommandHint);
-    command.hintMargin = readInt(place, EKey::CommandHintMargin);
-    command.comment = readText(place, EKey::CommandComment);
+    readPlainKeys(place, PlainKeys::OfCommand(), command);
     const CUnicodeString action64 = readText(place, EKey::CommandAction64);
     command.action = !action64.IsEmpty() && m_environment.is64BitWindows ? action64 : readText(place, EKey::CommandAction);
-    command.actionParameters = readText(place, EKey::CommandActionParameters);
     command.rect = readRect(place, EKey::CommandRect, defaultRect);
     readCommandMargins(place, number, command);
     readCommandFont(place, window, command);
@@ -287,7 +272,6 @@ bool CSettings::CReader::readCommand(const CUnicodeString& section, int number, 
         m_sink.Note(findingAt(place, EKey::CommandTextOrientation,
                               u"the value \"" + orientation +
                                   u"\" is not \"center\", the one orientation there is; the text is not centred"));
-    command.tooltip = readText(place, EKey::CommandTooltip);
     return true;
 }
 
@@ -456,6 +440,31 @@ void CSettings::CReader::readCommandBorder(const CPlace& place, CCommandSettings
     command.borderColors[1] = hover == kNoColor ? command.borderColors[0] : hover;
     const std::uint32_t click = readColor(place, EKey::CommandBorderClickColor);
     command.borderColors[2] = click == kNoColor ? command.borderColors[1] : click;
+}
+
+template <class TSettings>
+void CSettings::CReader::readPlainKeys(const CPlace& place, const std::vector<CPlainKey<TSettings>>& keys,
+                                       TSettings& settings)
+{
+    for (const CPlainKey<TSettings>& row : keys) {
+        const PageKeys::CPageKey& key = PageKeys::Key(row.key);
+        if (row.text != nullptr)
+            settings.*row.text = readText(place, row.key);
+        else if (row.colour != nullptr)
+            settings.*row.colour = readColor(place, row.key);
+        else if (row.flag != nullptr)
+            settings.*row.flag = readBool(place, row.key);
+        else if (row.decimal != nullptr)
+            settings.*row.decimal = readDouble(place, row.key);
+        else if (row.number != nullptr)
+            settings.*row.number = key.type == PageKeys::EValueType::FontSize
+                                       ? readFontSize(place, row.key, static_cast<std::int32_t>(key.fallback))
+                                       : readInt(place, row.key);
+        else if (row.rect != nullptr)
+            settings.*row.rect = readRect(place, row.key, CPageRect{});
+        else if (row.size != nullptr)
+            settings.*row.size = readSize(place, row.key);
+    }
 }
 
 CUnicodeString CSettings::CReader::keyText(const CPlace& place, EKey key)

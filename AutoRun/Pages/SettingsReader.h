@@ -9,6 +9,7 @@
 #include "PageFinding.h"
 #include "PageKeys.h"
 #include "PageVariables.h"
+#include "PlainKeys.h"
 #include "Settings.h"
 
 #include <functional>
@@ -62,6 +63,10 @@ private:
     // What only an author hears of: a start page the file lacks, and commands past the list's end.
     void reportMissingStartPage();
     void reportUnreadCommands(const TObj::CUnicodeString& section, int count);
+
+    // Every key of the table, each into its field.
+    template <class TSettings>
+    void readPlainKeys(const CPlace& place, const std::vector<CPlainKey<TSettings>>& keys, TSettings& settings);
 
     // Findings, at a key of `place` (its line when the file has it).
     static TObj::CUnicodeString keyText(const CPlace& place, PageKeys::EKey key);
