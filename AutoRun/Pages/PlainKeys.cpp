@@ -1,62 +1,32 @@
 #include "PlainKeys.h"
 
+#include <type_traits>
+
 using K = PageKeys::EKey;
 
 namespace {
 
-template <class T>
-CPlainKey<T> Field(K key, TObj::CUnicodeString T::*field)
+// The row of `key`, with `field` in the slot of its type.
+template <class T, class F>
+CPlainKey<T> Field(K key, F T::*field)
 {
     CPlainKey<T> row{key};
-    row.text = field;
-    return row;
-}
-
-template <class T>
-CPlainKey<T> Field(K key, std::uint32_t T::*field)
-{
-    CPlainKey<T> row{key};
-    row.colour = field;
-    return row;
-}
-
-template <class T>
-CPlainKey<T> Field(K key, bool T::*field)
-{
-    CPlainKey<T> row{key};
-    row.flag = field;
-    return row;
-}
-
-template <class T>
-CPlainKey<T> Field(K key, double T::*field)
-{
-    CPlainKey<T> row{key};
-    row.decimal = field;
-    return row;
-}
-
-template <class T>
-CPlainKey<T> Field(K key, std::int32_t T::*field)
-{
-    CPlainKey<T> row{key};
-    row.number = field;
-    return row;
-}
-
-template <class T>
-CPlainKey<T> Field(K key, CPageRect T::*field)
-{
-    CPlainKey<T> row{key};
-    row.rect = field;
-    return row;
-}
-
-template <class T>
-CPlainKey<T> Field(K key, CPageSize T::*field)
-{
-    CPlainKey<T> row{key};
-    row.size = field;
+    if constexpr (std::is_same_v<F, TObj::CUnicodeString>)
+        row.text = field;
+    else if constexpr (std::is_same_v<F, std::uint32_t>)
+        row.colour = field;
+    else if constexpr (std::is_same_v<F, bool>)
+        row.flag = field;
+    else if constexpr (std::is_same_v<F, double>)
+        row.decimal = field;
+    else if constexpr (std::is_same_v<F, std::int32_t>)
+        row.number = field;
+    else if constexpr (std::is_same_v<F, CPageRect>)
+        row.rect = field;
+    else {
+        static_assert(std::is_same_v<F, CPageSize>, "a plain key's field is of a type the reader reads");
+        row.size = field;
+    }
     return row;
 }
 
