@@ -7,7 +7,7 @@
 
 void CFindingList::Note(CPageFinding finding) { m_findings.push_back(std::move(finding)); }
 
-void CFindingList::Stop(CPageFinding finding, const std::function<void()>& raise)
+void CFindingList::Stop(CPageFinding finding, const CRaiseCall& raise)
 {
     finding.weight = EFindingWeight::Stops;
     try {

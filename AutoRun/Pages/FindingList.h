@@ -11,7 +11,7 @@ class CFindingList : public CPageFindingSink {
 public:
     bool WantsEveryFinding() const noexcept override { return true; }
     void Note(CPageFinding finding) override;
-    void Stop(CPageFinding finding, const std::function<void()>& raise) override;
+    void Stop(CPageFinding finding, const CRaiseCall& raise) override;
 
     std::vector<CPageFinding>& Findings() noexcept { return m_findings; }
 

@@ -7,8 +7,7 @@
 #pragma once
 
 #include "PageFinding.h"
-
-#include <functional>
+#include "RaiseCall.h"
 
 class CPageFindingSink {
 public:
@@ -22,7 +21,7 @@ public:
     // A finding that stops the launcher: `raise`, to be called once, raises what the launcher
     // raises for it. When it returns (a failure shown at once where nothing may be thrown),
     // the read goes on.
-    virtual void Stop(CPageFinding finding, const std::function<void()>& raise) = 0;
+    virtual void Stop(CPageFinding finding, const CRaiseCall& raise) = 0;
     // A picture file that a page (`isPagePicture`) or a command names at `where`, for the
     // probes of the author's check.
     virtual void PictureNamed(const CPageFinding& where, const TObj::CUnicodeString& path, bool isPagePicture)

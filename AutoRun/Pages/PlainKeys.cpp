@@ -1,5 +1,6 @@
 #include "PlainKeys.h"
 
+#include <iterator>
 #include <type_traits>
 
 using K = PageKeys::EKey;
@@ -8,7 +9,7 @@ namespace {
 
 // The row of `key`, with `field` in the slot of its type.
 template <class T, class F>
-CPlainKey<T> Field(K key, F T::*field)
+constexpr CPlainKey<T> Field(K key, F T::*field)
 {
     CPlainKey<T> row{key};
     if constexpr (std::is_same_v<F, TObj::CUnicodeString>)
@@ -37,38 +38,35 @@ using C = CCommandSettings;
 
 namespace PlainKeys {
 
-const std::vector<CPlainKey<CWindowSettings>>& OfPage()
-{
-    static const std::vector<CPlainKey<W>> table = {
-        Field(K::BackgroundSize, &W::backgroundSize),
-        Field(K::BackgroundColor, &W::backgroundColor),
-        Field(K::Title, &W::title),
-        Field(K::FontName, &W::fontName),
-        Field(K::FontUnderlined, &W::underlined),
-        Field(K::FontSelectedColor, &W::selectedColor),
-        Field(K::FontNotSelectedColor, &W::notSelectedColor),
-        Field(K::FontCommentColor, &W::commentColor),
-        Field(K::FontUnusableColor, &W::unusableColor),
-        Field(K::FontSize, &W::fontSize),
-        Field(K::FontRatio, &W::fontRatio),
-        Field(K::SpaceRatio, &W::spaceRatio),
-        Field(K::CommentRect, &W::commentRect),
-        Field(K::CommentDefault, &W::commentDefault),
-    };
-    return table;
-}
+// Constant data: nothing runs to make the tables.
+constexpr CPlainKey<W> kPage[] = {
+    Field(K::BackgroundSize, &W::backgroundSize),
+    Field(K::BackgroundColor, &W::backgroundColor),
+    Field(K::Title, &W::title),
+    Field(K::FontName, &W::fontName),
+    Field(K::FontUnderlined, &W::underlined),
+    Field(K::FontSelectedColor, &W::selectedColor),
+    Field(K::FontNotSelectedColor, &W::notSelectedColor),
+    Field(K::FontCommentColor, &W::commentColor),
+    Field(K::FontUnusableColor, &W::unusableColor),
+    Field(K::FontSize, &W::fontSize),
+    Field(K::FontRatio, &W::fontRatio),
+    Field(K::SpaceRatio, &W::spaceRatio),
+    Field(K::CommentRect, &W::commentRect),
+    Field(K::CommentDefault, &W::commentDefault),
+};
 
-const std::vector<CPlainKey<CCommandSettings>>& OfCommand()
-{
-    static const std::vector<CPlainKey<C>> table = {
-        Field(K::CommandText, &C::text),
-        Field(K::CommandHint, &C::hint),
-        Field(K::CommandHintMargin, &C::hintMargin),
-        Field(K::CommandComment, &C::comment),
-        Field(K::CommandActionParameters, &C::actionParameters),
-        Field(K::CommandTooltip, &C::tooltip),
-    };
-    return table;
-}
+constexpr CPlainKey<C> kCommand[] = {
+    Field(K::CommandText, &C::text),
+    Field(K::CommandHint, &C::hint),
+    Field(K::CommandHintMargin, &C::hintMargin),
+    Field(K::CommandComment, &C::comment),
+    Field(K::CommandActionParameters, &C::actionParameters),
+    Field(K::CommandTooltip, &C::tooltip),
+};
+
+CPlainKeyTable<CWindowSettings> OfPage() { return {std::begin(kPage), std::end(kPage)}; }
+
+CPlainKeyTable<CCommandSettings> OfCommand() { return {std::begin(kCommand), std::end(kCommand)}; }
 
 } // namespace PlainKeys

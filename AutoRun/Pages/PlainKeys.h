@@ -10,7 +10,6 @@
 #include "WindowSettings.h"
 
 #include <cstdint>
-#include <vector>
 
 template <class TSettings>
 struct CPlainKey {
@@ -26,9 +25,19 @@ struct CPlainKey {
     CPageSize TSettings::*size = nullptr;
 };
 
+// The rows of a table, in reading order.
+template <class TSettings>
+struct CPlainKeyTable {
+    const CPlainKey<TSettings>* first;
+    const CPlainKey<TSettings>* last;
+
+    const CPlainKey<TSettings>* begin() const noexcept { return first; }
+    const CPlainKey<TSettings>* end() const noexcept { return last; }
+};
+
 namespace PlainKeys {
 
-const std::vector<CPlainKey<CWindowSettings>>& OfPage();
-const std::vector<CPlainKey<CCommandSettings>>& OfCommand();
+CPlainKeyTable<CWindowSettings> OfPage();
+CPlainKeyTable<CCommandSettings> OfCommand();
 
 } // namespace PlainKeys

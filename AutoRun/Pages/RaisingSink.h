@@ -9,7 +9,7 @@ class CRaisingSink : public CPageFindingSink {
 public:
     bool WantsEveryFinding() const noexcept override { return false; }
     void Note(CPageFinding) override {}
-    void Stop(CPageFinding, const std::function<void()>& raise) override { raise(); }
+    void Stop(CPageFinding, const CRaiseCall& raise) override { raise(); }
 
     // The one the launcher's reads use.
     static CRaisingSink& Instance();

@@ -443,7 +443,7 @@ void CSettings::CReader::readCommandBorder(const CPlace& place, CCommandSettings
 }
 
 template <class TSettings>
-void CSettings::CReader::readPlainKeys(const CPlace& place, const std::vector<CPlainKey<TSettings>>& keys,
+void CSettings::CReader::readPlainKeys(const CPlace& place, const CPlainKeyTable<TSettings>& keys,
                                        TSettings& settings)
 {
     for (const CPlainKey<TSettings>& row : keys) {
@@ -482,12 +482,12 @@ CPageFinding CSettings::CReader::findingAt(const CPlace& place, EKey key, const 
 }
 
 void CSettings::CReader::stop(const CPlace& place, EKey key, const CUnicodeString& text,
-                              const std::function<void()>& raise)
+                              const CRaiseCall& raise)
 {
     stop(findingAt(place, key, text), raise);
 }
 
-void CSettings::CReader::stop(CPageFinding finding, const std::function<void()>& raise)
+void CSettings::CReader::stop(CPageFinding finding, const CRaiseCall& raise)
 {
     finding.weight = EFindingWeight::Stops;
     m_sink.Stop(std::move(finding), raise);

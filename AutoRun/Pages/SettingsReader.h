@@ -9,10 +9,10 @@
 #include "PageFinding.h"
 #include "PageKeys.h"
 #include "PageVariables.h"
+#include "RaiseCall.h"
 #include "PlainKeys.h"
 #include "Settings.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -66,14 +66,14 @@ private:
 
     // Every key of the table, each into its field.
     template <class TSettings>
-    void readPlainKeys(const CPlace& place, const std::vector<CPlainKey<TSettings>>& keys, TSettings& settings);
+    void readPlainKeys(const CPlace& place, const CPlainKeyTable<TSettings>& keys, TSettings& settings);
 
     // Findings, at a key of `place` (its line when the file has it).
     static TObj::CUnicodeString keyText(const CPlace& place, PageKeys::EKey key);
     CPageFinding findingAt(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& text);
     void stop(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& text,
-              const std::function<void()>& raise);
-    void stop(CPageFinding finding, const std::function<void()>& raise);
+              const CRaiseCall& raise);
+    void stop(CPageFinding finding, const CRaiseCall& raise);
     // `ok` as given; a value that did not parse is told to the sink: its default applies.
     bool parsed(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& value, bool ok);
 

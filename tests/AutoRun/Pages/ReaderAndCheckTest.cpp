@@ -27,7 +27,7 @@ class CRecordingRaiser : public CPageFindingSink {
 public:
     bool WantsEveryFinding() const noexcept override { return false; }
     void Note(CPageFinding) override {}
-    void Stop(CPageFinding finding, const std::function<void()>& raise) override
+    void Stop(CPageFinding finding, const CRaiseCall& raise) override
     {
         if (!stopped) {
             stopped = true;
