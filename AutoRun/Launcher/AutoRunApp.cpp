@@ -10,6 +10,7 @@
 #include "LauncherCommandLine.h"
 #include "LauncherOptions.h"
 #include "PageRenderer.h"
+#include "PageWatch.h"
 #include "Settings.h"
 
 #include <windows.h>
@@ -50,7 +51,7 @@ bool CAutoRunApp::InitInstance()
     m_mainWindow.Create();
     m_mainWindow.ShowWindow(SW_SHOW);
     if (m_options.watch && !m_options.render)
-        m_mainWindow.Watch();
+        m_mainWindow.Watch(std::make_unique<CPageWatch>(m_mainWindow));
     if (m_options.render)
         RenderPages(m_options.renderFolder);
     return true;
@@ -64,8 +65,7 @@ CAutoRunApp::~CAutoRunApp()
 
 void CAutoRunApp::ExitInstance()
 {
-    if (m_mainWindow.Handle() != nullptr && IsWindow(m_mainWindow.Handle()))
-        m_mainWindow.DestroyWindow();
+    ZYR::DestroyWindowIfAlive(m_mainWindow);
 }
 
 void CAutoRunApp::RenderPages(const CUnicodeString& folder)

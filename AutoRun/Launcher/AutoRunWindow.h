@@ -2,29 +2,29 @@
 // Holds CAutoRunWindow, the launcher's one top-level window. It shows one page at a time:
 // sized to the page's picture (or its background size), centred, painted through one
 // memory bitmap, with the page's title, icon, comment text and one control per command;
-// keeps the history for going back; follows the DPI of the monitor it is on; for an author
-// watching the disc, shows the pages again as their files change; and quits when the
-// launcher's medium is removed.
+// keeps the history for going back; follows the DPI of the monitor it is on; hosts the
+// controls (CControlHost); for an author, hands the watch of the disc (CPageWatch) its
+// messages and shows the pages again when it asks; and quits when the launcher's medium
+// is removed.
 #pragma once
 
-#include "Bitmap.h"
+#include "ControlHost.h"
 #include "Font.h"
 #include "FrameWindow.h"
-#include "Icon.h"
+#include "PageControls.h"
+#include "PagePictures.h"
 #include "PointerArray.h"
-#include "ProblemBar.h"
 #include "StretchedPictures.h"
+#include "WindowIcons.h"
 #include "WindowSettings.h"
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 class CCommandControl;
-class CCommentControl;
-class CPageWatcher;
+class CPageWatch;
 
-class CAutoRunWindow : public ZYR::CFrameWindow {
+class CAutoRunWindow : public ZYR::CFrameWindow, public CControlHost {
     ZYR_DECLARE_MESSAGE_MAP()
 
 public:
@@ -39,42 +39,42 @@ public:
     void Create();
     // Makes the windows of the controls that the first frame has drawn without them; what
     // needs the controls before that frame (a render) calls it.
-    void MakeWaitingControls();
+    void MakeWaitingControls() { m_controls.MakeWaiting(); }
     // The page of that name becomes current, the shown one goes onto the history. A bad
     // name or picture leaves everything as it was and is thrown.
-    void GoToPage(const TObj::CUnicodeString& name);
+    void GoToPage(const TObj::CUnicodeString& name) override;
     // Back one page; with an empty history the window closes, or, when that is an error,
     // the internal error of "AutoRunWindow" line 87 is raised.
-    void GoBack(bool emptyHistoryIsError);
+    void GoBack(bool emptyHistoryIsError) override;
     // An empty text stands for the page's default comment.
-    void SetComment(const TObj::CUnicodeString& text);
+    void SetComment(const TObj::CUnicodeString& text) override;
     void fullRedrawWindow();
+    // The one override of both bases: the window goes, and with it the launcher.
+    void DestroyWindow() override { ZYR::CFrameWindow::DestroyWindow(); }
+    ZYR::CWindow& HostWindow() noexcept override { return *this; }
 
     bool PreTranslateMessage(MSG& message) override;
 
-    // From now on the disc's files are watched: a change that has settled shows the pages
-    // as the files now have them, or, when they cannot be shown, the problem in a bar over
-    // the last good page. The title says that the launcher is watching.
-    void Watch();
-    // Reads the files again now, when anything they are made of changed or the last reading
-    // failed; what a settled change does.
-    void ReloadFromFiles();
-    const CProblemBar& ProblemBarForTesting() const noexcept { return m_problemBar; }
-    static constexpr wchar_t kWatchingTitle[] = L" (watching for changes)";
+    // The author's watch of the disc starts, its messages go to it from now on, and the
+    // title says that the launcher is watching.
+    CPageWatch& Watch(std::unique_ptr<CPageWatch> watch);
+    // What the watch asks: the pages read again at the current DPI, shown as Rebuild shows
+    // them. A failure leaves everything as it was and is thrown.
+    void ReadPagesAgain();
+    // A child went to another place in the z-order (the watch's problem bar, on top).
+    void ChildrenReordered() noexcept { m_paintOrder.clear(); }
     // Posted by Create: the first frame is drawn, then the controls get their windows and
     // the title bar its icons.
     static constexpr UINT kFirstFrameShown = WM_APP + 41;
 
     CWindowSettings* CurrentPage() const noexcept { return m_page; }
     // The commands' pictures as stretched to their controls, for the controls to draw.
-    ZYR::CStretchedPictures& StretchedPictures() noexcept { return m_stretchedPictures; }
+    ZYR::CStretchedPictures& StretchedPictures() noexcept override { return m_stretchedPictures; }
     const TObj::CUnicodeString& CommentTextForTesting() const noexcept { return m_comment; }
     int HistoryDepthForTesting() const noexcept { return m_history.Count(); }
     const ZYR::CBitmap* PagePictureForTesting() const noexcept { return m_background.get(); }
-    int CommandControlCount() const noexcept { return m_commandControls.Count(); }
-    CCommandControl* CommandControlAt(int index) const noexcept { return m_commandControls[index]; }
-    // The drive letter of the launcher's own folder, for media removal.
-    static wchar_t LauncherDrive();
+    int CommandControlCount() const noexcept { return m_controls.Commands().Count(); }
+    CCommandControl* CommandControlAt(int index) const noexcept { return m_controls.Commands()[index]; }
 
 protected:
     // The page as it is now, into the screen or a picture, in one blit.
@@ -99,24 +99,14 @@ protected:
     LRESULT OnTimer(WPARAM id, LPARAM);
 
 private:
-    // Loads the page's picture (or none) and answers the client size it asks for.
-    using CPicture = std::shared_ptr<const ZYR::CBitmap>;
-    SIZE LoadPage(const CWindowSettings& page, CPicture& picture, const ZYR::CFailurePlace& place);
-    void LoadIcons();
+    using CPicture = CPagePictures::CPicture;
     void RebuildControls();
-    // The controls whose windows wait, each where its window will be.
-    void DrawWaitingControls(HDC canvas, int width, HRGN within);
-    void DestroyControls();
-    void DestroyLabels();
     // Centred where the window is, or on `around`.
     void ShowPage(CWindowSettings* page, CPicture picture, SIZE size, const RECT* around = nullptr);
     // Reads the pages again at `dpi` and shows the same page, history, focus and hover, the
     // window centred on `around` or where it is. Decoded pictures are kept when
     // `keepPictures` says they cannot have changed. A failure leaves everything as it was.
     void Rebuild(int dpi, const RECT* around, bool keepPictures);
-    void WatchFolders();
-    // The files are looked at once writes have settled (ReloadFromFiles).
-    void LookWhenSettled();
     // The page's title, and that the launcher watches when it does.
     void ShowTitle();
 
@@ -127,23 +117,11 @@ private:
     std::int32_t m_commentFontSize = 0;
     TObj::CUnicodeString m_commentFontName;
     CPicture m_background; // the shown page's picture, or null
-    // The pictures of pages shown so far, so that going back decodes nothing; at most
-    // kCachedPictures of them.
-    std::vector<std::pair<const CWindowSettings*, CPicture>> m_pictures;
-    static constexpr std::size_t kCachedPictures = 8;
+    CPagePictures m_pictures;
     // Command pictures stretched to their controls' sizes: 2 Mi pixels (8 MB) at most.
     ZYR::CStretchedPictures m_stretchedPictures{std::size_t{2} << 20};
-    TObj::CUnicodeString m_iconPath; // the disc's icon file, or empty for the launcher's own
-    ZYR::CIcon m_smallIcon;
-    ZYR::CIcon m_bigIcon;
-    TObj::CPointerArray<CCommandControl, true> m_commandControls;
-    TObj::CPointerArray<CCommentControl, true> m_commentControls;
-    // An author's watch, when asked for.
-    bool m_watching = false;
-    std::unique_ptr<CPageWatcher> m_watcher;
-    std::vector<std::uint64_t> m_fingerprint; // sizes and times of the files last shown
-    int m_lockedRetries = 0;
-    bool m_lookAgain = false; // the next look at the files follows up this one
-    CProblemBar m_problemBar;
+    CWindowIcons m_icons;
+    CPageControls m_controls;
+    std::unique_ptr<CPageWatch> m_watch; // an author's watch, when asked for
     std::vector<HWND> m_paintOrder; // not owned: the children, bottom of the z-order first; empty: not known
 };

@@ -1,8 +1,8 @@
 #include "CommandControl.h"
 
-#include "AutoRunWindow.h"
 #include "Bitmap.h"
 #include "ControlClasses.h"
+#include "ControlHost.h"
 #include "DC.h"
 #include "Errors.h"
 #include "FileSystem.h"
@@ -12,6 +12,7 @@
 #include "PageLayout.h"
 #include "ProgramPaths.h"
 #include "ShellRequests.h"
+#include "Win32Rect.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -73,8 +74,7 @@ void CCommandControl::Rebind(CCommandSettings* settings)
         s_hovered = nullptr;
     m_pressed = false;
     m_tracking = false;
-    if (m_tooltip.Handle() != nullptr && IsWindow(m_tooltip.Handle()))
-        m_tooltip.DestroyWindow();
+    ZYR::DestroyWindowIfAlive(m_tooltip);
     const CCommandSettings& old = *m_settings;
     const bool sameFonts = old.fontSize == settings->fontSize && old.hintFontSize == settings->hintFontSize &&
                            old.underlined == settings->underlined && old.fontName == settings->fontName;
@@ -105,21 +105,20 @@ CCommandControl::~CCommandControl()
         s_hovered = nullptr;
 }
 
-void CCommandControl::Prepare(CAutoRunWindow* mainWindow)
+void CCommandControl::Prepare(CControlHost* host)
 {
-    m_mainWindow = mainWindow;
+    m_host = host;
     MakeFonts();
     m_selectedColor = m_settings->selectedColor;
     m_notSelectedColor = m_settings->notSelectedColor;
 }
 
-void CCommandControl::Create(CAutoRunWindow* mainWindow)
+void CCommandControl::Create(CControlHost* host)
 {
-    if (m_mainWindow == nullptr)
-        Prepare(mainWindow);
-    const CPageRect& r = m_settings->rect;
+    if (m_host == nullptr)
+        Prepare(host);
     CreateEx(0, ControlClasses::commandControl, m_settings->text, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-             RECT{r.left, r.top, r.right, r.bottom}, mainWindow, 1000);
+             ToRect(m_settings->rect), &host->HostWindow(), ControlClasses::kControlId);
 }
 
 // A tooltip window is costly to make and to destroy, and a page switch would do both for
@@ -140,8 +139,7 @@ void CCommandControl::EnsureTooltip(const MSG* trigger)
 
 void CCommandControl::DestroyWindow()
 {
-    if (m_tooltip.Handle() != nullptr && IsWindow(m_tooltip.Handle()))
-        m_tooltip.DestroyWindow();
+    ZYR::DestroyWindowIfAlive(m_tooltip);
     ZYR::CWindow::DestroyWindow();
 }
 
@@ -169,15 +167,14 @@ int CCommandControl::VisualState() const
 
 void CCommandControl::Redraw()
 {
-    const CPageRect& r = m_settings->rect;
-    m_mainWindow->InvalidateRect(RECT{r.left, r.top, r.right, r.bottom}, true);
+    m_host->HostWindow().InvalidateRect(ToRect(m_settings->rect), true);
     Invalidate(true);
 }
 
 void CCommandControl::Draw(HDC dc)
 {
     using PageLayout::Saturated;
-    const RECT client = Handle() != nullptr ? GetClientRect() : m_settings->WaitingClientArea();
+    const RECT client = IsWaitingForWindow() ? m_settings->WaitingClientArea() : GetClientRect();
     const std::int64_t border = m_settings->borderWidth;
     const RECT inner{Saturated(border), Saturated(border), Saturated(client.right - border),
                      Saturated(client.bottom - border)};
@@ -189,7 +186,7 @@ void CCommandControl::Draw(HDC dc)
     if (m_settings->hasColors)
         FillRect(dc, &inner, m_backgroundBrushes[state].Get());
     if (m_settings->hasPictures) {
-        ZYR::CStretchedPictures& pictures = m_mainWindow->StretchedPictures();
+        ZYR::CStretchedPictures& pictures = m_host->StretchedPictures();
         const int mode = pictures.Depth(dc) == 16 ? COLORONCOLOR : HALFTONE;
         // A picture that cannot be decoded has been reported; its command shows its normal one.
         const std::shared_ptr<const ZYR::CBitmap> picture = m_settings->pictures[state]->Decoded();
@@ -248,7 +245,7 @@ void CCommandControl::OnSetFocus(ZYR::CWindow*)
     EnsureTooltip(nullptr);
     Redraw();
     if (s_hovered == nullptr)
-        m_mainWindow->SetComment(m_settings->comment);
+        m_host->SetComment(m_settings->comment);
     Default();
 }
 
@@ -286,10 +283,10 @@ void CCommandControl::OnMouseMove(UINT flags, int x, int y)
     Redraw();
     if (IsHovered()) {
         SetCursor(m_hand.Get());
-        m_mainWindow->SetComment(m_settings->comment);
+        m_host->SetComment(m_settings->comment);
     } else {
         SetCursor(m_arrow.Get());
-        m_mainWindow->SetComment(FocusedComment());
+        m_host->SetComment(FocusedComment());
     }
 }
 
@@ -306,7 +303,7 @@ LRESULT CCommandControl::OnMouseLeave(WPARAM, LPARAM)
         s_hovered = nullptr;
     Redraw();
     if (s_hovered == nullptr)
-        m_mainWindow->SetComment(FocusedComment());
+        m_host->SetComment(FocusedComment());
     return 0;
 }
 
@@ -332,7 +329,7 @@ void CCommandControl::OnLButtonUp(UINT, int, int)
 LRESULT CCommandControl::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
     if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_QUERYCLASSNAMEIDX))
-        return 65536 + 2;
+        return ControlClasses::kActsAsButton;
     return DefWindowProc(WM_GETOBJECT, wParam, lParam);
 }
 
@@ -342,8 +339,8 @@ void CCommandControl::RunAction()
     // Own references: the effect may delete this control and rebuild the page.
     const CPageAction action = CPageAction::Of(m_settings->action);
     const CUnicodeString parameters = m_settings->actionParameters;
-    CAutoRunWindow* main = m_mainWindow;
-    const HWND owner = main->Handle();
+    CControlHost* main = m_host;
+    const HWND owner = main->HostWindow().Handle();
     CShellRequests& shell = CShellRequests::Current();
 
     switch (action.kind) {

@@ -1,8 +1,8 @@
 // CommandControl.h
 // Holds CCommandControl, the clickable item of a page: it draws its command in the normal,
 // hovered or pressed state (border, colours or pictures, text, hint, focus frame), tracks
-// the mouse, runs the action on a completed click or on Enter or Space, and tells the main
-// window which comment to show. RunAction turns the action text into its effect.
+// the mouse, runs the action on a completed click or on Enter or Space, and tells its host
+// (the main window) which comment to show. RunAction turns the action text into its effect.
 #pragma once
 
 #include "Brush.h"
@@ -12,7 +12,7 @@
 #include "ToolTipCtrl.h"
 #include "Window.h"
 
-class CAutoRunWindow;
+class CControlHost;
 
 class CCommandControl : public ZYR::CWindow {
     ZYR_DECLARE_MESSAGE_MAP()
@@ -23,8 +23,10 @@ public:
 
     // Ready to be drawn by the main window before its own window exists (at start, the
     // first frame does not wait for the controls' windows); Create prepares it too.
-    void Prepare(CAutoRunWindow* mainWindow);
-    void Create(CAutoRunWindow* mainWindow);
+    void Prepare(CControlHost* host);
+    void Create(CControlHost* host);
+    // Prepared and drawn by the main window, its own window not made yet.
+    bool IsWaitingForWindow() const noexcept { return Handle() == nullptr; }
     // The control as it is now, into the screen or a picture: its client area from (0, 0).
     void Draw(HDC dc);
     void Rebind(CCommandSettings* settings);
@@ -59,7 +61,7 @@ private:
     TObj::CUnicodeString FocusedComment() const;
 
     CCommandSettings* m_settings;          // not owned: the page settings outlive the control
-    CAutoRunWindow* m_mainWindow = nullptr; // not owned: the parent
+    CControlHost* m_host = nullptr;        // not owned: the main window, the parent
     ZYR::CFont m_textFont;
     ZYR::CFont m_hintFont;
     COLORREF m_selectedColor = 0;

@@ -1,9 +1,10 @@
 #include "CommentControl.h"
 
 #include "AutoRunStrings.h"
-#include "AutoRunWindow.h"
 #include "ControlClasses.h"
+#include "ControlHost.h"
 #include "DC.h"
+#include "Win32Rect.h"
 
 ZYR_BEGIN_MESSAGE_MAP(CCommentControl, ZYR::CWindow)
     ZYR_ON_CREATE(OnCreateControl)
@@ -12,8 +13,7 @@ ZYR_BEGIN_MESSAGE_MAP(CCommentControl, ZYR::CWindow)
     ZYR_ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ZYR_END_MESSAGE_MAP(ZYR::CWindow)
 
-CCommentControl::CCommentControl(CCommandSettings* settings, CAutoRunWindow* mainWindow)
-    : m_settings(settings), m_mainWindow(mainWindow)
+CCommentControl::CCommentControl(CCommandSettings* settings, CControlHost* host) : m_settings(settings), m_host(host)
 {
 }
 
@@ -29,9 +29,8 @@ void CCommentControl::Create()
 {
     if (m_font.IsEmpty())
         Prepare();
-    const CPageRect& r = m_settings->rect;
-    CreateEx(0, ControlClasses::commentControl, m_settings->text, WS_CHILD | WS_VISIBLE,
-             RECT{r.left, r.top, r.right, r.bottom}, m_mainWindow, 1000);
+    CreateEx(0, ControlClasses::commentControl, m_settings->text, WS_CHILD | WS_VISIBLE, ToRect(m_settings->rect),
+             &m_host->HostWindow(), ControlClasses::kControlId);
 }
 
 int CCommentControl::OnCreateControl(CREATESTRUCTW*)
@@ -47,7 +46,7 @@ void CCommentControl::Draw(HDC target)
     SetBkMode(target, TRANSPARENT);
     ZYR::CSelectObjectGuard font(target, m_font.Handle());
     const COLORREF previous = SetTextColor(target, m_textColor);
-    RECT client = Handle() != nullptr ? GetClientRect() : m_settings->WaitingClientArea();
+    RECT client = IsWaitingForWindow() ? m_settings->WaitingClientArea() : GetClientRect();
     DrawTextW(target, m_settings->text.W(), -1, &client,
               m_settings->centered ? DT_CENTER | DT_VCENTER | DT_SINGLELINE : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
     SetTextColor(target, previous);
@@ -56,6 +55,6 @@ void CCommentControl::Draw(HDC target)
 LRESULT CCommentControl::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
     if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_QUERYCLASSNAMEIDX))
-        return 65536 + 3;
+        return ControlClasses::kActsAsStatic;
     return DefWindowProc(WM_GETOBJECT, wParam, lParam);
 }

@@ -8,18 +8,20 @@
 #include "Font.h"
 #include "Window.h"
 
-class CAutoRunWindow;
+class CControlHost;
 
 class CCommentControl : public ZYR::CWindow {
     ZYR_DECLARE_MESSAGE_MAP()
 
 public:
-    CCommentControl(CCommandSettings* settings, CAutoRunWindow* mainWindow);
+    CCommentControl(CCommandSettings* settings, CControlHost* host);
     ~CCommentControl() override;
     // Ready to be drawn by the main window before its own window exists; Create prepares
     // it too.
     void Prepare();
     void Create();
+    // Prepared and drawn by the main window, its own window not made yet.
+    bool IsWaitingForWindow() const noexcept { return Handle() == nullptr; }
     const CCommandSettings& Settings() const noexcept { return *m_settings; }
     // The control as it is now, into the screen or a picture: its client area from (0, 0).
     void Draw(HDC target);
@@ -30,8 +32,8 @@ protected:
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
 private:
-    CCommandSettings* m_settings;     // not owned
-    CAutoRunWindow* m_mainWindow;     // not owned
+    CCommandSettings* m_settings; // not owned
+    CControlHost* m_host;         // not owned: the main window, the parent
     ZYR::CFont m_font;
     COLORREF m_textColor = 0;
     ZYR::CCursor m_cursor;

@@ -97,6 +97,10 @@ void SetWindowTextW(HWND handle, const TObj::CUnicodeString& text);
 // costs two more calls (under Wine, half as much again as the setting).
 void ReplaceWindowTextW(HWND handle, const TObj::CUnicodeString& text);
 RECT AdjustWindowRectEx(const RECT& rect, DWORD style, bool hasMenu, DWORD exStyle);
+// Destroys the window of `window` unless it has none or it is gone already (with its parent).
+void DestroyWindowIfAlive(CWindow& window);
+// The work area of `monitor`: the screen without the task bar and docked bars.
+RECT MonitorWorkArea(HMONITOR monitor);
 
 // The first thread that creates or subclasses a window; later ones from another thread fail.
 bool IsGuiThread();

@@ -401,6 +401,20 @@ void ReplaceWindowTextW(HWND handle, const TObj::CUnicodeString& text)
     ZYR_CHECK(::SetWindowTextW(handle, text.W()) != 0,Places::kSetWindowTextW);
 }
 
+void DestroyWindowIfAlive(CWindow& window)
+{
+    if (window.Handle() != nullptr && IsWindow(window.Handle()))
+        window.DestroyWindow();
+}
+
+RECT MonitorWorkArea(HMONITOR monitor)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    return info.rcWork;
+}
+
 RECT AdjustWindowRectEx(const RECT& rect, DWORD style, bool hasMenu, DWORD exStyle)
 {
     RECT adjusted = rect;

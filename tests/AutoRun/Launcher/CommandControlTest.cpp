@@ -6,6 +6,7 @@
 #include "GdiObject.h"
 #include "LauncherRun.h"
 #include "PageRenderer.h"
+#include "PageWatch.h"
 #include "Pixels.h"
 #include "RecordingHandler.h"
 #include "ShownPage.h"
@@ -336,7 +337,7 @@ TEST(Soak, AThousandSavesOfGoodAndBrokenPagesKeepHandlesAndMemoryFlat)
 {
     CRecordingHandler recorder;
     CShownPage page(kPage);
-    page.window.Watch();
+    CPageWatch& watch = page.window.Watch(std::make_unique<CPageWatch>(page.window));
     const std::string good = std::string(kPage).replace(std::string(kPage).find("Title=Controls"), 14, "Title=Saved %d");
     // A hover colour without a colour stops the launcher.
     const std::string broken = std::string(good).replace(good.find("Command3_Text"), 0, "Command2_BackgroundHoverColor=00FF00\n");
@@ -345,7 +346,7 @@ TEST(Soak, AThousandSavesOfGoodAndBrokenPagesKeepHandlesAndMemoryFlat)
             char text[4096];
             std::snprintf(text, sizeof text, (i % 2 == 0 ? good : broken).c_str(), i);
             page.disc.Write("Autorun.inf", text);
-            page.window.ReloadFromFiles();
+            watch.ReloadFromFiles();
             TestSupport::PumpMessages();
         }
     };
@@ -366,6 +367,6 @@ TEST(Soak, AThousandSavesOfGoodAndBrokenPagesKeepHandlesAndMemoryFlat)
     EXPECT_LT(grown, 2048u * 1024u);
     // The last save (1049) was broken: the page is the good one before it, under the bar.
     EXPECT_EQ(U("Saved 1048"), page.window.CurrentPage()->title);
-    EXPECT_FALSE(page.window.ProblemBarForTesting().Text().IsEmpty());
+    EXPECT_FALSE(watch.ProblemBarForTesting().Text().IsEmpty());
     EXPECT_TRUE(recorder.messages.empty());
 }

@@ -4,6 +4,7 @@
 #include "ExpectThrows.h"
 #include "LauncherRun.h"
 #include "MonitorDpi.h"
+#include "PageWatch.h"
 #include "RecordingHandler.h"
 #include "ScopeExit.h"
 #include "ShownPage.h"
@@ -86,10 +87,8 @@ TEST(MainWindow, StandsCentredOnTheWorkAreaAndStaysCentredWhereItIs)
 {
     CShownPage page(Page("Main", "[300, 200]") + Page("Larger", "[500, 400]") + Page("Smaller", "[150, 80]"));
     const HWND window = page.window.Handle();
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-    ExpectRect(Centred(Frame(window, 300, 200), monitor.rcWork), page.WindowRect(), "at the start");
+    const RECT work = ZYR::MonitorWorkArea(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+    ExpectRect(Centred(Frame(window, 300, 200), work), page.WindowRect(), "at the start");
 
     const struct {
         const char* page;
@@ -112,11 +111,9 @@ TEST(MainWindow, StandsCentredOnTheWorkAreaAndStaysCentredWhereItIs)
 TEST(MainWindow, APageLargerThanTheScreenStartsWithItsTitleBarOnTheWorkArea)
 {
     CShownPage huge(Page("Main", "[6000, 5000]"));
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(huge.window.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
-    EXPECT_EQ(monitor.rcWork.left, huge.WindowRect().left);
-    EXPECT_EQ(monitor.rcWork.top, huge.WindowRect().top);
+    const RECT work = ZYR::MonitorWorkArea(MonitorFromWindow(huge.window.Handle(), MONITOR_DEFAULTTONEAREST));
+    EXPECT_EQ(work.left, huge.WindowRect().left);
+    EXPECT_EQ(work.top, huge.WindowRect().top);
 }
 
 TEST(MainWindow, LanguageSixtyOneLaysTheWindowOutRightToLeft)
@@ -283,7 +280,7 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
     const std::string pages = "[Main]\nBackground=b.png\nTitle=Watched\nFontSize=12\nCommand1_Text=Go\n"
                               "Command1_Rect=[10, 10, 90, 40]\nCommand1_Action=$Exit\n";
     CShownPage page("[Common]\nDir=Pages\n", "", {{"Pages\\Autorun0.ini", pages}, {"Pages\\b.png", picture}});
-    page.window.Watch();
+    CPageWatch& watch = page.window.Watch(std::make_unique<CPageWatch>(page.window));
     const auto path = [&](const char* name) { return page.disc.Path(name); };
     const struct {
         const char* what;
@@ -302,16 +299,16 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
     };
     for (const auto& change : changes) {
         change.change(page.disc);
-        page.window.ReloadFromFiles();
-        EXPECT_FALSE(page.window.ProblemBarForTesting().Text().IsEmpty()) << change.what;
+        watch.ReloadFromFiles();
+        EXPECT_FALSE(watch.ProblemBarForTesting().Text().IsEmpty()) << change.what;
         EXPECT_EQ(U("Watched"), page.window.CurrentPage()->title) << change.what;
         // Put back as it was.
         MoveFileW(path("Renamed").W(), path("Pages").W());
         RemoveDirectoryW(path("Pages\\Autorun0.ini").W());
         page.disc.Write("Pages\\Autorun0.ini", pages);
         page.disc.Write("Pages\\b.png", picture);
-        page.window.ReloadFromFiles();
-        EXPECT_TRUE(page.window.ProblemBarForTesting().Text().IsEmpty()) << change.what;
+        watch.ReloadFromFiles();
+        EXPECT_TRUE(watch.ProblemBarForTesting().Text().IsEmpty()) << change.what;
         EXPECT_NE(nullptr, page.Child(L"Go")) << change.what;
     }
     EXPECT_TRUE(recorder.messages.empty());
