@@ -1,6 +1,7 @@
 #include "DiscChecker.h"
 
 #include "AutoRunStrings.h"
+#include "CatchFailure.h"
 #include "DiscPaths.h"
 #include "Exception.h"
 #include "FileSystem.h"
@@ -66,12 +67,6 @@ CUnicodeString Quoted(const CUnicodeString& text) { return u"\"" + text + u"\"";
 CUnicodeString Name(PageKeys::EKey key) { return CUnicodeString(PageKeys::Key(key).name); }
 CUnicodeString Key(int number, PageKeys::EKey key) { return PageRules::CommandKeyPrefix(number) + PageKeys::Key(key).name; }
 
-CUnicodeString TextOf(TObj::CException* failure)
-{
-    const std::unique_ptr<TObj::CException> owned(failure);
-    return failure->GetMessageText();
-}
-
 } // namespace
 
 void CDiscChecker::add(const CUnicodeString& file, int line, const CUnicodeString& section, const CUnicodeString& key,
@@ -104,11 +99,9 @@ std::vector<CPageFinding> CDiscChecker::Run()
     TObj::CIniFile root(m_rootPath);
     std::vector<CUnicodeString> pageFiles;
     CPageVariables rootVariables;
-    try {
-        pageFiles = checkRootFile(root, rootVariables);
-    } catch (TObj::CException* failure) {
-        const CUnicodeString text = TextOf(failure);
-        addStop(m_rootPath, text, text);
+    const CUnicodeString failure = TObj::FailureText([&] { pageFiles = checkRootFile(root, rootVariables); });
+    if (!failure.IsEmpty()) {
+        addStop(m_rootPath, failure, failure);
         return m_problems;
     }
     if (std::find(pageFiles.begin(), pageFiles.end(), m_rootPath) == pageFiles.end())
@@ -189,11 +182,9 @@ void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const 
     TObj::CIniFile file(path);
     CPageFile page{path, file, rootVariables, isRoot, m_problems.size(), {}};
     std::vector<CUnicodeString> sections;
-    try {
-        sections = file.SectionNames();
-    } catch (TObj::CException* failure) {
-        const CUnicodeString text = TextOf(failure);
-        addStop(path, text, text);
+    const CUnicodeString failure = TObj::FailureText([&] { sections = file.SectionNames(); });
+    if (!failure.IsEmpty()) {
+        addStop(path, failure, failure);
         return;
     }
     if (!isRoot)
@@ -283,20 +274,17 @@ void CDiscChecker::readPages(CPageFile& page)
     // Beside the launcher's own settings when a watching launcher asks for the check.
     CSettings settings{CSettings::CDetached{}};
     CPageSink sink(*this, settings);
-    try {
-        settings.LoadPageFile(m_environment, page.path, sink);
-    } catch (TObj::CException* failure) {
-        const CUnicodeString text = TextOf(failure);
-        m_problems.insert(m_problems.end(), sink.Findings().begin(), sink.Findings().end());
+    const CUnicodeString failure = TObj::FailureText([&] { settings.LoadPageFile(m_environment, page.path, sink); });
+    m_problems.insert(m_problems.end(), sink.Findings().begin(), sink.Findings().end());
+    if (!failure.IsEmpty()) {
         // A failure that no finding explains: the load's own words are the report.
         const bool explained =
             std::any_of(m_problems.begin() + static_cast<std::ptrdiff_t>(page.firstProblem), m_problems.end(),
                         [](const CPageFinding& problem) { return problem.StopsTheLauncher(); });
         if (!explained)
-            addStop(page.path, kStops + text, text);
+            addStop(page.path, kStops + failure, failure);
         return;
     }
-    m_problems.insert(m_problems.end(), sink.Findings().begin(), sink.Findings().end());
     checkIcon(page, settings.IconPath());
     for (int w = 0; w < settings.WindowCount(); ++w) {
         const CWindowSettings& window = *settings.Window(w);
@@ -312,12 +300,7 @@ void CDiscChecker::checkIcon(CPageFile& page, const CUnicodeString& icon)
 {
     if (icon.IsEmpty() || CSettings::IsMissingIcon(icon) || PictureProbe::IsReadableIcon(icon))
         return;
-    CUnicodeString message;
-    try {
-        ZYR::CIcon().LoadFromFile(icon, 16, 16);
-    } catch (TObj::CException* failure) {
-        message = TextOf(failure);
-    }
+    const CUnicodeString message = TObj::FailureText([&icon] { ZYR::CIcon().LoadFromFile(icon, 16, 16); });
     const CUnicodeString& section = AutoRunStrings::kCommonSection;
     const CUnicodeString key = Name(K::Icon);
     const CUnicodeString text = u"the icon " + Quoted(icon) + u" cannot be read as an icon";

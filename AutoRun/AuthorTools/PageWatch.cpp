@@ -1,6 +1,7 @@
 #include "PageWatch.h"
 
 #include "AutoRunWindow.h"
+#include "CatchFailure.h"
 #include "Settings.h"
 #include "WatchedFiles.h"
 
@@ -70,19 +71,17 @@ void CPageWatch::ReloadFromFiles()
     std::vector<std::uint64_t> seen = WatchedFiles::Fingerprint(files);
     if (m_problemBar.Text().IsEmpty() && seen == m_fingerprint)
         return;
-    try {
-        m_window.ReadPagesAgain();
-    } catch (TObj::CException* thrown) {
-        const std::unique_ptr<TObj::CException> failure(thrown);
-        if (WatchedFiles::IsLockedFile(*thrown) && m_lockedRetries++ < kLockedRetries) {
+    const bool read = TObj::CatchFailure([this] { m_window.ReadPagesAgain(); }, [&](const TObj::CException& failure) {
+        if (WatchedFiles::IsLockedFile(failure) && m_lockedRetries++ < kLockedRetries) {
             LookWhenSettled();
             return;
         }
         m_lockedRetries = 0;
-        m_problemBar.Show(m_window, WatchedFiles::ProblemText(*thrown, Settings().Environment()));
+        m_problemBar.Show(m_window, WatchedFiles::ProblemText(failure, Settings().Environment()));
         m_window.ChildrenReordered(); // the bar went on top
+    });
+    if (!read)
         return;
-    }
     m_lockedRetries = 0;
     // The files as they were before the read stand for what it read, so that a write during
     // the read differs from them at the next look. Files the pages did not use before have

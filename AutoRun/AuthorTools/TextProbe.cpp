@@ -1,5 +1,6 @@
 #include "TextProbe.h"
 
+#include "CatchFailure.h"
 #include "File.h"
 #include "TextDecoding.h"
 
@@ -8,14 +9,13 @@ namespace TextProbe {
 std::vector<CUndecodable> UndecodableLines(const TObj::CUnicodeString& path)
 {
     std::vector<unsigned char> bytes;
-    try {
-        TObj::CFile file;
-        file.Open(path, TObj::CFile::kReadShared);
-        bytes = file.ReadToEnd();
-    } catch (TObj::CException* failure) {
-        delete failure; // the reader reports a file it cannot read
+    // The reader reports a file it cannot read.
+    if (!TObj::IgnoreFailure([&] {
+            TObj::CFile file;
+            file.Open(path, TObj::CFile::kReadShared);
+            bytes = file.ReadToEnd();
+        }))
         return {};
-    }
     std::size_t mark = 0;
     const int codePage = TObj::DetectEncoding(bytes.data(), bytes.size(), TObj::kCodePageAnsi, mark);
     const bool utf16 = codePage == TObj::kCodePageUtf16LE || codePage == TObj::kCodePageUtf16BE;

@@ -2,6 +2,7 @@
 
 #include "AutoRunStrings.h"
 #include "AutoRunWindow.h"
+#include "CatchFailure.h"
 #include "ControlClasses.h"
 #include "DiscCheckApp.h"
 #include "DryRunShell.h"
@@ -85,31 +86,28 @@ namespace {
 // and report why.
 CLauncherOptions AuthorOptions()
 {
-    try {
-        return CLauncherOptions::From(ReadLauncherCommandLine(CUnicodeString(GetCommandLineW())));
-    } catch (TObj::CException* failure) {
-        delete failure;
-        return CLauncherOptions();
-    }
+    CLauncherOptions options;
+    TObj::IgnoreFailure(
+        [&] { options = CLauncherOptions::From(ReadLauncherCommandLine(CUnicodeString(GetCommandLineW()))); });
+    return options;
 }
 
 } // namespace
 
 int RunAutoRun()
 {
-    try {
+    int exitCode = -1;
+    TObj::ReportFailure([&] {
         const CLauncherOptions options = AuthorOptions();
         if (options.check) {
             CDiscCheckApp app;
-            return ZYR::RunApplication();
+            exitCode = ZYR::RunApplication();
+            return;
         }
         CSettings settings;
         CAutoRunWindow mainWindow;
         CAutoRunApp app(settings, mainWindow, options);
-        return ZYR::RunApplication();
-    } catch (TObj::CException* failure) {
-        const std::unique_ptr<TObj::CException> owned(failure);
-        TObj::ReportException(failure);
-        return -1;
-    }
+        exitCode = ZYR::RunApplication();
+    });
+    return exitCode;
 }

@@ -1,6 +1,7 @@
 #include "AutoRunWindow.h"
 
 #include "Brush.h"
+#include "CatchFailure.h"
 #include "CommandControl.h"
 #include "DC.h"
 #include "Errors.h"
@@ -202,13 +203,8 @@ LRESULT CAutoRunWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
                      suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
-    try {
-        Rebuild(dpi, &suggested, true);
-    } catch (TObj::CException* failure) {
-        // A page file that cannot be read again now: the page stays as it was drawn.
-        const std::unique_ptr<TObj::CException> owned(failure);
-        TObj::ReportException(failure);
-    }
+    // A page file that cannot be read again now: the page stays as it was drawn.
+    TObj::ReportFailure([&] { Rebuild(dpi, &suggested, true); });
     return 0;
 }
 

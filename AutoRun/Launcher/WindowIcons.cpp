@@ -1,5 +1,6 @@
 #include "WindowIcons.h"
 
+#include "CatchFailure.h"
 #include "Errors.h"
 #include "LauncherResources.h"
 
@@ -28,12 +29,8 @@ void CWindowIcons::LoadIcons()
 void CWindowIcons::Show(const ZYR::CWindow& window)
 {
     if (m_smallIcon.IsEmpty()) {
-        try {
-            LoadIcons();
-        } catch (TObj::CException* failure) {
-            // Told as at start; the page, shown already, stays.
-            const std::unique_ptr<TObj::CException> owned(failure);
-            TObj::ReportException(failure);
+        // Told as at start; the page, shown already, stays.
+        if (!TObj::ReportFailure([this] { LoadIcons(); })) {
             m_smallIcon.Destroy();
             m_bigIcon.Destroy();
             m_iconPath = TObj::CUnicodeString();

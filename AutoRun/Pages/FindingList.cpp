@@ -1,5 +1,6 @@
 #include "FindingList.h"
 
+#include "CatchFailure.h"
 #include "Exception.h"
 
 #include <memory>
@@ -10,11 +11,6 @@ void CFindingList::Note(CPageFinding finding) { m_findings.push_back(std::move(f
 void CFindingList::Stop(CPageFinding finding, const CRaiseCall& raise)
 {
     finding.weight = EFindingWeight::Stops;
-    try {
-        raise();
-    } catch (TObj::CException* failure) {
-        const std::unique_ptr<TObj::CException> owned(failure);
-        finding.stopMessage = failure->GetMessageText();
-    }
+    finding.stopMessage = TObj::FailureText(raise);
     m_findings.push_back(std::move(finding));
 }

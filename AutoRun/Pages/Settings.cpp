@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "AutoRunStrings.h"
+#include "CatchFailure.h"
 #include "CommandLine.h"
 #include "Errors.h"
 #include "FileSystem.h"
@@ -128,11 +129,7 @@ void CSettings::LoadPageFile(const CLoadEnvironment& environment, const CUnicode
                              CPageFindingSink& sink)
 {
     // The start page as the options name it; a bad language option is the launcher's to report.
-    try {
-        ReadOptions(environment);
-    } catch (TObj::CException* failure) {
-        const std::unique_ptr<TObj::CException> owned(failure);
-    }
+    TObj::IgnoreFailure([&] { ReadOptions(environment); });
     m_language = 0;
     m_environment = environment;
     CReader reader(*this, environment, pageFile, sink);

@@ -1,6 +1,7 @@
 #include "SettingsReader.h"
 
 #include "AutoRunStrings.h"
+#include "CatchFailure.h"
 #include "CheckException.h"
 #include "Errors.h"
 #include "FileSystem.h"
@@ -169,13 +170,7 @@ void CSettings::CReader::reportMissingStartPage()
                                      : u", where the option \"" + AutoRunStrings::kStartPageOption + u"\" starts it";
     const CSettings& settings = *m_settings;
     const auto raise = [&settings, start] { settings.GetWindow(start); };
-    CUnicodeString message;
-    try {
-        raise();
-    } catch (TObj::CException* failure) {
-        const std::unique_ptr<TObj::CException> owned(failure);
-        message = failure->GetMessageText();
-    }
+    const CUnicodeString message = TObj::FailureText(raise);
     stop(CPageFinding{m_currentFile->Path(), 0, {}, {}, u"has no page [" + start + u"]" + where + u"; " + kStops + message,
                       EFindingWeight::Stops, {}},
          raise);
@@ -391,6 +386,7 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
 void CSettings::CReader::decodeCommandPicture(const CPlace& place, EKey key, const CCommandPicture& picture,
                                               bool atStart)
 {
+    // Caught by hand: the failure itself goes on to the sink, which raises it again.
     TObj::CException* failure = nullptr;
     try {
         picture.Decoded();

@@ -1,5 +1,6 @@
 #include "WinApp.h"
 
+#include "CatchFailure.h"
 #include "Errors.h"
 #include "LibraryStartup.h"
 #include "Lock.h"
@@ -90,37 +91,33 @@ int CWinApp::RunInstance()
         holder.reset(new TObj::CMessageHandlerHolder(*zyrHandler, false));
         holder->Install();
     }
-    try {
-        if (InitInstance()) {
-            try {
-                Run();
-            } catch (TObj::CException* failure) {
-                const std::unique_ptr<TObj::CException> owned(failure);
-                TObj::ReportException(failure);
-            }
-        }
+    const auto instance = [this] {
+        if (InitInstance())
+            TObj::ReportFailure([this] { Run(); });
         if (m_exitInstancePending) {
             m_exitInstancePending = false;
             ExitInstance();
         }
-    } catch (TObj::CException* failure) {
-        const std::unique_ptr<TObj::CException> owned(failure);
+    };
+    TObj::CatchFailure(instance, [this](const TObj::CException& failure) {
         if (m_exitCode == 0)
             m_exitCode = -1;
-        TObj::ReportException(failure);
-    }
+        TObj::ReportException(&failure);
+    });
     return m_exitCode;
 }
 
 void ZyrCleanUp()
 {
     try {
-        DeleteTemporaryWindows();
-        UnregisterQueuedWindowClasses();
-    } catch (TObj::CException* failure) {
-        const std::unique_ptr<TObj::CException> owned(failure);
-        OutputDebugStringW(L"ZYR Warning: unhandled TalmoObjects exception in ZyrCleanUp\n");
-        failure->Report();
+        const auto cleanUp = [] {
+            DeleteTemporaryWindows();
+            UnregisterQueuedWindowClasses();
+        };
+        TObj::CatchFailure(cleanUp, [](const TObj::CException& failure) {
+            OutputDebugStringW(L"ZYR Warning: unhandled TalmoObjects exception in ZyrCleanUp\n");
+            failure.Report();
+        });
     } catch (...) {
         OutputDebugStringW(L"ZYR Warning: unhandled non-TalmoObjects exception in ZyrCleanUp\n");
     }

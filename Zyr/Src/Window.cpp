@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "CatchFailure.h"
 #include "Errors.h"
 #include "FrameWindow.h"
 #include "RecursiveLock.h"
@@ -289,7 +290,7 @@ LRESULT CALLBACK ZyrWindowProcedure(HWND handle, UINT message, WPARAM wParam, LP
     t_current = CCurrentMessage{handle, message, wParam, lParam};
     LRESULT result = 0;
     CWinApp* app = CWinApp::Current();
-    try {
+    const auto dispatch = [&] {
         if (app == nullptr || !app->PreDispatch(handle, message, wParam, lParam, &result)) {
             CWindow* window = CWindow::FromHandlePermanent(handle);
             if (window == nullptr) {
@@ -300,10 +301,12 @@ LRESULT CALLBACK ZyrWindowProcedure(HWND handle, UINT message, WPARAM wParam, LP
                     app->PostDispatch(handle, message, wParam, lParam, &result);
             }
         }
-    } catch (TObj::CException* failure) {
-        const std::unique_ptr<TObj::CException> owned(failure);
-        CWinApp::HandleWindowProcException(app, failure, handle, message);
-        result = 0;
+    };
+    try {
+        TObj::CatchFailure(dispatch, [&](const TObj::CException& failure) {
+            CWinApp::HandleWindowProcException(app, &failure, handle, message);
+            result = 0;
+        });
     } catch (...) {
         // Nothing may unwind through the system's frames; an unknown failure is reported.
         const TObj::CCheckException unknown(ERR_UNCAUGHT_INTERNAL_ERROR);

@@ -1,5 +1,6 @@
 #include "MessageHandler.h"
 
+#include "CatchFailure.h"
 #include "Errors.h"
 #include "Lock.h"
 #include "Platform.h"
@@ -78,12 +79,7 @@ void CMessageHandler::HandleException(const CException& exception)
     }
     ++state.reportDepth;
     const auto restore = OnScopeExit([&state] { --state.reportDepth; });
-    try {
-        exception.Report();
-    } catch (CException* failure) {
-        const std::unique_ptr<CException> owned(failure);
-        ReportException(failure);
-    }
+    ReportFailure([&exception] { exception.Report(); });
 }
 
 CMessageHandlerHolder::~CMessageHandlerHolder()
@@ -91,12 +87,7 @@ CMessageHandlerHolder::~CMessageHandlerHolder()
     if (!m_installed)
         return;
     // A destructor cannot throw: a broken installation order is reported instead.
-    try {
-        Uninstall();
-    } catch (CException* failure) {
-        const std::unique_ptr<CException> owned(failure);
-        ReportException(failure);
-    }
+    ReportFailure([this] { Uninstall(); });
 }
 
 void CMessageHandlerHolder::Install()

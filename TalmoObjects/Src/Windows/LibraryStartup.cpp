@@ -1,5 +1,6 @@
 #include "LibraryStartup.h"
 
+#include "CatchFailure.h"
 #include "DebugFlags.h"
 #include "Errors.h"
 #include "LibraryState.h"
@@ -126,14 +127,10 @@ bool StartModules(CRecursiveLock& held)
         }
         bool failed = false;
         RunWithLockGivenBack(held, [&module, &failed] {
-            try {
+            failed = !ReportFailure([&module] {
                 if (module.start != nullptr)
                     module.start();
-            } catch (CException* failure) {
-                const std::unique_ptr<CException> owned(failure);
-                ReportException(failure);
-                failed = true;
-            }
+            });
         });
         if (failed) {
             SetLibraryState(ELibraryState::ModuleFailed);
@@ -195,11 +192,8 @@ bool InitializeTalmoObjects()
         Log(u"TalmoObj: CRT locale changed.");
     }
 
-    try {
-        library.applicationData = u"Orvex\\" + GetProgramName();
-    } catch (CException* ignored) {
-        delete ignored;
-    }
+    // Without the program's name there is no folder of its own to keep data in.
+    IgnoreFailure([&library] { library.applicationData = u"Orvex\\" + GetProgramName(); });
     Log(u"TalmoObj: Application data path initialized.");
 
     library.registryPath = u"Software\\Orvex\\" + GetProgramName();
@@ -253,13 +247,10 @@ void DeinitializeTalmoObjects()
         library.modules[i].started = false;
         const FStaticModuleFunction stop = library.modules[i].stop;
         RunWithLockGivenBack(lock, [stop] {
-            try {
+            ReportFailure([stop] {
                 if (stop != nullptr)
                     stop();
-            } catch (CException* failure) {
-                const std::unique_ptr<CException> owned(failure);
-                ReportException(failure);
-            }
+            });
         });
     }
     std::vector<CStaticModule> kept;

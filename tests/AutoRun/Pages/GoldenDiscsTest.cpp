@@ -11,6 +11,7 @@
 // committed cases get what was found written into their expected.txt instead.
 #include "AutoRunStrings.h"
 #include "AutoRunWindow.h"
+#include "CatchFailure.h"
 #include "ControlClasses.h"
 #include "DiscChecker.h"
 #include "GoldenCases.h"
@@ -160,7 +161,7 @@ std::string RunInProcess(const CGoldenCase& c)
     std::string start = "ok", window, settingsDump;
     {
         CSettings settings;
-        try {
+        const CUnicodeString failure = TObj::FailureText([&] {
             settings.Load(environment);
             settingsDump = DumpSettings(settings, folder);
             CAutoRunWindow mainWindow;
@@ -172,10 +173,9 @@ std::string RunInProcess(const CGoldenCase& c)
             window = "\"" + CUnicodeString(title).ToUtf8() + "\" " + std::to_string(client.right) + "x" +
                      std::to_string(client.bottom);
             mainWindow.DestroyWindow();
-        } catch (TObj::CException* failure) {
-            const std::unique_ptr<TObj::CException> owned(failure);
-            start = failure->GetMessageText().ToUtf8();
-        }
+        });
+        if (!failure.IsEmpty())
+            start = failure.ToUtf8();
     }
     std::ostringstream out;
     out << "start: " << start << "\n";

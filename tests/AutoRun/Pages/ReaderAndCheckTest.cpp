@@ -4,6 +4,7 @@
 // when the launcher, run in this process, stops; a disc whose page file the check finds
 // nothing in starts.
 #include "AutoRunWindow.h"
+#include "CatchFailure.h"
 #include "ControlClasses.h"
 #include "DiscChecker.h"
 #include "GoldenCases.h"
@@ -15,7 +16,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <sstream>
 
 using TObj::CUnicodeString;
@@ -49,15 +49,12 @@ struct CLaunch {
 void Launch(const CGoldenCase& c, CLaunch& launch)
 {
     CSettings settings;
-    try {
+    launch.message = TObj::FailureText([&] {
         settings.Load(EnvironmentOf(c), launch.reader);
         CAutoRunWindow window;
         window.Create();
         window.DestroyWindow();
-    } catch (TObj::CException* failure) {
-        const std::unique_ptr<TObj::CException> owned(failure);
-        launch.message = failure->GetMessageText();
-    }
+    });
     launch.pageFile = settings.PageFilePath();
 }
 
