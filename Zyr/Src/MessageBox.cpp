@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include "ClipboardText.h"
+#include "DC.h"
 #include "Errors.h"
 #include "LibraryStartup.h"
 #include "MessageHandler.h"
@@ -80,16 +81,18 @@ unsigned CMessageBox::FlagsFromWin32(unsigned flags)
 {
     static const unsigned kTypes[] = {kOk, kOk | kCancel, kAbort | kRetry | kIgnore, kYes | kNo | kCancel, kYes | kNo,
                                       kRetry | kCancel};
-    const unsigned type = flags & 0xF;
+    const unsigned type = flags & MB_TYPEMASK;
     unsigned own = type < 6 ? kTypes[type] : kOk;
-    switch (flags & 0xF0) {
-    case 0x10: own |= kIconStop; break;
-    case 0x20: own |= kIconQuestion; break;
-    case 0x30: own |= kIconExclamation; break;
-    case 0x40: own |= kIconInformation; break;
+    switch (flags & MB_ICONMASK) {
+    case MB_ICONHAND: own |= kIconStop; break;
+    case MB_ICONQUESTION: own |= kIconQuestion; break;
+    case MB_ICONEXCLAMATION: own |= kIconExclamation; break;
+    case MB_ICONASTERISK: own |= kIconInformation; break;
     default: break;
     }
-    own |= 0x10000u * (((flags >> 8) & 0x3) + 1);
+    // MB_DEFBUTTON1 to MB_DEFBUTTON4 step by 0x100, the box's own defaults by kDefaultFirst;
+    // of four buttons at most, a higher number wraps round as it always has.
+    own |= kDefaultFirst * ((flags & MB_DEFMASK) / MB_DEFBUTTON2 % 4 + 1);
     if (flags & MB_SETFOREGROUND)
         own |= kForeground;
     if (flags & MB_TOPMOST)
@@ -212,11 +215,8 @@ bool CMessageBox::OnNotify(WPARAM, LPARAM lParam, LRESULT* result)
 
 void CMessageBox::Layout(int textHeight)
 {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
     const HWND anchor = m_owner != nullptr ? m_owner : GetDesktopWindow();
-    GetMonitorInfoW(MonitorFromWindow(anchor, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT work = monitor.rcWork;
+    const RECT work = MonitorWorkArea(MonitorFromWindow(anchor, MONITOR_DEFAULTTONEAREST));
     // A long text keeps the box on the screen and scrolls.
     const int maxText = (work.bottom - work.top) * 3 / 5;
     const bool scrolls = textHeight > maxText;
@@ -250,8 +250,8 @@ void CMessageBox::Layout(int textHeight)
 
 void CMessageBox::OnPaint()
 {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(Handle(), &paint);
+    const CPaintDC paint(Handle());
+    const HDC dc = paint.Get();
     RECT client{};
     ::GetClientRect(Handle(), &client);
     RECT buttonArea = client;
@@ -260,7 +260,6 @@ void CMessageBox::OnPaint()
     messageArea.bottom = buttonArea.top;
     FillRect(dc, &messageArea, GetSysColorBrush(m_messageAreaColor));
     FillRect(dc, &buttonArea, GetSysColorBrush(COLOR_BTNFACE));
-    EndPaint(Handle(), &paint);
 }
 
 LRESULT CMessageBox::OnCtlColorStatic(WPARAM wParam, LPARAM)

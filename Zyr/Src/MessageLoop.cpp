@@ -1,5 +1,6 @@
 #include "MessageLoop.h"
 
+#include "CatchFailure.h"
 #include "Errors.h"
 #include "FrameWindow.h"
 #include "ReportPlaces.h"
@@ -15,18 +16,33 @@ namespace ZYR {
 
 namespace {
 
+// Messages that come on their own, whatever the user does, and so never end idleness:
+// the system's caret-blink timer (WM_SYSTIMER, undocumented) and a message the window
+// library keeps for itself (WM_APP + 2), which nothing posts today.
+constexpr UINT kCaretBlinkTimer = 0x0118;
+constexpr UINT kLibraryReservedMessage = WM_APP + 2;
+
 CMessageLoop* g_innermost = nullptr;
 const UINT g_idleUpdate = RegisterWindowMessageW(L"WM_AppIdleUpdate");
 
 template <typename Step>
 bool Barrier(Step step)
 {
-    try {
-        return step();
-    } catch (TObj::CException* failure) {
-        const std::unique_ptr<TObj::CException> owned(failure);
-        TObj::ReportException(failure);
-        return false;
+    bool result = false;
+    TObj::ReportFailure([&] { result = step(); });
+    return result;
+}
+
+// Each frame that is a live top-level window, the newest first, until `visit` answers false.
+template <typename Visit>
+void ForEachTopLevelFrame(Visit visit)
+{
+    const std::vector<CFrameWindow*> frames = CFrameWindow::Frames();
+    for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
+        const HWND handle = (*it)->Handle();
+        if (handle != nullptr && IsWindow(handle) && (GetWindowLongW(handle, GWL_STYLE) & WS_CHILD) == 0 &&
+            !visit(**it))
+            return;
     }
 }
 
@@ -56,8 +72,8 @@ bool CMessageLoop::IsIdleMessage(const MSG& message)
         m_lastMove = message.pt;
         return true;
     }
-    return message.message != WM_PAINT && message.message != WM_TIMER && message.message != 0x0118 &&
-           message.message != 0x8002;
+    return message.message != WM_PAINT && message.message != WM_TIMER && message.message != kCaretBlinkTimer &&
+           message.message != kLibraryReservedMessage;
 }
 
 bool CMessageLoop::OnIdle(int count)
@@ -65,12 +81,10 @@ bool CMessageLoop::OnIdle(int count)
     if (m_enclosing != nullptr)
         return m_enclosing->OnIdle(count);
     if (count == 0) {
-        const std::vector<CFrameWindow*> frames = CFrameWindow::Frames();
-        for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
-            const HWND handle = (*it)->Handle();
-            if (handle != nullptr && IsWindow(handle) && (GetWindowLongW(handle, GWL_STYLE) & WS_CHILD) == 0)
-                ZyrWindowProcedure(handle, g_idleUpdate, 0, 0);
-        }
+        ForEachTopLevelFrame([](CFrameWindow& frame) {
+            ZyrWindowProcedure(frame.Handle(), g_idleUpdate, 0, 0);
+            return true;
+        });
         DeleteTemporaryWindows();
         UnregisterQueuedWindowClasses();
     }
@@ -83,12 +97,10 @@ void CMessageLoop::QuitLoop(int exitCode)
         PostQuitMessage(exitCode);
         return;
     }
-    const std::vector<CFrameWindow*> frames = CFrameWindow::Frames();
-    for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
-        const HWND handle = (*it)->Handle();
-        if (handle != nullptr && IsWindow(handle) && (GetWindowLongW(handle, GWL_STYLE) & WS_CHILD) == 0)
-            (*it)->DestroyWindow();
-    }
+    ForEachTopLevelFrame([](CFrameWindow& frame) {
+        frame.DestroyWindow();
+        return true;
+    });
 }
 
 bool CMessageLoop::PumpMessage()
@@ -140,22 +152,21 @@ void CMessageLoop::Run()
 
 void QuitRequest(int exitCode)
 {
-    const std::vector<CFrameWindow*> frames = CFrameWindow::Frames();
-    for (auto it = frames.rbegin(); it != frames.rend(); ++it) {
-        const HWND handle = (*it)->Handle();
-        if (handle == nullptr || !IsWindow(handle) || (GetWindowLongW(handle, GWL_STYLE) & WS_CHILD) != 0)
-            continue;
-        if (!(*it)->CanClose()) {
-            // A modal box holds the program: bring it to the front instead of quitting.
-            const HWND popup = GetLastActivePopup(handle);
-            if (popup != nullptr && popup != handle) {
-                SetForegroundWindow(popup);
-                SetActiveWindow(popup);
-            }
-            return;
+    bool closing = true;
+    ForEachTopLevelFrame([&closing](CFrameWindow& frame) {
+        if (frame.CanClose())
+            return true;
+        // A modal box holds the program: bring it to the front instead of quitting.
+        const HWND popup = GetLastActivePopup(frame.Handle());
+        if (popup != nullptr && popup != frame.Handle()) {
+            SetForegroundWindow(popup);
+            SetActiveWindow(popup);
         }
-    }
-    PostQuitMessage(exitCode);
+        closing = false;
+        return false;
+    });
+    if (closing)
+        PostQuitMessage(exitCode);
 }
 
 } // namespace ZYR
