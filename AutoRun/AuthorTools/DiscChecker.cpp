@@ -65,20 +65,26 @@ const CUnicodeString kStops(u"the launcher stops with: ");
 CUnicodeString Quoted(const CUnicodeString& text) { return u"\"" + text + u"\""; }
 // The name of a page's key, or of a command's with its "Command<N>_".
 CUnicodeString Name(PageKeys::EKey key) { return CUnicodeString(PageKeys::Key(key).name); }
-CUnicodeString Key(int number, PageKeys::EKey key) { return PageRules::CommandKeyPrefix(number) + PageKeys::Key(key).name; }
+CUnicodeString Key(int number, PageKeys::EKey key)
+{
+    return PageRules::CommandKeyPrefix(number) + PageKeys::Key(key).name;
+}
 
 } // namespace
 
 void CDiscChecker::add(const CUnicodeString& file, int line, const CUnicodeString& section, const CUnicodeString& key,
                        const CUnicodeString& text)
 {
-    m_problems.push_back(CPageFinding{file, line, section, key, text, EFindingWeight::Note, {}});
+    m_problems.push_back(CPageFinding::At(file, line, section, key, text));
 }
 
 void CDiscChecker::addStop(const CUnicodeString& file, const CUnicodeString& text, const CUnicodeString& message,
                            const CUnicodeString& section, const CUnicodeString& key, int line)
 {
-    m_problems.push_back(CPageFinding{file, line, section, key, text, EFindingWeight::Stops, message});
+    CPageFinding finding = CPageFinding::At(file, line, section, key, text);
+    finding.weight = EFindingWeight::Stops;
+    finding.stopMessage = message;
+    m_problems.push_back(std::move(finding));
 }
 
 void CDiscChecker::add(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
@@ -122,8 +128,9 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
     if (dir.IsEmpty())
         return {m_rootPath};
     if (dir.Find(AutoRunStrings::kVariableOpener) >= 0)
-        add(page, common, dirKey, CUnicodeString(u"uses a variable, but \"Dir\" is taken as written: variables are "
-                                                 u"not substituted in it"));
+        add(page, common, dirKey,
+            CUnicodeString(u"uses a variable, but \"Dir\" is taken as written: variables are "
+                           u"not substituted in it"));
     const CUnicodeString folder = PageFiles::PageFolder(m_environment.launcherFolder, dir);
     if (!DiscPaths::IsInside(folder, m_environment.launcherFolder))
         add(page, common, dirKey, u"leads outside the disc, to " + Quoted(folder));
@@ -161,8 +168,9 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
     if (std::find(pageFiles.begin(), pageFiles.end(), shared) == pageFiles.end())
         pageFiles.push_back(shared);
     if (shared != m_rootPath && root.HasKey(common, iconKey))
-        add(page, common, iconKey, CUnicodeString(u"is not read here: with \"Dir\" set, the icon is "
-                                                  u"the page file's own [Common] Icon"));
+        add(page, common, iconKey,
+            CUnicodeString(u"is not read here: with \"Dir\" set, the icon is "
+                           u"the page file's own [Common] Icon"));
     return pageFiles;
 }
 
@@ -259,8 +267,8 @@ void CDiscChecker::checkKeys(CPageFile& page, const CUnicodeString& section, Pag
         }
         int number = 0;
         CUnicodeString rest;
-        if (PageKeys::Find(scope, key) != nullptr ||
-            (PageKeys::SplitCommandKey(key, number, rest) && PageKeys::Find(PageKeys::EScope::Command, rest) != nullptr))
+        if (PageKeys::Find(scope, key) != nullptr || (PageKeys::SplitCommandKey(key, number, rest) &&
+                                                      PageKeys::Find(PageKeys::EScope::Command, rest) != nullptr))
             continue;
         const CUnicodeString nearest = PageKeys::NearestWindowKey(key);
         add(page, section, key,
@@ -327,8 +335,9 @@ void CDiscChecker::checkPicture(CFindingList& sink, const CPageFinding& where, c
             sink.Note(finding);
         }
     } else if (const std::int64_t missing = PictureProbe::MissingBitmapBytes(path)) {
-        finding.text = u"the picture " + Quoted(path) + CUnicodeString::Format(u" is cut short: %lld bytes are missing",
-                                                                                static_cast<long long>(missing));
+        finding.text =
+            u"the picture " + Quoted(path) +
+            CUnicodeString::Format(u" is cut short: %lld bytes are missing", static_cast<long long>(missing));
         sink.Note(finding);
     }
 }
@@ -358,7 +367,8 @@ void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, c
     if (action.kind == EActionKind::File && DiscPaths::HasUrlScheme(action.target))
         add(page, section, key,
             u"is not a web address to the launcher, which takes only \"http://\" and \"https://\" in lower case; "
-            u"it opens " + Quoted(path) + u", which is not on the disc");
+            u"it opens " +
+                Quoted(path) + u", which is not on the disc");
     else if (!DiscPaths::ExistsOnDisc(path))
         add(page, section, key, u"opens " + Quoted(path) + u", which is not on the disc");
 }

@@ -2,6 +2,18 @@
 
 using TObj::CUnicodeString;
 
+CPageFinding CPageFinding::At(const CUnicodeString& file, int line, const CUnicodeString& section,
+                              const CUnicodeString& key, const CUnicodeString& text)
+{
+    CPageFinding finding;
+    finding.file = file;
+    finding.line = line;
+    finding.section = section;
+    finding.key = key;
+    finding.text = text;
+    return finding;
+}
+
 CUnicodeString CPageFinding::Format(const CUnicodeString& discFolder) const
 {
     CUnicodeString shown = file;
@@ -24,4 +36,3 @@ CUnicodeString CPageFinding::Format(const CUnicodeString& discFolder) const
     oneLine.ReplaceAll(CUnicodeString(u"\n"), CUnicodeString(u" "));
     return result + u" " + oneLine;
 }
-

@@ -20,6 +20,10 @@ struct CPageFinding {
     // What the launcher shows as it stops; empty for the other weights.
     TObj::CUnicodeString stopMessage;
 
+    // A note at that place; a finding of another weight is given it where it is told.
+    static CPageFinding At(const TObj::CUnicodeString& file, int line, const TObj::CUnicodeString& section,
+                           const TObj::CUnicodeString& key, const TObj::CUnicodeString& text);
+
     TObj::CUnicodeString Format(const TObj::CUnicodeString& discFolder) const;
     bool StopsTheLauncher() const noexcept { return weight == EFindingWeight::Stops; }
 };

@@ -87,10 +87,11 @@ CUnicodeString CSettings::CReader::findPageFile()
     m_variables.Clear();
     readVariables(autorun);
     // Neither has variables substituted.
-    const CUnicodeString dir =
-        autorun.GetValue(AutoRunStrings::kCommonSection, CUnicodeString(PageKeys::Key(EKey::Dir).name), CUnicodeString());
-    const CUnicodeString defaultFile = autorun.GetValue(
-        AutoRunStrings::kCommonSection, CUnicodeString(PageKeys::Key(EKey::DefaultIniFile).name), AutoRunStrings::kDefaultPageFile);
+    const CUnicodeString dir = autorun.GetValue(AutoRunStrings::kCommonSection,
+                                                CUnicodeString(PageKeys::Key(EKey::Dir).name), CUnicodeString());
+    const CUnicodeString defaultFile =
+        autorun.GetValue(AutoRunStrings::kCommonSection, CUnicodeString(PageKeys::Key(EKey::DefaultIniFile).name),
+                         AutoRunStrings::kDefaultPageFile);
     if (dir.IsEmpty())
         return m_autorunPath;
     const CUnicodeString folder = PageFiles::PageFolder(m_environment.launcherFolder, dir);
@@ -171,8 +172,8 @@ void CSettings::CReader::reportMissingStartPage()
     const CSettings& settings = *m_settings;
     const auto raise = [&settings, start] { settings.GetWindow(start); };
     const CUnicodeString message = TObj::FailureText(raise);
-    stop(CPageFinding{m_currentFile->Path(), 0, {}, {}, u"has no page [" + start + u"]" + where + u"; " + kStops + message,
-                      EFindingWeight::Stops, {}},
+    stop(CPageFinding::At(m_currentFile->Path(), 0, {}, {},
+                          u"has no page [" + start + u"]" + where + u"; " + kStops + message),
          raise);
 }
 
@@ -215,8 +216,8 @@ void CSettings::CReader::readCommands(const CUnicodeString& section, CWindowSett
         std::unique_ptr<CCommandSettings> command(new CCommandSettings);
         if (!readCommand(section, number, window, layout, *command))
             break;
-        layout = PageLayout::NextDefaultRect(CPageRect{column.left, command->rect.top, column.right, command->rect.bottom},
-                                             gap, height);
+        layout = PageLayout::NextDefaultRect(
+            CPageRect{column.left, command->rect.top, column.right, command->rect.bottom}, gap, height);
         window.commands.Add(command.release());
     }
     if (m_sink.WantsEveryFinding())
@@ -234,11 +235,10 @@ void CSettings::CReader::reportUnreadCommands(const CUnicodeString& section, int
             PageKeys::Find(PageKeys::EScope::Command, rest) == nullptr)
             continue;
         reported.insert(number);
-        m_sink.Note(CPageFinding{m_currentFile->Path(), m_currentFile->LineOf(section, key), section, key,
-                                 u"is never read: the list of commands ends before, as there is no " + next +
-                                     PageKeys::Key(EKey::CommandText).name + u" or " + next +
-                                     PageKeys::Key(EKey::CommandRect).name,
-                                 EFindingWeight::Note, {}});
+        m_sink.Note(CPageFinding::At(m_currentFile->Path(), m_currentFile->LineOf(section, key), section, key,
+                                     u"is never read: the list of commands ends before, as there is no " + next +
+                                         PageKeys::Key(EKey::CommandText).name + u" or " + next +
+                                         PageKeys::Key(EKey::CommandRect).name));
     }
 }
 
@@ -251,7 +251,8 @@ bool CSettings::CReader::readCommand(const CUnicodeString& section, int number, 
         return false;
     readPlainKeys(place, PlainKeys::OfCommand(), command);
     const CUnicodeString action64 = readText(place, EKey::CommandAction64);
-    command.action = !action64.IsEmpty() && m_environment.is64BitWindows ? action64 : readText(place, EKey::CommandAction);
+    command.action =
+        !action64.IsEmpty() && m_environment.is64BitWindows ? action64 : readText(place, EKey::CommandAction);
     command.rect = readRect(place, EKey::CommandRect, defaultRect);
     readCommandMargins(place, number, command);
     readCommandFont(place, window, command);
@@ -276,7 +277,8 @@ void CSettings::CReader::readCommandMargins(const CPlace& place, int number, CCo
     std::int32_t top = readInt(place, EKey::CommandTopMargin);
     std::int32_t right = readInt(place, EKey::CommandRightMargin);
     std::int32_t bottom = readInt(place, EKey::CommandBottomMargin);
-    PageLayout::ETextArea result = PageLayout::CommandTextArea(command.rect, left, top, right, bottom, command.textArea);
+    PageLayout::ETextArea result =
+        PageLayout::CommandTextArea(command.rect, left, top, right, bottom, command.textArea);
     if (result == PageLayout::ETextArea::OutOfRange) {
         // Margins whose text area does not fit are malformed: their defaults apply.
         left = top = right = bottom = 0;
@@ -298,10 +300,11 @@ void CSettings::CReader::readCommandMargins(const CPlace& place, int number, CCo
         const CPlace page{place.section, CUnicodeString()};
         const EKey cause = width ? EKey::CommandsRect : EKey::FontSize;
         const bool given = hasKey(page, cause);
-        CPageFinding finding = findingAt(given ? page : place, given ? cause : EKey::CommandText,
-                                         (given ? CUnicodeString(u"makes ") : CUnicodeString(u"is missing, which makes ")) +
-                                             CUnicodeString::Format(u"Command%d (it has no Rect of its own) 0 pixels ", number) +
-                                             (width ? CUnicodeString(u"wide") : CUnicodeString(u"high")) + kInternalStop);
+        CPageFinding finding =
+            findingAt(given ? page : place, given ? cause : EKey::CommandText,
+                      (given ? CUnicodeString(u"makes ") : CUnicodeString(u"is missing, which makes ")) +
+                          CUnicodeString::Format(u"Command%d (it has no Rect of its own) 0 pixels ", number) +
+                          (width ? CUnicodeString(u"wide") : CUnicodeString(u"high")) + kInternalStop);
         finding.key = CUnicodeString(PageKeys::Key(cause).name);
         stop(finding, raise);
         return;
@@ -346,7 +349,8 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     const CUnicodeString paths[3] = {normal, hover, clickValue.IsEmpty() ? hover : clickValue};
     const EKey keys[3] = {EKey::CommandBackgroundImage, EKey::CommandBackgroundHoverImage,
                           EKey::CommandBackgroundClickImage};
-    const ZYR::CFailurePlace places[3] = {Places::kNormalPictureLoad, Places::kHoverPictureLoad, Places::kClickPictureLoad};
+    const ZYR::CFailurePlace places[3] = {Places::kNormalPictureLoad, Places::kHoverPictureLoad,
+                                          Places::kClickPictureLoad};
     for (int state = 0; state < 3; ++state) {
         // A state without a picture of its own has the one before it.
         if (state > 0 && paths[state] == paths[state - 1]) {
@@ -412,12 +416,14 @@ void CSettings::CReader::readCommandBackgroundColors(const CPlace& place, CComma
     command.hasColors = command.colors[0] != kNoColor;
     const std::uint32_t hover = readColor(place, EKey::CommandBackgroundHoverColor);
     if (hover != kNoColor && !command.hasColors)
-        stop(place, EKey::CommandBackgroundHoverColor, u"needs " + keyText(place, EKey::CommandBackgroundColor) + kInternalStop,
+        stop(place, EKey::CommandBackgroundHoverColor,
+             u"needs " + keyText(place, EKey::CommandBackgroundColor) + kInternalStop,
              [] { TOBJ_ASSERT(false, Places::kHoverColourWithoutColour); });
     command.colors[1] = hover == kNoColor ? command.colors[0] : hover;
     const std::uint32_t click = readColor(place, EKey::CommandBackgroundClickColor);
     if (click != kNoColor && !command.hasColors)
-        stop(place, EKey::CommandBackgroundClickColor, u"needs " + keyText(place, EKey::CommandBackgroundColor) + kInternalStop,
+        stop(place, EKey::CommandBackgroundClickColor,
+             u"needs " + keyText(place, EKey::CommandBackgroundColor) + kInternalStop,
              [] { TOBJ_ASSERT(false, Places::kClickColourWithoutColour); });
     command.colors[2] = click == kNoColor ? command.colors[1] : click;
 }
@@ -439,8 +445,7 @@ void CSettings::CReader::readCommandBorder(const CPlace& place, CCommandSettings
 }
 
 template <class TSettings>
-void CSettings::CReader::readPlainKeys(const CPlace& place, const CPlainKeyTable<TSettings>& keys,
-                                       TSettings& settings)
+void CSettings::CReader::readPlainKeys(const CPlace& place, const CPlainKeyTable<TSettings>& keys, TSettings& settings)
 {
     for (const CPlainKey<TSettings>& row : keys) {
         const PageKeys::CPageKey& key = PageKeys::Key(row.key);
@@ -473,12 +478,12 @@ CPageFinding CSettings::CReader::findingAt(const CPlace& place, EKey key, const 
     const CKeyName name = nameOf(place, key);
     // A key the page does not have is no line of it.
     const bool given = m_currentFile->HasKey(place.section, name.Units(), name.Length());
-    return CPageFinding{m_currentFile->Path(), given ? m_currentFile->LineOf(place.section, keyText(place, key)) : 0,
-                        place.section, given ? keyText(place, key) : CUnicodeString(), text, EFindingWeight::Note, {}};
+    return CPageFinding::At(m_currentFile->Path(),
+                            given ? m_currentFile->LineOf(place.section, keyText(place, key)) : 0, place.section,
+                            given ? keyText(place, key) : CUnicodeString(), text);
 }
 
-void CSettings::CReader::stop(const CPlace& place, EKey key, const CUnicodeString& text,
-                              const CRaiseCall& raise)
+void CSettings::CReader::stop(const CPlace& place, EKey key, const CUnicodeString& text, const CRaiseCall& raise)
 {
     stop(findingAt(place, key, text), raise);
 }
@@ -528,7 +533,8 @@ CUnicodeString CSettings::CReader::readText(const CPlace& place, EKey key, const
     CUnicodeString value;
     if (!readRaw(place, key, value))
         return fallback;
-    return PageKeys::Key(key).type == PageKeys::EValueType::TextWithBreaks ? PageValues::ExpandLineBreaks(value) : value;
+    const bool breaks = PageKeys::Key(key).type == PageKeys::EValueType::TextWithBreaks;
+    return breaks ? PageValues::ExpandLineBreaks(value) : value;
 }
 
 CUnicodeString CSettings::CReader::readText(const CPlace& place, EKey key)
@@ -542,11 +548,19 @@ CUnicodeString CSettings::CReader::readPath(const CPlace& place, EKey key)
     return value.IsEmpty() ? value : PageFiles::ResolvePath(m_settings->m_pages.pageFilePath, value);
 }
 
+template <class T, class TParse>
+T CSettings::CReader::readParsed(const CPlace& place, EKey key, const T& fallback, TParse parse)
+{
+    CUnicodeString text;
+    T value = fallback;
+    if (!readRaw(place, key, text) || !parsed(place, key, text, parse(text, value)))
+        return fallback;
+    return value;
+}
+
 std::uint32_t CSettings::CReader::readColor(const CPlace& place, EKey key, std::uint32_t fallback)
 {
-    CUnicodeString value;
-    std::uint32_t color = fallback;
-    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseColor(value, color)) ? color : fallback;
+    return readParsed(place, key, fallback, &PageValues::ParseColor);
 }
 
 std::uint32_t CSettings::CReader::readColor(const CPlace& place, EKey key)
@@ -556,44 +570,34 @@ std::uint32_t CSettings::CReader::readColor(const CPlace& place, EKey key)
 
 std::int32_t CSettings::CReader::readInt(const CPlace& place, EKey key)
 {
-    const auto fallback = static_cast<std::int32_t>(PageKeys::Key(key).fallback);
-    CUnicodeString value;
-    std::int32_t number = fallback;
-    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseInteger(value, m_environment.dpiY, number))
-               ? number
-               : fallback;
+    return readParsed(place, key, static_cast<std::int32_t>(PageKeys::Key(key).fallback),
+                      [this](const CUnicodeString& text, std::int32_t& number) {
+                          return PageValues::ParseInteger(text, m_environment.dpiY, number);
+                      });
 }
 
 double CSettings::CReader::readDouble(const CPlace& place, EKey key)
 {
-    const double fallback = PageKeys::Key(key).fallback;
-    CUnicodeString value;
-    double number = fallback;
-    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseDecimal(value, number)) ? number : fallback;
+    return readParsed(place, key, PageKeys::Key(key).fallback, &PageValues::ParseDecimal);
 }
 
 CPageRect CSettings::CReader::readRect(const CPlace& place, EKey key, const CPageRect& fallback)
 {
-    CUnicodeString value;
-    CPageRect rect = fallback;
-    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseRect(value, m_environment.dpiY, rect)) ? rect
-                                                                                                              : fallback;
+    return readParsed(place, key, fallback, [this](const CUnicodeString& text, CPageRect& rect) {
+        return PageValues::ParseRect(text, m_environment.dpiY, rect);
+    });
 }
 
 CPageSize CSettings::CReader::readSize(const CPlace& place, EKey key)
 {
-    CUnicodeString value;
-    CPageSize size;
-    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseSize(value, m_environment.dpiY, size))
-               ? size
-               : CPageSize{};
+    return readParsed(place, key, CPageSize{}, [this](const CUnicodeString& text, CPageSize& size) {
+        return PageValues::ParseSize(text, m_environment.dpiY, size);
+    });
 }
 
 bool CSettings::CReader::readBool(const CPlace& place, EKey key, bool fallback)
 {
-    CUnicodeString value;
-    bool flag = fallback;
-    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseBool(value, flag)) ? flag : fallback;
+    return readParsed(place, key, fallback, &PageValues::ParseBool);
 }
 
 bool CSettings::CReader::readBool(const CPlace& place, EKey key)
@@ -603,9 +607,7 @@ bool CSettings::CReader::readBool(const CPlace& place, EKey key)
 
 std::int32_t CSettings::CReader::readFontSize(const CPlace& place, EKey key, std::int32_t fallback)
 {
-    CUnicodeString value;
-    std::int32_t size = fallback;
-    return readRaw(place, key, value) && parsed(place, key, value, PageValues::ParseFontSize(value, m_environment.dpiY, size))
-               ? size
-               : fallback;
+    return readParsed(place, key, fallback, [this](const CUnicodeString& text, std::int32_t& size) {
+        return PageValues::ParseFontSize(text, m_environment.dpiY, size);
+    });
 }

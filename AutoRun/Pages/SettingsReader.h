@@ -71,9 +71,12 @@ private:
     // Findings, at a key of `place` (its line when the file has it).
     static TObj::CUnicodeString keyText(const CPlace& place, PageKeys::EKey key);
     CPageFinding findingAt(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& text);
-    void stop(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& text,
-              const CRaiseCall& raise);
+    void stop(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& text, const CRaiseCall& raise);
     void stop(CPageFinding finding, const CRaiseCall& raise);
+    // The value of `key` as `parse` makes it of its text; `fallback` when the page lacks the
+    // key or its text does not parse.
+    template <class T, class TParse>
+    T readParsed(const CPlace& place, PageKeys::EKey key, const T& fallback, TParse parse);
     // `ok` as given; a value that did not parse is told to the sink: its default applies.
     bool parsed(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& value, bool ok);
 

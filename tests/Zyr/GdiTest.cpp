@@ -45,7 +45,8 @@ std::string MakeBitmapFile(int width, int height, std::uint32_t (*pixel)(int x, 
 
 std::string SolidBitmapFile(int width, int height, std::uint32_t rgb)
 {
-    return MakeBitmapFile(width, height, [](int, int, std::uint32_t color) { return color; }, rgb);
+    const auto solid = [](int, int, std::uint32_t color) { return color; };
+    return MakeBitmapFile(width, height, solid, rgb);
 }
 
 const ZYR::CFailurePlace kPlace{u"CSettings::CReader::readCommandBackgroundImage", u"bitmap != 0", u"Settings", 400};
@@ -87,9 +88,10 @@ TEST(Gdi, AStretchedPictureLandsOnTheRightPixels)
         CCanvas canvas(16, 16);
         PatBlt(canvas.dc.Get(), 0, 0, 16, 16, BLACKNESS);
         CTempFolder folder;
-        const CUnicodeString path = folder.Write("quarters.bmp", MakeBitmapFile(2, 2, [](int x, int y, std::uint32_t) {
+        const auto quarters = [](int x, int y, std::uint32_t) {
             return static_cast<std::uint32_t>(x == 0 ? (y == 0 ? 0xFF0000 : 0x00FF00) : (y == 0 ? 0x0000FF : 0xFFFFFF));
-        }, 0));
+        };
+        const CUnicodeString path = folder.Write("quarters.bmp", MakeBitmapFile(2, 2, quarters, 0));
         ZYR::CBitmap picture;
         picture.LoadFromFile(path, kPlace);
         EXPECT_EQ(2, picture.Size().cx);
@@ -97,8 +99,11 @@ TEST(Gdi, AStretchedPictureLandsOnTheRightPixels)
         const struct {
             int x, y;
             COLORREF colour;
-        } points[] = {{9, 9, RGB(255, 0, 0)}, {14, 9, RGB(0, 0, 255)}, {9, 14, RGB(0, 255, 0)},
-                      {15, 15, RGB(255, 255, 255)}, {7, 7, RGB(0, 0, 0)}};
+        } points[] = {{9, 9, RGB(255, 0, 0)},
+                      {14, 9, RGB(0, 0, 255)},
+                      {9, 14, RGB(0, 255, 0)},
+                      {15, 15, RGB(255, 255, 255)},
+                      {7, 7, RGB(0, 0, 0)}};
         for (const auto& point : points)
             EXPECT_EQ(point.colour, canvas.At(point.x, point.y)) << point.x << ", " << point.y;
         EXPECT_EQ(before + 2, ZYR::CGdiObject::LiveHandlesForTesting());
@@ -112,19 +117,20 @@ TEST(Gdi, AStretchedPictureLandsOnTheRightPixels)
 TEST(Gdi, AKeptStretchDrawsWhatAStretchDrawnDirectlyWould)
 {
     CTempFolder folder;
-    const CUnicodeString path = folder.Write("checks.bmp", MakeBitmapFile(16, 8, [](int x, int y, std::uint32_t) {
+    const auto checks = [](int x, int y, std::uint32_t) {
         return static_cast<std::uint32_t>((x / 2 + y / 2) % 2 == 0 ? 0xF0F0F0 : 0x3060A0);
-    }, 0));
+    };
+    const CUnicodeString path = folder.Write("checks.bmp", MakeBitmapFile(16, 8, checks, 0));
     auto picture = std::make_shared<ZYR::CBitmap>();
     picture->LoadFromFile(path, kPlace);
     const struct {
         RECT target, clip;
     } cases[] = {
-        {{-1, -1, 41, 21}, {0, 0, 40, 20}},  // one pixel beyond each edge, as a command without border
-        {{0, 0, 40, 20}, {0, 0, 48, 24}},    // all of it shown
-        {{5, 3, 45, 23}, {10, 0, 30, 24}},   // a strip of it
-        {{0, 0, 16, 8}, {0, 0, 48, 24}},     // its own size: copied
-        {{4, 2, 44, 21}, {0, 0, 48, 24}},    // two more, and the first one kept goes
+        {{-1, -1, 41, 21}, {0, 0, 40, 20}}, // one pixel beyond each edge, as a command without border
+        {{0, 0, 40, 20}, {0, 0, 48, 24}},   // all of it shown
+        {{5, 3, 45, 23}, {10, 0, 30, 24}},  // a strip of it
+        {{0, 0, 16, 8}, {0, 0, 48, 24}},    // its own size: copied
+        {{4, 2, 44, 21}, {0, 0, 48, 24}},   // two more, and the first one kept goes
         {{2, 0, 41, 20}, {0, 0, 48, 24}},
     };
     ZYR::CStretchedPictures kept(40 * 20 * 4);
@@ -201,7 +207,8 @@ TEST(Gdi, CreatingIntoAFullWrapperIsRefusedBeforeAnythingIsMade)
     const long made = ZYR::CGdiObject::ObjectsMadeForTesting();
     ExpectThrows<TObj::CInternalError>([&] { font.CreateFontW(20, false, U("Tahoma")); },
                                        [](const TObj::CInternalError& e) {
-                                           EXPECT_EQ(U("Internal program error:\ngdiobjectzyr, 28."), e.GetMessageText());
+                                           EXPECT_EQ(U("Internal program error:\ngdiobjectzyr, 28."),
+                                                     e.GetMessageText());
                                        });
     EXPECT_EQ(first, font.Handle());
     EXPECT_EQ(before, ZYR::CGdiObject::LiveHandlesForTesting());
@@ -243,7 +250,8 @@ void PrintShown(const CUnicodeString& text) { std::fprintf(stderr, "shown: %s\n"
 
 TEST(GdiDeathTest, ResourceExhaustionShowsOneMessageAndEndsWithItsCode)
 {
-    const char* shown = "shown: Not enough resources to run the application.\nPlease close some applications and try again.";
+    const char* shown =
+        "shown: Not enough resources to run the application.\nPlease close some applications and try again.";
     struct Case {
         std::uint32_t code;
         int exitCode;
@@ -283,12 +291,16 @@ TEST(GdiDeathTest, ResourceExhaustionShowsOneMessageAndEndsWithItsCode)
 TEST(Gdi, QueriesOnAnEmptyOrDeadHandleNameTheWrapper)
 {
     const ZYR::CFont empty;
-    ExpectThrows<TObj::CInternalError>([&] { empty.GetLogFont(); }, [](const TObj::CInternalError& e) {
-        EXPECT_EQ(189, e.Line());
-        EXPECT_EQ(TObj::kAssertionWithCode, e.Kind());
-    });
+    ExpectThrows<TObj::CInternalError>([&] { empty.GetLogFont(); },
+                                       [](const TObj::CInternalError& e) {
+                                           EXPECT_EQ(189, e.Line());
+                                           EXPECT_EQ(TObj::kAssertionWithCode, e.Kind());
+                                       });
     ExpectThrows<TObj::CInternalError>(
-        [] { ZYR::StretchBitmap(reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x7777)), nullptr, RECT{0, 0, 1, 1}, HALFTONE); },
+        [] {
+            ZYR::StretchBitmap(reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x7777)), nullptr, RECT{0, 0, 1, 1},
+                               HALFTONE);
+        },
         [](const TObj::CInternalError& e) { EXPECT_EQ(233, e.Line()); });
 }
 
@@ -297,7 +309,8 @@ TEST(Gdi, QueriesOnAnEmptyOrDeadHandleNameTheWrapper)
 // memory and fail as if the machine had run out.
 TEST(Gdi, APicturesClaimedSizeIsReadFromItsHeader)
 {
-    const std::string png = std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) + std::string("\0\x01\x86\xA0\0\0\x02\x01", 8);
+    const std::string png =
+        std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) + std::string("\0\x01\x86\xA0\0\0\x02\x01", 8);
     const std::string app0 = std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11) + std::string(9, '\0');
     const std::string frame = std::string("\xFF\xC0\0\x11\x08\x01\x2C\xFF\xFE", 9);
     const struct {
