@@ -34,12 +34,34 @@ int ReadAll(const std::string& bytes, int commands)
     for (const CUnicodeString& name : ini.KeyNames(CUnicodeString(u"Variables")))
         variables.Define(name, ini.GetValue(CUnicodeString(u"Variables"), name, CUnicodeString()));
     const CUnicodeString main(u"Main");
-    const char16_t* keys[] = {u"Text", u"Rect", u"Hint", u"HintMargin", u"Comment", u"Action64", u"Action",
-                              u"ActionParameters", u"LeftMargin", u"TopMargin", u"RightMargin", u"BottomMargin",
-                              u"FontName", u"FontSize", u"HintFontSize", u"FontUnderlined", u"FontSelectedColor",
-                              u"FontNotSelectedColor", u"BackgroundImage", u"BackgroundColor", u"BackgroundHoverColor",
-                              u"BackgroundClickColor", u"BorderWidth", u"BorderColor", u"BorderHoverColor",
-                              u"BorderClickColor", u"TextOrientation", u"Tooltip"};
+    const char16_t* keys[] = {u"Text",
+                              u"Rect",
+                              u"Hint",
+                              u"HintMargin",
+                              u"Comment",
+                              u"Action64",
+                              u"Action",
+                              u"ActionParameters",
+                              u"LeftMargin",
+                              u"TopMargin",
+                              u"RightMargin",
+                              u"BottomMargin",
+                              u"FontName",
+                              u"FontSize",
+                              u"HintFontSize",
+                              u"FontUnderlined",
+                              u"FontSelectedColor",
+                              u"FontNotSelectedColor",
+                              u"BackgroundImage",
+                              u"BackgroundColor",
+                              u"BackgroundHoverColor",
+                              u"BackgroundClickColor",
+                              u"BorderWidth",
+                              u"BorderColor",
+                              u"BorderHoverColor",
+                              u"BorderClickColor",
+                              u"TextOrientation",
+                              u"Tooltip"};
     int found = 0;
     CPageRect rect{20, 20, 400, 41};
     for (int n = 1; n <= commands; ++n) {

@@ -34,7 +34,8 @@ void WritePicture(const std::wstring& path, int width, int height, std::uint32_t
 
 void WriteFile(const std::wstring& path, const std::string& bytes)
 {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
@@ -47,9 +48,9 @@ std::string PageWithPictureCommands(const char* name, const char* target)
     for (int n = 1; n <= 20; ++n) {
         const std::string prefix = "Command" + std::to_string(n) + "_";
         const int top = 10 + (n - 1) * 28;
-        page += prefix + "Text=" + name + " command " + std::to_string(n) + "\n" + prefix + "Rect=[20, " + std::to_string(top) +
-                ", 400, " + std::to_string(top + 24) + "]\n" + prefix + "Action=$" + target + "\n" + prefix +
-                "BackgroundImage=button.bmp\n" + prefix + "BackgroundHoverImage=hover.bmp\n" + prefix +
+        page += prefix + "Text=" + name + " command " + std::to_string(n) + "\n" + prefix + "Rect=[20, " +
+                std::to_string(top) + ", 400, " + std::to_string(top + 24) + "]\n" + prefix + "Action=$" + target +
+                "\n" + prefix + "BackgroundImage=button.bmp\n" + prefix + "BackgroundHoverImage=hover.bmp\n" + prefix +
                 "Comment=Goes to " + target + "\n";
     }
     return page;
@@ -75,7 +76,8 @@ int main()
     GetTempPathW(MAX_PATH, base);
     const std::wstring folder = std::wstring(base) + L"autorun-switch-bench\\";
     CreateDirectoryW(folder.c_str(), nullptr);
-    WriteFile(folder + L"Autorun.inf", PageWithPictureCommands("Main", "Other") + PageWithPictureCommands("Other", "Main"));
+    WriteFile(folder + L"Autorun.inf",
+              PageWithPictureCommands("Main", "Other") + PageWithPictureCommands("Other", "Main"));
 
     std::vector<double> milliseconds, building, painting;
     try {

@@ -40,8 +40,12 @@ double TimeToFirstFrame(const CSubject& subject)
 CSubject Subject(wchar_t** arguments)
 {
     const unsigned long rgb = std::wcstoul(arguments[4], nullptr, 16);
-    return CSubject{arguments[0], arguments[1], _wtoi(arguments[2]), _wtoi(arguments[3]),
-                    RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF), {}};
+    return CSubject{arguments[0],
+                    arguments[1],
+                    _wtoi(arguments[2]),
+                    _wtoi(arguments[3]),
+                    RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF),
+                    {}};
 }
 
 } // namespace

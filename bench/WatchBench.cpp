@@ -25,10 +25,11 @@ void WritePage(const std::wstring& folder, int save, const char* colour)
         const std::string key = "Command" + std::to_string(n) + "_";
         page += key + "Text=Command " + std::to_string(n) + "\r\n" + key + "Rect=[" + std::to_string(10 + n % 2 * 300) +
                 ", " + std::to_string(10 + n / 2 * 22) + ", " + std::to_string(300 + n % 2 * 300) + ", " +
-                std::to_string(30 + n / 2 * 22) + "]\r\n" + key + "Action=$Exit\r\n" + key + "BackgroundColor=" + colour +
-                "\r\n";
+                std::to_string(30 + n / 2 * 22) + "]\r\n" + key + "Action=$Exit\r\n" + key +
+                "BackgroundColor=" + colour + "\r\n";
     }
-    const HANDLE file = CreateFileW((folder + L"\\Autorun.inf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const HANDLE file =
+        CreateFileW((folder + L"\\Autorun.inf").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, page.data(), static_cast<DWORD>(page.size()), &written, nullptr);
     CloseHandle(file);
@@ -77,8 +78,8 @@ int wmain(int count, wchar_t** arguments)
         Sleep(400);
         const double start = NowMilliseconds();
         WritePage(folder, save, save % 2 == 0 ? "0000FF" : "FF0000");
-        const double seen =
-            WaitForColour(L"Bench " + std::to_wstring(save) + L" (watching for changes)", x, y, save % 2 == 0 ? red : blue);
+        const double seen = WaitForColour(L"Bench " + std::to_wstring(save) + L" (watching for changes)", x, y,
+                                          save % 2 == 0 ? red : blue);
         if (seen < 0) {
             std::fprintf(stderr, "save %d did not show\n", save);
             EndProgram(watching);

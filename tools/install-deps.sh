@@ -3,7 +3,7 @@
 # launcher ships as a 32-bit program: Wine's 32-bit part (wine32, of the i386 architecture)
 # runs it, and the multilib compilers build the host's text core at 32 bits.
 set -euo pipefail
-packages=(cmake ninja-build clang libclang-rt-14-dev googletest gcc-multilib g++-multilib
+packages=(cmake ninja-build clang clang-format libclang-rt-14-dev googletest gcc-multilib g++-multilib
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xdotool imagemagick valgrind)
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386

@@ -56,8 +56,9 @@ private:
     void add(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key,
              const TObj::CUnicodeString& text);
     // A finding that stops the launcher with `message`.
-    void addStop(const TObj::CUnicodeString& file, const TObj::CUnicodeString& text, const TObj::CUnicodeString& message,
-                 const TObj::CUnicodeString& section = {}, const TObj::CUnicodeString& key = {}, int line = 0);
+    void addStop(const TObj::CUnicodeString& file, const TObj::CUnicodeString& text,
+                 const TObj::CUnicodeString& message, const TObj::CUnicodeString& section = {},
+                 const TObj::CUnicodeString& key = {}, int line = 0);
 
     const CLoadEnvironment& m_environment;
     TObj::CUnicodeString m_rootPath;

@@ -17,8 +17,8 @@ bool IsInside(const CUnicodeString& path, const CUnicodeString& folder)
 bool HasUrlScheme(const CUnicodeString& text)
 {
     int position = 0;
-    while (position < text.Length() && ((text[position] >= u'a' && text[position] <= u'z') ||
-                                        (text[position] >= u'A' && text[position] <= u'Z')))
+    while (position < text.Length() &&
+           ((text[position] >= u'a' && text[position] <= u'z') || (text[position] >= u'A' && text[position] <= u'Z')))
         ++position;
     return position >= 2 && position < text.Length() && text[position] == u':';
 }

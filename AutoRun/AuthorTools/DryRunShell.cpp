@@ -10,7 +10,8 @@ CDryRunShell::CDryRunShell(FShow show) : m_show(std::move(show))
 {
     if (!m_show)
         m_show = [](HWND owner, const CUnicodeString& text) {
-            ShowToolText(owner, text, CUnicodeString(u"Dry run"), ZYR::CMessageBox::kOk | ZYR::CMessageBox::kIconInformation);
+            ShowToolText(owner, text, CUnicodeString(u"Dry run"),
+                         ZYR::CMessageBox::kOk | ZYR::CMessageBox::kIconInformation);
         };
 }
 
@@ -25,7 +26,6 @@ INT_PTR CDryRunShell::Open(HWND owner, const CUnicodeString& file, const CUnicod
 CUnicodeString CDryRunShell::Describe(const CUnicodeString& file, const CUnicodeString* parameters,
                                       const CUnicodeString& folder)
 {
-    return u"Dry run: the launcher would ask the shell to\n  verb: open\n  file: " + file +
-           u"\n  parameters: " + (parameters != nullptr ? *parameters : CUnicodeString(u"(none)")) +
-           u"\n  folder: " + folder;
+    return u"Dry run: the launcher would ask the shell to\n  verb: open\n  file: " + file + u"\n  parameters: " +
+           (parameters != nullptr ? *parameters : CUnicodeString(u"(none)")) + u"\n  folder: " + folder;
 }

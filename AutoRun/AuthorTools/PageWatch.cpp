@@ -71,15 +71,17 @@ void CPageWatch::ReloadFromFiles()
     std::vector<std::uint64_t> seen = WatchedFiles::Fingerprint(files);
     if (m_problemBar.Text().IsEmpty() && seen == m_fingerprint)
         return;
-    const bool read = TObj::CatchFailure([this] { m_window.ReadPagesAgain(); }, [&](const TObj::CException& failure) {
-        if (WatchedFiles::IsLockedFile(failure) && m_lockedRetries++ < kLockedRetries) {
-            LookWhenSettled();
-            return;
-        }
-        m_lockedRetries = 0;
-        m_problemBar.Show(m_window, WatchedFiles::ProblemText(failure, Settings().Environment()));
-        m_window.ChildrenReordered(); // the bar went on top
-    });
+    const bool read = TObj::CatchFailure(
+        [this] { m_window.ReadPagesAgain(); },
+        [&](const TObj::CException& failure) {
+            if (WatchedFiles::IsLockedFile(failure) && m_lockedRetries++ < kLockedRetries) {
+                LookWhenSettled();
+                return;
+            }
+            m_lockedRetries = 0;
+            m_problemBar.Show(m_window, WatchedFiles::ProblemText(failure, Settings().Environment()));
+            m_window.ChildrenReordered(); // the bar went on top
+        });
     if (!read)
         return;
     m_lockedRetries = 0;

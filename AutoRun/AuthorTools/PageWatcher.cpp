@@ -4,10 +4,9 @@ CPageWatcher::CPageWatcher(HWND window, const std::vector<TObj::CUnicodeString>&
     : m_window(window), m_stop(CreateEventW(nullptr, TRUE, FALSE, nullptr))
 {
     for (const TObj::CUnicodeString& folder : folders) {
-        CChangeHandle change(FindFirstChangeNotificationW(
-            folder.W(), TRUE,
-            FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_SIZE |
-                FILE_NOTIFY_CHANGE_LAST_WRITE));
+        CChangeHandle change(FindFirstChangeNotificationW(folder.W(), TRUE,
+                                                          FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
+                                                              FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE));
         if (change.IsEmpty())
             continue;
         m_folders.push_back(folder);

@@ -28,8 +28,8 @@ std::int64_t MissingBitmapBytes(const TObj::CUnicodeString& path)
     LARGE_INTEGER size{};
     unsigned char header[54] = {0};
     DWORD read = 0;
-    const bool known = GetFileSizeEx(file.Get(), &size) && ReadFile(file.Get(), header, sizeof header, &read, nullptr) &&
-                       read == sizeof header;
+    const bool known = GetFileSizeEx(file.Get(), &size) &&
+                       ReadFile(file.Get(), header, sizeof header, &read, nullptr) && read == sizeof header;
     const auto u32 = [&](int at) {
         return static_cast<std::uint32_t>(header[at] | header[at + 1] << 8 | header[at + 2] << 16 |
                                           static_cast<std::uint32_t>(header[at + 3]) << 24);

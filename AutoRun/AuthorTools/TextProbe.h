@@ -10,7 +10,7 @@
 namespace TextProbe {
 
 struct CUndecodable {
-    int line;  // 1-based
+    int line;   // 1-based
     bool utf16; // a lone last byte of UTF-16, rather than broken UTF-8
 };
 

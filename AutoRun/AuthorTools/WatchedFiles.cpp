@@ -30,8 +30,9 @@ std::vector<std::uint64_t> Fingerprint(const std::vector<CUnicodeString>& files)
         WIN32_FILE_ATTRIBUTE_DATA data{};
         const bool found = !file.IsEmpty() && GetFileAttributesExW(file.W(), GetFileExInfoStandard, &data);
         marks.push_back(found ? (std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow) : 0);
-        marks.push_back(found ? (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime)
-                              : 0);
+        marks.push_back(
+            found ? (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime)
+                  : 0);
     }
     return marks;
 }

@@ -31,9 +31,9 @@ void TurnOffInputMethods()
 {
     const HMODULE imm = GetModuleHandleW(L"imm32.dll");
     using FDisableIme = BOOL(WINAPI*)(DWORD);
-    const auto disable = imm != nullptr ? reinterpret_cast<FDisableIme>(
-                                              reinterpret_cast<void*>(GetProcAddress(imm, "ImmDisableIME")))
-                                        : nullptr;
+    const auto disable =
+        imm != nullptr ? reinterpret_cast<FDisableIme>(reinterpret_cast<void*>(GetProcAddress(imm, "ImmDisableIME")))
+                       : nullptr;
     if (disable != nullptr)
         disable(static_cast<DWORD>(-1)); // every thread of the process
 }
@@ -64,10 +64,7 @@ CAutoRunApp::~CAutoRunApp()
         CShellRequests::SetCurrent(nullptr);
 }
 
-void CAutoRunApp::ExitInstance()
-{
-    ZYR::DestroyWindowIfAlive(m_mainWindow);
-}
+void CAutoRunApp::ExitInstance() { ZYR::DestroyWindowIfAlive(m_mainWindow); }
 
 void CAutoRunApp::RenderPages(const CUnicodeString& folder)
 {

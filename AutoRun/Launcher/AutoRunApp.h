@@ -19,8 +19,7 @@ public:
     // Both are owned by the run function; the main window is destroyed before the settings.
     CAutoRunApp(CSettings& settings, CAutoRunWindow& mainWindow, const CLauncherOptions& options)
         : m_settings(settings), m_mainWindow(mainWindow), m_options(options)
-    {
-    }
+    {}
     ~CAutoRunApp() override;
     bool InitInstance() override;
     void ExitInstance() override;

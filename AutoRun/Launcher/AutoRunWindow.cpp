@@ -35,7 +35,8 @@ RECT CentredOn(const RECT& rect, const RECT& target)
 {
     const std::int64_t dx = (std::int64_t{target.left} + target.right) / 2 - (std::int64_t{rect.left} + rect.right) / 2;
     const std::int64_t dy = (std::int64_t{target.top} + target.bottom) / 2 - (std::int64_t{rect.top} + rect.bottom) / 2;
-    return RECT{PageLayout::Saturated(rect.left + dx), PageLayout::Saturated(rect.top + dy), PageLayout::Saturated(rect.right + dx), PageLayout::Saturated(rect.bottom + dy)};
+    return RECT{PageLayout::Saturated(rect.left + dx), PageLayout::Saturated(rect.top + dy),
+                PageLayout::Saturated(rect.right + dx), PageLayout::Saturated(rect.bottom + dy)};
 }
 
 CSettings& Settings() { return *CSettings::Current(); }

@@ -110,8 +110,8 @@ private:
     // The page's title, and that the launcher watches when it does.
     void ShowTitle();
 
-    CWindowSettings* m_page = nullptr;                 // not owned: the settings own every page
-    TObj::CPointerArray<CWindowSettings> m_history;    // not owned, oldest first
+    CWindowSettings* m_page = nullptr;              // not owned: the settings own every page
+    TObj::CPointerArray<CWindowSettings> m_history; // not owned, oldest first
     TObj::CUnicodeString m_comment;
     ZYR::CFont m_commentFont; // made for the size and name below, kept while pages share them
     std::int32_t m_commentFontSize = 0;
@@ -123,5 +123,5 @@ private:
     CWindowIcons m_icons;
     CPageControls m_controls;
     std::unique_ptr<CPageWatch> m_watch; // an author's watch, when asked for
-    std::vector<HWND> m_paintOrder; // not owned: the children, bottom of the z-order first; empty: not known
+    std::vector<HWND> m_paintOrder;      // not owned: the children, bottom of the z-order first; empty: not known
 };

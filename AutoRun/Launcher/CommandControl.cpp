@@ -196,9 +196,9 @@ void CCommandControl::Draw(HDC dc)
     SetBkMode(dc, TRANSPARENT);
     ZYR::CSelectObjectGuard font(dc, m_textFont.Handle());
     const COLORREF previous = SetTextColor(dc, IsHovered() ? m_selectedColor : m_notSelectedColor);
-    const UINT flags = m_settings->centered ? DT_CENTER | DT_VCENTER | DT_SINGLELINE
+    const UINT flags = m_settings->centered          ? DT_CENTER | DT_VCENTER | DT_SINGLELINE
                        : !m_settings->hint.IsEmpty() ? DT_SINGLELINE
-                                                      : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK;
+                                                     : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK;
     RECT drawn = text;
     const int height = DrawTextW(dc, m_settings->text.W(), -1, &drawn, flags);
     const SIZE extent = ZYR::GetTextExtent(dc, m_settings->text);
@@ -268,7 +268,8 @@ void CCommandControl::OnMouseMove(UINT flags, int x, int y)
     if (m_tooltip.Handle() == nullptr && !m_settings->tooltip.IsEmpty()) {
         POINT screen{x, y};
         ClientToScreen(Handle(), &screen);
-        const MSG trigger{Handle(), WM_MOUSEMOVE, flags, MAKELPARAM(x, y), static_cast<DWORD>(GetMessageTime()), screen};
+        const MSG trigger{Handle(), WM_MOUSEMOVE, flags, MAKELPARAM(x, y), static_cast<DWORD>(GetMessageTime()),
+                          screen};
         EnsureTooltip(&trigger);
     }
     if (!m_tracking) {
@@ -344,31 +345,18 @@ void CCommandControl::RunAction()
     CShellRequests& shell = CShellRequests::Current();
 
     switch (action.kind) {
-    case EActionKind::None:
-        break;
-    case EActionKind::Exit:
-        main->GoBack(false);
-        break;
-    case EActionKind::Back:
-        main->GoBack(true);
-        break;
-    case EActionKind::Close:
-        main->DestroyWindow();
-        break;
-    case EActionKind::Folder:
-        shell.Open(owner, TObj::PathRoot(TObj::GetCurrentFolder()), nullptr);
-        break;
+    case EActionKind::None: break;
+    case EActionKind::Exit: main->GoBack(false); break;
+    case EActionKind::Back: main->GoBack(true); break;
+    case EActionKind::Close: main->DestroyWindow(); break;
+    case EActionKind::Folder: shell.Open(owner, TObj::PathRoot(TObj::GetCurrentFolder()), nullptr); break;
     case EActionKind::FileUrl: {
         const CUnicodeString url = u"\"file://" + action.PathBelow(TObj::GetProgramFolder()) + u"\"";
         shell.Open(owner, CUnicodeString(u"explorer"), &url);
         break;
     }
-    case EActionKind::ExtCommand:
-        shell.Open(owner, action.target, &parameters);
-        break;
-    case EActionKind::Page:
-        main->GoToPage(action.target);
-        break;
+    case EActionKind::ExtCommand: shell.Open(owner, action.target, &parameters); break;
+    case EActionKind::Page: main->GoToPage(action.target); break;
     case EActionKind::WebAddress:
     case EActionKind::File: {
         const bool web = action.kind == EActionKind::WebAddress;

@@ -60,8 +60,8 @@ private:
     void Redraw();
     TObj::CUnicodeString FocusedComment() const;
 
-    CCommandSettings* m_settings;          // not owned: the page settings outlive the control
-    CControlHost* m_host = nullptr;        // not owned: the main window, the parent
+    CCommandSettings* m_settings;   // not owned: the page settings outlive the control
+    CControlHost* m_host = nullptr; // not owned: the main window, the parent
     ZYR::CFont m_textFont;
     ZYR::CFont m_hintFont;
     COLORREF m_selectedColor = 0;

@@ -13,9 +13,7 @@ ZYR_BEGIN_MESSAGE_MAP(CCommentControl, ZYR::CWindow)
     ZYR_ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 ZYR_END_MESSAGE_MAP(ZYR::CWindow)
 
-CCommentControl::CCommentControl(CCommandSettings* settings, CControlHost* host) : m_settings(settings), m_host(host)
-{
-}
+CCommentControl::CCommentControl(CCommandSettings* settings, CControlHost* host) : m_settings(settings), m_host(host) {}
 
 CCommentControl::~CCommentControl() = default;
 

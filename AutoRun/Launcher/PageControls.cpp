@@ -71,7 +71,8 @@ void CPageControls::DrawWaiting(HDC canvas, int width, bool mirrored, HRGN withi
     const auto drawAt = [&](const CCommandSettings& command, void (*draw)(HDC, void*), void* control) {
         const RECT area = command.WaitingClientArea();
         // The region is in the window's own coordinates, mirrored with it; the canvas is not.
-        const RECT own{command.rect.left, command.rect.top, PageLayout::Saturated(std::int64_t{command.rect.left} + area.right),
+        const RECT own{command.rect.left, command.rect.top,
+                       PageLayout::Saturated(std::int64_t{command.rect.left} + area.right),
                        PageLayout::Saturated(std::int64_t{command.rect.top} + area.bottom)};
         const int left = mirrored ? PageLayout::Saturated(std::int64_t{width} - own.right) : own.left;
         const RECT placed{left, own.top, PageLayout::Saturated(std::int64_t{left} + area.right), own.bottom};
@@ -80,10 +81,12 @@ void CPageControls::DrawWaiting(HDC canvas, int width, bool mirrored, HRGN withi
     };
     for (int i = m_commentControls.Count() - 1; i >= 0; --i)
         if (CCommentControl* label = m_commentControls[i]; label->IsWaitingForWindow())
-            drawAt(label->Settings(), [](HDC dc, void* it) { static_cast<CCommentControl*>(it)->Draw(dc); }, label);
+            drawAt(
+                label->Settings(), [](HDC dc, void* it) { static_cast<CCommentControl*>(it)->Draw(dc); }, label);
     for (int i = m_commandControls.Count() - 1; i >= 0; --i)
         if (CCommandControl* command = m_commandControls[i]; command->IsWaitingForWindow())
-            drawAt(command->Settings(), [](HDC dc, void* it) { static_cast<CCommandControl*>(it)->Draw(dc); }, command);
+            drawAt(
+                command->Settings(), [](HDC dc, void* it) { static_cast<CCommandControl*>(it)->Draw(dc); }, command);
 }
 
 void CPageControls::MakeWaiting()

@@ -2,8 +2,7 @@
 
 CCommandPicture::CCommandPicture(const TObj::CUnicodeString& path, const ZYR::CFailurePlace& place)
     : m_path(path), m_place(place)
-{
-}
+{}
 
 std::shared_ptr<const ZYR::CBitmap> CCommandPicture::Decoded() const
 {

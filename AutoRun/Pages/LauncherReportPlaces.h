@@ -10,6 +10,7 @@
 
 namespace Places {
 
+// clang-format off
 // Assertions: the source name and line only.
 constexpr TObj::CReportPlace kBackgroundLoadedTwice{u"AutoRunWindow", 49};
 constexpr TObj::CReportPlace kBackOnFirstPage{u"AutoRunWindow", 87};
@@ -30,4 +31,5 @@ constexpr ZYR::CFailurePlace kHoverPictureLoad{u"CSettings::CReader::readCommand
 constexpr ZYR::CFailurePlace kClickPictureLoad{u"CSettings::CReader::readCommandBackgroundImage", u"bitmap != 0", u"Settings", 425};
 constexpr ZYR::CFailurePlace kStartPictureLoad{u"CAutoRunWindow::Create", u"loadBitmap != 0", u"AutoRunWindow", 53};
 constexpr ZYR::CFailurePlace kSwitchPictureLoad{u"CAutoRunWindow::fullRedrawWindow", u"loadBitmap != 0", u"AutoRunWindow", 172};
+// clang-format on
 } // namespace Places

@@ -11,7 +11,8 @@ namespace PageFiles {
 
 bool IsPageSection(const CUnicodeString& section)
 {
-    return !section.EqualsNoCase(AutoRunStrings::kCommonSection) && !section.EqualsNoCase(AutoRunStrings::kAutoRunSection) &&
+    return !section.EqualsNoCase(AutoRunStrings::kCommonSection) &&
+           !section.EqualsNoCase(AutoRunStrings::kAutoRunSection) &&
            !section.EqualsNoCase(AutoRunStrings::kVariablesSection);
 }
 

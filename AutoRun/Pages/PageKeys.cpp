@@ -18,8 +18,9 @@ using T = EValueType;
 using S = EScope;
 using K = EKey;
 constexpr double kFollows = std::numeric_limits<double>::quiet_NaN(); // the default follows other keys
-constexpr double kNone = 4294967295.0;                                 // no colour
+constexpr double kNone = 4294967295.0;                                // no colour
 
+// clang-format off
 const CPageKey kTable[] = {
     {K::Icon, u"Icon", S::Common, T::Path, 0, "none", "The window's icon file."},
     {K::Dir, u"Dir", S::Common, T::Text, 0, "empty", "The folder of the page files (in `Autorun.inf` only)."},
@@ -92,6 +93,7 @@ const CPageKey kTable[] = {
     {K::CommandBorderClickColor, u"BorderClickColor", S::Command, T::Colour, kNone, "the hover colour",
      "The border's colour while pressed."},
 };
+// clang-format on
 static_assert(sizeof kTable / sizeof kTable[0] == static_cast<std::size_t>(EKey::Count), "a row for every key");
 
 char16_t Folded(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }

@@ -17,6 +17,7 @@ enum class EScope { Common, Window, Command };
 
 enum class EValueType { Text, TextWithBreaks, Path, Integer, Colour, Boolean, Decimal, Rectangle, Size, FontSize };
 
+// clang-format off
 enum class EKey {
     Icon, Dir, DefaultIniFile,
     Background, BackgroundSize, BackgroundColor, Title, FontName, FontSize, FontUnderlined, FontSelectedColor,
@@ -30,6 +31,7 @@ enum class EKey {
     CommandBorderWidth, CommandBorderColor, CommandBorderHoverColor, CommandBorderClickColor,
     Count
 };
+// clang-format on
 
 struct CPageKey {
     EKey key;

@@ -19,10 +19,7 @@ bool Fits(std::int64_t value) { return value >= kMin && value <= kMax; }
 
 } // namespace
 
-std::int32_t Saturated(std::int64_t value)
-{
-    return static_cast<std::int32_t>(std::max(kMin, std::min(kMax, value)));
-}
+std::int32_t Saturated(std::int64_t value) { return static_cast<std::int32_t>(std::max(kMin, std::min(kMax, value))); }
 
 bool DefaultStep(std::int32_t fontSize, double ratio, std::int32_t& out)
 {

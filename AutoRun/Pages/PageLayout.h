@@ -34,9 +34,9 @@ struct CTextArea {
 
 enum class ETextArea {
     Ok,
-    NoWidth,     // W is not greater than LeftMargin + RightMargin
-    NoHeight,    // Ht is not greater than TopMargin + BottomMargin
-    OutOfRange,  // the edges do not fit 32 bits: the margins are malformed
+    NoWidth,    // W is not greater than LeftMargin + RightMargin
+    NoHeight,   // Ht is not greater than TopMargin + BottomMargin
+    OutOfRange, // the edges do not fit 32 bits: the margins are malformed
 };
 
 ETextArea CommandTextArea(const CPageRect& rect, std::int32_t leftMargin, std::int32_t topMargin,

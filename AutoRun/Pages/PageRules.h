@@ -27,8 +27,7 @@ TObj::CUnicodeString CommandPlace(const TObj::CUnicodeString& window, int number
 CPageProblem CheckWindowBackground(const TObj::CUnicodeString& window, const TObj::CUnicodeString& picturePath,
                                    const CPageSize& size, std::uint32_t color, bool pictureExists);
 
-CPageProblem CheckCommandBackground(const TObj::CUnicodeString& window, int number, bool hasPictures,
-                                    bool hasColors);
+CPageProblem CheckCommandBackground(const TObj::CUnicodeString& window, int number, bool hasPictures, bool hasColors);
 
 // Whether the launcher opens an action as a web address: only "http://" and "https://",
 // in lower case; anything else is a path on the disc.

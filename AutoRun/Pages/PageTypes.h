@@ -24,5 +24,8 @@ struct CPageSize {
     std::int32_t width = 0;
     std::int32_t height = 0;
 
-    friend bool operator==(const CPageSize& a, const CPageSize& b) { return a.width == b.width && a.height == b.height; }
+    friend bool operator==(const CPageSize& a, const CPageSize& b)
+    {
+        return a.width == b.width && a.height == b.height;
+    }
 };

@@ -151,8 +151,8 @@ bool ParseRect(const CUnicodeString& text, int dpiY, CPageRect& out)
     // Width and height are taken later; a rectangle whose extent does not fit is malformed.
     if (!FitsInt32(v[2] - v[0]) || !FitsInt32(v[3] - v[1]))
         return false;
-    out = CPageRect{static_cast<std::int32_t>(v[0]), static_cast<std::int32_t>(v[1]),
-                    static_cast<std::int32_t>(v[2]), static_cast<std::int32_t>(v[3])};
+    out = CPageRect{static_cast<std::int32_t>(v[0]), static_cast<std::int32_t>(v[1]), static_cast<std::int32_t>(v[2]),
+                    static_cast<std::int32_t>(v[3])};
     return true;
 }
 

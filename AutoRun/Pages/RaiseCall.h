@@ -9,8 +9,7 @@ public:
     template <class TRaise>
     CRaiseCall(const TRaise& raise) // implicit: the reader passes its lambdas as they are
         : m_raise(&raise), m_call([](const void* callable) { (*static_cast<const TRaise*>(callable))(); })
-    {
-    }
+    {}
 
     void operator()() const { m_call(m_raise); }
 

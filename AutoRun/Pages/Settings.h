@@ -69,7 +69,8 @@ public:
     const CLoadEnvironment& Environment() const noexcept { return m_environment; }
     // Reads that page file, whatever the language would choose, telling `sink` of every
     // finding; for the author's check.
-    void LoadPageFile(const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile, CPageFindingSink& sink);
+    void LoadPageFile(const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFile,
+                      CPageFindingSink& sink);
     // The page the launcher starts on without the option that names another.
     static const TObj::CUnicodeString kDefaultStartPage;
 

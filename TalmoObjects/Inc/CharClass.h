@@ -9,9 +9,8 @@ namespace TObj {
 
 constexpr bool IsWhiteSpace(WChar ch) noexcept
 {
-    return (ch >= 0x0009 && ch <= 0x000D) || ch == 0x0020 || ch == 0x0085 || ch == 0x00A0 ||
-           ch == 0x1680 || (ch >= 0x2000 && ch <= 0x200A) || ch == 0x2028 || ch == 0x2029 ||
-           ch == 0x202F || ch == 0x3000;
+    return (ch >= 0x0009 && ch <= 0x000D) || ch == 0x0020 || ch == 0x0085 || ch == 0x00A0 || ch == 0x1680 ||
+           (ch >= 0x2000 && ch <= 0x200A) || ch == 0x2028 || ch == 0x2029 || ch == 0x202F || ch == 0x3000;
 }
 
 constexpr bool IsAsciiDigit(WChar ch) noexcept { return ch >= u'0' && ch <= u'9'; }

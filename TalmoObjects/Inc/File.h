@@ -16,12 +16,20 @@ namespace TObj {
 class CFile {
 public:
     enum EMode : std::uint32_t {
-        kRead = 0x1, kWrite = 0x2, kReadWrite = 0x3, kReadExecute = 0x4,
-        kShareWrite = 0x10, kShareRead = 0x20, kExclusive = 0x30, kShareAll = 0x40,
-        kCreate = 0x1000, kKeepContents = 0x2000, kCreateNew = 0x4000,
+        kRead = 0x1,
+        kWrite = 0x2,
+        kReadWrite = 0x3,
+        kReadExecute = 0x4,
+        kShareWrite = 0x10,
+        kShareRead = 0x20,
+        kExclusive = 0x30,
+        kShareAll = 0x40,
+        kCreate = 0x1000,
+        kKeepContents = 0x2000,
+        kCreateNew = 0x4000,
     };
-    static constexpr std::uint32_t kReadShared = kRead | kShareRead;                 // 0x21
-    static constexpr std::uint32_t kCreateForWriting = kCreate | kWrite | kShareRead; // 0x1022
+    static constexpr std::uint32_t kReadShared = kRead | kShareRead;                      // 0x21
+    static constexpr std::uint32_t kCreateForWriting = kCreate | kWrite | kShareRead;     // 0x1022
     static constexpr std::uint32_t kAppendForWriting = kCreateForWriting | kKeepContents; // 0x3022
 
     CFile() = default;

@@ -12,9 +12,22 @@ namespace TObj {
 class CFileException : public CException {
 public:
     enum ECause {
-        kGeneric = 1, kFileNotFound, kBadPath, kTooManyOpenFiles, kAccessDenied, kInvalidFile, kRemoveCurrentDir,
-        kDirectoryFull, kBadSeek, kHardIO, kSharingViolation, kLockViolation, kDiskFull, kEndOfFile,
-        kAlreadyExists, kDirectoryNotEmpty
+        kGeneric = 1,
+        kFileNotFound,
+        kBadPath,
+        kTooManyOpenFiles,
+        kAccessDenied,
+        kInvalidFile,
+        kRemoveCurrentDir,
+        kDirectoryFull,
+        kBadSeek,
+        kHardIO,
+        kSharingViolation,
+        kLockViolation,
+        kDiskFull,
+        kEndOfFile,
+        kAlreadyExists,
+        kDirectoryNotEmpty
     };
 
     CFileException(std::uint32_t code, int cause, const CUnicodeString& fileName);

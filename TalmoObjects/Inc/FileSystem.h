@@ -1,7 +1,7 @@
 // FileSystem.h
 // Holds the path and file-system operations that ask Windows: normalisation to a full
-// path, combination of a folder and a name, the existence test and the current folder. Paths under the virtual prefix belong to the in-memory file
-// system, which holds no files the launcher could name; and the first bytes of a file, by
+// path, combination of a folder and a name, the existence test and the current folder. Paths under the virtual prefix
+// belong to the in-memory file system, which holds no files the launcher could name; and the first bytes of a file, by
 // which a picture or icon file is told apart from others without decoding it.
 #pragma once
 

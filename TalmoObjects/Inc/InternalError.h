@@ -15,8 +15,7 @@ class CInternalError : public CException {
 public:
     CInternalError(const WChar* file, int line, int kind, std::uint32_t code) noexcept
         : m_file(file), m_line(line), m_kind(kind), m_code(code)
-    {
-    }
+    {}
     CUnicodeString GetMessageText() const override;
     // Counts the process's internal errors; from the third on the user may end the process.
     void Report() const override;

@@ -44,8 +44,7 @@ class CMessageHandlerHolder {
 public:
     CMessageHandlerHolder(CMessageHandler& handler, bool perThread) noexcept
         : m_handler(&handler), m_perThread(perThread)
-    {
-    }
+    {}
     ~CMessageHandlerHolder();
     CMessageHandlerHolder(const CMessageHandlerHolder&) = delete;
     CMessageHandlerHolder& operator=(const CMessageHandlerHolder&) = delete;

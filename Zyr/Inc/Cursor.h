@@ -18,7 +18,6 @@ struct CCursorTraits {
 
 class CCursor {
 public:
-
     void Attach(HCURSOR cursor);
     // LoadCursorW(nullptr, id): a shared system cursor such as IDC_HAND.
     void LoadSystemCursor(const wchar_t* id);
@@ -29,7 +28,6 @@ public:
 private:
     TObj::CUniqueHandle<CCursorTraits> m_owned;
     HCURSOR m_shared = nullptr; // not owned: a system cursor
-
 };
 
 } // namespace ZYR

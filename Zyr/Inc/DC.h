@@ -92,8 +92,8 @@ public:
     void Restore() noexcept;
 
 private:
-    HDC m_dc;            // not owned
-    HGDIOBJ m_previous;  // not owned
+    HDC m_dc;           // not owned
+    HGDIOBJ m_previous; // not owned
     bool m_restored = false;
 };
 

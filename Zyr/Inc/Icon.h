@@ -19,7 +19,6 @@ struct CIconTraits {
 
 class CIcon {
 public:
-
     void Attach(HICON icon);
     // The icon group `name` of the module that holds it, at the given size.
     void LoadIconW(const wchar_t* name, int width, int height);

@@ -20,13 +20,30 @@ class CMessageBox : public CWindow {
 
 public:
     enum EFlags : unsigned {
-        kOk = 0x1, kCancel = 0x2, kYes = 0x4, kNo = 0x8, kYesToAll = 0x10, kNoToAll = 0x20, kAbort = 0x40,
-        kRetry = 0x80, kIgnore = 0x100, kButtons = 0x1FF,
-        kIconStop = 0x1000, kIconQuestion = 0x2000, kIconExclamation = 0x3000, kIconInformation = 0x4000,
+        kOk = 0x1,
+        kCancel = 0x2,
+        kYes = 0x4,
+        kNo = 0x8,
+        kYesToAll = 0x10,
+        kNoToAll = 0x20,
+        kAbort = 0x40,
+        kRetry = 0x80,
+        kIgnore = 0x100,
+        kButtons = 0x1FF,
+        kIconStop = 0x1000,
+        kIconQuestion = 0x2000,
+        kIconExclamation = 0x3000,
+        kIconInformation = 0x4000,
         kIcons = 0xF000,
-        kDefaultFirst = 0x10000, kDefaultSecond = 0x20000, kDefaultThird = 0x30000, kDefaultFourth = 0x40000,
+        kDefaultFirst = 0x10000,
+        kDefaultSecond = 0x20000,
+        kDefaultThird = 0x30000,
+        kDefaultFourth = 0x40000,
         kDefaults = 0xF0000,
-        kForeground = 0x1000000, kTopmost = 0x2000000, kRightAligned = 0x4000000, kRtlReading = 0x8000000,
+        kForeground = 0x1000000,
+        kTopmost = 0x2000000,
+        kRightAligned = 0x4000000,
+        kRtlReading = 0x8000000,
     };
     static constexpr int kYesToAllReply = 1027;
     static constexpr int kNoToAllReply = 1028;
@@ -77,8 +94,8 @@ private:
     TObj::CUnicodeString m_caption;
     unsigned m_flags;
     TObj::CUnicodeString m_furtherText;
-    HWND m_textControl = nullptr; // a child, destroyed with the box
-    HWND m_iconControl = nullptr; // a child, destroyed with the box
+    HWND m_textControl = nullptr;       // a child, destroyed with the box
+    HWND m_iconControl = nullptr;       // a child, destroyed with the box
     std::vector<HWND> m_buttonControls; // children, destroyed with the box
     CFont m_font;
     int m_reply = 0;

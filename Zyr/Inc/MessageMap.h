@@ -31,13 +31,13 @@ enum EHandlerSignature : UINT {
 using FMessageThunk = LRESULT (*)(CCmdTarget& target, WPARAM wParam, LPARAM lParam);
 
 struct CMessageMapEntry {
-    UINT message;            // 0xC000 for a registered message
+    UINT message; // 0xC000 for a registered message
     UINT code;
     UINT firstId;
     UINT lastId;
-    UINT signature;          // kSigEnd ends the array
+    UINT signature; // kSigEnd ends the array
     FMessageThunk handler;
-    const UINT* registered;  // the variable holding a registered message's number
+    const UINT* registered; // the variable holding a registered message's number
 };
 
 struct CMessageMap {
@@ -52,11 +52,21 @@ CWindow* WindowFromHandleForMap(HWND handle);
 
 namespace Thunks {
 template <class T, LRESULT (T::*M)(WPARAM, LPARAM)>
-LRESULT WparamLparam(CCmdTarget& t, WPARAM w, LPARAM l) { return (static_cast<T&>(t).*M)(w, l); }
+LRESULT WparamLparam(CCmdTarget& t, WPARAM w, LPARAM l)
+{
+    return (static_cast<T&>(t).*M)(w, l);
+}
 template <class T, void (T::*M)()>
-LRESULT Void(CCmdTarget& t, WPARAM, LPARAM) { (static_cast<T&>(t).*M)(); return 0; }
+LRESULT Void(CCmdTarget& t, WPARAM, LPARAM)
+{
+    (static_cast<T&>(t).*M)();
+    return 0;
+}
 template <class T, int (T::*M)(CREATESTRUCTW*)>
-LRESULT Create(CCmdTarget& t, WPARAM, LPARAM l) { return (static_cast<T&>(t).*M)(reinterpret_cast<CREATESTRUCTW*>(l)); }
+LRESULT Create(CCmdTarget& t, WPARAM, LPARAM l)
+{
+    return (static_cast<T&>(t).*M)(reinterpret_cast<CREATESTRUCTW*>(l));
+}
 template <class T, void (T::*M)(UINT, UINT, UINT)>
 LRESULT Key(CCmdTarget& t, WPARAM w, LPARAM l)
 {
@@ -75,7 +85,10 @@ LRESULT BoolWindowUintUint(CCmdTarget& t, WPARAM w, LPARAM l)
     return (static_cast<T&>(t).*M)(WindowFromHandleForMap(reinterpret_cast<HWND>(w)), LOWORD(l), HIWORD(l));
 }
 template <class T, UINT (T::*M)()>
-LRESULT Uint(CCmdTarget& t, WPARAM, LPARAM) { return (static_cast<T&>(t).*M)(); }
+LRESULT Uint(CCmdTarget& t, WPARAM, LPARAM)
+{
+    return (static_cast<T&>(t).*M)();
+}
 template <class T, void (T::*M)(UINT, int, int)>
 LRESULT Point(CCmdTarget& t, WPARAM w, LPARAM l)
 {
@@ -101,46 +114,55 @@ LRESULT PrintClient(CCmdTarget& t, WPARAM w, LPARAM)
 
 } // namespace ZYR
 
-#define ZYR_DECLARE_MESSAGE_MAP()                                                                           \
-public:                                                                                                     \
-    const ::ZYR::CMessageMap* GetMessageMap() const override;                                               \
+#define ZYR_DECLARE_MESSAGE_MAP()                                                                                      \
+public:                                                                                                                \
+    const ::ZYR::CMessageMap* GetMessageMap() const override;                                                          \
     static const ::ZYR::CMessageMap* ThisMessageMap();
 
-#define ZYR_BEGIN_MESSAGE_MAP(Class, Base)                                                                  \
-    const ::ZYR::CMessageMap* Class::GetMessageMap() const { return ThisMessageMap(); }                     \
-    const ::ZYR::CMessageMap* Class::ThisMessageMap()                                                       \
-    {                                                                                                       \
-        using ThisClass = Class;                                                                            \
+#define ZYR_BEGIN_MESSAGE_MAP(Class, Base)                                                                             \
+    const ::ZYR::CMessageMap* Class::GetMessageMap() const { return ThisMessageMap(); }                                \
+    const ::ZYR::CMessageMap* Class::ThisMessageMap()                                                                  \
+    {                                                                                                                  \
+        using ThisClass = Class;                                                                                       \
         static const ::ZYR::CMessageMapEntry entries[] = {
-#define ZYR_END_MESSAGE_MAP(Base)                                                                           \
-    {0, 0, 0, 0, ::ZYR::kSigEnd, nullptr, nullptr}};                                                        \
-        static const ::ZYR::CMessageMap map = {&Base::ThisMessageMap, entries};                             \
-        return &map;                                                                                        \
+#define ZYR_END_MESSAGE_MAP(Base)                                                                                      \
+    {                                                                                                                  \
+        0, 0, 0, 0, ::ZYR::kSigEnd, nullptr, nullptr                                                                   \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const ::ZYR::CMessageMap map = {&Base::ThisMessageMap, entries};                                            \
+    return &map;                                                                                                       \
     }
 
-#define ZYR_ON_MESSAGE(message, method)                                                                     \
+#define ZYR_ON_MESSAGE(message, method)                                                                                \
     {message, 0, 0, 0, ::ZYR::kSigWparamLparam, &::ZYR::Thunks::WparamLparam<ThisClass, &ThisClass::method>, nullptr},
-#define ZYR_ON_REGISTERED_MESSAGE(variable, method)                                                         \
+#define ZYR_ON_REGISTERED_MESSAGE(variable, method)                                                                    \
     {0xC000, 0, 0, 0, ::ZYR::kSigWparamLparam, &::ZYR::Thunks::WparamLparam<ThisClass, &ThisClass::method>, &variable},
-#define ZYR_ON_VOID(message, method)                                                                        \
+#define ZYR_ON_VOID(message, method)                                                                                   \
     {message, 0, 0, 0, ::ZYR::kSigVoid, &::ZYR::Thunks::Void<ThisClass, &ThisClass::method>, nullptr},
-#define ZYR_ON_CREATE(method)                                                                               \
+#define ZYR_ON_CREATE(method)                                                                                          \
     {WM_CREATE, 0, 0, 0, ::ZYR::kSigIntCreate, &::ZYR::Thunks::Create<ThisClass, &ThisClass::method>, nullptr},
-#define ZYR_ON_KEY(message, method)                                                                         \
+#define ZYR_ON_KEY(message, method)                                                                                    \
     {message, 0, 0, 0, ::ZYR::kSigKey, &::ZYR::Thunks::Key<ThisClass, &ThisClass::method>, nullptr},
-#define ZYR_ON_FOCUS(message, method)                                                                       \
+#define ZYR_ON_FOCUS(message, method)                                                                                  \
     {message, 0, 0, 0, ::ZYR::kSigWindow, &::ZYR::Thunks::Window<ThisClass, &ThisClass::method>, nullptr},
-#define ZYR_ON_SETCURSOR(method)                                                                            \
-    {WM_SETCURSOR, 0, 0, 0, ::ZYR::kSigBoolWindowUintUint,                                                  \
-     &::ZYR::Thunks::BoolWindowUintUint<ThisClass, &ThisClass::method>, nullptr},
-#define ZYR_ON_UINT(message, method)                                                                        \
+#define ZYR_ON_SETCURSOR(method)                                                                                       \
+    {WM_SETCURSOR,                                                                                                     \
+     0,                                                                                                                \
+     0,                                                                                                                \
+     0,                                                                                                                \
+     ::ZYR::kSigBoolWindowUintUint,                                                                                    \
+     &::ZYR::Thunks::BoolWindowUintUint<ThisClass, &ThisClass::method>,                                                \
+     nullptr},
+#define ZYR_ON_UINT(message, method)                                                                                   \
     {message, 0, 0, 0, ::ZYR::kSigUint, &::ZYR::Thunks::Uint<ThisClass, &ThisClass::method>, nullptr},
-#define ZYR_ON_POINT(message, method)                                                                       \
+#define ZYR_ON_POINT(message, method)                                                                                  \
     {message, 0, 0, 0, ::ZYR::kSigPoint, &::ZYR::Thunks::Point<ThisClass, &ThisClass::method>, nullptr},
 // A picture of the window (WM_PRINTCLIENT) drawn by one method.
-#define ZYR_ON_PRINTCLIENT(method)                                                                          \
+#define ZYR_ON_PRINTCLIENT(method)                                                                                     \
     {WM_PRINTCLIENT, 0, 0, 0, ::ZYR::kSigDraw, &::ZYR::Thunks::PrintClient<ThisClass, &ThisClass::method>, nullptr},
 // One drawing method serves the screen (WM_PAINT) and pictures of the window (WM_PRINTCLIENT).
-#define ZYR_ON_DRAW(method)                                                                                 \
-    {WM_PAINT, 0, 0, 0, ::ZYR::kSigDraw, &::ZYR::Thunks::Paint<ThisClass, &ThisClass::method>, nullptr},    \
-    ZYR_ON_PRINTCLIENT(method)
+#define ZYR_ON_DRAW(method)                                                                                            \
+    {WM_PAINT, 0, 0, 0, ::ZYR::kSigDraw, &::ZYR::Thunks::Paint<ThisClass, &ThisClass::method>, nullptr},               \
+        ZYR_ON_PRINTCLIENT(method)

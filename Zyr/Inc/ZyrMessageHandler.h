@@ -15,8 +15,8 @@ class CZyrMessageHandler : public TObj::CMessageHandler {
 public:
     int Show(void* owner, const TObj::CUnicodeString& text, const TObj::CUnicodeString& caption,
              unsigned flags) override;
-    int ShowWithIcon(void* owner, const TObj::CUnicodeString& text, const TObj::CUnicodeString& caption,
-                     unsigned flags, const TObj::WChar* iconName) override;
+    int ShowWithIcon(void* owner, const TObj::CUnicodeString& text, const TObj::CUnicodeString& caption, unsigned flags,
+                     const TObj::WChar* iconName) override;
 
     // The flags and owner a box gets on the GUI thread.
     static unsigned EffectiveFlags(HWND& owner, unsigned flags);

@@ -22,8 +22,9 @@ HGDIOBJ LoadPictureFile(const TObj::CUnicodeString& path, bool& hasAlpha)
     const HGDIOBJ bitmap = LoadImageW(nullptr, path.W(), IMAGE_BITMAP, 0, 0,
                                       LR_LOADFROMFILE | (format == EFormat::Bitmap32 ? LR_CREATEDIBSECTION : 0));
     DIBSECTION section{};
-    if (bitmap != nullptr && format == EFormat::Bitmap32 && GetObjectW(bitmap, sizeof section, &section) == sizeof section &&
-        section.dsBm.bmBits != nullptr && section.dsBm.bmBitsPixel == 32)
+    if (bitmap != nullptr && format == EFormat::Bitmap32 &&
+        GetObjectW(bitmap, sizeof section, &section) == sizeof section && section.dsBm.bmBits != nullptr &&
+        section.dsBm.bmBitsPixel == 32)
         hasAlpha = CPictureDecoder::PremultiplyIfTransparent(
             section.dsBm.bmBits, static_cast<std::size_t>(section.dsBm.bmWidth) * std::abs(section.dsBm.bmHeight));
     return bitmap;
@@ -43,8 +44,7 @@ bool CBitmap::TryLoadFromFile(const TObj::CUnicodeString& path)
 
 void CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height)
 {
-    Create([&] { return ::CreateCompatibleBitmap(dc, width, height); },
-           Places::kCreateCompatibleBitmap);
+    Create([&] { return ::CreateCompatibleBitmap(dc, width, height); }, Places::kCreateCompatibleBitmap);
 }
 
 void* CBitmap::CreateDIBSection(int width, int height)
@@ -65,7 +65,7 @@ void* CBitmap::CreateDIBSection(int width, int height)
 BITMAP CBitmap::GetBitmap() const
 {
     BITMAP info{};
-    ZYR_CHECK(::GetObjectW(Handle(), sizeof info, &info) != 0,Places::kGetBitmap);
+    ZYR_CHECK(::GetObjectW(Handle(), sizeof info, &info) != 0, Places::kGetBitmap);
     return info;
 }
 

@@ -7,8 +7,7 @@ namespace ZYR {
 
 void CBrush::CreateSolidBrush(COLORREF color)
 {
-    Create([color] { return ::CreateSolidBrush(color); },
-           Places::kCreateSolidBrush);
+    Create([color] { return ::CreateSolidBrush(color); }, Places::kCreateSolidBrush);
 }
 
 void CBrush::SetSystemColor(int colorIndex)

@@ -11,7 +11,8 @@ namespace ZYR {
 
 void CCursor::Attach(HCURSOR cursor)
 {
-    if (!TOBJ_ASSERT(Get() == nullptr, Places::kCursorAttachedTwice) || !TOBJ_ASSERT(cursor != nullptr, Places::kNullCursor))
+    if (!TOBJ_ASSERT(Get() == nullptr, Places::kCursorAttachedTwice) ||
+        !TOBJ_ASSERT(cursor != nullptr, Places::kNullCursor))
         return;
     m_owned.Reset(cursor);
 }

@@ -26,10 +26,7 @@ CBitmapDC::~CBitmapDC()
         SelectObject(Get(), m_previous);
 }
 
-CWindowDC::CWindowDC(HWND window) : m_dc({window, GetDC(window)})
-{
-    ZYR_CHECK(!m_dc.IsEmpty(), Places::kCWindowDC);
-}
+CWindowDC::CWindowDC(HWND window) : m_dc({window, GetDC(window)}) { ZYR_CHECK(!m_dc.IsEmpty(), Places::kCWindowDC); }
 
 CPaintDC::CPaintDC(HWND window)
 {

@@ -18,14 +18,13 @@ void CFont::CreateFontW(int height, bool underline, const TObj::CUnicodeString& 
 
 void CFont::CreateFontIndirectW(const LOGFONTW& logFont)
 {
-    Create([&] { return ::CreateFontIndirectW(&logFont); },
-           Places::kCreateFontIndirectW);
+    Create([&] { return ::CreateFontIndirectW(&logFont); }, Places::kCreateFontIndirectW);
 }
 
 LOGFONTW CFont::GetLogFont() const
 {
     LOGFONTW logFont{};
-    ZYR_CHECK(::GetObjectW(Handle(), sizeof logFont, &logFont) != 0,Places::kGetLogFont);
+    ZYR_CHECK(::GetObjectW(Handle(), sizeof logFont, &logFont) != 0, Places::kGetLogFont);
     return logFont;
 }
 

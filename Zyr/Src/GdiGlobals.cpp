@@ -43,7 +43,7 @@ void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& sourc
 void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, int mode)
 {
     BITMAP info{};
-    ZYR_CHECK(::GetObjectW(bitmap, sizeof info, &info) != 0,Places::kGetBitmap);
+    ZYR_CHECK(::GetObjectW(bitmap, sizeof info, &info) != 0, Places::kGetBitmap);
     StretchBitmap(bitmap, dc, target, RECT{0, 0, info.bmWidth, std::abs(info.bmHeight)}, mode);
 }
 
@@ -62,13 +62,14 @@ void DrawPicture(const CBitmap& picture, HDC dc, const RECT& target, int mode)
     const SIZE size = picture.Size();
     CBitmapDC memory(picture.Get(), dc);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    alphaBlend()(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.Get(), 0, 0,
-               size.cx, size.cy, blend);
+    alphaBlend()(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.Get(), 0,
+                 0, size.cx, size.cy, blend);
 }
 
 int SlantCorrection(int italicAngle, int ascent, int internalLeading, int overhang)
 {
-    int tenths = static_cast<int>(std::tan(italicAngle * 3.14159265358979323846 / 1800.0) * (ascent - internalLeading) * 10);
+    int tenths =
+        static_cast<int>(std::tan(italicAngle * 3.14159265358979323846 / 1800.0) * (ascent - internalLeading) * 10);
     tenths += tenths > 0 ? 5 : -5;
     return overhang - tenths / 10;
 }
@@ -76,7 +77,7 @@ int SlantCorrection(int italicAngle, int ascent, int internalLeading, int overha
 SIZE GetTextExtent(HDC dc, const TObj::CUnicodeString& text)
 {
     SIZE size{};
-    ZYR_CHECK(GetTextExtentPoint32W(dc, text.W(), text.Length(), &size) != 0,Places::kGetTextExtentPoint32W);
+    ZYR_CHECK(GetTextExtentPoint32W(dc, text.W(), text.Length(), &size) != 0, Places::kGetTextExtentPoint32W);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     size.cy += metrics.tmExternalLeading;

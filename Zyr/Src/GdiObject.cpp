@@ -10,7 +10,7 @@ namespace ZYR {
 namespace {
 std::atomic<long> g_liveHandles{0};
 std::atomic<long> g_made{0};
-}
+} // namespace
 
 void CGdiObject::CTraits::Close(Handle handle) noexcept
 {

@@ -24,7 +24,7 @@ void CIcon::LoadIconW(const wchar_t* name, int width, int height)
     if (!TOBJ_ASSERT(module != nullptr, Places::kIconResourceMissing))
         return;
     const HANDLE icon = LoadImageW(module, name, IMAGE_ICON, width, height, 0);
-    ZYR_CHECK(icon != nullptr,Places::kLoadIconW);
+    ZYR_CHECK(icon != nullptr, Places::kLoadIconW);
     m_icon.Reset(static_cast<HICON>(icon));
 }
 

@@ -79,8 +79,8 @@ ZYR_END_MESSAGE_MAP(CWindow)
 
 unsigned CMessageBox::FlagsFromWin32(unsigned flags)
 {
-    static const unsigned kTypes[] = {kOk, kOk | kCancel, kAbort | kRetry | kIgnore, kYes | kNo | kCancel, kYes | kNo,
-                                      kRetry | kCancel};
+    static const unsigned kTypes[] = {kOk,        kOk | kCancel,   kAbort | kRetry | kIgnore, kYes | kNo | kCancel,
+                                      kYes | kNo, kRetry | kCancel};
     const unsigned type = flags & MB_TYPEMASK;
     unsigned own = type < 6 ? kTypes[type] : kOk;
     switch (flags & MB_ICONMASK) {
@@ -129,10 +129,14 @@ std::vector<CMessageBox::CButton> CMessageBox::Buttons() const
         const TObj::CMessage& caption;
     };
     const CEntry entries[] = {
-        {kOk, IDOK, MSG_MESSAGEBOX_OK},          {kYes, IDYES, MSG_MESSAGEBOX_YES},
-        {kNo, IDNO, MSG_MESSAGEBOX_NO},          {kYesToAll, kYesToAllReply, MSG_MESSAGEBOX_YESALL},
-        {kNoToAll, kNoToAllReply, MSG_MESSAGEBOX_NOALL}, {kAbort, IDABORT, MSG_MESSAGEBOX_ABORT},
-        {kRetry, IDRETRY, MSG_MESSAGEBOX_RETRY}, {kIgnore, IDIGNORE, MSG_MESSAGEBOX_IGNORE},
+        {kOk, IDOK, MSG_MESSAGEBOX_OK},
+        {kYes, IDYES, MSG_MESSAGEBOX_YES},
+        {kNo, IDNO, MSG_MESSAGEBOX_NO},
+        {kYesToAll, kYesToAllReply, MSG_MESSAGEBOX_YESALL},
+        {kNoToAll, kNoToAllReply, MSG_MESSAGEBOX_NOALL},
+        {kAbort, IDABORT, MSG_MESSAGEBOX_ABORT},
+        {kRetry, IDRETRY, MSG_MESSAGEBOX_RETRY},
+        {kIgnore, IDIGNORE, MSG_MESSAGEBOX_IGNORE},
         {kCancel, IDCANCEL, MSG_MESSAGEBOX_CANCEL},
     };
     std::vector<CButton> buttons;
@@ -170,7 +174,7 @@ int CMessageBox::OnCreateBox(CREATESTRUCTW*)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    ZYR_CHECK(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) != 0,Places::kOnCreate);
+    ZYR_CHECK(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) != 0, Places::kOnCreate);
     m_font.CreateFontIndirectW(metrics.lfMessageFont);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const wchar_t* icons[] = {nullptr, IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK};
@@ -190,11 +194,9 @@ int CMessageBox::OnCreateBox(CREATESTRUCTW*)
     ::SendMessageW(m_textControl, EM_SETEVENTMASK, 0, ENM_REQUESTRESIZE);
     ::SetWindowTextW(m_textControl, m_text.W());
     for (const CButton& button : Buttons()) {
-        const HWND control = CreateWindowExW(0, L"BUTTON", button.caption.W(), WS_CHILD | WS_VISIBLE | WS_TABSTOP |
-                                                                                   BS_PUSHBUTTON,
-                                             0, 0, kButtonWidth, kButtonHeight, Handle(),
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.reply)), instance,
-                                             nullptr);
+        const HWND control = CreateWindowExW(
+            0, L"BUTTON", button.caption.W(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, kButtonWidth,
+            kButtonHeight, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.reply)), instance, nullptr);
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
         m_buttonControls.push_back(control);
     }
@@ -284,9 +286,7 @@ bool CMessageBox::OnCommand(WPARAM wParam, LPARAM)
         else if (m_flags & kOk)
             End(IDOK);
         return true;
-    case IDOK:
-        End(IDOK);
-        return true;
+    case IDOK: End(IDOK); return true;
     case IDHELP: {
         HELPINFO help{};
         help.cbSize = sizeof help;
@@ -303,11 +303,8 @@ bool CMessageBox::OnCommand(WPARAM wParam, LPARAM)
     case IDRETRY:
     case IDIGNORE:
     case kYesToAllReply:
-    case kNoToAllReply:
-        End(id);
-        return true;
-    default:
-        return false;
+    case kNoToAllReply: End(id); return true;
+    default: return false;
     }
 }
 
@@ -330,7 +327,8 @@ bool CMessageBox::PreTranslateMessage(MSG& message)
         const HWND focus = ::GetFocus();
         const int id = focus != nullptr && GetParent(focus) == Handle() && focus != m_textControl
                            ? GetDlgCtrlID(focus)
-                           : static_cast<int>(GetWindowLongPtrW(m_buttonControls.empty() ? Handle() : m_buttonControls[0], GWLP_ID));
+                           : static_cast<int>(
+                                 GetWindowLongPtrW(m_buttonControls.empty() ? Handle() : m_buttonControls[0], GWLP_ID));
         OnCommand(static_cast<WPARAM>(id), 0);
         return true;
     }

@@ -150,8 +150,7 @@ HBITMAP CPictureDecoder::Decode(const TObj::CUnicodeString& path, bool& hasAlpha
         unsigned char start[kHeaderBytes];
         const std::size_t read = TObj::ReadFileStart(path, start, kHeaderBytes);
         unsigned declaredWidth = 0, declaredHeight = 0;
-        if (DeclaredSize(start, read, declaredWidth, declaredHeight) &&
-            !IsWithinLimits(declaredWidth, declaredHeight))
+        if (DeclaredSize(start, read, declaredWidth, declaredHeight) && !IsWithinLimits(declaredWidth, declaredHeight))
             return Failed(HRESULT_FROM_WIN32(ERROR_INVALID_DATA));
     }
     CComPointer<IWICImagingFactory> factory;

@@ -11,6 +11,7 @@
 namespace ZYR {
 namespace Places {
 
+// clang-format off
 // Assertions: the source name and line only.
 constexpr TObj::CReportPlace kModalLoopEndedBeforeRun{u"messageloopzyr", 250};
 constexpr TObj::CReportPlace kModalLoopWithoutWindow{u"messageloopzyr", 255};
@@ -92,5 +93,6 @@ constexpr CFailurePlace kAdjustWindowRectEx{u"ZYR::AdjustWindowRectEx", u"::Adju
 constexpr CFailurePlace kCreateEx{u"ZYR::CWindow::CreateEx", u"hwnd != 0", u"windowzyr", 830};
 constexpr CFailurePlace kSubclassWindow{u"ZYR::CWindow::SubclassWindow", u"superWndProc != 0", u"windowzyr", 976};
 
+// clang-format on
 } // namespace Places
 } // namespace ZYR

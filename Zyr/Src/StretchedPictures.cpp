@@ -26,7 +26,8 @@ void CStretchedPictures::Draw(const std::shared_ptr<const CBitmap>& picture, HDC
     }
     const CPlacement placement{size, SIZE{shown.left - target.left, shown.top - target.top},
                                SIZE{shown.right - shown.left, shown.bottom - shown.top}, mode};
-    BitBlt(dc, shown.left, shown.top, placement.shown.cx, placement.shown.cy, Stretched(picture, placement), 0, 0, SRCCOPY);
+    BitBlt(dc, shown.left, shown.top, placement.shown.cx, placement.shown.cy, Stretched(picture, placement), 0, 0,
+           SRCCOPY);
 }
 
 int CStretchedPictures::Depth(HDC dc)

@@ -78,7 +78,7 @@ void CToolTipCtrl::AddTool(CWindow* owner, CWindow* tool, const TObj::CUnicodeSt
     info.hwnd = owner->Handle();
     info.uId = reinterpret_cast<UINT_PTR>(tool->Handle());
     info.lpszText = const_cast<wchar_t*>(text.W());
-    ZYR_CHECK(::SendMessageW(Handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0,Places::kAddTool);
+    ZYR_CHECK(::SendMessageW(Handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0, Places::kAddTool);
 }
 
 LRESULT CToolTipCtrl::OnAddTool(WPARAM wParam, LPARAM lParam)
@@ -114,7 +114,8 @@ LRESULT CToolTipCtrl::OnWindowFromPoint(WPARAM, LPARAM lParam)
         window = parent;
     else if (GetClassNameW(window, className, 32) && lstrcmpiW(className, L"ComboBoxEx32") == 0)
         window = parent;
-    if ((GetWindowLongW(Handle(), GWL_STYLE) & TTS_ALWAYSTIP) == 0 && GetAncestor(window, GA_ROOT) != GetForegroundWindow())
+    if ((GetWindowLongW(Handle(), GWL_STYLE) & TTS_ALWAYSTIP) == 0 &&
+        GetAncestor(window, GA_ROOT) != GetForegroundWindow())
         return 0;
     return reinterpret_cast<LRESULT>(window);
 }

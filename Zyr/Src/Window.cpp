@@ -117,7 +117,8 @@ CWindow* CWindow::GetFocus() { return FromHandle(::GetFocus()); }
 
 void CWindow::Attach(HWND handle)
 {
-    if (!TOBJ_ASSERT(m_handle == nullptr, Places::kAttachToBoundObject) || !TOBJ_ASSERT(IsWindow(handle), Places::kAttachToNoWindow))
+    if (!TOBJ_ASSERT(m_handle == nullptr, Places::kAttachToBoundObject) ||
+        !TOBJ_ASSERT(IsWindow(handle), Places::kAttachToNoWindow))
         return;
     m_handle = handle;
     {
@@ -156,7 +157,8 @@ void CWindow::CreateEx(DWORD exStyle, const TObj::CUnicodeString& className, con
     }
     if (m_handle == nullptr) {
         // A class with its own procedure: bind it now by subclassing.
-        TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetClassLongPtrW(handle, GCLP_WNDPROC)) != ZyrWindowProcedure, Places::kBindOwnProcedure);
+        TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetClassLongPtrW(handle, GCLP_WNDPROC)) != ZyrWindowProcedure,
+                    Places::kBindOwnProcedure);
         SubclassWindow(handle);
     }
     TOBJ_ASSERT(m_handle == handle, Places::kBoundOtherHandle);
@@ -172,13 +174,15 @@ void CWindow::CreateEx(DWORD exStyle, const TObj::CUnicodeString& className, con
 
 void CWindow::SubclassWindow(HWND handle)
 {
-    if (!CheckGuiThread(Places::kSubclassOffGuiThread) || !TOBJ_ASSERT(m_superWndProc == nullptr, Places::kSubclassedTwice) ||
-        !TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)) != ZyrWindowProcedure, Places::kSubclassLibraryWindow))
+    if (!CheckGuiThread(Places::kSubclassOffGuiThread) ||
+        !TOBJ_ASSERT(m_superWndProc == nullptr, Places::kSubclassedTwice) ||
+        !TOBJ_ASSERT(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(handle, GWLP_WNDPROC)) != ZyrWindowProcedure,
+                     Places::kSubclassLibraryWindow))
         return;
     Attach(handle);
     m_superWndProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ZyrWindowProcedure)));
-    ZYR_CHECK(m_superWndProc != nullptr,Places::kSubclassWindow);
+    ZYR_CHECK(m_superWndProc != nullptr, Places::kSubclassWindow);
 }
 
 LRESULT CWindow::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -322,41 +326,57 @@ bool CWindow::RequireLiveWindow(const TObj::CReportPlace& place) const
     return TOBJ_ASSERT(m_handle != nullptr && IsWindow(m_handle), place);
 }
 
-DWORD CWindow::Style() const { return RequireLiveWindow(Places::kStyleOfNoWindow) ? static_cast<DWORD>(GetWindowLongW(m_handle, GWL_STYLE)) : 0; }
+DWORD CWindow::Style() const
+{
+    return RequireLiveWindow(Places::kStyleOfNoWindow) ? static_cast<DWORD>(GetWindowLongW(m_handle, GWL_STYLE)) : 0;
+}
 DWORD CWindow::ExStyle() const
 {
-    return RequireLiveWindow(Places::kExStyleOfNoWindow) ? static_cast<DWORD>(GetWindowLongW(m_handle, GWL_EXSTYLE)) : 0;
+    return RequireLiveWindow(Places::kExStyleOfNoWindow) ? static_cast<DWORD>(GetWindowLongW(m_handle, GWL_EXSTYLE))
+                                                         : 0;
 }
-bool CWindow::IsChild() const { return RequireLiveWindow(Places::kIsChildOfNoWindow) && (GetWindowLongW(m_handle, GWL_STYLE) & WS_CHILD) != 0; }
-bool CWindow::IsVisible() const { return RequireLiveWindow(Places::kVisibilityOfNoWindow) && IsWindowVisible(m_handle); }
+bool CWindow::IsChild() const
+{
+    return RequireLiveWindow(Places::kIsChildOfNoWindow) && (GetWindowLongW(m_handle, GWL_STYLE) & WS_CHILD) != 0;
+}
+bool CWindow::IsVisible() const
+{
+    return RequireLiveWindow(Places::kVisibilityOfNoWindow) && IsWindowVisible(m_handle);
+}
 
 void CWindow::Invalidate(bool erase)
 {
     if (RequireLiveWindow(Places::kInvalidateNoWindow))
-        ZYR_CHECK(::InvalidateRect(m_handle, nullptr, erase) != 0,Places::kInvalidate);
+        ZYR_CHECK(::InvalidateRect(m_handle, nullptr, erase) != 0, Places::kInvalidate);
 }
 
 void CWindow::InvalidateRect(const RECT& rect, bool erase)
 {
     if (RequireLiveWindow(Places::kInvalidateRectNoWindow))
-        ZYR_CHECK(::InvalidateRect(m_handle, &rect, erase) != 0,Places::kInvalidateRect);
+        ZYR_CHECK(::InvalidateRect(m_handle, &rect, erase) != 0, Places::kInvalidateRect);
 }
 
-bool CWindow::ShowWindow(int command) { return RequireLiveWindow(Places::kShowNoWindow) && ::ShowWindow(m_handle, command) != FALSE; }
+bool CWindow::ShowWindow(int command)
+{
+    return RequireLiveWindow(Places::kShowNoWindow) && ::ShowWindow(m_handle, command) != FALSE;
+}
 
-CWindow* CWindow::SetFocus() { return RequireLiveWindow(Places::kFocusNoWindow) ? FromHandle(::SetFocus(m_handle)) : nullptr; }
+CWindow* CWindow::SetFocus()
+{
+    return RequireLiveWindow(Places::kFocusNoWindow) ? FromHandle(::SetFocus(m_handle)) : nullptr;
+}
 
 void CWindow::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags)
 {
     if (RequireLiveWindow(Places::kPlaceNoWindow))
-        ZYR_CHECK(::SetWindowPos(m_handle, insertAfter, x, y, width, height, flags) != 0,Places::kSetWindowPos);
+        ZYR_CHECK(::SetWindowPos(m_handle, insertAfter, x, y, width, height, flags) != 0, Places::kSetWindowPos);
 }
 
 RECT CWindow::GetWindowRect() const
 {
     RECT rect{};
     if (RequireLiveWindow(Places::kWindowRectOfNoWindow))
-        ZYR_CHECK(::GetWindowRect(m_handle, &rect) != 0,Places::kGetWindowRect);
+        ZYR_CHECK(::GetWindowRect(m_handle, &rect) != 0, Places::kGetWindowRect);
     return rect;
 }
 
@@ -364,7 +384,7 @@ RECT CWindow::GetClientRect() const
 {
     RECT rect{};
     if (RequireLiveWindow(Places::kClientRectOfNoWindow))
-        ZYR_CHECK(::GetClientRect(m_handle, &rect) != 0,Places::kGetClientRect);
+        ZYR_CHECK(::GetClientRect(m_handle, &rect) != 0, Places::kGetClientRect);
     return rect;
 }
 
@@ -376,7 +396,7 @@ LRESULT CWindow::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 void CWindow::UpdateWindow()
 {
     if (RequireLiveWindow(Places::kUpdateNoWindow))
-        ZYR_CHECK(::UpdateWindow(m_handle) != 0,Places::kUpdateWindow);
+        ZYR_CHECK(::UpdateWindow(m_handle) != 0, Places::kUpdateWindow);
 }
 
 void CWindow::TrackMouseEvent(DWORD flags, DWORD hoverTime)
@@ -384,7 +404,7 @@ void CWindow::TrackMouseEvent(DWORD flags, DWORD hoverTime)
     if (!RequireLiveWindow(Places::kTrackNoWindow))
         return;
     TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), flags, m_handle, hoverTime};
-    ZYR_CHECK(::TrackMouseEvent(&track) != 0,Places::kTrackMouseEvent);
+    ZYR_CHECK(::TrackMouseEvent(&track) != 0, Places::kTrackMouseEvent);
 }
 
 void SetWindowTextW(HWND handle, const TObj::CUnicodeString& text)
@@ -401,7 +421,7 @@ void SetWindowTextW(HWND handle, const TObj::CUnicodeString& text)
 
 void ReplaceWindowTextW(HWND handle, const TObj::CUnicodeString& text)
 {
-    ZYR_CHECK(::SetWindowTextW(handle, text.W()) != 0,Places::kSetWindowTextW);
+    ZYR_CHECK(::SetWindowTextW(handle, text.W()) != 0, Places::kSetWindowTextW);
 }
 
 void DestroyWindowIfAlive(CWindow& window)
@@ -421,7 +441,7 @@ RECT MonitorWorkArea(HMONITOR monitor)
 RECT AdjustWindowRectEx(const RECT& rect, DWORD style, bool hasMenu, DWORD exStyle)
 {
     RECT adjusted = rect;
-    ZYR_CHECK(::AdjustWindowRectEx(&adjusted, style, hasMenu, exStyle) != 0,Places::kAdjustWindowRectEx);
+    ZYR_CHECK(::AdjustWindowRectEx(&adjusted, style, hasMenu, exStyle) != 0, Places::kAdjustWindowRectEx);
     return adjusted;
 }
 

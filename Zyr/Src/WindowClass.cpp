@@ -35,17 +35,17 @@ WNDCLASSEXW ClassDescription(const TObj::CUnicodeString& name, UINT style, HCURS
 TObj::CUnicodeString RegisterWindowClass(UINT style, HCURSOR cursor, HBRUSH brush)
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const TObj::CUnicodeString name = TObj::CUnicodeString::Format(
-        u"ZYR:%p:%x:%x:%x:%x:%x", static_cast<void*>(instance), style,
-        static_cast<unsigned>(reinterpret_cast<UINT_PTR>(cursor)), static_cast<unsigned>(reinterpret_cast<UINT_PTR>(brush)),
-        0u, 0u);
+    const TObj::CUnicodeString name =
+        TObj::CUnicodeString::Format(u"ZYR:%p:%x:%x:%x:%x:%x", static_cast<void*>(instance), style,
+                                     static_cast<unsigned>(reinterpret_cast<UINT_PTR>(cursor)),
+                                     static_cast<unsigned>(reinterpret_cast<UINT_PTR>(brush)), 0u, 0u);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
     if (GetClassInfoExW(instance, name.W(), &existing))
         return name;
     const WNDCLASSEXW description = ClassDescription(name, style, cursor, nullptr, brush);
     const ATOM atom = RegisterClassExW(&description);
-    ZYR_CHECK(atom != 0,Places::kRegisterWindowClass);
+    ZYR_CHECK(atom != 0, Places::kRegisterWindowClass);
     return name;
 }
 
@@ -57,20 +57,20 @@ ATOM RegisterWindowClass(const TObj::CUnicodeString& name, UINT style, HCURSOR c
         return 0;
     const WNDCLASSEXW description = ClassDescription(name, style | CS_DBLCLKS, cursor, icon, brush);
     const ATOM atom = RegisterClassExW(&description);
-    ZYR_CHECK(atom != 0,Places::kRegisterWindowClass);
+    ZYR_CHECK(atom != 0, Places::kRegisterWindowClass);
     return atom;
 }
 
 void UnregisterWindowClass(const TObj::CUnicodeString& name)
 {
-    ZYR_CHECK(UnregisterClassW(name.W(), GetModuleHandleW(nullptr)) != 0,Places::kUnregisterWindowClass);
+    ZYR_CHECK(UnregisterClassW(name.W(), GetModuleHandleW(nullptr)) != 0, Places::kUnregisterWindowClass);
 }
 
 WNDCLASSEXW GetWindowClassInfo(const TObj::CUnicodeString& name)
 {
     WNDCLASSEXW description{};
     description.cbSize = sizeof description;
-    ZYR_CHECK(GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &description) != 0,Places::kGetWindowClassInfo);
+    ZYR_CHECK(GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &description) != 0, Places::kGetWindowClassInfo);
     return description;
 }
 

@@ -38,7 +38,7 @@ unsigned CZyrMessageHandler::EffectiveFlags(HWND& owner, unsigned flags)
         owner = popup;
     }
     DWORD layout = 0;
-    ZYR_CHECK(GetProcessDefaultLayout(&layout) != 0,Places::kGetProcessDefaultLayout);
+    ZYR_CHECK(GetProcessDefaultLayout(&layout) != 0, Places::kGetProcessDefaultLayout);
     if (layout & LAYOUT_RTL)
         flags |= MB_RIGHT | MB_RTLREADING;
     // No icon is added here: the library's box chooses its own by its buttons.
@@ -51,8 +51,8 @@ int CZyrMessageHandler::Show(void* owner, const TObj::CUnicodeString& text, cons
     return ShowWithIcon(owner, text, caption, flags, nullptr);
 }
 
-int CZyrMessageHandler::ShowWithIcon(void* owner, const TObj::CUnicodeString& text,
-                                     const TObj::CUnicodeString& caption, unsigned flags, const TObj::WChar*)
+int CZyrMessageHandler::ShowWithIcon(void* owner, const TObj::CUnicodeString& text, const TObj::CUnicodeString& caption,
+                                     unsigned flags, const TObj::WChar*)
 {
     HWND window = static_cast<HWND>(owner);
     if (!IsGuiThread() || (flags & MB_SERVICE_NOTIFICATION) != 0) {

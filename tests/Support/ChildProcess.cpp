@@ -28,8 +28,8 @@ bool CChildProcess::Start(const std::wstring& commandLine, const wchar_t* folder
     PROCESS_INFORMATION process{};
     // Wine now and then refuses a start while a program just copied is still settling; a
     // refusal is tried again twice before the test hears of it, with its error code.
-    for (int attempt = 0; !CreateProcessW(nullptr, &line[0], nullptr, nullptr, captureOutput, 0, nullptr, folder,
-                                          &startup, &process);
+    for (int attempt = 0;
+         !CreateProcessW(nullptr, &line[0], nullptr, nullptr, captureOutput, 0, nullptr, folder, &startup, &process);
          ++attempt) {
         m_startError = GetLastError();
         if (attempt == 2)

@@ -23,8 +23,8 @@ void ExpectThrows(FCall&& call, FCheck&& check, const std::string& what = std::s
         return;
     } catch (TObj::CException* other) {
         const std::unique_ptr<TObj::CException> owned(other);
-        ADD_FAILURE() << what << (what.empty() ? "" : ": ") << "another exception was thrown: "
-                      << other->GetMessageText().ToUtf8();
+        ADD_FAILURE() << what << (what.empty() ? "" : ": ")
+                      << "another exception was thrown: " << other->GetMessageText().ToUtf8();
         return;
     }
     ADD_FAILURE() << what << (what.empty() ? "" : ": ") << "nothing was thrown";

@@ -74,7 +74,8 @@ CLauncherRun& CLauncherRun::CopyFrom(const TObj::CUnicodeString& folder)
 bool CLauncherRun::Start(const char* arguments, const TObj::CUnicodeString& launcher)
 {
     const TObj::CUnicodeString exe = launcher.IsEmpty() ? m_folder.Path("Autorun.exe") : launcher;
-    const std::wstring line = L"\"" + std::wstring(exe.W()) + L"\" " + std::wstring(TObj::CUnicodeString(arguments).W());
+    const std::wstring line =
+        L"\"" + std::wstring(exe.W()) + L"\" " + std::wstring(TObj::CUnicodeString(arguments).W());
     return m_process.Start(line, m_folder.Path().W());
 }
 
@@ -155,4 +156,3 @@ void CLauncherRun::Press(const wchar_t* text) const
                            "the control \"" + TObj::CUnicodeString(text).ToUtf8() + "\"");
     TestSupport::SendWithDeadline(control, WM_KEYDOWN, VK_RETURN, 1);
 }
-

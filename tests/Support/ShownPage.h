@@ -24,8 +24,7 @@ public:
     // `arguments`, creates the window and shows it, and, with `handleMessages`, handles
     // what that queued (the first frame, the controls' windows).
     explicit CShownPage(const std::string& pageFile, const char* arguments = "",
-                        const std::vector<std::pair<const char*, std::string>>& files = {},
-                        bool handleMessages = true);
+                        const std::vector<std::pair<const char*, std::string>>& files = {}, bool handleMessages = true);
     ~CShownPage();
     CShownPage(const CShownPage&) = delete;
     CShownPage& operator=(const CShownPage&) = delete;

@@ -17,7 +17,8 @@ inline TObj::CUnicodeString U(const char* utf8) { return TObj::CUnicodeString(ut
 // The text with every `from` replaced by `to` (such as a disc folder by "<disc>", or back).
 inline std::string Replaced(std::string text, const std::string& from, const std::string& to)
 {
-    for (std::size_t at = text.find(from); !from.empty() && at != std::string::npos; at = text.find(from, at + to.size()))
+    for (std::size_t at = text.find(from); !from.empty() && at != std::string::npos;
+         at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
     return text;
 }

@@ -86,8 +86,8 @@ TEST(CommandLine, ResponseFilesThatMultiplyStopAtAFixedNumberOfReads)
 
 TEST(CommandLine, Options)
 {
-    const CCommandLine line(Args({"exe", "/l:1", "-X", "--startupWindow=Setup", "--flag", "-", "/", "plain",
-                                  "-a:b:c", "--k=v=w", "/L:3"}));
+    const CCommandLine line(
+        Args({"exe", "/l:1", "-X", "--startupWindow=Setup", "--flag", "-", "/", "plain", "-a:b:c", "--k=v=w", "/L:3"}));
     struct Case {
         const char* name;
         const char* value; // null: absent

@@ -36,7 +36,8 @@ TEST(ExceptionText, CheckExceptionsWithZeroOneAndTwoParameters)
     } cases[] = {
         {ERR_AR_FILE_NOT_FOUND, {}, {}, " was not found."},
         {ERR_AR_FILE_NOT_FOUND, U("D:\\Autorun.inf"), {}, "D:\\Autorun.inf was not found."},
-        {ERR_AR_BACKGROUND_IMAGE_NOT_FOUND, U("D:\\b.bmp"), U("Main"), "Background image \"D:\\b.bmp\" was not found for \"Main\"."},
+        {ERR_AR_BACKGROUND_IMAGE_NOT_FOUND, U("D:\\b.bmp"), U("Main"),
+         "Background image \"D:\\b.bmp\" was not found for \"Main\"."},
         {ERR_UNDEFINED_FOR_TESTS, {}, {}, "ERR_UNDEFINED_FOR_TESTS"},
         {ERR_UNDEFINED_FOR_TESTS, U("a"), {}, "ERR_UNDEFINED_FOR_TESTS a"},
         {ERR_UNDEFINED_FOR_TESTS, U("a"), U("b"), "ERR_UNDEFINED_FOR_TESTS a b"},
@@ -57,7 +58,8 @@ TEST(ExceptionText, InternalErrorsNameFileLineAndCode)
         {TObj::kPresumption, 0, false, "Internal program error:\nSettings, 47."},
         {TObj::kAssertionWithCode, 5, false, "Internal program error:\nSettings, 47.\nError code: 0x5"},
         {TObj::kAssertion, 0, true, "Internal program error:\nSettings, 47."},
-        {TObj::kPresumptionWithCode, 0x8007000E, true, "Internal program error:\nSettings, 47.\nError code: 0x8007000e"},
+        {TObj::kPresumptionWithCode, 0x8007000E, true,
+         "Internal program error:\nSettings, 47.\nError code: 0x8007000e"},
     };
     for (const Case& c : cases) {
         std::unique_ptr<CLibraryRunning> running(c.running ? new CLibraryRunning : nullptr);
@@ -95,7 +97,8 @@ TEST(ExceptionText, SystemErrorTexts)
 TEST(ExceptionText, ComErrors)
 {
     const CUnicodeString denied = TObj::CLastErrorException(5).GetMessageText();
-    const CUnicodeString fromWin32 = TObj::CCOMException(static_cast<std::int32_t>(0x80070005), nullptr).GetMessageText();
+    const CUnicodeString fromWin32 =
+        TObj::CCOMException(static_cast<std::int32_t>(0x80070005), nullptr).GetMessageText();
     EXPECT_EQ(denied.Trimmed(), fromWin32);
     EXPECT_FALSE(fromWin32.EndsWith(U("\n")));
     EXPECT_EQ(U("Unknown COM error. Error code: 0x80041234"),
@@ -111,7 +114,8 @@ TEST(ExceptionText, SystemTextsWithInsertsKeepTheirPlaceholders)
         const char* text;
     } cases[] = {{107, "Insert disk for drive %1."}, {182, "Invalid ordinal for %1."}};
     for (const Case& c : cases) {
-        EXPECT_EQ(U(c.text), TObj::CCOMException(static_cast<std::int32_t>(0x80070000u | c.code), nullptr).GetMessageText());
+        EXPECT_EQ(U(c.text),
+                  TObj::CCOMException(static_cast<std::int32_t>(0x80070000u | c.code), nullptr).GetMessageText());
         EXPECT_EQ(U(c.text), TObj::CLastErrorException(c.code).GetMessageText().Trimmed());
     }
 }

@@ -80,7 +80,8 @@ TEST(Files, FailuresNameTheFileAndTheirCause)
          },
          "A sharing violation occurred while accessing "},
         {[](const CTempFolder& f) {
-             TObj::CFile().Open(f.Path("locked.ini"), TObj::CFile::kWrite | TObj::CFile::kShareRead | TObj::CFile::kCreateNew);
+             TObj::CFile().Open(f.Path("locked.ini"),
+                                TObj::CFile::kWrite | TObj::CFile::kShareRead | TObj::CFile::kCreateNew);
          },
          "was denied."}, // ERROR_FILE_EXISTS maps to the access cause
     };

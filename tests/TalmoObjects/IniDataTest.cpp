@@ -27,36 +27,44 @@ std::string ParseError(const char* text)
 
 TEST(IniData, LineRules)
 {
-    const TObj::CIniData data = Parse(
-        "; comment\n"
-        "  // another comment\n"
-        "Orphan = before any header\n"
-        "[Main] ; first window\n"
-        "Title = Setup  \n"
-        "Key = a = b\n"
-        "=empty key\n"
-        "Empty=\n"
-        "Semicolon = x ; y\n"
-        "Quoted = \"kept\"\n"
-        "  [ Spaced ]  \n"
-        "A=1\n"
-        "[Two]]Names]\n"
-        "B=2\n"
-        "[main]\n"
-        "title = Again\n"
-        "[Header only]\n"
-        "[[Nested]\n"
-        "C=3\n");
+    const TObj::CIniData data = Parse("; comment\n"
+                                      "  // another comment\n"
+                                      "Orphan = before any header\n"
+                                      "[Main] ; first window\n"
+                                      "Title = Setup  \n"
+                                      "Key = a = b\n"
+                                      "=empty key\n"
+                                      "Empty=\n"
+                                      "Semicolon = x ; y\n"
+                                      "Quoted = \"kept\"\n"
+                                      "  [ Spaced ]  \n"
+                                      "A=1\n"
+                                      "[Two]]Names]\n"
+                                      "B=2\n"
+                                      "[main]\n"
+                                      "title = Again\n"
+                                      "[Header only]\n"
+                                      "[[Nested]\n"
+                                      "C=3\n");
     struct Case {
         const char* section;
         const char* key;
         const char* value;
     } cases[] = {
-        {"", "Orphan", "before any header"}, {"Main", "Title", "Again"},     {"MAIN", "key", "a = b"},
-        {"Main", "", "empty key"},           {"Main", "Empty", ""},          {"Main", "Semicolon", "x ; y"},
-        {"Main", "Quoted", "\"kept\""},      {"Spaced", "A", "1"},           {" spaced ", " a ", "1"},
-        {"Two]]Names", "B", "2"},            {"[Nested", "C", "3"},          {"Main", "Missing", "<default>"},
-        {"Header only", "X", "<default>"},   {"Nowhere", "Title", "<default>"},
+        {"", "Orphan", "before any header"},
+        {"Main", "Title", "Again"},
+        {"MAIN", "key", "a = b"},
+        {"Main", "", "empty key"},
+        {"Main", "Empty", ""},
+        {"Main", "Semicolon", "x ; y"},
+        {"Main", "Quoted", "\"kept\""},
+        {"Spaced", "A", "1"},
+        {" spaced ", " a ", "1"},
+        {"Two]]Names", "B", "2"},
+        {"[Nested", "C", "3"},
+        {"Main", "Missing", "<default>"},
+        {"Header only", "X", "<default>"},
+        {"Nowhere", "Title", "<default>"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(U(c.value), data.GetValue(U(c.section), U(c.key), U("<default>"))) << c.section << "/" << c.key;
@@ -110,8 +118,9 @@ TEST(IniData, KeysGivenAsRangesAreFoundLikeKeysGivenAsStrings)
         int length;
         const char* value; // null: absent
     } cases[] = {
-        {u"Command1_Text", 13, "Install"}, {u"COMMAND1_TEXTX", 13, "Install"}, {u"  Title  ", 9, "Welcome"},
-        {u"Empty", 5, ""},                 {u"Command1_Tex", 12, nullptr},     {u"Title", 0, nullptr},
+        {u"Command1_Text", 13, "Install"}, {u"COMMAND1_TEXTX", 13, "Install"},
+        {u"  Title  ", 9, "Welcome"},      {u"Empty", 5, ""},
+        {u"Command1_Tex", 12, nullptr},    {u"Title", 0, nullptr},
     };
     for (const Case& c : cases) {
         const std::string name = CUnicodeString(c.key).ToUtf8();
@@ -143,11 +152,21 @@ TEST(IniData, AGroupOfKeysFarLargerThanACommandStaysCorrectAndQuick)
         const char* value; // null: absent
         int line;
     } cases[] = {
-        {"Item_", "prefix", 2},         {"item_1", "1", 3},           {"Item_64", "64", 66},
-        {"Item_65", "65", 67},          {"ITEM_77", "changed", 100003}, {"Item_99999", "late", 100004},
-        {"Item_100000", "100000", 100002}, {"Item_100001", nullptr, 0}, {"Item", nullptr, 0},
-        {"Item_0", nullptr, 0},         {"_LEAD", "1", 100005},       {"trail_", "2", 100006},
-        {"A_b_C", "3", 100007},         {"_", nullptr, 0},            {"Item_12_", nullptr, 0},
+        {"Item_", "prefix", 2},
+        {"item_1", "1", 3},
+        {"Item_64", "64", 66},
+        {"Item_65", "65", 67},
+        {"ITEM_77", "changed", 100003},
+        {"Item_99999", "late", 100004},
+        {"Item_100000", "100000", 100002},
+        {"Item_100001", nullptr, 0},
+        {"Item", nullptr, 0},
+        {"Item_0", nullptr, 0},
+        {"_LEAD", "1", 100005},
+        {"trail_", "2", 100006},
+        {"A_b_C", "3", 100007},
+        {"_", nullptr, 0},
+        {"Item_12_", nullptr, 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.value != nullptr ? U(c.value) : U("-"), data.GetValue(U("Main"), U(c.key), U("-"))) << c.key;
@@ -171,5 +190,6 @@ TEST(IniData, TheArrayOfASectionsKeysKeepsEveryItemInSmallBlocks)
     for (std::uint32_t n = 0; n < count; ++n)
         wrong += items[n] == n * 7 + 7 ? 0 : 1;
     EXPECT_EQ(0u, wrong);
-    EXPECT_LE(TObj::CSegmentedArray<std::uint32_t>::SegmentSize() * 32, 8192u) << "bytes a segment of the widest item takes";
+    EXPECT_LE(TObj::CSegmentedArray<std::uint32_t>::SegmentSize() * 32, 8192u)
+        << "bytes a segment of the widest item takes";
 }

@@ -46,7 +46,8 @@ TEST(InternalError, ShownAtOnceWhereThrowingIsForbidden)
         const char* start;
     } cases[] = {
         {TObj::kAssertion, 0, "Internal Program Error:\nAssertion failed: (x != 0)\nwindowzyr, 1470\nFunction: ZYR::F"},
-        {TObj::kPresumption, 0, "Internal Program Error:\nPresumption failed: (x != 0)\nwindowzyr, 1470\nFunction: ZYR::F"},
+        {TObj::kPresumption, 0,
+         "Internal Program Error:\nPresumption failed: (x != 0)\nwindowzyr, 1470\nFunction: ZYR::F"},
         {TObj::kAssertionWithCode, 5,
          "Internal Program Error:\nAssertion failed: (x != 0)\nwindowzyr, 1470.\nFunction: ZYR::F\nError code: 0x5 - "},
     };
@@ -70,7 +71,8 @@ TEST(InternalError, ShownAtOnceWhereThrowingIsForbidden)
 TEST(InternalError, CheckErrorsThrowOrShow)
 {
     CRecordingHandler recorder;
-    EXPECT_EQ("Invalid language code \"abc\".", MessageOf([] { TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, U("abc")); }));
+    EXPECT_EQ("Invalid language code \"abc\".",
+              MessageOf([] { TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, U("abc")); }));
     CThrowForbidden forbidden;
     TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, U("xyz"));
     ASSERT_EQ(1u, recorder.messages.size());

@@ -25,7 +25,8 @@ TEST(Languages, EveryUsedCodeRoundTripsThroughItsWindowsLanguage)
 TEST(Languages, LookUpByWindowsLanguage)
 {
     for (const auto& row : ReadTable("tests/data/language-ids.tsv"))
-        EXPECT_EQ(std::stoi(row.at(1)), TObj::GetLanguageByLangId(static_cast<std::uint16_t>(std::stoi(row[0])))) << row[0];
+        EXPECT_EQ(std::stoi(row.at(1)), TObj::GetLanguageByLangId(static_cast<std::uint16_t>(std::stoi(row[0]))))
+            << row[0];
 }
 
 TEST(Languages, TableEntries)
@@ -50,11 +51,11 @@ TEST(Languages, ChoiceFromASet)
         int expected;
     } cases[] = {
         {{}, allInstalled, 0x07, 1252, -1},
-        {{0, 1}, allInstalled, 0x07, 1251, 1},    // German system, Cyrillic code page: Russian
-        {{0, 1}, allInstalled, 0x19, 1252, 1},    // Russian system
-        {{0, 1}, allInstalled, 0x07, 1252, 0},    // nothing matches: the first
-        {{1, 2}, allInstalled, 0x07, 1251, 2},    // the system language before the code page
-        {{0, 1}, noRussian, 0x19, 1251, 0},       // Russian not installed
+        {{0, 1}, allInstalled, 0x07, 1251, 1},               // German system, Cyrillic code page: Russian
+        {{0, 1}, allInstalled, 0x19, 1252, 1},               // Russian system
+        {{0, 1}, allInstalled, 0x07, 1252, 0},               // nothing matches: the first
+        {{1, 2}, allInstalled, 0x07, 1251, 2},               // the system language before the code page
+        {{0, 1}, noRussian, 0x19, 1251, 0},                  // Russian not installed
         {{1, 12}, [](int) { return false; }, 0x19, 1251, 1}, // nothing installed: the first of the set
     };
     for (const Case& c : cases) {

@@ -54,7 +54,8 @@ TEST(LibraryStartup, DebugFlagsFromTheRegistry)
         CDebugSettings settings;
         if (row.at(0) != "-")
             settings.Set(CUnicodeString(row[0].c_str()).W(), row.at(1).c_str());
-        EXPECT_EQ(std::stoul(row.at(2), nullptr, 16), TObj::ReadDebugFlagsFromRegistry(TObj::kInitialDebugFlags)) << row[0];
+        EXPECT_EQ(std::stoul(row.at(2), nullptr, 16), TObj::ReadDebugFlagsFromRegistry(TObj::kInitialDebugFlags))
+            << row[0];
     }
 }
 
@@ -87,8 +88,10 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
     DeleteFileW(TObj::AllMessagesListingPath().W());
     DeleteFileW(TObj::UndefinedMessagesListingPath().W());
 
-    TObj::RegisterStaticModuleAt(&g_started, [] { ++g_started, g_order += "A+"; }, [] { ++g_stopped, g_order += "A-"; });
-    TObj::RegisterStaticModule(GetModuleHandleW(nullptr), [] { g_order += "B+"; }, [] { g_order += "B-"; });
+    TObj::RegisterStaticModuleAt(
+        &g_started, [] { ++g_started, g_order += "A+"; }, [] { ++g_stopped, g_order += "A-"; });
+    TObj::RegisterStaticModule(
+        GetModuleHandleW(nullptr), [] { g_order += "B+"; }, [] { g_order += "B-"; });
     const _invalid_parameter_handler before = _get_invalid_parameter_handler();
     const std::terminate_handler terminateBefore = std::get_terminate();
     const std::new_handler newBefore = std::get_new_handler();
@@ -122,13 +125,21 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
 
     machine.WriteString(L"WriteMessageLog", U("0"));
     const std::string lines = ReadBytes(log);
-    const char* expected[] = {
-        "TalmoObj: Debug flags initialized.", "TalmoObj: CRT locale changed.", "TalmoObj: Application data path initialized.",
-        "TalmoObj: Registry paths initialized.", "TalmoObj: Resource base initialized.",
-        "TalmoObj: Initializing static module with address ", "TalmoObj: Initializing Z:", "TalmoObj: All modules initialized.",
-        "TalmoObj: Deinitializing...", "TalmoObj: All messages saved.", "TalmoObj: Undefined messages saved.",
-        "TalmoObj: All modules terminated.", "TalmoObj: Temporary files system terminated.",
-        "TalmoObj: Resource base deinitialized.", "TalmoObj: Deinitialization complete."};
+    const char* expected[] = {"TalmoObj: Debug flags initialized.",
+                              "TalmoObj: CRT locale changed.",
+                              "TalmoObj: Application data path initialized.",
+                              "TalmoObj: Registry paths initialized.",
+                              "TalmoObj: Resource base initialized.",
+                              "TalmoObj: Initializing static module with address ",
+                              "TalmoObj: Initializing Z:",
+                              "TalmoObj: All modules initialized.",
+                              "TalmoObj: Deinitializing...",
+                              "TalmoObj: All messages saved.",
+                              "TalmoObj: Undefined messages saved.",
+                              "TalmoObj: All modules terminated.",
+                              "TalmoObj: Temporary files system terminated.",
+                              "TalmoObj: Resource base deinitialized.",
+                              "TalmoObj: Deinitialization complete."};
     std::size_t at = 0;
     for (const char* line : expected) {
         const std::size_t found = lines.find(line, at);
@@ -143,10 +154,13 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
 TEST(LibraryStartup, AModuleThatFailsToStartIsReportedAndStopsTheStart)
 {
     CRecordingHandler recorder;
-    TObj::RegisterStaticModuleAt(&g_stopped, [] {
-        TOBJ_MESSAGE(ERR_CANT_LOAD_MODULE);
-        TObj::ThrowCheckError(ERR_CANT_LOAD_MODULE, U("demo.dll"));
-    }, nullptr);
+    TObj::RegisterStaticModuleAt(
+        &g_stopped,
+        [] {
+            TOBJ_MESSAGE(ERR_CANT_LOAD_MODULE);
+            TObj::ThrowCheckError(ERR_CANT_LOAD_MODULE, U("demo.dll"));
+        },
+        nullptr);
     EXPECT_FALSE(TObj::InitializeTalmoObjects());
     EXPECT_EQ(TObj::ELibraryState::ModuleFailed, TObj::GetLibraryState());
     ASSERT_FALSE(recorder.messages.empty());
@@ -181,7 +195,8 @@ TEST(LibraryStartup, SixtyFourBitWindows)
     EXPECT_TRUE(TObj::IsWow64Through(ReportsWow64));
     EXPECT_FALSE(TObj::IsWow64Through(ReportsNative));
     EXPECT_FALSE(TObj::IsWow64Through(nullptr)); // the function is missing
-    EXPECT_EQ("Internal program error:\ntalmoobjects, 420.\nError code: 0x5", MessageOf([] { TObj::IsWow64Through(Fails); }));
+    EXPECT_EQ("Internal program error:\ntalmoobjects, 420.\nError code: 0x5",
+              MessageOf([] { TObj::IsWow64Through(Fails); }));
 #ifdef _WIN64
     // A 64-bit program is on 64-bit Windows, although IsWow64Process says FALSE for it.
     EXPECT_TRUE(TObj::IsWow64());

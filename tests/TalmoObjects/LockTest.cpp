@@ -21,8 +21,7 @@ public:
               const std::lock_guard<TLock> guard(lock);
               *got = true;
           })
-    {
-    }
+    {}
     // A thread that never got the lock is left behind rather than waited for.
     ~CContender()
     {
@@ -36,7 +35,10 @@ public:
         Sleep(milliseconds);
         return *m_got;
     }
-    bool GetsIt() { return TestSupport::WaitUntil([this] { return m_got->load(); }, "the other thread to get the lock"); }
+    bool GetsIt()
+    {
+        return TestSupport::WaitUntil([this] { return m_got->load(); }, "the other thread to get the lock");
+    }
 
 private:
     std::shared_ptr<std::atomic<bool>> m_got;

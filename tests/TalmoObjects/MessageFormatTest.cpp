@@ -11,7 +11,8 @@ using TObj::FillPlaceholders;
 
 TEST(MessageFormat, FillsNumberedPlaceholders)
 {
-    std::map<std::string, std::vector<CUnicodeString>> sets{{"none", {}}, {"one", {U("Autorun.inf")}}, {"two", {U("a"), U("b")}}};
+    std::map<std::string, std::vector<CUnicodeString>> sets{
+        {"none", {}}, {"one", {U("Autorun.inf")}}, {"two", {U("a"), U("b")}}};
     for (int i = 0; i <= 10; ++i)
         sets["eleven"].push_back(U("p") + CUnicodeString::FromInt(i));
     for (const auto& row : ReadTable("tests/data/message-format.tsv"))
@@ -33,11 +34,8 @@ TEST(MessageFormat, CheckWarnsOnlyAboutPlaceholdersWithoutParameter)
         int count;
         std::vector<int> missing;
     } cases[] = {
-        {"%0 and %1", 2, {}},
-        {"%1 only", 2, {}},          // an unused parameter is no fault
-        {"%0 %2 %2 %5", 2, {2, 5}},
-        {"%3", 0, {3}},
-        {"100% %x", 0, {}},
+        {"%0 and %1", 2, {}},       {"%1 only", 2, {}}, // an unused parameter is no fault
+        {"%0 %2 %2 %5", 2, {2, 5}}, {"%3", 0, {3}},     {"100% %x", 0, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.templateText);

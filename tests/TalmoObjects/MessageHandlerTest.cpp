@@ -114,7 +114,8 @@ TEST(MessageHandlers, FlagsToRepliesEventTypesAndBoxFlags)
         EXPECT_EQ(std::stoi(row.at(1)), TObj::DefaultReply(flags)) << row[0];
         EXPECT_EQ(std::stoi(row.at(2)), TObj::DefaultEventType(flags)) << row[0];
         EXPECT_EQ(std::stoi(row.at(3)), TObj::CEventLogMessageHandler::EventType(flags)) << row[0];
-        EXPECT_EQ(std::stoul(row.at(4), nullptr, 16), TObj::CMessageBoxHandler::EffectiveFlags(nullptr, flags)) << row[0];
+        EXPECT_EQ(std::stoul(row.at(4), nullptr, 16), TObj::CMessageBoxHandler::EffectiveFlags(nullptr, flags))
+            << row[0];
     }
 }
 
@@ -133,7 +134,8 @@ TEST(MessageHandlers, ConsoleWritesUtf8ToANewFileAndUtf16ToAMarkedOne)
     const CUnicodeString fresh = TempPath("tobj-console-new.txt");
     DeleteFileW(fresh.W());
     // A new file gets UTF-8: nothing is lost to the ANSI code page.
-    EXPECT_EQ("two\r\nlines \xC3\xA9 \xE2\x9C\x93\r\nsecond\r\n", ShowThroughConsoleInto(fresh, "two\nlines \xC3\xA9 \xE2\x9C\x93"));
+    EXPECT_EQ("two\r\nlines \xC3\xA9 \xE2\x9C\x93\r\nsecond\r\n",
+              ShowThroughConsoleInto(fresh, "two\nlines \xC3\xA9 \xE2\x9C\x93"));
 
     const CUnicodeString marked = TempPath("tobj-console-utf16.txt");
     {
@@ -153,7 +155,8 @@ TEST(MessageHandlers, EventLogRecordsAndSourceKey)
     EXPECT_TRUE(handler.WriteRecord(4, U("Talmo Objects"), U("a record")));
     EXPECT_EQ(1, handler.Show(nullptr, U("shown"), U("Talmo Objects"), MB_OKCANCEL));
     TObj::CRegistryKey key;
-    ASSERT_TRUE(key.Open(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\AutoRun Tests"));
+    ASSERT_TRUE(
+        key.Open(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\AutoRun Tests"));
     CUnicodeString file;
     ASSERT_TRUE(key.ReadString(L"EventMessageFile", file));
     EXPECT_EQ(TObj::GetProgramFolder() + u"TObjEventSrc.dll", file);

@@ -60,14 +60,21 @@ TEST(MessageTable, ExportsAnswerThroughGetProcAddress)
     const auto getId = reinterpret_cast<FGetResourceID>(reinterpret_cast<void*>(GetProcAddress(self, "GetResourceID")));
     const auto count = reinterpret_cast<FCount>(reinterpret_cast<void*>(GetProcAddress(self, "NumberOfMessages")));
     const auto name = reinterpret_cast<FName>(reinterpret_cast<void*>(GetProcAddress(self, "GetMessageName")));
-    const auto version = reinterpret_cast<FCount>(reinterpret_cast<void*>(GetProcAddress(self, "GetMessageSystemVersion")));
+    const auto version =
+        reinterpret_cast<FCount>(reinterpret_cast<void*>(GetProcAddress(self, "GetMessageSystemVersion")));
     const auto used = reinterpret_cast<const int*>(GetProcAddress(self, "__TalmoObjUsed"));
     ASSERT_TRUE(getId && count && name && version && used);
     struct Case {
         const wchar_t* name;
         unsigned id;
-    } cases[] = {{L"CURRENT_LANGUAGE_NAME", 4096}, {L"MSG_VK_UP", 4270}, {L"ERR_BAD_ARCHIVE", 4135},
-                 {L"ERR_ZYR_NOT_ENOUGH_RESOURCES", 4134}, {L"", 0}, {L"err_bad_archive", 0}, {L"ZZZ", 0}, {L"A", 0}};
+    } cases[] = {{L"CURRENT_LANGUAGE_NAME", 4096},
+                 {L"MSG_VK_UP", 4270},
+                 {L"ERR_BAD_ARCHIVE", 4135},
+                 {L"ERR_ZYR_NOT_ENOUGH_RESOURCES", 4134},
+                 {L"", 0},
+                 {L"err_bad_archive", 0},
+                 {L"ZZZ", 0},
+                 {L"A", 0}};
     for (const Case& c : cases)
         EXPECT_EQ(c.id, getId(c.name));
     EXPECT_EQ(175, count());
@@ -84,7 +91,8 @@ TEST(MessageTable, LookUpFormatsDefinedAndUndefinedMessages)
     EXPECT_TRUE(TObj::IsMessageDefined(ERR_BAD_INI_FILE));
     EXPECT_FALSE(TObj::IsMessageDefined(ERR_NO_SUCH_MESSAGE_ANYWHERE));
     EXPECT_EQ(U("C:\\a.ini is corrupted (line 5)."), TObj::FormatMessageText(ERR_BAD_INI_FILE, U("C:\\a.ini"), U("5")));
-    EXPECT_EQ(U("ERR_NO_SUCH_MESSAGE_ANYWHERE a b"), TObj::FormatMessageText(ERR_NO_SUCH_MESSAGE_ANYWHERE, U("a"), U("b")));
+    EXPECT_EQ(U("ERR_NO_SUCH_MESSAGE_ANYWHERE a b"),
+              TObj::FormatMessageText(ERR_NO_SUCH_MESSAGE_ANYWHERE, U("a"), U("b")));
     EXPECT_EQ(U("ERR_NO_SUCH_MESSAGE_ANYWHERE"), TObj::LoadMessageText(ERR_NO_SUCH_MESSAGE_ANYWHERE));
 
     // Built-in texts stand in until the library runs.

@@ -28,36 +28,51 @@ TEST(UniqueHandle, EachHandleIsClosedOnceByItsLastOwner)
         const char* closed;
     } cases[] = {
         {"the owner ends", [] { CTestHandle one(1); }, "1 "},
-        {"no handle is never closed", [] { CTestHandle none; CTestHandle empty(-1); }, ""},
+        {"no handle is never closed",
+         [] {
+             CTestHandle none;
+             CTestHandle empty(-1);
+         },
+         ""},
         {"handle 0 is a handle", [] { CTestHandle zero(0); }, "0 "},
-        {"moved, then the new owner ends", [] {
+        {"moved, then the new owner ends",
+         [] {
              CTestHandle one(1);
              const CTestHandle other(std::move(one));
              EXPECT_TRUE(one.IsEmpty());
-         }, "1 "},
-        {"assigned over: the old one first", [] {
+         },
+         "1 "},
+        {"assigned over: the old one first",
+         [] {
              CTestHandle one(1);
              CTestHandle two(2);
              two = std::move(one);
              g_closed += "| ";
-         }, "2 | 1 "},
-        {"assigned to itself", [] {
+         },
+         "2 | 1 "},
+        {"assigned to itself",
+         [] {
              CTestHandle one(1);
              CTestHandle& same = one;
              one = std::move(same);
              EXPECT_EQ(1, one.Get());
-         }, "1 "},
-        {"reset, then reset to nothing", [] {
+         },
+         "1 "},
+        {"reset, then reset to nothing",
+         [] {
              CTestHandle one(1);
              one.Reset(3);
              one.Reset();
              g_closed += "| ";
-         }, "1 3 | "},
-        {"released: the caller owns it", [] {
+         },
+         "1 3 | "},
+        {"released: the caller owns it",
+         [] {
              CTestHandle one(1);
              EXPECT_EQ(1, one.Release());
              EXPECT_TRUE(one.IsEmpty());
-         }, ""},
+         },
+         ""},
     };
     for (const Case& c : cases) {
         g_closed.clear();

@@ -29,7 +29,8 @@ TEST(ResourceBase, LanguageDllsAreFoundChosenAndSwitched)
     // TestRes0 and TestRes1 qualify; TestRes1x is no language file, TestRes2 is no resource DLL.
     // Half has only language 0, so language 1 is missing for it and only 0 is available.
     ASSERT_EQ(1u, recorder.messages.size());
-    EXPECT_EQ(U("For prefix 'Half' resource modules for following languages: 1 are missing.\n"), recorder.messages[0].text);
+    EXPECT_EQ(U("For prefix 'Half' resource modules for following languages: 1 are missing.\n"),
+              recorder.messages[0].text);
     EXPECT_EQ(std::vector<int>{0}, TObj::AvailableLanguages());
     EXPECT_EQ(0, TObj::GetDefaultLanguage());
     EXPECT_EQ(0, TObj::GetInterfaceLanguage());

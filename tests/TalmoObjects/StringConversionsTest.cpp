@@ -94,7 +94,8 @@ TEST(StringConversions, DecimalsRoundAsTheStandardLibraryReadsThem)
             text = buffer;
             const std::size_t last = text.find('e') - 1;
             text[last] = static_cast<char>('0' + (text[last] - '0' + 1 + next(8)) % 10);
-            text.insert(last + 1, std::string(static_cast<std::size_t>(next(3)), '0') + (next(2) ? "5" : "49999999999999999999"));
+            text.insert(last + 1,
+                        std::string(static_cast<std::size_t>(next(3)), '0') + (next(2) ? "5" : "49999999999999999999"));
         } else {
             text = std::to_string(next(1000000000));
             for (std::uint64_t more = next(i % 4 == 1 ? 40 : 3); more > 0; --more)

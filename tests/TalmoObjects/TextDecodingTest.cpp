@@ -35,7 +35,8 @@ TEST(TextDecoding, MarksSelectTheEncodingAndTextSplitsIntoLines)
         if (row[0] == "mark") {
             std::size_t mark = 99;
             EXPECT_EQ(std::stoi(row.at(2)), TObj::DetectEncoding(reinterpret_cast<const unsigned char*>(bytes.data()),
-                                                                 bytes.size(), 1252, mark)) << row[1];
+                                                                 bytes.size(), 1252, mark))
+                << row[1];
             EXPECT_EQ(std::stoul(row.at(3)), mark) << row[1];
         } else {
             std::vector<CUnicodeString> lines;
@@ -57,10 +58,14 @@ TEST(TextDecoding, FilesOfEveryEncodingAndLineEndReadToTheSameLines)
         const char* name;
         std::string bytes;
     } cases[] = {
-        {"UTF-8, CR LF", "\xEF\xBB\xBF[Main]\r\nTitle=Gr\xC3\xBC\xC3\x9F" "e\r\n"},
-        {"UTF-8, LF, no final end", "[Main]\nTitle=Gr\xC3\xBC\xC3\x9F" "e"},
-        {"CR only", "[Main]\rTitle=Gr\xC3\xBC\xC3\x9F" "e\r"},
-        {"U+2028", "[Main]\xE2\x80\xA8Title=Gr\xC3\xBC\xC3\x9F" "e"},
+        {"UTF-8, CR LF", "\xEF\xBB\xBF[Main]\r\nTitle=Gr\xC3\xBC\xC3\x9F"
+                         "e\r\n"},
+        {"UTF-8, LF, no final end", "[Main]\nTitle=Gr\xC3\xBC\xC3\x9F"
+                                    "e"},
+        {"CR only", "[Main]\rTitle=Gr\xC3\xBC\xC3\x9F"
+                    "e\r"},
+        {"U+2028", "[Main]\xE2\x80\xA8Title=Gr\xC3\xBC\xC3\x9F"
+                   "e"},
         {"UTF-16 LE", std::string("\xFF\xFE[\0M\0a\0i\0n\0]\0\r\0\n\0T\0i\0t\0l\0e\0=\0G\0r\0\xFC\0\xDF\0e\0", 40)},
         {"UTF-16 BE", std::string("\xFE\xFF\0[\0M\0a\0i\0n\0]\0\n\0T\0i\0t\0l\0e\0=\0G\0r\0\xFC\0\xDF\0e", 38)},
     };
@@ -83,7 +88,11 @@ TEST(TextDecoding, BytesThatAreNotValidInTheirEncodingAreReplacedAndFound)
         {"broken UTF-8 after its mark", "\xEF\xBB\xBFok\xC3(", u"ok\uFFFD(", {2}},
         {"UTF-8 surrogate", "\xEF\xBB\xBF\xED\xA0\x80z", u"\uFFFDz", {0, 1, 2}},
         {"overlong UTF-8", "\xEF\xBB\xBF\xC0\xAF", u"\uFFFD\uFFFD", {0, 1}},
-        {"UTF-8 cut short", "\xEF\xBB\xBF" "a\xE2\x82", u"a\uFFFD", {1, 2}},
+        {"UTF-8 cut short",
+         "\xEF\xBB\xBF"
+         "a\xE2\x82",
+         u"a\uFFFD",
+         {1, 2}},
     };
     for (const Case& c : cases) {
         bool ok = true;

@@ -82,9 +82,9 @@ TEST(UnicodeString, RangesAreClampedToTheText)
         CUnicodeString actual;
         const char* expected;
     } cases[] = {
-        {s.Mid(1, 3), "ell"},   {s.Mid(3), "lo"},      {s.Mid(-4, 2), "he"}, {s.Mid(9, 2), ""},
-        {s.Mid(2, 99), "llo"},  {s.Left(2), "he"},     {s.Left(-1), ""},     {s.Left(50), "hello"},
-        {s.Right(3), "llo"},    {s.Right(80), "hello"}, {s.Right(-2), ""},
+        {s.Mid(1, 3), "ell"},  {s.Mid(3), "lo"},       {s.Mid(-4, 2), "he"}, {s.Mid(9, 2), ""},
+        {s.Mid(2, 99), "llo"}, {s.Left(2), "he"},      {s.Left(-1), ""},     {s.Left(50), "hello"},
+        {s.Right(3), "llo"},   {s.Right(80), "hello"}, {s.Right(-2), ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(U(c.expected), c.actual);
@@ -136,8 +136,8 @@ TEST(UnicodeString, ComparisonIsByCodeUnitAndCaseFoldsOnlyAsciiLetters)
         int exact;
         int noCase;
     } cases[] = {
-        {"Main", "main", -1, 0},   {"MAIN", "main", -1, 0}, {"abc", "abd", -1, -1}, {"ab", "abc", -1, -1},
-        {"[", "a", -1, -1},        {"_", "A", 1, -1},       {"Ä", "ä", -1, -1},     {"", "", 0, 0},
+        {"Main", "main", -1, 0}, {"MAIN", "main", -1, 0}, {"abc", "abd", -1, -1}, {"ab", "abc", -1, -1},
+        {"[", "a", -1, -1},      {"_", "A", 1, -1},       {"Ä", "ä", -1, -1},     {"", "", 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.a) + " vs " + c.b);
@@ -155,8 +155,8 @@ TEST(UnicodeString, Utf8RoundTripAndMalformedBytes)
         const char* bytes;
         const char16_t* expected;
     } cases[] = {
-        {"\xC3", u"\uFFFD"},            {"\xC0\xAF", u"\uFFFD\uFFFD"}, {"\xED\xA0\x80", u"\uFFFD"},
-        {"a\xF5z", u"a\uFFFDz"},        {"\xE2\x82", u"\uFFFD"},       {"\xE2(", u"\uFFFD("},
+        {"\xC3", u"\uFFFD"},     {"\xC0\xAF", u"\uFFFD\uFFFD"}, {"\xED\xA0\x80", u"\uFFFD"},
+        {"a\xF5z", u"a\uFFFDz"}, {"\xE2\x82", u"\uFFFD"},       {"\xE2(", u"\uFFFD("},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CUnicodeString(c.expected), U(c.bytes)) << c.bytes;

@@ -143,9 +143,9 @@ TEST(Application, IdleRestartsOnlyForNewInput)
         POINT point;
         bool restarts;
     } cases[] = {
-        {WM_MOUSEMOVE, {10, 10}, true}, {WM_MOUSEMOVE, {10, 10}, false}, {WM_MOUSEMOVE, {11, 10}, true},
-        {WM_NCMOUSEMOVE, {11, 10}, true}, {WM_PAINT, {0, 0}, false}, {WM_TIMER, {0, 0}, false},
-        {0x0118, {0, 0}, false}, {0x8002, {0, 0}, false}, {WM_KEYDOWN, {0, 0}, true},
+        {WM_MOUSEMOVE, {10, 10}, true},   {WM_MOUSEMOVE, {10, 10}, false}, {WM_MOUSEMOVE, {11, 10}, true},
+        {WM_NCMOUSEMOVE, {11, 10}, true}, {WM_PAINT, {0, 0}, false},       {WM_TIMER, {0, 0}, false},
+        {0x0118, {0, 0}, false},          {0x8002, {0, 0}, false},         {WM_KEYDOWN, {0, 0}, true},
     };
     for (const Case& c : cases) {
         MSG message{};
@@ -159,6 +159,7 @@ TEST(Application, OnlyOneApplicationAtATime)
 {
     CTestApp first;
     EXPECT_EQ(&first, ZYR::CWinApp::Current());
-    ExpectThrows<TObj::CInternalError>([] { CTestApp second; }, [](const TObj::CInternalError& e) { EXPECT_EQ(35, e.Line()); });
+    ExpectThrows<TObj::CInternalError>([] { CTestApp second; },
+                                       [](const TObj::CInternalError& e) { EXPECT_EQ(35, e.Line()); });
     EXPECT_EQ(&first, ZYR::CWinApp::Current());
 }

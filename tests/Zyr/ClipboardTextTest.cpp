@@ -20,10 +20,7 @@ HGLOBAL WINAPI DiscardedBlock(UINT, SIZE_T bytes)
 
 // The second block fails: the first already belongs to the clipboard.
 int g_calls = 0;
-HGLOBAL WINAPI SecondFails(UINT flags, SIZE_T bytes)
-{
-    return ++g_calls == 2 ? nullptr : GlobalAlloc(flags, bytes);
-}
+HGLOBAL WINAPI SecondFails(UINT flags, SIZE_T bytes) { return ++g_calls == 2 ? nullptr : GlobalAlloc(flags, bytes); }
 
 } // namespace
 

@@ -55,7 +55,8 @@ HICON ShownIcon(HWND box)
 // Shows a box on this thread while `drive` acts on it from another; returns the reply.
 int ShowAndDrive(unsigned win32Flags, const CUnicodeString& text, const std::function<void(HWND)>& drive)
 {
-    ZYR::CMessageBox box(nullptr, text, CUnicodeString(u"Box under test"), ZYR::CMessageBox::FlagsFromWin32(win32Flags));
+    ZYR::CMessageBox box(nullptr, text, CUnicodeString(u"Box under test"),
+                         ZYR::CMessageBox::FlagsFromWin32(win32Flags));
     std::thread driver([&drive] {
         const HWND window = WaitForBox(L"Box under test");
         if (window != nullptr)
@@ -101,21 +102,25 @@ TEST(LibraryMessageBox, RepliesOfEveryButtonSet)
         {MB_OKCANCEL, [](HWND b) { PressKeyIn(b, VK_ESCAPE); }, IDCANCEL},
         {MB_OKCANCEL, [](HWND b) { Click(b, IDOK); }, IDOK},
         {MB_OKCANCEL | MB_DEFBUTTON2, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDCANCEL},
-        {MB_YESNO, [](HWND b) {
+        {MB_YESNO,
+         [](HWND b) {
              PressKeyIn(b, VK_ESCAPE); // no Cancel and no OK: nothing happens
              if (StaysOpen(b))
                  Click(b, IDNO);
-         }, IDNO},
+         },
+         IDNO},
         {MB_YESNO, [](HWND b) { Click(b, IDYES); }, IDYES},
         {MB_YESNOCANCEL, [](HWND b) { PressKeyIn(b, VK_ESCAPE); }, IDCANCEL},
         {MB_YESNOCANCEL | MB_DEFBUTTON2, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDNO},
         {MB_RETRYCANCEL, [](HWND b) { PressKeyIn(b, VK_ESCAPE); }, IDCANCEL},
         {MB_RETRYCANCEL, [](HWND b) { Click(b, IDRETRY); }, IDRETRY},
-        {MB_ABORTRETRYIGNORE, [](HWND b) {
+        {MB_ABORTRETRYIGNORE,
+         [](HWND b) {
              PressKeyIn(b, VK_ESCAPE);
              if (StaysOpen(b))
                  Click(b, IDIGNORE);
-         }, IDIGNORE},
+         },
+         IDIGNORE},
         {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDIGNORE},
         {MB_ABORTRETRYIGNORE, [](HWND b) { Click(b, IDABORT); }, IDABORT},
         {7, [](HWND b) { PressKeyIn(b, VK_RETURN); }, IDOK}, // an unknown type still has OK
@@ -203,7 +208,8 @@ TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
             [&copied] {
                 if (OpenClipboard(nullptr)) {
                     if (const HANDLE data = GetClipboardData(CF_UNICODETEXT))
-                        copied = CUnicodeString(static_cast<const wchar_t*>(GlobalLock(data))).ToUtf8(), GlobalUnlock(data);
+                        copied = CUnicodeString(static_cast<const wchar_t*>(GlobalLock(data))).ToUtf8(),
+                        GlobalUnlock(data);
                     CloseClipboard();
                 }
                 return !copied.empty();
@@ -212,7 +218,8 @@ TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
         Click(box, IDCANCEL);
     });
     const std::string line = "---------------------------\r\n";
-    EXPECT_EQ(line + "Box under test\r\n" + line + "First line\r\nSecond line\r\n" + line + "OK   Cancel\r\n" + line, copied);
+    EXPECT_EQ(line + "Box under test\r\n" + line + "First line\r\nSecond line\r\n" + line + "OK   Cancel\r\n" + line,
+              copied);
 }
 
 TEST(LibraryMessageBox, TheLibraryHandlerShowsThisBoxWithTheDefaultIcon)
@@ -244,7 +251,8 @@ TEST(LibraryMessageBox, TheLibraryHandlerShowsThisBoxWithTheDefaultIcon)
     });
     {
         const CModalDeadline deadline("the library handler's box");
-        reply = handler.Show(nullptr, CUnicodeString(u"Retry or cancel?"), CUnicodeString(u"Talmo Objects"), MB_RETRYCANCEL);
+        reply = handler.Show(nullptr, CUnicodeString(u"Retry or cancel?"), CUnicodeString(u"Talmo Objects"),
+                             MB_RETRYCANCEL);
     }
     driver.join();
     EXPECT_EQ(IDRETRY, reply);
@@ -257,7 +265,8 @@ void CALLBACK ShowSecondBox(HWND window, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(window, id);
     ZYR::CZyrMessageHandler handler;
-    g_secondReply = handler.Show(nullptr, CUnicodeString(u"Second message"), CUnicodeString(u"Second box"), MB_OKCANCEL);
+    g_secondReply =
+        handler.Show(nullptr, CUnicodeString(u"Second message"), CUnicodeString(u"Second box"), MB_OKCANCEL);
 }
 } // namespace
 
@@ -309,9 +318,10 @@ TEST(LibraryMessageBox, IdleWorkGoesOnWhileItShows)
     CIdleCountingFrame frame;
     frame.Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
     EXPECT_EQ(IDOK, ShowAndDrive(MB_OK, CUnicodeString(u"Idle?"), [&frame](HWND box) {
-        TestSupport::WaitUntil([&frame] { return frame.idleUpdates > 0; }, "an idle update while the box shows");
-        Click(box, IDOK);
-    }));
+                  TestSupport::WaitUntil([&frame] { return frame.idleUpdates > 0; },
+                                         "an idle update while the box shows");
+                  Click(box, IDOK);
+              }));
     frame.DestroyWindow();
     MSG quit; // the last frame's end asks for a quit, which the next test must not get
     PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
@@ -329,8 +339,8 @@ void ExpectLauncherBox(const char* autorun, const wchar_t* arguments, const wcha
     CopyFileW(LauncherProgram().W(), disc.Path("Autorun.exe").W(), FALSE);
     disc.Write("Autorun.inf", autorun);
     CChildProcess launcher;
-    ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\" " + arguments,
-                               disc.Path().W(), false));
+    ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\" " + arguments, disc.Path().W(),
+                               false));
     const HWND box = WaitForBox(caption, launcher.ProcessId());
     ASSERT_NE(nullptr, box);
     wchar_t shown[256] = {0};

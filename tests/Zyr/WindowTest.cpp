@@ -56,8 +56,8 @@ TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
         frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
         CChildTestWindow children[3];
         for (int i = 0; i < 3; ++i)
-            children[i].CreateEx(0, childClass, CUnicodeString(), WS_CHILD | WS_VISIBLE, RECT{i * 10, 0, i * 10 + 10, 10},
-                                 &frame, 1000);
+            children[i].CreateEx(0, childClass, CUnicodeString(), WS_CHILD | WS_VISIBLE,
+                                 RECT{i * 10, 0, i * 10 + 10, 10}, &frame, 1000);
         EXPECT_EQ(before + 4, ZYR::CWindow::BoundWindowCountForTesting());
         for (const int index : order) {
             ZYR::CWindow& window = index == 0 ? static_cast<ZYR::CWindow&>(frame) : children[index - 1];
@@ -88,7 +88,8 @@ TEST(Window, ForeignClassesAreSubclassedAndPutBack)
     EXPECT_EQ(&button, ZYR::CWindow::FromHandle(handle));
 
     // A window the library did not create gets a temporary wrapper, the same one until idle.
-    const HWND foreign = CreateWindowExW(0, L"STATIC", L"x", WS_CHILD, 0, 0, 5, 5, frame.Handle(), nullptr, nullptr, nullptr);
+    const HWND foreign =
+        CreateWindowExW(0, L"STATIC", L"x", WS_CHILD, 0, 0, 5, 5, frame.Handle(), nullptr, nullptr, nullptr);
     ZYR::CWindow* wrapper = ZYR::CWindow::FromHandle(foreign);
     ASSERT_NE(nullptr, wrapper);
     EXPECT_EQ(wrapper, ZYR::CWindow::FromHandle(foreign));

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     char name = 'a';
     while (start != std::string::npos && start < input.size()) {
         const std::size_t end = input.find('\0', start + 1);
-        files[std::string(1, name++)] = input.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
+        files[std::string(1, name++)] =
+            input.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
         start = end;
     }
     int reads = 0;

@@ -5,8 +5,7 @@ namespace TObj {
 CCheckException::CCheckException(const CMessage& message, const CUnicodeString& p0, const CUnicodeString& p1,
                                  const CUnicodeString& p2)
     : m_message(&message), m_params{p0, p1, p2}
-{
-}
+{}
 
 CUnicodeString CCheckException::GetMessageText() const
 {

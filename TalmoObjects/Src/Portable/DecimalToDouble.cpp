@@ -77,8 +77,8 @@ public:
     {
         std::int64_t borrow = 0;
         for (int i = 0; i < m_count; ++i) {
-            std::int64_t difference = static_cast<std::int64_t>(m_words[i]) - borrow -
-                                      (i < other.m_count ? other.m_words[i] : 0);
+            std::int64_t difference =
+                static_cast<std::int64_t>(m_words[i]) - borrow - (i < other.m_count ? other.m_words[i] : 0);
             borrow = difference < 0;
             m_words[i] = static_cast<std::uint32_t>(difference + (borrow << 32));
         }
@@ -141,7 +141,7 @@ double FromBits(std::uint64_t bits)
 }
 
 constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << 52;
-constexpr int kLeastExponent = -1074; // of the smallest subnormal, 2^-1074
+constexpr int kLeastExponent = -1074;  // of the smallest subnormal, 2^-1074
 constexpr int kGreatestExponent = 971; // of the largest double, (2^53 - 1) × 2^971
 
 } // namespace

@@ -102,8 +102,8 @@ bool GenerateInternalError(int kind, const WChar* function, const WChar* express
     }
     if (FailuresAreThrownHere())
         throw new CInternalError(file, line, kind, code);
-    ShowErrorImmediately(AssertionText(kind, function ? function : u"", expression ? expression : u"",
-                                       file ? file : u"", line, code));
+    ShowErrorImmediately(
+        AssertionText(kind, function ? function : u"", expression ? expression : u"", file ? file : u"", line, code));
     return false;
 }
 

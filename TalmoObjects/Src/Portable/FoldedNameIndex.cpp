@@ -17,8 +17,8 @@ std::uint32_t CFoldedNameIndex::Hash(const WChar* name, int length) noexcept
     std::uint64_t hash = 0xCBF29CE484222325ull ^ static_cast<std::uint64_t>(length);
     int i = 0;
     for (; i + 4 <= length; i += 4) {
-        const std::uint64_t word = FoldedUnit(name[i]) | FoldedUnit(name[i + 1]) << 16 |
-                                   FoldedUnit(name[i + 2]) << 32 | FoldedUnit(name[i + 3]) << 48;
+        const std::uint64_t word = FoldedUnit(name[i]) | FoldedUnit(name[i + 1]) << 16 | FoldedUnit(name[i + 2]) << 32 |
+                                   FoldedUnit(name[i + 3]) << 48;
         hash = (hash ^ word) * 0x100000001B3ull;
         hash ^= hash >> 29;
     }
@@ -58,10 +58,7 @@ std::int64_t CFoldedNameIndex::Find(const WChar* name, int length, const FNameAt
     return m_slots.empty() ? -1 : Find(Hash(name, length), name, length, nameAt);
 }
 
-void CFoldedNameIndex::Add(const WChar* name, int length, std::uint32_t position)
-{
-    Add(Hash(name, length), position);
-}
+void CFoldedNameIndex::Add(const WChar* name, int length, std::uint32_t position) { Add(Hash(name, length), position); }
 
 std::int64_t CFoldedNameIndex::Find(std::uint32_t hash, const WChar* name, int length, const FNameAt& nameAt) const
 {

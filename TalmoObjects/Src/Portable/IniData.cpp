@@ -55,7 +55,8 @@ void CIniData::Parse(const CUnicodeString& text, const CUnicodeString& pathForMe
             ++start;
         while (end > start && IsWhiteSpace(units[end - 1]))
             --end;
-        if (start == end || units[start] == u';' || (units[start] == u'/' && end - start > 1 && units[start + 1] == u'/'))
+        if (start == end || units[start] == u';' ||
+            (units[start] == u'/' && end - start > 1 && units[start + 1] == u'/'))
             continue;
         int close = end - 1;
         while (close > start && units[close] != u']')
@@ -69,7 +70,8 @@ void CIniData::Parse(const CUnicodeString& text, const CUnicodeString& pathForMe
             ++equals;
         if (equals == end) {
             Clear();
-            ThrowCheckError(ERR_BAD_INI_FILE, pathForMessages, CUnicodeString::FromUInt(static_cast<std::uint64_t>(number)));
+            ThrowCheckError(ERR_BAD_INI_FILE, pathForMessages,
+                            CUnicodeString::FromUInt(static_cast<std::uint64_t>(number)));
             return;
         }
         CSection* section = FindSection(current);

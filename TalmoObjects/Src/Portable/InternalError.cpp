@@ -24,9 +24,9 @@ CUnicodeString CInternalError::GetMessageText() const
     const CUnicodeString line = CUnicodeString::FromInt(m_line);
     if (m_kind == kAssertionWithCode || m_kind == kPresumptionWithCode) {
         const CUnicodeString params[] = {file, line, FormatErrorCode(m_code)};
-        return FillPlaceholders(GetMessageTextOrDefault(MSG_INTERNAL_ERROR_WITH_CODE,
-                                                        u"Internal program error:\n%0, %1.\nError code: %2"),
-                                params, 3);
+        return FillPlaceholders(
+            GetMessageTextOrDefault(MSG_INTERNAL_ERROR_WITH_CODE, u"Internal program error:\n%0, %1.\nError code: %2"),
+            params, 3);
     }
     const CUnicodeString params[] = {file, line};
     return FillPlaceholders(GetMessageTextOrDefault(MSG_INTERNAL_ERROR, u"Internal program error:\n%0, %1."), params,

@@ -66,15 +66,14 @@ CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnico
     return FillPlaceholders(templateText, &p0, 1);
 }
 
-CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString& p0,
-                                const CUnicodeString& p1)
+CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString& p0, const CUnicodeString& p1)
 {
     const CUnicodeString params[] = {p0, p1};
     return FillPlaceholders(templateText, params, 2);
 }
 
-CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString& p0,
-                                const CUnicodeString& p1, const CUnicodeString& p2)
+CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString& p0, const CUnicodeString& p1,
+                                const CUnicodeString& p2)
 {
     const CUnicodeString params[] = {p0, p1, p2};
     return FillPlaceholders(templateText, params, 3);

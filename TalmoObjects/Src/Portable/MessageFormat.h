@@ -13,10 +13,9 @@ namespace TObj {
 CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString* params, int count);
 CUnicodeString FillPlaceholders(const CUnicodeString& templateText);
 CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString& p0);
-CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString& p0,
-                                const CUnicodeString& p1);
-CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString& p0,
-                                const CUnicodeString& p1, const CUnicodeString& p2);
+CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString& p0, const CUnicodeString& p1);
+CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const CUnicodeString& p0, const CUnicodeString& p1,
+                                const CUnicodeString& p2);
 CUnicodeString FillPlaceholders(const CUnicodeString& templateText, const std::vector<CUnicodeString>& params);
 
 // Distinct placeholder numbers of the template that have no parameter, ascending.

@@ -66,12 +66,12 @@ CUnicodeString DigitsOf(std::uint64_t value, int base, bool negative)
 CUnicodeString CUnicodeString::FromInt(std::int64_t value, int base)
 {
     const bool negative = value < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     return DigitsOf(magnitude, base, negative);
 }
 
 CUnicodeString CUnicodeString::FromUInt(std::uint64_t value, int base) { return DigitsOf(value, base, false); }
-
 
 bool CUnicodeString::ToInt64(std::int64_t& out) const noexcept
 {

@@ -63,8 +63,8 @@ void Emit(CUnicodeString& out, const CSpec& spec, const CUnicodeString& prefix, 
 void EmitInteger(CUnicodeString& out, const CSpec& spec, WChar conversion, std::uint64_t magnitude, bool negative)
 {
     const int base = conversion == u'o' ? 8 : ((conversion == u'x' || conversion == u'X') ? 16 : 10);
-    CUnicodeString digits = (spec.precision == 0 && magnitude == 0) ? CUnicodeString()
-                                                                     : CUnicodeString::FromUInt(magnitude, base);
+    CUnicodeString digits =
+        (spec.precision == 0 && magnitude == 0) ? CUnicodeString() : CUnicodeString::FromUInt(magnitude, base);
     if (conversion == u'X')
         for (int i = 0; i < digits.Length(); ++i)
             if (digits[i] >= u'a' && digits[i] <= u'f')
@@ -143,12 +143,18 @@ CSpec ReadSpec(const WChar*& p, va_list& args)
 {
     CSpec spec;
     for (;; ++p) {
-        if (*p == u'-') spec.left = true;
-        else if (*p == u'+') spec.plus = true;
-        else if (*p == u' ') spec.space = true;
-        else if (*p == u'#') spec.alternate = true;
-        else if (*p == u'0') spec.zero = true;
-        else break;
+        if (*p == u'-')
+            spec.left = true;
+        else if (*p == u'+')
+            spec.plus = true;
+        else if (*p == u' ')
+            spec.space = true;
+        else if (*p == u'#')
+            spec.alternate = true;
+        else if (*p == u'0')
+            spec.zero = true;
+        else
+            break;
     }
     if (*p == u'*') {
         const int width = va_arg(args, int);
@@ -191,22 +197,19 @@ void EmitText(CUnicodeString& out, const CSpec& spec, va_list& args)
 bool EmitConversion(CUnicodeString& out, const CSpec& spec, WChar conversion, va_list& args)
 {
     switch (conversion) {
-    case u'%':
-        out += u'%';
-        return true;
+    case u'%': out += u'%'; return true;
     case u'd':
     case u'i': {
         const std::int64_t value = SignedArgument(spec, args);
-        const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+        const std::uint64_t magnitude =
+            value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
         EmitInteger(out, spec, conversion, magnitude, value < 0);
         return true;
     }
     case u'u':
     case u'o':
     case u'x':
-    case u'X':
-        EmitInteger(out, spec, conversion, UnsignedArgument(spec, args), false);
-        return true;
+    case u'X': EmitInteger(out, spec, conversion, UnsignedArgument(spec, args), false); return true;
     case u'p': {
         const auto value = reinterpret_cast<std::uintptr_t>(va_arg(args, void*));
         CSpec pointer;
@@ -221,11 +224,8 @@ bool EmitConversion(CUnicodeString& out, const CSpec& spec, WChar conversion, va
         Emit(out, spec, CUnicodeString(), CUnicodeString(&ch, 1), false);
         return true;
     }
-    case u's':
-        EmitText(out, spec, args);
-        return true;
-    default:
-        return false;
+    case u's': EmitText(out, spec, args); return true;
+    default: return false;
     }
 }
 

@@ -101,8 +101,7 @@ CUnicodeString::CUnicodeString(const char* utf8) : m_block(EmptyBlock())
 CUnicodeString::CUnicodeString(const wchar_t* text) : CUnicodeString(reinterpret_cast<const WChar*>(text)) {}
 CUnicodeString::CUnicodeString(const wchar_t* text, int length)
     : CUnicodeString(reinterpret_cast<const WChar*>(text), length)
-{
-}
+{}
 #endif
 
 CUnicodeString::CUnicodeString(const CUnicodeString& other) noexcept : m_block(other.m_block)
@@ -297,9 +296,8 @@ bool CUnicodeString::StartsWith(const CUnicodeString& prefix) const noexcept
 
 bool CUnicodeString::EndsWith(const CUnicodeString& suffix) const noexcept
 {
-    return suffix.Length() <= Length() &&
-           std::memcmp(Ptr() + Length() - suffix.Length(), suffix.Ptr(),
-                       sizeof(WChar) * static_cast<std::size_t>(suffix.Length())) == 0;
+    return suffix.Length() <= Length() && std::memcmp(Ptr() + Length() - suffix.Length(), suffix.Ptr(),
+                                                      sizeof(WChar) * static_cast<std::size_t>(suffix.Length())) == 0;
 }
 
 void CUnicodeString::Replace(int start, int count, const CUnicodeString& with)

@@ -43,7 +43,8 @@ CUnicodeString CCOMException::GetMessageText() const
     if (text.EndsWith(CUnicodeString(u"\r\n")))
         text = text.Left(text.Length() - 2);
     if (text.IsEmpty())
-        return FormatMessageText(ERR_UNKNOWN_COM_ERROR, CUnicodeString::FromUInt(static_cast<std::uint32_t>(m_result), 16));
+        return FormatMessageText(ERR_UNKNOWN_COM_ERROR,
+                                 CUnicodeString::FromUInt(static_cast<std::uint32_t>(m_result), 16));
     return text;
 }
 

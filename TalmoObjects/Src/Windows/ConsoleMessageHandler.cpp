@@ -69,9 +69,7 @@ int CConsoleMessageHandler::Show(void*, const CUnicodeString& text, const CUnico
             WriteConsoleW(m_output, lines.W() + at, static_cast<DWORD>(piece), &written, nullptr);
         }
         break;
-    case kNone:
-        OutputDebugStringW(lines.W());
-        break;
+    case kNone: OutputDebugStringW(lines.W()); break;
     default:
         if (!m_encodingDecided)
             DecideEncoding();

@@ -71,10 +71,14 @@ bool FileExists(const CUnicodeString& path, std::uint32_t mode)
         GenerateInternalError(kAssertion, Places::kExistsModeWithoutSharing);
         return false;
     }
-    const DWORD access = (mode & 7) == 1 ? GENERIC_READ : (mode & 7) == 2 ? GENERIC_WRITE
-                       : (mode & 7) == 3 ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ | GENERIC_EXECUTE;
-    const DWORD sharing = (mode & 0x70) == 0x10 ? FILE_SHARE_WRITE : (mode & 0x70) == 0x20 ? FILE_SHARE_READ
-                        : (mode & 0x70) == 0x40 ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
+    const DWORD access = (mode & 7) == 1   ? GENERIC_READ
+                         : (mode & 7) == 2 ? GENERIC_WRITE
+                         : (mode & 7) == 3 ? GENERIC_READ | GENERIC_WRITE
+                                           : GENERIC_READ | GENERIC_EXECUTE;
+    const DWORD sharing = (mode & 0x70) == 0x10   ? FILE_SHARE_WRITE
+                          : (mode & 0x70) == 0x20 ? FILE_SHARE_READ
+                          : (mode & 0x70) == 0x40 ? FILE_SHARE_READ | FILE_SHARE_WRITE
+                                                  : 0;
     return !CFileHandle(CreateFileW(path.W(), access, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
                 .IsEmpty();
 }

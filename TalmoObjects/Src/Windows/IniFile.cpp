@@ -18,7 +18,8 @@ CIniFile::CIniFile(const CUnicodeString& path)
         return;
     }
     const EPathKind kind = PathKindOf(path);
-    m_path = NormalizePath(kind == kPathAbsolute || kind == kPathNetwork ? path : CombinePath(GetProgramFolder(), path));
+    m_path =
+        NormalizePath(kind == kPathAbsolute || kind == kPathNetwork ? path : CombinePath(GetProgramFolder(), path));
 }
 
 const CIniData& CIniFile::Data()

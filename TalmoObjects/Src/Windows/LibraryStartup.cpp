@@ -118,8 +118,8 @@ bool StartModules(CRecursiveLock& held)
         library.modules[i].started = true;
         const CStaticModule module = library.modules[i];
         if (module.byAddress) {
-            Platform::WriteMessageLog(CUnicodeString::Format(u"TalmoObj: Initializing static module with address %p",
-                                                             module.identity));
+            Platform::WriteMessageLog(
+                CUnicodeString::Format(u"TalmoObj: Initializing static module with address %p", module.identity));
         } else {
             wchar_t path[MAX_PATH] = {0};
             GetModuleFileNameW(static_cast<HMODULE>(const_cast<void*>(module.identity)), path, MAX_PATH);

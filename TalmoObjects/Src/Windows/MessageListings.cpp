@@ -27,8 +27,8 @@ CUnicodeString ModuleFileOf(const void* address)
 
 bool WriteUtf16File(const CUnicodeString& path, const CUnicodeString& text)
 {
-    const CFileHandle file(CreateFileW(path.W(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    const CFileHandle file(
+        CreateFileW(path.W(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.IsEmpty())
         return false;
     const unsigned char mark[2] = {0xFF, 0xFE};
@@ -39,7 +39,10 @@ bool WriteUtf16File(const CUnicodeString& path, const CUnicodeString& text)
 
 } // namespace
 
-CUnicodeString AllMessagesListingPath() { return ChangeExtension(GetProgramPath(), CUnicodeString()) + u" all messages.txt"; }
+CUnicodeString AllMessagesListingPath()
+{
+    return ChangeExtension(GetProgramPath(), CUnicodeString()) + u" all messages.txt";
+}
 CUnicodeString UndefinedMessagesListingPath() { return ChangeExtension(GetProgramPath(), CUnicodeString(u".txt")); }
 
 bool WriteAllMessagesListing(const CUnicodeString& path)

@@ -114,10 +114,10 @@ void WriteMessageLog(const CUnicodeString& text) noexcept
         const std::time_t now = std::time(nullptr);
         if (const std::tm* local = std::localtime(&now))
             std::strftime(stamp, sizeof stamp, "%H:%M:%S ", local);
-        const std::vector<char> line = EncodeText(CUnicodeString(stamp) + u"ProcessID:" +
-                                                      CUnicodeString::FromUInt(GetCurrentProcessId()) + u" " + text +
-                                                      u"\r\n",
-                                                  CP_ACP);
+        const std::vector<char> line =
+            EncodeText(CUnicodeString(stamp) + u"ProcessID:" + CUnicodeString::FromUInt(GetCurrentProcessId()) + u" " +
+                           text + u"\r\n",
+                       CP_ACP);
         DWORD written = 0;
         WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     } catch (...) {

@@ -45,9 +45,8 @@ bool CRegistryKey::ReadString(const wchar_t* name, CUnicodeString& value) const
 
 bool CRegistryKey::WriteString(const wchar_t* name, const CUnicodeString& value) const
 {
-    return IsOpen() &&
-           RegSetValueExW(m_key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.W()),
-                          static_cast<DWORD>((value.Length() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    return IsOpen() && RegSetValueExW(m_key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.W()),
+                                      static_cast<DWORD>((value.Length() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 int ReadDebugInt(HKEY root, const wchar_t* name, int fallback)

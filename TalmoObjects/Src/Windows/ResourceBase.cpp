@@ -32,10 +32,7 @@ unsigned GetResourceID(const wchar_t* name)
 
 int NumberOfMessages() { return TObj::kProgramMessageCount; }
 
-const wchar_t* GetMessageName(int index)
-{
-    return reinterpret_cast<const wchar_t*>(TObj::ProgramMessage(index).name);
-}
+const wchar_t* GetMessageName(int index) { return reinterpret_cast<const wchar_t*>(TObj::ProgramMessage(index).name); }
 
 int GetMessageSystemVersion() { return TObj::kMessageSystemVersion; }
 
@@ -57,9 +54,11 @@ public:
     {
         m_getId = reinterpret_cast<FGetResourceID>(reinterpret_cast<void*>(GetProcAddress(module, "GetResourceID")));
         if (m_getId != nullptr)
-            m_count = reinterpret_cast<FNumberOfMessages>(reinterpret_cast<void*>(GetProcAddress(module, "NumberOfMessages")));
+            m_count = reinterpret_cast<FNumberOfMessages>(
+                reinterpret_cast<void*>(GetProcAddress(module, "NumberOfMessages")));
         if (m_count != nullptr)
-            m_name = reinterpret_cast<FGetMessageName>(reinterpret_cast<void*>(GetProcAddress(module, "GetMessageName")));
+            m_name =
+                reinterpret_cast<FGetMessageName>(reinterpret_cast<void*>(GetProcAddress(module, "GetMessageName")));
     }
     CResourceModule(const CResourceModule&) = delete;
     CResourceModule& operator=(const CResourceModule&) = delete;
@@ -107,7 +106,7 @@ private:
         }
     }
 
-    HMODULE m_module;      // not owned here: the program's own, or the one m_loaded owns
+    HMODULE m_module;       // not owned here: the program's own, or the one m_loaded owns
     CLoadedModule m_loaded; // only what the library loaded itself, freed with it
     FGetResourceID m_getId = nullptr;
     FNumberOfMessages m_count = nullptr;
@@ -164,7 +163,8 @@ void Scan(CDescription& description)
     do {
         const CUnicodeString file(found.cFileName);
         const CUnicodeString stem = file.Left(file.Length() - 4);
-        if (stem.Length() <= description.prefix.Length() || !stem.Left(description.prefix.Length()).EqualsNoCase(description.prefix))
+        if (stem.Length() <= description.prefix.Length() ||
+            !stem.Left(description.prefix.Length()).EqualsNoCase(description.prefix))
             continue;
         const CUnicodeString digits = stem.Mid(description.prefix.Length());
         bool onlyDigits = true;
@@ -173,7 +173,8 @@ void Scan(CDescription& description)
         std::int32_t code = -1;
         if (!onlyDigits || !digits.ToInt(code) || code < 0 || code >= kLanguageCount)
             continue;
-        if (ReadFileVersionString(JoinPath(description.folder, file), u"FileDescription").EqualsNoCase(CUnicodeString(u"Resource DLL")))
+        if (ReadFileVersionString(JoinPath(description.folder, file), u"FileDescription")
+                .EqualsNoCase(CUnicodeString(u"Resource DLL")))
             description.languages.set(static_cast<std::size_t>(code));
     } while (FindNextFileW(search.Get(), &found));
 }
@@ -420,9 +421,11 @@ void SetInterfaceLanguage(int code)
     TOBJ_ASSERT(base.initialized, Places::kLanguageBeforeStart);
     if (code != -1 && !IsLanguageSupportedQuietly(code)) {
         RunWithLockGivenBack(lock, [code] {
-            ShowMessage(FillPlaceholders(CUnicodeString(u"The selected interface language ( %0 ) is not supported on the operating system."),
-                                         CUnicodeString::FromInt(code)),
-                        0);
+            ShowMessage(
+                FillPlaceholders(
+                    CUnicodeString(u"The selected interface language ( %0 ) is not supported on the operating system."),
+                    CUnicodeString::FromInt(code)),
+                0);
         });
         if (base.currentLanguage != -1)
             return;

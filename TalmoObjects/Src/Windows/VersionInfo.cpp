@@ -38,8 +38,8 @@ CUnicodeString ReadFileVersionString(const CUnicodeString& path, const WChar* na
     if (!query(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &bytes) ||
         bytes < sizeof(CTranslation))
         return CUnicodeString();
-    const CUnicodeString key = CUnicodeString::Format(u"\\StringFileInfo\\%04x%04x\\%s", translations->language,
-                                                        translations->codePage, name);
+    const CUnicodeString key =
+        CUnicodeString::Format(u"\\StringFileInfo\\%04x%04x\\%s", translations->language, translations->codePage, name);
     wchar_t* value = nullptr;
     UINT length = 0;
     if (!query(data.data(), key.W(), reinterpret_cast<void**>(&value), &length) || value == nullptr)

@@ -33,7 +33,9 @@ TEST(DryRunShell, ARequestIsDescribedAndAnsweredAsDone)
     EXPECT_GT(shell.Open(nullptr, U("D:\\"), nullptr), 32);
     ASSERT_EQ(2u, shown.size());
     EXPECT_EQ(U("Dry run: the launcher would ask the shell to\n  verb: open\n  file: D:\\setup.exe\n"
-                "  parameters: /S \"C:\\a b\\\"\n  folder: ") + TObj::GetCurrentFolder(), shown[0]);
+                "  parameters: /S \"C:\\a b\\\"\n  folder: ") +
+                  TObj::GetCurrentFolder(),
+              shown[0]);
     EXPECT_NE(-1, shown[1].Find(TObj::CUnicodeString(u"parameters: (none)")));
 }
 
@@ -41,6 +43,7 @@ TEST(Settings, OnlyOneSettingsObjectAtATime)
 {
     CSettings first;
     EXPECT_EQ(&first, CSettings::Current());
-    ExpectThrows<TObj::CInternalError>([] { CSettings second; }, [](const TObj::CInternalError& e) { EXPECT_EQ(47, e.Line()); });
+    ExpectThrows<TObj::CInternalError>([] { CSettings second; },
+                                       [](const TObj::CInternalError& e) { EXPECT_EQ(47, e.Line()); });
     EXPECT_EQ(&first, CSettings::Current());
 }

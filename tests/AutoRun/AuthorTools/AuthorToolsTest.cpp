@@ -63,7 +63,8 @@ TEST(AuthorTools, DryRunShowsTheRequestAndStartsNothing)
     std::string folder = run.Path().ToUtf8();
     folder.pop_back();
     EXPECT_EQ("Dry run: the launcher would ask the shell to\r\n  verb: open\r\n  file: " +
-                  run.Path("tools\\Record Args.exe").ToUtf8() + "\r\n  parameters: \"a b\" & c\\ \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC\r\n  folder: " + folder +
+                  run.Path("tools\\Record Args.exe").ToUtf8() +
+                  "\r\n  parameters: \"a b\" & c\\ \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC\r\n  folder: " + folder +
                   "\r\n",
               output);
 }
@@ -75,7 +76,8 @@ TEST(AuthorTools, TheDemosInstallAsksForTheInstallerOfThisWindows)
     CLauncherRun run;
     run.DemoDisc();
     const std::string output = DryRunOf(run, "-l:0", L"Orvex Studio 2.1 Setup", L"Install Orvex Studio");
-    const std::string installer = run.Path(RunsOn64BitWindows() ? "Setup\\x64\\setup.exe" : "Setup\\setup.exe").ToUtf8();
+    const std::string installer =
+        run.Path(RunsOn64BitWindows() ? "Setup\\x64\\setup.exe" : "Setup\\setup.exe").ToUtf8();
     EXPECT_NE(std::string::npos, output.find("  file: " + installer + "\r\n")) << output;
 }
 
@@ -84,7 +86,7 @@ namespace {
 struct CShownStep {
     const wchar_t* press; // the command that leads to the page, or null for the first page
     const wchar_t* title;
-    const char* render;   // the page's picture in the render folder
+    const char* render; // the page's picture in the render folder
 };
 
 // Renders the disc's pages, then starts it and compares each page of `steps` on the screen
@@ -148,21 +150,27 @@ TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
     ASSERT_TRUE(run.Start("--watch"));
     ASSERT_NE(nullptr, run.WaitForWindow(L"First (watching for changes)")) << run.Output();
     const HWND window = run.window;
-    const auto problemBar = [&] { return ChildWithText(window, L"Pages\\Autorun0.ini:7: [Main] Command1_BackgroundHoverColor: "
-                                                               L"needs Command1_BackgroundColor; the launcher stops with an "
-                                                               L"internal error"); };
+    const auto problemBar = [&] {
+        return ChildWithText(window, L"Pages\\Autorun0.ini:7: [Main] Command1_BackgroundHoverColor: "
+                                     L"needs Command1_BackgroundColor; the launcher stops with an "
+                                     L"internal error");
+    };
     const struct {
         std::string file;
         const wchar_t* title;
-        const wchar_t* control;  // a control that must show
-        COLORREF colour;         // at a point of the first command
+        const wchar_t* control; // a control that must show
+        COLORREF colour;        // at a point of the first command
         bool bar;
     } saves[] = {
-        {top + "Title=Second\nCommand1_Text=One\nCommand1_BackgroundColor=0000FF\n" + one, L"Second", L"One", 0x0000FF, false},
-        {top + "Title=Second\nCommand1_Text=Uno\nCommand1_BackgroundColor=00FF00\n" + one, L"Second", L"Uno", 0x00FF00, false},
+        {top + "Title=Second\nCommand1_Text=One\nCommand1_BackgroundColor=0000FF\n" + one, L"Second", L"One", 0x0000FF,
+         false},
+        {top + "Title=Second\nCommand1_Text=Uno\nCommand1_BackgroundColor=00FF00\n" + one, L"Second", L"Uno", 0x00FF00,
+         false},
         {top + "Title=Second\nCommand1_Text=Uno\nCommand1_BackgroundColor=00FF00\n" + one +
-             "Command2_Text=Two\nCommand2_Rect=[160, 120, 290, 160]\nCommand2_Action=$Exit\n", L"Second", L"Two", 0x00FF00, false},
-        {top + "Title=Broken\nCommand1_Text=Uno\nCommand1_BackgroundHoverColor=00FF00\n" + one, L"Second", L"Two", 0x00FF00, true},
+             "Command2_Text=Two\nCommand2_Rect=[160, 120, 290, 160]\nCommand2_Action=$Exit\n",
+         L"Second", L"Two", 0x00FF00, false},
+        {top + "Title=Broken\nCommand1_Text=Uno\nCommand1_BackgroundHoverColor=00FF00\n" + one, L"Second", L"Two",
+         0x00FF00, true},
         {top + "Title=Fixed\nCommand1_Text=Uno\n" + one, L"Fixed", L"Uno", 0xFFFFFF, false},
         {top + "Title=Moved\nCommand1_Text=Uno\n" + one, L"Moved", L"Uno", 0xFFFFFF, false},
         {top + "Title=Elsewhere\nCommand1_Text=Dos\n" + one, L"Elsewhere", L"Dos", 0xFFFFFF, false},

@@ -49,15 +49,18 @@ TEST(ActionRunner, ShellRequestsByTheFormOfTheAction)
         {"$FileURL$", "", {"explorer | \"file://<exe>\""}},
         {"$ExtCommand$notepad.exe", "Docs\\readme.txt", {"notepad.exe | Docs\\readme.txt"}},
         {"$CD", "ignored", {root + " | (null)"}},
-        {"Docs\\license.rtf", "dropped", {"<exe>Docs\\license.rtf | dropped",
-                                          "RunDll32.exe | shell32,OpenAs_RunDLL <exe>Docs\\license.rtf"}},
+        {"Docs\\license.rtf",
+         "dropped",
+         {"<exe>Docs\\license.rtf | dropped", "RunDll32.exe | shell32,OpenAs_RunDLL <exe>Docs\\license.rtf"}},
     };
     CRecordingHandler recorder;
-    std::string page = "[Main]\nBackgroundSize=[300, 300]\nBackgroundColor=0\nFontSize=8\nCommandsRect=[0, 0, 100, 0]\n";
+    std::string page =
+        "[Main]\nBackgroundSize=[300, 300]\nBackgroundColor=0\nFontSize=8\nCommandsRect=[0, 0, 100, 0]\n";
     int number = 1;
     for (const Case& c : cases) {
         const std::string prefix = "Command" + std::to_string(number++) + "_";
-        page += prefix + "Text=c\n" + prefix + "Action=" + c.action + "\n" + prefix + "ActionParameters=" + c.parameters + "\n";
+        page += prefix + "Text=c\n" + prefix + "Action=" + c.action + "\n" + prefix +
+                "ActionParameters=" + c.parameters + "\n";
     }
     CRecordingShell shell;
     CShellRequests::SetCurrent(&shell);

@@ -55,7 +55,8 @@ TEST(CommandControl, TheFirstFrameIsThePageItsControlsMake)
     const std::string page =
         "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=First frame\nFontSize=12\n"
         "CommentRect=[10, 150, 290, 190]\nCommentDefault=default comment\n"
-        "Command1_Text=Picture\nCommand1_Rect=[10, 10, 150, 50]\nCommand1_Action=$Exit\nCommand1_BackgroundImage=b.bmp\n"
+        "Command1_Text=Picture\nCommand1_Rect=[10, 10, 150, "
+        "50]\nCommand1_Action=$Exit\nCommand1_BackgroundImage=b.bmp\n"
         "Command2_Text=Bordered\nCommand2_Rect=[100, 30, 250, 80]\nCommand2_Action=$Exit\n"
         "Command2_BackgroundColor=00FF00\nCommand2_BorderWidth=2\nCommand2_BorderColor=FF0000\n"
         "Command3_Text=Label over both\nCommand3_Rect=[120, 60, 290, 100]\n";
@@ -100,7 +101,8 @@ TEST(CommandControl, StatesCommentsAndClicksWithTheRealPointer)
     MouseButton(MOUSEEVENTF_LEFTDOWN); // pressed
     EXPECT_TRUE(Until([&] { return page.Pixel(140, 45) == blue; }, "the click colour"));
     page.MoveTo(250, 120); // dragged off while held: no longer hovered, still pressed
-    EXPECT_TRUE(Until([&] { return page.window.CommentTextForTesting() == U("default comment"); }, "the default comment"));
+    EXPECT_TRUE(
+        Until([&] { return page.window.CommentTextForTesting() == U("default comment"); }, "the default comment"));
     MouseButton(MOUSEEVENTF_LEFTUP); // released outside: nothing runs
     TestSupport::PumpFor(200);
     EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
@@ -120,7 +122,8 @@ TEST(CommandControl, KeyboardFocusTabAndEnter)
     CRecordingHandler recorder;
     CShownPage page(kPage);
     page.MoveTo(250, 120); // no command hovered, or focus would not change the comment
-    ASSERT_TRUE(Until([&] { return page.window.CommentTextForTesting() == U("default comment"); }, "the default comment"));
+    ASSERT_TRUE(
+        Until([&] { return page.window.CommentTextForTesting() == U("default comment"); }, "the default comment"));
     const std::vector<CCommandControl*> controls = page.Controls();
     ASSERT_EQ(2u, controls.size());
     // Up from the window itself focuses the last command.
@@ -185,7 +188,8 @@ TEST(CommandControl, TooltipAndAccessibilityRoles)
     CShownPage page(kPage);
     const std::vector<CCommandControl*> controls = page.Controls();
     ASSERT_EQ(2u, controls.size());
-    EXPECT_EQ(65538, SendMessageW(controls[0]->Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_QUERYCLASSNAMEIDX)));
+    EXPECT_EQ(65538,
+              SendMessageW(controls[0]->Handle(), WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_QUERYCLASSNAMEIDX)));
     const HWND label = page.Child(L"Label");
     ASSERT_NE(nullptr, label);
     EXPECT_EQ(65539, SendMessageW(label, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_QUERYCLASSNAMEIDX)));
@@ -225,7 +229,7 @@ TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
     page.MoveTo(250, 120);
     CCommandControl* first = page.Controls()[0];
     const HWND handle = first->Handle();
-    SendMessageW(handle, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); // hovered, its tooltip made
+    SendMessageW(handle, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));            // hovered, its tooltip made
     SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); // and pressed
     ASSERT_NE(nullptr, first->ToolTipForTesting().Handle());
     page.window.GoToPage(U("Second"));
@@ -274,8 +278,9 @@ TEST(CommandControl, AHoveredCommandOnTheScreenIsItsRender)
         ASSERT_TRUE(Until([&] { return other->IsHovered(); }, std::string("the hover with ") + arguments));
         const CPixels rendered = Rendered(page.window.Handle());
         int differing = -1;
-        TestSupport::WaitUntil([&] { return (differing = DifferingPixels(rendered, CaptureClient(page.window.Handle()))) == 0; },
-                               std::string("the screen equal to the render with ") + arguments);
+        TestSupport::WaitUntil(
+            [&] { return (differing = DifferingPixels(rendered, CaptureClient(page.window.Handle()))) == 0; },
+            std::string("the screen equal to the render with ") + arguments);
         EXPECT_EQ(0, differing) << arguments;
     }
 }
@@ -286,7 +291,8 @@ SIZE_T PrivateBytes()
 {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
-    K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                            sizeof counters);
     // Windows fills PrivateUsage; Wine leaves it 0 but counts the same commit in PagefileUsage.
     return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
 }
@@ -324,8 +330,8 @@ TEST(Soak, TenThousandPageSwitchesAndHoverChangesKeepHandlesAndMemoryFlat)
     EXPECT_EQ(handles, ZYR::CGdiObject::LiveHandlesForTesting());
     EXPECT_EQ(windows, ZYR::CWindow::BoundWindowCountForTesting());
     const SIZE_T grown = PrivateBytes() > bytes ? PrivateBytes() - bytes : 0;
-    std::printf("private bytes: %llu KB at the start, grown by %llu KB\n", static_cast<unsigned long long>(bytes / 1024),
-                static_cast<unsigned long long>(grown / 1024));
+    std::printf("private bytes: %llu KB at the start, grown by %llu KB\n",
+                static_cast<unsigned long long>(bytes / 1024), static_cast<unsigned long long>(grown / 1024));
     EXPECT_LT(grown, 1024u * 1024u);
     EXPECT_TRUE(recorder.messages.empty());
 }
@@ -338,9 +344,11 @@ TEST(Soak, AThousandSavesOfGoodAndBrokenPagesKeepHandlesAndMemoryFlat)
     CRecordingHandler recorder;
     CShownPage page(kPage);
     CPageWatch& watch = page.window.Watch(std::make_unique<CPageWatch>(page.window));
-    const std::string good = std::string(kPage).replace(std::string(kPage).find("Title=Controls"), 14, "Title=Saved %d");
+    const std::string good =
+        std::string(kPage).replace(std::string(kPage).find("Title=Controls"), 14, "Title=Saved %d");
     // A hover colour without a colour stops the launcher.
-    const std::string broken = std::string(good).replace(good.find("Command3_Text"), 0, "Command2_BackgroundHoverColor=00FF00\n");
+    const std::string broken =
+        std::string(good).replace(good.find("Command3_Text"), 0, "Command2_BackgroundHoverColor=00FF00\n");
     const auto saves = [&](int from, int count) {
         for (int i = from; i < from + count; ++i) {
             char text[4096];

@@ -15,18 +15,17 @@ using TObj::CUnicodeString;
 
 namespace {
 
-const char* kTwoPages =
-    "[Main]\nBackgroundSize=[320, 200]\nBackgroundColor=00FF00\nTitle=Test Main\nFontSize=12\n"
-    "CommandsRect=[10, 10, 200, 0]\nCommentRect=[10, 150, 300, 190]\n"
-    "Command1_Text=Go setup\nCommand1_Action=$Setup\n"
-    "Command2_Text=Close it\nCommand2_Action=$Close\n"
-    "Command3_Text=Run recorder\nCommand3_Action=tools\\Record Args.exe\n"
-    "Command3_ActionParameters=\"quoted arg\" plain & | ^ % trailing\\ \xC3\xA4\xE2\x82\xAC\n"
-    "Command4_Text=Back on first\nCommand4_Action=$Back\n"
-    "Command5_Text=Bad page\nCommand5_Action=$Nowhere\n"
-    "Command6_Text=Exit on first\nCommand6_Action=$Exit\n"
-    "[Setup]\nBackgroundSize=[400, 260]\nBackgroundColor=FF0000\nTitle=Test Setup\nFontSize=12\n"
-    "CommandsRect=[10, 10, 200, 0]\nCommand1_Text=Exit here\nCommand1_Action=$Exit\n";
+const char* kTwoPages = "[Main]\nBackgroundSize=[320, 200]\nBackgroundColor=00FF00\nTitle=Test Main\nFontSize=12\n"
+                        "CommandsRect=[10, 10, 200, 0]\nCommentRect=[10, 150, 300, 190]\n"
+                        "Command1_Text=Go setup\nCommand1_Action=$Setup\n"
+                        "Command2_Text=Close it\nCommand2_Action=$Close\n"
+                        "Command3_Text=Run recorder\nCommand3_Action=tools\\Record Args.exe\n"
+                        "Command3_ActionParameters=\"quoted arg\" plain & | ^ % trailing\\ \xC3\xA4\xE2\x82\xAC\n"
+                        "Command4_Text=Back on first\nCommand4_Action=$Back\n"
+                        "Command5_Text=Bad page\nCommand5_Action=$Nowhere\n"
+                        "Command6_Text=Exit on first\nCommand6_Action=$Exit\n"
+                        "[Setup]\nBackgroundSize=[400, 260]\nBackgroundColor=FF0000\nTitle=Test Setup\nFontSize=12\n"
+                        "CommandsRect=[10, 10, 200, 0]\nCommand1_Text=Exit here\nCommand1_Action=$Exit\n";
 
 SIZE ClientSize(HWND window)
 {
@@ -128,7 +127,8 @@ TEST(Launcher, ShellRequestsCarryTargetAndParametersUnchanged)
 {
     CLauncherRun run;
     // With a byte-order mark the page file is UTF-8; without one it would be read as ANSI.
-    run.File("Autorun.inf", std::string("\xEF\xBB\xBF") + kTwoPages).Program("RecordArgs.exe", "tools\\Record Args.exe");
+    run.File("Autorun.inf", std::string("\xEF\xBB\xBF") + kTwoPages)
+        .Program("RecordArgs.exe", "tools\\Record Args.exe");
     ASSERT_TRUE(run.Start());
     const HWND window = run.WaitForWindow(L"Test Main");
     ASSERT_NE(nullptr, window);
@@ -172,12 +172,12 @@ TEST(Launcher, RemovingItsOwnMediumEndsIt)
     volume.dbcv_flags = DBTF_MEDIA;
     volume.dbcv_unitmask = 1u << ('N' - 'A'); // another drive: nothing happens
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, TestSupport::kPatience,
-                        &result);
+    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0,
+                        TestSupport::kPatience, &result);
     EXPECT_EQ(0xDEADu, run.WaitForExit(500));
     volume.dbcv_unitmask = 1u << ('M' - 'A');
-    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0, TestSupport::kPatience,
-                        &result);
+    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&volume), 0,
+                        TestSupport::kPatience, &result);
     EXPECT_EQ(0u, run.WaitForExit());
     DeleteFileW(L"M:\\Autorun.exe");
     DeleteFileW(L"M:\\Autorun.inf");

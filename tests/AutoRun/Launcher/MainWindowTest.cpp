@@ -43,10 +43,10 @@ RECT Frame(HWND window, int width, int height)
 
 void ExpectRect(const RECT& expected, const RECT& actual, const char* what)
 {
-    EXPECT_TRUE(EqualRect(&expected, &actual) != FALSE) << what << ": expected " << expected.left << ", " << expected.top
-                                                         << ", " << expected.right << ", " << expected.bottom << "; was "
-                                                         << actual.left << ", " << actual.top << ", " << actual.right
-                                                         << ", " << actual.bottom;
+    EXPECT_TRUE(EqualRect(&expected, &actual) != FALSE)
+        << what << ": expected " << expected.left << ", " << expected.top << ", " << expected.right << ", "
+        << expected.bottom << "; was " << actual.left << ", " << actual.top << ", " << actual.right << ", "
+        << actual.bottom;
 }
 
 } // namespace
@@ -94,8 +94,11 @@ TEST(MainWindow, StandsCentredOnTheWorkAreaAndStaysCentredWhereItIs)
         const char* page;
         int width, height;
         bool fromTopLeft; // the window stands at (0, 0) before the switch
-    } switches[] = {{"Larger", 500, 400, false}, {"Smaller", 150, 80, false}, {"Main", 300, 200, false},
-                    {"Larger", 500, 400, true}, {"Main", 300, 200, false}};
+    } switches[] = {{"Larger", 500, 400, false},
+                    {"Smaller", 150, 80, false},
+                    {"Main", 300, 200, false},
+                    {"Larger", 500, 400, true},
+                    {"Main", 300, 200, false}};
     for (const auto& next : switches) {
         if (next.fromTopLeft)
             SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -124,7 +127,8 @@ TEST(MainWindow, LanguageSixtyOneLaysTheWindowOutRightToLeft)
     } cases[] = {{"-l:61", true}, {"-l:0", false}, {"-l:60", false}};
     for (const auto& c : cases) {
         CShownPage page(Page("Main", "[300, 200]"), c.arguments);
-        EXPECT_EQ(c.rightToLeft, (GetWindowLongW(page.window.Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0) << c.arguments;
+        EXPECT_EQ(c.rightToLeft, (GetWindowLongW(page.window.Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0)
+            << c.arguments;
     }
 }
 
@@ -161,11 +165,11 @@ TEST(MainWindow, AHoverPictureThatCannotBeDecodedIsReportedAtItsFirstDrawOnly)
     // It starts as a bitmap does, so the start cannot tell; its decode fails.
     const std::string broken = "BM" + std::string(60, '\x7F');
     CRecordingHandler recorder;
-    CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Pictures\n"
-                    "Command1_Text=C\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_Action=$Exit\n"
-                    "Command1_BackgroundImage=b.bmp\nCommand1_BackgroundHoverImage=h.bmp\n",
-                    "",
-                    {{"b.bmp", ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"))}, {"h.bmp", broken}});
+    CShownPage page(
+        "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Pictures\n"
+        "Command1_Text=C\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_Action=$Exit\n"
+        "Command1_BackgroundImage=b.bmp\nCommand1_BackgroundHoverImage=h.bmp\n",
+        "", {{"b.bmp", ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"))}, {"h.bmp", broken}});
     ASSERT_TRUE(recorder.messages.empty());
     const HWND command = page.Controls()[0]->Handle();
     const HWND window = page.window.Handle();
@@ -174,7 +178,8 @@ TEST(MainWindow, AHoverPictureThatCannotBeDecodedIsReportedAtItsFirstDrawOnly)
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         ASSERT_EQ(1u, recorder.messages.size()) << paint;
     }
-    EXPECT_NE(std::string::npos, recorder.messages[0].text.ToUtf8().find("Settings, 413.")) << recorder.messages[0].text.ToUtf8();
+    EXPECT_NE(std::string::npos, recorder.messages[0].text.ToUtf8().find("Settings, 413."))
+        << recorder.messages[0].text.ToUtf8();
     SendMessageW(command, WM_LBUTTONUP, 0, MAKELPARAM(-5, -5));
 }
 
@@ -247,12 +252,15 @@ TEST(MainWindow, FollowsTheDpiOfItsMonitor)
     const struct {
         int dpi, width, height;
         RECT command;
-    } steps[] = {{96, 200, 100, {10, 40, 110, 60}}, {144, 300, 150, {15, 60, 165, 90}},
-                 {192, 400, 200, {20, 80, 220, 120}}, {96, 200, 100, {10, 40, 110, 60}}};
+    } steps[] = {{96, 200, 100, {10, 40, 110, 60}},
+                 {144, 300, 150, {15, 60, 165, 90}},
+                 {192, 400, 200, {20, 80, 220, 120}},
+                 {96, 200, 100, {10, 40, 110, 60}}};
     for (const auto& step : steps) {
         const RECT suggested{100, 100, 100 + step.width, 100 + step.height};
         if (&step != steps) // the page starts at 96 dpi
-            page.window.SendMessage(WM_DPICHANGED, MAKEWPARAM(step.dpi, step.dpi), reinterpret_cast<LPARAM>(&suggested));
+            page.window.SendMessage(WM_DPICHANGED, MAKEWPARAM(step.dpi, step.dpi),
+                                    reinterpret_cast<LPARAM>(&suggested));
         const RECT client = page.window.GetClientRect();
         EXPECT_EQ(step.width, client.right) << step.dpi;
         EXPECT_EQ(step.height, client.bottom) << step.dpi;
@@ -295,7 +303,9 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
              CreateDirectoryW(disc.Path("Pages\\Autorun0.ini").W(), nullptr);
          }},
         {"the picture half written",
-         [](const CTempFolder& disc) { disc.Write("Pages\\b.png", ReadBytes(disc.Path("Pages\\b.png")).substr(0, 300)); }},
+         [](const CTempFolder& disc) {
+             disc.Write("Pages\\b.png", ReadBytes(disc.Path("Pages\\b.png")).substr(0, 300));
+         }},
     };
     for (const auto& change : changes) {
         change.change(page.disc);

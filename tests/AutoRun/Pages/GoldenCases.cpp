@@ -8,7 +8,10 @@
 
 using TObj::CUnicodeString;
 
-void PrintTo(const CGoldenCase& c, std::ostream* out) { *out << (c.generated ? "hostile disc " : "golden disc ") << c.name; }
+void PrintTo(const CGoldenCase& c, std::ostream* out)
+{
+    *out << (c.generated ? "hostile disc " : "golden disc ") << c.name;
+}
 
 std::string Trimmed(const std::string& text)
 {

@@ -37,7 +37,6 @@ using TObj::CUnicodeString;
 
 namespace {
 
-
 // Sections of an outcome: each header line ("start: ok") with the lines below it.
 using CSections = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
@@ -81,15 +80,16 @@ bool LineMatches(const std::string& expected, const std::string& actual)
     std::size_t at = 0, from = 0;
     for (std::size_t wildcard; (wildcard = expected.find("...", from)) != std::string::npos; from = wildcard + 3) {
         const std::string piece = expected.substr(from, wildcard - from);
-        const std::size_t found = from == 0 ? (actual.compare(0, piece.size(), piece) == 0 ? 0 : std::string::npos)
-                                            : actual.find(piece, at);
+        const std::size_t found =
+            from == 0 ? (actual.compare(0, piece.size(), piece) == 0 ? 0 : std::string::npos) : actual.find(piece, at);
         if (found == std::string::npos)
             return false;
         at = found + piece.size();
     }
     const std::string tail = expected.substr(from);
     return from == 0 ? expected == actual
-                     : actual.size() >= at + tail.size() && actual.compare(actual.size() - tail.size(), tail.size(), tail) == 0;
+                     : actual.size() >= at + tail.size() &&
+                           actual.compare(actual.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // A last expected line "..." stands for any further lines.
@@ -123,8 +123,12 @@ void ExpectSections(const CSections& expected, const CSections& actual)
             ADD_FAILURE() << "no \"" << word << ":\" in what was found";
             continue;
         }
-        EXPECT_TRUE(LineMatches(section.first, found->first) && LinesMatch(section.second, found->second)) << "expected:\n" << section.first << "\n" << Joined(section.second) << "found:\n"
-                          << found->first << "\n" << Joined(found->second);
+        EXPECT_TRUE(LineMatches(section.first, found->first) && LinesMatch(section.second, found->second))
+            << "expected:\n"
+            << section.first << "\n"
+            << Joined(section.second) << "found:\n"
+            << found->first << "\n"
+            << Joined(found->second);
     }
 }
 
@@ -220,8 +224,8 @@ std::vector<std::string> PressEveryCommand(CLauncherRun& run,
         if (command.compare(0, 8, "command ") == 0) {
             const std::size_t open = command.find('"');
             text = command.substr(open + 1, command.rfind('"') - open - 1);
-        } else if (command.compare(0, 8, "action \"") == 0 && command.size() > 8 &&
-                   command[8] != '"' && command[8] != '$') {
+        } else if (command.compare(0, 8, "action \"") == 0 && command.size() > 8 && command[8] != '"' &&
+                   command[8] != '$') {
             const std::string target = command.substr(8, command.find('"', 8) - 8);
             run.Press(CUnicodeString(text.c_str()).W());
             requests.push_back("<disc>" + target);
@@ -255,9 +259,11 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
             message.insert(message.begin(), start->first.substr(7));
             const std::vector<std::string> output = Lines(run.Output());
             for (const std::string& line : message)
-                EXPECT_TRUE(std::any_of(output.begin(), output.end(), [&](const std::string& shown) {
-                    return LineMatches(Replaced(line, "<disc>", folder), shown);
-                })) << line << "\n" << run.Output();
+                EXPECT_TRUE(std::any_of(
+                    output.begin(), output.end(),
+                    [&](const std::string& shown) { return LineMatches(Replaced(line, "<disc>", folder), shown); }))
+                    << line << "\n"
+                    << run.Output();
         } else {
             ASSERT_TRUE(window != nullptr) << "a launcher case that starts states its window";
             const std::string shown = window->first.substr(8);
@@ -266,10 +272,12 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
             ASSERT_NE(nullptr, handle) << run.Output();
             RECT client{};
             GetClientRect(handle, &client);
-            EXPECT_TRUE(LineMatches(shown.substr(close + 2), std::to_string(client.right) + "x" + std::to_string(client.bottom)));
+            EXPECT_TRUE(LineMatches(shown.substr(close + 2),
+                                    std::to_string(client.right) + "x" + std::to_string(client.bottom)));
             // A fixed frame: a title bar with the system menu and minimize box, no sizing or maximize.
-            EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, GetWindowLongW(handle, GWL_STYLE) &
-                      (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+            EXPECT_EQ(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                      GetWindowLongW(handle, GWL_STYLE) &
+                          (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
             const std::vector<std::string> requests =
                 dryRun.empty() ? std::vector<std::string>() : PressEveryCommand(run, Section(expected, "settings"));
             PostMessageW(handle, WM_CLOSE, 0, 0);

@@ -30,11 +30,13 @@ TEST(PageKeys, CommandKeysNearestKeysAndValueTypesAsTheTableSays)
             TObj::CUnicodeString rest;
             const bool splits = PageKeys::SplitCommandKey(U(key.c_str()), number, rest);
             EXPECT_EQ(row.at(2) == "-" ? "-" : row[2] + " " + row.at(3),
-                      splits ? std::to_string(number) + " " + rest.ToUtf8() : "-") << key;
+                      splits ? std::to_string(number) + " " + rest.ToUtf8() : "-")
+                << key;
         } else if (row[0] == "nearest") {
             EXPECT_EQ(row.at(2) == "-" ? "" : row[2], PageKeys::NearestWindowKey(U(key.c_str())).ToUtf8()) << key;
         } else {
-            EXPECT_EQ(row.at(3) == "yes", PageKeys::Parses(TypeNamed(key), U(row[2].c_str()), 96)) << key << " " << row[2];
+            EXPECT_EQ(row.at(3) == "yes", PageKeys::Parses(TypeNamed(key), U(row[2].c_str()), 96))
+                << key << " " << row[2];
         }
     }
 }
@@ -69,15 +71,17 @@ TEST(PageKeys, TheDocsListEveryKeyOfTheTable)
         for (int i = 0; i < PageKeys::kKeyCount; ++i) {
             const PageKeys::CPageKey& key = PageKeys::Table()[i];
             if (key.scope == list.scope)
-                expected += "| `" + TObj::CUnicodeString(key.name).ToUtf8() + "` | " +
-                            (key.type == EValueType::TextWithBreaks ? "text with line breaks" : PageKeys::TypeName(key.type)) +
-                            " | " + key.defaultText + " | " + key.meaning + " |\n";
+                expected +=
+                    "| `" + TObj::CUnicodeString(key.name).ToUtf8() + "` | " +
+                    (key.type == EValueType::TextWithBreaks ? "text with line breaks" : PageKeys::TypeName(key.type)) +
+                    " | " + key.defaultText + " | " + key.meaning + " |\n";
         }
         std::string found;
         auto line = std::find(docs.begin(), docs.end(), list.heading);
         while (line != docs.end() && line->compare(0, 3, "|--") != 0)
             ++line;
-        for (line = line == docs.end() ? line : line + 1; line != docs.end() && !line->empty() && (*line)[0] == '|'; ++line)
+        for (line = line == docs.end() ? line : line + 1; line != docs.end() && !line->empty() && (*line)[0] == '|';
+             ++line)
             found += *line + "\n";
         EXPECT_EQ(expected, found) << list.heading;
     }

@@ -14,8 +14,13 @@ TEST(PageLayout, DefaultStepUsesTheMagnitudeOfTheFontSize)
         bool ok;
         std::int32_t value;
     } cases[] = {
-        {12, 1.8, true, 21},   {12, 0.6, true, 7},   {-16, 1.8, true, 28}, {-16, 0.6, true, 9},
-        {0, 1.8, true, 0},     {10, -1, true, -10},  {100, 1e300, false, 0},
+        {12, 1.8, true, 21},
+        {12, 0.6, true, 7},
+        {-16, 1.8, true, 28},
+        {-16, 0.6, true, 9},
+        {0, 1.8, true, 0},
+        {10, -1, true, -10},
+        {100, 1e300, false, 0},
         {std::numeric_limits<std::int32_t>::max(), 1.8, false, 0},
         {std::numeric_limits<std::int32_t>::min(), 1.0, false, 0},
     };
@@ -34,7 +39,8 @@ TEST(PageLayout, DefaultRectanglesStopAtTheEdgeOfTheRange)
     const CPageRect next = PageLayout::NextDefaultRect(near, 100, 100);
     EXPECT_EQ(max, next.top);
     EXPECT_EQ(max, next.bottom);
-    const CPageRect up = PageLayout::FirstDefaultRect(CPageRect{0, std::numeric_limits<std::int32_t>::min() + 5, 1, 0}, -100);
+    const CPageRect up =
+        PageLayout::FirstDefaultRect(CPageRect{0, std::numeric_limits<std::int32_t>::min() + 5, 1, 0}, -100);
     EXPECT_EQ(std::numeric_limits<std::int32_t>::min(), up.bottom);
 }
 

@@ -36,7 +36,8 @@ std::string Read(const std::string& kind, int dpi, const CUnicodeString& text)
     else if (kind == "boolean" && PageValues::ParseBool(text, flag))
         std::snprintf(out, sizeof out, "%s", flag ? "true" : "false");
     else if (kind == "scaled")
-        std::snprintf(out, sizeof out, "%lld", static_cast<long long>(PageValues::ScaleByDpi(std::stoll(text.ToUtf8()), dpi)));
+        std::snprintf(out, sizeof out, "%lld",
+                      static_cast<long long>(PageValues::ScaleByDpi(std::stoll(text.ToUtf8()), dpi)));
     else if (kind == "line breaks") {
         std::string lines = PageValues::ExpandLineBreaks(text).ToUtf8();
         for (char& c : lines)
@@ -54,7 +55,7 @@ TEST(PageValues, EveryKindReadsAsTheTableSays)
     EXPECT_GT(rows.size(), 80u);
     for (auto row : rows) {
         row.resize(4);
-        EXPECT_EQ(row[3], Read(row[0], std::stoi(row[1]), U(row[2].c_str()))) << row[0] << " \"" << row[2] << "\" at "
-                                                                              << row[1] << " dpi";
+        EXPECT_EQ(row[3], Read(row[0], std::stoi(row[1]), U(row[2].c_str())))
+            << row[0] << " \"" << row[2] << "\" at " << row[1] << " dpi";
     }
 }

@@ -41,11 +41,12 @@ TEST(PageVariables, DefinitionsThatDoubleEachOtherStopGrowingAtTheBound)
     CPageVariables variables;
     variables.Define(U("V0"), U("0123456789abcdef"));
     for (int n = 1; n <= 30; ++n)
-        variables.Define(TObj::CUnicodeString::Format(u"V%d", n), TObj::CUnicodeString::Format(u"$(V%d)$(V%d)", n - 1, n - 1));
+        variables.Define(TObj::CUnicodeString::Format(u"V%d", n),
+                         TObj::CUnicodeString::Format(u"$(V%d)$(V%d)", n - 1, n - 1));
     const TObj::CUnicodeString* longest = variables.Find(U("V30"));
     ASSERT_NE(nullptr, longest);
     EXPECT_LE(longest->Length(), CPageVariables::kMaxExpandedLength);
-    EXPECT_EQ(65536, variables.Find(U("V12"))->Length()); // 16 x 2^12 is still whole
+    EXPECT_EQ(65536, variables.Find(U("V12"))->Length());    // 16 x 2^12 is still whole
     EXPECT_EQ(U("$(V12)$(V12)"), *variables.Find(U("V13"))); // beside each other, neither fits
 
     bool capped = false;

@@ -65,7 +65,8 @@ void DumpCommand(std::ostream& out, const CDump& d, int number, const CCommandSe
         out << "    pictures " << d.Picture(c.pictures[0]) << " " << d.Picture(c.pictures[1]) << " "
             << d.Picture(c.pictures[2]) << "\n";
     if (c.hasColors)
-        out << "    colours " << d.Color(c.colors[0]) << " " << d.Color(c.colors[1]) << " " << d.Color(c.colors[2]) << "\n";
+        out << "    colours " << d.Color(c.colors[0]) << " " << d.Color(c.colors[1]) << " " << d.Color(c.colors[2])
+            << "\n";
     out << "    border " << c.borderWidth;
     for (int state = 0; state < 3; ++state)
         out << " " << states[state] << " " << d.Color(c.borderColors[state]);
@@ -84,7 +85,8 @@ std::string DumpSettings(const CSettings& settings, const std::string& discFolde
         const CWindowSettings& w = *settings.Window(i);
         out << "page " << d.Text(w.name) << "\n";
         out << "  background " << d.Text(w.backgroundPath) << " size " << w.backgroundSize.width << "x"
-            << w.backgroundSize.height << " colour " << d.Color(w.backgroundColor) << ", title " << d.Text(w.title) << "\n";
+            << w.backgroundSize.height << " colour " << d.Color(w.backgroundColor) << ", title " << d.Text(w.title)
+            << "\n";
         out << "  font " << d.Text(w.fontName) << " size " << w.fontSize << (w.underlined ? " underlined" : "")
             << ", ratio " << w.fontRatio << ", space " << w.spaceRatio << "\n";
         out << "  colours selected " << d.Color(w.selectedColor) << " not selected " << d.Color(w.notSelectedColor)
