@@ -85,11 +85,11 @@ CASES = [
     ("empty-root-file", {"Autorun.inf": ""}, "", {"exit": -1, "output": "<disc>Autorun.inf is corrupted."},
      ["Autorun.inf: has no page [Main]"], 1),
     ("root-file-binary-garbage", {"Autorun.inf": bytes(range(1, 256)) * 4}, "",
-     {"exit": -1, "output": "<disc>Autorun.inf is corrupted (line 1)."}, ["Autorun.inf: <disc>Autorun.inf is corrupted (line 1)."], 1),
+     {"exit": -1, "output": "<disc>Autorun.inf is corrupted (line 1)."}, ["Autorun.inf: the launcher stops with: <disc>Autorun.inf is corrupted (line 1)."], 1),
     ("line-without-equals", {"Autorun.inf": PAGE + "Command1_Text=A\nthis line has no separator\n"}, "",
-     {"exit": -1, "output": "<disc>Autorun.inf is corrupted (line 6)."}, ["Autorun.inf: <disc>Autorun.inf is corrupted (line 6)."], 1),
+     {"exit": -1, "output": "<disc>Autorun.inf is corrupted (line 6)."}, ["Autorun.inf: the launcher stops with: <disc>Autorun.inf is corrupted (line 6)."], 1),
     ("section-without-bracket", {"Autorun.inf": "[Main\n" + PAGE}, "",
-     {"exit": -1, "output": "<disc>Autorun.inf is corrupted (line 1)."}, ["Autorun.inf: <disc>Autorun.inf is corrupted (line 1)."], 1),
+     {"exit": -1, "output": "<disc>Autorun.inf is corrupted (line 1)."}, ["Autorun.inf: the launcher stops with: <disc>Autorun.inf is corrupted (line 1)."], 1),
     ("utf16-odd-byte-count", {"Autorun.inf": utf16(PAGE) + b"\x41"}, "", WINDOW,
      ["Autorun.inf:5: the file has an odd number of bytes for UTF-16; the launcher leaves out its last byte"], 1),
     ("utf8-mark-then-invalid-bytes", {"Autorun.inf": b"\xef\xbb\xbf" + PAGE.encode() + b"CommentDefault=\xc3\x28\n"}, "", WINDOW,
@@ -230,7 +230,7 @@ CASES = [
     # alike at 32 and 64 bits, before memory is asked for.
     ("page-file-of-three-gigabytes", {"Autorun.inf": "[Common]\nDir=Pages\n" + PAGE, "Pages/Autorun0.ini": Sparse(3 << 30)}, "-l:0",
      {"exit": -1, "output": "The text file <disc>Pages\\Autorun0.ini contains invalid characters.", "launcher": False},
-     ["Pages\\Autorun0.ini: The text file <disc>Pages\\Autorun0.ini contains invalid characters."], 1),
+     ["Pages\\Autorun0.ini: the launcher stops with: The text file <disc>Pages\\Autorun0.ini contains invalid characters."], 1),
     ("start-page-missing", {"Autorun.inf": PAGE}, "-startupWindow:Nowhere", {"exit": -1, "output": "<disc>Autorun.inf is corrupted."},
      ["Autorun.inf: has no page [Nowhere], where the option \"startupWindow\" starts it; the launcher stops with: <disc>Autorun.inf is corrupted."], 1),
 ]

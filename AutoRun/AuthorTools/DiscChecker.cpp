@@ -107,7 +107,7 @@ std::vector<CPageFinding> CDiscChecker::Run()
     CPageVariables rootVariables;
     const CUnicodeString failure = TObj::FailureText([&] { pageFiles = checkRootFile(root, rootVariables); });
     if (!failure.IsEmpty()) {
-        addStop(m_rootPath, failure, failure);
+        addStop(m_rootPath, kStops + failure, failure);
         return m_problems;
     }
     if (std::find(pageFiles.begin(), pageFiles.end(), m_rootPath) == pageFiles.end())
@@ -192,7 +192,7 @@ void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const 
     std::vector<CUnicodeString> sections;
     const CUnicodeString failure = TObj::FailureText([&] { sections = file.SectionNames(); });
     if (!failure.IsEmpty()) {
-        addStop(path, failure, failure);
+        addStop(path, kStops + failure, failure);
         return;
     }
     if (!isRoot)
