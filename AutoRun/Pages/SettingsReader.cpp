@@ -54,12 +54,13 @@ void Raise(const PageRules::CPageProblem& problem)
         TObj::ThrowCheckError(MessageNamed(problem.messageName), problem.param0, problem.param1);
 }
 
-} // namespace
-
+// The message a broken background rule raises, as the launcher shows it.
 CUnicodeString PageProblemText(const PageRules::CPageProblem& problem)
 {
     return TObj::CCheckException(MessageNamed(problem.messageName), problem.param0, problem.param1).GetMessageText();
 }
+
+} // namespace
 
 CSettings::CReader::CReader(int language, CSettings& settings, const CLoadEnvironment& environment,
                             CPageFindingSink& sink)

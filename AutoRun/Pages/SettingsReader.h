@@ -1,7 +1,8 @@
 // SettingsReader.h
 // Holds CSettings::CReader, which lives only while the settings load: it chooses the page
 // file from "Autorun.inf", keeps the variables, and reads every page and command with
-// its defaults, checks and pictures.
+// its defaults, rules and pictures, telling each problem it meets to a finding sink (the
+// launcher's raises at the first that stops it; the author's check keeps them all).
 #pragma once
 
 #include "IniFile.h"
@@ -9,8 +10,8 @@
 #include "PageFinding.h"
 #include "PageKeys.h"
 #include "PageVariables.h"
-#include "RaiseCall.h"
 #include "PlainKeys.h"
+#include "RaiseCall.h"
 #include "Settings.h"
 
 #include <memory>
@@ -19,13 +20,6 @@
 
 class CCommandPicture;
 class CPageFindingSink;
-
-namespace PageRules {
-struct CPageProblem;
-}
-
-// The message a broken background rule raises, as the launcher shows it.
-TObj::CUnicodeString PageProblemText(const PageRules::CPageProblem& problem);
 
 class CSettings::CReader {
 public:
