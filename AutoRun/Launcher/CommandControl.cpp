@@ -129,7 +129,10 @@ void CCommandControl::EnsureTooltip(const MSG* trigger)
     if (m_tooltip.Handle() != nullptr || m_settings->tooltip.IsEmpty())
         return;
     m_tooltip.Create(TTS_ALWAYSTIP, this);
-    m_tooltip.SendMessage(TTM_SETMAXTIPWIDTH, 0, 1000);
+    // A tooltip with a width keeps the text's line breaks; this one is wider than any
+    // line a tooltip should have, so it never wraps one itself.
+    constexpr LPARAM kTooltipWidth = 1000;
+    m_tooltip.SendMessage(TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
     m_tooltip.AddTool(this, this, m_settings->tooltip);
     // The tooltip watches the mouse from now on; the move that made it is passed on, so
     // that the first hover shows the text like every later one.
