@@ -30,11 +30,9 @@ build_shipped x86_64 Autorun
 source "$AUTORUN_ROOT/tools/wine-session.sh"
 wine_session_start "$build/wineprefix" "$build/wineprefix-win32"
 # A machine that cannot run 32-bit code still runs the 64-bit suites, and says why the
-# others did not run.
-# The probe also starts what Wine's 32-bit side starts at a 32-bit program's first use of
-# it (in a new prefix, the run of the foundation's tests under ctest once waited two
-# minutes on a process that had been started with its output pipe): here, with its output
-# in a file, so that nothing started later holds ctest's pipes.
+# others did not run. The probe also starts, outside ctest, what Wine's 32-bit side starts
+# at its first use in a new prefix (ctest runs every test through tools/wine-test.sh, so
+# that nothing Wine starts holds ctest's pipes either way).
 i686_build="$build/i686"
 probe="$build/i686-probe.log"
 if ! timeout 120 wine "$build/i686/tests/TalmoObjectsTests.exe" </dev/null >"$probe" 2>&1; then

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs a Windows test program under Wine for ctest, its output going through a file: a
+# process that Wine starts on the way (its services, at a new prefix's first 32-bit run)
+# inherits that file instead of ctest's pipe, which would keep ctest waiting for a test that
+# has ended until its time runs out. Usage: wine-test.sh PROGRAM [ARGUMENTS...]
+set -uo pipefail
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+# A test stopped at its deadline still shows how far it came.
+trap 'cat "$log"; exit 143' TERM INT
+wine "$@" </dev/null >"$log" 2>&1
+status=$?
+cat "$log"
+exit "$status"
