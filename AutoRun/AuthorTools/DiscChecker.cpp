@@ -1,18 +1,17 @@
 #include "DiscChecker.h"
 
 #include "AutoRunStrings.h"
+#include "Bitmap.h"
 #include "CatchFailure.h"
 #include "DiscPaths.h"
-#include "Exception.h"
 #include "FileSystem.h"
-#include "IniFile.h"
-#include "Languages.h"
-#include "PageFiles.h"
-#include "Bitmap.h"
 #include "FindingList.h"
 #include "Icon.h"
+#include "IniFile.h"
+#include "Languages.h"
 #include "LauncherReportPlaces.h"
 #include "PageAction.h"
+#include "PageFiles.h"
 #include "PageKeys.h"
 #include "PageRules.h"
 #include "PictureProbe.h"
@@ -21,8 +20,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
-#include <set>
+#include <utility>
 
 using K = PageKeys::EKey;
 using TObj::CUnicodeString;
