@@ -31,7 +31,6 @@ struct CDiscChecker::CPageFile {
     CPageVariables variables;
     bool isRoot;
     std::size_t firstProblem;
-    std::vector<CUnicodeString> windowNames; // exact, in file order
 
     CUnicodeString Value(const CUnicodeString& section, const CUnicodeString& key)
     {
@@ -58,7 +57,7 @@ namespace {
 
 TOBJ_MESSAGE(ERR_AR_FILE_NOT_FOUND);
 
-const CUnicodeString kStops(u"the launcher stops with: ");
+const CUnicodeString& kStops = CPageFinding::kStopsWith;
 
 CUnicodeString Quoted(const CUnicodeString& text) { return u"\"" + text + u"\""; }
 // The name of a page's key, or of a command's with its "Command<N>_".
@@ -117,7 +116,7 @@ std::vector<CPageFinding> CDiscChecker::Run()
 
 std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CPageVariables& variables)
 {
-    CPageFile page{m_rootPath, root, {}, true, m_problems.size(), {}};
+    CPageFile page{m_rootPath, root, {}, true, m_problems.size()};
     checkVariables(page);
     variables = page.variables;
     const CUnicodeString& common = AutoRunStrings::kCommonSection;
@@ -186,7 +185,7 @@ void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const 
 {
     checkBytes(path);
     TObj::CIniFile file(path);
-    CPageFile page{path, file, rootVariables, isRoot, m_problems.size(), {}};
+    CPageFile page{path, file, rootVariables, isRoot, m_problems.size()};
     std::vector<CUnicodeString> sections;
     const CUnicodeString failure = TObj::FailureText([&] { sections = file.SectionNames(); });
     if (!failure.IsEmpty()) {
@@ -195,9 +194,6 @@ void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const 
     }
     if (!isRoot)
         checkVariables(page);
-    for (const CUnicodeString& section : sections)
-        if (PageFiles::IsPageSection(section))
-            page.windowNames.push_back(section);
     for (const CUnicodeString& section : sections) {
         if (section.EqualsNoCase(AutoRunStrings::kCommonSection))
             checkKeys(page, section, PageKeys::EScope::Common);
@@ -295,8 +291,8 @@ void CDiscChecker::readPages(CPageFile& page)
     for (int w = 0; w < settings.WindowCount(); ++w) {
         const CWindowSettings& window = *settings.Window(w);
         for (int number = 1; number <= window.commands.Count(); ++number) {
-            checkAction(page, window.name, Key(number, K::CommandAction));
-            checkAction(page, window.name, Key(number, K::CommandAction64));
+            checkAction(page, settings, window.name, Key(number, K::CommandAction));
+            checkAction(page, settings, window.name, Key(number, K::CommandAction64));
         }
         checkLayout(page, window);
     }
@@ -323,10 +319,10 @@ void CDiscChecker::checkPicture(CFindingList& sink, const CPageFinding& where, c
     CPageFinding finding = where;
     SIZE size{};
     if (isPagePicture && !PictureProbe::BitmapSize(path, size)) {
-        finding.text = u"the picture " + Quoted(path) + u" cannot be read as a picture (a bitmap, PNG or JPEG)";
+        finding.text = CPageFinding::UnreadablePicture(path);
         if (isStartPicture) {
             // The launcher loads its start page's picture before its window exists.
-            finding.text += u"; the launcher stops with an internal error";
+            finding.text += CPageFinding::kStopsWithInternalError;
             sink.Stop(finding, [path] { ZYR::CBitmap().LoadFromFile(path, Places::kStartPictureLoad); });
         } else {
             finding.text += u"; the launcher shows an internal error when it switches to this page";
@@ -340,18 +336,20 @@ void CDiscChecker::checkPicture(CFindingList& sink, const CPageFinding& where, c
     }
 }
 
-void CDiscChecker::checkAction(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key)
+void CDiscChecker::checkAction(CPageFile& page, const CSettings& pages, const CUnicodeString& section,
+                               const CUnicodeString& key)
 {
     const CUnicodeString text = page.Value(section, key);
     const CPageAction action = CPageAction::Of(text);
     if (action.kind == EActionKind::Page) {
         const CUnicodeString& name = action.target;
-        if (std::find(page.windowNames.begin(), page.windowNames.end(), name) != page.windowNames.end())
+        if (pages.WindowNamed(name) != nullptr)
             return;
         CUnicodeString problem = u"switches to the page " + Quoted(name) + u", which this file does not have";
-        for (const CUnicodeString& window : page.windowNames)
-            if (window.EqualsNoCase(name))
-                problem += u" (page names are matched with their case: did you mean " + Quoted(window) + u"?)";
+        for (int w = 0; w < pages.WindowCount(); ++w)
+            if (pages.Window(w)->name.EqualsNoCase(name))
+                problem +=
+                    u" (page names are matched with their case: did you mean " + Quoted(pages.Window(w)->name) + u"?)";
         for (const CUnicodeString* special : {&AutoRunStrings::kExitAction, &AutoRunStrings::kBackAction,
                                               &AutoRunStrings::kCloseAction, &AutoRunStrings::kFolderAction})
             if (text.EqualsNoCase(*special))

@@ -48,7 +48,9 @@ private:
     void checkIcon(CPageFile& page, const TObj::CUnicodeString& icon);
     void checkPicture(CFindingList& sink, const CPageFinding& where, const TObj::CUnicodeString& path,
                       bool isStartPicture, bool isPagePicture);
-    void checkAction(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key);
+    // `pages` as the launcher read them from the file.
+    void checkAction(CPageFile& page, const CSettings& pages, const TObj::CUnicodeString& section,
+                     const TObj::CUnicodeString& key);
     void checkLayout(CPageFile& page, const CWindowSettings& window);
 
     void add(const TObj::CUnicodeString& file, int line, const TObj::CUnicodeString& section,

@@ -2,6 +2,14 @@
 
 using TObj::CUnicodeString;
 
+const CUnicodeString CPageFinding::kStopsWith(u"the launcher stops with: ");
+const CUnicodeString CPageFinding::kStopsWithInternalError(u"; the launcher stops with an internal error");
+
+CUnicodeString CPageFinding::UnreadablePicture(const CUnicodeString& path)
+{
+    return u"the picture \"" + path + u"\" cannot be read as a picture (a bitmap, PNG or JPEG)";
+}
+
 CPageFinding CPageFinding::At(const CUnicodeString& file, int line, const CUnicodeString& section,
                               const CUnicodeString& key, const CUnicodeString& text)
 {

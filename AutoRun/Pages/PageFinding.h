@@ -20,6 +20,13 @@ struct CPageFinding {
     // What the launcher shows as it stops; empty for the other weights.
     TObj::CUnicodeString stopMessage;
 
+    // The words of a finding that stops the launcher: its text ends in kStopsWith and the
+    // launcher's message, or in kStopsWithInternalError.
+    static const TObj::CUnicodeString kStopsWith;
+    static const TObj::CUnicodeString kStopsWithInternalError;
+    // "the picture "<path>" cannot be read as a picture (a bitmap, PNG or JPEG)"
+    static TObj::CUnicodeString UnreadablePicture(const TObj::CUnicodeString& path);
+
     // A note at that place; a finding of another weight is given it where it is told.
     static CPageFinding At(const TObj::CUnicodeString& file, int line, const TObj::CUnicodeString& section,
                            const TObj::CUnicodeString& key, const TObj::CUnicodeString& text);

@@ -16,8 +16,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 using TObj::CUnicodeString;
 
 namespace {

@@ -30,9 +30,8 @@ TOBJ_MESSAGE(ERR_AR_BACKGROUND_IMAGE_NOT_FOUND);
 TOBJ_MESSAGE(ERR_AR_BACKGROUND_PROPS_NOT_FOUND);
 TOBJ_MESSAGE(ERR_AR_WRONG_BACKGROUND_SETTINGS);
 
-// How a finding says that the launcher stops on it.
-const CUnicodeString kStops(u"the launcher stops with: ");
-const CUnicodeString kInternalStop(u"; the launcher stops with an internal error");
+const CUnicodeString& kStops = CPageFinding::kStopsWith;
+const CUnicodeString& kInternalStop = CPageFinding::kStopsWithInternalError;
 
 CUnicodeString CheckErrorText(const TObj::CMessage& message, const CUnicodeString& param)
 {
@@ -173,9 +172,9 @@ void CSettings::CReader::reportMissingStartPage()
     const CSettings& settings = *m_settings;
     const auto raise = [&settings, start] { settings.GetWindow(start); };
     const CUnicodeString message = TObj::FailureText(raise);
-    stop(CPageFinding::At(m_currentFile->Path(), 0, {}, {},
-                          u"has no page [" + start + u"]" + where + u"; " + kStops + message),
-         raise);
+    m_sink.Stop(CPageFinding::At(m_currentFile->Path(), 0, {}, {},
+                                 u"has no page [" + start + u"]" + where + u"; " + kStops + message),
+                raise);
 }
 
 void CSettings::CReader::readWindow(const CUnicodeString& section)
@@ -307,7 +306,7 @@ void CSettings::CReader::readCommandMargins(const CPlace& place, int number, CCo
                           CUnicodeString::Format(u"Command%d (it has no Rect of its own) 0 pixels ", number) +
                           (width ? CUnicodeString(u"wide") : CUnicodeString(u"high")) + kInternalStop);
         finding.key = CUnicodeString(PageKeys::Key(cause).name);
-        stop(finding, raise);
+        m_sink.Stop(std::move(finding), raise);
         return;
     }
     const EKey first = width ? EKey::CommandLeftMargin : EKey::CommandTopMargin;
@@ -316,11 +315,11 @@ void CSettings::CReader::readCommandMargins(const CPlace& place, int number, CCo
                      : hasKey(place, second) ? second
                      : ownRect               ? EKey::CommandRect
                                              : EKey::CommandText;
-    stop(findingAt(place, key,
-                   CUnicodeString::Format(width ? u"the margins leave no width for the text of a command %lld wide"
-                                                : u"the margins leave no height for the text of a command %lld high",
-                                          static_cast<long long>(extent)) +
-                       kInternalStop),
+    stop(place, key,
+         CUnicodeString::Format(width ? u"the margins leave no width for the text of a command %lld wide"
+                                      : u"the margins leave no height for the text of a command %lld high",
+                                static_cast<long long>(extent)) +
+             kInternalStop,
          raise);
 }
 
@@ -400,8 +399,7 @@ void CSettings::CReader::decodeCommandPicture(const CPlace& place, EKey key, con
     }
     if (failure == nullptr)
         return;
-    const CUnicodeString text =
-        u"the picture \"" + picture.Path() + u"\" cannot be read as a picture (a bitmap, PNG or JPEG)";
+    const CUnicodeString text = CPageFinding::UnreadablePicture(picture.Path());
     if (atStart) {
         // The sink raises the decode's own failure, which it owns from here on.
         stop(place, key, text + kInternalStop, [failure] { throw failure; });
@@ -476,9 +474,8 @@ CUnicodeString CSettings::CReader::keyText(const CPlace& place, EKey key)
 
 CPageFinding CSettings::CReader::findingAt(const CPlace& place, EKey key, const CUnicodeString& text)
 {
-    const CKeyName name = nameOf(place, key);
     // A key the page does not have is no line of it.
-    const bool given = m_currentFile->HasKey(place.section, name.Units(), name.Length());
+    const bool given = hasKey(place, key);
     return CPageFinding::At(m_currentFile->Path(),
                             given ? m_currentFile->LineOf(place.section, keyText(place, key)) : 0, place.section,
                             given ? keyText(place, key) : CUnicodeString(), text);
@@ -486,13 +483,7 @@ CPageFinding CSettings::CReader::findingAt(const CPlace& place, EKey key, const 
 
 void CSettings::CReader::stop(const CPlace& place, EKey key, const CUnicodeString& text, const CRaiseCall& raise)
 {
-    stop(findingAt(place, key, text), raise);
-}
-
-void CSettings::CReader::stop(CPageFinding finding, const CRaiseCall& raise)
-{
-    finding.weight = EFindingWeight::Stops;
-    m_sink.Stop(std::move(finding), raise);
+    m_sink.Stop(findingAt(place, key, text), raise);
 }
 
 bool CSettings::CReader::parsed(const CPlace& place, EKey key, const CUnicodeString& value, bool ok)

@@ -66,7 +66,6 @@ private:
     static TObj::CUnicodeString keyText(const CPlace& place, PageKeys::EKey key);
     CPageFinding findingAt(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& text);
     void stop(const CPlace& place, PageKeys::EKey key, const TObj::CUnicodeString& text, const CRaiseCall& raise);
-    void stop(CPageFinding finding, const CRaiseCall& raise);
     // The value of `key` as `parse` makes it of its text; `fallback` when the page lacks the
     // key or its text does not parse.
     template <class T, class TParse>

@@ -65,16 +65,16 @@ std::string Disagreement(const CGoldenCase& c)
 {
     CLaunch launch;
     Launch(c, launch);
+    std::ostringstream out;
+    // A command line that the launcher refuses before it reads the disc is no page rule.
+    if (!c.Option("args").empty() && launch.pageFile.IsEmpty())
+        return out.str();
     const CUnicodeString root = c.folder + u"Autorun.inf";
     const CUnicodeString file = launch.pageFile.IsEmpty() ? root : launch.pageFile;
     std::vector<CPageFinding> stops;
     for (const CPageFinding& finding : CDiscChecker(EnvironmentOf(c)).Run())
         if (finding.StopsTheLauncher() && finding.file.EqualsNoCase(file))
             stops.push_back(finding);
-    std::ostringstream out;
-    // A command line that the launcher refuses before it reads the disc is no page rule.
-    if (!c.Option("args").empty() && launch.pageFile.IsEmpty())
-        return out.str();
     if (launch.message.IsEmpty()) {
         for (const CPageFinding& finding : stops)
             out << "the launcher starts, but the check says: " << Shown(finding) << "\n";
