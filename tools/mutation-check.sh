@@ -5,6 +5,9 @@
 # code is 0 only when every mutant is killed. Takes about a minute per mutant, two for one
 # whose suites are i686 ones (both architectures' builds are then made again).
 #   tools/mutation-check.sh [name ...]     only the mutants of those names
+#   tools/mutation-check.sh --sample --seed S --count N [--from A] [--to B] [--table FILE]
+#                                          mechanical mutants instead: entries A..B-1 of a seeded
+#                                          sample of N (tools/mutate.py), each built and run in turn
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
 root=$AUTORUN_ROOT
@@ -29,14 +32,24 @@ AUTORUN_ROOT=$work/src
 AUTORUN_BUILD=$work
 # The i686 builds as the tests run them (the launcher as it ships beside the tests), whose
 # suites the x86_64 ctest includes: a mutant whose suites name an i686 one is built there too.
-build_shipped i686 Autorun
-build_tree "$work/i686" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
+# Warnings stay warnings there: a mechanical mutant that draws one is still run. The code is
+# optimised as in the real builds, without debug information, which only slows each rebuild;
+# ccache makes the rebuild after a mutant is put back a lookup.
+lenient=(-DAUTORUN_WARNINGS_ARE_ERRORS=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG")
+build_tree "$work/i686-shipped" Autorun -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
+  -DAUTORUN_THREAD_MODEL=win32 "${lenient[@]}"
+build_tree "$work/i686" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
   -DAUTORUN_SHIPPED_BUILD="$work/i686-shipped" -DAUTORUN_WIN32_PREFIX="$work/wineprefix-win32"
-build_tree "$work/x86_64" all -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" -DAUTORUN_I686_BUILD="$work/i686"
+build_tree "$work/x86_64" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" -DAUTORUN_I686_BUILD="$work/i686"
 
 source "$root/tools/wine-session.sh"
 # Prefixes of its own, so that other runs of Wine on this machine cannot disturb them.
 wine_session_start "$work/wineprefix" "$work/wineprefix-win32"
 
-AUTORUN_I686_BUILDS="$work/i686-shipped@Autorun $work/i686" \
+export AUTORUN_I686_BUILDS="$work/i686-shipped@Autorun $work/i686"
+if [ "${1:-}" = --sample ]; then
+  shift
+  python3 "$root/tools/mutate.py" run "$work/src" "$work/x86_64" "$@"
+else
   python3 "$root/tools/mutants.py" run "$root/tools/mutants.txt" "$work/src" "$work/x86_64" "$@"
+fi
