@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The mutants of tools/mutants.txt.
-  mutants.py check <listing> <sources>                  every mutant's text is in its file once
+  mutants.py check <listing> <sources>                  every mutant's text is in its file once, and every
+                                                        mechanical one judged equivalent is still made
   mutants.py run <listing> <sources> <build> [name ...]  build each mutant in, run its suites, print the table
 """
 import os, re, subprocess, sys
@@ -67,6 +68,16 @@ def check(listing, source):
     stale = [m["name"] for m in read_mutants(listing) if mutated(m, source)[2] is None]
     for name in stale:
         print("Mutant %s does not apply: its text is not in its file exactly once" % name)
+    # The mechanical mutants judged equivalent must still be ones the mutator makes, or the
+    # list would excuse lines that no longer exist.
+    from mutate import read_equivalent, mutants_of_file
+    made = {}
+    for (path, line, mutant) in read_equivalent():
+        if path not in made:
+            made[path] = {m.key() for m in mutants_of_file(source, path)[0]} if os.path.exists(source + "/" + path) else set()
+        if (path, line, mutant) not in made[path]:
+            print("Equivalent mutant %s: %s no longer fits the code" % (path, mutant))
+            stale.append(path)
     return 1 if stale else 0
 
 def run(listing, source, build, chosen):
