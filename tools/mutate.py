@@ -9,7 +9,7 @@ their size, and a run of that sample against the suites.
 A run builds each mutant into <sources> (a scratch copy: tools/mutation-check.sh --sample
 makes it) and runs every ctest entry of <build> whose programs are built from the changed
 file: first those of <build> itself, cheapest first, then those of the other trees
-(AUTORUN_I686_BUILDS), each built only as far as those programs need. The entries left out
+(AUTORUN_I686_BUILDS, AUTORUN_HOST_BUILDS), each built only as far as those programs need. The entries left out
 run exactly the programs they run without the mutant. The file is put back before the next
 mutant. Mutants that tools/mutants-equivalent.txt lists are
 not run: the program cannot behave differently with them.
@@ -268,7 +268,7 @@ def suites_reaching(trees):
         if NOT_SUITES.match(test["name"]):
             continue
         programs = [(tree, os.path.relpath(word, tree)) for word in test.get("command", []) for tree in trees
-                    if word.startswith(tree + "/") and word.endswith(".exe")]
+                    if word.startswith(tree + "/") and os.path.isfile(word) and os.access(word, os.X_OK)]
         reached = set()
         for tree, program in programs:
             if (tree, program) not in made_of:
@@ -394,8 +394,14 @@ def run(args):
     first, last = args.start, min(args.to or args.count, len(chosen))
     print("Sample: seed %d, %d mutants; running %d to %d" % (args.seed, len(chosen), first, last - 1), flush=True)
     build = os.path.realpath(args.build)
-    others = [os.path.realpath(tree.partition("@")[0]) for tree in os.environ.get("AUTORUN_I686_BUILDS", "").split()]
+    others = [os.path.realpath(tree.partition("@")[0])
+              for tree in (os.environ.get("AUTORUN_I686_BUILDS", "") + " " + os.environ.get("AUTORUN_HOST_BUILDS", "")).split()]
     suites, costs = suites_reaching(others + [build]), cost_of(build)
+    # A suite that fails without a mutant would kill every mutant.
+    baseline = [name for name in suites if verdict_of(*ctest(build, [name]))]
+    if baseline:
+        print("The unchanged sources do not pass: " + ", ".join(baseline))
+        return 2
     rows = []
     for index in range(first, last):
         mutant = still_fits(chosen[index], args.sources) or chosen[index]

@@ -36,17 +36,22 @@ AUTORUN_BUILD=$work
 # optimised as in the real builds, without debug information, which only slows each rebuild;
 # ccache makes the rebuild after a mutant is put back a lookup.
 lenient=(-DAUTORUN_WARNINGS_ARE_ERRORS=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG")
+# The host's text core under the sanitizers and fuzzers, whose leaks and crashes no Windows
+# suite sees.
+CC=clang CXX=clang++ build_tree "$work/native" all -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DAUTORUN_TEXT_CORE_ONLY=ON -DAUTORUN_SANITIZE=ON -DAUTORUN_FUZZ=ON "${lenient[@]}"
 build_tree "$work/i686-shipped" Autorun -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
   -DAUTORUN_THREAD_MODEL=win32 "${lenient[@]}"
 build_tree "$work/i686" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
   -DAUTORUN_SHIPPED_BUILD="$work/i686-shipped" -DAUTORUN_WIN32_PREFIX="$work/wineprefix-win32"
-build_tree "$work/x86_64" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" -DAUTORUN_I686_BUILD="$work/i686"
+build_tree "$work/x86_64" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" -DAUTORUN_I686_BUILD="$work/i686" \
+  -DAUTORUN_NATIVE_BUILD="$work/native"
 
 source "$root/tools/wine-session.sh"
 # Prefixes of its own, so that other runs of Wine on this machine cannot disturb them.
 wine_session_start "$work/wineprefix" "$work/wineprefix-win32"
 
-export AUTORUN_I686_BUILDS="$work/i686-shipped@Autorun $work/i686"
+export AUTORUN_I686_BUILDS="$work/i686-shipped@Autorun $work/i686" AUTORUN_HOST_BUILDS="$work/native"
 if [ "${1:-}" = --sample ]; then
   shift
   python3 "$root/tools/mutate.py" run "$work/src" "$work/x86_64" "$@"

@@ -116,6 +116,12 @@ TEST(Window, AFrameGivesTheFocusBackToItsChildWhenItIsActiveAgain)
     SetActiveWindow(frame.Handle());
     EXPECT_EQ(second.Handle(), GetFocus()) << "the focus is back on the child it was on";
 
+    // Another child going does not make the frame forget the one that had the focus.
+    SetActiveWindow(other.Handle());
+    first.DestroyWindow();
+    SetActiveWindow(frame.Handle());
+    EXPECT_EQ(second.Handle(), GetFocus()) << "the focus is back on its child after another one went";
+
     // A child that is gone is not given the focus.
     SetActiveWindow(other.Handle());
     second.DestroyWindow();
