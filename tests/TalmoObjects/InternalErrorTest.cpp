@@ -6,6 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bitset>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
 using TObj::CUnicodeString;
 
 namespace {
@@ -77,6 +84,30 @@ TEST(InternalError, CheckErrorsThrowOrShow)
     TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, U("xyz"));
     ASSERT_EQ(1u, recorder.messages.size());
     EXPECT_EQ(U("Invalid language code \"xyz\"."), recorder.messages[0].text);
+}
+
+// A rule of the run time broken anywhere is the library's internal error at the place that
+// names the rule ("runtime", its number), and a request for more memory than can exist its
+// memory failure: the barriers report both as they report the library's own.
+TEST(InternalError, BrokenRunTimeRulesAreTheLibrarysOwnFailures)
+{
+    const char* volatile none = nullptr;
+    const std::pair<int, std::function<void()>> rules[] = {
+        {1, [&none] { const std::string text(none); }},
+        {3, [] { (void)std::stoi("none"); }},
+        {4, [] { std::vector<int>().reserve(std::vector<int>().max_size() + 1); }},
+        {5, [] { (void)std::stoi("99999999999"); }},
+        {5, [] { (void)std::string().substr(1); }},
+        {8, [] { (void)std::bitset<80>().set().to_ulong(); }},
+    };
+    for (const auto& rule : rules)
+        ExpectThrows<TObj::CInternalError>(rule.second, [&rule](const TObj::CInternalError& e) {
+            EXPECT_EQ(U("Internal program error:\nruntime, ") + CUnicodeString::Format(u"%d.", rule.first),
+                      e.GetMessageText());
+        });
+    for (const std::size_t count : {PTRDIFF_MAX / sizeof(int) + 1, SIZE_MAX / sizeof(int) + 1})
+        ExpectThrows<TObj::CMemoryException>([count] { (void)std::allocator<int>().allocate(count); },
+                                             [](const TObj::CMemoryException&) {});
 }
 
 TEST(InternalError, ReportsUseStopIconsAndFromTheThirdOfferCancel)
