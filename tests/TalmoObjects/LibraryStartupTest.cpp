@@ -161,7 +161,10 @@ TEST(LibraryStartup, AModuleThatFailsToStartIsReportedAndStopsTheStart)
             TObj::ThrowCheckError(ERR_CANT_LOAD_MODULE, U("demo.dll"));
         },
         nullptr);
+    static bool laterStarted = false; // a module after the failing one is never started
+    TObj::RegisterStaticModuleAt(&laterStarted, [] { laterStarted = true; }, nullptr);
     EXPECT_FALSE(TObj::InitializeTalmoObjects());
+    EXPECT_FALSE(laterStarted);
     EXPECT_EQ(TObj::ELibraryState::ModuleFailed, TObj::GetLibraryState());
     ASSERT_FALSE(recorder.messages.empty());
     EXPECT_EQ(U("Can't load module demo.dll"), recorder.messages.back().text);
