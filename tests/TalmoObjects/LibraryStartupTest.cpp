@@ -162,7 +162,8 @@ TEST(LibraryStartup, AModuleThatFailsToStartIsReportedAndStopsTheStart)
         },
         nullptr);
     static bool laterStarted = false; // a module after the failing one is never started
-    TObj::RegisterStaticModuleAt(&laterStarted, [] { laterStarted = true; }, nullptr);
+    TObj::RegisterStaticModuleAt(
+        &laterStarted, [] { laterStarted = true; }, nullptr);
     EXPECT_FALSE(TObj::InitializeTalmoObjects());
     EXPECT_FALSE(laterStarted);
     EXPECT_EQ(TObj::ELibraryState::ModuleFailed, TObj::GetLibraryState());
