@@ -139,7 +139,7 @@ def mutants_of_line(codes, n, line, own_class=None):
     if statement and statement_start(codes, n):
         first = re.match(r"[A-Za-z_][\w:]*", statement)
         callee = re.match(r"^[A-Za-z_][\w:]*(?:(?:\.|->)[A-Za-z_]\w*)*(?:<[\w:, *&]*>)?\(.*\);$", statement)
-        if callee and first.group(0) not in KEYWORDS and first.group(0).lstrip("~") != own_class:
+        if callee and first.group(0) not in KEYWORDS | {"__declspec"} and first.group(0).lstrip("~") != own_class:
             yield at(indent, line[indent:indent + len(statement)], ";", "call removed")
         elif re.match(r"^return\b", statement):
             yield at(indent, line[indent:indent + len(statement)], ";", "return removed")
