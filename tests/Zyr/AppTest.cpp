@@ -89,6 +89,7 @@ TEST(Application, LoopReportsIdleFailuresAndEndsWithTheLastFrame)
     frame.Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
     app.SetExitCode(3);
     PostMessageW(frame.Handle(), kBaseOnly, 0, 0);
+    PostMessageW(frame.Handle(), WM_KEYDOWN, 'A', (0x1E << 16) | 1); // a key gives its character too
     // A timer lets the loop go idle first; then the frame closes.
     SetTimer(frame.Handle(), 1, 50, &CloseOnTimer);
     g_handled.clear();
@@ -96,7 +97,7 @@ TEST(Application, LoopReportsIdleFailuresAndEndsWithTheLastFrame)
         const TestSupport::CModalDeadline deadline("the application's loop");
         app.Run();
     }
-    EXPECT_EQ("base ", g_handled);
+    EXPECT_EQ("base char ", g_handled);
     EXPECT_GE(app.idlePasses, 1);
     ASSERT_EQ(1u, recorder.messages.size());
     EXPECT_EQ(U("Invalid language code \"idle\"."), recorder.messages[0].text);

@@ -13,6 +13,7 @@ RECT TestRect() { return RECT{100, 100, 400, 300}; }
 ZYR_BEGIN_MESSAGE_MAP(CBaseTestWindow, ZYR::CFrameWindow)
     ZYR_ON_MESSAGE(kBaseOnly, OnBaseOnly)
     ZYR_ON_MESSAGE(kOverridden, OnOverridden)
+    ZYR_ON_MESSAGE(WM_CHAR, OnChar)
     ZYR_ON_VOID(WM_GETMINMAXINFO, OnFirstMessage)
     ZYR_ON_CREATE(OnCreateWindow)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
@@ -21,6 +22,12 @@ LRESULT CBaseTestWindow::OnBaseOnly(WPARAM wParam, LPARAM)
 {
     g_handled += "base ";
     return static_cast<LRESULT>(wParam) + 1;
+}
+
+LRESULT CBaseTestWindow::OnChar(WPARAM, LPARAM)
+{
+    g_handled += "char ";
+    return 0;
 }
 
 LRESULT CBaseTestWindow::OnOverridden(WPARAM, LPARAM)

@@ -21,6 +21,7 @@ class CBaseTestWindow : public ZYR::CFrameWindow {
 public:
     LRESULT OnBaseOnly(WPARAM wParam, LPARAM);
     LRESULT OnOverridden(WPARAM, LPARAM);
+    LRESULT OnChar(WPARAM, LPARAM);
     void OnFirstMessage();
     int OnCreateWindow(CREATESTRUCTW* create);
     bool boundBeforeCreate = false;
