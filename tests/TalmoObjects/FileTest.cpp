@@ -43,6 +43,11 @@ TEST(Files, ExistenceTest)
     CTempFolder folder;
     const CUnicodeString file = folder.Write("a.ini", "x");
     CreateDirectoryW(folder.Path("sub").W(), nullptr);
+    // A file another handle writes to is there for a reader that shares writing only.
+    const CUnicodeString written = folder.Write("w.ini", "x");
+    const HANDLE writer = CreateFileW(written.W(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, writer);
     struct Case {
         CUnicodeString path;
         std::uint32_t mode;
@@ -54,11 +59,15 @@ TEST(Files, ExistenceTest)
         {CUnicodeString(), TObj::kExistsInAnyWay, false},
         {file, TObj::CFile::kReadShared, true},
         {folder.Path("missing.ini"), TObj::CFile::kReadShared, false},
+        {written, TObj::CFile::kRead | TObj::CFile::kShareAll, true},
+        {written, TObj::CFile::kReadWrite | TObj::CFile::kShareAll, true},
+        {written, TObj::CFile::kReadShared, false},
         {U("\\\\Orvex\\TalmoObjects\\VirtualFiles$\\x"), TObj::kExistsInAnyWay, false},
         {U("Q:\\no\\such\\drive.ini"), TObj::kExistsInAnyWay, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.exists, TObj::FileExists(c.path, c.mode)) << c.path.ToUtf8();
+        EXPECT_EQ(c.exists, TObj::FileExists(c.path, c.mode)) << c.path.ToUtf8() << " " << c.mode;
+    CloseHandle(writer);
 }
 
 TEST(Files, FailuresNameTheFileAndTheirCause)
