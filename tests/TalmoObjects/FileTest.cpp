@@ -45,8 +45,8 @@ TEST(Files, ExistenceTest)
     CreateDirectoryW(folder.Path("sub").W(), nullptr);
     // A file another handle writes to is there for a reader that shares writing only.
     const CUnicodeString written = folder.Write("w.ini", "x");
-    const HANDLE writer = CreateFileW(written.W(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
+    const HANDLE writer =
+        CreateFileW(written.W(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, writer);
     struct Case {
         CUnicodeString path;
