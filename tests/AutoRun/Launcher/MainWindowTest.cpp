@@ -235,6 +235,10 @@ TEST(MainWindow, APagesPictureIsDecodedOnceHoweverOftenThePageIsShown)
     EXPECT_EQ(nullptr, page.window.PagePictureForTesting());
     page.window.GoBack(true);
     EXPECT_EQ(first, page.window.PagePictureForTesting());
+    // Nor when the window moves to a monitor of another DPI: a picture keeps its pixels.
+    const RECT suggested{100, 100, 400, 250};
+    page.window.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(first, page.window.PagePictureForTesting());
 }
 
 // Sizes in "rel" follow the DPI of the window's monitor: at the start, and each time the
