@@ -70,6 +70,7 @@ TEST(Application, ExitCodesOfWholePrograms)
         {"handler-throws", 0, "handler.ini was not found."},
         {"handler-breaks-a-container-rule", 0, "Internal program error:\r\nruntime, 5."},
         {"exit-throws", static_cast<DWORD>(-1), "exit.ini was not found."},
+        {"late-message", 0, "A late word."},
     };
     for (const Case& c : cases) {
         const CChildResult result = RunChild(CUnicodeString(u"ZyrExitProgram.exe"), U(c.mode));

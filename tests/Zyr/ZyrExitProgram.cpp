@@ -2,6 +2,7 @@
 // argument chooses, and writes what it reports to standard output.
 #include "Errors.h"
 #include "FrameWindow.h"
+#include "MessageHandler.h"
 #include "WinApp.h"
 
 #include <windows.h>
@@ -15,6 +16,18 @@ TOBJ_MESSAGE(ERR_AR_FILE_NOT_FOUND);
 
 std::wstring g_mode;
 constexpr UINT kThrowNow = WM_USER + 50;
+
+// Made before the library's own objects and so gone after them: a message it shows at the
+// very end finds every message handler gone.
+struct CLateMessage {
+    bool wanted = false; // not the mode's text, which is gone by then
+    ~CLateMessage()
+    {
+        if (wanted)
+            TObj::ShowMessage(TObj::CUnicodeString(u"A late word."), 0);
+    }
+};
+__attribute__((init_priority(101))) CLateMessage g_lateMessage;
 
 class CProgramWindow : public ZYR::CFrameWindow {
     ZYR_DECLARE_MESSAGE_MAP()
@@ -43,7 +56,7 @@ public:
             return false;
         m_window.Create(nullptr, RECT{0, 0, 200, 100}, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr,
                         reinterpret_cast<HBRUSH>(-1));
-        if (g_mode == L"handler-throws" || g_mode == L"handler-breaks-a-container-rule")
+        if (g_mode == L"handler-throws" || g_mode == L"handler-breaks-a-container-rule" || g_mode == L"late-message")
             PostMessageW(m_window.Handle(), kThrowNow, 0, 0);
         if (g_mode.rfind(L"quit:", 0) == 0)
             ZYR::QuitRequest(std::stoi(g_mode.substr(5)));
@@ -66,6 +79,7 @@ private:
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
 {
     g_mode = commandLine;
+    g_lateMessage.wanted = g_mode == L"late-message";
     CProgramApp app;
     return ZYR::RunApplication();
 }
