@@ -240,19 +240,32 @@ def sample(root, seed, count):
     return chosen
 
 def read_equivalent(path=EQUIVALENT):
-    """The listed equivalent mutants: (file, line, mutated line) -> why."""
+    """The listed equivalent mutants: (file, line, mutated line) -> (why, the line before it
+    when the entry names one, for a line that is not alone of its kind in its file)."""
     listed, block = {}, {}
     for raw in open(path, encoding="utf-8").read().split("\n") + [""]:
         if raw.startswith("#"):
             continue
         if not raw.strip():
             if block:
-                listed[(block["file"], block["line"], block["mutant"])] = block["why"]
+                listed[(block["file"], block["line"], block["mutant"])] = (block["why"], block.get("before"))
             block = {}
             continue
         key, _, value = raw.partition(": ")
         block[key] = value.strip()
     return listed
+
+def line_before(mutant, sources):
+    lines = open(os.path.join(sources, mutant.path), encoding="utf-8").read().split("\n")
+    earlier = [line.strip() for line in lines[:mutant.number - 1] if line.strip()]
+    return earlier[-1] if earlier else ""
+
+def judged_equivalent(mutant, sources):
+    """Why the mutant is equivalent, from the list read now; or None."""
+    listed = read_equivalent().get(mutant.key())
+    if listed is None or (listed[1] is not None and listed[1] != line_before(mutant, sources)):
+        return None
+    return listed[0]
 
 # --- Which suites reach which file ---------------------------------------------------------
 
@@ -406,7 +419,7 @@ def run(args):
     for index in range(first, last):
         mutant = still_fits(chosen[index], args.sources) or chosen[index]
         started = time.time()
-        why = read_equivalent().get(mutant.key())  # read again: a long run meets the judgements made meanwhile
+        why = judged_equivalent(mutant, args.sources)  # read again: a long run meets judgements made meanwhile
         if why:
             verdict = "EQUIVALENT: " + why
         elif mutant is chosen[index] and still_fits(mutant, args.sources) is None:
