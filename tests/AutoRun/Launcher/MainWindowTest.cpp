@@ -315,6 +315,8 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
         change.change(page.disc);
         watch.ReloadFromFiles();
         EXPECT_FALSE(watch.ProblemBarForTesting().Text().IsEmpty()) << change.what;
+        // The bar's red reaches both edges of the window: no frame of its own.
+        EXPECT_EQ(page.window.GetClientRect().right, watch.ProblemBarForTesting().GetClientRect().right) << change.what;
         EXPECT_EQ(U("Watched"), page.window.CurrentPage()->title) << change.what;
         // Put back as it was.
         MoveFileW(path("Renamed").W(), path("Pages").W());
