@@ -238,6 +238,21 @@ TEST(LibraryMessageBox, TheLibraryHandlerShowsThisBoxWithTheDefaultIcon)
     };
     for (const auto& c : standard)
         EXPECT_EQ(c.expected, ZYR::CZyrMessageHandler::StandardBoxIcon(c.flags)) << c.flags;
+    // A box belongs to the window it is for only while that window is shown and not minimized;
+    // otherwise it stands alone, on top.
+    CBaseTestWindow shown, hidden, minimized;
+    for (CBaseTestWindow* window : {&shown, &hidden, &minimized})
+        window->Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    ShowWindow(shown.Handle(), SW_SHOWNOACTIVATE);
+    ShowWindow(minimized.Handle(), SW_SHOWMINNOACTIVE);
+    for (CBaseTestWindow* window : {&shown, &hidden, &minimized}) {
+        HWND owner = window->Handle();
+        const unsigned flags = ZYR::CZyrMessageHandler::EffectiveFlags(owner, MB_OK);
+        const bool owned = window == &shown;
+        EXPECT_EQ(owned ? window->Handle() : nullptr, owner);
+        EXPECT_EQ(!owned, (flags & MB_TOPMOST) != 0);
+        window->DestroyWindow();
+    }
     // On the GUI thread the library's box chooses by its buttons: Cancel means exclamation.
     ZYR::CZyrMessageHandler handler;
     int reply = 0;
