@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 using TObj::CUnicodeString;
 
 namespace {
@@ -66,12 +69,16 @@ TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
         }
         EXPECT_EQ(before, ZYR::CWindow::BoundWindowCountForTesting());
     }
-    // An object deleted while its window lives takes the window with it.
+    // An object deleted while its window lives takes the window with it, and is no frame any more.
+    const void* gone = nullptr;
     {
         CBaseTestWindow frame;
         frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+        gone = &frame;
     }
     EXPECT_EQ(before, ZYR::CWindow::BoundWindowCountForTesting());
+    const std::vector<ZYR::CFrameWindow*> frames = ZYR::CFrameWindow::Frames();
+    EXPECT_EQ(frames.end(), std::find(frames.begin(), frames.end(), gone));
 }
 
 TEST(Window, ForeignClassesAreSubclassedAndPutBack)
