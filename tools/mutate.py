@@ -9,10 +9,10 @@ their size, and a run of that sample against the suites.
 A run builds each mutant into <sources> (a scratch copy: tools/mutation-check.sh --sample
 makes it) and runs every ctest entry of <build> whose programs are built from the changed
 file: first those of <build> itself, cheapest first, then those of the other trees
-(AUTORUN_I686_BUILDS, AUTORUN_HOST_BUILDS), each built only as far as those programs need. The entries left out
-run exactly the programs they run without the mutant. The file is put back before the next
-mutant. Mutants that tools/mutants-equivalent.txt lists are
-not run: the program cannot behave differently with them.
+(AUTORUN_I686_BUILDS, AUTORUN_HOST_BUILDS), each built only as far as those programs need.
+The entries left out would run exactly the programs they run without the mutant. The file
+is put back before the next mutant. Mutants that tools/mutants-equivalent.txt lists are not
+run: the program cannot behave differently with them.
 """
 import argparse, json, os, random, re, subprocess, sys, time
 
@@ -317,9 +317,9 @@ def cost_of(build):
                 costs[parts[0]] = float(parts[2])
     return costs
 
-def ctest(build, names, jobs=1):
+def ctest(build, names):
     regex = "^(" + "|".join(re.escape(n) for n in names) + ")$"
-    result = subprocess.run(["ctest", "--test-dir", build, "-R", regex, "-j%d" % jobs, "--output-on-failure"],
+    result = subprocess.run(["ctest", "--test-dir", build, "-R", regex, "--output-on-failure"],
                             stdin=subprocess.DEVNULL, capture_output=True, text=True, errors="replace")
     failed_entries = re.findall(r"\d+ - ([\w.]+) \((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception|Not Run)", result.stdout)
     cases = sorted(set(c for c in re.findall(r"\[  FAILED  \] ([\w/.]+)", result.stdout) if not c.isdigit()))
