@@ -359,8 +359,8 @@ def run_one(mutant, sources, build, suites, costs):
             return "REACHED BY NO SUITE"
         here = lambda name: all(tree == build for tree, _ in suites[name][0])
         # The other trees' suites run the launcher as it ships, which their trees name.
-        shipped = [(os.path.realpath(t), target) for t, _, target in
-                   (tree.partition("@") for tree in os.environ.get("AUTORUN_I686_BUILDS", "").split()) if target]
+        shipped = [(os.path.realpath(tree), program) for tree, _, program in
+                   (entry.partition("@") for entry in os.environ.get("AUTORUN_I686_BUILDS", "").split()) if program]
         for number, group in enumerate(([n for n in fitting if here(n)], [n for n in fitting if not here(n)])):
             if not group:
                 continue
