@@ -134,6 +134,35 @@ TEST(Application, AFrameThatDeletesItselfStillEndsTheLoopAsTheLastFrame)
     EXPECT_TRUE(CSelfDeletingFrame::deleted);
 }
 
+namespace {
+class CPaintFailsWindow : public ZYR::CFrameWindow {
+    ZYR_DECLARE_MESSAGE_MAP()
+
+public:
+    void OnPaintFails()
+    {
+        TOBJ_MESSAGE(ERR_AR_INVALID_LANG_CODE);
+        TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, CUnicodeString(u"paint"));
+    }
+};
+ZYR_BEGIN_MESSAGE_MAP(CPaintFailsWindow, ZYR::CFrameWindow)
+    ZYR_ON_VOID(WM_PAINT, OnPaintFails)
+ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
+} // namespace
+
+// A window whose painting fails is reported once, not painted and reported again and again.
+TEST(Application, APaintThatFailsIsReportedOnce)
+{
+    CRecordingHandler recorder;
+    CTestApp app;
+    CPaintFailsWindow window;
+    window.Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    for (int i = 0; i < 3; ++i)
+        UpdateWindow(window.Handle());
+    EXPECT_EQ(1u, recorder.messages.size());
+    window.DestroyWindow();
+}
+
 TEST(Application, IdleRestartsOnlyForNewInput)
 {
     CTestApp app;
