@@ -12,12 +12,8 @@
 #   tools/coverage.sh
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
-"$AUTORUN_ROOT/tools/install-deps.sh"
 # llvm-profdata and llvm-cov come with llvm, which the compilers alone do not bring.
-if ! command -v llvm-cov >/dev/null || ! command -v llvm-profdata >/dev/null; then
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends llvm >/dev/null
-fi
+"$AUTORUN_ROOT/tools/install-deps.sh" llvm
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 
 build="$AUTORUN_BUILD"

@@ -5,6 +5,8 @@
 set -euo pipefail
 packages=(cmake ninja-build clang clang-format libclang-rt-14-dev googletest gcc-multilib g++-multilib
           g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xdotool imagemagick valgrind ccache)
+# A script that needs more (the coverage run's llvm) names it: tools/install-deps.sh <package...>
+packages+=("$@")
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
   added_architecture=1
