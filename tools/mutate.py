@@ -417,12 +417,13 @@ def run(args):
         return 2
     rows = []
     for index in range(first, last):
-        mutant = still_fits(chosen[index], args.sources) or chosen[index]
+        fitted = still_fits(chosen[index], args.sources)
+        mutant = fitted or chosen[index]
         started = time.time()
         why = judged_equivalent(mutant, args.sources)  # read again: a long run meets judgements made meanwhile
         if why:
             verdict = "EQUIVALENT: " + why
-        elif mutant is chosen[index] and still_fits(mutant, args.sources) is None:
+        elif fitted is None:
             verdict = "STALE: the line is no longer in the file once"
         else:
             verdict = run_one(mutant, args.sources, build, suites, costs)
