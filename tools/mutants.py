@@ -4,7 +4,7 @@
                                                         mechanical one judged equivalent is still made
   mutants.py run <listing> <sources> <build> [name ...]  build each mutant in, run its suites, print the table
 """
-import os, re, subprocess, sys
+import os, subprocess, sys
 
 def read_mutants(path):
     mutants, current = [], None
@@ -31,11 +31,10 @@ def read_mutants(path):
     return mutants
 
 def run_suites(build, regex):
-    result = subprocess.run(["ctest", "--test-dir", build, "-R", regex, "--output-on-failure", "--timeout", "600"],
-                            stdin=subprocess.DEVNULL, capture_output=True, text=True, errors="replace")
-    failed = sorted(set(name for name in re.findall(r"\[  FAILED  \] ([\w/.]+)", result.stdout) if not name.isdigit()))
-    entries = re.findall(r"\d+ - ([\w.]+) \(", result.stdout)
-    return result.returncode, failed or entries
+    """ctest's code, and the test cases that failed (else the entries)."""
+    from mutate import ctest_matching
+    code, entries, cases, _ = ctest_matching(build, regex)
+    return code, cases or entries
 
 def builds_for(mutant, build):
     """The build trees a mutant must be built in: the i686 ones too (AUTORUN_I686_BUILDS,

@@ -318,10 +318,14 @@ def cost_of(build):
     return costs
 
 def ctest(build, names):
-    regex = "^(" + "|".join(re.escape(n) for n in names) + ")$"
-    result = subprocess.run(["ctest", "--test-dir", build, "-R", regex, "--output-on-failure"],
+    return ctest_matching(build, "^(" + "|".join(re.escape(n) for n in names) + ")$")
+
+def ctest_matching(build, regex):
+    """ctest's code, the entries that failed, the test cases that failed, and whether any
+    entry ran out of time."""
+    result = subprocess.run(["ctest", "--test-dir", build, "-R", regex, "--output-on-failure", "--timeout", "600"],
                             stdin=subprocess.DEVNULL, capture_output=True, text=True, errors="replace")
-    failed_entries = re.findall(r"\d+ - ([\w.]+) \((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception|Not Run)", result.stdout)
+    failed_entries = re.findall(r"\d+ - ([\w.]+) \(([^)]*)\)", result.stdout)
     cases = sorted(set(c for c in re.findall(r"\[  FAILED  \] ([\w/.]+)", result.stdout) if not c.isdigit()))
     timed_out = any(kind == "Timeout" for _, kind in failed_entries)
     return result.returncode, [e for e, _ in failed_entries], cases, timed_out
