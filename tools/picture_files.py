@@ -79,6 +79,12 @@ def page(width, height):
                                             120 + y * 100 // height, 255))
 
 
+def arrow(width, height, ink, paper):
+    """Points right: a wedge whose base is the left edge and whose tip touches the right one,
+    so a copy that was mirrored points left. pixel(x, y) gives `ink` or `paper`."""
+    return lambda x, y: ink if abs(2 * y + 1 - height) * width <= (width - x) * height else paper
+
+
 def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, 'wb') as out:
@@ -97,6 +103,11 @@ def main(root):
     write(os.path.join(pages, 'button-32bit.bmp'), bitmap32(96, 28, green))
     write(os.path.join(pages, 'button-32bit-no-alpha.bmp'), bitmap32(96, 28, green, keep_alpha=False))
     write(os.path.join(root, 'tests', 'data', 'pages', 'stretched-bitmaps', 'stripes.bmp'), bitmap24(29, 11, stripes))
+    mixed = os.path.join(root, 'tests', 'data', 'pages', 'right-to-left-mixed')
+    write(os.path.join(mixed, 'arrow-page.bmp'), bitmap24(240, 160, arrow(240, 160, (250, 220, 160), (250, 245, 235))))
+    write(os.path.join(mixed, 'arrow.bmp'), bitmap24(100, 25, arrow(100, 25, (90, 140, 220), (220, 230, 250))))
+    write(os.path.join(mixed, 'arrow-hover.bmp'), bitmap24(100, 25, arrow(100, 25, (220, 120, 20), (250, 230, 200))))
+    write(os.path.join(mixed, 'arrow.png'), png(60, 25, arrow(60, 25, (20, 140, 60, 255), (0, 0, 0, 0))))
     picture = page(240, 160)
     write(os.path.join(pages, 'page.png'), picture)
     if shutil.which('convert'):

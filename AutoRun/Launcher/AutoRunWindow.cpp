@@ -100,8 +100,8 @@ void CAutoRunWindow::Create()
     m_icons.Prepare(Settings().GetIcon());
     m_page = page;
     DWORD exStyle = WS_EX_COMPOSITED;
-    if (Settings().Language() == TObj::kRightToLeftLanguage)
-        exStyle |= WS_EX_LAYOUTRTL;
+    if (TObj::IsRightToLeftLanguage(Settings().Language()))
+        exStyle |= WS_EX_LAYOUTRTL | WS_EX_RTLREADING;
     const RECT frame = ZYR::AdjustWindowRectEx(RECT{0, 0, size.cx, size.cy}, kStyle, false, exStyle);
     const RECT work = ZYR::MonitorWorkArea(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST));
     RECT placed = CentredOn(frame, work);
@@ -358,13 +358,14 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     } else if (m_background != nullptr) {
         ZYR::CBitmapDC picture(m_background->Get(), canvas.Get());
         SetStretchBltMode(canvas.Get(), COLORONCOLOR);
-        BitBlt(canvas.Get(), client.left, client.top, width, height, picture.Get(), 0, 0, SRCCOPY);
+        BitBlt(canvas.Get(), client.left, client.top, width, height, picture.Get(), 0, 0, ZYR::kPictureCopy);
     }
     SetBkMode(canvas.Get(), TRANSPARENT);
     ZYR::CSelectObjectGuard selectFont(canvas.Get(), m_commentFont.Handle());
     SetTextColor(canvas.Get(), m_page->commentColor);
     RECT commentRect = ToRect(m_page->commentRect);
-    DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect, DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
+    DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect,
+              DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | ZYR::TextReadingOrder(canvas.Get()));
     selectFont.Restore();
     SetLayout(canvas.Get(), 0);
     if (controlsWithin != nullptr) {

@@ -199,9 +199,10 @@ void CCommandControl::Draw(HDC dc)
     SetBkMode(dc, TRANSPARENT);
     ZYR::CSelectObjectGuard font(dc, m_textFont.Handle());
     const COLORREF previous = SetTextColor(dc, IsHovered() ? m_selectedColor : m_notSelectedColor);
-    const UINT flags = m_settings->centered          ? DT_CENTER | DT_VCENTER | DT_SINGLELINE
-                       : !m_settings->hint.IsEmpty() ? DT_SINGLELINE
-                                                     : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK;
+    const UINT readingOrder = ZYR::TextReadingOrder(dc);
+    const UINT flags = readingOrder | (m_settings->centered          ? DT_CENTER | DT_VCENTER | DT_SINGLELINE
+                                       : !m_settings->hint.IsEmpty() ? DT_SINGLELINE
+                                                                     : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
     RECT drawn = text;
     const int height = DrawTextW(dc, m_settings->text.W(), -1, &drawn, flags);
     const SIZE extent = ZYR::GetTextExtent(dc, m_settings->text);
@@ -220,7 +221,7 @@ void CCommandControl::Draw(HDC dc)
         ZYR::CSelectObjectGuard hintFont(dc, m_hintFont.Handle());
         RECT hint{text.left, Saturated(std::int64_t{m_settings->hintMargin} + extent.cy), text.right, text.bottom};
         DrawTextW(dc, m_settings->hint.W(), -1, &hint,
-                  DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | (m_settings->centered ? DT_CENTER : 0));
+                  DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | readingOrder | (m_settings->centered ? DT_CENTER : 0));
     }
     SetTextColor(dc, previous);
 }

@@ -4,6 +4,7 @@
 #include "ControlClasses.h"
 #include "ControlHost.h"
 #include "DC.h"
+#include "GdiGlobals.h"
 #include "Win32Rect.h"
 
 ZYR_BEGIN_MESSAGE_MAP(CCommentControl, ZYR::CWindow)
@@ -46,7 +47,8 @@ void CCommentControl::Draw(HDC target)
     const COLORREF previous = SetTextColor(target, m_textColor);
     RECT client = IsWaitingForWindow() ? m_settings->WaitingClientArea() : GetClientRect();
     DrawTextW(target, m_settings->text.W(), -1, &client,
-              m_settings->centered ? DT_CENTER | DT_VCENTER | DT_SINGLELINE : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
+              (m_settings->centered ? DT_CENTER | DT_VCENTER | DT_SINGLELINE : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK) |
+                  ZYR::TextReadingOrder(target));
     SetTextColor(target, previous);
 }
 

@@ -1,7 +1,7 @@
 // Languages.h
 // Holds the library's 70 interface-language codes: the fixed table of Windows language
-// ids, locale names and ANSI code pages; look-up by Windows language; and the choice of a
-// language from a set by the system's default language and code page.
+// ids, locale names and ANSI code pages; which are written right to left; look-up by Windows language; and the choice
+// of a language from a set by the system's default language and code page.
 #pragma once
 
 #include "UnicodeString.h"
@@ -20,11 +20,12 @@ struct CLanguageEntry {
 };
 
 constexpr int kLanguageCount = 70;
-constexpr int kRightToLeftLanguage = 61;
 
 // Entry `code` (0..69); unused codes have an all-zero entry.
 const CLanguageEntry& LanguageEntry(int code) noexcept;
 bool IsLanguageCodeUsed(int code) noexcept;
+// Whether the language of `code` is written right to left (Hebrew and Arabic in this table).
+bool IsRightToLeftLanguage(int code) noexcept;
 // sub x 1024 + primary; 0 for an unused or out-of-range code.
 std::uint16_t LanguageIdOf(int code) noexcept;
 // The code whose ids both match, else the first with the same primary language and

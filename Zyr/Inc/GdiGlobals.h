@@ -1,7 +1,8 @@
 // GdiGlobals.h
 // Holds the window library's drawing helpers: the bitmap stretch, a picture drawn (blended
 // when it carries alpha), the text extent with external leading and slant correction, and
-// the screen's vertical DPI, and a window's children drawn into a picture of it.
+// the screen's vertical DPI, a window's children drawn into a picture of it, and the reading
+// order and picture copy of a mirrored context.
 #pragma once
 
 #include "UnicodeString.h"
@@ -14,6 +15,12 @@ namespace ZYR {
 
 class CBitmap;
 
+// Pictures keep their orientation on a mirrored context: the layout is mirrored, the pixels
+// of a picture are not. Every copy of a picture goes with this raster operation.
+constexpr DWORD kPictureCopy = SRCCOPY | NOMIRRORBITMAP;
+// DT_RTLREADING on a mirrored context, else 0: a page laid out right to left reads right to
+// left too, so a text that mixes scripts, digits and punctuation reads in its own order.
+UINT TextReadingOrder(HDC dc);
 // StretchBlt of the whole bitmap onto `target` with `mode`; the old mode is restored.
 void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, int mode);
 void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& source, int mode);

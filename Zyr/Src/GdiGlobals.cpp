@@ -17,7 +17,7 @@ void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& sourc
     const LONG width = target.right - target.left, height = target.bottom - target.top;
     // A picture drawn at its own size is copied: the same pixels, without the stretch.
     if (width == source.right - source.left && height == source.bottom - source.top) {
-        BitBlt(dc, target.left, target.top, width, height, memory.Get(), source.left, source.top, SRCCOPY);
+        BitBlt(dc, target.left, target.top, width, height, memory.Get(), source.left, source.top, kPictureCopy);
         return;
     }
     const int oldMode = SetStretchBltMode(dc, mode);
@@ -33,7 +33,7 @@ void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& sourc
     __asm__ volatile("fldcw %0" : : "m"(single));
 #endif
     StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.Get(),
-               source.left, source.top, source.right - source.left, source.bottom - source.top, SRCCOPY);
+               source.left, source.top, source.right - source.left, source.bottom - source.top, kPictureCopy);
 #ifdef __i386__
     __asm__ volatile("fldcw %0" : : "m"(control));
 #endif
@@ -62,9 +62,17 @@ void DrawPicture(const CBitmap& picture, HDC dc, const RECT& target, int mode)
     const SIZE size = picture.Size();
     CBitmapDC memory(picture.Get(), dc);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    // AlphaBlend takes no raster operation: the context itself is told to keep the orientation.
+    const DWORD layout = GetLayout(dc);
+    if ((layout & LAYOUT_RTL) != 0)
+        SetLayout(dc, layout | LAYOUT_BITMAPORIENTATIONPRESERVED);
     alphaBlend()(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memory.Get(), 0,
                  0, size.cx, size.cy, blend);
+    if ((layout & LAYOUT_RTL) != 0)
+        SetLayout(dc, layout);
 }
+
+UINT TextReadingOrder(HDC dc) { return (GetLayout(dc) & LAYOUT_RTL) != 0 ? DT_RTLREADING : 0; }
 
 int SlantCorrection(int italicAngle, int ascent, int internalLeading, int overhang)
 {

@@ -27,7 +27,7 @@ void CStretchedPictures::Draw(const std::shared_ptr<const CBitmap>& picture, HDC
     const CPlacement placement{size, SIZE{shown.left - target.left, shown.top - target.top},
                                SIZE{shown.right - shown.left, shown.bottom - shown.top}, mode};
     BitBlt(dc, shown.left, shown.top, placement.shown.cx, placement.shown.cy, Stretched(picture, placement), 0, 0,
-           SRCCOPY);
+           kPictureCopy);
 }
 
 int CStretchedPictures::Depth(HDC dc)

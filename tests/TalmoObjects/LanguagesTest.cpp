@@ -9,7 +9,12 @@ TEST(Languages, EveryUsedCodeRoundTripsThroughItsWindowsLanguage)
 {
     int used = 0;
     std::set<std::uint16_t> ids;
-    for (int code = 0; code < TObj::kLanguageCount; ++code) {
+    std::set<int> rightToLeft;
+    for (int code = -1; code <= TObj::kLanguageCount; ++code) {
+        if (TObj::IsRightToLeftLanguage(code))
+            rightToLeft.insert(code);
+        if (code < 0 || code == TObj::kLanguageCount)
+            continue;
         if (!TObj::IsLanguageCodeUsed(code)) {
             EXPECT_EQ(0, TObj::LanguageIdOf(code));
             continue;
@@ -20,6 +25,7 @@ TEST(Languages, EveryUsedCodeRoundTripsThroughItsWindowsLanguage)
     }
     EXPECT_EQ(44, used);
     EXPECT_EQ(44u, ids.size());
+    EXPECT_EQ((std::set<int>{29, 61}), rightToLeft); // Hebrew and Arabic
 }
 
 TEST(Languages, LookUpByWindowsLanguage)
@@ -32,8 +38,8 @@ TEST(Languages, LookUpByWindowsLanguage)
 TEST(Languages, TableEntries)
 {
     EXPECT_EQ(TObj::CUnicodeString(u"nl-NL"), TObj::CUnicodeString(TObj::LanguageEntry(7).locale));
-    EXPECT_EQ(1256, TObj::LanguageEntry(TObj::kRightToLeftLanguage).codePage);
-    EXPECT_EQ(1025, TObj::LanguageIdOf(TObj::kRightToLeftLanguage));
+    EXPECT_EQ(1256, TObj::LanguageEntry(61).codePage);
+    EXPECT_EQ(1025, TObj::LanguageIdOf(61));
     EXPECT_FALSE(TObj::IsLanguageCodeUsed(-1));
     EXPECT_FALSE(TObj::IsLanguageCodeUsed(70));
     EXPECT_FALSE(TObj::IsLanguageCodeUsed(12));

@@ -90,6 +90,15 @@ bool IsLanguageCodeUsed(int code) noexcept
     return code >= 0 && code < kLanguageCount && kLanguages[code].primary != 0;
 }
 
+bool IsRightToLeftLanguage(int code) noexcept
+{
+    // By the primary language, so every sublanguage of one written right to left is too.
+    constexpr std::uint16_t kArabic = 0x01, kHebrew = 0x0D;
+    if (!IsLanguageCodeUsed(code))
+        return false;
+    return kLanguages[code].primary == kArabic || kLanguages[code].primary == kHebrew;
+}
+
 std::uint16_t LanguageIdOf(int code) noexcept
 {
     if (!IsLanguageCodeUsed(code))

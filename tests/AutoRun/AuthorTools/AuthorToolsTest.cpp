@@ -126,14 +126,17 @@ TEST(AuthorTools, RenderedPagesMatchTheLiveWindowOfTheDemo)
                           {L"Documentation", L"Orvex Studio 2.1 Documentation", "Docs.bmp"}});
 }
 
-// A right-to-left page is mirrored with readable texts, in its render as on the screen.
-TEST(AuthorTools, ARightToLeftPageRendersAsTheLiveWindowShowsIt)
+// Right-to-left pages are mirrored, read right to left and keep their pictures' orientation,
+// in their render as on the screen: Arabic, also with mixed text and pictures, and Hebrew.
+TEST(AuthorTools, RightToLeftPagesRenderAsTheLiveWindowShowsThem)
 {
+    ExpectLiveAsRendered([](CLauncherRun& disc) { disc.CopyFrom(SourcePath("tests\\data\\pages\\right-to-left")); },
+                         "-l:61", {{nullptr, L"Right to left", "Main.bmp"}});
     ExpectLiveAsRendered(
-        [](CLauncherRun& disc) {
-            disc.File("Autorun.inf", ReadBytes(SourcePath("tests\\data\\pages\\right-to-left\\Autorun.inf")));
-        },
-        "-l:61", {{nullptr, L"Right to left", "Main.bmp"}});
+        [](CLauncherRun& disc) { disc.CopyFrom(SourcePath("tests\\data\\pages\\right-to-left-mixed")); }, "-l:61",
+        {{nullptr, L"A \u0645\u0631\u062D\u0628\u0627 B.", "Main.bmp"}});
+    ExpectLiveAsRendered([](CLauncherRun& disc) { disc.CopyFrom(SourcePath("tests\\data\\pages\\hebrew")); }, "-l:29",
+                         {{nullptr, L"\u05E9\u05DC\u05D5\u05DD A.", "Main.bmp"}});
 }
 
 // A watching launcher shows each save of its page file: a new title, a command's new text
