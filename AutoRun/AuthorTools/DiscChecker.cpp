@@ -148,7 +148,7 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
             add(page, common, dirKey,
                 u"holds " + Quoted(candidate) +
                     CUnicodeString::Format(u", the page file of language %d, which no Windows language selects; only "
-                                           u"the option \"l=%d\" shows it",
+                                           u"the option -l:%d shows it",
                                            code, code));
     }
     if (!fallback.IsEmpty()) {

@@ -168,7 +168,8 @@ void CSettings::CReader::reportMissingStartPage()
         return;
     const CUnicodeString where = start == CSettings::kDefaultStartPage
                                      ? CUnicodeString(u", where the launcher starts unless told otherwise")
-                                     : u", where the option \"" + AutoRunStrings::kStartPageOption + u"\" starts it";
+                                     : u", where the option -" + AutoRunStrings::kStartPageOption + u":" +
+                                           (start.Find(u' ') >= 0 ? u"\"" + start + u"\"" : start) + u" starts it";
     const CSettings& settings = *m_settings;
     const auto raise = [&settings, start] { settings.GetWindow(start); };
     const CUnicodeString message = TObj::FailureText(raise);
