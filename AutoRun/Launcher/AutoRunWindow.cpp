@@ -390,7 +390,11 @@ LRESULT CAutoRunWindow::OnFirstFrameShown(WPARAM, LPARAM)
 
 bool CAutoRunWindow::PreTranslateMessage(MSG& message)
 {
-    if (message.message == WM_KEYDOWN && message.wParam == VK_UP && ::GetFocus() == Handle()) {
+    // From the window itself, as right after the start, the keys that go back reach the last
+    // command, as Tab, Down and Right reach the first.
+    const bool back =
+        message.wParam == VK_UP || message.wParam == VK_LEFT || (message.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
+    if (message.message == WM_KEYDOWN && back && ::GetFocus() == Handle()) {
         if (!m_controls.Commands().IsEmpty())
             m_controls.Commands().Last()->SetFocus();
         return false;

@@ -45,5 +45,5 @@ public:
 // Pumps this thread's messages until `condition` holds; false, and a failure, after the
 // deadline.
 bool Until(const std::function<bool()>& condition, const std::string& what);
-void MouseButton(DWORD flags); // MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP
-void PressKey(WORD key);
+void MouseButton(DWORD flags);          // MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP
+void PressKey(WORD key, WORD held = 0); // with `held` (Shift, say) down around it

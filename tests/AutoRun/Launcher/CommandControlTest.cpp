@@ -126,10 +126,14 @@ TEST(CommandControl, KeyboardFocusTabAndEnter)
         Until([&] { return page.window.CommentTextForTesting() == U("default comment"); }, "the default comment"));
     const std::vector<CCommandControl*> controls = page.Controls();
     ASSERT_EQ(2u, controls.size());
-    // Up from the window itself focuses the last command.
-    SetFocus(page.window.Handle());
-    PressKey(VK_UP);
-    EXPECT_TRUE(Until([&] { return GetFocus() == controls[1]->Handle(); }, "the focus on the last command"));
+    // From the window itself, as right after the start, the keys that go back focus the last command.
+    const WORD back[][2] = {{VK_LEFT, 0}, {VK_TAB, VK_SHIFT}, {VK_UP, 0}};
+    for (const auto& key : back) {
+        SetFocus(page.window.Handle());
+        PressKey(key[0], key[1]);
+        EXPECT_TRUE(Until([&] { return GetFocus() == controls[1]->Handle(); },
+                          "the focus on the last command after key " + std::to_string(key[0])));
+    }
     EXPECT_EQ(U("other comment"), page.window.CommentTextForTesting());
     PressKey(VK_TAB);
     EXPECT_TRUE(Until([&] { return GetFocus() == controls[0]->Handle(); }, "the focus on the first command"));
