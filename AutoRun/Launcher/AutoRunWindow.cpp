@@ -164,6 +164,7 @@ void CAutoRunWindow::ShowPage(CWindowSettings* page, CPicture picture, SIZE size
         placed.bottom == current.bottom) {
         RebuildControls();
         Invalidate(true);
+        HoverUnderPointer();
         return;
     }
     // A monitor left of or above the primary one has negative coordinates: a window moved
@@ -175,6 +176,8 @@ void CAutoRunWindow::ShowPage(CWindowSettings* page, CPicture picture, SIZE size
     SetWindowPos(HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, 0);
     RebuildControls();
     Invalidate(true);
+    // The pointer has not moved, but what lies under it has.
+    HoverUnderPointer();
 }
 
 void CAutoRunWindow::fullRedrawWindow()
@@ -186,12 +189,16 @@ void CAutoRunWindow::fullRedrawWindow()
     ShowPage(m_page, std::move(picture), size);
 }
 
-void CAutoRunWindow::GoToPage(const CUnicodeString& name)
+void CAutoRunWindow::GoToPage(const CUnicodeString& name, const CCommandControl* byKeyboard)
 {
     CWindowSettings* page = Settings().GetWindow(name);
     CPicture picture;
     const SIZE size = m_pictures.Load(*page, picture, Places::kSwitchPictureLoad);
-    m_history.Add(m_page);
+    int focus = -1;
+    for (int i = 0; i < m_controls.Commands().Count(); ++i)
+        if (m_controls.Commands()[i] == byKeyboard)
+            focus = i;
+    m_history.push_back({m_page, focus});
     ShowPage(page, std::move(picture), size);
 }
 
@@ -213,9 +220,9 @@ void CAutoRunWindow::Rebuild(int dpi, const RECT* around, bool keepPictures)
 {
     // What the user has, by name and place, for the pages read again.
     const CUnicodeString shown = m_page->name;
-    std::vector<CUnicodeString> history;
-    for (const CWindowSettings* page : m_history)
-        history.push_back(page->name);
+    std::vector<std::pair<CUnicodeString, int>> history;
+    for (const CVisit& visit : m_history)
+        history.emplace_back(visit.page->name, visit.focus);
     int focused = -1;
     for (int i = 0; i < m_controls.Commands().Count(); ++i)
         if (::GetFocus() == m_controls.Commands()[i]->Handle())
@@ -241,22 +248,13 @@ void CAutoRunWindow::Rebuild(int dpi, const RECT* around, bool keepPictures)
         Settings().PutBack(std::move(retired));
         throw;
     }
-    m_history.Clear();
-    for (const CUnicodeString& name : history)
+    m_history.clear();
+    for (const auto& [name, focus] : history)
         if (CWindowSettings* previous = Settings().WindowNamed(name))
-            m_history.Add(previous);
+            m_history.push_back({previous, focus});
     ShowPage(page, std::move(picture), size, around);
     if (focused >= 0 && focused < m_controls.Commands().Count())
         m_controls.Commands()[focused]->SetFocus();
-    // The command under the pointer is hovered again, as a fresh move onto it would.
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const HWND under = WindowFromPoint(cursor);
-    for (CCommandControl* control : m_controls.Commands())
-        if (control->Handle() == under) {
-            ScreenToClient(under, &cursor);
-            control->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x, cursor.y));
-        }
 }
 
 CPageWatch& CAutoRunWindow::Watch(std::unique_ptr<CPageWatch> watch)
@@ -292,17 +290,19 @@ LRESULT CAutoRunWindow::OnTimer(WPARAM id, LPARAM)
 
 void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
 {
-    if (m_history.IsEmpty()) {
+    if (m_history.empty()) {
         if (emptyHistoryIsError)
             TObj::GenerateInternalError(TObj::kAssertion, Places::kBackOnFirstPage);
         DestroyWindow();
         return;
     }
-    CWindowSettings* page = m_history.Last();
+    const CVisit visit = m_history.back();
     CPicture picture;
-    const SIZE size = m_pictures.Load(*page, picture, Places::kSwitchPictureLoad);
-    m_history.RemoveLast();
-    ShowPage(page, std::move(picture), size);
+    const SIZE size = m_pictures.Load(*visit.page, picture, Places::kSwitchPictureLoad);
+    m_history.pop_back();
+    ShowPage(visit.page, std::move(picture), size);
+    if (visit.focus >= 0 && visit.focus < m_controls.Commands().Count())
+        m_controls.Commands()[visit.focus]->SetFocus();
 }
 
 // The commands and labels are drawn into the page's picture and go onto the screen with it,

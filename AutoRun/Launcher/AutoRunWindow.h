@@ -13,7 +13,6 @@
 #include "FrameWindow.h"
 #include "PageControls.h"
 #include "PagePictures.h"
-#include "PointerArray.h"
 #include "StretchedPictures.h"
 #include "WindowIcons.h"
 #include "WindowSettings.h"
@@ -42,9 +41,10 @@ public:
     void MakeWaitingControls() { m_controls.MakeWaiting(); }
     // The page of that name becomes current, the shown one goes onto the history. A bad
     // name or picture leaves everything as it was and is thrown.
-    void GoToPage(const TObj::CUnicodeString& name) override;
-    // Back one page; with an empty history the window closes, or, when that is an error,
-    // the internal error of "AutoRunWindow" line 87 is raised.
+    void GoToPage(const TObj::CUnicodeString& name, const CCommandControl* byKeyboard = nullptr) override;
+    // Back one page, the focus on the command the keyboard left it by; with an empty
+    // history the window closes, or, when that is an error, the internal error of
+    // "AutoRunWindow" line 87 is raised.
     void GoBack(bool emptyHistoryIsError) override;
     // An empty text stands for the page's default comment.
     void SetComment(const TObj::CUnicodeString& text) override;
@@ -70,8 +70,9 @@ public:
     CWindowSettings* CurrentPage() const noexcept { return m_page; }
     // The commands' pictures as stretched to their controls, for the controls to draw.
     ZYR::CStretchedPictures& StretchedPictures() noexcept override { return m_stretchedPictures; }
+    void HoverUnderPointer() override { m_controls.HoverUnderPointer(); }
     const TObj::CUnicodeString& CommentTextForTesting() const noexcept { return m_comment; }
-    int HistoryDepthForTesting() const noexcept { return m_history.Count(); }
+    int HistoryDepthForTesting() const noexcept { return static_cast<int>(m_history.size()); }
     const ZYR::CBitmap* PagePictureForTesting() const noexcept { return m_background.get(); }
     int CommandControlCount() const noexcept { return m_controls.Commands().Count(); }
     CCommandControl* CommandControlAt(int index) const noexcept { return m_controls.Commands()[index]; }
@@ -110,8 +111,12 @@ private:
     // The page's title, and that the launcher watches when it does.
     void ShowTitle();
 
-    CWindowSettings* m_page = nullptr;              // not owned: the settings own every page
-    TObj::CPointerArray<CWindowSettings> m_history; // not owned, oldest first
+    CWindowSettings* m_page = nullptr; // not owned: the settings own every page
+    struct CVisit {
+        CWindowSettings* page; // not owned
+        int focus;             // the command the keyboard left the page by, or -1
+    };
+    std::vector<CVisit> m_history; // oldest first
     TObj::CUnicodeString m_comment;
     ZYR::CFont m_commentFont; // made for the size and name below, kept while pages share them
     std::int32_t m_commentFontSize = 0;

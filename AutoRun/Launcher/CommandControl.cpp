@@ -240,7 +240,7 @@ void CCommandControl::OnKeyDown(UINT key, UINT, UINT flags)
     // Held down, a key repeats; the action runs only for the first press.
     const bool repeated = (flags & KF_REPEAT) != 0;
     if ((key == VK_RETURN || key == VK_SPACE) && !repeated)
-        RunAction();
+        RunAction(true);
 }
 
 void CCommandControl::OnSetFocus(ZYR::CWindow*)
@@ -327,6 +327,12 @@ void CCommandControl::OnLButtonUp(UINT, int, int)
     const bool run = IsHovered();
     // The capture goes first: the action may show a message or switch the page.
     ReleaseCapture();
+    // The capture kept the pointer's moves elsewhere, and may have eaten the leave notice:
+    // the hover follows the pointer now, and the next move onto this command asks for the
+    // notice again. The pressed look goes whatever the action does.
+    m_tracking = false;
+    Redraw();
+    m_host->HoverUnderPointer();
     if (run)
         RunAction();
 }
@@ -339,7 +345,7 @@ LRESULT CCommandControl::OnGetObject(WPARAM wParam, LPARAM lParam)
 }
 
 // The action text decides by its form alone what happens.
-void CCommandControl::RunAction()
+void CCommandControl::RunAction(bool byKeyboard)
 {
     // Own references: the effect may delete this control and rebuild the page.
     const CPageAction action = CPageAction::Of(m_settings->action);
@@ -360,7 +366,7 @@ void CCommandControl::RunAction()
         break;
     }
     case EActionKind::ExtCommand: shell.Open(owner, action.target, &parameters); break;
-    case EActionKind::Page: main->GoToPage(action.target); break;
+    case EActionKind::Page: main->GoToPage(action.target, byKeyboard ? this : nullptr); break;
     case EActionKind::WebAddress:
     case EActionKind::File: {
         const bool web = action.kind == EActionKind::WebAddress;

@@ -31,7 +31,8 @@ public:
     void Draw(HDC dc);
     void Rebind(CCommandSettings* settings);
     void DestroyWindow() override;
-    void RunAction();
+    // `byKeyboard`: Enter or Space ran it, not a click.
+    void RunAction(bool byKeyboard = false);
 
     const CCommandSettings& Settings() const noexcept { return *m_settings; }
     bool IsHovered() const noexcept { return s_hovered == this; }

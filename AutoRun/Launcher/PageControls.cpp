@@ -89,6 +89,24 @@ void CPageControls::DrawWaiting(HDC canvas, int width, bool mirrored, HRGN withi
                 command->Settings(), [](HDC dc, void* it) { static_cast<CCommandControl*>(it)->Draw(dc); }, command);
 }
 
+void CPageControls::HoverUnderPointer()
+{
+    POINT cursor{};
+    if (!GetCursorPos(&cursor))
+        return;
+    const HWND under = WindowFromPoint(cursor);
+    CCommandControl* over = nullptr;
+    for (CCommandControl* command : m_commandControls)
+        if (command->Handle() != nullptr && command->Handle() == under)
+            over = command;
+        else if (command->IsHovered())
+            command->SendMessage(WM_MOUSELEAVE, 0, 0);
+    if (over != nullptr) {
+        ScreenToClient(under, &cursor);
+        over->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x, cursor.y));
+    }
+}
+
 void CPageControls::MakeWaiting()
 {
     // Each is drawn already, or will be with the page: its window paints nothing more.

@@ -30,6 +30,8 @@ public:
     // left to right), each where its window will be, when it reaches into `within`. A
     // `mirrored` window lays its children out right to left.
     void DrawWaiting(HDC canvas, int width, bool mirrored, HRGN within) const;
+    // The command under the pointer is hovered and no other, as a move would show it.
+    void HoverUnderPointer();
     // The live windows of the controls are destroyed, the controls deleted.
     void Destroy();
 

@@ -114,6 +114,8 @@ TEST(CommandControl, StatesCommentsAndClicksWithTheRealPointer)
     MouseButton(MOUSEEVENTF_LEFTUP); // a full click runs the action
     EXPECT_TRUE(Until([&] { return page.window.CurrentPage()->name == U("Second"); }, "the page Second"));
     EXPECT_EQ(nullptr, GetCapture());
+    // The pointer rests on the new page's command: hovered without a move.
+    EXPECT_TRUE(Until([&] { return page.window.CommandControlAt(0)->IsHovered(); }, "the hover after the switch"));
     EXPECT_TRUE(recorder.messages.empty());
 }
 
@@ -176,6 +178,7 @@ TEST(CommandControl, ALateLeaveNoticeTakesNeitherHoverNorPressFromTheCommandsTha
     SendMessageW(first, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(6, 6)); // and back
     EXPECT_TRUE(controls[0]->IsPressed() && controls[0]->IsHovered());
 
+    page.MoveTo(80, 80); // the pointer itself onto the other command, where the release finds it
     SendMessageW(other, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     SendMessageW(first, WM_LBUTTONUP, 0, MAKELPARAM(5, 5)); // released on the other: nothing
     SendMessageW(first, WM_MOUSELEAVE, 0, 0);

@@ -69,6 +69,14 @@ TEST(Launcher, PageSwitchesBackAndExit)
     run.Press(L"Exit here");
     ASSERT_TRUE(WaitForTitle(window, L"Test Main"));
     EXPECT_EQ(320, ClientSize(window).cx);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    EXPECT_TRUE(TestSupport::WaitUntil(
+        [&] {
+            return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) &&
+                   thread.hwndFocus == run.Control(L"Go setup");
+        },
+        "the focus back on the command the keyboard left the page by"));
     run.Press(L"Back on first"); // an internal error, and the launcher stays
     EXPECT_TRUE(IsWindow(window));
     run.Press(L"Exit on first"); // "$Exit" on the first page closes the launcher
