@@ -56,6 +56,7 @@ private:
 namespace {
 
 TOBJ_MESSAGE(ERR_AR_FILE_NOT_FOUND);
+TOBJ_MESSAGE(ERR_BAD_INI_FILE);
 
 const CUnicodeString& kStops = CPageFinding::kStopsWith;
 
@@ -84,6 +85,14 @@ void CDiscChecker::addStop(const CUnicodeString& file, const CUnicodeString& tex
     m_problems.push_back(std::move(finding));
 }
 
+void CDiscChecker::addMalformedLine(const CUnicodeString& file, int line)
+{
+    const CUnicodeString message = TObj::FailureText([&] {
+        TObj::ThrowCheckError(ERR_BAD_INI_FILE, file, CUnicodeString::FromUInt(static_cast<std::uint64_t>(line)));
+    });
+    addStop(file, u"the line is no [section], key=value line or comment; " + kStops + message, message, {}, {}, line);
+}
+
 void CDiscChecker::add(CPageFile& page, const CUnicodeString& section, const CUnicodeString& key,
                        const CUnicodeString& text)
 {
@@ -99,7 +108,9 @@ std::vector<CPageFinding> CDiscChecker::Run()
                 TObj::CCheckException(ERR_AR_FILE_NOT_FOUND, m_rootPath).GetMessageText());
         return m_problems;
     }
-    TObj::CIniFile root(m_rootPath);
+    // Its broken lines are named with the page files' when it is one of them.
+    std::vector<int> malformed;
+    TObj::CIniFile root(m_rootPath, [&malformed](int line) { malformed.push_back(line); });
     std::vector<CUnicodeString> pageFiles;
     CPageVariables rootVariables;
     const CUnicodeString failure = TObj::FailureText([&] { pageFiles = checkRootFile(root, rootVariables); });
@@ -107,8 +118,11 @@ std::vector<CPageFinding> CDiscChecker::Run()
         addStop(m_rootPath, kStops + failure, failure);
         return m_problems;
     }
-    if (std::find(pageFiles.begin(), pageFiles.end(), m_rootPath) == pageFiles.end())
+    if (std::find(pageFiles.begin(), pageFiles.end(), m_rootPath) == pageFiles.end()) {
         checkBytes(m_rootPath);
+        for (const int line : malformed)
+            addMalformedLine(m_rootPath, line);
+    }
     for (const CUnicodeString& path : pageFiles)
         checkPageFile(path, path == m_rootPath, rootVariables);
     return m_problems;
@@ -179,12 +193,17 @@ void CDiscChecker::checkBytes(const CUnicodeString& path)
                                          u"its last byte")
                         : CUnicodeString(u"the line holds bytes that are not valid UTF-8; the launcher reads each "
                                          u"broken sequence as the replacement character U+FFFD"));
+    for (const int line : TextProbe::Utf8LinesWithoutMark(path))
+        add(path, line, {}, {},
+            CUnicodeString(u"the line holds UTF-8 text, but the file has no byte-order mark, so the launcher reads "
+                           u"it in the ANSI code page (\"\u00FC\" shows as \"\u00C3\u00BC\"); save it as UTF-8 with a "
+                           u"byte-order mark"));
 }
 
 void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const CPageVariables& rootVariables)
 {
     checkBytes(path);
-    TObj::CIniFile file(path);
+    TObj::CIniFile file(path, [this, &path](int line) { addMalformedLine(path, line); });
     CPageFile page{path, file, rootVariables, isRoot, m_problems.size()};
     std::vector<CUnicodeString> sections;
     const CUnicodeString failure = TObj::FailureText([&] { sections = file.SectionNames(); });
@@ -295,6 +314,43 @@ void CDiscChecker::readPages(CPageFile& page)
             checkAction(page, settings, window.name, Key(number, K::CommandAction64));
         }
         checkLayout(page, window);
+        checkLooks(page, window);
+    }
+}
+
+void CDiscChecker::checkLooks(CPageFile& page, const CWindowSettings& window)
+{
+    // A label shows its text alone.
+    static const K kNotOnLabels[] = {K::CommandComment,
+                                     K::CommandTooltip,
+                                     K::CommandHint,
+                                     K::CommandHintMargin,
+                                     K::CommandHintFontSize,
+                                     K::CommandFontSelectedColor,
+                                     K::CommandBackgroundImage,
+                                     K::CommandBackgroundHoverImage,
+                                     K::CommandBackgroundClickImage,
+                                     K::CommandBackgroundColor,
+                                     K::CommandBackgroundHoverColor,
+                                     K::CommandBackgroundClickColor,
+                                     K::CommandBorderWidth,
+                                     K::CommandBorderColor,
+                                     K::CommandBorderHoverColor,
+                                     K::CommandBorderClickColor};
+    for (int number = 1; number <= window.commands.Count(); ++number) {
+        const CCommandSettings& command = *window.commands[number - 1];
+        if (command.action.IsEmpty()) {
+            for (const K key : kNotOnLabels)
+                if (page.file.HasKey(window.name, Key(number, key)))
+                    add(page, window.name, Key(number, key),
+                        CUnicodeString(u"is not shown: a command without an action is a label, which shows its "
+                                       u"text alone"));
+        } else if (command.borderWidth > 0 && !command.hasColors && !command.hasPictures) {
+            add(page, window.name, Key(number, K::CommandBorderWidth),
+                u"the border's colour fills the whole command, since only a background paints over its inside; give "
+                u"it a " +
+                    Key(number, K::CommandBackgroundColor));
+        }
     }
 }
 

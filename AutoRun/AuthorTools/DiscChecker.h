@@ -5,8 +5,8 @@
 // own reader, which tells every finding (what stops the launcher, malformed values whose
 // default applies, notes); the check adds what only an author needs: unreadable files and
 // bytes, unknown keys with the nearest known one, pictures and icons that cannot be read,
-// page switches to no page, commands outside their window or over each other, undefined
-// variables, and action targets not on the disc.
+// page switches to no page, commands outside their window or over each other, keys a label
+// does not show, undefined variables, and action targets not on the disc.
 #pragma once
 
 #include "PageFinding.h"
@@ -52,11 +52,16 @@ private:
     void checkAction(CPageFile& page, const CSettings& pages, const TObj::CUnicodeString& section,
                      const TObj::CUnicodeString& key);
     void checkLayout(CPageFile& page, const CWindowSettings& window);
+    // Keys that do not show as their author expects: those of a label, and a border that
+    // fills a command without a colour of its own.
+    void checkLooks(CPageFile& page, const CWindowSettings& window);
 
     void add(const TObj::CUnicodeString& file, int line, const TObj::CUnicodeString& section,
              const TObj::CUnicodeString& key, const TObj::CUnicodeString& text);
     void add(CPageFile& page, const TObj::CUnicodeString& section, const TObj::CUnicodeString& key,
              const TObj::CUnicodeString& text);
+    // A line of `file` that is no INI line: the launcher stops there.
+    void addMalformedLine(const TObj::CUnicodeString& file, int line);
     // A finding that stops the launcher with `message`.
     void addStop(const TObj::CUnicodeString& file, const TObj::CUnicodeString& text,
                  const TObj::CUnicodeString& message, const TObj::CUnicodeString& section = {},

@@ -6,16 +6,74 @@
 
 namespace TextProbe {
 
-std::vector<CUndecodable> UndecodableLines(const TObj::CUnicodeString& path)
+namespace {
+
+// Empty for a file that cannot be read: the reader reports it.
+std::vector<unsigned char> FileBytes(const TObj::CUnicodeString& path)
 {
     std::vector<unsigned char> bytes;
-    // The reader reports a file it cannot read.
-    if (!TObj::IgnoreFailure([&] {
-            TObj::CFile file;
-            file.Open(path, TObj::CFile::kReadShared);
-            bytes = file.ReadToEnd();
-        }))
+    TObj::IgnoreFailure([&] {
+        TObj::CFile file;
+        file.Open(path, TObj::CFile::kReadShared);
+        bytes = file.ReadToEnd();
+    });
+    return bytes;
+}
+
+// Whether a line ends at `bytes[at]` as the reader counts them: LF, VT, FF, CR, and CR LF
+// as one.
+bool EndsLine(const std::vector<unsigned char>& bytes, std::size_t at)
+{
+    const unsigned char unit = bytes[at];
+    return unit == 10 || unit == 11 || unit == 12 || (unit == 13 && !(at + 1 < bytes.size() && bytes[at + 1] == 10));
+}
+
+// The length of the well-formed multi-byte UTF-8 sequence at `at`, or 0: no overlong forms,
+// no surrogates, nothing past U+10FFFF.
+std::size_t Utf8SequenceAt(const std::vector<unsigned char>& bytes, std::size_t at)
+{
+    const unsigned char lead = bytes[at];
+    if (lead < 0xC2 || lead > 0xF4)
+        return 0;
+    const std::size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (at + length > bytes.size())
+        return 0;
+    const unsigned char second = bytes[at + 1];
+    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (second < low || second > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (bytes[at + i] < 0x80 || bytes[at + i] > 0xBF)
+            return 0;
+    return length;
+}
+
+} // namespace
+
+std::vector<int> Utf8LinesWithoutMark(const TObj::CUnicodeString& path)
+{
+    const std::vector<unsigned char> bytes = FileBytes(path);
+    std::size_t mark = 0;
+    if (TObj::DetectEncoding(bytes.data(), bytes.size(), TObj::kCodePageAnsi, mark) != TObj::kCodePageAnsi)
         return {};
+    std::vector<int> lines;
+    int line = 1;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (EndsLine(bytes, at)) {
+            ++line;
+        } else if (const std::size_t length = Utf8SequenceAt(bytes, at)) {
+            if (lines.empty() || lines.back() != line)
+                lines.push_back(line);
+            at += length - 1;
+        }
+    }
+    return lines;
+}
+
+std::vector<CUndecodable> UndecodableLines(const TObj::CUnicodeString& path)
+{
+    const std::vector<unsigned char> bytes = FileBytes(path);
     std::size_t mark = 0;
     const int codePage = TObj::DetectEncoding(bytes.data(), bytes.size(), TObj::kCodePageAnsi, mark);
     const bool utf16 = codePage == TObj::kCodePageUtf16LE || codePage == TObj::kCodePageUtf16BE;

@@ -1,6 +1,7 @@
 // TextProbe.h
 // Holds what the author's check asks of a page file's bytes: the lines where the launcher
-// reads a replacement character, or leaves a byte out, because the bytes do not decode.
+// reads a replacement character, or leaves a byte out, because the bytes do not decode; and
+// the lines of UTF-8 text in a file without a mark, which the launcher reads as ANSI.
 #pragma once
 
 #include "UnicodeString.h"
@@ -16,5 +17,8 @@ struct CUndecodable {
 
 // Each line of the file at `path` that holds bytes its encoding cannot decode, once.
 std::vector<CUndecodable> UndecodableLines(const TObj::CUnicodeString& path);
+// Each line (1-based) of a file without a byte-order mark that holds a well-formed
+// multi-byte UTF-8 sequence: saved as UTF-8 without its mark, it reads wrongly.
+std::vector<int> Utf8LinesWithoutMark(const TObj::CUnicodeString& path);
 
 } // namespace TextProbe

@@ -82,7 +82,7 @@ CUnicodeString CSettings::CReader::findPageFile()
     m_autorunPath = TObj::CombineAndNormalize(m_environment.launcherFolder, AutoRunStrings::kRootFileName);
     if (!TObj::FileExists(m_autorunPath))
         TObj::ThrowCheckError(ERR_AR_FILE_NOT_FOUND, m_autorunPath);
-    m_autorun.reset(new TObj::CIniFile(m_autorunPath));
+    m_autorun.reset(new TObj::CIniFile(m_autorunPath, malformedLines()));
     TObj::CIniFile& autorun = *m_autorun;
     m_variables.Clear();
     readVariables(autorun);
@@ -108,6 +108,15 @@ CUnicodeString CSettings::CReader::findPageFile()
     return m_autorunPath;
 }
 
+TObj::CIniData::FMalformedLine CSettings::CReader::malformedLines() const
+{
+    // The author's check names such lines from its own reading of the files and reads on;
+    // the launcher stops at the first.
+    if (m_sink.WantsEveryFinding())
+        return [](int) {};
+    return nullptr;
+}
+
 void CSettings::CReader::readVariables(TObj::CIniFile& file)
 {
     if (!file.HasSection(AutoRunStrings::kVariablesSection))
@@ -123,7 +132,7 @@ void CSettings::CReader::read()
     std::unique_ptr<TObj::CIniFile> pageFile;
     TObj::CIniFile* page = m_autorun.get();
     if (page == nullptr || page->Path() != m_pageFilePath) {
-        pageFile.reset(new TObj::CIniFile(m_pageFilePath));
+        pageFile.reset(new TObj::CIniFile(m_pageFilePath, malformedLines()));
         page = pageFile.get();
     }
     // The reader's current file is back as it was on every way out of the read.

@@ -36,6 +36,8 @@ public:
 private:
     TObj::CUnicodeString findPageFile();
     void readVariables(TObj::CIniFile& file);
+    // What the reader's files do with a line that is no INI line.
+    TObj::CIniData::FMalformedLine malformedLines() const;
     void readCommon(const TObj::CUnicodeString& section);
     void readWindow(const TObj::CUnicodeString& section);
     void readCommands(const TObj::CUnicodeString& section, CWindowSettings& window);

@@ -6,6 +6,7 @@
 
 #include "UnicodeString.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,10 +19,14 @@ public:
     CIniData(CIniData&&) noexcept;
     CIniData& operator=(CIniData&&) noexcept;
 
+    // Told the number of a line that is not blank, comment, header or key/value; the parse
+    // then goes on without it.
+    using FMalformedLine = std::function<void(int line)>;
     // Replaces the contents with the lines' sections. A line that is not blank, comment,
     // header or key/value throws ERR_BAD_INI_FILE naming `pathForMessages` and the line,
-    // counted from 1 as an editor shows it.
-    void Parse(const CUnicodeString& text, const CUnicodeString& pathForMessages);
+    // counted from 1 as an editor shows it; with `onMalformedLine`, that is told instead.
+    void Parse(const CUnicodeString& text, const CUnicodeString& pathForMessages,
+               const FMalformedLine& onMalformedLine = nullptr);
     void Clear();
 
     bool HasSection(const CUnicodeString& section) const;

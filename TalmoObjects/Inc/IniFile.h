@@ -11,7 +11,9 @@ namespace TObj {
 
 class CIniFile {
 public:
-    explicit CIniFile(const CUnicodeString& path);
+    // With `onMalformedLine`, a line that is no INI line is told to it and left out, instead
+    // of making the file unreadable.
+    explicit CIniFile(const CUnicodeString& path, CIniData::FMalformedLine onMalformedLine = nullptr);
 
     const CUnicodeString& Path() const noexcept { return m_path; }
     bool HasSection(const CUnicodeString& section);
@@ -28,6 +30,7 @@ private:
     const CIniData& Data();
 
     CUnicodeString m_path;
+    CIniData::FMalformedLine m_onMalformedLine;
     bool m_loaded = false;
     CIniData m_data;
 };

@@ -42,7 +42,8 @@ void CIniData::Clear()
     m_sections->index.Clear();
 }
 
-void CIniData::Parse(const CUnicodeString& text, const CUnicodeString& pathForMessages)
+void CIniData::Parse(const CUnicodeString& text, const CUnicodeString& pathForMessages,
+                     const FMalformedLine& onMalformedLine)
 {
     Clear();
     m_text = text;
@@ -68,6 +69,10 @@ void CIniData::Parse(const CUnicodeString& text, const CUnicodeString& pathForMe
         int equals = start;
         while (equals < end && units[equals] != u'=')
             ++equals;
+        if (equals == end && onMalformedLine) {
+            onMalformedLine(number);
+            continue;
+        }
         if (equals == end) {
             Clear();
             ThrowCheckError(ERR_BAD_INI_FILE, pathForMessages,

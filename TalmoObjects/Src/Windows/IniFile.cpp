@@ -8,10 +8,12 @@
 #include "TextFile.h"
 
 #include <memory>
+#include <utility>
 
 namespace TObj {
 
-CIniFile::CIniFile(const CUnicodeString& path)
+CIniFile::CIniFile(const CUnicodeString& path, CIniData::FMalformedLine onMalformedLine)
+    : m_onMalformedLine(std::move(onMalformedLine))
 {
     if (path.IsEmpty()) {
         GenerateInternalError(kAssertion, Places::kIniFileWithoutPath);
@@ -43,7 +45,7 @@ const CIniData& CIniFile::Data()
             throw owned.release();
         return m_data;
     }
-    m_data.Parse(text, m_path);
+    m_data.Parse(text, m_path, m_onMalformedLine);
     return m_data;
 }
 
