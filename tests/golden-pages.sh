@@ -2,7 +2,7 @@
 # The golden pages: every page of the demo disc and of each disc under data/pages, rendered
 # by the launcher in every state (--render) and compared with the committed golden pictures
 # pixel for pixel. No pixel may differ, and the set of pictures must be the same. The docs'
-# pictures of the demo must equal their golden pictures too.
+# pictures of the demo and of those discs must equal their golden pictures too.
 #   golden-pages.sh <Autorun.exe> [--update]
 # --update writes the renders as the new golden pictures instead: a drawing change updates
 # them on purpose, in the same commit, and says why. Runs under Wine with a display.
@@ -66,6 +66,13 @@ done
 for picture in "$here"/../docs/images/*.png; do
   differing=$(compare -metric AE "$picture" "$here/data/pages/demo/$(basename "$picture")" null: 2>&1)
   [ "$differing" = 0 ] || fail "docs/images/$(basename "$picture") is not the demo's golden picture ($differing)"
+done
+# A folder of docs/images named after a disc of data/pages holds pictures of its golden ones.
+for picture in "$here"/../docs/images/*/*.png; do
+  name=$(basename "$(dirname "$picture")")
+  [ -d "$here/data/pages/$name" ] || continue
+  differing=$(compare -metric AE "$picture" "$here/data/pages/$name/golden/$(basename "$picture")" null: 2>&1)
+  [ "$differing" = 0 ] || fail "docs/images/$name/$(basename "$picture") is not its golden picture ($differing)"
 done
 [ "$status" = 0 ] && echo "Every golden page equals its render."
 exit "$status"
