@@ -5,6 +5,7 @@
 #include "MessageLoop.h"
 #include "ProgramPaths.h"
 #include "TempFolder.h"
+#include "Pixels.h"
 #include "TestText.h"
 #include "TestWindows.h"
 #include "ZyrMessageHandler.h"
@@ -148,6 +149,12 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
     for (const Case& c : cases) {
         ShowAndDrive(c.flags, CUnicodeString(u"Icons."), [&c](HWND box) {
             EXPECT_EQ(LoadIconW(nullptr, c.icon), ShownIcon(box)) << c.flags;
+            // The buttons lie on a band of their own, which starts a margin above them.
+            RECT first{};
+            GetWindowRect(GetDlgItem(box, c.buttons.front()), &first);
+            MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&first), 2);
+            UpdateWindow(box);
+            EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ScreenPixel(box, first.left, first.top - 6)) << c.flags;
             int previousLeft = -1;
             for (const int id : c.buttons) {
                 const HWND button = GetDlgItem(box, id);
