@@ -16,6 +16,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 using TObj::CUnicodeString;
 
 namespace {
@@ -94,6 +96,7 @@ void CSettings::ReadOptions(const CLoadEnvironment& environment)
         m_language = TObj::GetLanguageByLangId(environment.userLanguageId);
     if (m_language == -1 || !environment.isLanguageInstalled || !environment.isLanguageInstalled(m_language))
         m_language = 0;
+    m_chosenLanguage = m_language;
 }
 
 CSettings::CPages CSettings::Reload(int dpiY)
@@ -102,10 +105,12 @@ CSettings::CPages CSettings::Reload(int dpiY)
     environment.dpiY = dpiY;
     CPages previous = std::move(m_pages);
     m_pages = CPages();
+    const int previousLanguage = std::exchange(m_language, m_chosenLanguage);
     try {
         CReader reader(m_language, *this, environment, CRaisingSink::Instance());
         reader.read();
     } catch (TObj::CException*) {
+        m_language = previousLanguage;
         PutBack(std::move(previous));
         throw;
     }

@@ -63,7 +63,8 @@ public:
     // The page of that exact name, or null.
     CWindowSettings* WindowNamed(const TObj::CUnicodeString& name) const noexcept;
     // Every file the pages were made from: the root file, the page file, the icon and the
-    // pictures (empty paths stand for what a page does not name).
+    // pictures, and the page files the language would take before the one read, were they
+    // there (empty paths stand for what a page does not name).
     const std::vector<TObj::CUnicodeString>& ReadFiles() const noexcept { return m_pages.readFiles; }
     int DpiY() const noexcept { return m_environment.dpiY; }
     const CLoadEnvironment& Environment() const noexcept { return m_environment; }
@@ -94,7 +95,10 @@ private:
     void ReadOptions(const CLoadEnvironment& environment);
 
     CPages m_pages;
-    int m_language = -1;
+    int m_language = -1; // the language of the page file read
+    // What the options or Windows chose, which a read again asks for anew: its page file may
+    // have come since.
+    int m_chosenLanguage = -1;
     TObj::CUnicodeString m_startWindowName;
     CLoadEnvironment m_environment; // the last load's
     bool m_detached = false;

@@ -99,12 +99,15 @@ CUnicodeString CSettings::CReader::findPageFile()
         const CUnicodeString candidate = PageFiles::LanguagePageFile(folder, m_language);
         if (PageFiles::IsExistingFile(candidate))
             return candidate;
+        m_missingChoices.push_back(candidate);
     }
     m_language = 0;
     m_settings->m_language = 0;
     const CUnicodeString fallback = PageFiles::DefaultPageFile(folder, defaultFile);
     if (!fallback.IsEmpty() && PageFiles::IsExistingFile(fallback))
         return fallback;
+    if (!fallback.IsEmpty())
+        m_missingChoices.push_back(fallback);
     return m_autorunPath;
 }
 
@@ -153,6 +156,7 @@ void CSettings::CReader::read()
     // Every file the pages were made from, for an author watching them change.
     std::vector<CUnicodeString>& files = m_settings->m_pages.readFiles;
     files.assign({m_autorunPath, page->Path(), m_settings->m_pages.iconPath});
+    files.insert(files.end(), m_missingChoices.begin(), m_missingChoices.end());
     for (const CWindowSettings* window : m_settings->m_pages.windows)
         files.push_back(window->backgroundPath);
     for (const auto& picture : m_pictures)

@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class CCommandPicture;
 class CPageFindingSink;
@@ -106,6 +107,8 @@ private:
     CPageFindingSink& m_sink;
     bool m_emptyColumnReported = false; // a page's column without room is told once
     TObj::CUnicodeString m_autorunPath;
+    // The page files findPageFile tried before the one it chose, missing then.
+    std::vector<TObj::CUnicodeString> m_missingChoices;
     std::unique_ptr<TObj::CIniFile> m_autorun; // the root file, read while choosing the page file
     // The command picture files met so far, by path: many commands share a few button pictures.
     std::unordered_map<std::u16string, std::shared_ptr<const CCommandPicture>> m_pictures;

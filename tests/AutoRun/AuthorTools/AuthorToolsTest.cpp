@@ -202,3 +202,18 @@ TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
     EXPECT_EQ(0u, run.WaitForExit());
     EXPECT_EQ("", run.Output());
 }
+
+// A page file that the language would take, made while the launcher watches, is followed,
+// as a fresh start would take it.
+TEST(AuthorTools, AWatchingLauncherTakesThePageFileOfItsLanguageWhenItComes)
+{
+    const std::string page = "BackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\n";
+    CLauncherRun run;
+    run.File("Autorun.inf", "[Common]\nDir=Pages\n").File("Pages\\Autorun0.ini", "[Main]\nTitle=Fallback\n" + page);
+    ASSERT_TRUE(run.Start("--watch -l:3"));
+    ASSERT_NE(nullptr, run.WaitForWindow(L"Fallback (watching for changes)")) << run.Output();
+    run.File("Pages\\Autorun3.ini", "[Main]\nTitle=French\n" + page);
+    EXPECT_NE(nullptr, run.WaitForWindow(L"French (watching for changes)"));
+    PostMessageW(run.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run.WaitForExit());
+}
