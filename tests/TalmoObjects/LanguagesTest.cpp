@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <fstream>
 #include <set>
+#include <string>
+#include <vector>
 
 TEST(Languages, EveryUsedCodeRoundTripsThroughItsWindowsLanguage)
 {
@@ -26,6 +30,27 @@ TEST(Languages, EveryUsedCodeRoundTripsThroughItsWindowsLanguage)
     EXPECT_EQ(44, used);
     EXPECT_EQ(44u, ids.size());
     EXPECT_EQ((std::set<int>{29, 61}), rightToLeft); // Hebrew and Arabic
+}
+
+// The page format's table of codes is the library's: ids, locales, code pages, direction.
+TEST(Languages, ThePageFormatListsEveryCodeAsTheLibraryHasIt)
+{
+    std::ifstream docs(SourceFile("docs/page-format.md"));
+    int rows = 0;
+    for (std::string line; std::getline(docs, line);) {
+        std::vector<std::string> cells(1);
+        for (const char c : line)
+            c == '|' ? (void)cells.emplace_back() : (void)(cells.back() += c);
+        if (cells.size() != 8 || cells[1].size() < 2 || !std::isdigit(static_cast<unsigned char>(cells[1][1])))
+            continue;
+        const int code = std::stoi(cells[1]), codePage = TObj::LanguageEntry(code).codePage;
+        ++rows;
+        EXPECT_EQ(std::stoi(cells[4]), TObj::LanguageIdOf(code)) << line;
+        EXPECT_EQ(" `" + TObj::CUnicodeString(TObj::LanguageEntry(code).locale).ToUtf8() + "` ", cells[3]) << line;
+        EXPECT_EQ(codePage != 0 ? " " + std::to_string(codePage) + " " : " \u2014 ", cells[5]) << line;
+        EXPECT_EQ(TObj::IsRightToLeftLanguage(code), cells[6] == " yes ") << line;
+    }
+    EXPECT_EQ(44, rows);
 }
 
 TEST(Languages, LookUpByWindowsLanguage)
