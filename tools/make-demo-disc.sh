@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Assembles the demo disc as it would be pressed, from a build that has the targets Autorun
-# and DemoSetup: the pages, the launcher and the stand-in installer.
-#   make-demo-disc.sh <build folder> <disc folder>
+# and DemoSetup: the pages, the launcher stripped as it ships, and the stand-in installers:
+# the build's for Action, and a 64-bit build's for Action64.
+#   make-demo-disc.sh <build folder> <disc folder> [<64-bit build folder>]
+# Without a 64-bit build, the one stand-in serves both actions.
 # The disc folder is replaced only when it is missing, empty, or a disc this script made
 # (it leaves a marker file there, and its copy of the demo's root file shows older ones);
 # any other folder is refused, never deleted.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-[ $# -eq 2 ] || { echo "usage: make-demo-disc.sh <build folder> <disc folder>" >&2; exit 2; }
+[ $# -eq 2 ] || [ $# -eq 3 ] || { echo "usage: make-demo-disc.sh <build folder> <disc folder> [<64-bit build folder>]" >&2; exit 2; }
 build=$1
 disc=$2
+build64=${3:-$build}
 marker=".made-by-make-demo-disc"
-for built in "$build/AutoRun/Autorun.exe" "$build/tools/DemoSetup/DemoSetup.exe"; do
+for built in "$build/AutoRun/Autorun.exe" "$build/tools/DemoSetup/DemoSetup.exe" "$build64/tools/DemoSetup/DemoSetup.exe"; do
   [ -f "$built" ] || { echo "make-demo-disc.sh: $built is missing; build the targets Autorun and DemoSetup" >&2; exit 1; }
 done
 if [ -e "$disc" ] || [ -L "$disc" ]; then
@@ -29,7 +32,11 @@ fi
 mkdir -p "$(dirname "$disc")"
 cp -r "$root/demo" "$disc"
 touch "$disc/$marker"
-cp "$build/AutoRun/Autorun.exe" "$disc/Autorun.exe"
+case "$(x86_64-w64-mingw32-objdump -f "$build/AutoRun/Autorun.exe")" in
+  *pei-i386*) strip=i686-w64-mingw32-strip ;;
+  *) strip=x86_64-w64-mingw32-strip ;;
+esac
+"$strip" -o "$disc/Autorun.exe" "$build/AutoRun/Autorun.exe"
 mkdir -p "$disc/Setup/x64"
 cp "$build/tools/DemoSetup/DemoSetup.exe" "$disc/Setup/setup.exe"
-cp "$build/tools/DemoSetup/DemoSetup.exe" "$disc/Setup/x64/setup.exe"
+cp "$build64/tools/DemoSetup/DemoSetup.exe" "$disc/Setup/x64/setup.exe"

@@ -22,11 +22,13 @@ case "$mode" in
 esac
 "$root/tools/install-deps.sh"
 
-# The launcher as it ships: 32-bit, optimised for size.
+# The launcher as it ships: 32-bit, optimised for size; the 64-bit stand-in installer for
+# the 64-bit action.
 build_shipped i686 "Autorun DemoSetup"
+build_shipped x86_64 DemoSetup
 
 disc="$build/demo-disc"
-"$root/tools/make-demo-disc.sh" "$build/i686-shipped" "$disc"
+"$root/tools/make-demo-disc.sh" "$build/i686-shipped" "$disc" "$build/x86_64-shipped"
 
 if [ -n "${DISPLAY:-}" ] && { [ -z "$mode" ] || [ "$mode" = "--dry-run" ] || [ "$mode" = "--watch" ]; }; then
   export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=${WINEDEBUG:--all}

@@ -7,8 +7,9 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    const std::wstring text =
-        std::wstring(L"This demo disc carries no real installer.\n\nStarted as:\n") + GetCommandLineW();
+    const std::wstring text = std::wstring(L"This demo disc carries no real installer.\n\nThis is its ") +
+                              (sizeof(void*) == 8 ? L"64" : L"32") + L"-bit stand-in, started as:\n" +
+                              GetCommandLineW();
     MessageBoxW(nullptr, text.c_str(), L"Orvex Studio 2.1 Setup", MB_OK | MB_ICONINFORMATION);
     return 0;
 }

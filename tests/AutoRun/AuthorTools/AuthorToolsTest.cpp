@@ -2,6 +2,7 @@
 // description instead of a started program, and rendered pages against the live window.
 // The check's report of faulty discs is the golden discs' part, the render of every page
 // and state the golden pages'.
+#include "IniFile.h"
 #include "LauncherProgram.h"
 #include "LauncherRun.h"
 #include "Pixels.h"
@@ -12,6 +13,9 @@
 
 #include <windows.h>
 
+#include <set>
+#include <string>
+
 TEST(AuthorTools, TheDemoDiscChecksCleanAndSilent)
 {
     CLauncherRun run;
@@ -19,6 +23,26 @@ TEST(AuthorTools, TheDemoDiscChecksCleanAndSilent)
     ASSERT_TRUE(run.Start("-check"));
     EXPECT_EQ(0u, run.WaitForExit());
     EXPECT_EQ("", run.Output());
+}
+
+// The demo's German pages are its English ones translated: every comment is its own and
+// not the English one, and so is every text without variables.
+TEST(AuthorTools, TheDemoDiscsGermanPagesAreTranslated)
+{
+    TObj::CIniFile english(SourcePath("demo\\Pages\\Autorun0.ini")), german(SourcePath("demo\\Pages\\Autorun2.ini"));
+    std::set<std::wstring> comments;
+    for (const TObj::CUnicodeString& section : german.SectionNames())
+        for (const TObj::CUnicodeString& key : german.KeyNames(section)) {
+            const TObj::CUnicodeString text = german.GetValue(section, key, {});
+            const bool comment = key.EndsWith(TObj::CUnicodeString(u"Comment"));
+            const std::string where = "[" + section.ToUtf8() + "] " + key.ToUtf8();
+            if (comment) {
+                EXPECT_TRUE(comments.insert(text.W()).second) << where << " repeats a comment";
+            }
+            if (comment || (key.EndsWith(TObj::CUnicodeString(u"_Text")) && text.Find(u"$(") < 0)) {
+                EXPECT_NE(english.GetValue(section, key, {}), text) << where;
+            }
+        }
 }
 
 namespace {
