@@ -147,7 +147,8 @@ def mutants_of_line(codes, n, line, own_class=None):
             label_next = re.match(r"^(case\b|default:)", next_code(codes, n))
             yield at(indent, "break;", "[[fallthrough]];" if label_next else ";", "break removed")
     label = re.match(r"^(case\b.*|default):", stripped)
-    if label and closing_label(code) > 0:
+    # A label whose statement is already a break does nothing to skip.
+    if label and closing_label(code) > 0 and not code[closing_label(code) + 1:].strip().startswith("break;"):
         col = closing_label(code)
         yield at(col + 1, "", " break;", "case skipped")
 
