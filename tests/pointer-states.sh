@@ -3,7 +3,7 @@
 # steps, the button held across the window's edge): a release away from a command leaves
 # neither its pressed look nor its hover behind; a command that starts a program shows its
 # hovered look, not the pressed one, while the program runs; after a page switch the
-# command under the resting pointer is hovered.
+# command under the resting pointer is hovered; a render shows every page untouched.
 #   pointer-states.sh <Autorun.exe> <RecordArgs.exe>
 # Runs under Wine with a display. Every wait has a deadline.
 set -uo pipefail
@@ -147,6 +147,18 @@ wait_for "the command under the resting pointer hovered after the switch" is_col
 xdotool click 1
 wait_for "the first page again" locate "Pointer states"
 wait_for "the command under the resting pointer hovered after going back" is_colour 140 95 $green
+
+# A render draws every page untouched, wherever the pointer rests: here on the command
+# that the second page has under it.
+kill "$launcher_pid" 2>/dev/null
+wait "$launcher_pid" 2>/dev/null
+launcher_pid=
+(cd "$disc" && timeout 120 wine ./Autorun.exe "--render=Z:$work/render" </dev/null >"$work/render.log" 2>&1) ||
+  fail "the render ended with $?: $(tr -d '\r' < "$work/render.log")"
+for page in Main Second; do
+  rendered=$(convert "$work/render/$page.bmp" -format "%[hex:p{140,95}]" info: 2>&1 | cut -c1-6)
+  [ "$rendered" = $red ] || fail "the render of page $page shows its command as $rendered, not untouched"
+done
 
 [ "$status" = 0 ] && echo "Every look followed the pointer."
 exit "$status"

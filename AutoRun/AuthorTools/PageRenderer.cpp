@@ -35,6 +35,10 @@ std::vector<CUnicodeString> CPageRenderer::RenderAll(const CSettings& settings)
         const CWindowSettings& page = *settings.Window(index);
         if (m_window.CurrentPage() != &page)
             m_window.GoToPage(page.name);
+        // The page as it is untouched, wherever the pointer rests on the screen.
+        for (int c = 0; c < m_window.CommandControlCount(); ++c)
+            if (m_window.CommandControlAt(c)->IsHovered())
+                m_window.CommandControlAt(c)->SendMessage(WM_MOUSELEAVE, 0, 0);
         written.push_back(save(page.name, CUnicodeString()));
         for (int c = 0; c < m_window.CommandControlCount(); ++c) {
             CCommandControl& control = *m_window.CommandControlAt(c);
