@@ -145,10 +145,15 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
         {MB_ABORTRETRYIGNORE, IDI_HAND, {IDABORT, IDRETRY, IDIGNORE}},
         {MB_RETRYCANCEL, IDI_EXCLAMATION, {IDRETRY, IDCANCEL}},
         {MB_OK | MB_ICONINFORMATION, IDI_ASTERISK, {IDOK}},
+        {MB_OK | MB_ICONINFORMATION | MB_RIGHT | MB_RTLREADING, IDI_ASTERISK, {IDOK}},
     };
     for (const Case& c : cases) {
         ShowAndDrive(c.flags, CUnicodeString(u"Icons."), [&c](HWND box) {
             EXPECT_EQ(LoadIconW(nullptr, c.icon), ShownIcon(box)) << c.flags;
+            // A right-to-left message is aligned right and read right to left.
+            const HWND text = GetDlgItem(box, ZYR::CMessageBox::kTextControlId);
+            EXPECT_EQ((c.flags & MB_RIGHT) != 0, (GetWindowLongW(text, GWL_STYLE) & ES_RIGHT) != 0) << c.flags;
+            EXPECT_EQ((c.flags & MB_RTLREADING) != 0, (GetWindowLongW(text, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0);
             // The buttons lie on a band of their own, which starts a margin above them.
             RECT first{};
             GetWindowRect(GetDlgItem(box, c.buttons.front()), &first);
