@@ -99,6 +99,13 @@ TEST(InternalError, BrokenRunTimeRulesAreTheLibrarysOwnFailures)
         {5, [] { (void)std::stoi("99999999999"); }},
         {5, [] { (void)std::string().substr(1); }},
         {8, [] { (void)std::bitset<80>().set().to_ulong(); }},
+        // What no call of the launcher's raises, raised as the run time would.
+        {2, [] { std::__throw_domain_error("none"); }},
+        {6, [] { std::__throw_runtime_error("none"); }},
+        {7, [] { std::__throw_range_error("none"); }},
+        {9, [] { std::__throw_underflow_error("none"); }},
+        {10, [] { std::__throw_bad_cast(); }},
+        {11, [] { std::__throw_bad_typeid(); }},
     };
     for (const auto& rule : rules)
         ExpectThrows<TObj::CInternalError>(rule.second, [&rule](const TObj::CInternalError& e) {

@@ -207,4 +207,8 @@ TEST(LibraryStartup, SixtyFourBitWindows)
 #endif
     EXPECT_TRUE(TObj::IsWindowsVersionAtLeast(5, 1));
     EXPECT_FALSE(TObj::IsWindowsVersionAtLeast(99, 0));
+    // This very version is at least itself, and a later minor version of it is not.
+    const DWORD version = GetVersion();
+    EXPECT_TRUE(TObj::IsWindowsVersionAtLeast(LOBYTE(version), HIBYTE(LOWORD(version))));
+    EXPECT_FALSE(TObj::IsWindowsVersionAtLeast(LOBYTE(version), HIBYTE(LOWORD(version)) + 1u));
 }
