@@ -158,8 +158,11 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
             RECT first{};
             GetWindowRect(GetDlgItem(box, c.buttons.front()), &first);
             MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&first), 2);
-            UpdateWindow(box);
-            EXPECT_EQ(GetSysColor(COLOR_BTNFACE), ScreenPixel(box, first.left, first.top - 6)) << c.flags;
+            // The box paints on its own thread: its pixels are read until they show it.
+            EXPECT_TRUE(TestSupport::WaitUntil(
+                [&] { return ScreenPixel(box, first.left, first.top - 6) == GetSysColor(COLOR_BTNFACE); },
+                "the button band above the buttons"))
+                << c.flags;
             int previousLeft = -1;
             for (const int id : c.buttons) {
                 const HWND button = GetDlgItem(box, id);
