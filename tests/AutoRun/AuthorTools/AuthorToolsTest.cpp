@@ -236,6 +236,9 @@ TEST(AuthorTools, AWatchingLauncherTakesThePageFileOfItsLanguageWhenItComes)
     run.File("Autorun.inf", "[Common]\nDir=Pages\n").File("Pages\\Autorun0.ini", "[Main]\nTitle=Fallback\n" + page);
     ASSERT_TRUE(run.Start("--watch -l:3"));
     ASSERT_NE(nullptr, run.WaitForWindow(L"Fallback (watching for changes)")) << run.Output();
+    // Once a save is shown, the watch has looked at its files: the next file is new to it.
+    run.File("Pages\\Autorun0.ini", "[Main]\nTitle=Fallback saved\n" + page);
+    ASSERT_NE(nullptr, run.WaitForWindow(L"Fallback saved (watching for changes)"));
     run.File("Pages\\Autorun3.ini", "[Main]\nTitle=French\n" + page);
     EXPECT_NE(nullptr, run.WaitForWindow(L"French (watching for changes)"));
     PostMessageW(run.window, WM_CLOSE, 0, 0);
