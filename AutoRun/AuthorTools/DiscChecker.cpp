@@ -187,13 +187,14 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
 
 void CDiscChecker::checkBytes(const CUnicodeString& path)
 {
-    for (const TextProbe::CUndecodable& place : TextProbe::UndecodableLines(path))
+    const TextProbe::CTextFindings findings = TextProbe::ProbeText(path);
+    for (const TextProbe::CUndecodable& place : findings.undecodable)
         add(path, place.line, {}, {},
             place.utf16 ? CUnicodeString(u"the file has an odd number of bytes for UTF-16; the launcher leaves out "
                                          u"its last byte")
                         : CUnicodeString(u"the line holds bytes that are not valid UTF-8; the launcher reads each "
                                          u"broken sequence as the replacement character U+FFFD"));
-    for (const int line : TextProbe::Utf8LinesWithoutMark(path))
+    for (const int line : findings.utf8WithoutMark)
         add(path, line, {}, {},
             CUnicodeString(u"the line holds UTF-8 text, but the file has no byte-order mark, so the launcher reads "
                            u"it in the ANSI code page (\"\u00FC\" shows as \"\u00C3\u00BC\"); save it as UTF-8 with a "

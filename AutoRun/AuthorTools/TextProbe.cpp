@@ -20,12 +20,15 @@ std::vector<unsigned char> FileBytes(const TObj::CUnicodeString& path)
     return bytes;
 }
 
-// Whether a line ends at `bytes[at]` as the reader counts them: LF, VT, FF, CR, and CR LF
-// as one.
-bool EndsLine(const std::vector<unsigned char>& bytes, std::size_t at)
+// Whether the unit at `at` (`step` bytes wide, its ASCII byte at `low`) ends a line as the
+// reader counts them: LF, VT, FF, CR, and CR LF as one.
+bool EndsLine(const std::vector<unsigned char>& bytes, std::size_t at, std::size_t step, std::size_t low)
 {
-    const unsigned char unit = bytes[at];
-    return unit == 10 || unit == 11 || unit == 12 || (unit == 13 && !(at + 1 < bytes.size() && bytes[at + 1] == 10));
+    if (step == 2 && bytes[at + 1 - low] != 0)
+        return false;
+    const unsigned char unit = bytes[at + low];
+    return unit == 10 || unit == 11 || unit == 12 ||
+           (unit == 13 && !(at + 2 * step <= bytes.size() && bytes[at + step + low] == 10));
 }
 
 // The length of the well-formed multi-byte UTF-8 sequence at `at`, or 0: no overlong forms,
@@ -51,27 +54,7 @@ std::size_t Utf8SequenceAt(const std::vector<unsigned char>& bytes, std::size_t 
 
 } // namespace
 
-std::vector<int> Utf8LinesWithoutMark(const TObj::CUnicodeString& path)
-{
-    const std::vector<unsigned char> bytes = FileBytes(path);
-    std::size_t mark = 0;
-    if (TObj::DetectEncoding(bytes.data(), bytes.size(), TObj::kCodePageAnsi, mark) != TObj::kCodePageAnsi)
-        return {};
-    std::vector<int> lines;
-    int line = 1;
-    for (std::size_t at = 0; at < bytes.size(); ++at) {
-        if (EndsLine(bytes, at)) {
-            ++line;
-        } else if (const std::size_t length = Utf8SequenceAt(bytes, at)) {
-            if (lines.empty() || lines.back() != line)
-                lines.push_back(line);
-            at += length - 1;
-        }
-    }
-    return lines;
-}
-
-std::vector<CUndecodable> UndecodableLines(const TObj::CUnicodeString& path)
+CTextFindings ProbeText(const TObj::CUnicodeString& path)
 {
     const std::vector<unsigned char> bytes = FileBytes(path);
     std::size_t mark = 0;
@@ -79,22 +62,28 @@ std::vector<CUndecodable> UndecodableLines(const TObj::CUnicodeString& path)
     const bool utf16 = codePage == TObj::kCodePageUtf16LE || codePage == TObj::kCodePageUtf16BE;
     const std::size_t step = utf16 ? 2 : 1;
     const std::size_t low = codePage == TObj::kCodePageUtf16BE ? 1 : 0; // where an ASCII unit's byte lies
-    std::vector<CUndecodable> lines;
+    CTextFindings findings;
     int line = 1;
     std::size_t at = mark;
     for (const std::size_t offset : TObj::UndecodableOffsets(bytes.data() + mark, bytes.size() - mark, codePage)) {
-        // Line ends as the reader counts them: LF, VT, FF, CR, and CR LF as one.
-        for (; at + step <= mark + offset; at += step) {
-            const bool ascii = !utf16 || bytes[at + 1 - low] == 0;
-            const unsigned char unit = bytes[at + low];
-            if (ascii && (unit == 10 || unit == 11 || unit == 12 ||
-                          (unit == 13 && !(at + 2 * step <= bytes.size() && bytes[at + step + low] == 10))))
-                ++line;
-        }
-        if (lines.empty() || lines.back().line != line)
-            lines.push_back(CUndecodable{line, utf16});
+        for (; at + step <= mark + offset; at += step)
+            line += EndsLine(bytes, at, step, low) ? 1 : 0;
+        if (findings.undecodable.empty() || findings.undecodable.back().line != line)
+            findings.undecodable.push_back(CUndecodable{line, utf16});
     }
-    return lines;
+    if (codePage != TObj::kCodePageAnsi)
+        return findings;
+    line = 1;
+    for (at = 0; at < bytes.size(); ++at) {
+        if (EndsLine(bytes, at, 1, 0)) {
+            ++line;
+        } else if (const std::size_t length = Utf8SequenceAt(bytes, at)) {
+            if (findings.utf8WithoutMark.empty() || findings.utf8WithoutMark.back() != line)
+                findings.utf8WithoutMark.push_back(line);
+            at += length - 1;
+        }
+    }
+    return findings;
 }
 
 } // namespace TextProbe

@@ -15,10 +15,16 @@ struct CUndecodable {
     bool utf16; // a lone last byte of UTF-16, rather than broken UTF-8
 };
 
-// Each line of the file at `path` that holds bytes its encoding cannot decode, once.
-std::vector<CUndecodable> UndecodableLines(const TObj::CUnicodeString& path);
-// Each line (1-based) of a file without a byte-order mark that holds a well-formed
-// multi-byte UTF-8 sequence: saved as UTF-8 without its mark, it reads wrongly.
-std::vector<int> Utf8LinesWithoutMark(const TObj::CUnicodeString& path);
+struct CTextFindings {
+    // Each line that holds bytes its encoding cannot decode, once.
+    std::vector<CUndecodable> undecodable;
+    // In a file without a byte-order mark, each line (1-based) that holds a well-formed
+    // multi-byte UTF-8 sequence: saved as UTF-8 without its mark, it reads wrongly.
+    std::vector<int> utf8WithoutMark;
+};
+
+// What the bytes of the file at `path` hold, read once; nothing for a file that cannot be
+// read (the reader reports it).
+CTextFindings ProbeText(const TObj::CUnicodeString& path);
 
 } // namespace TextProbe
