@@ -253,8 +253,13 @@ void CAutoRunWindow::Rebuild(int dpi, const RECT* around, bool keepPictures)
         if (CWindowSettings* previous = Settings().WindowNamed(name))
             m_history.push_back({previous, focus});
     ShowPage(page, std::move(picture), size, around);
-    if (focused >= 0 && focused < m_controls.Commands().Count())
-        m_controls.Commands()[focused]->SetFocus();
+    FocusCommand(focused);
+}
+
+void CAutoRunWindow::FocusCommand(int index)
+{
+    if (index >= 0 && index < m_controls.Commands().Count())
+        m_controls.Commands()[index]->SetFocus();
 }
 
 CPageWatch& CAutoRunWindow::Watch(std::unique_ptr<CPageWatch> watch)
@@ -301,8 +306,7 @@ void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
     const SIZE size = m_pictures.Load(*visit.page, picture, Places::kSwitchPictureLoad);
     m_history.pop_back();
     ShowPage(visit.page, std::move(picture), size);
-    if (visit.focus >= 0 && visit.focus < m_controls.Commands().Count())
-        m_controls.Commands()[visit.focus]->SetFocus();
+    FocusCommand(visit.focus);
 }
 
 // The commands and labels are drawn into the page's picture and go onto the screen with it,

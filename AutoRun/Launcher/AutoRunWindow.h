@@ -108,6 +108,8 @@ private:
     // window centred on `around` or where it is. Decoded pictures are kept when
     // `keepPictures` says they cannot have changed. A failure leaves everything as it was.
     void Rebuild(int dpi, const RECT* around, bool keepPictures);
+    // The command at `index`, when the page has one, gets the keyboard focus.
+    void FocusCommand(int index);
     // The page's title, and that the launcher watches when it does.
     void ShowTitle();
 
