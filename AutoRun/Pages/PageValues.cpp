@@ -137,7 +137,25 @@ bool ParseInteger(const CUnicodeString& text, int dpiY, std::int32_t& out)
     return true;
 }
 
-bool ParseColor(const CUnicodeString& text, std::uint32_t& out) { return text.ToHex(out); }
+// Web colours name red first; a COLORREF keeps red in its lowest byte, so "#1D4E89" and
+// "894E1D" are the same blue.
+bool ParseColor(const CUnicodeString& text, std::uint32_t& out)
+{
+    const CUnicodeString trimmed = text.Trimmed();
+    if (trimmed.Length() == 0 || trimmed[0] != u'#')
+        return text.ToHex(out);
+    constexpr int kWebDigits = 6;
+    if (trimmed.Length() != 1 + kWebDigits)
+        return false;
+    for (int i = 1; i <= kWebDigits; ++i)
+        if (!TObj::IsAsciiHexDigit(trimmed[i]))
+            return false;
+    std::uint32_t rgb = 0;
+    if (!trimmed.Mid(1).ToHex(rgb))
+        return false;
+    out = ((rgb >> 16) & 0xFFu) | (rgb & 0xFF00u) | ((rgb & 0xFFu) << 16);
+    return true;
+}
 
 bool ParseBool(const CUnicodeString& text, bool& out) { return text.ToBool(out); }
 

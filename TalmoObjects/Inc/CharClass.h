@@ -1,6 +1,7 @@
 // CharClass.h
 // Holds the fixed character classes of the foundation library: the white-space set
-// used by trimming, number parsing and INI lines, and the ASCII digits of placeholders.
+// used by trimming, number parsing and INI lines, the ASCII digits of placeholders and
+// the hexadecimal digits of colours.
 #pragma once
 
 #include "UnicodeString.h"
@@ -18,6 +19,11 @@ constexpr bool IsAsciiDigit(WChar ch) noexcept { return ch >= u'0' && ch <= u'9'
 constexpr WChar FoldAsciiCase(WChar ch) noexcept
 {
     return (ch >= u'A' && ch <= u'Z') ? static_cast<WChar>(ch + (u'a' - u'A')) : ch;
+}
+
+constexpr bool IsAsciiHexDigit(WChar ch) noexcept
+{
+    return IsAsciiDigit(ch) || (FoldAsciiCase(ch) >= u'a' && FoldAsciiCase(ch) <= u'f');
 }
 
 } // namespace TObj
