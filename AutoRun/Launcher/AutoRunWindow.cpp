@@ -160,20 +160,15 @@ void CAutoRunWindow::ShowPage(CWindowSettings* page, CPicture picture, SIZE size
     const RECT current = around != nullptr ? *around : GetWindowRect();
     const RECT frame = ZYR::CMonitorDpi::Frame(RECT{0, 0, size.cx, size.cy}, Style(), ExStyle(), Handle());
     RECT placed = CentredOn(frame, current);
-    if (placed.left == current.left && placed.top == current.top && placed.right == current.right &&
-        placed.bottom == current.bottom) {
-        RebuildControls();
-        Invalidate(true);
-        HoverUnderPointer();
-        return;
+    if (!EqualRect(&placed, &current)) {
+        // A monitor left of or above the primary one has negative coordinates: a window moved
+        // there keeps them.
+        if (placed.left < 0 && around == nullptr)
+            OffsetRect(&placed, -placed.left, 0);
+        if (placed.top < 0 && around == nullptr)
+            OffsetRect(&placed, 0, -placed.top);
+        SetWindowPos(HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, 0);
     }
-    // A monitor left of or above the primary one has negative coordinates: a window moved
-    // there keeps them.
-    if (placed.left < 0 && around == nullptr)
-        OffsetRect(&placed, -placed.left, 0);
-    if (placed.top < 0 && around == nullptr)
-        OffsetRect(&placed, 0, -placed.top);
-    SetWindowPos(HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top, 0);
     RebuildControls();
     Invalidate(true);
     // The pointer has not moved, but what lies under it has.

@@ -116,6 +116,10 @@ TEST(CommandControl, StatesCommentsAndClicksWithTheRealPointer)
     EXPECT_EQ(nullptr, GetCapture());
     // The pointer rests on the new page's command: hovered without a move.
     EXPECT_TRUE(Until([&] { return page.window.CommandControlAt(0)->IsHovered(); }, "the hover after the switch"));
+    // Within the switch itself, or its first frame shows the command untouched until the
+    // window manager's own move arrives.
+    page.window.GoToPage(U("Second"));
+    EXPECT_TRUE(page.window.CommandControlAt(0)->IsHovered());
     EXPECT_TRUE(recorder.messages.empty());
 }
 
