@@ -1,5 +1,6 @@
 #include "DiscChecker.h"
 
+#include "AutoRunSectionCheck.h"
 #include "AutoRunStrings.h"
 #include "Bitmap.h"
 #include "CatchFailure.h"
@@ -118,6 +119,8 @@ std::vector<CPageFinding> CDiscChecker::Run()
         addStop(m_rootPath, kStops + failure, failure);
         return m_problems;
     }
+    for (CPageFinding& finding : AutoRunSectionCheck::Check(root, m_rootPath, m_environment))
+        m_problems.push_back(std::move(finding));
     if (std::find(pageFiles.begin(), pageFiles.end(), m_rootPath) == pageFiles.end()) {
         checkBytes(m_rootPath);
         for (const int line : malformed)

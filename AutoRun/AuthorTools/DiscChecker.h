@@ -6,7 +6,8 @@
 // default applies, notes); the check adds what only an author needs: unreadable files and
 // bytes, unknown keys with the nearest known one, pictures and icons that cannot be read,
 // page switches to no page, commands outside their window or over each other, keys a label
-// does not show, undefined variables, and action targets not on the disc.
+// does not show, undefined variables, action targets not on the disc, and the [AutoRun]
+// section Windows reads.
 #pragma once
 
 #include "PageFinding.h"

@@ -4,6 +4,8 @@
 #include "Icon.h"
 #include "SystemHandles.h"
 
+#include <shellapi.h>
+
 #include <cstdlib>
 
 namespace PictureProbe {
@@ -51,6 +53,15 @@ bool IsReadableIcon(const TObj::CUnicodeString& path)
     const TObj::CUniqueHandle<ZYR::CIconTraits> icon(
         static_cast<HICON>(LoadImageW(nullptr, path.W(), IMAGE_ICON, 16, 16, LR_LOADFROMFILE)));
     return !icon.IsEmpty();
+}
+
+bool HasIconAt(const TObj::CUnicodeString& path, int index)
+{
+    HICON large = nullptr;
+    if (ExtractIconExW(path.W(), index, &large, nullptr, 1) != 1 || large == nullptr)
+        return false;
+    const TObj::CUniqueHandle<ZYR::CIconTraits> owned(large);
+    return true;
 }
 
 } // namespace PictureProbe

@@ -35,6 +35,7 @@ CLoadEnvironment CLoadEnvironment::OfThisProcess()
     CLoadEnvironment environment;
     environment.commandLine = CUnicodeString(GetCommandLineW());
     environment.launcherFolder = TObj::GetProgramFolder();
+    environment.launcherFileName = TObj::FileNameOf(TObj::GetProgramPath());
     environment.dpiY = ZYR::CMonitorDpi::OfPrimary();
     environment.is64BitWindows = TObj::IsWow64();
     environment.userLanguageId = GetUserDefaultLangID();

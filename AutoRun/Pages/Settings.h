@@ -15,7 +15,8 @@
 // What a load depends on besides the files, so tests can set each of them.
 struct CLoadEnvironment {
     TObj::CUnicodeString commandLine;
-    TObj::CUnicodeString launcherFolder; // the folder of the launcher's executable
+    TObj::CUnicodeString launcherFolder;                   // the folder of the launcher's executable
+    TObj::CUnicodeString launcherFileName{u"Autorun.exe"}; // its file name there, as it ships
     int dpiY = 96;
     bool is64BitWindows = false;
     std::uint16_t userLanguageId = 0;
