@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The golden pages: every page of the demo disc and of each disc under data/pages, rendered
-# by the launcher in every state (--render) and compared with the committed golden pictures
-# pixel for pixel. No pixel may differ, and the set of pictures must be the same. The docs'
-# pictures of the demo and of those discs must equal their golden pictures too.
+# The golden pages: every page of the demo disc, of each disc under data/pages and of the
+# disc that --new writes, rendered by the launcher in every state (--render) and compared
+# with the committed golden pictures pixel for pixel. No pixel may differ, and the set of
+# pictures must be the same. The docs' pictures of the demo and of those discs must equal
+# their golden pictures too.
 #   golden-pages.sh <Autorun.exe> [--update]
 # --update writes the renders as the new golden pictures instead: a drawing change updates
 # them on purpose, in the same commit, and says why. Runs under Wine with a display.
@@ -15,13 +16,22 @@ trap 'rm -rf "$work"' EXIT
 status=0
 fail() { echo "FAILED: $*"; status=1; }
 
-# Renders the disc in `source` (with the arguments in its file "args") into $work/<name>.
+# Renders the disc in `source` (with the arguments in its file "args") into $work/<name>. A
+# source with a file "new" stands for the disc that --new writes, which must check clean.
 render() {
   local name=$1 source=$2 disc=$work/$1-disc
   mkdir -p "$disc"
-  cp -r "$source"/. "$disc"/
-  rm -rf "$disc/golden"
-  cp "$launcher" "$disc/Autorun.exe"
+  if [ -f "$source/new" ]; then
+    cp "$launcher" "$work/Autorun.exe"
+    (cd "$work" && timeout 120 wine ./Autorun.exe "--new=Z:$disc" </dev/null >"$work/$name-new.log" 2>&1) ||
+      { fail "$name: --new ended with $?: $(tr -d '\r' < "$work/$name-new.log")"; return 1; }
+    (cd "$disc" && timeout 120 wine ./Autorun.exe --check </dev/null >"$work/$name-check.log" 2>&1) ||
+      fail "$name: the new disc does not check clean: $(tr -d '\r' < "$work/$name-check.log")"
+  else
+    cp -r "$source"/. "$disc"/
+    rm -rf "$disc/golden"
+    cp "$launcher" "$disc/Autorun.exe"
+  fi
   local args=()
   [ -f "$source/args" ] && read -r -a args < "$source/args"
   # A pointer resting on a command would not change the render, but keeps it honest.

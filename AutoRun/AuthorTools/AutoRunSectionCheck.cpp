@@ -34,8 +34,7 @@ class CSectionCheck {
 public:
     CSectionCheck(TObj::CIniFile& root, const CUnicodeString& rootPath, const CLoadEnvironment& environment)
         : m_root(root), m_rootPath(rootPath), m_environment(environment)
-    {
-    }
+    {}
 
     std::vector<CPageFinding> Run()
     {
@@ -85,8 +84,8 @@ private:
         if (path.EqualsNoCase(launcher))
             return;
         if (!TObj::FileExists(path))
-            add(key, u"names " + Quoted(path) + u", which is not on the disc, instead of the launcher " +
-                         Quoted(launcher));
+            add(key,
+                u"names " + Quoted(path) + u", which is not on the disc, instead of the launcher " + Quoted(launcher));
         else
             add(key, u"starts " + Quoted(path) + u" instead of the launcher " + Quoted(launcher));
     }
@@ -109,7 +108,8 @@ private:
         }
         const CUnicodeString path = onDisc(file);
         if (!TObj::FileExists(path))
-            add(kIcon, u"names " + Quoted(path) + u", which is not on the disc, so Explorer shows the drive's own icon");
+            add(kIcon,
+                u"names " + Quoted(path) + u", which is not on the disc, so Explorer shows the drive's own icon");
         else if (!PictureProbe::HasIconAt(path, index))
             add(kIcon, u"names " + Quoted(path) + CUnicodeString::Format(u", which holds no icon at %d", index) +
                            u", so Explorer shows the drive's own icon");

@@ -1,11 +1,34 @@
 #include "LauncherOptions.h"
 
+#include "AutoRunStrings.h"
+
 using TObj::CUnicodeString;
+
+namespace {
+
+// An option with a value, in any of its forms: "--name=value", "-name:value", and
+// "--name:value", which the command line reads as one name.
+bool ValueOption(const TObj::CCommandLine::COption& option, const char16_t* name, CUnicodeString& value)
+{
+    const CUnicodeString plain(name);
+    if (option.name.EqualsNoCase(plain)) {
+        value = option.value;
+        return true;
+    }
+    const CUnicodeString withColon = plain + u":";
+    if (option.name.Length() > withColon.Length() && option.name.Left(withColon.Length()).EqualsNoCase(withColon)) {
+        value = option.name.Mid(withColon.Length());
+        return true;
+    }
+    return false;
+}
+
+} // namespace
 
 CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
 {
     CLauncherOptions options;
-    const CUnicodeString renderColon(u"render:");
+    CUnicodeString value;
     for (const TObj::CCommandLine::COption& option : line.Options()) {
         if (option.name.EqualsNoCase(CUnicodeString(u"check"))) {
             options.check = true;
@@ -13,13 +36,17 @@ CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
             options.dryRun = true;
         } else if (option.name.EqualsNoCase(CUnicodeString(u"watch"))) {
             options.watch = true;
-        } else if (option.name.EqualsNoCase(CUnicodeString(u"render"))) {
+        } else if (ValueOption(option, u"render", options.renderFolder)) {
             options.render = true;
-            options.renderFolder = option.value;
-        } else if (option.name.Length() > renderColon.Length() &&
-                   option.name.Left(renderColon.Length()).EqualsNoCase(renderColon)) {
-            options.render = true;
-            options.renderFolder = option.name.Mid(renderColon.Length());
+        } else if (ValueOption(option, u"new", options.newFolder)) {
+            options.makeNew = true;
+        } else if (ValueOption(option, u"render-format", value)) {
+            const CUnicodeString format = value.Trimmed();
+            options.renderFormat = format.EqualsNoCase(CUnicodeString(u"png"))   ? EPictureFormat::Png
+                                   : format.EqualsNoCase(CUnicodeString(u"bmp")) ? EPictureFormat::Bitmap
+                                                                                 : EPictureFormat::Unknown;
+        } else if (option.name.EqualsNoCase(AutoRunStrings::kLanguageOption)) {
+            options.renderAllLanguages = option.value.Trimmed().EqualsNoCase(CUnicodeString(u"all"));
         }
     }
     return options;

@@ -2,23 +2,32 @@
 // Holds CLauncherOptions, the author's options of the launcher, read from the same command
 // line (response files included) as the page settings' own options, which ignore them:
 //  - "check": list every problem of the disc instead of running it;
-//  - "render" with a folder: write every page in every state as pictures into it;
+//  - "render" with a folder: write every page in every state as pictures into it, as
+//    "render-format" says (bmp or png), of every language with "-l:all";
 //  - "dry-run": run normally, but show what an action would ask the shell to do;
-//  - "watch": run normally, and show the pages again whenever their files change.
+//  - "watch": run normally, and show the pages again whenever their files change;
+//  - "new" with a folder: write a starter disc there instead of running.
 #pragma once
 
 #include "CommandLine.h"
 #include "UnicodeString.h"
 
 struct CLauncherOptions {
+    // Unknown for a format the render does not write, which it refuses.
+    enum class EPictureFormat { Bitmap, Png, Unknown };
+
     bool check = false;
     bool dryRun = false;
     bool render = false;
     bool watch = false;
+    bool makeNew = false;
     TObj::CUnicodeString renderFolder;
+    EPictureFormat renderFormat = EPictureFormat::Bitmap;
+    bool renderAllLanguages = false;
+    TObj::CUnicodeString newFolder;
 
     // "--check", "-check", "/check"; "--render=<folder>", "-render:<folder>" and, since
-    // the two forms are easily mixed, "--render:<folder>"; "--dry-run", "-dry-run";
-    // "--watch", "-watch", "/watch".
+    // the two forms are easily mixed, "--render:<folder>" (so too "new" and
+    // "render-format"); "--dry-run", "-dry-run"; "--watch", "-watch", "/watch"; "-l:all".
     static CLauncherOptions From(const TObj::CCommandLine& line);
 };

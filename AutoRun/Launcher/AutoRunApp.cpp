@@ -13,6 +13,7 @@
 #include "PageRenderer.h"
 #include "PageWatch.h"
 #include "Settings.h"
+#include "StarterDiscApp.h"
 
 #include <windows.h>
 
@@ -96,6 +97,11 @@ int RunAutoRun()
     int exitCode = -1;
     TObj::ReportFailure([&] {
         const CLauncherOptions options = AuthorOptions();
+        if (options.makeNew) {
+            CStarterDiscApp app(options.newFolder);
+            exitCode = ZYR::RunApplication();
+            return;
+        }
         if (options.check) {
             CDiscCheckApp app;
             exitCode = ZYR::RunApplication();

@@ -19,8 +19,16 @@ TEST(LauncherOptions, AuthorOptionsAreReadBesideTheSettingsOwn)
         const CLauncherOptions options = CLauncherOptions::From(ReadLauncherCommandLine(U(row.at(0).c_str())));
         const std::string read = std::string(options.check ? "yes" : "no") + (options.dryRun ? " yes" : " no") +
                                  (options.render ? " yes" : " no") + (options.watch ? " yes " : " no ") +
-                                 options.renderFolder.ToUtf8();
-        EXPECT_EQ(row.at(1) + " " + row.at(2) + " " + row.at(3) + " " + row.at(4) + " " + row.at(5), read) << row[0];
+                                 options.renderFolder.ToUtf8() + "|" + (options.makeNew ? "new " : "") +
+                                 options.newFolder.ToUtf8() + "|" +
+                                 (options.renderFormat == CLauncherOptions::EPictureFormat::Png      ? "png"
+                                  : options.renderFormat == CLauncherOptions::EPictureFormat::Bitmap ? "bmp"
+                                                                                                     : "unknown") +
+                                 (options.renderAllLanguages ? " all" : "");
+        EXPECT_EQ(row.at(1) + " " + row.at(2) + " " + row.at(3) + " " + row.at(4) + " " + row.at(5) + "|" + row.at(6) +
+                      "|" + row.at(7),
+                  read)
+            << row[0];
     }
 }
 

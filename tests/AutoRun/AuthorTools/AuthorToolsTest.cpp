@@ -2,6 +2,7 @@
 // description instead of a started program, and rendered pages against the live window.
 // The check's report of faulty discs is the golden discs' part, the render of every page
 // and state the golden pages'.
+#include "FileSystem.h"
 #include "IniFile.h"
 #include "LauncherProgram.h"
 #include "LauncherRun.h"
@@ -23,6 +24,20 @@ TEST(AuthorTools, TheDemoDiscChecksCleanAndSilent)
     ASSERT_TRUE(run.Start("-check"));
     EXPECT_EQ(0u, run.WaitForExit());
     EXPECT_EQ("", run.Output());
+}
+
+// What it writes into an empty folder is a golden page that checks clean; a folder that
+// holds anything, or none named, is refused and left as it was.
+TEST(AuthorTools, ANewDiscGoesOnlyIntoAnEmptyFolder)
+{
+    CLauncherRun run;
+    run.File("Mine\\notes.txt", "mine");
+    for (const char* arguments : {"--new=Mine", "--new="}) {
+        ASSERT_TRUE(run.Start(arguments));
+        EXPECT_EQ(1u, run.WaitForExit()) << arguments;
+        EXPECT_NE(std::string::npos, run.Output().find("--new")) << run.Output();
+    }
+    EXPECT_FALSE(TObj::FileExists(run.Path("Mine\\Autorun.inf")));
 }
 
 // The demo's German pages are its English ones translated: every comment is its own and
