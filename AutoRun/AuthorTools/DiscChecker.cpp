@@ -156,10 +156,8 @@ std::vector<CUnicodeString> CDiscChecker::checkRootFile(TObj::CIniFile& root, CP
     const CUnicodeString fallback =
         PageFiles::DefaultPageFile(folder, root.GetValue(common, defaultKey, AutoRunStrings::kDefaultPageFile));
     std::vector<CUnicodeString> pageFiles;
-    for (int code = 0; code < TObj::kLanguageCount; ++code) {
+    for (const int code : PageFiles::LanguageCodesIn(folder)) {
         const CUnicodeString candidate = PageFiles::LanguagePageFile(folder, code);
-        if (!PageFiles::IsExistingFile(candidate))
-            continue;
         pageFiles.push_back(candidate);
         if (!TObj::IsLanguageCodeUsed(code) && !candidate.EqualsNoCase(fallback))
             add(page, common, dirKey,

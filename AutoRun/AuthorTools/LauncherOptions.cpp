@@ -1,6 +1,8 @@
 #include "LauncherOptions.h"
 
 #include "AutoRunStrings.h"
+#include "MessageBox.h"
+#include "ToolOutput.h"
 
 using TObj::CUnicodeString;
 
@@ -28,7 +30,6 @@ bool ValueOption(const TObj::CCommandLine::COption& option, const char16_t* name
 CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
 {
     CLauncherOptions options;
-    CUnicodeString value;
     for (const TObj::CCommandLine::COption& option : line.Options()) {
         if (option.name.EqualsNoCase(CUnicodeString(u"check"))) {
             options.check = true;
@@ -40,8 +41,8 @@ CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
             options.render = true;
         } else if (ValueOption(option, u"new", options.newFolder)) {
             options.makeNew = true;
-        } else if (ValueOption(option, u"render-format", value)) {
-            const CUnicodeString format = value.Trimmed();
+        } else if (ValueOption(option, u"render-format", options.renderFormatName)) {
+            const CUnicodeString format = options.renderFormatName.Trimmed();
             options.renderFormat = format.EqualsNoCase(CUnicodeString(u"png"))   ? EPictureFormat::Png
                                    : format.EqualsNoCase(CUnicodeString(u"bmp")) ? EPictureFormat::Bitmap
                                                                                  : EPictureFormat::Unknown;
@@ -50,4 +51,20 @@ CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
         }
     }
     return options;
+}
+
+CUnicodeString CLauncherOptions::Problem() const
+{
+    if (render && renderFormat == EPictureFormat::Unknown)
+        return u"--render-format takes png or bmp, not \"" + renderFormatName + u"\".";
+    return {};
+}
+
+bool CLauncherOptions::ReportProblem() const
+{
+    const CUnicodeString problem = Problem();
+    if (!problem.IsEmpty())
+        ShowToolText(nullptr, problem, CUnicodeString(u"Autorun.exe"),
+                     ZYR::CMessageBox::kOk | ZYR::CMessageBox::kIconExclamation);
+    return !problem.IsEmpty();
 }

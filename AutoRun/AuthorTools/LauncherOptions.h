@@ -25,6 +25,12 @@ struct CLauncherOptions {
     EPictureFormat renderFormat = EPictureFormat::Bitmap;
     bool renderAllLanguages = false;
     TObj::CUnicodeString newFolder;
+    TObj::CUnicodeString renderFormatName; // as written
+
+    // What makes the options unusable, for the author; empty when nothing does.
+    TObj::CUnicodeString Problem() const;
+    // Shows that problem where the author's options report; whether there was one.
+    bool ReportProblem() const;
 
     // "--check", "-check", "/check"; "--render=<folder>", "-render:<folder>" and, since
     // the two forms are easily mixed, "--render:<folder>" (so too "new" and

@@ -8,6 +8,7 @@
 #include "GdiGlobals.h"
 #include "LastErrorException.h"
 #include "PathRules.h"
+#include "PictureEncoder.h"
 #include "Settings.h"
 
 #include <algorithm>
@@ -16,6 +17,30 @@
 using TObj::CUnicodeString;
 
 namespace {
+
+// The picture's pixels as 24-bit rows, the top row first, each padded to 4 bytes.
+std::vector<unsigned char> TopDownRows(const ZYR::CBitmap& picture, int& width, int& height, int& rowBytes)
+{
+    DIBSECTION section{};
+    if (GetObjectW(picture.Get(), sizeof section, &section) != sizeof section || section.dsBm.bmBits == nullptr)
+        TObj::ThrowLastErrorException(GetLastError());
+    width = section.dsBm.bmWidth;
+    height = std::abs(section.dsBm.bmHeight);
+    rowBytes = (width * 3 + 3) & ~3;
+    std::vector<unsigned char> rows(static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(height));
+    // The section is 32-bit top-down when its height is negative, bottom-up otherwise.
+    const auto* bits = static_cast<const unsigned char*>(section.dsBm.bmBits);
+    const bool topDown = section.dsBmih.biHeight < 0;
+    for (int y = 0; y < height; ++y) {
+        const int sourceRow = topDown ? y : height - 1 - y;
+        const unsigned char* source = bits + static_cast<std::size_t>(sourceRow) * section.dsBm.bmWidthBytes;
+        unsigned char* row = rows.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rowBytes);
+        for (int x = 0; x < width; ++x)
+            for (int channel = 0; channel < 3; ++channel)
+                row[x * 3 + channel] = source[x * 4 + channel];
+    }
+    return rows;
+}
 
 int CommandNumberOf(const CWindowSettings& page, const CCommandSettings& command)
 {
@@ -29,7 +54,7 @@ int CommandNumberOf(const CWindowSettings& page, const CCommandSettings& command
 
 std::vector<CUnicodeString> CPageRenderer::RenderAll(const CSettings& settings)
 {
-    CreateDirectoryW(m_folder.W(), nullptr);
+    TObj::MakeFolders(m_folder);
     std::vector<CUnicodeString> written;
     for (int index = 0; index < settings.WindowCount(); ++index) {
         const CWindowSettings& page = *settings.Window(index);
@@ -64,12 +89,15 @@ CUnicodeString CPageRenderer::save(const CUnicodeString& page, const CUnicodeStr
 {
     ZYR::CBitmap picture;
     Capture(m_window.Handle(), picture);
-    const CUnicodeString path = TObj::JoinPath(m_folder, FileNameFor(page, suffix));
-    WriteBitmapFile(path, picture);
+    const CUnicodeString path = TObj::JoinPath(m_folder, FileNameFor(page, suffix, m_format));
+    if (m_format == EFormat::Png)
+        WritePngFile(path, picture);
+    else
+        WriteBitmapFile(path, picture);
     return path;
 }
 
-CUnicodeString CPageRenderer::FileNameFor(const CUnicodeString& page, const CUnicodeString& suffix)
+CUnicodeString CPageRenderer::FileNameFor(const CUnicodeString& page, const CUnicodeString& suffix, EFormat format)
 {
     CUnicodeString name = page + suffix;
     for (int i = 0; i < name.Length(); ++i) {
@@ -77,7 +105,7 @@ CUnicodeString CPageRenderer::FileNameFor(const CUnicodeString& page, const CUni
         if (c < 32 || CUnicodeString(u"\\/:*?\"<>|").Find(c) >= 0)
             name.SetAt(i, u'_');
     }
-    return name + u".bmp";
+    return name + (format == EFormat::Png ? u".png" : u".bmp");
 }
 
 void CPageRenderer::Capture(HWND window, ZYR::CBitmap& picture)
@@ -98,12 +126,9 @@ void CPageRenderer::Capture(HWND window, ZYR::CBitmap& picture)
 
 void CPageRenderer::WriteBitmapFile(const CUnicodeString& path, const ZYR::CBitmap& picture)
 {
-    DIBSECTION section{};
-    if (GetObjectW(picture.Get(), sizeof section, &section) != sizeof section || section.dsBm.bmBits == nullptr)
-        TObj::ThrowLastErrorException(GetLastError());
-    const int width = section.dsBm.bmWidth, height = std::abs(section.dsBm.bmHeight);
-    const int rowBytes = (width * 3 + 3) & ~3;
-    const DWORD pixelBytes = static_cast<DWORD>(rowBytes) * static_cast<DWORD>(height);
+    int width = 0, height = 0, rowBytes = 0;
+    const std::vector<unsigned char> rows = TopDownRows(picture, width, height, rowBytes);
+    const DWORD pixelBytes = static_cast<DWORD>(rows.size());
     BITMAPFILEHEADER file{};
     BITMAPINFOHEADER info{};
     file.bfType = 0x4D42; // "BM"
@@ -118,21 +143,19 @@ void CPageRenderer::WriteBitmapFile(const CUnicodeString& path, const ZYR::CBitm
     info.biSizeImage = pixelBytes;
     std::vector<char> bytes(reinterpret_cast<const char*>(&file), reinterpret_cast<const char*>(&file) + sizeof file);
     bytes.insert(bytes.end(), reinterpret_cast<const char*>(&info), reinterpret_cast<const char*>(&info) + sizeof info);
-    // The section is 32-bit top-down when its height is negative, bottom-up otherwise.
-    const auto* bits = static_cast<const unsigned char*>(section.dsBm.bmBits);
-    const bool topDown = section.dsBmih.biHeight < 0;
-    std::vector<char> row(static_cast<std::size_t>(rowBytes));
     for (int y = height - 1; y >= 0; --y) {
-        const int sourceRow = topDown ? y : height - 1 - y;
-        const unsigned char* source = bits + static_cast<std::size_t>(sourceRow) * section.dsBm.bmWidthBytes;
-        for (int x = 0; x < width; ++x) {
-            row[static_cast<std::size_t>(x) * 3] = static_cast<char>(source[x * 4]);
-            row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<char>(source[x * 4 + 1]);
-            row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<char>(source[x * 4 + 2]);
-        }
-        bytes.insert(bytes.end(), row.begin(), row.end());
+        const auto* row = rows.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rowBytes);
+        bytes.insert(bytes.end(), row, row + rowBytes);
     }
     TObj::CFile out;
     out.Open(path, TObj::CFile::kCreateForWriting);
     out.Write(bytes.data(), static_cast<int>(bytes.size()));
+}
+
+void CPageRenderer::WritePngFile(const CUnicodeString& path, const ZYR::CBitmap& picture)
+{
+    int width = 0, height = 0, rowBytes = 0;
+    const std::vector<unsigned char> rows = TopDownRows(picture, width, height, rowBytes);
+    ZYR::CPictureEncoder::WritePng(path, rows.data(), static_cast<UINT>(width), static_cast<UINT>(height),
+                                   static_cast<UINT>(rowBytes));
 }

@@ -3,6 +3,7 @@
 #include "Bitmap.h"
 #include "Icon.h"
 #include "SystemHandles.h"
+#include "SystemLibrary.h"
 
 #include <shellapi.h>
 
@@ -57,8 +58,10 @@ bool IsReadableIcon(const TObj::CUnicodeString& path)
 
 bool HasIconAt(const TObj::CUnicodeString& path, int index)
 {
+    // The shell is looked up when first needed, as the launcher's actions look it up.
+    static const auto extract = TObj::SystemFunctionAs<decltype(&ExtractIconExW)>(L"shell32.dll", "ExtractIconExW");
     HICON large = nullptr;
-    if (ExtractIconExW(path.W(), index, &large, nullptr, 1) != 1 || large == nullptr)
+    if (extract == nullptr || extract(path.W(), index, &large, nullptr, 1) != 1 || large == nullptr)
         return false;
     const TObj::CUniqueHandle<ZYR::CIconTraits> owned(large);
     return true;

@@ -2,14 +2,13 @@
 
 #include "File.h"
 #include "FileSystem.h"
-#include "LastErrorException.h"
+#include "FileException.h"
 #include "PathRules.h"
 
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <cstring>
+#include <vector>
 
 using TObj::CUnicodeString;
 
@@ -112,7 +111,8 @@ Command6_BackgroundHoverColor=#3C82C8
 Command6_Comment=Closes this window.
 Command6_Tooltip=Closes the window
 )"},
-    {u"Pages\\Autorun2.ini", true, R"(; Die deutschen Seiten. Jeder Abschnitt ist eine Seite; der Launcher beginnt mit [Main].
+    {u"Pages\\Autorun2.ini", true,
+     R"(; Die deutschen Seiten. Jeder Abschnitt ist eine Seite; der Launcher beginnt mit [Main].
 ; Farben sind #RRGGBB.
 [Main]
 BackgroundSize=[560, 340]
@@ -244,12 +244,14 @@ bool IsEmptyFolder(const CUnicodeString& folder)
 
 void WriteFile(const CUnicodeString& path, const CStarterFile& file)
 {
-    std::string bytes = file.withMark ? "\xEF\xBB\xBF" : "";
+    std::vector<char> bytes;
+    if (file.withMark)
+        bytes = {'\xEF', '\xBB', '\xBF'};
     // Notepad before Windows 10 shows a text with bare line feeds on one line.
     for (const char* c = file.text; *c != '\0'; ++c) {
         if (*c == '\n')
-            bytes += '\r';
-        bytes += *c;
+            bytes.push_back('\r');
+        bytes.push_back(*c);
     }
     TObj::CFile out;
     out.Open(path, TObj::CFile::kCreateForWriting);
@@ -262,16 +264,13 @@ CUnicodeString Write(const CUnicodeString& folder, const CUnicodeString& launche
 {
     if (TObj::FileExists(folder) && !IsEmptyFolder(folder))
         return u"--new writes a disc only into an empty or a new folder, and \"" + folder + u"\" holds files.";
-    const int made = SHCreateDirectoryExW(nullptr, folder.W(), nullptr);
-    if (made != ERROR_SUCCESS && made != ERROR_ALREADY_EXISTS)
-        TObj::ThrowLastErrorException(static_cast<DWORD>(made));
     for (const char* name : kFolders)
-        if (!CreateDirectoryW(TObj::JoinPath(folder, CUnicodeString(name)).W(), nullptr))
-            TObj::ThrowLastErrorException(GetLastError());
+        TObj::MakeFolders(TObj::JoinPath(folder, CUnicodeString(name)));
     for (const CStarterFile& file : kFiles)
         WriteFile(TObj::JoinPath(folder, CUnicodeString(file.name)), file);
-    if (!CopyFileW(launcherPath.W(), TObj::JoinPath(folder, CUnicodeString(u"Autorun.exe")).W(), TRUE))
-        TObj::ThrowLastErrorException(GetLastError());
+    const CUnicodeString launcher = TObj::JoinPath(folder, CUnicodeString(u"Autorun.exe"));
+    if (!CopyFileW(launcherPath.W(), launcher.W(), TRUE))
+        TObj::ThrowFileException(GetLastError(), launcher);
     return {};
 }
 

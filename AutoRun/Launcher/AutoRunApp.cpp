@@ -9,6 +9,7 @@
 #include "Errors.h"
 #include "FileSystem.h"
 #include "LauncherCommandLine.h"
+#include "LanguageRendersApp.h"
 #include "LauncherOptions.h"
 #include "PageRenderer.h"
 #include "PageWatch.h"
@@ -43,6 +44,10 @@ void TurnOffInputMethods()
 
 bool CAutoRunApp::InitInstance()
 {
+    if (m_options.ReportProblem()) {
+        SetExitCode(1);
+        return false;
+    }
     TurnOffInputMethods();
     if (m_options.dryRun) {
         m_dryRun.reset(new CDryRunShell);
@@ -72,7 +77,7 @@ void CAutoRunApp::RenderPages(const CUnicodeString& folder)
     const CUnicodeString target = TObj::CombineAndNormalize(TObj::GetCurrentFolder(), folder);
     // The renders draw the controls' windows, which the first frame has not made yet.
     m_mainWindow.MakeWaitingControls();
-    CPageRenderer(m_mainWindow, target).RenderAll(m_settings);
+    CPageRenderer(m_mainWindow, target, m_options.renderFormat).RenderAll(m_settings);
     // Closed from the message loop, the last frame going ends the run with exit code 0.
     ::PostMessageW(m_mainWindow.Handle(), WM_CLOSE, 0, 0);
 }
@@ -99,6 +104,11 @@ int RunAutoRun()
         const CLauncherOptions options = AuthorOptions();
         if (options.makeNew) {
             CStarterDiscApp app(options.newFolder);
+            exitCode = ZYR::RunApplication();
+            return;
+        }
+        if (options.render && options.renderAllLanguages) {
+            CLanguageRendersApp app(options);
             exitCode = ZYR::RunApplication();
             return;
         }

@@ -12,6 +12,7 @@
 #include "MessageLoop.h"
 #include "MonitorDpi.h"
 #include "PageLayout.h"
+#include "PageOutlines.h"
 #include "PageWatch.h"
 #include "Region.h"
 #include "ScopeExit.h"
@@ -365,6 +366,8 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     RECT commentRect = ToRect(m_page->commentRect);
     DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect,
               DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | ZYR::TextReadingOrder(canvas.Get()));
+    if (m_outlines)
+        PageOutlines::Frame(canvas.Get(), ToRect(m_page->commentRect), PageOutlines::kComment);
     selectFont.Restore();
     SetLayout(canvas.Get(), 0);
     if (controlsWithin != nullptr) {
@@ -389,6 +392,12 @@ LRESULT CAutoRunWindow::OnFirstFrameShown(WPARAM, LPARAM)
 
 bool CAutoRunWindow::PreTranslateMessage(MSG& message)
 {
+    // An author who watches sees where each text may go, whichever control has the focus.
+    if (message.message == WM_KEYDOWN && message.wParam == 'R' && GetKeyState(VK_CONTROL) < 0 && m_watch != nullptr) {
+        m_outlines = !m_outlines;
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        return true;
+    }
     // From the window itself, as right after the start, the keys that go back reach the last
     // command, as Tab, Down and Right reach the first.
     const bool back =

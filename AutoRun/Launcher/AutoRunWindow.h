@@ -71,6 +71,7 @@ public:
     // The commands' pictures as stretched to their controls, for the controls to draw.
     ZYR::CStretchedPictures& StretchedPictures() noexcept override { return m_stretchedPictures; }
     void HoverUnderPointer() override { m_controls.HoverUnderPointer(); }
+    bool ShowsOutlines() const noexcept override { return m_outlines; }
     const TObj::CUnicodeString& CommentTextForTesting() const noexcept { return m_comment; }
     int HistoryDepthForTesting() const noexcept { return static_cast<int>(m_history.size()); }
     const ZYR::CBitmap* PagePictureForTesting() const noexcept { return m_background.get(); }
@@ -130,5 +131,6 @@ private:
     CWindowIcons m_icons;
     CPageControls m_controls;
     std::unique_ptr<CPageWatch> m_watch; // an author's watch, when asked for
+    bool m_outlines = false;             // asked for while watching
     std::vector<HWND> m_paintOrder;      // not owned: the children, bottom of the z-order first; empty: not known
 };

@@ -10,6 +10,7 @@
 #include "LauncherReportPlaces.h"
 #include "PageAction.h"
 #include "PageLayout.h"
+#include "PageOutlines.h"
 #include "ProgramPaths.h"
 #include "ShellRequests.h"
 #include "Win32Rect.h"
@@ -224,6 +225,10 @@ void CCommandControl::Draw(HDC dc)
                   DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | readingOrder | (m_settings->centered ? DT_CENTER : 0));
     }
     SetTextColor(dc, previous);
+    if (m_host->ShowsOutlines()) {
+        PageOutlines::Frame(dc, client, PageOutlines::kCommand);
+        PageOutlines::Frame(dc, text, PageOutlines::kTextArea);
+    }
 }
 
 UINT CCommandControl::OnGetDlgCode()

@@ -1,7 +1,8 @@
 // ControlHost.h
 // Holds CControlHost, what a page's controls ask of the window they sit in: their parent
 // window, the comment to show, the page switches and the close their actions make, the
-// hover that follows the pointer, and the commands' pictures as stretched to their controls.
+// hover that follows the pointer, the commands' pictures as stretched to their controls, and
+// whether the author asked for outlines.
 #pragma once
 
 #include "StretchedPictures.h"
@@ -26,6 +27,9 @@ public:
     // The command under the pointer is hovered and no other, as a move would show it: for
     // when the pointer's moves went elsewhere (a capture) or the page changed under it.
     virtual void HoverUnderPointer() = 0;
+    // Whether the author asked a watching launcher to outline each command's rectangle and
+    // text area (Ctrl+R).
+    virtual bool ShowsOutlines() const noexcept = 0;
 
 protected:
     ~CControlHost() = default;

@@ -2,6 +2,7 @@
 
 #include "AutoRunStrings.h"
 #include "FileSystem.h"
+#include "Languages.h"
 
 #include <windows.h>
 
@@ -26,9 +27,35 @@ CUnicodeString LanguagePageFile(const CUnicodeString& folder, int code)
     return TObj::CombineAndNormalize(folder, CUnicodeString::Format(AutoRunStrings::kLanguagePageFile, code));
 }
 
+std::vector<int> LanguageCodesIn(const CUnicodeString& folder)
+{
+    std::vector<int> codes;
+    for (int code = 0; code < TObj::kLanguageCount; ++code)
+        if (IsExistingFile(LanguagePageFile(folder, code)))
+            codes.push_back(code);
+    return codes;
+}
+
 CUnicodeString DefaultPageFile(const CUnicodeString& folder, const CUnicodeString& defaultName)
 {
     return defaultName.IsEmpty() ? CUnicodeString() : TObj::CombineAndNormalize(folder, defaultName);
+}
+
+CUnicodeString PageFileFor(const CUnicodeString& rootPath, const CUnicodeString& folder,
+                           const CUnicodeString& defaultName, int code, std::vector<CUnicodeString>& missing)
+{
+    if (code >= 0) {
+        const CUnicodeString own = LanguagePageFile(folder, code);
+        if (IsExistingFile(own))
+            return own;
+        missing.push_back(own);
+    }
+    const CUnicodeString fallback = DefaultPageFile(folder, defaultName);
+    if (!fallback.IsEmpty() && IsExistingFile(fallback))
+        return fallback;
+    if (!fallback.IsEmpty())
+        missing.push_back(fallback);
+    return rootPath;
 }
 
 bool IsExistingFile(const CUnicodeString& path)

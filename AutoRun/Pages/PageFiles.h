@@ -1,11 +1,13 @@
 // PageFiles.h
 // Holds the rules of the page files that the settings reader and the author's check share:
 // which sections are pages, where the page files lie (the folder named by "Dir", the page
-// file of a language, the default page file), and whether a path names an existing file
+// file of a language, the default page file, the one a language reads), and whether a path names an existing file
 // or folder.
 #pragma once
 
 #include "UnicodeString.h"
+
+#include <vector>
 
 namespace PageFiles {
 
@@ -15,8 +17,16 @@ bool IsPageSection(const TObj::CUnicodeString& section);
 TObj::CUnicodeString PageFolder(const TObj::CUnicodeString& launcherFolder, const TObj::CUnicodeString& dir);
 // "Autorun<code>.ini" in the page folder.
 TObj::CUnicodeString LanguagePageFile(const TObj::CUnicodeString& folder, int code);
+// The codes (0..69) that have their page file in the page folder, in order.
+std::vector<int> LanguageCodesIn(const TObj::CUnicodeString& folder);
 // The file named by "DefaultIniFile" in the page folder; empty for an empty name.
 TObj::CUnicodeString DefaultPageFile(const TObj::CUnicodeString& folder, const TObj::CUnicodeString& defaultName);
+// The page file read for language `code` (-1 for none) from the page folder: the
+// language's own, else the default page file, else the root file. The files looked for in
+// vain are added to `missing`.
+TObj::CUnicodeString PageFileFor(const TObj::CUnicodeString& rootPath, const TObj::CUnicodeString& folder,
+                                 const TObj::CUnicodeString& defaultName, int code,
+                                 std::vector<TObj::CUnicodeString>& missing);
 
 // A path value of a page file: slashes taken as backslashes, combined with the page file's
 // folder, normalised.

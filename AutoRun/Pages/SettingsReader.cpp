@@ -95,20 +95,14 @@ CUnicodeString CSettings::CReader::findPageFile()
     if (dir.IsEmpty())
         return m_autorunPath;
     const CUnicodeString folder = PageFiles::PageFolder(m_environment.launcherFolder, dir);
-    if (m_language >= 0) {
-        const CUnicodeString candidate = PageFiles::LanguagePageFile(folder, m_language);
-        if (PageFiles::IsExistingFile(candidate))
-            return candidate;
-        m_missingChoices.push_back(candidate);
+    const CUnicodeString chosen =
+        PageFiles::PageFileFor(m_autorunPath, folder, defaultFile, m_language, m_missingChoices);
+    // A language without a page file of its own is shown as the default one.
+    if (m_language < 0 || chosen != PageFiles::LanguagePageFile(folder, m_language)) {
+        m_language = 0;
+        m_settings->m_language = 0;
     }
-    m_language = 0;
-    m_settings->m_language = 0;
-    const CUnicodeString fallback = PageFiles::DefaultPageFile(folder, defaultFile);
-    if (!fallback.IsEmpty() && PageFiles::IsExistingFile(fallback))
-        return fallback;
-    if (!fallback.IsEmpty())
-        m_missingChoices.push_back(fallback);
-    return m_autorunPath;
+    return chosen;
 }
 
 TObj::CIniData::FMalformedLine CSettings::CReader::malformedLines() const

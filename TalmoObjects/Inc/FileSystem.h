@@ -1,8 +1,9 @@
 // FileSystem.h
 // Holds the path and file-system operations that ask Windows: normalisation to a full
-// path, combination of a folder and a name, the existence test and the current folder. Paths under the virtual prefix
-// belong to the in-memory file system, which holds no files the launcher could name; and the first bytes of a file, by
-// which a picture or icon file is told apart from others without decoding it.
+// path, combination of a folder and a name, the existence test, the current folder and the
+// making of folders. Paths under the virtual prefix belong to the in-memory file system,
+// which holds no files the launcher could name; and the first bytes of a file, by which a
+// picture or icon file is told apart from others without decoding it.
 #pragma once
 
 #include "PathRules.h"
@@ -31,5 +32,8 @@ bool FileExists(const CUnicodeString& path, std::uint32_t mode = kExistsInAnyWay
 // that cannot be read.
 std::size_t ReadFileStart(const CUnicodeString& path, void* buffer, std::size_t count) noexcept;
 CUnicodeString GetCurrentFolder();
+// The folder (a full path), and those of its parents that are missing. A failure throws a
+// CFileException with the error and the folder, also for a file of that name.
+void MakeFolders(const CUnicodeString& path);
 
 } // namespace TObj

@@ -1,56 +1,14 @@
 #include "PictureDecoder.h"
 
 #include "FileSystem.h"
+#include "ImagingFactory.h"
 #include "SystemHandles.h"
-#include "SystemLibrary.h"
-
-#include <initguid.h>
-#include <wincodec.h>
 
 #include <cstring>
 
 namespace ZYR {
 
 namespace {
-
-// Releases a COM interface at the end of its scope.
-template <class T>
-class CComPointer {
-public:
-    CComPointer() = default;
-    ~CComPointer()
-    {
-        if (m_pointer != nullptr)
-            m_pointer->Release();
-    }
-    CComPointer(const CComPointer&) = delete;
-    CComPointer& operator=(const CComPointer&) = delete;
-    T* operator->() const noexcept { return m_pointer; }
-    T* Get() const noexcept { return m_pointer; }
-    T** Out() noexcept { return &m_pointer; }
-
-private:
-    T* m_pointer = nullptr; // owned: one reference
-};
-
-using FCoInitializeEx = HRESULT(WINAPI*)(void*, DWORD);
-using FCoCreateInstance = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, void**);
-
-// The imaging factory, made through COM loaded from System32 at the first call. COM stays
-// initialised on this thread for the rest of the process, as pictures may be decoded on
-// any later page switch.
-HRESULT MakeFactory(CComPointer<IWICImagingFactory>& factory)
-{
-    const auto initialize = TObj::SystemFunctionAs<FCoInitializeEx>(L"ole32.dll", "CoInitializeEx");
-    const auto create = TObj::SystemFunctionAs<FCoCreateInstance>(L"ole32.dll", "CoCreateInstance");
-    if (initialize == nullptr || create == nullptr)
-        return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
-    const HRESULT initialized = initialize(nullptr, COINIT_APARTMENTTHREADED);
-    if (FAILED(initialized) && initialized != RPC_E_CHANGED_MODE)
-        return initialized;
-    return create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                  reinterpret_cast<void**>(factory.Out()));
-}
 
 // How much of a file's start is read to find the size its header claims (on the stack of
 // the one thread that decodes).

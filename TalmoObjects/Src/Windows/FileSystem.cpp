@@ -106,4 +106,19 @@ CUnicodeString GetCurrentFolder()
     }
 }
 
+void MakeFolders(const CUnicodeString& path)
+{
+    // Parents that cannot be made (a drive's root, a share) are left to the last call, which
+    // tells why.
+    for (int at = path.Find(u'\\', 3); at >= 0; at = path.Find(u'\\', at + 1))
+        CreateDirectoryW(path.Left(at).W(), nullptr);
+    if (CreateDirectoryW(path.W(), nullptr))
+        return;
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(path.W());
+    if (error != ERROR_ALREADY_EXISTS || attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        ThrowFileException(error, path);
+}
+
 } // namespace TObj

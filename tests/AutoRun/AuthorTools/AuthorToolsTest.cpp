@@ -184,7 +184,8 @@ TEST(AuthorTools, RightToLeftPagesRenderAsTheLiveWindowShowsThem)
 // folder, off the disc, are followed there.
 TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
 {
-    const std::string top = "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nFontSize=12\n";
+    const std::string top =
+        "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nFontSize=12\nCommentRect=[160, 10, 290, 110]\n";
     const std::string one = "Command1_Rect=[10, 120, 150, 160]\nCommand1_Action=$Exit\n";
     CLauncherRun run; // the pages in a folder of their own, as most discs have them
     run.File("Autorun.inf", "[Common]\nDir=Pages\n");
@@ -193,7 +194,7 @@ TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
     ASSERT_NE(nullptr, run.WaitForWindow(L"First (watching for changes)")) << run.Output();
     const HWND window = run.window;
     const auto problemBar = [&] {
-        return ChildWithText(window, L"Pages\\Autorun0.ini:7: [Main] Command1_BackgroundHoverColor: "
+        return ChildWithText(window, L"Pages\\Autorun0.ini:8: [Main] Command1_BackgroundHoverColor: "
                                      L"needs Command1_BackgroundColor; the launcher stops with an "
                                      L"internal error");
     };
@@ -236,6 +237,21 @@ TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
                        (problemBar() != nullptr) == save.bar && ScreenPixel(window, 140, 155) == save.colour;
             },
             "the page of the save titled " + TObj::CUnicodeString(save.title).ToUtf8()));
+    }
+    // Ctrl+R outlines the command (its rectangle and text area are one here) and the
+    // comment's rectangle, and hides them again.
+    SetForegroundWindow(window);
+    for (const COLORREF white : {0u, 0xFFFFFFu}) {
+        for (const BYTE key : {BYTE{VK_CONTROL}, BYTE{'R'}})
+            keybd_event(key, 0, 0, 0);
+        for (const BYTE key : {BYTE{'R'}, BYTE{VK_CONTROL}})
+            keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        EXPECT_TRUE(TestSupport::WaitUntil(
+            [&] {
+                return ScreenPixel(window, 10, 140) == (white | RGB(0, 200, 255)) &&
+                       ScreenPixel(window, 160, 60) == (white | RGB(255, 200, 0));
+            },
+            "the outlines' edges"));
     }
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, run.WaitForExit());

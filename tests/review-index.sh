@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The review of every language: a disc made by --new, rendered with -l:all as PNG, gives a
+# sub-folder of pictures for each of its languages and an index.html that a browser opens
+# with every picture it references loaded. Debian's chromium reads the index headless; a
+# script added to a copy of it tells how many pictures loaded and which did not.
+#   review-index.sh <Autorun.exe>
+set -uo pipefail
+launcher=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAILED: $*"; exit 1; }
+
+cp "$launcher" "$work/Autorun.exe"
+(cd "$work" && timeout 120 wine ./Autorun.exe "--new=Z:$work/disc" </dev/null >"$work/new.log" 2>&1) ||
+  fail "--new ended with $?: $(tr -d '\r' < "$work/new.log")"
+(cd "$work/disc" && timeout 300 wine ./Autorun.exe --render=Review -l:all --render-format=png </dev/null \
+  >"$work/render.log" 2>&1) || fail "the render ended with $?: $(tr -d '\r' < "$work/render.log")"
+review=$work/disc/Review
+[ -f "$review/index.html" ] || fail "no index.html beside the pictures: $(ls "$review")"
+for language in en-US de-DE; do
+  [ "$(ls "$review/$language" | grep -c '\.png$')" = 16 ] || fail "$language has not its 16 pictures: $(ls "$review/$language")"
+  identify "$review/$language/Main.png" >/dev/null 2>&1 || fail "$language/Main.png is no picture"
+done
+[ "$(ls "$review/de-DE" | grep -vc '\.png$')" = 0 ] || fail "files that are no PNG pictures: $(ls "$review/de-DE")"
+
+# Pictures that a browser could not load have no natural width.
+report='<script>window.addEventListener("load", () => { const all = [...document.images];
+  const broken = all.filter(i => !(i.complete \&\& i.naturalWidth > 0)).map(i => i.getAttribute("src"));
+  document.body.setAttribute("data-result", "pictures " + all.length + " broken " + broken.length + " " + broken.join(" "));
+});</script></body>'
+sed "s|</body>|$(echo "$report" | tr '\n' ' ')|" "$review/index.html" >"$review/check.html"
+result=$(timeout 120 chromium --headless --no-sandbox --disable-gpu --allow-file-access-from-files \
+  --virtual-time-budget=10000 --dump-dom "file://$review/check.html" 2>"$work/chromium.log" |
+  grep -o 'data-result="[^"]*"')
+[ "$result" = 'data-result="pictures 32 broken 0 "' ] ||
+  fail "the browser read the index as ${result:-nothing}: $(tail -3 "$work/chromium.log")"
+echo "Both languages' 16 pictures load from the index."
