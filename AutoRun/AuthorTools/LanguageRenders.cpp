@@ -40,8 +40,8 @@ std::vector<CUnicodeString> PicturesIn(const CUnicodeString& folder)
         const CUnicodeString name(reinterpret_cast<const TObj::WChar*>(data.cFileName));
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
             (name.EndsWith(CUnicodeString(u".png")) || name.EndsWith(CUnicodeString(u".bmp"))))
-            found.emplace_back(ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime,
-                               name);
+            found.emplace_back(
+                ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime, name);
     } while (FindNextFileW(search, &data));
     FindClose(search);
     // A file system that keeps coarse times gives ties, which the names order.
@@ -118,8 +118,7 @@ std::vector<CColumn> ColumnsOf(const CUnicodeString& launcherFolder)
     return columns;
 }
 
-CUnicodeString IndexPage(const CUnicodeString& folder, const std::vector<CColumn>& columns,
-                         const CUnicodeString& title)
+CUnicodeString IndexPage(const CUnicodeString& folder, const std::vector<CColumn>& columns, const CUnicodeString& title)
 {
     std::vector<std::vector<CUnicodeString>> pictures;
     std::vector<CUnicodeString> rows;

@@ -52,7 +52,8 @@ CUnicodeString RenderColumn(const LanguageRenders::CColumn& column, const CUnico
     }
     DWORD code = 1;
     GetExitCodeProcess(process.Get(), &code);
-    return code == 0 ? CUnicodeString() : CUnicodeString::Format(u"the render of %s ended with %u", column.name.W(), code);
+    return code == 0 ? CUnicodeString()
+                     : CUnicodeString::Format(u"the render of %s ended with %u", column.name.W(), code);
 }
 
 } // namespace
