@@ -311,9 +311,10 @@ void CDiscChecker::readPages(CPageFile& page)
     checkIcon(page, settings.IconPath());
     for (int w = 0; w < settings.WindowCount(); ++w) {
         const CWindowSettings& window = *settings.Window(w);
-        for (int number = 1; number <= window.commands.Count(); ++number) {
-            checkAction(page, settings, window.name, Key(number, K::CommandAction));
-            checkAction(page, settings, window.name, Key(number, K::CommandAction64));
+        // A command its condition hides here runs on other machines.
+        for (const CCommandSettings* command : window.commands) {
+            checkAction(page, settings, window.name, Key(command->number, K::CommandAction));
+            checkAction(page, settings, window.name, Key(command->number, K::CommandAction64));
         }
         checkLayout(page, window);
         checkLooks(page, window);
@@ -339,8 +340,9 @@ void CDiscChecker::checkLooks(CPageFile& page, const CWindowSettings& window)
                                      K::CommandBorderColor,
                                      K::CommandBorderHoverColor,
                                      K::CommandBorderClickColor};
-    for (int number = 1; number <= window.commands.Count(); ++number) {
-        const CCommandSettings& command = *window.commands[number - 1];
+    for (const CCommandSettings* shown : window.commands) {
+        const CCommandSettings& command = *shown;
+        const int number = command.number;
         if (command.action.IsEmpty()) {
             for (const K key : kNotOnLabels)
                 if (page.file.HasKey(window.name, Key(number, key)))
@@ -433,12 +435,21 @@ void CDiscChecker::checkLayout(CPageFile& page, const CWindowSettings& window)
     if (!window.backgroundPath.IsEmpty() && !PictureProbe::BitmapSize(window.backgroundPath, client))
         return;
     const int count = window.commands.Count();
+    if (count > 0 && std::all_of(window.commands.begin(), window.commands.end(),
+                                 [](const CCommandSettings* command) { return command->hidden; }))
+        add(page, window.name, Key(window.commands[0]->number, K::CommandIf),
+            CUnicodeString(u"hides every command of the page on this machine: no condition holds, so the page "
+                           u"shows none"));
     auto keyOf = [&](int index) {
-        const CUnicodeString rect = Key(index + 1, K::CommandRect);
-        return page.file.HasKey(window.name, rect) ? rect : Key(index + 1, K::CommandText);
+        const int number = window.commands[index]->number;
+        const CUnicodeString rect = Key(number, K::CommandRect);
+        return page.file.HasKey(window.name, rect) ? rect : Key(number, K::CommandText);
     };
+    // Laid out as this machine decides: commands with opposite conditions may share a place.
     std::vector<int> order;
     for (int i = 0; i < count; ++i) {
+        if (window.commands[i]->hidden)
+            continue;
         const CPageRect& r = window.commands[i]->rect;
         if (r.left < 0 || r.top < 0 || r.right > client.cx || r.bottom > client.cy)
             add(page, window.name, keyOf(i),
@@ -462,7 +473,8 @@ void CDiscChecker::checkLayout(CPageFile& page, const CWindowSettings& window)
                 continue;
             reported[later] = true;
             add(page, window.name, keyOf(later),
-                CUnicodeString::Format(u"the command overlaps command %d", std::min(order[i], order[j]) + 1));
+                CUnicodeString::Format(u"the command overlaps command %d",
+                                       window.commands[std::min(order[i], order[j])]->number));
         }
     }
 }

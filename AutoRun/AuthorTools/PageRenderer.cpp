@@ -42,14 +42,6 @@ std::vector<unsigned char> TopDownRows(const ZYR::CBitmap& picture, int& width, 
     return rows;
 }
 
-int CommandNumberOf(const CWindowSettings& page, const CCommandSettings& command)
-{
-    for (int index = 0; index < page.commands.Count(); ++index)
-        if (page.commands[index] == &command)
-            return index + 1;
-    return 0;
-}
-
 } // namespace
 
 std::vector<CUnicodeString> CPageRenderer::RenderAll(const CSettings& settings)
@@ -67,8 +59,7 @@ std::vector<CUnicodeString> CPageRenderer::RenderAll(const CSettings& settings)
         written.push_back(save(page.name, CUnicodeString()));
         for (int c = 0; c < m_window.CommandControlCount(); ++c) {
             CCommandControl& control = *m_window.CommandControlAt(c);
-            const CUnicodeString command =
-                CUnicodeString::Format(u"_Command%d", CommandNumberOf(page, control.Settings()));
+            const CUnicodeString command = CUnicodeString::Format(u"_Command%d", control.Settings().number);
             // The control's own handlers make the state, so the comment follows as it would.
             control.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
             written.push_back(save(page.name, command + u"_hover"));

@@ -57,6 +57,7 @@ ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_MESSAGE(WM_DISPLAYCHANGE, OnDisplayChange)
     ZYR_ON_MESSAGE(WM_NEXTDLGCTL, OnNextControl)
     ZYR_ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotify)
+    ZYR_ON_MESSAGE(WM_ACTIVATEAPP, OnActivateApp)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
 
 CAutoRunWindow::CAutoRunWindow() : m_controls(*this) {}
@@ -196,6 +197,22 @@ void CAutoRunWindow::GoToPage(const CUnicodeString& name, const CCommandControl*
             focus = i;
     m_history.push_back({m_page, focus});
     ShowPage(page, std::move(picture), size);
+    DecideAgain();
+}
+
+void CAutoRunWindow::DecideAgain()
+{
+    // Pages that cannot be read again (the disc went) stay as they were decided.
+    if (m_page != nullptr && Settings().DecisionsChanged(*m_page))
+        TObj::IgnoreFailure([this] { ReadPagesAgain(); });
+}
+
+LRESULT CAutoRunWindow::OnActivateApp(WPARAM active, LPARAM)
+{
+    // Back from another program (an installer that has just ended): what it changed shows.
+    if (active != FALSE)
+        DecideAgain();
+    return 0;
 }
 
 LRESULT CAutoRunWindow::OnDpiChanged(WPARAM wParam, LPARAM lParam)
@@ -303,6 +320,7 @@ void CAutoRunWindow::GoBack(bool emptyHistoryIsError)
     m_history.pop_back();
     ShowPage(visit.page, std::move(picture), size);
     FocusCommand(visit.focus);
+    DecideAgain();
 }
 
 // The commands and labels are drawn into the page's picture and go onto the screen with it,

@@ -61,6 +61,8 @@ public:
     // What the watch asks: the pages read again at the current DPI, shown as Rebuild shows
     // them. A failure leaves everything as it was and is thrown.
     void ReadPagesAgain();
+    // The pages read again when a condition of the shown one decides otherwise now.
+    void DecideAgain();
     // A child went to another place in the z-order (the watch's problem bar, on top).
     void ChildrenReordered() noexcept { m_paintOrder.clear(); }
     // Posted by Create: the first frame is drawn, then the controls get their windows and
@@ -92,6 +94,7 @@ protected:
     LRESULT OnDisplayChange(WPARAM, LPARAM);
     // A child made or destroyed: the order of the children is asked again.
     LRESULT OnParentNotify(WPARAM wParam, LPARAM);
+    LRESULT OnActivateApp(WPARAM active, LPARAM);
     const std::vector<HWND>& PaintOrder();
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
     // The window moved to a monitor of another DPI: the shown page is built again at it.

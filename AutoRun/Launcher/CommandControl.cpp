@@ -87,6 +87,11 @@ void CCommandControl::Rebind(CCommandSettings* settings)
     const CPageRect& r = settings->rect;
     const bool samePlace = was.left == r.left && was.top == r.top && was.right == r.right && was.bottom == r.bottom;
     m_settings = settings;
+    // A kept control may change from a usable command to an unusable one, and back.
+    if (Handle() != nullptr) {
+        const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+        SetWindowLongPtrW(Handle(), GWL_STYLE, settings->disabled ? style & ~WS_TABSTOP : style | WS_TABSTOP);
+    }
     if (!sameBrushes)
         MakeBrushes();
     if (!sameFonts)
@@ -118,8 +123,9 @@ void CCommandControl::Create(CControlHost* host)
 {
     if (m_host == nullptr)
         Prepare(host);
-    CreateEx(0, ControlClasses::commandControl, m_settings->text, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-             ToRect(m_settings->rect), &host->HostWindow(), ControlClasses::kControlId);
+    CreateEx(0, ControlClasses::commandControl, m_settings->text,
+             WS_CHILD | WS_VISIBLE | (m_settings->disabled ? 0 : WS_TABSTOP), ToRect(m_settings->rect),
+             &host->HostWindow(), ControlClasses::kControlId);
 }
 
 // A tooltip window is costly to make and to destroy, and a page switch would do both for
@@ -164,6 +170,8 @@ LRESULT CCommandControl::OnDestroyControl(WPARAM, LPARAM)
 
 int CCommandControl::VisualState() const
 {
+    if (m_settings->disabled)
+        return CCommandSettings::kNormal;
     if (m_pressed)
         return CCommandSettings::kClick;
     return IsHovered() ? CCommandSettings::kHover : CCommandSettings::kNormal;
@@ -319,6 +327,8 @@ LRESULT CCommandControl::OnMouseLeave(WPARAM, LPARAM)
 
 void CCommandControl::OnLButtonDown(UINT, int, int)
 {
+    if (m_settings->disabled)
+        return;
     m_pressed = true;
     SetCapture(Handle());
     Redraw();
@@ -352,6 +362,8 @@ LRESULT CCommandControl::OnGetObject(WPARAM wParam, LPARAM lParam)
 // The action text decides by its form alone what happens.
 void CCommandControl::RunAction(bool byKeyboard)
 {
+    if (m_settings->disabled)
+        return;
     // Own references: the effect may delete this control and rebuild the page.
     const CPageAction action = CPageAction::Of(m_settings->action);
     const CUnicodeString parameters = m_settings->actionParameters;

@@ -35,7 +35,7 @@ void CPageControls::Show(const CWindowSettings& page, bool wait)
     DestroyLabels();
     int kept = 0;
     for (CCommandSettings* command : page.commands) {
-        if (command->action.IsEmpty())
+        if (command->action.IsEmpty() || command->hidden)
             continue;
         if (kept < m_commandControls.Count()) {
             m_commandControls[kept++]->Rebind(command);
@@ -54,7 +54,7 @@ void CPageControls::Show(const CWindowSettings& page, bool wait)
         ZYR::DestroyWindowIfAlive(*surplus);
     }
     for (CCommandSettings* command : page.commands) {
-        if (!command->action.IsEmpty())
+        if (!command->action.IsEmpty() || command->hidden)
             continue;
         auto* control = new CCommentControl(command, &m_host);
         m_commentControls.Add(control);

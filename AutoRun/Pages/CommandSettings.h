@@ -1,6 +1,7 @@
 // CommandSettings.h
 // Holds CCommandSettings, one command of a page as the reader leaves it: its rectangle
-// and text area, texts, fonts, colours, pictures, border and tooltip. Read-only after the
+// and text area, texts, fonts, colours, pictures, border, tooltip, and whether its condition
+// shows it unusable. Read-only after the
 // load; the pictures are owned here.
 #pragma once
 
@@ -43,6 +44,14 @@ public:
     std::uint32_t borderColors[3] = {0, 0, 0};
     bool centered = false;
     TObj::CUnicodeString tooltip;
+    // Its N in "Command<N>_".
+    int number = 0;
+    // Its condition does not hold and it is to be left out: it has no control, takes no
+    // place in the column, and the page is laid out as if it were not there.
+    bool hidden = false;
+    // Its condition does not hold and it is to be shown unusable: drawn as a label is, no
+    // click or key runs it and it is no tab stop, but it shows its comment and tooltip.
+    bool disabled = false;
 
     // The client area its control's window will have, from (0, 0): what the control draws
     // into while that window is not made yet.

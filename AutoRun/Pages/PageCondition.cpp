@@ -139,8 +139,8 @@ private:
         if (take(u'(')) {
             if (!orExpression(node, depth + 1))
                 return false;
-            return take(u')') || fail(m_at, u"expected \")\" to close the \"(\" at column " +
-                                                CUnicodeString::FromInt(start + 1));
+            return take(u')') ||
+                   fail(m_at, u"expected \")\" to close the \"(\" at column " + CUnicodeString::FromInt(start + 1));
         }
         const CUnicodeString name = peekWord();
         if (name.IsEmpty())
@@ -161,8 +161,7 @@ private:
             if (!argumentList(name, 1, arguments))
                 return false;
             made.argument = arguments[0];
-        } else if (name.EqualsNoCase(CUnicodeString(u"registry")) ||
-                   name.EqualsNoCase(CUnicodeString(u"registry32"))) {
+        } else if (name.EqualsNoCase(CUnicodeString(u"registry")) || name.EqualsNoCase(CUnicodeString(u"registry32"))) {
             made.kind = EKind::Registry;
             made.view32 = name.EqualsNoCase(CUnicodeString(u"registry32"));
             std::vector<CUnicodeString> arguments;
@@ -188,10 +187,9 @@ private:
             EOp op;
         };
         // Longer operators first, so that "<=" is not read as "<".
-        static const COperator kOperators[] = {{u"<=", EOp::LessOrEqual}, {u">=", EOp::GreaterOrEqual},
-                                               {u"==", EOp::Equal},       {u"!=", EOp::NotEqual},
-                                               {u"<", EOp::Less},         {u">", EOp::Greater},
-                                               {u"=", EOp::Equal}};
+        static const COperator kOperators[] = {
+            {u"<=", EOp::LessOrEqual}, {u">=", EOp::GreaterOrEqual}, {u"==", EOp::Equal}, {u"!=", EOp::NotEqual},
+            {u"<", EOp::Less},         {u">", EOp::Greater},         {u"=", EOp::Equal}};
         skipBlanks();
         for (const COperator& candidate : kOperators) {
             const CUnicodeString text(candidate.text);
@@ -339,11 +337,11 @@ bool CPageCondition::evaluate(int index, CMachineFacts& machine) const
         const CWindowsVersion running = machine.WindowsVersion();
         const CWindowsVersion& asked = node.version;
         // Without a build in the condition, every build of that version compares equal.
-        const int order = running.major != asked.major   ? (running.major < asked.major ? -1 : 1)
-                          : running.minor != asked.minor ? (running.minor < asked.minor ? -1 : 1)
+        const int order = running.major != asked.major                     ? (running.major < asked.major ? -1 : 1)
+                          : running.minor != asked.minor                   ? (running.minor < asked.minor ? -1 : 1)
                           : !node.hasBuild || running.build == asked.build ? 0
-                          : running.build < asked.build                   ? -1
-                                                                          : 1;
+                          : running.build < asked.build                    ? -1
+                                                                           : 1;
         switch (node.op) {
         case EOp::Less: return order < 0;
         case EOp::LessOrEqual: return order <= 0;

@@ -92,6 +92,10 @@ const CPageKey kTable[] = {
      "The border's colour under the mouse."},
     {K::CommandBorderClickColor, u"BorderClickColor", S::Command, T::Colour, kNone, "the hover colour",
      "The border's colour while pressed."},
+    {K::CommandIf, u"If", S::Command, T::Text, 0, "none",
+     "A condition on the machine (see Conditions); where it does not hold, `IfFalse` applies."},
+    {K::CommandIfFalse, u"IfFalse", S::Command, T::Text, 0, "`hide`",
+     "`hide`: the command is left out; `disable`: it shows unusable, with its comment and tooltip."},
 };
 // clang-format on
 static_assert(sizeof kTable / sizeof kTable[0] == static_cast<std::size_t>(EKey::Count), "a row for every key");

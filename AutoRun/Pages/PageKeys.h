@@ -28,7 +28,8 @@ enum class EKey {
     CommandBottomMargin, CommandFontName, CommandFontSize, CommandFontUnderlined, CommandFontSelectedColor,
     CommandFontNotSelectedColor, CommandTextOrientation, CommandBackgroundImage, CommandBackgroundHoverImage,
     CommandBackgroundClickImage, CommandBackgroundColor, CommandBackgroundHoverColor, CommandBackgroundClickColor,
-    CommandBorderWidth, CommandBorderColor, CommandBorderHoverColor, CommandBorderClickColor,
+    CommandBorderWidth, CommandBorderColor, CommandBorderHoverColor, CommandBorderClickColor, CommandIf,
+    CommandIfFalse,
     Count
 };
 // clang-format on

@@ -13,6 +13,7 @@
 #include "ProgramPaths.h"
 #include "RaisingSink.h"
 #include "SettingsReader.h"
+#include "WindowsMachineFacts.h"
 
 #include <windows.h>
 
@@ -38,12 +39,22 @@ CLoadEnvironment CLoadEnvironment::OfThisProcess()
     environment.launcherFileName = TObj::FileNameOf(TObj::GetProgramPath());
     environment.dpiY = ZYR::CMonitorDpi::OfPrimary();
     environment.is64BitWindows = TObj::IsWow64();
+    environment.windowsVersion = CWindowsMachineFacts::RunningVersion();
     environment.userLanguageId = GetUserDefaultLangID();
     environment.isLanguageInstalled = [](int code) { return TObj::IsLanguageSupported(code); };
     return environment;
 }
 
 const CUnicodeString CSettings::kDefaultStartPage(u"Main");
+
+bool CSettings::DecisionsChanged(const CWindowSettings& page) const
+{
+    CWindowsMachineFacts machine(m_environment, PageFilePath());
+    for (const CWindowSettings::CDecision& decision : page.decisions)
+        if (decision.condition.Evaluate(machine) != decision.held)
+            return true;
+    return false;
+}
 
 CSettings::CSettings() : m_startWindowName(kDefaultStartPage)
 {

@@ -5,6 +5,7 @@
 // but for a reload (at another DPI, or for an author's save).
 #pragma once
 
+#include "MachineFacts.h"
 #include "PageFindingSink.h"
 #include "PointerArray.h"
 #include "WindowSettings.h"
@@ -19,6 +20,7 @@ struct CLoadEnvironment {
     TObj::CUnicodeString launcherFileName{u"Autorun.exe"}; // its file name there, as it ships
     int dpiY = 96;
     bool is64BitWindows = false;
+    CWindowsVersion windowsVersion; // the real one, which conditions compare with
     std::uint16_t userLanguageId = 0;
     std::function<bool(int code)> isLanguageInstalled;
 
@@ -63,6 +65,9 @@ public:
     void PutBack(CPages previous);
     // The page of that exact name, or null.
     CWindowSettings* WindowNamed(const TObj::CUnicodeString& name) const noexcept;
+    // Whether a condition of the page decides otherwise on this machine now than when the
+    // page was read (an installer ran since, say): the pages are then to be read again.
+    bool DecisionsChanged(const CWindowSettings& page) const;
     // Every file the pages were made from: the root file, the page file, the icon and the
     // pictures, and the page files the language would take before the one read, were they
     // there (empty paths stand for what a page does not name).

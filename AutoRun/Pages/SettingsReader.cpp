@@ -10,9 +10,10 @@
 #include "PageFindingSink.h"
 #include "PageRules.h"
 #include "PageValues.h"
-#include "PlainKeys.h"
 #include "PictureDecoder.h"
+#include "PlainKeys.h"
 #include "ScopeExit.h"
+#include "WindowsMachineFacts.h"
 
 #include <windows.h>
 
@@ -224,12 +225,54 @@ void CSettings::CReader::readCommands(const CUnicodeString& section, CWindowSett
         std::unique_ptr<CCommandSettings> command(new CCommandSettings);
         if (!readCommand(section, number, window, layout, *command))
             break;
+        // A hidden command is as if absent: the next one takes its place in the column.
+        command->hidden = !decideCondition(CPlace{section, PageRules::CommandKeyPrefix(number)}, window, *command);
+        if (command->hidden) {
+            window.commands.Add(command.release());
+            continue;
+        }
         layout = PageLayout::NextDefaultRect(
             CPageRect{column.left, command->rect.top, column.right, command->rect.bottom}, gap, height);
         window.commands.Add(command.release());
     }
     if (m_sink.WantsEveryFinding())
         reportUnreadCommands(section, window.commands.Count());
+}
+
+bool CSettings::CReader::decideCondition(const CPlace& place, CWindowSettings& window, CCommandSettings& command)
+{
+    const CUnicodeString text = readText(place, EKey::CommandIf);
+    if (text.Trimmed().IsEmpty())
+        return true;
+    CPageCondition condition;
+    CPageCondition::CProblem problem;
+    if (!CPageCondition::Parse(text, condition, problem)) {
+        if (m_sink.WantsEveryFinding()) {
+            CPageFinding finding =
+                findingAt(place, EKey::CommandIf,
+                          CUnicodeString::Format(u"the condition is malformed at column %d: ", problem.column) +
+                              problem.text + u"; the command shows as if it had none");
+            finding.weight = EFindingWeight::DefaultApplies;
+            m_sink.Note(std::move(finding));
+        }
+        return true;
+    }
+    const CUnicodeString otherwise = readText(place, EKey::CommandIfFalse).Trimmed();
+    const bool disable = otherwise.EqualsNoCase(CUnicodeString(u"disable"));
+    if (!disable && !otherwise.IsEmpty() && !otherwise.EqualsNoCase(CUnicodeString(u"hide")) &&
+        m_sink.WantsEveryFinding())
+        m_sink.Note(findingAt(place, EKey::CommandIfFalse,
+                              u"the value \"" + otherwise + u"\" is neither hide nor disable; hide applies"));
+    CWindowsMachineFacts machine(m_environment, m_currentFile->Path());
+    const bool held = condition.Evaluate(machine);
+    window.decisions.push_back({std::move(condition), held});
+    if (held)
+        return true;
+    if (!disable)
+        return false;
+    command.disabled = true;
+    command.selectedColor = command.notSelectedColor = window.unusableColor;
+    return true;
 }
 
 void CSettings::CReader::reportUnreadCommands(const CUnicodeString& section, int count)
@@ -257,6 +300,7 @@ bool CSettings::CReader::readCommand(const CUnicodeString& section, int number, 
     const CPlace place{section, prefix};
     if (!hasKey(place, EKey::CommandText) && !hasKey(place, EKey::CommandRect))
         return false;
+    command.number = number;
     readPlainKeys(place, PlainKeys::OfCommand(), command);
     const CUnicodeString action64 = readText(place, EKey::CommandAction64);
     command.action =

@@ -55,6 +55,9 @@ private:
                                     CCommandSettings& command);
     void readCommandBackgroundColors(const CPlace& place, CCommandSettings& command);
     void readCommandBorder(const CPlace& place, CCommandSettings& command);
+    // Whether the command shows, as its condition decides on this machine; a command shown
+    // unusable is marked so. The decision is kept with the page.
+    bool decideCondition(const CPlace& place, CWindowSettings& window, CCommandSettings& command);
     // A picture decoded `atStart` stops the launcher when it cannot be; a later one fails when drawn.
     void decodeCommandPicture(const CPlace& place, PageKeys::EKey key, const CCommandPicture& picture, bool atStart);
     // What only an author hears of: a start page the file lacks, and commands past the list's end.

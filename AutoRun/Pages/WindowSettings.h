@@ -1,10 +1,14 @@
 // WindowSettings.h
 // Holds CWindowSettings, one page (window section) as the reader leaves it: background,
-// title, fonts and colours, the comment area, and its commands in number order.
+// title, fonts and colours, the comment area, its commands in number order, and what
+// their conditions decided.
 #pragma once
 
 #include "CommandSettings.h"
+#include "PageCondition.h"
 #include "PointerArray.h"
+
+#include <vector>
 
 class CWindowSettings {
 public:
@@ -26,5 +30,13 @@ public:
     std::int32_t commentFontSize = 0;
     CPageRect commentRect;
     TObj::CUnicodeString commentDefault;
+    // Every command, those a condition hides too (marked so).
     TObj::CPointerArray<CCommandSettings, true> commands;
+    // Every condition of the page's commands, with what it decided when the page was read:
+    // the page is read again once one decides otherwise.
+    struct CDecision {
+        CPageCondition condition;
+        bool held;
+    };
+    std::vector<CDecision> decisions;
 };

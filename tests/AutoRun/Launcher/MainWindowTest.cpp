@@ -83,6 +83,22 @@ TEST(MainWindow, AFailedSwitchLeavesPageHistoryAndControlsAsTheyWere)
     EXPECT_EQ(nullptr, page.window.Handle());
 }
 
+// Back from an installer that has just ended, the page shows what it changed: "Start" in
+// the place of "Install".
+TEST(MainWindow, ConditionsAreDecidedAgainWhenTheLauncherIsActiveAgain)
+{
+    const std::string command = "_Rect=[10, 10, 150, 40]\nCommand1_Action=$Close\n";
+    CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nCommand1_Text=Install\nCommand1" +
+                    command + "Command1_If=not exists(installed.txt)\nCommand2_Text=Start\nCommand2" + command +
+                    "Command2_If=exists(installed.txt)\n");
+    EXPECT_NE(nullptr, page.Child(L"Install"));
+    EXPECT_EQ(nullptr, page.Child(L"Start"));
+    page.disc.Write("installed.txt", "");
+    page.window.SendMessage(WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_TRUE(Until([&] { return page.Child(L"Start") != nullptr && page.Child(L"Install") == nullptr; },
+                      "\"Start\" in the place of \"Install\""));
+}
+
 TEST(MainWindow, StandsCentredOnTheWorkAreaAndStaysCentredWhereItIs)
 {
     CShownPage page(Page("Main", "[300, 200]") + Page("Larger", "[500, 400]") + Page("Smaller", "[150, 80]"));

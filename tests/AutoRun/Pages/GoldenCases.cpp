@@ -27,6 +27,10 @@ CLoadEnvironment EnvironmentOf(const CGoldenCase& c)
     environment.launcherFolder = c.folder;
     environment.dpiY = std::stoi(c.Option("dpi", "96"));
     environment.is64BitWindows = c.Option("system") == "64-bit";
+    std::istringstream version(c.Option("windows", "10.0.19045"));
+    char dot = 0;
+    version >> environment.windowsVersion.major >> dot >> environment.windowsVersion.minor >> dot >>
+        environment.windowsVersion.build;
     environment.userLanguageId = static_cast<std::uint16_t>(std::stoi(c.Option("user language", "1033")));
     if (c.options.count("installed languages") == 0) {
         environment.isLanguageInstalled = [](int) { return true; };

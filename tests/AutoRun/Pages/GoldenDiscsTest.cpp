@@ -17,6 +17,7 @@
 #include "GoldenCases.h"
 #include "LauncherProgram.h"
 #include "LauncherRun.h"
+#include "RegistryKey.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
 #include "SettingsDump.h"
@@ -211,23 +212,27 @@ int LauncherProcesses()
 
 // Presses each command of the settings (`  command <n> "<text>"`) whose action (`    action
 // "<target>" ...`) is a file to open, not a page or "$" command; the files the dry run
-// must then describe, in order.
+// must then describe, in order. A hidden command has nothing to press; a disabled one is
+// pressed and must ask for nothing.
 std::vector<std::string> PressEveryCommand(CLauncherRun& run,
                                            const std::pair<std::string, std::vector<std::string>>* settings)
 {
     std::vector<std::string> requests;
     if (settings == nullptr)
         return requests;
-    std::string text;
+    std::string text, state;
     for (const std::string& line : settings->second) {
         const std::string command = Trimmed(line);
         if (command.compare(0, 8, "command ") == 0) {
             const std::size_t open = command.find('"');
             text = command.substr(open + 1, command.rfind('"') - open - 1);
+            state = command.substr(command.rfind('"') + 1);
         } else if (command.compare(0, 8, "action \"") == 0 && command.size() > 8 && command[8] != '"' &&
-                   command[8] != '$') {
+                   command[8] != '$' && state != ", hidden") {
             const std::string target = command.substr(8, command.find('"', 8) - 8);
             run.Press(CUnicodeString(text.c_str()).W());
+            if (state == ", disabled")
+                continue;
             requests.push_back("<disc>" + target);
             const std::string described = "  file: " + run.Path().ToUtf8() + target;
             TestSupport::WaitUntil([&] { return run.Output().find(described) != std::string::npos; },
@@ -325,6 +330,28 @@ std::string CaseName(const testing::TestParamInfo<CGoldenCase>& info)
     return name;
 }
 
+// The products a case has installed ("installed: <name>"), as an uninstall entry of the
+// user while the case runs.
+class CInstalledProduct {
+public:
+    explicit CInstalledProduct(const CGoldenCase& c) : m_name(c.Option("installed"))
+    {
+        TObj::CRegistryKey entry;
+        if (!m_name.empty() && entry.Create(HKEY_CURRENT_USER, kKey))
+            entry.WriteString(L"DisplayName", CUnicodeString(m_name.c_str()));
+    }
+    ~CInstalledProduct()
+    {
+        if (!m_name.empty())
+            RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
+    }
+
+private:
+    static constexpr const wchar_t* kKey =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\AutorunGoldenCase";
+    std::string m_name;
+};
+
 class InProcess : public testing::TestWithParam<CGoldenCase> {};
 class Launcher : public testing::TestWithParam<CGoldenCase> {};
 
@@ -333,6 +360,7 @@ class Launcher : public testing::TestWithParam<CGoldenCase> {};
 TEST_P(InProcess, ShowsWhatTheCaseExpects)
 {
     const CGoldenCase& c = GetParam();
+    const CInstalledProduct installed(c);
     const std::string actual = RunInProcess(c);
     const CUnicodeString expectedPath = c.folder + u"expected.txt";
     const std::string expected = ReadBytes(expectedPath);
@@ -360,6 +388,7 @@ TEST_P(Launcher, StartsAndChecksAsTheCaseExpects)
     const std::string system = GetParam().Option("system");
     if (!system.empty() && system != running)
         GTEST_SKIP() << "a case for " << system << " Windows";
+    const CInstalledProduct installed(GetParam());
     RunLauncher(GetParam(), Split(ReadBytes(GetParam().folder + u"expected.txt")));
 }
 

@@ -48,10 +48,9 @@ TEST(PageCondition, EveryConditionDecidesAsTheTableSays)
         row.resize(2);
         CPageCondition condition;
         CPageCondition::CProblem problem;
-        const std::string decided =
-            CPageCondition::Parse(U(row[0].c_str()), condition, problem)
-                ? (condition.Evaluate(machine) ? "true" : "false")
-                : "malformed " + std::to_string(problem.column) + ": " + problem.text.ToUtf8();
+        const std::string decided = CPageCondition::Parse(U(row[0].c_str()), condition, problem)
+                                        ? (condition.Evaluate(machine) ? "true" : "false")
+                                        : "malformed " + std::to_string(problem.column) + ": " + problem.text.ToUtf8();
         EXPECT_EQ(row[1], decided) << row[0];
     }
 }

@@ -49,10 +49,11 @@ private:
     std::string m_disc;
 };
 
-void DumpCommand(std::ostream& out, const CDump& d, int number, const CCommandSettings& c)
+void DumpCommand(std::ostream& out, const CDump& d, const CCommandSettings& c)
 {
     const char* states[] = {"normal", "hover", "click"};
-    out << "  command " << number << " " << d.Text(c.text) << "\n";
+    out << "  command " << c.number << " " << d.Text(c.text) << (c.hidden ? ", hidden" : "")
+        << (c.disabled ? ", disabled" : "") << "\n";
     out << "    rect " << d.Rect(c.rect) << ", text area " << c.textArea.left << " " << c.textArea.top << " "
         << c.textArea.right << " " << c.textArea.bottom << (c.centered ? ", centred" : "") << "\n";
     out << "    font " << d.Text(c.fontName) << " size " << c.fontSize << " hint size " << c.hintFontSize
@@ -93,8 +94,8 @@ std::string DumpSettings(const CSettings& settings, const std::string& discFolde
             << " comment " << d.Color(w.commentColor) << " unusable " << d.Color(w.unusableColor) << "\n";
         out << "  comment font " << d.Text(w.commentFontName) << " size " << w.commentFontSize << ", rect "
             << d.Rect(w.commentRect) << ", default " << d.Text(w.commentDefault) << "\n";
-        for (int n = 0; n < w.commands.Count(); ++n)
-            DumpCommand(out, d, n + 1, *w.commands[n]);
+        for (const CCommandSettings* command : w.commands)
+            DumpCommand(out, d, *command);
     }
     return out.str();
 }

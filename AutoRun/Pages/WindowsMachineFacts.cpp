@@ -1,0 +1,100 @@
+#include "WindowsMachineFacts.h"
+
+#include "FileSystem.h"
+#include "PageFiles.h"
+#include "RegistryKey.h"
+#include "SystemLibrary.h"
+
+#include <windows.h>
+
+#include <vector>
+
+using TObj::CUnicodeString;
+
+namespace {
+
+HKEY RootKey(ERegistryRoot root)
+{
+    switch (root) {
+    case ERegistryRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+    case ERegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
+    case ERegistryRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
+    }
+    return HKEY_LOCAL_MACHINE;
+}
+
+// The 64-bit view is the one a 64-bit program sees; on 32-bit Windows there is one view,
+// and both flags leave it as it is.
+REGSAM ReadAccess(bool view32) { return KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | (view32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY); }
+
+CUnicodeString ExpandEnvironment(const CUnicodeString& text)
+{
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(text.Length()) + 1);
+    for (;;) {
+        const DWORD needed = ExpandEnvironmentStringsW(text.W(), buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (needed == 0)
+            return text;
+        if (needed <= buffer.size())
+            return CUnicodeString(buffer.data());
+        buffer.resize(needed);
+    }
+}
+
+} // namespace
+
+bool CWindowsMachineFacts::Exists(const CUnicodeString& path)
+{
+    const CUnicodeString expanded = ExpandEnvironment(path);
+    return TObj::FileExists(PageFiles::ResolvePath(m_pageFilePath, expanded));
+}
+
+bool CWindowsMachineFacts::HasRegistryEntry(ERegistryRoot root, const CUnicodeString& key,
+                                            const CUnicodeString* valueName, bool view32)
+{
+    TObj::CRegistryKey opened;
+    if (!opened.Open(RootKey(root), key.W(), ReadAccess(view32)))
+        return false;
+    return valueName == nullptr ||
+           RegQueryValueExW(opened.Handle(), valueName->W(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+bool CWindowsMachineFacts::IsInstalled(const CUnicodeString& product)
+{
+    static const wchar_t* const kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+    const struct {
+        HKEY root;
+        bool view32;
+    } places[] = {{HKEY_LOCAL_MACHINE, false}, {HKEY_LOCAL_MACHINE, true}, {HKEY_CURRENT_USER, false}};
+    for (const auto& place : places) {
+        TObj::CRegistryKey uninstall;
+        if (!uninstall.Open(place.root, kUninstall, ReadAccess(place.view32)))
+            continue;
+        TObj::CRegistryKey entry;
+        if (entry.Open(uninstall.Handle(), product.W(), KEY_QUERY_VALUE))
+            return true;
+        wchar_t name[256];
+        for (DWORD index = 0; index < kMaxUninstallEntries; ++index) {
+            DWORD length = 256;
+            const LONG result = RegEnumKeyExW(uninstall.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+            if (result == ERROR_NO_MORE_ITEMS)
+                break;
+            CUnicodeString displayName;
+            if (result == ERROR_SUCCESS && entry.Open(uninstall.Handle(), name, KEY_QUERY_VALUE) &&
+                entry.ReadString(L"DisplayName", displayName) && displayName.EqualsNoCase(product))
+                return true;
+        }
+    }
+    return false;
+}
+
+CWindowsVersion CWindowsMachineFacts::RunningVersion()
+{
+    using FRtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+    static const auto getVersion = TObj::SystemFunctionAs<FRtlGetVersion>(L"ntdll.dll", "RtlGetVersion");
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (getVersion == nullptr || getVersion(&info) != 0)
+        return {};
+    return {static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion),
+            static_cast<int>(info.dwBuildNumber)};
+}
