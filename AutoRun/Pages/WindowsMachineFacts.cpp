@@ -25,7 +25,10 @@ HKEY RootKey(ERegistryRoot root)
 
 // The 64-bit view is the one a 64-bit program sees; on 32-bit Windows there is one view,
 // and both flags leave it as it is.
-REGSAM ReadAccess(bool view32) { return KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | (view32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY); }
+REGSAM ReadAccess(bool view32)
+{
+    return KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | (view32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY);
+}
 
 CUnicodeString ExpandEnvironment(const CUnicodeString& text)
 {
@@ -75,7 +78,8 @@ bool CWindowsMachineFacts::IsInstalled(const CUnicodeString& product)
         wchar_t name[256];
         for (DWORD index = 0; index < kMaxUninstallEntries; ++index) {
             DWORD length = 256;
-            const LONG result = RegEnumKeyExW(uninstall.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+            const LONG result =
+                RegEnumKeyExW(uninstall.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
             if (result == ERROR_NO_MORE_ITEMS)
                 break;
             CUnicodeString displayName;

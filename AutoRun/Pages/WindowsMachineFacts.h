@@ -13,8 +13,7 @@ public:
     // Paths are taken from the folder of `pageFilePath`, as the page's other paths are.
     CWindowsMachineFacts(const CLoadEnvironment& environment, const TObj::CUnicodeString& pageFilePath)
         : m_environment(environment), m_pageFilePath(pageFilePath)
-    {
-    }
+    {}
 
     bool Exists(const TObj::CUnicodeString& path) override;
     bool HasRegistryEntry(ERegistryRoot root, const TObj::CUnicodeString& key, const TObj::CUnicodeString* valueName,

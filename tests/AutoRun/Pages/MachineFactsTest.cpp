@@ -1,0 +1,49 @@
+// What a condition asks of Windows, against what the test makes: files and folders named
+// with the environment's names, a key and value in the registry's 32-bit view (which the
+// 64-bit view does not see on 64-bit Windows), and the user's uninstall entry by its key
+// name and its DisplayName.
+#include "RegistryKey.h"
+#include "TempFolder.h"
+#include "TestText.h"
+#include "WindowsMachineFacts.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+using TObj::CUnicodeString;
+
+TEST(WindowsMachineFacts, AnswerAsWindowsHasIt)
+{
+    CTempFolder disc;
+    disc.Write("Tools\\kestrel.exe", "stand-in");
+    const CLoadEnvironment environment = CLoadEnvironment::OfThisProcess();
+    CWindowsMachineFacts machine(environment, disc.Path("Pages\\Autorun0.ini"));
+    EXPECT_TRUE(machine.Exists(U("..\\Tools\\kestrel.exe")));
+    EXPECT_TRUE(machine.Exists(U("..\\Tools")));
+    EXPECT_FALSE(machine.Exists(U("..\\Tools\\other.exe")));
+    EXPECT_TRUE(machine.Exists(U("%SystemRoot%\\System32\\kernel32.dll")));
+    EXPECT_GE(machine.WindowsVersion().major, 6);
+
+    const wchar_t* const key = L"Software\\AutorunConditionTest";
+    TObj::CRegistryKey made;
+    ASSERT_TRUE(made.Create(HKEY_LOCAL_MACHINE, key, KEY_WRITE | KEY_WOW64_32KEY));
+    made.WriteString(L"Version", U("1.0"));
+    made.Close();
+    const CUnicodeString name(U("Software\\AutorunConditionTest")), version(U("Version")), other(U("Edition"));
+    EXPECT_TRUE(machine.HasRegistryEntry(ERegistryRoot::LocalMachine, name, nullptr, true));
+    EXPECT_TRUE(machine.HasRegistryEntry(ERegistryRoot::LocalMachine, name, &version, true));
+    EXPECT_FALSE(machine.HasRegistryEntry(ERegistryRoot::LocalMachine, name, &other, true));
+    EXPECT_EQ(!machine.Is64BitWindows(), machine.HasRegistryEntry(ERegistryRoot::LocalMachine, name, nullptr, false));
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, key, KEY_WOW64_32KEY, 0);
+
+    const wchar_t* const entry = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{AUTORUN-TEST-ENTRY}";
+    ASSERT_TRUE(made.Create(HKEY_CURRENT_USER, entry));
+    made.WriteString(L"DisplayName", U("Kestrel Test Product"));
+    made.Close();
+    EXPECT_TRUE(machine.IsInstalled(U("{AUTORUN-TEST-ENTRY}")));
+    EXPECT_TRUE(machine.IsInstalled(U("kestrel test product")));
+    EXPECT_FALSE(machine.IsInstalled(U("Kestrel Test")));
+    RegDeleteKeyW(HKEY_CURRENT_USER, entry);
+    EXPECT_FALSE(machine.IsInstalled(U("Kestrel Test Product")));
+}
