@@ -55,6 +55,8 @@ bool CAutoRunApp::InitInstance()
     }
     ControlClasses::Register();
     m_settings.Load();
+    if (m_dryRun)
+        m_dryRun->ShowDecisions(m_settings);
     m_mainWindow.Create();
     m_mainWindow.ShowWindow(SW_SHOW);
     if (m_options.watch && !m_options.render)

@@ -265,7 +265,7 @@ bool CSettings::CReader::decideCondition(const CPlace& place, CWindowSettings& w
                               u"the value \"" + otherwise + u"\" is neither hide nor disable; hide applies"));
     CWindowsMachineFacts machine(m_environment, m_currentFile->Path());
     const bool held = condition.Evaluate(machine);
-    window.decisions.push_back({std::move(condition), held});
+    window.decisions.push_back({std::move(condition), held, command.number, text, disable});
     if (held)
         return true;
     if (!disable)

@@ -37,6 +37,9 @@ public:
     struct CDecision {
         CPageCondition condition;
         bool held;
+        int number;                // the command's N
+        TObj::CUnicodeString text; // as written
+        bool disables;             // what a condition that does not hold does: disable, or hide
     };
     std::vector<CDecision> decisions;
 };

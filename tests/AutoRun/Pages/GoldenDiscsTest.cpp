@@ -14,6 +14,7 @@
 #include "CatchFailure.h"
 #include "ControlClasses.h"
 #include "DiscChecker.h"
+#include "DryRunShell.h"
 #include "GoldenCases.h"
 #include "LauncherProgram.h"
 #include "LauncherRun.h"
@@ -59,7 +60,8 @@ CSections Split(const std::string& text)
     for (const std::string& line : Lines(text)) {
         const std::size_t colon = line.find(':');
         const std::string word = colon == std::string::npos ? std::string() : line.substr(0, colon);
-        if (word == "start" || word == "window" || word == "settings" || word == "check" || word == "shown")
+        if (word == "start" || word == "window" || word == "settings" || word == "conditions" || word == "check" ||
+            word == "shown")
             sections.push_back({line, {}});
         else if (!sections.empty() && !line.empty())
             sections.back().second.push_back(line);
@@ -163,12 +165,13 @@ std::string RunInProcess(const CGoldenCase& c)
     wchar_t current[MAX_PATH] = {0};
     GetCurrentDirectoryW(MAX_PATH, current);
     SetCurrentDirectoryW(c.folder.W());
-    std::string start = "ok", window, settingsDump;
+    std::string start = "ok", window, settingsDump, decisions;
     {
         CSettings settings;
         const CUnicodeString failure = TObj::FailureText([&] {
             settings.Load(environment);
             settingsDump = DumpSettings(settings, folder);
+            decisions = CDryRunShell::DescribeDecisions(settings).ToUtf8();
             CAutoRunWindow mainWindow;
             mainWindow.Create();
             wchar_t title[256] = {0};
@@ -188,6 +191,9 @@ std::string RunInProcess(const CGoldenCase& c)
         out << "window: " << window << "\n";
     if (!settingsDump.empty())
         out << "settings:\n" << settingsDump;
+    // As the dry run shows them, and the launcher's own dry run must.
+    if (!decisions.empty())
+        out << "conditions: " << decisions << "\n";
     for (const CRecordedMessage& message : recorder.messages)
         out << "shown: " << message.text.ToUtf8() << "\n";
     const std::vector<CPageFinding> problems = CDiscChecker(environment).Run();
@@ -285,6 +291,10 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
                           (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
             const std::vector<std::string> requests =
                 dryRun.empty() ? std::vector<std::string>() : PressEveryCommand(run, Section(expected, "settings"));
+            if (const auto* decisions = Section(expected, "conditions"); decisions != nullptr && !dryRun.empty()) {
+                for (const std::string& line : decisions->second)
+                    EXPECT_NE(std::string::npos, run.Output().find(line)) << line << "\n" << run.Output();
+            }
             PostMessageW(handle, WM_CLOSE, 0, 0);
             EXPECT_EQ(0u, run.WaitForExit());
             std::vector<std::string> files;
