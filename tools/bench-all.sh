@@ -43,6 +43,17 @@ cp -r "$bitmaps" "$bitmaps32"
 cp "$build/i686-shipped/AutoRun/Autorun.exe" "$build/i686-shipped/bench/MinimalWindow.exe" "$bitmaps32/"
 i686-w64-mingw32-strip "$bitmaps32/Autorun.exe" "$bitmaps32/MinimalWindow.exe"
 
+# The same again with ten condition tests on its first page, each holding: what deciding
+# them adds to the start.
+conditions32="$build/bench-disc-conditions-i686"
+rm -rf "$conditions32"
+cp -r "$bitmaps32" "$conditions32"
+awk '/^\[/ { main = $0 == "[Main]" }
+     { print }
+     main && /^Command[2-6]_Action=/ { split($0, key, "_"); print key[1] "_If=not installed(Kestrel Photo) and not exists(%SystemRoot%\\kestrel.dll)" }' \
+  "$bitmaps32/Pages/Autorun0.ini" >"$conditions32/Pages/Autorun0.ini"
+[ "$(grep -c '_If=' "$conditions32/Pages/Autorun0.ini")" = 5 ] || { echo "the demo's first page has not five commands to condition" >&2; exit 1; }
+
 source "$root/tools/wine-session.sh"
 wine_session_start "$build/wineprefix"
 to_windows() { echo "Z:${1//\//\\}"; }
@@ -58,6 +69,9 @@ png=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$disc/A
   tr -d '\r')
 startup32=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$bitmaps32/Autorun.exe")" \
   "Orvex Studio 2.1 Setup" 270 145 1F518C "$(to_windows "$bitmaps32/MinimalWindow.exe")" "Minimal window" 300 200 1D4E89 |
+  tr -d '\r')
+conditions=$(wine "$build/x86_64/bench/StartupBench.exe" "$runs" "$(to_windows "$conditions32/Autorun.exe")" \
+  "Orvex Studio 2.1 Setup" 270 145 1F518C "$(to_windows "$bitmaps32/Autorun.exe")" "Orvex Studio 2.1 Setup" 270 145 1F518C |
   tr -d '\r')
 switch=$(wine "$build/x86_64/bench/PageSwitchBench.exe" | tr -d '\r')
 switch32=$(wine "$build/i686/bench/PageSwitchBench.exe" | tr -d '\r')
@@ -100,6 +114,7 @@ cat <<TABLE
 | Start-up to the first painted frame of the demo with bitmaps only, i686 as it ships, median (25th–75th percentile) of $runs | $(value "$startup32" startup_launcher_ms) ms ($(value "$startup32" startup_launcher_quartiles) ms) | i686 minimal window program $(value "$startup32" startup_minimal_ms) ms ($(value "$startup32" startup_minimal_quartiles) ms) | $(value "$startup32" startup_ratio) |
 | Start-up to the first painted frame of the demo with bitmaps only, x86_64, median (25th–75th percentile) of $runs | $(value "$startup" startup_launcher_ms) ms ($(value "$startup" startup_launcher_quartiles) ms) | x86_64 minimal window program $(value "$startup" startup_minimal_ms) ms ($(value "$startup" startup_minimal_quartiles) ms) | $(value "$startup" startup_ratio) |
 | Start-up of the demo with its PNG buttons, median (25th–75th percentile) of $runs | $(value "$png" startup_launcher_ms) ms ($(value "$png" startup_launcher_quartiles) ms) | the demo with bitmaps only $(value "$png" startup_minimal_ms) ms ($(value "$png" startup_minimal_quartiles) ms) | $(value "$png" startup_ratio) |
+| Start-up of the i686 demo with ten condition tests on its first page (installed and exists), median (25th–75th percentile) of $runs | $(value "$conditions" startup_launcher_ms) ms ($(value "$conditions" startup_launcher_quartiles) ms) | the same demo without them $(value "$conditions" startup_minimal_ms) ms ($(value "$conditions" startup_minimal_quartiles) ms) | $(value "$conditions" startup_ratio) |
 | A watching launcher: from a save of a page of 100 commands to the page redrawn, median of 11 (150 ms of it wait for the writes to settle) | $(value "$watch" watch_save_ms) ms | a plain start of that page $(value "$watch" watch_start_ms) ms | $(value "$watch" watch_ratio) |
 | Page switch with repaint, 20 picture commands, i686, median (90th percentile) | $(value "$switch32" switch_median_ms) ms ($(value "$switch32" switch_p90_ms) ms) | GoToPage alone $(value "$switch32" switch_build_median_ms) ms, the repaint alone $(value "$switch32" switch_paint_median_ms) ms | — |
 | Page switch with repaint, 20 picture commands, x86_64, median (90th percentile) | $(value "$switch" switch_median_ms) ms ($(value "$switch" switch_p90_ms) ms) | GoToPage alone $(value "$switch" switch_build_median_ms) ms, the repaint alone $(value "$switch" switch_paint_median_ms) ms | — |
