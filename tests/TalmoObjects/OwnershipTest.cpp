@@ -1,3 +1,4 @@
+#include "Exception.h"
 #include "ScopeExit.h"
 #include "UniqueHandle.h"
 
@@ -101,4 +102,12 @@ TEST(ScopeExit, RunsOnceOnEveryWayOut)
         guard.RunNow();
     }
     EXPECT_EQ(3, runs);
+}
+
+// Made while there is memory, a memory exception goes back to the heap; only the reserve
+// for when there is none is the library's own (the host build's leak checker tells).
+TEST(MemoryException, OneMadeOnTheHeapIsFreedThere)
+{
+    for (int i = 0; i < 2; ++i)
+        delete new TObj::CMemoryException;
 }

@@ -14,14 +14,14 @@ namespace {
 
 constexpr UINT kProbe = WM_USER + 20;
 
-// Owns the modal window and hears WM_ENTERIDLE.
+// Owns the modal window and hears WM_ENTERIDLE, said as a dialog box's loop says it.
 class COwnerFrame : public CBaseTestWindow {
     ZYR_DECLARE_MESSAGE_MAP()
 
 public:
-    LRESULT OnEnterIdle(WPARAM, LPARAM lParam)
+    LRESULT OnEnterIdle(WPARAM wParam, LPARAM lParam)
     {
-        enterIdleFrom = reinterpret_cast<HWND>(lParam);
+        enterIdleFrom = wParam == MSGF_DIALOGBOX ? reinterpret_cast<HWND>(lParam) : nullptr;
         return 0;
     }
     HWND enterIdleFrom = nullptr;
