@@ -99,25 +99,19 @@ private:
         return add(node);
     }
 
-    bool orExpression(int& node, int depth)
+    // Operands joined by `word`, left to right: "or" joins what "and" joined, which binds first.
+    bool joined(int& node, int depth, const char16_t* word, EKind kind, bool (CParser::*operand)(int&, int))
     {
-        if (!andExpression(node, depth))
+        if (!(this->*operand)(node, depth))
             return false;
-        for (int right = -1; takeWord(u"or"); node = join(EKind::Or, node, right))
-            if (!andExpression(right, depth))
+        for (int right = -1; takeWord(word); node = join(kind, node, right))
+            if (!(this->*operand)(right, depth))
                 return false;
         return true;
     }
 
-    bool andExpression(int& node, int depth)
-    {
-        if (!unary(node, depth))
-            return false;
-        for (int right = -1; takeWord(u"and"); node = join(EKind::And, node, right))
-            if (!unary(right, depth))
-                return false;
-        return true;
-    }
+    bool orExpression(int& node, int depth) { return joined(node, depth, u"or", EKind::Or, &CParser::andExpression); }
+    bool andExpression(int& node, int depth) { return joined(node, depth, u"and", EKind::And, &CParser::unary); }
 
     bool unary(int& node, int depth)
     {
