@@ -175,6 +175,9 @@ void CAutoRunWindow::ShowPage(CWindowSettings* page, CPicture picture, SIZE size
     Invalidate(true);
     // The pointer has not moved, but what lies under it has.
     HoverUnderPointer();
+    // The system tells screen readers of a focus that moves (to a command, say); a window
+    // that keeps it while its page changes says so itself.
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void CAutoRunWindow::fullRedrawWindow()

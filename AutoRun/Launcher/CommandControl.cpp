@@ -39,6 +39,7 @@ ZYR_BEGIN_MESSAGE_MAP(CCommandControl, ZYR::CWindow)
     ZYR_ON_POINT(WM_LBUTTONDOWN, OnLButtonDown)
     ZYR_ON_POINT(WM_LBUTTONUP, OnLButtonUp)
     ZYR_ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+    ZYR_ON_MESSAGE(BM_CLICK, OnClick)
 ZYR_END_MESSAGE_MAP(ZYR::CWindow)
 
 CCommandControl::CCommandControl(CCommandSettings* settings) : m_settings(settings) { MakeBrushes(); }
@@ -302,6 +303,8 @@ void CCommandControl::OnMouseMove(UINT flags, int x, int y)
     if (IsHovered()) {
         SetCursor(m_hand.Get());
         m_host->SetComment(m_settings->comment);
+        // The command under the pointer is the one a screen reader's mouse echo reads.
+        NotifyWinEvent(EVENT_OBJECT_SELECTION, Handle(), OBJID_CLIENT, CHILDID_SELF);
     } else {
         SetCursor(m_arrow.Get());
         m_host->SetComment(FocusedComment());
@@ -357,6 +360,13 @@ LRESULT CCommandControl::OnGetObject(WPARAM wParam, LPARAM lParam)
     if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_QUERYCLASSNAMEIDX))
         return ControlClasses::kActsAsButton;
     return DefWindowProc(WM_GETOBJECT, wParam, lParam);
+}
+
+// A screen reader's default action on a button, which the button proxy sends: a click.
+LRESULT CCommandControl::OnClick(WPARAM, LPARAM)
+{
+    RunAction();
+    return 0;
 }
 
 // The action text decides by its form alone what happens.

@@ -53,6 +53,7 @@ protected:
     void OnLButtonDown(UINT flags, int x, int y);
     void OnLButtonUp(UINT flags, int x, int y);
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    LRESULT OnClick(WPARAM, LPARAM);
 
 private:
     int VisualState() const;

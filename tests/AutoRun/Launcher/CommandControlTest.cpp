@@ -18,7 +18,10 @@
 #include <commctrl.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 using TObj::CUnicodeString;
 
@@ -121,6 +124,50 @@ TEST(CommandControl, StatesCommentsAndClicksWithTheRealPointer)
     page.window.GoToPage(U("Second"));
     EXPECT_TRUE(page.window.CommandControlAt(0)->IsHovered());
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+namespace {
+
+std::vector<std::pair<DWORD, HWND>> g_heard; // the accessibility events of client areas
+
+void CALLBACK HearEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT)
+        g_heard.emplace_back(event, window);
+}
+
+bool Heard(DWORD event, HWND window)
+{
+    return std::find(g_heard.begin(), g_heard.end(), std::make_pair(event, window)) != g_heard.end();
+}
+
+} // namespace
+
+// What a screen reader follows and does: the focus, the hover and a new page raise the
+// events it listens to, and its default action on a button, BM_CLICK, runs a command as a
+// click does; a label is no button.
+TEST(CommandControl, ScreenReadersFollowFocusHoverAndPageAndClick)
+{
+    g_heard.clear();
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_SELECTION, nullptr, HearEvent,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    CShownPage page(kPage);
+    page.MoveTo(250, 120);
+    const std::vector<CCommandControl*> controls = page.Controls();
+    controls[1]->SetFocus();
+    EXPECT_TRUE(Until([&] { return Heard(EVENT_OBJECT_FOCUS, controls[1]->Handle()); }, "the focus event"));
+    page.MoveTo(100, 30);
+    EXPECT_TRUE(Until([&] { return Heard(EVENT_OBJECT_SELECTION, controls[0]->Handle()); }, "the hover's event"));
+    page.MoveTo(250, 120);
+    SendMessageW(page.Child(L"Label"), BM_CLICK, 0, 0);
+    EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
+    page.window.SetFocus();    // as after a switch by the pointer: the focus stays where it is
+    TestSupport::PumpFor(100); // the focus events it raised are heard before the switch
+    g_heard.clear();
+    SendMessageW(controls[0]->Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(U("Second"), page.window.CurrentPage()->name);
+    EXPECT_TRUE(Until([&] { return Heard(EVENT_OBJECT_FOCUS, page.window.Handle()); }, "the new page's event"));
+    UnhookWinEvent(hook);
 }
 
 TEST(CommandControl, KeyboardFocusTabAndEnter)
