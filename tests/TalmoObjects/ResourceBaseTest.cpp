@@ -14,6 +14,7 @@ using TObj::CUnicodeString;
 namespace {
 TOBJ_MESSAGE(MSG_MESSAGEBOX_OK);
 TOBJ_MESSAGE(TEST_ONLY_IN_DLL);
+TOBJ_MESSAGE(TEST_EMPTY_IN_DLL);
 
 } // namespace
 
@@ -39,6 +40,7 @@ TEST(ResourceBase, LanguageDllsAreFoundChosenAndSwitched)
     // The DLLs of the language are searched before the program's own table.
     EXPECT_EQ(U("OK (half 0)"), TObj::LoadMessageText(MSG_MESSAGEBOX_OK));
     EXPECT_EQ(U("only in the DLL"), TObj::LoadMessageText(TEST_ONLY_IN_DLL));
+    EXPECT_EQ(U(""), TObj::LoadMessageText(TEST_EMPTY_IN_DLL));
     // Icons too: the language's DLLs, then the program.
     const HMODULE iconModule = TObj::FindResourceModule(RT_GROUP_ICON, L"LANGUAGE_ICON");
     EXPECT_NE(nullptr, iconModule);

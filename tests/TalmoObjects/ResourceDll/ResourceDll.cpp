@@ -7,7 +7,11 @@ struct CEntry {
     const wchar_t* name;
 };
 // Sorted by name, like every message table.
-const CEntry kTable[] = {{4096, L"CURRENT_LANGUAGE_NAME"}, {4210, L"MSG_MESSAGEBOX_OK"}, {5000, L"TEST_ONLY_IN_DLL"}};
+// TEST_EMPTY_IN_DLL has no string: an empty one, which resource compilers leave out.
+const CEntry kTable[] = {{4096, L"CURRENT_LANGUAGE_NAME"},
+                         {4210, L"MSG_MESSAGEBOX_OK"},
+                         {5001, L"TEST_EMPTY_IN_DLL"},
+                         {5000, L"TEST_ONLY_IN_DLL"}};
 } // namespace
 
 extern "C" {
@@ -18,6 +22,6 @@ __declspec(dllexport) unsigned GetResourceID(const wchar_t* name)
             return entry.id;
     return 0;
 }
-__declspec(dllexport) int NumberOfMessages() { return 3; }
+__declspec(dllexport) int NumberOfMessages() { return 4; }
 __declspec(dllexport) const wchar_t* GetMessageName(int index) { return kTable[index].name; }
 }
