@@ -79,6 +79,21 @@ TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
     EXPECT_EQ(before, ZYR::CWindow::BoundWindowCountForTesting());
     const std::vector<ZYR::CFrameWindow*> frames = ZYR::CFrameWindow::Frames();
     EXPECT_EQ(frames.end(), std::find(frames.begin(), frames.end(), gone));
+    // A second window for an object that has one is refused, told, and makes nothing: where
+    // failures are not thrown, the first window stays bound to it alone.
+    CRecordingHandler recorder;
+    TObj::ThreadErrorState().throwForbidden = true;
+    {
+        CBaseTestWindow frame;
+        frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+        const HWND first = frame.Handle();
+        frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+        EXPECT_EQ(first, frame.Handle());
+        EXPECT_EQ(before + 1, ZYR::CWindow::BoundWindowCountForTesting());
+    }
+    TObj::ThreadErrorState().throwForbidden = false;
+    EXPECT_EQ(1u, recorder.messages.size());
+    EXPECT_EQ(before, ZYR::CWindow::BoundWindowCountForTesting());
 }
 
 TEST(Window, ForeignClassesAreSubclassedAndPutBack)
