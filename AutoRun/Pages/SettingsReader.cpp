@@ -263,8 +263,9 @@ bool CSettings::CReader::decideCondition(const CPlace& place, CWindowSettings& w
         m_sink.WantsEveryFinding())
         m_sink.Note(findingAt(place, EKey::CommandIfFalse,
                               u"the value \"" + otherwise + u"\" is neither hide nor disable; hide applies"));
-    CWindowsMachineFacts machine(m_environment, m_currentFile->Path());
-    const bool held = condition.Evaluate(machine);
+    if (m_machine == nullptr)
+        m_machine = std::make_unique<CWindowsMachineFacts>(m_environment, m_currentFile->Path());
+    const bool held = condition.Evaluate(*m_machine);
     window.decisions.push_back({std::move(condition), held, command.number, text, disable});
     if (held)
         return true;

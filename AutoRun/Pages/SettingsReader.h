@@ -13,8 +13,10 @@
 #include "PlainKeys.h"
 #include "RaiseCall.h"
 #include "Settings.h"
+#include "WindowsMachineFacts.h"
 
 #include <memory>
+
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -105,6 +107,8 @@ private:
     TObj::CUnicodeString m_pageFilePath;
     CPageVariables m_variables;
     TObj::CIniFile* m_currentFile = nullptr; // the file every value reader reads, not owned
+    // What the commands' conditions ask, for the page file being read.
+    std::unique_ptr<CWindowsMachineFacts> m_machine;
     int m_language;
     const CLoadEnvironment& m_environment;
     CPageFindingSink& m_sink;

@@ -2,11 +2,14 @@
 // Holds CWindowsMachineFacts, the machine a command's condition asks about, as Windows tells
 // it: files and folders by their attributes, registry keys and values opened for reading
 // in the view asked for, the uninstall entries of both views and of the user, and the
-// Windows version and kind the load environment carries. Every question only reads.
+// Windows version and kind the load environment carries. Every question only reads; one
+// object asked several times walks the uninstall entries once.
 #pragma once
 
 #include "MachineFacts.h"
 #include "Settings.h"
+
+#include <vector>
 
 class CWindowsMachineFacts : public CMachineFacts {
 public:
@@ -32,4 +35,8 @@ public:
 private:
     const CLoadEnvironment& m_environment;
     TObj::CUnicodeString m_pageFilePath;
+    // Every uninstall entry's DisplayName, read at the first "installed" that asks for a name:
+    // a page of several such tests walks the entries once.
+    std::vector<TObj::CUnicodeString> m_displayNames;
+    bool m_displayNamesRead = false;
 };

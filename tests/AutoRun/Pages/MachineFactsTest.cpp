@@ -45,5 +45,8 @@ TEST(WindowsMachineFacts, AnswerAsWindowsHasIt)
     EXPECT_TRUE(machine.IsInstalled(U("kestrel test product")));
     EXPECT_FALSE(machine.IsInstalled(U("Kestrel Test")));
     RegDeleteKeyW(HKEY_CURRENT_USER, entry);
-    EXPECT_FALSE(machine.IsInstalled(U("Kestrel Test Product")));
+    // Each reading of the pages asks anew; one reading walks the entries once.
+    EXPECT_TRUE(machine.IsInstalled(U("Kestrel Test Product")));
+    EXPECT_FALSE(
+        CWindowsMachineFacts(environment, disc.Path("Pages\\Autorun0.ini")).IsInstalled(U("Kestrel Test Product")));
 }
