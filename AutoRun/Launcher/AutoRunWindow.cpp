@@ -11,6 +11,7 @@
 #include "LauncherReportPlaces.h"
 #include "MessageLoop.h"
 #include "MonitorDpi.h"
+#include "PageFiles.h"
 #include "PageLayout.h"
 #include "PageOutlines.h"
 #include "PageWatch.h"
@@ -58,6 +59,7 @@ ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_MESSAGE(WM_NEXTDLGCTL, OnNextControl)
     ZYR_ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotify)
     ZYR_ON_MESSAGE(WM_ACTIVATEAPP, OnActivateApp)
+    ZYR_ON_MESSAGE(WM_SYSCOMMAND, OnSystemCommand)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
 
 CAutoRunWindow::CAutoRunWindow() : m_controls(*this) {}
@@ -113,6 +115,8 @@ void CAutoRunWindow::Create()
     if (placed.top < work.top)
         OffsetRect(&placed, 0, work.top - placed.top);
     ZYR::CFrameWindow::Create(nullptr, placed, kStyle, exStyle, nullptr, reinterpret_cast<HBRUSH>(-1));
+    m_languages.Add(Handle(), PageFiles::LanguageCodesOfDisc(Settings().Environment().launcherFolder),
+                    Settings().Language());
     ::PostMessageW(Handle(), kFirstFrameShown, 0, 0);
 }
 
@@ -208,6 +212,45 @@ void CAutoRunWindow::DecideAgain()
     // Pages that cannot be read again (the disc went) stay as they were decided.
     if (m_page != nullptr && Settings().DecisionsChanged(*m_page))
         TObj::IgnoreFailure([this] { ReadPagesAgain(); });
+}
+
+LRESULT CAutoRunWindow::OnSystemCommand(WPARAM command, LPARAM lParam)
+{
+    const int code = m_languages.LanguageOf(command);
+    if (code < 0)
+        return DefWindowProc(WM_SYSCOMMAND, command, lParam);
+    SwitchLanguage(code);
+    return 0;
+}
+
+void CAutoRunWindow::SwitchLanguage(int code)
+{
+    const int previous = Settings().ChosenLanguage();
+    Settings().ChooseLanguage(code);
+    m_history.clear();
+    try {
+        Rebuild(Settings().DpiY(), nullptr, false);
+    } catch (TObj::CException*) {
+        Settings().ChooseLanguage(previous);
+        throw;
+    }
+    ApplyReadingDirection();
+    m_languages.Check(Handle(), Settings().Language());
+}
+
+void CAutoRunWindow::ApplyReadingDirection()
+{
+    const bool rightToLeft = TObj::IsRightToLeftLanguage(Settings().Language());
+    const DWORD style = ExStyle();
+    if (rightToLeft == ((style & WS_EX_LAYOUTRTL) != 0))
+        return;
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE,
+                      rightToLeft ? style | WS_EX_LAYOUTRTL | WS_EX_RTLREADING
+                                  : style & ~static_cast<DWORD>(WS_EX_LAYOUTRTL | WS_EX_RTLREADING));
+    // Controls take their parent's layout when they are made.
+    m_controls.Destroy();
+    RebuildControls();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 LRESULT CAutoRunWindow::OnActivateApp(WPARAM active, LPARAM)

@@ -11,6 +11,7 @@
 #include "ControlHost.h"
 #include "Font.h"
 #include "FrameWindow.h"
+#include "LanguageMenu.h"
 #include "PageControls.h"
 #include "PagePictures.h"
 #include "StretchedPictures.h"
@@ -95,6 +96,11 @@ protected:
     // A child made or destroyed: the order of the children is asked again.
     LRESULT OnParentNotify(WPARAM wParam, LPARAM);
     LRESULT OnActivateApp(WPARAM active, LPARAM);
+    LRESULT OnSystemCommand(WPARAM command, LPARAM lParam);
+    // The pages of another language, read as "-l:<code>" reads them, with the page of the
+    // same name (else the start page), no history, and that language's reading direction.
+    void SwitchLanguage(int code);
+    void ApplyReadingDirection();
     const std::vector<HWND>& PaintOrder();
     LRESULT OnEraseBackground(WPARAM, LPARAM) { return 1; }
     // The window moved to a monitor of another DPI: the shown page is built again at it.
@@ -135,5 +141,6 @@ private:
     CPageControls m_controls;
     std::unique_ptr<CPageWatch> m_watch; // an author's watch, when asked for
     bool m_outlines = false;             // asked for while watching
-    std::vector<HWND> m_paintOrder;      // not owned: the children, bottom of the z-order first; empty: not known
+    CLanguageMenu m_languages;
+    std::vector<HWND> m_paintOrder; // not owned: the children, bottom of the z-order first; empty: not known
 };

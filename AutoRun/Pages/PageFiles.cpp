@@ -1,8 +1,11 @@
 #include "PageFiles.h"
 
 #include "AutoRunStrings.h"
+#include "CatchFailure.h"
+#include "IniFile.h"
 #include "FileSystem.h"
 #include "Languages.h"
+#include "PageKeys.h"
 
 #include <windows.h>
 
@@ -33,6 +36,19 @@ std::vector<int> LanguageCodesIn(const CUnicodeString& folder)
     for (int code = 0; code < TObj::kLanguageCount; ++code)
         if (IsExistingFile(LanguagePageFile(folder, code)))
             codes.push_back(code);
+    return codes;
+}
+
+std::vector<int> LanguageCodesOfDisc(const CUnicodeString& launcherFolder)
+{
+    std::vector<int> codes;
+    TObj::IgnoreFailure([&] {
+        TObj::CIniFile root(TObj::CombineAndNormalize(launcherFolder, AutoRunStrings::kRootFileName));
+        const CUnicodeString dir =
+            root.GetValue(AutoRunStrings::kCommonSection, CUnicodeString(PageKeys::Key(PageKeys::EKey::Dir).name), {});
+        if (!dir.IsEmpty())
+            codes = LanguageCodesIn(PageFolder(launcherFolder, dir));
+    });
     return codes;
 }
 

@@ -93,6 +93,10 @@ public:
     const TObj::CUnicodeString& IconPath() const noexcept { return m_pages.iconPath; }
     TObj::CUnicodeString StartWindowName() const { return m_startWindowName; }
     int Language() const noexcept { return m_language; }
+    // The language the next read takes, as "-l:<code>" would have chosen it (the user's
+    // choice in the window).
+    int ChosenLanguage() const noexcept { return m_chosenLanguage; }
+    void ChooseLanguage(int code) noexcept { m_chosenLanguage = code; }
     int WindowCount() const noexcept { return m_pages.windows.Count(); }
     CWindowSettings* Window(int index) const noexcept { return m_pages.windows[index]; }
 

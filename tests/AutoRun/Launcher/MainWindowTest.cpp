@@ -135,6 +135,52 @@ TEST(MainWindow, APageLargerThanTheScreenStartsWithItsTitleBarOnTheWorkArea)
     EXPECT_EQ(work.top, huge.WindowRect().top);
 }
 
+// The disc's languages in the system menu, each by its own name, the shown one checked;
+// choosing one reads its pages, keeps the page by name (else the start page) without
+// history, and lays Arabic out right to left.
+TEST(MainWindow, TheSystemMenuChoosesTheDiscsLanguage)
+{
+    const std::string page = "BackgroundSize=[200, 100]\nBackgroundColor=FFFFFF\nCommand1_Text=Go\n"
+                             "Command1_Rect=[10, 10, 90, 40]\nCommand1_Action=$Other\n";
+    CShownPage shown("[Common]\nDir=Pages\n", "-l:0",
+                     {{"Pages\\Autorun0.ini", "[Main]\n" + page + "[Other]\nTitle=Other\n" + page},
+                      {"Pages\\Autorun2.ini", "[Main]\n" + page + "[Other]\nTitle=Andere\n" + page},
+                      {"Pages\\Autorun61.ini", "[Main]\nTitle=Arabic\n" + page}});
+    const HWND window = shown.window.Handle();
+    const auto menu = [window] {
+        const HMENU system = GetSystemMenu(window, FALSE);
+        std::string items;
+        for (int i = GetMenuItemCount(system) - 3; i < GetMenuItemCount(system); ++i) {
+            wchar_t text[64] = {0};
+            GetMenuStringW(system, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            items += CUnicodeString(text).ToUtf8() +
+                     ((GetMenuState(system, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED) != 0 ? "* " : " ");
+        }
+        return items;
+    };
+    EXPECT_EQ("English* Deutsch العربية ", menu());
+    shown.window.GoToPage(U("Other"));
+    const struct {
+        int code;
+        const char* page;
+        const wchar_t* title; // of that language's page file
+        bool rightToLeft;
+        const char* menu;
+    } choices[] = {{2, "Other", L"Andere", false, "English Deutsch* العربية "},
+                   {61, "Main", L"Arabic", true, "English Deutsch العربية* "}};
+    for (const auto& choice : choices) {
+        shown.window.SendMessage(WM_SYSCOMMAND,
+                                 CLanguageMenu::kFirstCommand + choice.code * CLanguageMenu::kCommandStep);
+        EXPECT_EQ(U(choice.page), shown.window.CurrentPage()->name) << choice.code;
+        wchar_t title[32] = {0};
+        GetWindowTextW(window, title, 32);
+        EXPECT_STREQ(choice.title, title);
+        EXPECT_EQ(0, shown.window.HistoryDepthForTesting());
+        EXPECT_EQ(choice.rightToLeft, (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0) << choice.code;
+        EXPECT_EQ(choice.menu, menu());
+    }
+}
+
 TEST(MainWindow, LanguageSixtyOneLaysTheWindowOutRightToLeft)
 {
     const struct {
