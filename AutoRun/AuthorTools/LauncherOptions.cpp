@@ -37,6 +37,8 @@ CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
             options.dryRun = true;
         } else if (option.name.EqualsNoCase(CUnicodeString(u"watch"))) {
             options.watch = true;
+        } else if (option.name.EqualsNoCase(CUnicodeString(u"high-contrast"))) {
+            options.highContrast = true;
         } else if (ValueOption(option, u"render", options.renderFolder)) {
             options.render = true;
         } else if (ValueOption(option, u"new", options.newFolder)) {

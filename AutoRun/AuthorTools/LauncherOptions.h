@@ -6,7 +6,8 @@
 //    "render-format" says (bmp or png), of every language with "-l:all";
 //  - "dry-run": run normally, but show what an action would ask the shell to do;
 //  - "watch": run normally, and show the pages again whenever their files change;
-//  - "new" with a folder: write a starter disc there instead of running.
+//  - "new" with a folder: write a starter disc there instead of running;
+//  - "high-contrast": draw (and render) the pages as in Windows' high-contrast theme.
 #pragma once
 
 #include "CommandLine.h"
@@ -21,6 +22,7 @@ struct CLauncherOptions {
     bool render = false;
     bool watch = false;
     bool makeNew = false;
+    bool highContrast = false;
     TObj::CUnicodeString renderFolder;
     EPictureFormat renderFormat = EPictureFormat::Bitmap;
     bool renderAllLanguages = false;

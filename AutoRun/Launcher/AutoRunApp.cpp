@@ -8,6 +8,7 @@
 #include "DryRunShell.h"
 #include "Errors.h"
 #include "FileSystem.h"
+#include "HighContrast.h"
 #include "LauncherCommandLine.h"
 #include "LanguageRendersApp.h"
 #include "LauncherOptions.h"
@@ -49,6 +50,8 @@ bool CAutoRunApp::InitInstance()
         return false;
     }
     TurnOffInputMethods();
+    if (m_options.highContrast)
+        HighContrast::Force();
     if (m_options.dryRun) {
         m_dryRun.reset(new CDryRunShell);
         CShellRequests::SetCurrent(m_dryRun.get());

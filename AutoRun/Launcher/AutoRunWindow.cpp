@@ -6,6 +6,7 @@
 #include "DC.h"
 #include "Errors.h"
 #include "GdiGlobals.h"
+#include "HighContrast.h"
 #include "Languages.h"
 #include "LauncherMedium.h"
 #include "LauncherReportPlaces.h"
@@ -60,6 +61,8 @@ ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
     ZYR_ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotify)
     ZYR_ON_MESSAGE(WM_ACTIVATEAPP, OnActivateApp)
     ZYR_ON_MESSAGE(WM_SYSCOMMAND, OnSystemCommand)
+    ZYR_ON_MESSAGE(WM_SETTINGCHANGE, OnThemeChange)
+    ZYR_ON_MESSAGE(WM_SYSCOLORCHANGE, OnThemeChange)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
 
 CAutoRunWindow::CAutoRunWindow() : m_controls(*this) {}
@@ -253,6 +256,14 @@ void CAutoRunWindow::ApplyReadingDirection()
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+LRESULT CAutoRunWindow::OnThemeChange(WPARAM, LPARAM)
+{
+    // High contrast turned on or off, or its colours changed: the page follows at once.
+    HighContrast::Refresh();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return 0;
+}
+
 LRESULT CAutoRunWindow::OnActivateApp(WPARAM active, LPARAM)
 {
     // Back from another program (an installer that has just ended): what it changed shows.
@@ -406,16 +417,19 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     });
     // The page's colour or picture covers the whole client area (the window takes the
     // picture's size); only a page with neither keeps what the window showed.
-    if (m_background == nullptr && m_page->backgroundColor == kNoColor)
+    const bool contrast = HighContrast::IsOn();
+    if (m_background == nullptr && m_page->backgroundColor == kNoColor && !contrast)
         BitBlt(canvas.Get(), 0, 0, width, height, target, 0, 0, SRCCOPY);
     if ((ExStyle() & WS_EX_LAYOUTRTL) != 0)
         SetLayout(canvas.Get(), LAYOUT_RTL);
-    if (m_page->backgroundColor != kNoColor) {
+    if (m_page->backgroundColor != kNoColor || contrast) {
         ZYR::CBrush fill;
-        fill.CreateSolidBrush(m_page->backgroundColor);
+        fill.CreateSolidBrush(contrast ? HighContrast::Window() : m_page->backgroundColor);
         FillRect(canvas.Get(), &client, fill.Get());
     }
-    if (m_background != nullptr && m_background->HasAlpha()) {
+    if (contrast) {
+        // In high contrast no picture lies behind the texts.
+    } else if (m_background != nullptr && m_background->HasAlpha()) {
         // What a page picture leaves transparent shows the colour of a window's client area.
         FillRect(canvas.Get(), &client, GetSysColorBrush(COLOR_WINDOW));
         ZYR::DrawPicture(*m_background, canvas.Get(), client, COLORONCOLOR);
@@ -426,7 +440,7 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     }
     SetBkMode(canvas.Get(), TRANSPARENT);
     ZYR::CSelectObjectGuard selectFont(canvas.Get(), m_commentFont.Handle());
-    SetTextColor(canvas.Get(), m_page->commentColor);
+    SetTextColor(canvas.Get(), contrast ? HighContrast::Text() : m_page->commentColor);
     RECT commentRect = ToRect(m_page->commentRect);
     DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect,
               DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | ZYR::TextReadingOrder(canvas.Get()));

@@ -97,6 +97,7 @@ protected:
     LRESULT OnParentNotify(WPARAM wParam, LPARAM);
     LRESULT OnActivateApp(WPARAM active, LPARAM);
     LRESULT OnSystemCommand(WPARAM command, LPARAM lParam);
+    LRESULT OnThemeChange(WPARAM, LPARAM);
     // The pages of another language, read as "-l:<code>" reads them, with the page of the
     // same name (else the start page), no history, and that language's reading direction.
     void SwitchLanguage(int code);

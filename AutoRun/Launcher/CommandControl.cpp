@@ -1,12 +1,14 @@
 #include "CommandControl.h"
 
 #include "Bitmap.h"
+#include "Brush.h"
 #include "ControlClasses.h"
 #include "ControlHost.h"
 #include "DC.h"
 #include "Errors.h"
 #include "FileSystem.h"
 #include "GdiGlobals.h"
+#include "HighContrast.h"
 #include "LauncherReportPlaces.h"
 #include "PageAction.h"
 #include "PageLayout.h"
@@ -194,11 +196,23 @@ void CCommandControl::Draw(HDC dc)
     const PageLayout::CTextArea& area = m_settings->textArea;
     RECT text{area.left, area.top, area.right, area.bottom};
     const int state = VisualState();
-    if (border > 0)
+    // In high contrast the theme's colours replace the page's, and no picture lies behind a
+    // text: the command under the pointer or the focus in the highlight colours, one that
+    // cannot be used in the grey-text colour, each framed in the text colour.
+    const bool contrast = HighContrast::IsOn();
+    const bool highlighted = !m_settings->disabled && (state != CCommandSettings::kNormal || m_focused);
+    if (contrast) {
+        ZYR::CBrush fill, frame;
+        fill.CreateSolidBrush(highlighted ? HighContrast::Highlight() : HighContrast::Window());
+        frame.CreateSolidBrush(HighContrast::Text());
+        FillRect(dc, &client, fill.Get());
+        FrameRect(dc, &client, frame.Get());
+    }
+    if (border > 0 && !contrast)
         FillRect(dc, &client, m_borderBrushes[state].Get());
-    if (m_settings->hasColors)
+    if (m_settings->hasColors && !contrast)
         FillRect(dc, &inner, m_backgroundBrushes[state].Get());
-    if (m_settings->hasPictures) {
+    if (m_settings->hasPictures && !contrast) {
         ZYR::CStretchedPictures& pictures = m_host->StretchedPictures();
         const int mode = pictures.Depth(dc) == 16 ? COLORONCOLOR : HALFTONE;
         // A picture that cannot be decoded has been reported; its command shows its normal one.
@@ -208,7 +222,11 @@ void CCommandControl::Draw(HDC dc)
     }
     SetBkMode(dc, TRANSPARENT);
     ZYR::CSelectObjectGuard font(dc, m_textFont.Handle());
-    const COLORREF previous = SetTextColor(dc, IsHovered() ? m_selectedColor : m_notSelectedColor);
+    const COLORREF textColour = !contrast              ? (IsHovered() ? m_selectedColor : m_notSelectedColor)
+                                : m_settings->disabled ? HighContrast::Unusable()
+                                : highlighted          ? HighContrast::HighlightText()
+                                                       : HighContrast::Text();
+    const COLORREF previous = SetTextColor(dc, textColour);
     const UINT readingOrder = ZYR::TextReadingOrder(dc);
     const UINT flags = readingOrder | (m_settings->centered          ? DT_CENTER | DT_VCENTER | DT_SINGLELINE
                                        : !m_settings->hint.IsEmpty() ? DT_SINGLELINE
@@ -225,8 +243,17 @@ void CCommandControl::Draw(HDC dc)
         focus = RECT{Saturated(focus.left + dx), Saturated(focus.top + dy), Saturated(focus.right + dx),
                      Saturated(focus.bottom + dy)};
     }
-    if (m_focused)
+    if (m_focused && !contrast) {
         DrawFocusRect(dc, &focus);
+    } else if (m_focused) {
+        // A dotted frame drawn by inverting is hard to see on the theme's colours.
+        ZYR::CBrush frame;
+        frame.CreateSolidBrush(textColour);
+        for (int ring = 0; ring < 2; ++ring) {
+            FrameRect(dc, &focus, frame.Get());
+            InflateRect(&focus, 1, 1);
+        }
+    }
     if (!m_settings->hint.IsEmpty()) {
         ZYR::CSelectObjectGuard hintFont(dc, m_hintFont.Handle());
         RECT hint{text.left, Saturated(std::int64_t{m_settings->hintMargin} + extent.cy), text.right, text.bottom};

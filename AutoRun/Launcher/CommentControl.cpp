@@ -5,6 +5,7 @@
 #include "ControlHost.h"
 #include "DC.h"
 #include "GdiGlobals.h"
+#include "HighContrast.h"
 #include "Win32Rect.h"
 
 ZYR_BEGIN_MESSAGE_MAP(CCommentControl, ZYR::CWindow)
@@ -44,7 +45,7 @@ void CCommentControl::Draw(HDC target)
 {
     SetBkMode(target, TRANSPARENT);
     ZYR::CSelectObjectGuard font(target, m_font.Handle());
-    const COLORREF previous = SetTextColor(target, m_textColor);
+    const COLORREF previous = SetTextColor(target, HighContrast::IsOn() ? HighContrast::Unusable() : m_textColor);
     RECT client = IsWaitingForWindow() ? m_settings->WaitingClientArea() : GetClientRect();
     DrawTextW(target, m_settings->text.W(), -1, &client,
               (m_settings->centered ? DT_CENTER | DT_VCENTER | DT_SINGLELINE : DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK) |

@@ -5,15 +5,18 @@
 
 namespace {
 
-UINT CommandOf(int code) { return CLanguageMenu::kFirstCommand + static_cast<UINT>(code) * CLanguageMenu::kCommandStep; }
+UINT CommandOf(int code)
+{
+    return CLanguageMenu::kFirstCommand + static_cast<UINT>(code) * CLanguageMenu::kCommandStep;
+}
 
 // "English", "Deutsch", "العربية": what a reader of the language calls it.
 TObj::CUnicodeString NativeName(int code)
 {
     const TObj::WChar* locale = TObj::LanguageEntry(code).locale;
     wchar_t name[LOCALE_NAME_MAX_LENGTH + 64] = {0};
-    if (locale != nullptr &&
-        GetLocaleInfoEx(reinterpret_cast<const wchar_t*>(locale), LOCALE_SNATIVELANGUAGENAME, name, sizeof name / sizeof name[0]) > 0)
+    if (locale != nullptr && GetLocaleInfoEx(reinterpret_cast<const wchar_t*>(locale), LOCALE_SNATIVELANGUAGENAME, name,
+                                             sizeof name / sizeof name[0]) > 0)
         return TObj::CUnicodeString(reinterpret_cast<const TObj::WChar*>(name));
     return TObj::GetLanguageName(code);
 }

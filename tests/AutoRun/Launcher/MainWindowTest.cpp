@@ -2,6 +2,7 @@
 // that fail, where the window stands after start and after each switch, the right-to-left
 // layout of language 61, and a page built again for the DPI of another monitor.
 #include "ExpectThrows.h"
+#include "HighContrast.h"
 #include "LauncherRun.h"
 #include "MonitorDpi.h"
 #include "PageWatch.h"
@@ -179,6 +180,24 @@ TEST(MainWindow, TheSystemMenuChoosesTheDiscsLanguage)
         EXPECT_EQ(choice.rightToLeft, (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0) << choice.code;
         EXPECT_EQ(choice.menu, menu());
     }
+}
+
+// A theme change shows at once: the page's own colours give way to the high-contrast
+// theme's, and come back. (Wine keeps no high-contrast setting of the system, so the
+// author's forced mode stands for it; the change is told as Windows tells it.)
+TEST(MainWindow, FollowsTheHighContrastThemeWithoutARestart)
+{
+    CShownPage page(Page("Main", "[300, 200]", "BackgroundColor=00FF00\n"));
+    const auto turn = [&page](bool on) {
+        HighContrast::Force(on);
+        page.window.SendMessage(WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    };
+    const auto restore = TObj::OnScopeExit([&turn] { turn(false); });
+    ASSERT_TRUE(Until([&] { return page.Pixel(290, 190) == RGB(0, 255, 0); }, "the page's own colour"));
+    turn(true);
+    EXPECT_TRUE(Until([&] { return page.Pixel(290, 190) == GetSysColor(COLOR_WINDOW); }, "the theme's window colour"));
+    turn(false);
+    EXPECT_TRUE(Until([&] { return page.Pixel(290, 190) == RGB(0, 255, 0); }, "the page's colour again"));
 }
 
 TEST(MainWindow, LanguageSixtyOneLaysTheWindowOutRightToLeft)
