@@ -17,7 +17,8 @@ status=0
 fail() { echo "FAILED: $*"; status=1; }
 
 # Renders the disc in `source` (with the arguments in its file "args") into $work/<name>. A
-# source with a file "new" stands for the disc that --new writes, which must check clean.
+# source with a file "new" stands for the disc that --new writes, which must check clean;
+# one with a file "demo" for the demo disc, rendered with its own arguments.
 render() {
   local name=$1 source=$2 disc=$work/$1-disc
   mkdir -p "$disc"
@@ -28,6 +29,7 @@ render() {
     (cd "$disc" && timeout 120 wine ./Autorun.exe --check </dev/null >"$work/$name-check.log" 2>&1) ||
       fail "$name: the new disc does not check clean: $(tr -d '\r' < "$work/$name-check.log")"
   else
+    [ -f "$source/demo" ] && cp -r "$here/../demo"/. "$disc"/
     cp -r "$source"/. "$disc"/
     rm -rf "$disc/golden"
     cp "$launcher" "$disc/Autorun.exe"

@@ -175,9 +175,11 @@ void ExpectLiveAsRendered(void (*makeDisc)(CLauncherRun&), const std::string& ar
 
 TEST(AuthorTools, RenderedPagesMatchTheLiveWindowOfTheDemo)
 {
-    ExpectLiveAsRendered([](CLauncherRun& disc) { disc.DemoDisc(); }, "",
-                         {{nullptr, L"Orvex Studio 2.1 Setup", "Main.bmp"},
-                          {L"Documentation", L"Orvex Studio 2.1 Documentation", "Docs.bmp"}});
+    // As it is, and in a high-contrast theme.
+    for (const char* arguments : {"", "--high-contrast"})
+        ExpectLiveAsRendered([](CLauncherRun& disc) { disc.DemoDisc(); }, arguments,
+                             {{nullptr, L"Orvex Studio 2.1 Setup", "Main.bmp"},
+                              {L"Documentation", L"Orvex Studio 2.1 Documentation", "Docs.bmp"}});
 }
 
 // Right-to-left pages are mirrored, read right to left and keep their pictures' orientation,
