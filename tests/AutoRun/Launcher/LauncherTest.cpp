@@ -1,5 +1,6 @@
 // The real launcher started as a program: its window, page switches and exit codes, the
 // shell requests it makes, and its end when its medium is removed.
+#include "LanguageMenu.h"
 #include "LauncherRun.h"
 #include "Pixels.h"
 #include "TestText.h"
@@ -10,6 +11,8 @@
 #include <dbt.h>
 
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 using TObj::CUnicodeString;
 
@@ -128,6 +131,36 @@ TEST(Launcher, CloseEndsItFromAnyPage)
     EXPECT_LT(0, InputMethodWindows(GetCurrentProcessId()));
     DestroyWindow(own);
     run.Press(L"Close it");
+    EXPECT_EQ(0u, run.WaitForExit());
+}
+
+// The running demo's languages, chosen as its system menu chooses them: German, then
+// Arabic, laid out right to left.
+TEST(Launcher, TheDemosLanguagesAreChosenInItsWindow)
+{
+    CLauncherRun run;
+    run.DemoDisc();
+    ASSERT_TRUE(run.Start("-l:0"));
+    const HWND window = run.WaitForWindow(L"Orvex Studio 2.1 Setup");
+    ASSERT_NE(nullptr, window) << run.Output();
+    const struct {
+        int code;
+        const wchar_t* title;
+        bool rightToLeft;
+    } choices[] = {{2, L"Orvex Studio 2.1 Installation", false}, {61, L"إعداد Orvex Studio 2.1", true}};
+    for (const auto& choice : choices) {
+        PostMessageW(window, WM_SYSCOMMAND, CLanguageMenu::kFirstCommand + choice.code * CLanguageMenu::kCommandStep,
+                     0);
+        EXPECT_TRUE(TestSupport::WaitUntil(
+            [&] {
+                wchar_t title[64] = {0};
+                GetWindowTextW(window, title, 64);
+                return std::wcscmp(title, choice.title) == 0 &&
+                       ((GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0) == choice.rightToLeft;
+            },
+            "the page of language " + std::to_string(choice.code)));
+    }
+    PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, run.WaitForExit());
 }
 
