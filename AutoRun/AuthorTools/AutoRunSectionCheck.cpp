@@ -14,7 +14,7 @@ namespace {
 
 const CUnicodeString kOpen(u"open"), kShellExecute(u"shellexecute"), kIcon(u"icon"), kLabel(u"label");
 
-CUnicodeString Quoted(const CUnicodeString& text) { return u"\"" + text + u"\""; }
+constexpr auto Quoted = &CPageFinding::Quoted;
 
 // Windows takes the program of "open=" up to the first blank, or between quotes.
 CUnicodeString ProgramOf(const CUnicodeString& command)

@@ -61,7 +61,7 @@ TOBJ_MESSAGE(ERR_BAD_INI_FILE);
 
 const CUnicodeString& kStops = CPageFinding::kStopsWith;
 
-CUnicodeString Quoted(const CUnicodeString& text) { return u"\"" + text + u"\""; }
+constexpr auto Quoted = &CPageFinding::Quoted;
 // The name of a page's key, or of a command's with its "Command<N>_".
 CUnicodeString Name(PageKeys::EKey key) { return CUnicodeString(PageKeys::Key(key).name); }
 CUnicodeString Key(int number, PageKeys::EKey key)

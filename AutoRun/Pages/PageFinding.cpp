@@ -7,8 +7,10 @@ const CUnicodeString CPageFinding::kStopsWithInternalError(u"; the launcher stop
 
 CUnicodeString CPageFinding::UnreadablePicture(const CUnicodeString& path)
 {
-    return u"the picture \"" + path + u"\" cannot be read as a picture (a bitmap, PNG or JPEG)";
+    return u"the picture " + Quoted(path) + u" cannot be read as a picture (a bitmap, PNG or JPEG)";
 }
+
+CUnicodeString CPageFinding::Quoted(const CUnicodeString& text) { return u"\"" + text + u"\""; }
 
 CPageFinding CPageFinding::At(const CUnicodeString& file, int line, const CUnicodeString& section,
                               const CUnicodeString& key, const CUnicodeString& text)

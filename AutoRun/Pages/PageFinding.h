@@ -26,6 +26,8 @@ struct CPageFinding {
     static const TObj::CUnicodeString kStopsWithInternalError;
     // "the picture "<path>" cannot be read as a picture (a bitmap, PNG or JPEG)"
     static TObj::CUnicodeString UnreadablePicture(const TObj::CUnicodeString& path);
+    // A name, path or value as a finding's text quotes it.
+    static TObj::CUnicodeString Quoted(const TObj::CUnicodeString& text);
 
     // A note at that place; a finding of another weight is given it where it is told.
     static CPageFinding At(const TObj::CUnicodeString& file, int line, const TObj::CUnicodeString& section,
