@@ -445,7 +445,7 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     DrawTextW(canvas.Get(), m_comment.W(), -1, &commentRect,
               DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK | ZYR::TextReadingOrder(canvas.Get()));
     if (m_outlines)
-        PageOutlines::Frame(canvas.Get(), ToRect(m_page->commentRect), PageOutlines::kComment);
+        ZYR::FrameInColour(canvas.Get(), ToRect(m_page->commentRect), PageOutlines::kComment);
     selectFont.Restore();
     SetLayout(canvas.Get(), 0);
     if (controlsWithin != nullptr) {

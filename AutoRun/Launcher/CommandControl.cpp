@@ -202,11 +202,10 @@ void CCommandControl::Draw(HDC dc)
     const bool contrast = HighContrast::IsOn();
     const bool highlighted = !m_settings->disabled && (state != CCommandSettings::kNormal || m_focused);
     if (contrast) {
-        ZYR::CBrush fill, frame;
+        ZYR::CBrush fill;
         fill.CreateSolidBrush(highlighted ? HighContrast::Highlight() : HighContrast::Window());
-        frame.CreateSolidBrush(HighContrast::Text());
         FillRect(dc, &client, fill.Get());
-        FrameRect(dc, &client, frame.Get());
+        ZYR::FrameInColour(dc, client, HighContrast::Text());
     }
     if (border > 0 && !contrast)
         FillRect(dc, &client, m_borderBrushes[state].Get());
@@ -247,12 +246,7 @@ void CCommandControl::Draw(HDC dc)
         DrawFocusRect(dc, &focus);
     } else if (m_focused) {
         // A dotted frame drawn by inverting is hard to see on the theme's colours.
-        ZYR::CBrush frame;
-        frame.CreateSolidBrush(textColour);
-        for (int ring = 0; ring < 2; ++ring) {
-            FrameRect(dc, &focus, frame.Get());
-            InflateRect(&focus, 1, 1);
-        }
+        ZYR::FrameInColour(dc, focus, textColour, 2);
     }
     if (!m_settings->hint.IsEmpty()) {
         ZYR::CSelectObjectGuard hintFont(dc, m_hintFont.Handle());
@@ -262,8 +256,8 @@ void CCommandControl::Draw(HDC dc)
     }
     SetTextColor(dc, previous);
     if (m_host->ShowsOutlines()) {
-        PageOutlines::Frame(dc, client, PageOutlines::kCommand);
-        PageOutlines::Frame(dc, text, PageOutlines::kTextArea);
+        ZYR::FrameInColour(dc, client, PageOutlines::kCommand);
+        ZYR::FrameInColour(dc, text, PageOutlines::kTextArea);
     }
 }
 

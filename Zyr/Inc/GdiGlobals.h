@@ -1,8 +1,8 @@
 // GdiGlobals.h
 // Holds the window library's drawing helpers: the bitmap stretch, a picture drawn (blended
 // when it carries alpha), the text extent with external leading and slant correction, and
-// the screen's vertical DPI, a window's children drawn into a picture of it, and the reading
-// order and picture copy of a mirrored context.
+// the screen's vertical DPI, a window's children drawn into a picture of it, the reading
+// order and picture copy of a mirrored context, and a frame in a colour.
 #pragma once
 
 #include "UnicodeString.h"
@@ -27,6 +27,8 @@ void StretchBitmap(HBITMAP bitmap, HDC dc, const RECT& target, const RECT& sourc
 // The whole picture onto `target`: stretched as above, or, when it carries alpha, blended
 // over what `dc` already holds there.
 void DrawPicture(const CBitmap& picture, HDC dc, const RECT& target, int mode);
+// One-pixel frames in `colour`: the first on `rect`, each further one a pixel outside the last.
+void FrameInColour(HDC dc, RECT rect, COLORREF colour, int rings = 1);
 // GetTextExtentPoint32W, plus tmExternalLeading to the height and the overhang
 // correction to the width.
 SIZE GetTextExtent(HDC dc, const TObj::CUnicodeString& text);

@@ -1,6 +1,7 @@
 #include "GdiGlobals.h"
 
 #include "Bitmap.h"
+#include "Brush.h"
 #include "DC.h"
 #include "ReportPlaces.h"
 #include "SystemLibrary.h"
@@ -70,6 +71,16 @@ void DrawPicture(const CBitmap& picture, HDC dc, const RECT& target, int mode)
                  0, size.cx, size.cy, blend);
     if ((layout & LAYOUT_RTL) != 0)
         SetLayout(dc, layout);
+}
+
+void FrameInColour(HDC dc, RECT rect, COLORREF colour, int rings)
+{
+    CBrush brush;
+    brush.CreateSolidBrush(colour);
+    for (int ring = 0; ring < rings; ++ring) {
+        FrameRect(dc, &rect, brush.Get());
+        InflateRect(&rect, 1, 1);
+    }
 }
 
 UINT TextReadingOrder(HDC dc) { return (GetLayout(dc) & LAYOUT_RTL) != 0 ? DT_RTLREADING : 0; }
