@@ -1,11 +1,8 @@
 #include "LanguageRenders.h"
 
-#include "AutoRunStrings.h"
 #include "FileSystem.h"
-#include "IniFile.h"
 #include "Languages.h"
 #include "PageFiles.h"
-#include "PageKeys.h"
 #include "PathRules.h"
 
 #include <windows.h>
@@ -92,24 +89,18 @@ void AppendAddress(CUnicodeString& out, const CUnicodeString& folder, const CUni
 
 std::vector<CColumn> ColumnsOf(const CUnicodeString& launcherFolder)
 {
-    const CUnicodeString rootPath = TObj::CombineAndNormalize(launcherFolder, AutoRunStrings::kRootFileName);
-    TObj::CIniFile root(rootPath);
-    const CUnicodeString& common = AutoRunStrings::kCommonSection;
-    const CUnicodeString dir =
-        root.GetValue(common, CUnicodeString(PageKeys::Key(PageKeys::EKey::Dir).name), CUnicodeString());
-    if (dir.IsEmpty())
+    const PageFiles::CDiscLayout disc = PageFiles::DiscLayoutOf(launcherFolder);
+    if (disc.pageFolder.IsEmpty())
         return {{0, CUnicodeString(u"default")}};
-    const CUnicodeString defaultName = root.GetValue(
-        common, CUnicodeString(PageKeys::Key(PageKeys::EKey::DefaultIniFile).name), AutoRunStrings::kDefaultPageFile);
-    const CUnicodeString folder = PageFiles::PageFolder(launcherFolder, dir);
     std::vector<CColumn> columns;
     std::vector<CUnicodeString> read;
     for (int code = 0; code < TObj::kLanguageCount; ++code) {
-        const CUnicodeString own = PageFiles::LanguagePageFile(folder, code);
+        const CUnicodeString own = PageFiles::LanguagePageFile(disc.pageFolder, code);
         if (!TObj::IsLanguageCodeUsed(code) && !PageFiles::IsExistingFile(own))
             continue;
         std::vector<CUnicodeString> missing;
-        const CUnicodeString file = PageFiles::PageFileFor(rootPath, folder, defaultName, code, missing);
+        const CUnicodeString file =
+            PageFiles::PageFileFor(disc.rootPath, disc.pageFolder, disc.defaultName, code, missing);
         if (std::find(read.begin(), read.end(), file) != read.end())
             continue;
         read.push_back(file);

@@ -39,15 +39,27 @@ std::vector<int> LanguageCodesIn(const CUnicodeString& folder)
     return codes;
 }
 
+CDiscLayout DiscLayoutOf(const CUnicodeString& launcherFolder)
+{
+    CDiscLayout layout;
+    layout.rootPath = TObj::CombineAndNormalize(launcherFolder, AutoRunStrings::kRootFileName);
+    TObj::CIniFile root(layout.rootPath);
+    const CUnicodeString& common = AutoRunStrings::kCommonSection;
+    const CUnicodeString dir = root.GetValue(common, CUnicodeString(PageKeys::Key(PageKeys::EKey::Dir).name), {});
+    if (!dir.IsEmpty())
+        layout.pageFolder = PageFolder(launcherFolder, dir);
+    layout.defaultName = root.GetValue(common, CUnicodeString(PageKeys::Key(PageKeys::EKey::DefaultIniFile).name),
+                                       AutoRunStrings::kDefaultPageFile);
+    return layout;
+}
+
 std::vector<int> LanguageCodesOfDisc(const CUnicodeString& launcherFolder)
 {
     std::vector<int> codes;
     TObj::IgnoreFailure([&] {
-        TObj::CIniFile root(TObj::CombineAndNormalize(launcherFolder, AutoRunStrings::kRootFileName));
-        const CUnicodeString dir =
-            root.GetValue(AutoRunStrings::kCommonSection, CUnicodeString(PageKeys::Key(PageKeys::EKey::Dir).name), {});
-        if (!dir.IsEmpty())
-            codes = LanguageCodesIn(PageFolder(launcherFolder, dir));
+        const CDiscLayout layout = DiscLayoutOf(launcherFolder);
+        if (!layout.pageFolder.IsEmpty())
+            codes = LanguageCodesIn(layout.pageFolder);
     });
     return codes;
 }

@@ -19,8 +19,16 @@ TObj::CUnicodeString PageFolder(const TObj::CUnicodeString& launcherFolder, cons
 TObj::CUnicodeString LanguagePageFile(const TObj::CUnicodeString& folder, int code);
 // The codes (0..69) that have their page file in the page folder, in order.
 std::vector<int> LanguageCodesIn(const TObj::CUnicodeString& folder);
-// Those of the page folder the root file beside the launcher names; none without "Dir" or
-// a root file that cannot be read.
+// Where the root file beside the launcher puts the page files: its own path, the folder
+// "Dir" names (empty without one) and the name "DefaultIniFile" gives. A root file that
+// cannot be read throws.
+struct CDiscLayout {
+    TObj::CUnicodeString rootPath;
+    TObj::CUnicodeString pageFolder;
+    TObj::CUnicodeString defaultName;
+};
+CDiscLayout DiscLayoutOf(const TObj::CUnicodeString& launcherFolder);
+// The codes of the disc's page folder; none without "Dir" or a root file that cannot be read.
 std::vector<int> LanguageCodesOfDisc(const TObj::CUnicodeString& launcherFolder);
 // The file named by "DefaultIniFile" in the page folder; empty for an empty name.
 TObj::CUnicodeString DefaultPageFile(const TObj::CUnicodeString& folder, const TObj::CUnicodeString& defaultName);
