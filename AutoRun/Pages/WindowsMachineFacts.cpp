@@ -68,33 +68,31 @@ bool CWindowsMachineFacts::IsInstalled(const CUnicodeString& product)
         HKEY root;
         bool view32;
     } places[] = {{HKEY_LOCAL_MACHINE, false}, {HKEY_LOCAL_MACHINE, true}, {HKEY_CURRENT_USER, false}};
+    // The names are taken in the same walk as the key names are tried; a walk that ends at a
+    // key name leaves them to the next question.
+    const bool readNames = !m_displayNamesRead;
+    if (readNames)
+        m_displayNames.clear();
     for (const auto& place : places) {
         TObj::CRegistryKey uninstall, entry;
-        if (uninstall.Open(place.root, kUninstall, ReadAccess(place.view32)) &&
-            entry.Open(uninstall.Handle(), product.W(), KEY_QUERY_VALUE))
+        if (!uninstall.Open(place.root, kUninstall, ReadAccess(place.view32)))
+            continue;
+        if (entry.Open(uninstall.Handle(), product.W(), KEY_QUERY_VALUE))
             return true;
-    }
-    if (!m_displayNamesRead) {
-        m_displayNamesRead = true;
-        for (const auto& place : places) {
-            TObj::CRegistryKey uninstall;
-            if (!uninstall.Open(place.root, kUninstall, ReadAccess(place.view32)))
-                continue;
-            wchar_t name[256];
-            for (DWORD index = 0; index < kMaxUninstallEntries; ++index) {
-                DWORD length = 256;
-                const LONG result =
-                    RegEnumKeyExW(uninstall.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-                if (result == ERROR_NO_MORE_ITEMS)
-                    break;
-                TObj::CRegistryKey entry;
-                CUnicodeString displayName;
-                if (result == ERROR_SUCCESS && entry.Open(uninstall.Handle(), name, KEY_QUERY_VALUE) &&
-                    entry.ReadString(L"DisplayName", displayName))
-                    m_displayNames.push_back(displayName);
-            }
+        wchar_t name[256];
+        for (DWORD index = 0; readNames && index < kMaxUninstallEntries; ++index) {
+            DWORD length = 256;
+            const LONG result =
+                RegEnumKeyExW(uninstall.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+            if (result == ERROR_NO_MORE_ITEMS)
+                break;
+            CUnicodeString displayName;
+            if (result == ERROR_SUCCESS && entry.Open(uninstall.Handle(), name, KEY_QUERY_VALUE) &&
+                entry.ReadString(L"DisplayName", displayName))
+                m_displayNames.push_back(displayName);
         }
     }
+    m_displayNamesRead = true;
     for (const CUnicodeString& displayName : m_displayNames)
         if (displayName.EqualsNoCase(product))
             return true;
