@@ -44,6 +44,12 @@ RECT CentredOn(const RECT& rect, const RECT& target)
 
 CSettings& Settings() { return *CSettings::Current(); }
 
+// The extended styles of a window laid out and read right to left.
+constexpr DWORD kRightToLeft = WS_EX_LAYOUTRTL | WS_EX_RTLREADING;
+
+// Those the language of the pages read asks for.
+DWORD ReadingDirection() { return TObj::IsRightToLeftLanguage(Settings().Language()) ? kRightToLeft : 0; }
+
 } // namespace
 
 ZYR_BEGIN_MESSAGE_MAP(CAutoRunWindow, ZYR::CFrameWindow)
@@ -106,9 +112,7 @@ void CAutoRunWindow::Create()
     // no icon.
     m_icons.Prepare(Settings().GetIcon());
     m_page = page;
-    DWORD exStyle = WS_EX_COMPOSITED;
-    if (TObj::IsRightToLeftLanguage(Settings().Language()))
-        exStyle |= WS_EX_LAYOUTRTL | WS_EX_RTLREADING;
+    const DWORD exStyle = WS_EX_COMPOSITED | ReadingDirection();
     const RECT frame = ZYR::AdjustWindowRectEx(RECT{0, 0, size.cx, size.cy}, kStyle, false, exStyle);
     const RECT work = ZYR::MonitorWorkArea(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST));
     RECT placed = CentredOn(frame, work);
@@ -243,13 +247,11 @@ void CAutoRunWindow::SwitchLanguage(int code)
 
 void CAutoRunWindow::ApplyReadingDirection()
 {
-    const bool rightToLeft = TObj::IsRightToLeftLanguage(Settings().Language());
+    const DWORD wanted = ReadingDirection();
     const DWORD style = ExStyle();
-    if (rightToLeft == ((style & WS_EX_LAYOUTRTL) != 0))
+    if ((style & kRightToLeft) == wanted)
         return;
-    SetWindowLongPtrW(Handle(), GWL_EXSTYLE,
-                      rightToLeft ? style | WS_EX_LAYOUTRTL | WS_EX_RTLREADING
-                                  : style & ~static_cast<DWORD>(WS_EX_LAYOUTRTL | WS_EX_RTLREADING));
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, (style & ~kRightToLeft) | wanted);
     // Controls take their parent's layout when they are made.
     m_controls.Destroy();
     RebuildControls();
