@@ -227,12 +227,9 @@ void CSettings::CReader::readCommands(const CUnicodeString& section, CWindowSett
             break;
         // A hidden command is as if absent: the next one takes its place in the column.
         command->hidden = !decideCondition(CPlace{section, PageRules::CommandKeyPrefix(number)}, window, *command);
-        if (command->hidden) {
-            window.commands.Add(command.release());
-            continue;
-        }
-        layout = PageLayout::NextDefaultRect(
-            CPageRect{column.left, command->rect.top, column.right, command->rect.bottom}, gap, height);
+        if (!command->hidden)
+            layout = PageLayout::NextDefaultRect(
+                CPageRect{column.left, command->rect.top, column.right, command->rect.bottom}, gap, height);
         window.commands.Add(command.release());
     }
     if (m_sink.WantsEveryFinding())
