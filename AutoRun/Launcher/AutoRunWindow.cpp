@@ -419,24 +419,26 @@ void CAutoRunWindow::DrawPage(HDC target, HRGN controlsWithin)
     });
     // The page's colour or picture covers the whole client area (the window takes the
     // picture's size); only a page with neither keeps what the window showed.
+    // In high contrast the theme's window colour stands for the page's colour, and no
+    // picture lies behind the texts.
     const bool contrast = HighContrast::IsOn();
-    if (m_background == nullptr && m_page->backgroundColor == kNoColor && !contrast)
+    const ZYR::CBitmap* const pagePicture = contrast ? nullptr : m_background.get();
+    const std::uint32_t pageColour = contrast ? HighContrast::Window() : m_page->backgroundColor;
+    if (pagePicture == nullptr && pageColour == kNoColor)
         BitBlt(canvas.Get(), 0, 0, width, height, target, 0, 0, SRCCOPY);
     if ((ExStyle() & WS_EX_LAYOUTRTL) != 0)
         SetLayout(canvas.Get(), LAYOUT_RTL);
-    if (m_page->backgroundColor != kNoColor || contrast) {
+    if (pageColour != kNoColor) {
         ZYR::CBrush fill;
-        fill.CreateSolidBrush(contrast ? HighContrast::Window() : m_page->backgroundColor);
+        fill.CreateSolidBrush(pageColour);
         FillRect(canvas.Get(), &client, fill.Get());
     }
-    if (contrast) {
-        // In high contrast no picture lies behind the texts.
-    } else if (m_background != nullptr && m_background->HasAlpha()) {
+    if (pagePicture != nullptr && pagePicture->HasAlpha()) {
         // What a page picture leaves transparent shows the colour of a window's client area.
         FillRect(canvas.Get(), &client, GetSysColorBrush(COLOR_WINDOW));
-        ZYR::DrawPicture(*m_background, canvas.Get(), client, COLORONCOLOR);
-    } else if (m_background != nullptr) {
-        ZYR::CBitmapDC picture(m_background->Get(), canvas.Get());
+        ZYR::DrawPicture(*pagePicture, canvas.Get(), client, COLORONCOLOR);
+    } else if (pagePicture != nullptr) {
+        ZYR::CBitmapDC picture(pagePicture->Get(), canvas.Get());
         SetStretchBltMode(canvas.Get(), COLORONCOLOR);
         BitBlt(canvas.Get(), client.left, client.top, width, height, picture.Get(), 0, 0, ZYR::kPictureCopy);
     }

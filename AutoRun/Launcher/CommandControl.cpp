@@ -206,18 +206,19 @@ void CCommandControl::Draw(HDC dc)
         fill.CreateSolidBrush(highlighted ? HighContrast::Highlight() : HighContrast::Window());
         FillRect(dc, &client, fill.Get());
         ZYR::FrameInColour(dc, client, HighContrast::Text());
-    }
-    if (border > 0 && !contrast)
-        FillRect(dc, &client, m_borderBrushes[state].Get());
-    if (m_settings->hasColors && !contrast)
-        FillRect(dc, &inner, m_backgroundBrushes[state].Get());
-    if (m_settings->hasPictures && !contrast) {
-        ZYR::CStretchedPictures& pictures = m_host->StretchedPictures();
-        const int mode = pictures.Depth(dc) == 16 ? COLORONCOLOR : HALFTONE;
-        // A picture that cannot be decoded has been reported; its command shows its normal one.
-        const std::shared_ptr<const ZYR::CBitmap> picture = m_settings->pictures[state]->Decoded();
-        pictures.Draw(picture != nullptr ? picture : m_settings->pictures[CCommandSettings::kNormal]->Decoded(), dc,
-                      inner, mode);
+    } else {
+        if (border > 0)
+            FillRect(dc, &client, m_borderBrushes[state].Get());
+        if (m_settings->hasColors)
+            FillRect(dc, &inner, m_backgroundBrushes[state].Get());
+        if (m_settings->hasPictures) {
+            ZYR::CStretchedPictures& pictures = m_host->StretchedPictures();
+            const int mode = pictures.Depth(dc) == 16 ? COLORONCOLOR : HALFTONE;
+            // A picture that cannot be decoded has been reported; its command shows its normal one.
+            const std::shared_ptr<const ZYR::CBitmap> picture = m_settings->pictures[state]->Decoded();
+            pictures.Draw(picture != nullptr ? picture : m_settings->pictures[CCommandSettings::kNormal]->Decoded(), dc,
+                          inner, mode);
+        }
     }
     SetBkMode(dc, TRANSPARENT);
     ZYR::CSelectObjectGuard font(dc, m_textFont.Handle());
