@@ -12,15 +12,26 @@ bool SystemSaysOn() noexcept
            (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-// Read on the window's thread only: at the start and at each theme change it hears of.
+// Read on the window's thread only: at the first drawing and at each theme change it hears
+// of (not before the program's own code runs, nor in a run that draws nothing).
 bool g_forced = false;
-bool g_on = SystemSaysOn();
+bool g_known = false;
+bool g_on = false;
 
 } // namespace
 
-bool IsOn() noexcept { return g_on; }
+bool IsOn() noexcept
+{
+    if (!g_known)
+        Refresh();
+    return g_on;
+}
 
-void Refresh() noexcept { g_on = g_forced || SystemSaysOn(); }
+void Refresh() noexcept
+{
+    g_on = g_forced || SystemSaysOn();
+    g_known = true;
+}
 
 void Force(bool on) noexcept
 {
