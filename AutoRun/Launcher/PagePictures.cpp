@@ -1,8 +1,14 @@
 #include "PagePictures.h"
 
+#include "PageFiles.h"
+#include "PageValues.h"
+#include "PictureDecoder.h"
+#include "PictureVariants.h"
 #include "Settings.h"
 
 #include <algorithm>
+
+using TObj::CUnicodeString;
 
 SIZE CPagePictures::Load(const CWindowSettings& page, CPicture& picture, const ZYR::CFailurePlace& place)
 {
@@ -15,12 +21,40 @@ SIZE CPagePictures::Load(const CWindowSettings& page, CPicture& picture, const Z
             return picture->Size();
         }
     auto loaded = std::make_shared<ZYR::CBitmap>();
-    loaded->LoadFromFile(page.backgroundPath, place);
+    if (page.scaleDpi == 0)
+        loaded->LoadFromFile(page.backgroundPath, place);
+    else
+        loadScaled(page, *loaded, place);
     if (m_pictures.size() >= kCachedPictures)
         m_pictures.erase(m_pictures.begin());
     m_pictures.emplace_back(&page, loaded);
     picture = std::move(loaded);
     return picture->Size();
+}
+
+void CPagePictures::loadScaled(const CWindowSettings& page, ZYR::CBitmap& picture, const ZYR::CFailurePlace& place)
+{
+    int percent = 100;
+    const CUnicodeString variant =
+        PictureVariants::Choose(page.backgroundPath, page.scaleDpi, &PageFiles::IsExistingFile, percent);
+    // The page was designed at the size of its picture itself; a variant that its header
+    // does not size is taken at its own size over its scale.
+    unsigned width = 0, height = 0;
+    if (!ZYR::CPictureDecoder::DeclaredSizeOfFile(page.backgroundPath, width, height)) {
+        picture.LoadFromFile(variant, place);
+        const SIZE own = picture.Size();
+        width = static_cast<unsigned>(own.cx * 100 / percent);
+        height = static_cast<unsigned>(own.cy * 100 / percent);
+        picture.ScaleTo(scaledSize(width, height, page.scaleDpi));
+        return;
+    }
+    picture.LoadFromFile(variant, place, scaledSize(width, height, page.scaleDpi));
+}
+
+SIZE CPagePictures::scaledSize(unsigned width, unsigned height, int dpi)
+{
+    return SIZE{static_cast<LONG>(PageValues::ScaleByDpi(width, dpi)),
+                static_cast<LONG>(PageValues::ScaleByDpi(height, dpi))};
 }
 
 void CPagePictures::Forget(const CWindowSettings* page)
@@ -35,7 +69,9 @@ CPagePictures CPagePictures::ForPagesOf(const CSettings& settings, bool keep) co
     CPagePictures kept;
     if (keep)
         for (const auto& cached : m_pictures)
+            // A page that scales as a whole has its picture at the DPI it was read at.
             if (const CWindowSettings* same = settings.WindowNamed(cached.first->name))
-                kept.m_pictures.emplace_back(same, cached.second);
+                if (same->scaleDpi == cached.first->scaleDpi)
+                    kept.m_pictures.emplace_back(same, cached.second);
     return kept;
 }

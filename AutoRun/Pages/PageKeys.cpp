@@ -26,6 +26,11 @@ const CPageKey kTable[] = {
     {K::Dir, u"Dir", S::Common, T::Text, 0, "empty", "The folder of the page files (in `Autorun.inf` only)."},
     {K::DefaultIniFile, u"DefaultIniFile", S::Common, T::Text, 0, "`Autorun0.ini`",
      "The page file for languages without their own (in `Autorun.inf` only)."},
+    {K::CommonScaleWithDpi, u"ScaleWithDpi", S::Common, T::Boolean, 0, "false",
+     "Every page is designed at 96 dpi and scales as a whole with the screen (see Scaling)."},
+
+    {K::ScaleWithDpi, u"ScaleWithDpi", S::Window, T::Boolean, kFollows, "`[Common]`'s",
+     "This page is designed at 96 dpi and scales as a whole with the screen (see Scaling)."},
 
     {K::Background, u"Background", S::Window, T::Path, 0, "none", "The page's picture (a bitmap, PNG or JPEG file). The window takes its size."},
     {K::BackgroundSize, u"BackgroundSize", S::Window, T::Size, 0, "`[0, 0]`", "Client size when there is no picture."},

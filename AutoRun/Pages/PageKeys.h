@@ -19,8 +19,8 @@ enum class EValueType { Text, TextWithBreaks, Path, Integer, Colour, Boolean, De
 
 // clang-format off
 enum class EKey {
-    Icon, Dir, DefaultIniFile,
-    Background, BackgroundSize, BackgroundColor, Title, FontName, FontSize, FontUnderlined, FontSelectedColor,
+    Icon, Dir, DefaultIniFile, CommonScaleWithDpi,
+    ScaleWithDpi, Background, BackgroundSize, BackgroundColor, Title, FontName, FontSize, FontUnderlined, FontSelectedColor,
     FontNotSelectedColor, FontUnusableColor, FontCommentName, FontCommentSize, FontCommentColor, CommentRect,
     CommentDefault, CommandsRect, FontRatio, SpaceRatio,
     CommandText, CommandRect, CommandAction, CommandAction64, CommandActionParameters, CommandComment, CommandTooltip,

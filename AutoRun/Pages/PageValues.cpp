@@ -89,13 +89,13 @@ private:
     int m_at = 0;
 };
 
-bool ParseBracketed(const CUnicodeString& text, int dpiY, std::int64_t* values, int count)
+bool ParseBracketed(const CUnicodeString& text, int dpiY, EPixels pixels, std::int64_t* values, int count)
 {
     const CUnicodeString trimmed = text.Trimmed();
     CBracketScanner scanner(trimmed);
     if (!scanner.Numbers(values, count))
         return false;
-    if (trimmed.EndsWith(RelSuffix()))
+    if (trimmed.EndsWith(RelSuffix()) || pixels == EPixels::Scaled)
         for (int i = 0; i < count; ++i)
             values[i] = ScaleByDpi(values[i], dpiY);
     for (int i = 0; i < count; ++i)
@@ -119,7 +119,7 @@ std::int64_t ScaleByDpi(std::int64_t value, int dpiY)
     return quotient;
 }
 
-bool ParseInteger(const CUnicodeString& text, int dpiY, std::int32_t& out)
+bool ParseInteger(const CUnicodeString& text, int dpiY, std::int32_t& out, EPixels pixels)
 {
     const CUnicodeString trimmed = text.Trimmed();
     CUnicodeString number = trimmed;
@@ -129,7 +129,7 @@ bool ParseInteger(const CUnicodeString& text, int dpiY, std::int32_t& out)
     std::int64_t value;
     if (!number.ToInt64(value) || !FitsInt32(value))
         return false;
-    if (relative)
+    if (relative || pixels == EPixels::Scaled)
         value = ScaleByDpi(value, dpiY);
     if (!FitsInt32(value))
         return false;
@@ -161,10 +161,10 @@ bool ParseBool(const CUnicodeString& text, bool& out) { return text.ToBool(out);
 
 bool ParseDecimal(const CUnicodeString& text, double& out) { return text.ToDouble(out); }
 
-bool ParseRect(const CUnicodeString& text, int dpiY, CPageRect& out)
+bool ParseRect(const CUnicodeString& text, int dpiY, CPageRect& out, EPixels pixels)
 {
     std::int64_t v[4];
-    if (!ParseBracketed(text, dpiY, v, 4))
+    if (!ParseBracketed(text, dpiY, pixels, v, 4))
         return false;
     // Width and height are taken later; a rectangle whose extent does not fit is malformed.
     if (!FitsInt32(v[2] - v[0]) || !FitsInt32(v[3] - v[1]))
@@ -174,25 +174,27 @@ bool ParseRect(const CUnicodeString& text, int dpiY, CPageRect& out)
     return true;
 }
 
-bool ParseSize(const CUnicodeString& text, int dpiY, CPageSize& out)
+bool ParseSize(const CUnicodeString& text, int dpiY, CPageSize& out, EPixels pixels)
 {
     std::int64_t v[2];
     // A client area no screen can show would place the window far off every screen.
-    if (!ParseBracketed(text, dpiY, v, 2) || v[0] < 0 || v[1] < 0 || v[0] > kMaxPageExtent || v[1] > kMaxPageExtent)
+    if (!ParseBracketed(text, dpiY, pixels, v, 2) || v[0] < 0 || v[1] < 0 || v[0] > kMaxPageExtent ||
+        v[1] > kMaxPageExtent)
         return false;
     out = CPageSize{static_cast<std::int32_t>(v[0]), static_cast<std::int32_t>(v[1])};
     return true;
 }
 
-bool ParseFontSize(const CUnicodeString& text, int dpiY, std::int32_t& out)
+bool ParseFontSize(const CUnicodeString& text, int dpiY, std::int32_t& out, EPixels pixels)
 {
     if (dpiY <= 0)
         dpiY = kDefaultDpi;
     const CUnicodeString trimmed = text.Trimmed();
     CUnicodeString number = trimmed;
     const bool points = SplitSuffix(trimmed, CUnicodeString(u"pt"), number);
-    const bool relative = !points && SplitSuffix(trimmed, RelSuffix(), number);
-    if ((points || relative) && (number.IsEmpty() || TObj::IsWhiteSpace(number[number.Length() - 1])))
+    const bool suffixed = !points && SplitSuffix(trimmed, RelSuffix(), number);
+    const bool relative = suffixed || (!points && pixels == EPixels::Scaled);
+    if ((points || suffixed) && (number.IsEmpty() || TObj::IsWhiteSpace(number[number.Length() - 1])))
         return false;
     double value;
     if (!number.ToDouble(value))

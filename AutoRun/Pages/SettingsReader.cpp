@@ -11,6 +11,7 @@
 #include "PageRules.h"
 #include "PageValues.h"
 #include "PictureDecoder.h"
+#include "PictureVariants.h"
 #include "PlainKeys.h"
 #include "ScopeExit.h"
 #include "WindowsMachineFacts.h"
@@ -140,6 +141,7 @@ void CSettings::CReader::read()
     // The root file's variables are read once, also when it is the page file itself.
     if (page->Path() != m_autorunPath)
         readVariables(*page);
+    m_commonScales = readCommonScaling();
     for (const CUnicodeString& section : page->SectionNames()) {
         if (section.EqualsNoCase(AutoRunStrings::kCommonSection))
             readCommon(section);
@@ -156,6 +158,18 @@ void CSettings::CReader::read()
         files.push_back(window->backgroundPath);
     for (const auto& picture : m_pictures)
         files.emplace_back(picture.first.c_str(), static_cast<int>(picture.first.size()));
+}
+
+bool CSettings::CReader::readCommonScaling()
+{
+    // Every page's default, wherever [Common] stands in the page file; else the root file's,
+    // so that one line there serves the page files of every language.
+    const CPlace common{AutoRunStrings::kCommonSection, CUnicodeString()};
+    if (hasKey(common, EKey::CommonScaleWithDpi) || m_autorun == nullptr || m_currentFile == m_autorun.get())
+        return readBool(common, EKey::CommonScaleWithDpi);
+    TObj::CIniFile* const pageFile = std::exchange(m_currentFile, m_autorun.get());
+    const auto restoreFile = TObj::OnScopeExit([this, pageFile] { m_currentFile = pageFile; });
+    return readBool(common, EKey::CommonScaleWithDpi);
 }
 
 void CSettings::CReader::readCommon(const CUnicodeString& section)
@@ -191,6 +205,10 @@ void CSettings::CReader::readWindow(const CUnicodeString& section)
     const CPlace page{section, CUnicodeString()};
     std::unique_ptr<CWindowSettings> window(new CWindowSettings);
     window->name = section;
+    // Read first: it tells what every pixel value of the page means.
+    const bool scales = readBool(page, EKey::ScaleWithDpi, m_commonScales);
+    window->scaleDpi = scales ? m_environment.dpiY : 0;
+    m_pixels = scales ? PageValues::EPixels::Scaled : PageValues::EPixels::Kept;
     window->backgroundPath = readPath(page, EKey::Background);
     readPlainKeys(page, PlainKeys::OfPage(), *window);
     const bool pictureExists = !window->backgroundPath.IsEmpty() && PageFiles::IsExistingFile(window->backgroundPath);
@@ -396,7 +414,11 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     const CUnicodeString hoverValue = readPath(place, EKey::CommandBackgroundHoverImage);
     const CUnicodeString hover = hoverValue.IsEmpty() ? normal : hoverValue;
     const CUnicodeString clickValue = readPath(place, EKey::CommandBackgroundClickImage);
-    const CUnicodeString paths[3] = {normal, hover, clickValue.IsEmpty() ? hover : clickValue};
+    CUnicodeString paths[3] = {normal, hover, clickValue.IsEmpty() ? hover : clickValue};
+    // A page that scales as a whole draws each picture from its variant for the DPI.
+    if (window.scaleDpi != 0)
+        for (CUnicodeString& path : paths)
+            path = variantOf(path, window.scaleDpi);
     const EKey keys[3] = {EKey::CommandBackgroundImage, EKey::CommandBackgroundHoverImage,
                           EKey::CommandBackgroundClickImage};
     const ZYR::CFailurePlace places[3] = {Places::kNormalPictureLoad, Places::kHoverPictureLoad,
@@ -435,6 +457,12 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
         if (state == 0)
             command.hasPictures = true;
     }
+}
+
+CUnicodeString CSettings::CReader::variantOf(const CUnicodeString& path, int dpi)
+{
+    int percent = 100;
+    return PictureVariants::Choose(path, dpi, &PageFiles::IsExistingFile, percent);
 }
 
 void CSettings::CReader::decodeCommandPicture(const CPlace& place, EKey key, const CCommandPicture& picture,
@@ -612,9 +640,13 @@ std::uint32_t CSettings::CReader::readColor(const CPlace& place, EKey key)
 
 std::int32_t CSettings::CReader::readInt(const CPlace& place, EKey key)
 {
-    return readParsed(place, key, static_cast<std::int32_t>(PageKeys::Key(key).fallback),
+    // A default in pixels is a value of the page like any other.
+    std::int64_t fallback = static_cast<std::int32_t>(PageKeys::Key(key).fallback);
+    if (m_pixels == PageValues::EPixels::Scaled)
+        fallback = PageValues::ScaleByDpi(fallback, m_environment.dpiY);
+    return readParsed(place, key, static_cast<std::int32_t>(fallback),
                       [this](const CUnicodeString& text, std::int32_t& number) {
-                          return PageValues::ParseInteger(text, m_environment.dpiY, number);
+                          return PageValues::ParseInteger(text, m_environment.dpiY, number, m_pixels);
                       });
 }
 
@@ -626,14 +658,14 @@ double CSettings::CReader::readDouble(const CPlace& place, EKey key)
 CPageRect CSettings::CReader::readRect(const CPlace& place, EKey key, const CPageRect& fallback)
 {
     return readParsed(place, key, fallback, [this](const CUnicodeString& text, CPageRect& rect) {
-        return PageValues::ParseRect(text, m_environment.dpiY, rect);
+        return PageValues::ParseRect(text, m_environment.dpiY, rect, m_pixels);
     });
 }
 
 CPageSize CSettings::CReader::readSize(const CPlace& place, EKey key)
 {
     return readParsed(place, key, CPageSize{}, [this](const CUnicodeString& text, CPageSize& size) {
-        return PageValues::ParseSize(text, m_environment.dpiY, size);
+        return PageValues::ParseSize(text, m_environment.dpiY, size, m_pixels);
     });
 }
 
@@ -650,6 +682,6 @@ bool CSettings::CReader::readBool(const CPlace& place, EKey key)
 std::int32_t CSettings::CReader::readFontSize(const CPlace& place, EKey key, std::int32_t fallback)
 {
     return readParsed(place, key, fallback, [this](const CUnicodeString& text, std::int32_t& size) {
-        return PageValues::ParseFontSize(text, m_environment.dpiY, size);
+        return PageValues::ParseFontSize(text, m_environment.dpiY, size, m_pixels);
     });
 }

@@ -9,6 +9,7 @@
 #include "KeyName.h"
 #include "PageFinding.h"
 #include "PageKeys.h"
+#include "PageValues.h"
 #include "PageVariables.h"
 #include "PlainKeys.h"
 #include "RaiseCall.h"
@@ -42,6 +43,8 @@ private:
     // What the reader's files do with a line that is no INI line.
     TObj::CIniData::FMalformedLine malformedLines() const;
     void readCommon(const TObj::CUnicodeString& section);
+    // [Common]'s ScaleWithDpi of the page file, else of the root file.
+    bool readCommonScaling();
     void readWindow(const TObj::CUnicodeString& section);
     void readCommands(const TObj::CUnicodeString& section, CWindowSettings& window);
     bool readCommand(const TObj::CUnicodeString& section, int number, const CWindowSettings& window,
@@ -61,6 +64,8 @@ private:
     // unusable is marked so. The decision is kept with the page.
     bool decideCondition(const CPlace& place, CWindowSettings& window, CCommandSettings& command);
     // A picture decoded `atStart` stops the launcher when it cannot be; a later one fails when drawn.
+    // The file a picture is drawn from at `dpi` on a page that scales as a whole.
+    static TObj::CUnicodeString variantOf(const TObj::CUnicodeString& path, int dpi);
     void decodeCommandPicture(const CPlace& place, PageKeys::EKey key, const CCommandPicture& picture, bool atStart);
     // What only an author hears of: a start page the file lacks, and commands past the list's end.
     void reportMissingStartPage();
@@ -113,6 +118,9 @@ private:
     const CLoadEnvironment& m_environment;
     CPageFindingSink& m_sink;
     bool m_emptyColumnReported = false; // a page's column without room is told once
+    bool m_commonScales = false;        // [Common]'s ScaleWithDpi, every page's default
+    // What the plain pixel values of the page being read mean.
+    PageValues::EPixels m_pixels = PageValues::EPixels::Kept;
     TObj::CUnicodeString m_autorunPath;
     // The page files findPageFile tried before the one it chose, missing then.
     std::vector<TObj::CUnicodeString> m_missingChoices;

@@ -13,6 +13,9 @@
 class CWindowSettings {
 public:
     TObj::CUnicodeString name;
+    // The DPI a page that scales as a whole (ScaleWithDpi) is read at, its pictures drawn
+    // at; 0 for a page whose pixel values and pictures keep their pixels.
+    int scaleDpi = 0;
     TObj::CUnicodeString backgroundPath;
     CPageSize backgroundSize;
     std::uint32_t backgroundColor = kNoColor;

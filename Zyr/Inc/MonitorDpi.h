@@ -3,7 +3,8 @@
 // frame at a DPI. Windows 8.1 and later answer per monitor (GetDpiForMonitor) and
 // Windows 10 1607 and later size frames per DPI (AdjustWindowRectExForDpi); both are
 // looked up at run time from System32, and older systems get the system DPI and frame.
-// A test sets the DPI every monitor reports, as Wine answers with the system DPI only.
+// An author's render at a chosen scale, and a test (Wine answers with the system DPI only),
+// set the DPI every monitor reports.
 #pragma once
 
 #include <windows.h>
@@ -20,7 +21,7 @@ public:
     // draws it there: at the window's own DPI where the system has one per window.
     static RECT Frame(const RECT& client, DWORD style, DWORD exStyle, HWND window);
     // What every monitor reports from now on; 0 gives the system's answers back.
-    static void SetForTesting(int dpi) noexcept;
+    static void Assume(int dpi) noexcept;
 };
 
 } // namespace ZYR

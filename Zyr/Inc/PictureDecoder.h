@@ -28,14 +28,17 @@ public:
     // they do not tell (another format, a header cut short, a JPEG whose frame header lies
     // beyond them). The imaging component may ask for the memory of a whole picture at
     // that size before it reads a single pixel, so the size is judged first.
+    // A bitmap's header tells its size too.
     static bool DeclaredSize(const unsigned char* bytes, std::size_t count, unsigned& width, unsigned& height) noexcept;
+    static bool DeclaredSizeOfFile(const TObj::CUnicodeString& path, unsigned& width, unsigned& height);
     // Whether a picture of this size may be decoded (see kMaxSide and kMaxPixels).
     static bool IsWithinLimits(unsigned width, unsigned height) noexcept;
 
     // A top-down 32-bit DIB section of premultiplied BGRA pixels, or null with the last
     // error set (a Win32 code where the component gave one, else its HRESULT). `hasAlpha`
-    // tells whether any pixel is not opaque.
-    static HBITMAP Decode(const TObj::CUnicodeString& path, bool& hasAlpha);
+    // tells whether any pixel is not opaque. Given a size, the picture is scaled to it with
+    // the component's Fant filter, which averages every pixel a smaller picture covers.
+    static HBITMAP Decode(const TObj::CUnicodeString& path, bool& hasAlpha, SIZE size = SIZE{0, 0});
 
     // Premultiplies 32-bit BGRA pixels in place, unless their alpha is all 0 (a 32-bit
     // bitmap that never meant alpha) or all 255; true when the pixels carry alpha.

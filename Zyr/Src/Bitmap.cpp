@@ -1,10 +1,13 @@
 #include "Bitmap.h"
 
+#include "DC.h"
+#include "GdiGlobals.h"
 #include "PictureDecoder.h"
 #include "ReportPlaces.h"
 #include "ZyrFailure.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace ZYR {
 
@@ -32,9 +35,33 @@ HGDIOBJ LoadPictureFile(const TObj::CUnicodeString& path, bool& hasAlpha)
 
 } // namespace
 
-void CBitmap::LoadFromFile(const TObj::CUnicodeString& path, const CFailurePlace& place)
+void CBitmap::LoadFromFile(const TObj::CUnicodeString& path, const CFailurePlace& place, SIZE size)
 {
-    Create([&] { return LoadPictureFile(path, m_hasAlpha); }, place);
+    using EFormat = CPictureDecoder::EFormat;
+    const EFormat format = size.cx > 0 && size.cy > 0 ? CPictureDecoder::FormatOf(path) : EFormat::Bitmap;
+    if (format == EFormat::Png || format == EFormat::Jpeg) {
+        Create([&] { return CPictureDecoder::Decode(path, m_hasAlpha, size); }, place);
+        return;
+    }
+    if (Create([&] { return LoadPictureFile(path, m_hasAlpha); }, place))
+        ScaleTo(size);
+}
+
+void CBitmap::ScaleTo(SIZE size)
+{
+    const SIZE now = Size();
+    if (size.cx <= 0 || size.cy <= 0 || (now.cx == size.cx && now.cy == size.cy))
+        return;
+    CBitmap copy;
+    copy.CreateDIBSection(size.cx, size.cy);
+    {
+        const CBitmapDC target(copy.Get(), nullptr);
+        // Halftone averages the pixels a smaller copy covers; it does not keep alpha, which
+        // the plain stretch copies with the colours.
+        StretchBitmap(Get(), target.Get(), RECT{0, 0, size.cx, size.cy}, m_hasAlpha ? COLORONCOLOR : HALFTONE);
+    }
+    copy.m_hasAlpha = m_hasAlpha;
+    *this = std::move(copy);
 }
 
 bool CBitmap::TryLoadFromFile(const TObj::CUnicodeString& path)

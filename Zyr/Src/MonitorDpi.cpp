@@ -8,7 +8,7 @@ namespace ZYR {
 
 namespace {
 
-int g_testDpi = 0;
+int g_assumedDpi = 0;
 
 // MONITOR_DPI_TYPE's MDT_EFFECTIVE_DPI.
 constexpr int kEffectiveDpi = 0;
@@ -20,8 +20,8 @@ using FAdjustWindowRectExForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)
 
 int CMonitorDpi::Of(HMONITOR monitor)
 {
-    if (g_testDpi != 0)
-        return g_testDpi;
+    if (g_assumedDpi != 0)
+        return g_assumedDpi;
     static const auto getDpi = TObj::SystemFunctionAs<FGetDpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
     UINT x = 0, y = 0;
     if (getDpi != nullptr && monitor != nullptr && SUCCEEDED(getDpi(monitor, kEffectiveDpi, &x, &y)) && y > 0)
@@ -43,6 +43,6 @@ RECT CMonitorDpi::Frame(const RECT& client, DWORD style, DWORD exStyle, HWND win
     return AdjustWindowRectEx(client, style, false, exStyle);
 }
 
-void CMonitorDpi::SetForTesting(int dpi) noexcept { g_testDpi = dpi; }
+void CMonitorDpi::Assume(int dpi) noexcept { g_assumedDpi = dpi; }
 
 } // namespace ZYR

@@ -4,6 +4,7 @@
 #include "ImagingFactory.h"
 #include "SystemHandles.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace ZYR {
@@ -80,6 +81,21 @@ bool CPictureDecoder::DeclaredSize(const unsigned char* bytes, std::size_t count
         }
         if (at + 4 > count)
             return false;
+    } else if (count >= 26 && bytes[0] == 'B' && bytes[1] == 'M') {
+        // The file header, then the info header: its length, then the width and the height,
+        // 16 bits each in the oldest (12 bytes long), else 32 bits, the height negative for
+        // a top-down bitmap; all little-endian.
+        const auto littleEndian = [bytes](std::size_t from, std::size_t bytesLong) {
+            std::uint32_t value = 0;
+            for (std::size_t i = bytesLong; i > 0; --i)
+                value = value << 8 | bytes[from + i - 1];
+            return value;
+        };
+        const bool oldest = littleEndian(14, 4) == 12;
+        width = littleEndian(18, oldest ? 2 : 4);
+        const std::uint32_t rows = littleEndian(oldest ? 20 : 22, oldest ? 2 : 4);
+        height = oldest || rows < 0x80000000u ? rows : 0u - rows;
+        return true;
     } else {
         return false;
     }
@@ -94,13 +110,19 @@ bool CPictureDecoder::DeclaredSize(const unsigned char* bytes, std::size_t count
     return true;
 }
 
+bool CPictureDecoder::DeclaredSizeOfFile(const TObj::CUnicodeString& path, unsigned& width, unsigned& height)
+{
+    unsigned char start[kHeaderBytes];
+    return DeclaredSize(start, TObj::ReadFileStart(path, start, kHeaderBytes), width, height);
+}
+
 bool CPictureDecoder::IsWithinLimits(unsigned width, unsigned height) noexcept
 {
     return width != 0 && height != 0 && width <= kMaxSide && height <= kMaxSide &&
            static_cast<unsigned long long>(width) * height <= kMaxPixels;
 }
 
-HBITMAP CPictureDecoder::Decode(const TObj::CUnicodeString& path, bool& hasAlpha)
+HBITMAP CPictureDecoder::Decode(const TObj::CUnicodeString& path, bool& hasAlpha, SIZE size)
 {
     hasAlpha = false;
     {
@@ -120,11 +142,27 @@ HBITMAP CPictureDecoder::Decode(const TObj::CUnicodeString& path, bool& hasAlpha
     CComPointer<IWICBitmapFrameDecode> frame;
     if (SUCCEEDED(result))
         result = decoder->GetFrame(0, frame.Out());
+    // Scaled before the conversion, so that the filter averages the file's own pixels.
+    CComPointer<IWICBitmapScaler> scaler;
+    UINT ownWidth = 0, ownHeight = 0;
+    if (SUCCEEDED(result))
+        result = frame->GetSize(&ownWidth, &ownHeight);
+    const bool scaled = size.cx > 0 && size.cy > 0 &&
+                        (static_cast<UINT>(size.cx) != ownWidth || static_cast<UINT>(size.cy) != ownHeight);
+    if (SUCCEEDED(result) && scaled)
+        result = factory->CreateBitmapScaler(scaler.Out());
+    if (SUCCEEDED(result) && scaled && !IsWithinLimits(static_cast<unsigned>(size.cx), static_cast<unsigned>(size.cy)))
+        result = HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
+    if (SUCCEEDED(result) && scaled)
+        result = scaler->Initialize(frame.Get(), static_cast<UINT>(size.cx), static_cast<UINT>(size.cy),
+                                    WICBitmapInterpolationModeFant);
+    IWICBitmapSource* const source =
+        scaled ? static_cast<IWICBitmapSource*>(scaler.Get()) : static_cast<IWICBitmapSource*>(frame.Get());
     CComPointer<IWICFormatConverter> converter;
     if (SUCCEEDED(result))
         result = factory->CreateFormatConverter(converter.Out());
     if (SUCCEEDED(result))
-        result = converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0,
+        result = converter->Initialize(source, GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0,
                                        WICBitmapPaletteTypeCustom);
     UINT width = 0, height = 0;
     if (SUCCEEDED(result))

@@ -328,7 +328,14 @@ TEST(Gdi, APicturesClaimedSizeIsReadFromItsHeader)
         {"JPEG, a Huffman table is no frame", app0 + std::string("\xFF\xC4\0\x02", 4) + frame, true, 65534, 300},
         {"JPEG, frame cut short", app0 + frame.substr(0, 8), false, 0, 0},
         {"JPEG, no marker where one must be", app0 + "x" + frame, false, 0, 0},
-        {"bitmap", std::string("BM") + std::string(40, '\x7F'), false, 0, 0},
+        {"top-down bitmap",
+         std::string("BM", 2) + std::string(12, '\0') + std::string("\x28\0\0\0\x2C\x01\0\0\xFF\xFD\xFF\xFF", 12), true,
+         300, 513},
+        {"bitmap of the oldest header",
+         std::string("BM", 2) + std::string(12, '\0') + std::string("\x0C\0\0\0\x2C\x01\x01\x02\0\0\0\0", 12), true,
+         300, 513},
+        {"bitmap cut short", std::string("BM", 2) + std::string(20, '\0'), false, 0, 0},
+        {"no picture", std::string(40, '\x7F'), false, 0, 0},
     };
     for (const auto& c : cases) {
         unsigned width = 0, height = 0;

@@ -326,8 +326,8 @@ TEST(MainWindow, APagesPictureIsDecodedOnceHoweverOftenThePageIsShown)
 // window is moved to a monitor of another DPI, with page, history and focus kept.
 TEST(MainWindow, FollowsTheDpiOfItsMonitor)
 {
-    ZYR::CMonitorDpi::SetForTesting(144);
-    const auto systemDpi = TObj::OnScopeExit([] { ZYR::CMonitorDpi::SetForTesting(0); });
+    ZYR::CMonitorDpi::Assume(144);
+    const auto systemDpi = TObj::OnScopeExit([] { ZYR::CMonitorDpi::Assume(0); });
     EXPECT_EQ(144, CLoadEnvironment::OfThisProcess().dpiY); // the start reads its monitor's DPI
     const std::string command = "Command2_Text=Blue\nCommand2_Rect=[10, 40, 110, 60]rel\nCommand2_Action=$Back\n"
                                 "Command2_BackgroundColor=FF0000\n";
@@ -362,6 +362,43 @@ TEST(MainWindow, FollowsTheDpiOfItsMonitor)
     }
     page.window.GoBack(true);
     EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
+}
+
+// A page that scales as a whole follows its monitor with its picture: the variant for the
+// DPI (the 2x one, in warm colours, above 96 dpi), at the page's design size times the DPI.
+TEST(MainWindow, AWholePageScaledWindowFollowsItsMonitor)
+{
+    const auto picture = [](const char* name) {
+        return ReadBytes(SourcePath((std::string("tests\\data\\pages\\whole-page-scaling\\") + name).c_str()));
+    };
+    CShownPage page("[Common]\nScaleWithDpi=1\n[Main]\nBackground=b.png\nTitle=Main\nFontSize=12\n"
+                    "Command1_Text=Go\nCommand1_Rect=[10, 10, 110, 40]\nCommand1_Action=$Exit\n"
+                    "Command1_BackgroundColor=FF0000\n",
+                    "", {{"b.png", picture("page.png")}, {"b@2x.png", picture("page@2x.png")}});
+    const struct {
+        int dpi, width, height;
+        RECT command;
+        bool warm; // the 2x picture
+    } steps[] = {{96, 240, 160, {10, 10, 110, 40}, false},
+                 {144, 360, 240, {15, 15, 165, 60}, true},
+                 {192, 480, 320, {20, 20, 220, 80}, true},
+                 {96, 240, 160, {10, 10, 110, 40}, false}};
+    for (const auto& step : steps) {
+        const RECT suggested{100, 100, 100 + step.width, 100 + step.height};
+        if (&step != steps)
+            page.window.SendMessage(WM_DPICHANGED, MAKEWPARAM(step.dpi, step.dpi),
+                                    reinterpret_cast<LPARAM>(&suggested));
+        const RECT client = page.window.GetClientRect();
+        EXPECT_EQ(step.width, client.right) << step.dpi;
+        EXPECT_EQ(step.height, client.bottom) << step.dpi;
+        const SIZE drawn = page.window.PagePictureForTesting()->Size();
+        EXPECT_EQ(step.width * 10000 + step.height, drawn.cx * 10000 + drawn.cy) << step.dpi;
+        RECT placed = page.window.CommandControlAt(0)->GetWindowRect();
+        MapWindowPoints(nullptr, page.window.Handle(), reinterpret_cast<POINT*>(&placed), 2);
+        ExpectRect(step.command, placed, "the command at its DPI");
+        EXPECT_TRUE(Until([&] { return (GetRValue(page.Pixel(step.width - 3, step.height / 2)) > 110) == step.warm; },
+                          "the page picture's variant at " + std::to_string(step.dpi) + " dpi"));
+    }
 }
 
 // What an author's file system may do under a watching launcher: each leaves the last good

@@ -1,5 +1,6 @@
 // Every kind of page value as the settings reader reads it, from the table in
-// data/page-values.tsv: kind, dots per inch, text, and the value stored or "malformed".
+// data/page-values.tsv: kind, dots per inch (followed by "page" on a page that scales as a
+// whole), text, and the value stored or "malformed".
 #include "PageValues.h"
 #include "TestText.h"
 
@@ -12,7 +13,7 @@ using TObj::CUnicodeString;
 namespace {
 
 // The stored value as the table writes it, or "malformed".
-std::string Read(const std::string& kind, int dpi, const CUnicodeString& text)
+std::string Read(const std::string& kind, int dpi, PageValues::EPixels pixels, const CUnicodeString& text)
 {
     char out[64] = "malformed";
     std::int32_t number = 0;
@@ -21,15 +22,15 @@ std::string Read(const std::string& kind, int dpi, const CUnicodeString& text)
     CPageSize size;
     double decimal = 0;
     bool flag = false;
-    if (kind == "integer" && PageValues::ParseInteger(text, dpi, number))
+    if (kind == "integer" && PageValues::ParseInteger(text, dpi, number, pixels))
         std::snprintf(out, sizeof out, "%d", number);
-    else if (kind == "font size" && PageValues::ParseFontSize(text, dpi, number))
+    else if (kind == "font size" && PageValues::ParseFontSize(text, dpi, number, pixels))
         std::snprintf(out, sizeof out, "%d", number);
     else if (kind == "colour" && PageValues::ParseColor(text, color))
         std::snprintf(out, sizeof out, color == kNoColor ? "%08X" : "%06X", color);
-    else if (kind == "rectangle" && PageValues::ParseRect(text, dpi, r))
+    else if (kind == "rectangle" && PageValues::ParseRect(text, dpi, r, pixels))
         std::snprintf(out, sizeof out, "[%d, %d, %d, %d]", r.left, r.top, r.right, r.bottom);
-    else if (kind == "size" && PageValues::ParseSize(text, dpi, size))
+    else if (kind == "size" && PageValues::ParseSize(text, dpi, size, pixels))
         std::snprintf(out, sizeof out, "[%d, %d]", size.width, size.height);
     else if (kind == "decimal" && PageValues::ParseDecimal(text, decimal))
         std::snprintf(out, sizeof out, "%g", decimal);
@@ -55,7 +56,9 @@ TEST(PageValues, EveryKindReadsAsTheTableSays)
     EXPECT_GT(rows.size(), 80u);
     for (auto row : rows) {
         row.resize(4);
-        EXPECT_EQ(row[3], Read(row[0], std::stoi(row[1]), U(row[2].c_str())))
+        const auto pixels =
+            row[1].find("page") != std::string::npos ? PageValues::EPixels::Scaled : PageValues::EPixels::Kept;
+        EXPECT_EQ(row[3], Read(row[0], std::stoi(row[1]), pixels, U(row[2].c_str())))
             << row[0] << " \"" << row[2] << "\" at " << row[1] << " dpi";
     }
 }
