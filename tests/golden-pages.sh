@@ -18,7 +18,8 @@ fail() { echo "FAILED: $*"; status=1; }
 
 # Renders the disc in `source` (with the arguments in its file "args") into $work/<name>. A
 # source with a file "new" stands for the disc that --new writes, which must check clean;
-# one with a file "demo" for the demo disc, rendered with its own arguments.
+# one with a file "demo" for the demo disc, and one with a file "disc" for the disc of
+# data/pages that it names, each rendered with its own arguments.
 render() {
   local name=$1 source=$2 disc=$work/$1-disc
   mkdir -p "$disc"
@@ -30,6 +31,7 @@ render() {
       fail "$name: the new disc does not check clean: $(tr -d '\r' < "$work/$name-check.log")"
   else
     [ -f "$source/demo" ] && cp -r "$here/../demo"/. "$disc"/
+    [ -f "$source/disc" ] && cp -r "$here/data/pages/$(cat "$source/disc")"/. "$disc"/
     cp -r "$source"/. "$disc"/
     rm -rf "$disc/golden"
     cp "$launcher" "$disc/Autorun.exe"

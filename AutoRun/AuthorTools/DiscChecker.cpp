@@ -15,12 +15,16 @@
 #include "PageFiles.h"
 #include "PageKeys.h"
 #include "PageRules.h"
+#include "PageValues.h"
 #include "PictureProbe.h"
+#include "ScaleCheck.h"
 #include "TextProbe.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <set>
+#include <string>
 #include <utility>
 
 using K = PageKeys::EKey;
@@ -309,6 +313,9 @@ void CDiscChecker::readPages(CPageFile& page)
         return;
     }
     checkIcon(page, settings.IconPath());
+    // The layout's problems told, each once, at the first DPI it shows at; the pictures
+    // whose variants are checked.
+    std::set<std::u16string> told, pictures;
     for (int w = 0; w < settings.WindowCount(); ++w) {
         const CWindowSettings& window = *settings.Window(w);
         // A command its condition hides here runs on other machines.
@@ -316,9 +323,58 @@ void CDiscChecker::readPages(CPageFile& page)
             checkAction(page, settings, window.name, Key(command->number, K::CommandAction));
             checkAction(page, settings, window.name, Key(command->number, K::CommandAction64));
         }
-        checkLayout(page, window);
+        checkLayout(page, window, 0, told);
         checkLooks(page, window);
+        checkScaling(page, window, pictures);
     }
+    checkOtherScales(page, told);
+}
+
+void CDiscChecker::checkOtherScales(CPageFile& page, std::set<std::u16string>& told)
+{
+    for (const int dpi : PageValues::kCheckedDpis) {
+        if (dpi == m_environment.dpiY)
+            continue;
+        CLoadEnvironment environment = m_environment;
+        environment.dpiY = dpi;
+        CSettings settings{CSettings::CDetached{}};
+        // What the reader finds was told at the first reading, but for the layout.
+        CFindingList ignored;
+        if (!TObj::FailureText([&] { settings.LoadPageFile(environment, page.path, ignored); }).IsEmpty())
+            continue;
+        for (int w = 0; w < settings.WindowCount(); ++w)
+            checkLayout(page, *settings.Window(w), dpi, told);
+    }
+}
+
+void CDiscChecker::checkScaling(CPageFile& page, const CWindowSettings& window, std::set<std::u16string>& pictures)
+{
+    if (window.scaleDpi == 0) {
+        const CUnicodeString relative = ScaleCheck::FirstRelativeKey(page.file, window.name);
+        if (!window.backgroundPath.IsEmpty() && !relative.IsEmpty())
+            add(page, window.name, Name(K::Background),
+                u"keeps its pixels at every DPI, but " + relative +
+                    u" grows with the DPI (\"rel\"): above 96 dpi the page no longer matches its picture; "
+                    u"ScaleWithDpi=1 scales the whole page with the DPI");
+        return;
+    }
+    // Each picture file once a page file, at the first key that names it.
+    const auto checkPicture = [&](const CUnicodeString& key, const CUnicodeString& path) {
+        const std::u16string name(path.Ptr(), static_cast<std::size_t>(path.Length()));
+        if (path.IsEmpty() || !pictures.insert(name).second)
+            return;
+        for (const CUnicodeString& problem : ScaleCheck::VariantProblems(path))
+            add(page, window.name, key, problem);
+    };
+    checkPicture(Name(K::Background), window.backgroundPath);
+    const K keys[3] = {K::CommandBackgroundImage, K::CommandBackgroundHoverImage, K::CommandBackgroundClickImage};
+    for (const CCommandSettings* command : window.commands)
+        for (int state = 0; state < 3; ++state)
+            if (command->pictures[state] != nullptr)
+                checkPicture(page.file.HasKey(window.name, Key(command->number, keys[state]))
+                                 ? Key(command->number, keys[state])
+                                 : Key(command->number, K::CommandBackgroundImage),
+                             command->pictures[state]->Path());
 }
 
 void CDiscChecker::checkLooks(CPageFile& page, const CWindowSettings& window)
@@ -429,14 +485,26 @@ void CDiscChecker::checkAction(CPageFile& page, const CSettings& pages, const CU
         add(page, section, key, u"opens " + Quoted(path) + u", which is not on the disc");
 }
 
-void CDiscChecker::checkLayout(CPageFile& page, const CWindowSettings& window)
+void CDiscChecker::checkLayout(CPageFile& page, const CWindowSettings& window, int dpi, std::set<std::u16string>& told)
 {
     SIZE client{window.backgroundSize.width, window.backgroundSize.height};
     if (!window.backgroundPath.IsEmpty() && !PictureProbe::BitmapSize(window.backgroundPath, client))
         return;
+    // A page that scales as a whole has its picture scaled with it.
+    if (!window.backgroundPath.IsEmpty() && window.scaleDpi != 0)
+        client = SIZE{static_cast<LONG>(PageValues::ScaleByDpi(client.cx, window.scaleDpi)),
+                      static_cast<LONG>(PageValues::ScaleByDpi(client.cy, window.scaleDpi))};
+    // Told at the first DPI it shows at, and there only.
+    const auto tell = [&](const CUnicodeString& key, const char16_t* kind, const CUnicodeString& text) {
+        const CUnicodeString id = window.name + u"\n" + key + u"\n" + kind;
+        if (!told.insert(std::u16string(id.Ptr(), static_cast<std::size_t>(id.Length()))).second)
+            return;
+        add(page, window.name, key, dpi == 0 ? text : CUnicodeString::Format(u"at %d dpi, ", dpi) + text);
+    };
     const int count = window.commands.Count();
-    if (count > 0 && std::all_of(window.commands.begin(), window.commands.end(),
-                                 [](const CCommandSettings* command) { return command->hidden; }))
+    if (dpi == 0 && count > 0 &&
+        std::all_of(window.commands.begin(), window.commands.end(),
+                    [](const CCommandSettings* command) { return command->hidden; }))
         add(page, window.name, Key(window.commands[0]->number, K::CommandIf),
             CUnicodeString(u"hides every command of the page on this machine: no condition holds, so the page "
                            u"shows none"));
@@ -452,12 +520,15 @@ void CDiscChecker::checkLayout(CPageFile& page, const CWindowSettings& window)
             continue;
         const CPageRect& r = window.commands[i]->rect;
         if (r.left < 0 || r.top < 0 || r.right > client.cx || r.bottom > client.cy)
-            add(page, window.name, keyOf(i),
-                CUnicodeString::Format(u"the command [%d, %d, %d, %d] reaches outside its window of %d x %d", r.left,
-                                       r.top, r.right, r.bottom, static_cast<int>(client.cx),
-                                       static_cast<int>(client.cy)));
+            tell(keyOf(i), u"outside",
+                 CUnicodeString::Format(u"the command [%d, %d, %d, %d] reaches outside its window of %d x %d", r.left,
+                                        r.top, r.right, r.bottom, static_cast<int>(client.cx),
+                                        static_cast<int>(client.cy)));
         if (r.right > r.left && r.bottom > r.top)
             order.push_back(i);
+        const CUnicodeString cut = ScaleCheck::TextProblem(*window.commands[i]);
+        if (!cut.IsEmpty())
+            tell(Key(window.commands[i]->number, K::CommandText), u"cut", cut);
     }
     // Sorted by top, each command meets only those that start above its bottom; each is
     // reported once, against the first it covers.
@@ -472,9 +543,9 @@ void CDiscChecker::checkLayout(CPageFile& page, const CWindowSettings& window)
             if (reported[later] || b.left >= a.right || a.left >= b.right)
                 continue;
             reported[later] = true;
-            add(page, window.name, keyOf(later),
-                CUnicodeString::Format(u"the command overlaps command %d",
-                                       window.commands[std::min(order[i], order[j])]->number));
+            tell(keyOf(later), u"overlaps",
+                 CUnicodeString::Format(u"the command overlaps command %d",
+                                        window.commands[std::min(order[i], order[j])]->number));
         }
     }
 }

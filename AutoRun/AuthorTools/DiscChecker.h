@@ -7,7 +7,7 @@
 // bytes, unknown keys with the nearest known one, pictures and icons that cannot be read,
 // page switches to no page, commands outside their window or over each other, keys a label
 // does not show, undefined variables, action targets not on the disc, and the [AutoRun]
-// section Windows reads.
+// section Windows reads. The layout is checked at every scale a screen commonly has.
 #pragma once
 
 #include "PageFinding.h"
@@ -15,6 +15,8 @@
 #include "PageVariables.h"
 #include "Settings.h"
 
+#include <set>
+#include <string>
 #include <vector>
 
 class CFindingList;
@@ -52,7 +54,14 @@ private:
     // `pages` as the launcher read them from the file.
     void checkAction(CPageFile& page, const CSettings& pages, const TObj::CUnicodeString& section,
                      const TObj::CUnicodeString& key);
-    void checkLayout(CPageFile& page, const CWindowSettings& window);
+    // Commands outside the window or over each other, and texts their text areas cut, as read
+    // at `dpi` (0: the monitor's), each told once in `told`, at the first DPI it shows at.
+    void checkLayout(CPageFile& page, const CWindowSettings& window, int dpi, std::set<std::u16string>& told);
+    // The layout read again at every scale the check looks at but the monitor's.
+    void checkOtherScales(CPageFile& page, std::set<std::u16string>& told);
+    // A page whose picture keeps its pixels while its values grow with the DPI; the scale
+    // variants of the pictures of a page that scales as a whole, each file once in `pictures`.
+    void checkScaling(CPageFile& page, const CWindowSettings& window, std::set<std::u16string>& pictures);
     // Keys that do not show as their author expects: those of a label, and a border that
     // fills a command without a colour of its own.
     void checkLooks(CPageFile& page, const CWindowSettings& window);

@@ -4,6 +4,8 @@
 #include "MessageBox.h"
 #include "ToolOutput.h"
 
+#include <cstdint>
+
 using TObj::CUnicodeString;
 
 namespace {
@@ -39,6 +41,8 @@ CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
             options.watch = true;
         } else if (option.name.EqualsNoCase(CUnicodeString(u"high-contrast"))) {
             options.highContrast = true;
+        } else if (option.name.EqualsNoCase(CUnicodeString(u"outlines"))) {
+            options.outlines = true;
         } else if (ValueOption(option, u"render", options.renderFolder)) {
             options.render = true;
         } else if (ValueOption(option, u"new", options.newFolder)) {
@@ -48,6 +52,13 @@ CLauncherOptions CLauncherOptions::From(const TObj::CCommandLine& line)
             options.renderFormat = format.EqualsNoCase(CUnicodeString(u"png"))   ? EPictureFormat::Png
                                    : format.EqualsNoCase(CUnicodeString(u"bmp")) ? EPictureFormat::Bitmap
                                                                                  : EPictureFormat::Unknown;
+        } else if (ValueOption(option, u"dpi", options.dpiName)) {
+            const CUnicodeString value = options.dpiName.Trimmed();
+            std::int64_t dpi = 0;
+            options.renderAllDpis = value.EqualsNoCase(CUnicodeString(u"all"));
+            options.dpi = !options.renderAllDpis && value.ToInt64(dpi) && dpi >= kLowestDpi && dpi <= kHighestDpi
+                              ? static_cast<int>(dpi)
+                              : 0;
         } else if (option.name.EqualsNoCase(AutoRunStrings::kLanguageOption)) {
             options.renderAllLanguages = option.value.Trimmed().EqualsNoCase(CUnicodeString(u"all"));
         }
@@ -59,6 +70,14 @@ CUnicodeString CLauncherOptions::Problem() const
 {
     if (render && renderFormat == EPictureFormat::Unknown)
         return u"--render-format takes png or bmp, not \"" + renderFormatName + u"\".";
+    if (!dpiName.IsEmpty() && dpi == 0 && !renderAllDpis)
+        return CUnicodeString::Format(u"--dpi takes a number from %d to %d, or all, not \"", kLowestDpi, kHighestDpi) +
+               dpiName + u"\".";
+    if (renderAllDpis && !render)
+        return CUnicodeString(u"--dpi=all goes with --render, which writes a sub-folder for each scale.");
+    if (renderAllDpis && renderAllLanguages)
+        return CUnicodeString(u"--dpi=all and -l:all cannot go together: render every scale of one language, or every "
+                              u"language at one scale.");
     return {};
 }
 

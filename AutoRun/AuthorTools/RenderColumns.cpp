@@ -1,8 +1,9 @@
-#include "LanguageRenders.h"
+#include "RenderColumns.h"
 
 #include "FileSystem.h"
 #include "Languages.h"
 #include "PageFiles.h"
+#include "PageValues.h"
 #include "PathRules.h"
 
 #include <windows.h>
@@ -12,7 +13,7 @@
 
 using TObj::CUnicodeString;
 
-namespace LanguageRenders {
+namespace RenderColumns {
 
 namespace {
 
@@ -87,11 +88,11 @@ void AppendAddress(CUnicodeString& out, const CUnicodeString& folder, const CUni
 
 } // namespace
 
-std::vector<CColumn> ColumnsOf(const CUnicodeString& launcherFolder)
+std::vector<CColumn> LanguageColumnsOf(const CUnicodeString& launcherFolder)
 {
     const PageFiles::CDiscLayout disc = PageFiles::DiscLayoutOf(launcherFolder);
     if (disc.pageFolder.IsEmpty())
-        return {{0, CUnicodeString(u"default")}};
+        return {{CUnicodeString(u"-l:0"), CUnicodeString(u"default")}};
     std::vector<CColumn> columns;
     std::vector<CUnicodeString> read;
     for (int code = 0; code < TObj::kLanguageCount; ++code) {
@@ -104,8 +105,17 @@ std::vector<CColumn> ColumnsOf(const CUnicodeString& launcherFolder)
         if (std::find(read.begin(), read.end(), file) != read.end())
             continue;
         read.push_back(file);
-        columns.push_back({code, file == own ? NameOf(code) : CUnicodeString(u"default")});
+        columns.push_back(
+            {CUnicodeString::Format(u"-l:%d", code), file == own ? NameOf(code) : CUnicodeString(u"default")});
     }
+    return columns;
+}
+
+std::vector<CColumn> DpiColumns()
+{
+    std::vector<CColumn> columns;
+    for (const int dpi : PageValues::kCheckedDpis)
+        columns.push_back({CUnicodeString::Format(u"--dpi=%d", dpi), CUnicodeString::Format(u"%ddpi", dpi)});
     return columns;
 }
 
@@ -155,4 +165,4 @@ CUnicodeString IndexPage(const CUnicodeString& folder, const std::vector<CColumn
     return page;
 }
 
-} // namespace LanguageRenders
+} // namespace RenderColumns

@@ -1,9 +1,9 @@
-#include "LanguageRendersApp.h"
+#include "RenderColumnsApp.h"
 
 #include "CatchFailure.h"
 #include "File.h"
 #include "FileSystem.h"
-#include "LanguageRenders.h"
+#include "RenderColumns.h"
 #include "LastErrorException.h"
 #include "MessageBox.h"
 #include "PathRules.h"
@@ -23,13 +23,13 @@ namespace {
 // something no one will answer.
 constexpr DWORD kRenderDeadline = 5 * 60 * 1000;
 
-// The launcher again, with this command line and the language and folder of one column,
-// which stand last and so win over "-l:all" and the render folder given. Its output is
+// The launcher again, with this command line and the option and folder of one column,
+// which stand last and so win over "-l:all" (or "--dpi=all") and the render folder given. Its output is
 // this run's. Empty when it rendered, else what went wrong.
-CUnicodeString RenderColumn(const LanguageRenders::CColumn& column, const CUnicodeString& folder)
+CUnicodeString RenderColumn(const RenderColumns::CColumn& column, const CUnicodeString& folder)
 {
-    const CUnicodeString text = CUnicodeString(reinterpret_cast<const TObj::WChar*>(GetCommandLineW())) +
-                                CUnicodeString::Format(u" -l:%d \"--render=", column.code) + folder + u"\"";
+    const CUnicodeString text = CUnicodeString(reinterpret_cast<const TObj::WChar*>(GetCommandLineW())) + u" " +
+                                column.option + u" \"--render=" + folder + u"\"";
     std::vector<wchar_t> line(text.W(), text.W() + text.Length() + 1); // CreateProcessW writes into it
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -58,7 +58,7 @@ CUnicodeString RenderColumn(const LanguageRenders::CColumn& column, const CUnico
 
 } // namespace
 
-bool CLanguageRendersApp::InitInstance()
+bool CRenderColumnsApp::InitInstance()
 {
     SetExitCode(1);
     if (m_options.ReportProblem())
@@ -67,14 +67,16 @@ bool CLanguageRendersApp::InitInstance()
     const CUnicodeString failure = TObj::FailureText([&] {
         const CUnicodeString target = TObj::CombineAndNormalize(TObj::GetCurrentFolder(), m_options.renderFolder);
         TObj::MakeFolders(target);
-        const std::vector<LanguageRenders::CColumn> columns = LanguageRenders::ColumnsOf(TObj::GetProgramFolder());
-        for (const LanguageRenders::CColumn& column : columns) {
+        const std::vector<RenderColumns::CColumn> columns =
+            m_options.renderAllLanguages ? RenderColumns::LanguageColumnsOf(TObj::GetProgramFolder())
+                                         : RenderColumns::DpiColumns();
+        for (const RenderColumns::CColumn& column : columns) {
             const CUnicodeString problem = RenderColumn(column, TObj::JoinPath(target, column.name));
             if (!problem.IsEmpty())
                 problems += problem + u"\n";
         }
         const std::vector<char> index =
-            LanguageRenders::IndexPage(target, columns, u"The pages of " + TObj::GetProgramFolder()).ToUtf8Bytes();
+            RenderColumns::IndexPage(target, columns, u"The pages of " + TObj::GetProgramFolder()).ToUtf8Bytes();
         TObj::CFile out;
         out.Open(TObj::JoinPath(target, CUnicodeString(u"index.html")), TObj::CFile::kCreateForWriting);
         out.Write(index.data(), static_cast<int>(index.size()));

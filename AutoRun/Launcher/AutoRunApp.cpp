@@ -10,8 +10,9 @@
 #include "FileSystem.h"
 #include "HighContrast.h"
 #include "LauncherCommandLine.h"
-#include "LanguageRendersApp.h"
+#include "RenderColumnsApp.h"
 #include "LauncherOptions.h"
+#include "MonitorDpi.h"
 #include "PageRenderer.h"
 #include "PageWatch.h"
 #include "Settings.h"
@@ -52,6 +53,8 @@ bool CAutoRunApp::InitInstance()
     TurnOffInputMethods();
     if (m_options.highContrast)
         HighContrast::Force();
+    if (m_options.dpi != 0)
+        ZYR::CMonitorDpi::Assume(m_options.dpi);
     if (m_options.dryRun) {
         m_dryRun.reset(new CDryRunShell);
         CShellRequests::SetCurrent(m_dryRun.get());
@@ -61,6 +64,8 @@ bool CAutoRunApp::InitInstance()
     if (m_dryRun)
         m_dryRun->ShowDecisions(m_settings);
     m_mainWindow.Create();
+    if (m_options.outlines)
+        m_mainWindow.ShowOutlines();
     m_mainWindow.ShowWindow(SW_SHOW);
     if (m_options.watch && !m_options.render)
         m_mainWindow.Watch(std::make_unique<CPageWatch>(m_mainWindow));
@@ -112,8 +117,8 @@ int RunAutoRun()
             exitCode = ZYR::RunApplication();
             return;
         }
-        if (options.render && options.renderAllLanguages) {
-            CLanguageRendersApp app(options);
+        if (options.render && (options.renderAllLanguages || options.renderAllDpis)) {
+            CRenderColumnsApp app(options);
             exitCode = ZYR::RunApplication();
             return;
         }

@@ -75,6 +75,8 @@ public:
     ZYR::CStretchedPictures& StretchedPictures() noexcept override { return m_stretchedPictures; }
     void HoverUnderPointer() override { m_controls.HoverUnderPointer(); }
     bool ShowsOutlines() const noexcept override { return m_outlines; }
+    // Outlines every command, text area and the comment's rectangle (a render's "--outlines").
+    void ShowOutlines() noexcept { m_outlines = true; }
     const TObj::CUnicodeString& CommentTextForTesting() const noexcept { return m_comment; }
     int HistoryDepthForTesting() const noexcept { return static_cast<int>(m_history.size()); }
     const ZYR::CBitmap* PagePictureForTesting() const noexcept { return m_background.get(); }
@@ -141,7 +143,7 @@ private:
     CWindowIcons m_icons;
     CPageControls m_controls;
     std::unique_ptr<CPageWatch> m_watch; // an author's watch, when asked for
-    bool m_outlines = false;             // asked for while watching
+    bool m_outlines = false;             // asked for while watching, or by a render
     CLanguageMenu m_languages;
     std::vector<HWND> m_paintOrder; // not owned: the children, bottom of the z-order first; empty: not known
 };
