@@ -184,7 +184,8 @@ CASES = [
       "Autorun.inf:3: [Main] BackgroundSize: the launcher stops with: Background size and color weren't set"], 1),
     ("border-and-hint-margin-at-the-limits", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\n"
                                                "Command1_Hint=h\nCommand1_HintMargin=2147483647\n"
-                                               "Command1_BorderWidth=-2147483648\nCommand1_Action=$Exit\n"}, "", WINDOW, [], 0),
+                                               "Command1_BorderWidth=-2147483648\nCommand1_Action=$Exit\n"}, "", WINDOW,
+     ["Autorun.inf:5: [Main] Command1_Text: the hint is cut: it needs 9 x 16 pixels from 2147483663 below the command's top"], 1),
     ("margins-eat-the-command", {"Autorun.inf": PAGE + "Command1_Text=A\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_LeftMargin=30\nCommand1_RightMargin=30\n"},
      "", {"exit": -1, "output": "Internal program error:\\nSettings, 491."},
      ["Autorun.inf:7: [Main] Command1_LeftMargin: the margins leave no width for the text of a command 50 wide"], 1),
