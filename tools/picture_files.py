@@ -79,6 +79,40 @@ def page(width, height):
                                             120 + y * 100 // height, 255))
 
 
+def demo_page(scale):
+    """The demo's page picture at `scale` (1 is its 600 x 400 design): a dark blue run under
+    an amber bar, two light circles and a light panel behind the commands, their edges
+    sampled 4 x 4 times a pixel. pixel(x, y) gives (r, g, b)."""
+    def colour_at(x, y):
+        if y < 7:
+            return (242, 169, 0)
+        c = [a + (b - a) * (y - 7) / 392 for a, b in zip((15, 43, 75), (31, 95, 139))]
+        for inside, alpha in (((x - 520) ** 2 + (y - 60) ** 2 < 180 ** 2, 0.06),
+                              ((x - 80) ** 2 + (y - 380) ** 2 < 180 ** 2, 0.06),
+                              (32 <= x < 293 and 100 <= y < 373, 0.1)):
+            if inside:
+                c = [v + (255 - v) * alpha for v in c]
+        return c
+
+    def pixel(x, y):
+        total = [0.0, 0.0, 0.0]
+        for i in range(4):
+            for j in range(4):
+                total = [a + b for a, b in zip(total, colour_at((x + (i + 0.5) / 4) / scale,
+                                                                 (y + (j + 0.5) / 4) / scale))]
+        return tuple(int(v / 16 + 0.5) for v in total)
+
+    return pixel
+
+
+def demo_button(scale, stripe, mark, top, bottom):
+    """A demo button at `scale` (1 is its 240 x 40 design): a `mark` stripe `stripe` wide at
+    the left, its colour running from `top` to `bottom`. pixel(x, y) gives (r, g, b)."""
+    height = 40 * scale
+    return lambda x, y: mark if x < stripe * scale else tuple(
+        round(a + (b - a) * y / (height - 1)) for a, b in zip(top, bottom))
+
+
 def arrow(width, height, ink, paper):
     """Points right: a wedge whose base is the left edge and whose tip touches the right one,
     so a copy that was mirrored points left. pixel(x, y) gives `ink` or `paper`."""
@@ -108,6 +142,29 @@ def main(root):
     write(os.path.join(mixed, 'arrow.bmp'), bitmap24(100, 25, arrow(100, 25, (90, 140, 220), (220, 230, 250))))
     write(os.path.join(mixed, 'arrow-hover.bmp'), bitmap24(100, 25, arrow(100, 25, (220, 120, 20), (250, 230, 200))))
     write(os.path.join(mixed, 'arrow.png'), png(60, 25, arrow(60, 25, (20, 140, 60, 255), (0, 0, 0, 0))))
+    # The demo's pictures for screens of twice the usual DPI. At their own size the same
+    # drawings give the committed bitmap buttons byte for byte, and the committed page
+    # picture within a few colour levels at the edges of its shapes.
+    write(os.path.join(demo, 'main@2x.bmp'), bitmap24(1200, 800, demo_page(2)))
+    for name, stripe, mark, top, bottom in (
+            ('button', 6, (242, 169, 0), (44, 111, 170), (29, 78, 137)),
+            ('button-hover', 8, (255, 210, 77), (74, 144, 208), (44, 111, 170)),
+            ('button-click', 8, (242, 169, 0), (22, 61, 107), (16, 44, 77))):
+        write(os.path.join(demo, name + '@2x.bmp'), bitmap24(480, 80, demo_button(2, stripe, mark, top, bottom)))
+    for name, (top, bottom) in states.items():
+        write(os.path.join(demo, 'round-' + name.replace('.png', '@2x.png')), button(360, 68, top, bottom))
+    # A page that scales as a whole; each variant in other colours than its picture.
+    scaling = os.path.join(root, 'tests', 'data', 'pages', 'whole-page-scaling')
+    write(os.path.join(scaling, 'page.png'), page(240, 160))
+    write(os.path.join(scaling, 'page@2x.png'),
+          png(480, 320, lambda x, y: (120 + x * 60 // 480, 40 + y * 40 // 320, 60, 255) if (x + y) % 16 else
+              (250, 250, 250, 255)))
+    write(os.path.join(scaling, 'button.png'), button(120, 30, (120, 200, 255), (20, 90, 200)))
+    write(os.path.join(scaling, 'button@2x.png'), button(240, 60, (140, 230, 140), (20, 140, 40)))
+    write(os.path.join(scaling, 'button-hover.png'), button(120, 30, (255, 210, 120), (220, 120, 20)))
+    write(os.path.join(scaling, 'plain.bmp'), bitmap24(120, 30, stripes))
+    write(os.path.join(scaling, 'plain@1.5x.bmp'),
+          bitmap24(180, 45, lambda x, y: (200, 200, 240) if (x // 9 + y // 9) % 2 else (90, 90, 160)))
     picture = page(240, 160)
     write(os.path.join(pages, 'page.png'), picture)
     if shutil.which('convert'):

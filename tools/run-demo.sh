@@ -11,14 +11,24 @@
 #                             files (the path is printed) and the window shows each save;
 #                             headless, it edits the title once, saves a screenshot of the
 #                             window showing the edit, and ends
+#   --dpi=<dpi> beside any of these (or alone) runs the launcher as on a monitor of that
+#                             DPI: "run-demo.sh --screenshot --dpi=144" saves the demo,
+#                             which scales as a whole, at 150 %
 set -euo pipefail
 source "$(dirname "$0")/build-common.sh"
 root=$AUTORUN_ROOT
 build=$AUTORUN_BUILD
-mode=${1:-}
+mode=""
+dpi=()
+for argument in "$@"; do
+  case "$argument" in
+    --dpi=*) dpi=("$argument") ;;
+    *) [ -z "$mode" ] && mode=$argument || mode=--usage ;;
+  esac
+done
 case "$mode" in
   ""|--screenshot|--check|--render|--dry-run|--watch) ;;
-  *) echo "usage: run-demo.sh [--screenshot|--check|--render|--dry-run|--watch]" >&2; exit 2 ;;
+  *) echo "usage: run-demo.sh [--screenshot|--check|--render|--dry-run|--watch] [--dpi=<dpi>]" >&2; exit 2 ;;
 esac
 "$root/tools/install-deps.sh"
 
@@ -33,7 +43,7 @@ disc="$build/demo-disc"
 if [ -n "${DISPLAY:-}" ] && { [ -z "$mode" ] || [ "$mode" = "--dry-run" ] || [ "$mode" = "--watch" ]; }; then
   export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
   [ "$mode" = "--watch" ] && echo "Watching the demo disc: edit the page files in $disc/Pages and save."
-  exec wine "$disc/Autorun.exe" "$@"
+  exec wine "$disc/Autorun.exe" ${mode:+"$mode"} ${dpi[@]+"${dpi[@]}"}
 fi
 
 source "$root/tools/wine-session.sh"
@@ -50,16 +60,16 @@ case "$mode" in
   --render)
     out="$build/demo-render"
     rm -rf "$out"
-    (cd "$disc" && timeout 300 wine ./Autorun.exe "--render=Z:$out" </dev/null | cat)
+    (cd "$disc" && timeout 300 wine ./Autorun.exe "--render=Z:$out" ${dpi[@]+"${dpi[@]}"} </dev/null | cat)
     for picture in "$out"/*.bmp; do convert "$picture" "${picture%.bmp}.png"; done
     echo "$(ls "$out"/*.bmp | wc -l) pictures of every page and state in $out (BMP and PNG)"
     exit 0
     ;;
 esac
 
-extra=()
-[ "$mode" = "--dry-run" ] && extra=(--dry-run)
-[ "$mode" = "--watch" ] && extra=(--watch)
+extra=(${dpi[@]+"${dpi[@]}"})
+[ "$mode" = "--dry-run" ] && extra+=(--dry-run)
+[ "$mode" = "--watch" ] && extra+=(--watch)
 (cd "$disc" && exec wine ./Autorun.exe "${extra[@]}" </dev/null >"$build/demo.log" 2>&1) &
 launcher=$!
 window=""
@@ -104,7 +114,7 @@ if [ "$mode" = "--watch" ]; then
   eval "$(xdotool getwindowgeometry --shell "$window")"
   screenshot="$build/demo-watch-screenshot.png"
 else
-  screenshot="$build/demo-screenshot.png"
+  screenshot="$build/demo-screenshot${dpi[0]:+-${dpi[0]#--dpi=}dpi}.png"
 fi
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
 kill "$launcher" 2>/dev/null || true

@@ -33,6 +33,8 @@ label=My Product 1.0
 [Common]
 Dir=Pages
 DefaultIniFile=Autorun0.ini
+; The pages are designed at 96 dpi and grow as a whole on screens of higher DPI.
+ScaleWithDpi=1
 
 [Variables]
 Product=My Product
@@ -108,7 +110,7 @@ Command2_Text=@Install@
 Command2_Action=Setup\setup.txt
 Command2_Action64=Setup\x64\setup.txt
 Command2_LeftMargin=12
-Command2_TopMargin=10
+Command2_TopMargin=8
 Command2_BackgroundColor=#2A6BAE
 Command2_BackgroundHoverColor=#3C82C8
 Command2_Comment=@InstallComment@
@@ -117,7 +119,7 @@ Command2_Tooltip=@InstallTooltip@
 Command3_Text=@ReadMe@
 Command3_Action=Docs\Readme.txt
 Command3_LeftMargin=12
-Command3_TopMargin=10
+Command3_TopMargin=8
 Command3_BackgroundColor=#2A6BAE
 Command3_BackgroundHoverColor=#3C82C8
 Command3_Comment=@ReadMeComment@
@@ -126,7 +128,7 @@ Command3_Tooltip=@ReadMeTooltip@
 Command4_Text=@Browse@
 Command4_Action=$FileURL$
 Command4_LeftMargin=12
-Command4_TopMargin=10
+Command4_TopMargin=8
 Command4_BackgroundColor=#2A6BAE
 Command4_BackgroundHoverColor=#3C82C8
 Command4_Comment=@BrowseComment@
@@ -135,7 +137,7 @@ Command4_Tooltip=@BrowseTooltip@
 Command5_Text=@Website@
 Command5_Action=https://www.example.com/
 Command5_LeftMargin=12
-Command5_TopMargin=10
+Command5_TopMargin=8
 Command5_BackgroundColor=#2A6BAE
 Command5_BackgroundHoverColor=#3C82C8
 Command5_Comment=@WebsiteComment@
