@@ -3,6 +3,7 @@
 // launcher on a disc and for a minimal window program, alternating, the given number of runs each.
 // Prints each median, its 25th and 75th percentiles, and the ratio of the medians.
 //   StartupBench <runs> <exe> <title> <x> <y> <rrggbb> <exe> <title> <x> <y> <rrggbb>
+// An <exe> of the form "<path>|<arguments>" is started with those arguments.
 #include "BenchPrograms.h"
 #include "Quantile.h"
 
@@ -16,7 +17,7 @@
 namespace {
 
 struct CSubject {
-    std::wstring exe, title;
+    std::wstring exe, arguments, title;
     int x, y;
     COLORREF color;
     std::vector<double> milliseconds;
@@ -26,7 +27,7 @@ struct CSubject {
 double TimeToFirstFrame(const CSubject& subject)
 {
     PROCESS_INFORMATION process{};
-    const double start = StartProgram(subject.exe, L"", process);
+    const double start = StartProgram(subject.exe, subject.arguments, process);
     if (start < 0)
         return -1;
     const double seen = WaitForColour(subject.title, subject.x, subject.y, subject.color);
@@ -40,7 +41,10 @@ double TimeToFirstFrame(const CSubject& subject)
 CSubject Subject(wchar_t** arguments)
 {
     const unsigned long rgb = std::wcstoul(arguments[4], nullptr, 16);
-    return CSubject{arguments[0],
+    const std::wstring program = arguments[0];
+    const std::size_t bar = program.find(L'|');
+    return CSubject{program.substr(0, bar),
+                    bar == std::wstring::npos ? std::wstring() : program.substr(bar + 1),
                     arguments[1],
                     _wtoi(arguments[2]),
                     _wtoi(arguments[3]),
