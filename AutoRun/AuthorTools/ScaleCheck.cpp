@@ -64,7 +64,8 @@ CUnicodeString TextProblem(const CCommandSettings& command)
     ZYR::CFont hintFont;
     hintFont.CreateFontW(command.hintFontSize, command.underlined, command.fontName);
     ZYR::CSelectObjectGuard selectHint(dc.Get(), hintFont.Handle());
-    const SIZE hint = Measured(dc.Get(), command.hint, std::max<LONG>(width, 1), DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
+    const SIZE hint =
+        Measured(dc.Get(), command.hint, std::max<LONG>(width, 1), DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK);
     const long long bottom = static_cast<long long>(command.hintMargin) + textHeight + hint.cy;
     if (bottom > area.bottom || hint.cx > width)
         return u"the hint is cut: it needs " + SizeText(hint.cx, hint.cy) +
@@ -84,9 +85,8 @@ CUnicodeString FirstRelativeKey(TObj::CIniFile& file, const CUnicodeString& sect
         const PageKeys::CPageKey* known = PageKeys::SplitCommandKey(key, number, rest)
                                               ? PageKeys::Find(PageKeys::EScope::Command, rest)
                                               : PageKeys::Find(PageKeys::EScope::Window, key);
-        if (known == nullptr ||
-            (known->type != T::Rectangle && known->type != T::Size && known->type != T::Integer &&
-             known->type != T::FontSize))
+        if (known == nullptr || (known->type != T::Rectangle && known->type != T::Size && known->type != T::Integer &&
+                                 known->type != T::FontSize))
             continue;
         if (file.GetValue(section, key, CUnicodeString()).Trimmed().EndsWith(CUnicodeString(u"rel")))
             return key;

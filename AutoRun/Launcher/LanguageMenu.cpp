@@ -10,8 +10,9 @@ UINT CommandOf(int code)
     return CLanguageMenu::kFirstCommand + static_cast<UINT>(code) * CLanguageMenu::kCommandStep;
 }
 
-// "English", "Deutsch", "العربية": what a reader of the language calls it.
-TObj::CUnicodeString NativeName(int code)
+} // namespace
+
+TObj::CUnicodeString CLanguageMenu::NameOf(int code)
 {
     const TObj::WChar* locale = TObj::LanguageEntry(code).locale;
     wchar_t name[LOCALE_NAME_MAX_LENGTH + 64] = {0};
@@ -20,8 +21,6 @@ TObj::CUnicodeString NativeName(int code)
         return TObj::CUnicodeString(reinterpret_cast<const TObj::WChar*>(name));
     return TObj::GetLanguageName(code);
 }
-
-} // namespace
 
 void CLanguageMenu::Add(HWND window, const std::vector<int>& codes, int current)
 {
@@ -33,7 +32,7 @@ void CLanguageMenu::Add(HWND window, const std::vector<int>& codes, int current)
     m_codes = codes;
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     for (const int code : codes)
-        AppendMenuW(menu, MF_STRING, CommandOf(code), NativeName(code).W());
+        AppendMenuW(menu, MF_STRING, CommandOf(code), NameOf(code).W());
     Check(window, current);
 }
 

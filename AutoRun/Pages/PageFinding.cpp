@@ -24,13 +24,17 @@ CPageFinding CPageFinding::At(const CUnicodeString& file, int line, const CUnico
     return finding;
 }
 
+CUnicodeString CPageFinding::ShownPath(const CUnicodeString& path, const CUnicodeString& discFolder)
+{
+    if (!discFolder.IsEmpty() && path.Length() > discFolder.Length() &&
+        path.Left(discFolder.Length()).EqualsNoCase(discFolder))
+        return path.Mid(discFolder.Length());
+    return path;
+}
+
 CUnicodeString CPageFinding::Format(const CUnicodeString& discFolder) const
 {
-    CUnicodeString shown = file;
-    if (!discFolder.IsEmpty() && file.Length() > discFolder.Length() &&
-        file.Left(discFolder.Length()).EqualsNoCase(discFolder))
-        shown = file.Mid(discFolder.Length());
-    CUnicodeString result = shown;
+    CUnicodeString result = ShownPath(file, discFolder);
     if (line > 0)
         result += CUnicodeString::Format(u":%d", line);
     result += u":";

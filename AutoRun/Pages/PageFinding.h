@@ -34,5 +34,8 @@ struct CPageFinding {
                            const TObj::CUnicodeString& key, const TObj::CUnicodeString& text);
 
     TObj::CUnicodeString Format(const TObj::CUnicodeString& discFolder) const;
+    // A file as a finding names it: below the disc's folder (with its trailing backslash),
+    // relative to it.
+    static TObj::CUnicodeString ShownPath(const TObj::CUnicodeString& path, const TObj::CUnicodeString& discFolder);
     bool StopsTheLauncher() const noexcept { return weight == EFindingWeight::Stops; }
 };

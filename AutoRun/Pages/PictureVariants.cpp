@@ -39,9 +39,9 @@ CUnicodeString Choose(const CUnicodeString& path, int dpi, const std::function<b
                       int& percent)
 {
     // The scale the DPI asks for, in percent, rounded up: 120 dpi is 125 %.
-    const int wanted = static_cast<int>((std::int64_t{dpi > 0 ? dpi : PageValues::kDefaultDpi} * 100 +
-                                         PageValues::kDefaultDpi - 1) /
-                                        PageValues::kDefaultDpi);
+    const int wanted =
+        static_cast<int>((std::int64_t{dpi > 0 ? dpi : PageValues::kDefaultDpi} * 100 + PageValues::kDefaultDpi - 1) /
+                         PageValues::kDefaultDpi);
     percent = 100;
     if (wanted <= 100)
         return path;
