@@ -1,5 +1,6 @@
 #include "CommandControl.h"
 
+#include "AccessibleNotes.h"
 #include "Bitmap.h"
 #include "Brush.h"
 #include "ControlClasses.h"
@@ -22,6 +23,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 
 using TObj::CUnicodeString;
 
@@ -94,6 +96,8 @@ void CCommandControl::Rebind(CCommandSettings* settings)
     if (Handle() != nullptr) {
         const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
         SetWindowLongPtrW(Handle(), GWL_STYLE, settings->disabled ? style & ~WS_TABSTOP : style | WS_TABSTOP);
+        if (m_noted)
+            ZYR::AccessibleNotes::Describe(Handle(), settings->comment, settings->disabled);
     }
     if (!sameBrushes)
         MakeBrushes();
@@ -168,6 +172,8 @@ LRESULT CCommandControl::OnDestroyControl(WPARAM, LPARAM)
 {
     if (s_hovered == this)
         s_hovered = nullptr;
+    if (std::exchange(m_noted, false))
+        ZYR::AccessibleNotes::Forget(Handle());
     return Default();
 }
 
@@ -379,6 +385,9 @@ void CCommandControl::OnLButtonUp(UINT, int, int)
 
 LRESULT CCommandControl::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
+    // A client asks: from now on the proxy answers with the comment and the state too.
+    if (!m_noted)
+        m_noted = ZYR::AccessibleNotes::Describe(Handle(), m_settings->comment, m_settings->disabled);
     if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_QUERYCLASSNAMEIDX))
         return ControlClasses::kActsAsButton;
     return DefWindowProc(WM_GETOBJECT, wParam, lParam);

@@ -77,6 +77,9 @@ private:
     // Between WM_SETFOCUS and WM_KILLFOCUS: asking GetFocus at every draw costs a server
     // call under Wine.
     bool m_focused = false;
+    // An accessibility client has asked for it: its comment and state are noted for the
+    // system's button proxy, and kept up to date.
+    bool m_noted = false;
     ZYR::CToolTipCtrl m_tooltip;
 
     static CCommandControl* s_hovered; // the one command under the mouse, or none
