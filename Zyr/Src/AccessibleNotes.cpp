@@ -53,9 +53,8 @@ bool Describe(HWND control, const TObj::CUnicodeString& description, bool unavai
     state.vt = VT_I4;
     state.lVal = STATE_SYSTEM_UNAVAILABLE;
     // Without a note of its own, the proxy tells the state as the control has it.
-    const HRESULT stated = unavailable
-                               ? service->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, kState, state)
-                               : service->ClearHwndProps(control, OBJID_CLIENT, CHILDID_SELF, stateProperty, 1);
+    const HRESULT stated = unavailable ? service->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, kState, state)
+                                       : service->ClearHwndProps(control, OBJID_CLIENT, CHILDID_SELF, stateProperty, 1);
     return SUCCEEDED(described) && SUCCEEDED(stated);
 }
 
