@@ -2,7 +2,9 @@
 # The review of every language: a disc made by --new, rendered with -l:all as PNG, gives a
 # sub-folder of pictures for each of its languages and an index.html that a browser opens
 # with every picture it references loaded. Debian's chromium reads the index headless; a
-# script added to a copy of it tells how many pictures loaded and which did not.
+# script added to a copy of it tells how many pictures loaded and which did not. The same
+# disc rendered with --dpi=all gives a sub-folder for each scale, its page as wide as the
+# scale makes it, and an index of them.
 #   review-index.sh <Autorun.exe>
 set -uo pipefail
 launcher=$1
@@ -34,4 +36,14 @@ result=$(timeout 120 chromium --headless --no-sandbox --disable-gpu --allow-file
   grep -o 'data-result="[^"]*"')
 [ "$result" = 'data-result="pictures 32 broken 0 "' ] ||
   fail "the browser read the index as ${result:-nothing}: $(tail -3 "$work/chromium.log")"
-echo "Both languages' 16 pictures load from the index."
+
+(cd "$work/disc" && timeout 600 wine ./Autorun.exe --render=Scales --dpi=all </dev/null >"$work/scales.log" 2>&1) ||
+  fail "the render at every scale ended with $?: $(tr -d '\r' < "$work/scales.log")"
+for scale in 96:560 120:700 144:840 192:1120; do
+  folder=$work/disc/Scales/${scale%%:*}dpi
+  [ "$(ls "$folder" | grep -c '\.bmp$')" = 16 ] || fail "${folder##*/} has not its 16 pictures: $(ls "$folder")"
+  width=$(identify -format %w "$folder/Main.bmp" 2>/dev/null)
+  [ "$width" = "${scale##*:}" ] || fail "${folder##*/}/Main.bmp is ${width:-no picture} wide, not ${scale##*:}"
+  grep -q "src=\"${scale%%:*}dpi/Main.bmp\"" "$work/disc/Scales/index.html" || fail "the index shows no ${scale%%:*}dpi/Main.bmp"
+done
+echo "Both languages' 16 pictures load from the index; the four scales' pictures are as wide as their scale."

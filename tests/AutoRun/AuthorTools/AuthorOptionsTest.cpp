@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 TEST(LauncherOptions, AuthorOptionsAreReadBesideTheSettingsOwn)
@@ -24,9 +25,13 @@ TEST(LauncherOptions, AuthorOptionsAreReadBesideTheSettingsOwn)
                                  (options.renderFormat == CLauncherOptions::EPictureFormat::Png      ? "png"
                                   : options.renderFormat == CLauncherOptions::EPictureFormat::Bitmap ? "bmp"
                                                                                                      : "unknown") +
-                                 (options.renderAllLanguages ? " all" : "");
+                                 (options.renderAllLanguages ? " all" : "") +
+                                 (options.renderAllDpis ? " dpi all"
+                                  : options.dpi != 0    ? " dpi " + std::to_string(options.dpi)
+                                                        : "") +
+                                 "|" + options.Problem().ToUtf8();
         EXPECT_EQ(row.at(1) + " " + row.at(2) + " " + row.at(3) + " " + row.at(4) + " " + row.at(5) + "|" + row.at(6) +
-                      "|" + row.at(7),
+                      "|" + row.at(7) + "|" + (row.size() > 8 ? row[8] : ""),
                   read)
             << row[0];
     }
