@@ -154,8 +154,13 @@ void CSettings::CReader::read()
     std::vector<CUnicodeString>& files = m_settings->m_pages.readFiles;
     files.assign({m_autorunPath, page->Path(), m_settings->m_pages.iconPath});
     files.insert(files.end(), m_missingChoices.begin(), m_missingChoices.end());
-    for (const CWindowSettings* window : m_settings->m_pages.windows)
+    for (const CWindowSettings* window : m_settings->m_pages.windows) {
         files.push_back(window->backgroundPath);
+        // The variant drawn may change with the DPI, and one may come or go.
+        if (window->scaleDpi != 0 && !window->backgroundPath.IsEmpty())
+            for (const int percent : PictureVariants::kScales)
+                files.push_back(PictureVariants::NameAt(window->backgroundPath, percent));
+    }
     for (const auto& picture : m_pictures)
         files.emplace_back(picture.first.c_str(), static_cast<int>(picture.first.size()));
 }

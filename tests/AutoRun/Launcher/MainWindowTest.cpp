@@ -15,6 +15,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 using TObj::CUnicodeString;
 
 namespace {
@@ -399,6 +401,10 @@ TEST(MainWindow, AWholePageScaledWindowFollowsItsMonitor)
         EXPECT_TRUE(Until([&] { return (GetRValue(page.Pixel(step.width - 3, step.height / 2)) > 110) == step.warm; },
                           "the page picture's variant at " + std::to_string(step.dpi) + " dpi"));
     }
+    // A watching launcher reads the pages again when a variant comes, goes or changes.
+    const std::vector<CUnicodeString>& files = page.settings.ReadFiles();
+    for (const char* variant : {"b@1.25x.png", "b@1.5x.png", "b@2x.png"})
+        EXPECT_NE(files.end(), std::find(files.begin(), files.end(), page.disc.Path(variant))) << variant;
 }
 
 // What an author's file system may do under a watching launcher: each leaves the last good
