@@ -75,6 +75,9 @@ Then, in this folder:
   Autorun.exe --render=Review -l:all --render-format=png
                            writes every page of every language, in every state, and
                            Review\index.html to look at them side by side.
+  Autorun.exe --render=Scales --dpi=all
+                           the same for every scale a screen commonly has (96, 120,
+                           144 and 192 dpi): the pages grow as a whole (ScaleWithDpi).
 
 Windows 7 and later start no program from a USB stick: its users start Autorun.exe
 by hand. From a CD or DVD, Windows starts it as [AutoRun] says.
