@@ -21,7 +21,9 @@ SIZE CPagePictures::Load(const CWindowSettings& page, CPicture& picture, const Z
             return picture->Size();
         }
     auto loaded = std::make_shared<ZYR::CBitmap>();
-    if (page.scaleDpi == 0)
+    // At 96 dpi a page that scales as a whole draws its picture as it is: the start reads
+    // neither its header nor a variant.
+    if (page.scaleDpi == 0 || page.scaleDpi == PageValues::kDefaultDpi)
         loaded->LoadFromFile(page.backgroundPath, place);
     else
         loadScaled(page, *loaded, place);
