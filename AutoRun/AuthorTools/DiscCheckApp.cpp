@@ -2,8 +2,8 @@
 
 #include "DiscChecker.h"
 #include "LanguageMenu.h"
-#include "PageFiles.h"
 #include "MessageBox.h"
+#include "PageFiles.h"
 #include "ToolOutput.h"
 
 using TObj::CUnicodeString;

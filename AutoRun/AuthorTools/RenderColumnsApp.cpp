@@ -3,11 +3,11 @@
 #include "CatchFailure.h"
 #include "File.h"
 #include "FileSystem.h"
-#include "RenderColumns.h"
 #include "LastErrorException.h"
 #include "MessageBox.h"
 #include "PathRules.h"
 #include "ProgramPaths.h"
+#include "RenderColumns.h"
 #include "SystemHandles.h"
 #include "ToolOutput.h"
 
@@ -19,13 +19,13 @@ using TObj::CUnicodeString;
 
 namespace {
 
-// A render of one language takes a few seconds; one that has not ended by then waits on
-// something no one will answer.
+// A render of one language or scale takes a few seconds; one that has not ended by then
+// waits on something no one will answer.
 constexpr DWORD kRenderDeadline = 5 * 60 * 1000;
 
 // The launcher again, with this command line and the option and folder of one column,
-// which stand last and so win over "-l:all" (or "--dpi=all") and the render folder given. Its output is
-// this run's. Empty when it rendered, else what went wrong.
+// which stand last and so win over "-l:all" (or "--dpi=all") and the render folder given.
+// Its output is this run's. Empty when it rendered, else what went wrong.
 CUnicodeString RenderColumn(const RenderColumns::CColumn& column, const CUnicodeString& folder)
 {
     const CUnicodeString text = CUnicodeString(reinterpret_cast<const TObj::WChar*>(GetCommandLineW())) + u" " +

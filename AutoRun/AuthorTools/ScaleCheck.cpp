@@ -4,11 +4,11 @@
 #include "Font.h"
 #include "GdiGlobals.h"
 #include "IniFile.h"
+#include "PageFiles.h"
 #include "PageFinding.h"
 #include "PageKeys.h"
-#include "PictureDecoder.h"
-#include "PageFiles.h"
 #include "PathRules.h"
+#include "PictureDecoder.h"
 #include "PictureVariants.h"
 
 #include <windows.h>

@@ -10,11 +10,11 @@
 #include "FileSystem.h"
 #include "HighContrast.h"
 #include "LauncherCommandLine.h"
-#include "RenderColumnsApp.h"
 #include "LauncherOptions.h"
 #include "MonitorDpi.h"
 #include "PageRenderer.h"
 #include "PageWatch.h"
+#include "RenderColumnsApp.h"
 #include "Settings.h"
 #include "StarterDiscApp.h"
 
