@@ -59,6 +59,17 @@ stripped_size() {
   rm -f "$copy"
 }
 
+# Whether this kernel runs 32-bit x86 programs at all. Some kernels are built without IA-32
+# emulation: there no 32-bit Linux program starts ("Exec format error"), Wine's 32-bit loader
+# included, so neither a 32-bit Windows prefix nor the host's 32-bit build can run. Wine's
+# 32-bit loader, which the test scripts install, is the 32-bit program asked.
+runs_32bit_programs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# Where the tests in <folder> keep their prefix of 32-bit Windows; nothing on a kernel that
+# cannot make one.
+#   win32_prefix_in <folder>
+win32_prefix_in() { runs_32bit_programs && echo "$1/wineprefix-win32" || true; }
+
 # The cross builds' toolchain files.
 build_toolchain() { echo "-DCMAKE_TOOLCHAIN_FILE=$AUTORUN_ROOT/cmake/toolchain-mingw-$1.cmake"; }
 

@@ -43,13 +43,13 @@ CC=clang CXX=clang++ build_tree "$work/native" all -DCMAKE_BUILD_TYPE=RelWithDeb
 build_tree "$work/i686-shipped" Autorun -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
   -DAUTORUN_THREAD_MODEL=win32 "${lenient[@]}"
 build_tree "$work/i686" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
-  -DAUTORUN_SHIPPED_BUILD="$work/i686-shipped" -DAUTORUN_WIN32_PREFIX="$work/wineprefix-win32"
+  -DAUTORUN_SHIPPED_BUILD="$work/i686-shipped" -DAUTORUN_WIN32_PREFIX="$(win32_prefix_in "$work")"
 build_tree "$work/x86_64" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" -DAUTORUN_I686_BUILD="$work/i686" \
   -DAUTORUN_NATIVE_BUILD="$work/native"
 
 source "$root/tools/wine-session.sh"
 # Prefixes of its own, so that other runs of Wine on this machine cannot disturb them.
-wine_session_start "$work/wineprefix" "$work/wineprefix-win32"
+wine_session_start "$work/wineprefix" "$(win32_prefix_in "$work")"
 
 export AUTORUN_I686_BUILDS="$work/i686-shipped@Autorun $work/i686" AUTORUN_HOST_BUILDS="$work/native"
 if [ "${1:-}" = --sample ]; then

@@ -12,7 +12,15 @@ source "$(dirname "$0")/build-common.sh"
 "$AUTORUN_ROOT/tools/install-deps.sh"
 
 build="$AUTORUN_BUILD"
-rm -f "$build/i686-not-run.txt"
+# What a machine cannot run is said just above ctest's summary.
+rm -f "$build/not-run.txt"
+native32_build="$build/native32"
+if ! runs_32bit_programs; then
+  native32_build=""
+  echo "not run: the host's 32-bit build's tests, and the shipped launcher's tests on 32-bit Windows:" \
+       "this kernel runs no 32-bit programs (the i686 suites run under WoW64, in 64-bit Windows)" \
+    | tee -a "$build/not-run.txt"
+fi
 echo "== host build (clang, sanitizers, fuzzers)"
 CC=clang CXX=clang++ build_tree "$build/native" all -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DAUTORUN_TEXT_CORE_ONLY=ON -DAUTORUN_SANITIZE=ON -DAUTORUN_FUZZ=ON
@@ -23,12 +31,12 @@ echo "== i686 launcher as it ships: optimised for size, win32 thread model"
 build_shipped i686 Autorun
 echo "== i686 build, everything with the tests' thread model"
 build_tree "$build/i686" all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
-  -DAUTORUN_SHIPPED_BUILD="$build/i686-shipped" -DAUTORUN_WIN32_PREFIX="$build/wineprefix-win32"
+  -DAUTORUN_SHIPPED_BUILD="$build/i686-shipped" -DAUTORUN_WIN32_PREFIX="$(win32_prefix_in "$build")"
 echo "== x86_64 launcher with the shipped launcher's thread model (its golden pages run)"
 build_shipped x86_64 Autorun
 
 source "$AUTORUN_ROOT/tools/wine-session.sh"
-wine_session_start "$build/wineprefix" "$build/wineprefix-win32"
+wine_session_start "$build/wineprefix" "$(win32_prefix_in "$build")"
 # A machine that cannot run 32-bit code still runs the 64-bit suites, and says why the
 # others did not run. The probe also starts, outside ctest, what Wine's 32-bit side starts
 # at its first use in a new prefix (ctest runs every test through tools/wine-test.sh, so
@@ -37,12 +45,12 @@ i686_build="$build/i686"
 probe="$build/i686-probe.log"
 if ! timeout 120 wine "$build/i686/tests/TalmoObjectsTests.exe" </dev/null >"$probe" 2>&1; then
   echo "i686 suites not run: a 32-bit Windows program does not run under Wine here ($(tail -1 "$probe"))" \
-    | tee "$build/i686-not-run.txt"
+    | tee -a "$build/not-run.txt"
   i686_build=""
 fi
 echo "== x86_64 build"
 build_tree "$build/x86_64" all -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" \
-  -DAUTORUN_NATIVE_BUILD="$build/native" -DAUTORUN_NATIVE32_BUILD="$build/native32" -DAUTORUN_I686_BUILD="$i686_build" \
+  -DAUTORUN_NATIVE_BUILD="$build/native" -DAUTORUN_NATIVE32_BUILD="$native32_build" -DAUTORUN_I686_BUILD="$i686_build" \
   -DAUTORUN_WIN32_THREADS_BUILD="$build/x86_64-shipped" -DAUTORUN_SHIPPED_BUILD= -DAUTORUN_WIN32_PREFIX=
 
 echo "== tests"

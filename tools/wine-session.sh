@@ -5,6 +5,10 @@
 # display number itself and reports it (-displayfd), so two runs started together can
 # never share a display. Wine's daemons get no inherited pipes, or ctest would wait for them.
 #   wine_session_start <prefix> [<prefix of 32-bit Windows>]
+# On a kernel that runs no 32-bit programs, `wine` is Wine's 64-bit loader, which runs
+# 32-bit Windows programs itself (WoW64), and no prefix of 32-bit Windows can be made: the
+# second prefix is left out.
+source "$(dirname "${BASH_SOURCE[0]}")/build-common.sh"
 
 # A prefix made before Wine's 32-bit part was installed cannot start any program after it
 # ("could not load kernel32.dll"), and wineboot does not mend it: a prefix carries a mark
@@ -14,6 +18,7 @@ WINE_SESSION_PREFIXES=()
 wine_prefix_ready() {
   local prefix=$1 arch=$2 mark
   mark="$(dpkg-query -W -f='${Version}' wine 2>/dev/null) $arch wine32:$(dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -c 'install ok installed')"
+  runs_32bit_programs || mark+=" wow64"
   # A prefix of the wrong architecture is made again too.
   if [ -d "$prefix" ] && { [ "$(cat "$prefix/.autorun-made-with" 2>/dev/null)" != "$mark" ] ||
                            ! grep -q "^#arch=$arch" "$prefix/system.reg" 2>/dev/null; }; then
@@ -63,6 +68,14 @@ wine_session_start() {
     return 1
   fi
   export DISPLAY=":$display"
+  if ! runs_32bit_programs; then
+    # Debian's `wine` starts the 32-bit loader whenever Wine's 32-bit part is installed.
+    WINE_SESSION_SHIM=$(mktemp -d)
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' > "$WINE_SESSION_SHIM/wine"
+    chmod +x "$WINE_SESSION_SHIM/wine"
+    export PATH="$WINE_SESSION_SHIM:$PATH" WINELOADER=/usr/lib/wine/wine64
+    prefix32=""
+  fi
   WINE_SESSION_SERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
   WINE_SESSION_PREFIXES=("$prefix")
   wine_prefix_ready "$prefix" win64
@@ -79,5 +92,6 @@ wine_session_stop() {
   done
   WINE_SESSION_PREFIXES=()
   [ -n "${WINE_SESSION_XVFB:-}" ] && kill "$WINE_SESSION_XVFB" 2>/dev/null || true
-  WINE_SESSION_SERVER= WINE_SESSION_XVFB=
+  [ -n "${WINE_SESSION_SHIM:-}" ] && rm -rf "$WINE_SESSION_SHIM"
+  WINE_SESSION_SERVER= WINE_SESSION_XVFB= WINE_SESSION_SHIM=
 }
