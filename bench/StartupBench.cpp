@@ -1,7 +1,8 @@
 // Start-up time of two programs measured side by side: from CreateProcess to the moment the
 // program's window shows the expected colour at a given point of its client area, for the
 // launcher on a disc and for a minimal window program, alternating, the given number of runs each.
-// Prints each median, its 25th and 75th percentiles, and the ratio of the medians.
+// Prints each median, its 25th and 75th percentiles, the ratio of the medians, and how sure
+// that ratio is: the 95 % interval of the ratios of resampled medians.
 //   StartupBench <runs> <exe> <title> <x> <y> <rrggbb> <exe> <title> <x> <y> <rrggbb>
 // An <exe> of the form "<path>|<arguments>" is started with those arguments.
 #include "BenchPrograms.h"
@@ -11,7 +12,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -52,6 +55,24 @@ CSubject Subject(wchar_t** arguments)
                     {}};
 }
 
+// The bootstrap: the medians of many samples drawn with replacement from each run's times. A
+// fixed seed gives the same interval for the same times.
+std::pair<double, double> RatioInterval(const std::vector<double>& first, const std::vector<double>& second)
+{
+    std::mt19937 random(12345);
+    const auto resampledMedian = [&random](const std::vector<double>& times) {
+        std::uniform_int_distribution<std::size_t> pick(0, times.size() - 1);
+        std::vector<double> sample(times.size());
+        for (double& time : sample)
+            time = times[pick(random)];
+        return Quantile(std::move(sample), 0.5);
+    };
+    std::vector<double> ratios(2000);
+    for (double& ratio : ratios)
+        ratio = resampledMedian(first) / resampledMedian(second);
+    return {Quantile(ratios, 0.025), Quantile(ratios, 0.975)};
+}
+
 } // namespace
 
 int wmain(int count, wchar_t** arguments)
@@ -80,5 +101,7 @@ int wmain(int count, wchar_t** arguments)
     std::printf("startup_launcher_quartiles=%.1f-%.1f\nstartup_minimal_quartiles=%.1f-%.1f\n",
                 Quantile(subjects[0].milliseconds, 0.25), Quantile(subjects[0].milliseconds, 0.75),
                 Quantile(subjects[1].milliseconds, 0.25), Quantile(subjects[1].milliseconds, 0.75));
+    const auto [low, high] = RatioInterval(subjects[0].milliseconds, subjects[1].milliseconds);
+    std::printf("startup_ratio_interval=%.3f-%.3f\n", low, high);
     return 0;
 }

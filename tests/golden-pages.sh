@@ -49,7 +49,8 @@ render() {
 compare_with() {
   local name=$1 golden=$2 picture base differing
   if [ "$update" = --update ]; then
-    rm -rf "$golden"
+    # The pictures of Wine's 32-bit FreeType stay; each is made by hand from its render.
+    rm -f "$golden"/*.png
     mkdir -p "$golden"
     # Without time stamps, so a picture that did not change stays byte for byte the same.
     for picture in "$work/$name"/*.bmp; do
@@ -64,6 +65,11 @@ compare_with() {
     base=$(basename "${picture%.png}")
     [ -f "$work/$name/$base.bmp" ] || continue
     differing=$(compare -metric AE "$picture" "$work/$name/$base.bmp" null: 2>&1)
+    # Wine's 32-bit FreeType rounds a few anti-aliased glyph pixels of some sizes otherwise
+    # than its 64-bit one; where it does, the golden folder holds what the 32-bit one draws.
+    if [ "$differing" != 0 ] && [ -f "$golden/32-bit-wine/$base.png" ]; then
+      differing=$(compare -metric AE "$golden/32-bit-wine/$base.png" "$work/$name/$base.bmp" null: 2>&1)
+    fi
     [ "$differing" = 0 ] || fail "$name: $base differs from its golden picture in $differing pixels"
   done
   echo "$name: $(ls "$golden" | wc -l) pictures compared"
