@@ -23,13 +23,3 @@ if [ ${#missing[@]} -gt 0 ] || [ -n "${added_architecture:-}" ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
-# On a kernel without 32-bit code, Wine's 64-bit loader still runs 32-bit Windows programs
-# in its own process (WoW64), once it finds Wine's 32-bit Windows DLLs beside its own.
-source "$(dirname "$0")/build-common.sh"
-if ! runs_32bit_programs; then
-  wow64_dlls=/usr/lib/x86_64-linux-gnu/wine/i386-windows
-  mkdir -p "$wow64_dlls"
-  for dll in /usr/lib/i386-linux-gnu/wine/i386-windows/*; do
-    [ -e "$wow64_dlls/${dll##*/}" ] || ln -s "$dll" "$wow64_dlls/"
-  done
-fi

@@ -5,9 +5,8 @@
 # display number itself and reports it (-displayfd), so two runs started together can
 # never share a display. Wine's daemons get no inherited pipes, or ctest would wait for them.
 #   wine_session_start <prefix> [<prefix of 32-bit Windows>]
-# On a kernel that runs no 32-bit programs, `wine` is Wine's 64-bit loader, which runs
-# 32-bit Windows programs itself (WoW64), and no prefix of 32-bit Windows can be made: the
-# second prefix is left out.
+# On a kernel that runs no 32-bit programs, `wine` is Wine's 64-bit loader, and no prefix of
+# 32-bit Windows can be made: the second prefix is left out.
 source "$(dirname "${BASH_SOURCE[0]}")/build-common.sh"
 
 # A prefix made before Wine's 32-bit part was installed cannot start any program after it
