@@ -33,12 +33,18 @@ esac
 "$root/tools/install-deps.sh"
 
 # The launcher as it ships: 32-bit, optimised for size; the 64-bit stand-in installer for
-# the 64-bit action.
-build_shipped i686 "Autorun DemoSetup"
+# the 64-bit action. A kernel that runs no 32-bit programs gets the x86_64 launcher, built
+# the same way.
+arch=i686
+if ! runs_32bit_programs; then
+  arch=x86_64
+  echo "This kernel runs no 32-bit programs: the demo runs the x86_64 launcher, built as the shipped one is." >&2
+fi
+build_shipped "$arch" "Autorun DemoSetup"
 build_shipped x86_64 DemoSetup
 
 disc="$build/demo-disc"
-"$root/tools/make-demo-disc.sh" "$build/i686-shipped" "$disc" "$build/x86_64-shipped"
+"$root/tools/make-demo-disc.sh" "$build/$arch-shipped" "$disc" "$build/x86_64-shipped"
 
 if [ -n "${DISPLAY:-}" ] && { [ -z "$mode" ] || [ "$mode" = "--dry-run" ] || [ "$mode" = "--watch" ]; }; then
   export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
