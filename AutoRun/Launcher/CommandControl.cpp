@@ -1,6 +1,5 @@
 #include "CommandControl.h"
 
-#include "AccessibleNotes.h"
 #include "Bitmap.h"
 #include "Brush.h"
 #include "ControlClasses.h"
@@ -20,6 +19,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -96,8 +96,6 @@ void CCommandControl::Rebind(CCommandSettings* settings)
     if (Handle() != nullptr) {
         const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
         SetWindowLongPtrW(Handle(), GWL_STYLE, settings->disabled ? style & ~WS_TABSTOP : style | WS_TABSTOP);
-        if (m_noted)
-            ZYR::AccessibleNotes::Describe(Handle(), settings->comment, settings->disabled);
     }
     if (!sameBrushes)
         MakeBrushes();
@@ -172,8 +170,7 @@ LRESULT CCommandControl::OnDestroyControl(WPARAM, LPARAM)
 {
     if (s_hovered == this)
         s_hovered = nullptr;
-    if (std::exchange(m_noted, false))
-        ZYR::AccessibleNotes::Forget(Handle());
+    m_accessible = ZYR::CAccessibleObject();
     return Default();
 }
 
@@ -385,13 +382,33 @@ void CCommandControl::OnLButtonUp(UINT, int, int)
 
 LRESULT CCommandControl::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
-    // A client asks: from now on the proxy answers with the comment and the state too.
-    if (!m_noted)
-        m_noted = ZYR::AccessibleNotes::Describe(Handle(), m_settings->comment, m_settings->disabled);
+    if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT))
+        if (const LRESULT answer = m_accessible.Answer(Handle(), *this, wParam))
+            return answer;
+    // Without an object of its own, the system's button proxy stands for it.
     if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_QUERYCLASSNAMEIDX))
         return ControlClasses::kActsAsButton;
     return DefWindowProc(WM_GETOBJECT, wParam, lParam);
 }
+
+ZYR::CAccessibleFacts CCommandControl::AccessibleFacts() const
+{
+    ZYR::CAccessibleFacts facts;
+    facts.name = m_settings->text;
+    facts.description = m_settings->comment;
+    // The name Windows' own button proxy gives a push button's action.
+    facts.defaultAction = TObj::CUnicodeString(u"Press");
+    facts.role = ROLE_SYSTEM_PUSHBUTTON;
+    // An unusable command is no tab stop, so a reader cannot move the focus to it either.
+    facts.focusable = !m_settings->disabled;
+    facts.hot = IsHovered();
+    facts.unavailable = m_settings->disabled;
+    return facts;
+}
+
+// As the button proxy does: the click comes after the client's call has returned, so that an
+// action that opens a window or switches the page does not run inside it.
+void CCommandControl::StartDefaultAction() { PostMessageW(Handle(), BM_CLICK, 0, 0); }
 
 // A screen reader's default action on a button, which the button proxy sends: a click.
 LRESULT CCommandControl::OnClick(WPARAM, LPARAM)

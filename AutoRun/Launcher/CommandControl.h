@@ -3,8 +3,10 @@
 // hovered or pressed state (border, colours or pictures, text, hint, focus frame), tracks
 // the mouse, runs the action on a completed click or on Enter or Space, and tells its host
 // (the main window) which comment to show. RunAction turns the action text into its effect.
+// A screen reader asks it, as a push button, for its text, comment, state and action.
 #pragma once
 
+#include "AccessibleObject.h"
 #include "Brush.h"
 #include "CommandSettings.h"
 #include "Cursor.h"
@@ -14,7 +16,7 @@
 
 class CControlHost;
 
-class CCommandControl : public ZYR::CWindow {
+class CCommandControl : public ZYR::CWindow, private ZYR::IAccessibleSource {
     ZYR_DECLARE_MESSAGE_MAP()
 
 public:
@@ -61,6 +63,8 @@ private:
     void MakeFonts();
     void Redraw();
     TObj::CUnicodeString FocusedComment() const;
+    ZYR::CAccessibleFacts AccessibleFacts() const override;
+    void StartDefaultAction() override;
 
     CCommandSettings* m_settings;   // not owned: the page settings outlive the control
     CControlHost* m_host = nullptr; // not owned: the main window, the parent
@@ -77,9 +81,8 @@ private:
     // Between WM_SETFOCUS and WM_KILLFOCUS: asking GetFocus at every draw costs a server
     // call under Wine.
     bool m_focused = false;
-    // An accessibility client has asked for it: its comment and state are noted for the
-    // system's button proxy, and kept up to date.
-    bool m_noted = false;
+    // Made when an accessibility client first asks; cut from the control when it goes.
+    ZYR::CAccessibleObject m_accessible;
     ZYR::CToolTipCtrl m_tooltip;
 
     static CCommandControl* s_hovered; // the one command under the mouse, or none

@@ -8,6 +8,8 @@
 #include "HighContrast.h"
 #include "Win32Rect.h"
 
+#include <oleacc.h>
+
 ZYR_BEGIN_MESSAGE_MAP(CCommentControl, ZYR::CWindow)
     ZYR_ON_CREATE(OnCreateControl)
     ZYR_ON_DRAW(Draw)
@@ -55,7 +57,19 @@ void CCommentControl::Draw(HDC target)
 
 LRESULT CCommentControl::OnGetObject(WPARAM wParam, LPARAM lParam)
 {
+    if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT))
+        if (const LRESULT answer = m_accessible.Answer(Handle(), *this, wParam))
+            return answer;
+    // Without an object of its own, the system's static proxy stands for it.
     if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_QUERYCLASSNAMEIDX))
         return ControlClasses::kActsAsStatic;
     return DefWindowProc(WM_GETOBJECT, wParam, lParam);
+}
+
+ZYR::CAccessibleFacts CCommentControl::AccessibleFacts() const
+{
+    ZYR::CAccessibleFacts facts;
+    facts.name = m_settings->text;
+    facts.role = ROLE_SYSTEM_STATICTEXT;
+    return facts;
 }

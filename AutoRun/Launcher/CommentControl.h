@@ -1,8 +1,10 @@
 // CommentControl.h
 // Holds CCommentControl, the label of a command without an action: its text in its font
-// and colour, nothing else; it is no tab stop and presents itself as a static control.
+// and colour, nothing else; it is no tab stop and presents itself to screen readers as
+// static text.
 #pragma once
 
+#include "AccessibleObject.h"
 #include "CommandSettings.h"
 #include "Cursor.h"
 #include "Font.h"
@@ -10,7 +12,7 @@
 
 class CControlHost;
 
-class CCommentControl : public ZYR::CWindow {
+class CCommentControl : public ZYR::CWindow, private ZYR::IAccessibleSource {
     ZYR_DECLARE_MESSAGE_MAP()
 
 public:
@@ -32,9 +34,13 @@ protected:
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
 private:
+    ZYR::CAccessibleFacts AccessibleFacts() const override;
+    void StartDefaultAction() override {} // it has none
+
     CCommandSettings* m_settings; // not owned
     CControlHost* m_host;         // not owned: the main window, the parent
     ZYR::CFont m_font;
     COLORREF m_textColor = 0;
     ZYR::CCursor m_cursor;
+    ZYR::CAccessibleObject m_accessible; // made when an accessibility client first asks
 };

@@ -11,16 +11,22 @@ using FCoCreateInstance = HRESULT(WINAPI*)(REFCLSID, IUnknown*, DWORD, REFIID, v
 
 } // namespace
 
-HRESULT MakeInProcessObject(REFCLSID object, REFIID face, void** out)
+HRESULT InitializeComHere()
 {
     const auto initialize = TObj::SystemFunctionAs<FCoInitializeEx>(L"ole32.dll", "CoInitializeEx");
-    const auto create = TObj::SystemFunctionAs<FCoCreateInstance>(L"ole32.dll", "CoCreateInstance");
-    if (initialize == nullptr || create == nullptr)
+    if (initialize == nullptr)
         return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
     const HRESULT initialized = initialize(nullptr, COINIT_APARTMENTTHREADED);
-    if (FAILED(initialized) && initialized != RPC_E_CHANGED_MODE)
-        return initialized;
-    return create(object, nullptr, CLSCTX_INPROC_SERVER, face, out);
+    return FAILED(initialized) && initialized != RPC_E_CHANGED_MODE ? initialized : S_OK;
+}
+
+HRESULT MakeInProcessObject(REFCLSID object, REFIID face, void** out)
+{
+    const auto create = TObj::SystemFunctionAs<FCoCreateInstance>(L"ole32.dll", "CoCreateInstance");
+    if (create == nullptr)
+        return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
+    const HRESULT initialized = InitializeComHere();
+    return FAILED(initialized) ? initialized : create(object, nullptr, CLSCTX_INPROC_SERVER, face, out);
 }
 
 } // namespace ZYR

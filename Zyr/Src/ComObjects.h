@@ -1,7 +1,7 @@
 // ComObjects.h
 // Holds what the library's users of COM share: CComPointer, the owner of one COM
-// reference, and MakeInProcessObject, an object of a system component made through COM,
-// which is loaded from System32 at the first call and stays initialised on the thread.
+// reference; InitializeComHere, COM for this thread, loaded from System32 at the first call;
+// and MakeInProcessObject, an object of a system component made through it.
 #pragma once
 
 #include <windows.h>
@@ -32,6 +32,7 @@ private:
 
 // COM stays initialised on this thread for the rest of the process: the objects may be
 // asked for again on any later page.
+HRESULT InitializeComHere();
 HRESULT MakeInProcessObject(REFCLSID object, REFIID face, void** out);
 
 } // namespace ZYR

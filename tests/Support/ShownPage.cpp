@@ -26,9 +26,20 @@ CShownPage::CShownPage(const std::string& pageFile, const char* arguments,
     for (const auto& file : files)
         disc.Write(file.first, file.second);
     disc.Write("Autorun.inf", pageFile);
+    show(disc.Path(), arguments, handleMessages);
+}
+
+CShownPage::CShownPage(const TObj::CUnicodeString& folder, const char* arguments)
+{
+    ControlClasses::Register();
+    show(folder, arguments, true);
+}
+
+void CShownPage::show(const TObj::CUnicodeString& folder, const char* arguments, bool handleMessages)
+{
     CLoadEnvironment environment;
     environment.commandLine = TObj::CUnicodeString(u"Autorun.exe ") + TObj::CUnicodeString(arguments);
-    environment.launcherFolder = disc.Path();
+    environment.launcherFolder = folder;
     environment.isLanguageInstalled = [](int) { return true; };
     settings.Load(environment);
     window.Create();

@@ -25,6 +25,8 @@ public:
     // what that queued (the first frame, the controls' windows).
     explicit CShownPage(const std::string& pageFile, const char* arguments = "",
                         const std::vector<std::pair<const char*, std::string>>& files = {}, bool handleMessages = true);
+    // Shows the disc in `folder` as it stands (the source tree's demo, say).
+    CShownPage(const TObj::CUnicodeString& folder, const char* arguments);
     ~CShownPage();
     CShownPage(const CShownPage&) = delete;
     CShownPage& operator=(const CShownPage&) = delete;
@@ -37,6 +39,10 @@ public:
     // Replaces the text's "<disc>" with the disc folder (with its trailing backslash).
     std::string Expand(const std::string& text) const;
 
+private:
+    void show(const TObj::CUnicodeString& folder, const char* arguments, bool handleMessages);
+
+public:
     CTempFolder disc;
     CSettings settings; // destroyed after the window, whose controls point into it
     CAutoRunWindow window;

@@ -16,10 +16,12 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -168,6 +170,146 @@ TEST(CommandControl, ScreenReadersFollowFocusHoverAndPageAndClick)
     EXPECT_EQ(U("Second"), page.window.CurrentPage()->name);
     EXPECT_TRUE(Until([&] { return Heard(EVENT_OBJECT_FOCUS, page.window.Handle()); }, "the new page's event"));
     UnhookWinEvent(hook);
+}
+
+namespace {
+
+// A screen reader's client: the accessible object of a control's client area, asked in this
+// process, as Wine's oleacc hands none across processes.
+struct CAccessible {
+    explicit CAccessible(HWND control)
+    {
+        EXPECT_EQ(S_OK, AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                                   reinterpret_cast<void**>(&object)));
+    }
+    ~CAccessible()
+    {
+        if (object != nullptr)
+            object->Release();
+    }
+    CAccessible(const CAccessible&) = delete;
+    CAccessible& operator=(const CAccessible&) = delete;
+
+    static VARIANT Self()
+    {
+        VARIANT self;
+        VariantInit(&self);
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        return self;
+    }
+    // The answer of one of the text questions, or "-" for none.
+    std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*question)(VARIANT, BSTR*)) const
+    {
+        BSTR text = nullptr;
+        const HRESULT asked = (object->*question)(Self(), &text);
+        const std::string said = asked == S_OK && text != nullptr ? CUnicodeString(text).ToUtf8() : "-";
+        SysFreeString(text);
+        return said;
+    }
+    // name | role | states | description | default action
+    std::string Row() const
+    {
+        if (object == nullptr)
+            return "no object";
+        VARIANT role, state;
+        VariantInit(&role);
+        VariantInit(&state);
+        std::string row = Text(&IAccessible::get_accName) + " | ";
+        wchar_t text[64] = {0};
+        row += object->get_accRole(Self(), &role) == S_OK && GetRoleTextW(static_cast<DWORD>(role.lVal), text, 64) > 0
+                   ? CUnicodeString(text).ToUtf8()
+                   : "?";
+        row += " |";
+        if (object->get_accState(Self(), &state) == S_OK)
+            for (DWORD bit = 1; bit != 0; bit <<= 1)
+                if ((static_cast<DWORD>(state.lVal) & bit) != 0 && GetStateTextW(bit, text, 64) > 0)
+                    row += " " + CUnicodeString(text).ToUtf8();
+        row += " | " + Text(&IAccessible::get_accDescription);
+        return row + " | " + Text(&IAccessible::get_accDefaultAction);
+    }
+
+    IAccessible* object = nullptr; // owned: one reference
+};
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM children)
+{
+    reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
+    return TRUE;
+}
+
+// A row for each control of the page, from the top of the page down.
+std::string AccessibleTable(const CShownPage& page)
+{
+    std::vector<HWND> children;
+    EnumChildWindows(page.window.Handle(), CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::sort(children.begin(), children.end(), [](HWND a, HWND b) {
+        RECT first, second;
+        GetWindowRect(a, &first);
+        GetWindowRect(b, &second);
+        return std::make_pair(first.top, first.left) < std::make_pair(second.top, second.left);
+    });
+    std::string table;
+    for (const HWND child : children)
+        table += CAccessible(child).Row() + "\n";
+    return table;
+}
+
+} // namespace
+
+// What a screen reader hears of the demo's main page and does there: each command's text,
+// role, state, comment and action; the focus and the hover in the state; the action run as a
+// click; an unusable command heard as such and not run; an object that outlives its control.
+TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
+{
+    {
+        CShownPage demo(SourcePath("demo\\"), "-l:0");
+        demo.MoveTo(590, 5);
+        TestSupport::PumpFor(100);
+        SetFocus(demo.window.Handle());
+        EXPECT_EQ(
+            "Orvex Studio 2.1 | static text | | - | -\n"
+            "Install Orvex Studio | push button | focusable | Installs Orvex Studio 2.1 on this computer.\n"
+            "On 64-bit Windows the 64-bit edition is installed. | Press\n"
+            "Documentation | push button | focusable | Read the release notes and the licence before you install. | "
+            "Press\n"
+            "Browse this disc | push button | focusable | Opens the disc's folder in Explorer. | Press\n"
+            "Visit the website | push button | focusable | Opens the product's web page in your browser. | Press\n"
+            "Exit | push button | focusable | Closes this window. | Press\n"
+            "Version 2.1 · © Orvex | static text | | - | -\n",
+            AccessibleTable(demo));
+
+        const std::vector<CCommandControl*> controls = demo.Controls();
+        ASSERT_EQ(5u, controls.size());
+        CAccessible documentation(controls[1]->Handle());
+        controls[1]->SetFocus();
+        demo.MoveTo(150, 130); // over Install
+        EXPECT_TRUE(Until([&] { return controls[0]->IsHovered(); }, "the hover"));
+        EXPECT_EQ("Documentation | push button | focused focusable | Read the release notes and the licence before you "
+                  "install. | Press",
+                  documentation.Row());
+        EXPECT_EQ("Install Orvex Studio | push button | hot tracked focusable | Installs Orvex Studio 2.1 on this "
+                  "computer.\nOn 64-bit Windows the 64-bit edition is installed. | Press",
+                  CAccessible(controls[0]->Handle()).Row());
+        // The action comes after the client's call, as a click.
+        EXPECT_EQ(S_OK, documentation.object->accDoDefaultAction(CAccessible::Self()));
+        EXPECT_EQ(U("Main"), demo.window.CurrentPage()->name);
+        EXPECT_TRUE(Until([&] { return demo.window.CurrentPage()->name == U("Docs"); }, "the Docs page"));
+        demo.window.DestroyWindow();
+        BSTR name = nullptr;
+        EXPECT_EQ(RPC_E_DISCONNECTED, documentation.object->get_accName(CAccessible::Self(), &name));
+        EXPECT_EQ(RPC_E_DISCONNECTED, documentation.object->accDoDefaultAction(CAccessible::Self()));
+    }
+    CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Unusable\n"
+                    "Command1_Text=Not here\nCommand1_Rect=[10, 10, 150, 50]\nCommand1_Action=$Exit\n"
+                    "Command1_Comment=Needs what is missing.\nCommand1_If=exists(Z:\\no\\such\\file)\n"
+                    "Command1_IfFalse=disable\n");
+    ASSERT_EQ(1u, page.Controls().size());
+    CAccessible unusable(page.Controls()[0]->Handle());
+    EXPECT_EQ("Not here | push button | unavailable | Needs what is missing. | Press", unusable.Row());
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, unusable.object->accDoDefaultAction(CAccessible::Self()));
+    TestSupport::PumpFor(100);
+    EXPECT_NE(nullptr, page.window.Handle()); // not closed
 }
 
 TEST(CommandControl, KeyboardFocusTabAndEnter)
