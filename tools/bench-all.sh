@@ -54,7 +54,7 @@ awk '/^\[/ { main = $0 == "[Main]" }
      { print }
      main && /^Command[2-6]_Action=/ { split($0, key, "_"); print key[1] "_If=not installed(Kestrel Photo) and not exists(%SystemRoot%\\kestrel.dll)" }' \
   "$bitmaps32/Pages/Autorun0.ini" >"$conditions32/Pages/Autorun0.ini"
-[ "$(grep -c '_If=' "$conditions32/Pages/Autorun0.ini")" = 5 ] || { echo "the demo's first page has not five commands to condition" >&2; exit 1; }
+[ "$(grep -c '_If=' "$conditions32/Pages/Autorun0.ini")" = $(($(grep -c '_If=' "$bitmaps32/Pages/Autorun0.ini") + 5)) ] || { echo "the demo's first page has not five commands to condition" >&2; exit 1; }
 
 source "$root/tools/wine-session.sh"
 wine_session_start "$build/wineprefix"

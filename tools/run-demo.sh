@@ -49,6 +49,8 @@ disc="$build/demo-disc"
 if [ -n "${DISPLAY:-}" ] && { [ -z "$mode" ] || [ "$mode" = "--dry-run" ] || [ "$mode" = "--watch" ]; }; then
   export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
   [ "$mode" = "--watch" ] && echo "Watching the demo disc: edit the page files in $disc/Pages and save."
+  # Debian's `wine` starts Wine's 32-bit loader whenever Wine's 32-bit part is installed.
+  runs_32bit_programs || exec /usr/lib/wine/wine64 "$disc/Autorun.exe" ${mode:+"$mode"} ${dpi[@]+"${dpi[@]}"}
   exec wine "$disc/Autorun.exe" ${mode:+"$mode"} ${dpi[@]+"${dpi[@]}"}
 fi
 

@@ -17,7 +17,7 @@ WINE_SESSION_PREFIXES=()
 wine_prefix_ready() {
   local prefix=$1 arch=$2 mark
   mark="$(dpkg-query -W -f='${Version}' wine 2>/dev/null) $arch wine32:$(dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -c 'install ok installed')"
-  runs_32bit_programs || mark+=" wow64"
+  runs_32bit_programs || mark+=" without-32-bit-programs"
   # A prefix of the wrong architecture is made again too.
   if [ -d "$prefix" ] && { [ "$(cat "$prefix/.autorun-made-with" 2>/dev/null)" != "$mark" ] ||
                            ! grep -q "^#arch=$arch" "$prefix/system.reg" 2>/dev/null; }; then
