@@ -14,7 +14,7 @@ struct CAccessibleFacts {
     TObj::CUnicodeString defaultAction; // empty: none, and the action is refused
     long role = 0;                      // ROLE_SYSTEM_...
     bool focusable = false;
-    bool hot = false;                   // under the pointer
+    bool hot = false; // under the pointer
     bool unavailable = false;
 };
 

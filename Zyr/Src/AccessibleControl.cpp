@@ -25,13 +25,9 @@ void SetNumber(VARIANT* out, long number)
 } // namespace
 
 CAccessibleControl::CAccessibleControl(HWND control, IAccessibleSource& source) : m_control(control), m_source(&source)
-{
-}
+{}
 
-CAccessibleControl::~CAccessibleControl()
-{
-    Disconnect();
-}
+CAccessibleControl::~CAccessibleControl() { Disconnect(); }
 
 void CAccessibleControl::Disconnect() noexcept
 {
@@ -55,10 +51,7 @@ HRESULT CAccessibleControl::QueryInterface(REFIID face, void** out)
     return E_NOINTERFACE;
 }
 
-ULONG CAccessibleControl::AddRef()
-{
-    return static_cast<ULONG>(InterlockedIncrement(&m_references));
-}
+ULONG CAccessibleControl::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_references)); }
 
 ULONG CAccessibleControl::Release()
 {
@@ -80,10 +73,7 @@ HRESULT CAccessibleControl::GetTypeInfo(UINT, LCID, ITypeInfo** info)
     return E_NOTIMPL;
 }
 
-HRESULT CAccessibleControl::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*)
-{
-    return E_NOTIMPL;
-}
+HRESULT CAccessibleControl::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
 HRESULT CAccessibleControl::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*)
 {
@@ -288,14 +278,8 @@ HRESULT CAccessibleControl::accDoDefaultAction(VARIANT child)
     return S_OK;
 }
 
-HRESULT CAccessibleControl::put_accName(VARIANT, BSTR)
-{
-    return E_NOTIMPL;
-}
+HRESULT CAccessibleControl::put_accName(VARIANT, BSTR) { return E_NOTIMPL; }
 
-HRESULT CAccessibleControl::put_accValue(VARIANT, BSTR)
-{
-    return E_NOTIMPL;
-}
+HRESULT CAccessibleControl::put_accValue(VARIANT, BSTR) { return E_NOTIMPL; }
 
 } // namespace ZYR

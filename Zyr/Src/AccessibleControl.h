@@ -62,9 +62,9 @@ private:
     IAccessible* standard();
 
     LONG m_references = 1;
-    HWND m_control;                     // not owned: the control's window; null once cut
-    IAccessibleSource* m_source;        // not owned: the control; null once cut
-    IAccessible* m_standard = nullptr;  // owned: one reference
+    HWND m_control;                    // not owned: the control's window; null once cut
+    IAccessibleSource* m_source;       // not owned: the control; null once cut
+    IAccessible* m_standard = nullptr; // owned: one reference
 };
 
 } // namespace ZYR

@@ -8,15 +8,11 @@
 
 namespace ZYR {
 
-CAccessibleObject::~CAccessibleObject()
-{
-    release();
-}
+CAccessibleObject::~CAccessibleObject() { release(); }
 
 CAccessibleObject::CAccessibleObject(CAccessibleObject&& other) noexcept
     : m_object(std::exchange(other.m_object, nullptr))
-{
-}
+{}
 
 CAccessibleObject& CAccessibleObject::operator=(CAccessibleObject&& other) noexcept
 {
