@@ -1,5 +1,8 @@
 // Loads generated page files with 10, 1,000 and 10,000 commands and prints the time per
 // command of each, measured side by side in one run, with the ratio to the 1,000 case.
+// With --compare, loads two discs instead, alternating, and prints the median load of each:
+// what the pages of one cost more than the other's, too little for a start-up to show.
+//   SettingsLoadBench [--compare <folder> <folder> <rounds>]
 //
 // Each load runs in a fresh process of this program, as the launcher loads its page file
 // once per run. Loads repeated in one process would favour the small pages: the heap keeps
@@ -8,6 +11,7 @@
 #include "BenchPages.h"
 #include "Errors.h"
 #include "PerCommandTable.h"
+#include "Quantile.h"
 #include "Settings.h"
 
 #include <windows.h>
@@ -39,12 +43,12 @@ void MakeDisc(int commands)
     CloseHandle(file);
 }
 
-// The child's part: one load, its seconds on standard output.
-int LoadOnce(int commands)
+// The child's part: one load of the disc in `folder`, its seconds on standard output.
+int LoadOnce(const std::wstring& folder)
 {
     CLoadEnvironment environment;
     environment.commandLine = TObj::CUnicodeString(u"Autorun.exe");
-    environment.launcherFolder = TObj::CUnicodeString(DiscFolder(commands).c_str());
+    environment.launcherFolder = TObj::CUnicodeString((folder + L"\\").c_str());
     environment.isLanguageInstalled = [](int) { return true; };
     try {
         const auto start = std::chrono::steady_clock::now();
@@ -59,10 +63,13 @@ int LoadOnce(int commands)
     }
 }
 
-// Seconds of one load in a fresh process, or a negative value when it failed.
-double SecondsInFreshProcess(const std::wstring& self, int commands)
+// Seconds of one load of the disc in `folder` in a fresh process, or a negative value when it
+// failed.
+double SecondsInFreshProcess(const std::wstring& self, const std::wstring& folder)
 {
-    std::wstring line = L"\"" + self + L"\" " + std::to_wstring(commands);
+    // A backslash before the closing quote would escape it.
+    const std::wstring quoted = folder.back() == L'\\' ? folder.substr(0, folder.size() - 1) : folder;
+    std::wstring line = L"\"" + self + L"\" --load \"" + quoted + L"\"";
     SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0))
@@ -92,21 +99,40 @@ double SecondsInFreshProcess(const std::wstring& self, int commands)
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     if (exitCode != 0) {
-        std::printf("a load of %d commands ended with 0x%lX: %s\n", commands, static_cast<unsigned long>(exitCode),
+        std::printf("a load of %ls ended with 0x%lX: %s\n", folder.c_str(), static_cast<unsigned long>(exitCode),
                     output.c_str());
         return -1;
     }
     return std::atof(output.c_str());
 }
 
+// Both discs loaded in turn, each in fresh processes; the medians in milliseconds.
+int Compare(const std::wstring& self, const std::wstring (&folders)[2], int rounds)
+{
+    std::vector<double> milliseconds[2];
+    for (int round = 0; round < rounds; ++round)
+        for (int i = 0; i < 2; ++i) {
+            const double seconds = SecondsInFreshProcess(self, folders[i]);
+            if (seconds < 0)
+                return 1;
+            Sleep(50);
+            milliseconds[i].push_back(seconds * 1000);
+        }
+    const double first = Quantile(milliseconds[0], 0.5), second = Quantile(milliseconds[1], 0.5);
+    std::printf("load_first_ms=%.3f\nload_second_ms=%.3f\nload_difference_ms=%.3f\n", first, second, first - second);
+    return 0;
+}
+
 } // namespace
 
-int main(int argc, char** argv)
+int wmain(int argc, wchar_t** argv)
 {
-    if (argc == 2)
-        return LoadOnce(std::atoi(argv[1]));
+    if (argc == 3 && std::wstring(argv[1]) == L"--load")
+        return LoadOnce(argv[2]);
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
+    if (argc == 5 && std::wstring(argv[1]) == L"--compare")
+        return Compare(self, {argv[2], argv[3]}, _wtoi(argv[4]));
     const int sizes[] = {10, 1000, 10000};
     for (const int size : sizes)
         MakeDisc(size);
@@ -115,7 +141,7 @@ int main(int argc, char** argv)
     std::vector<double> perCommand[3];
     for (int round = 0; round < rounds; ++round)
         for (int i = 0; i < 3; ++i) {
-            const double seconds = SecondsInFreshProcess(self, sizes[i]);
+            const double seconds = SecondsInFreshProcess(self, DiscFolder(sizes[i]));
             if (seconds < 0)
                 return 1;
             // The system tears a process down after it has ended; the next load should not
