@@ -45,14 +45,14 @@ cp -r "$bitmaps" "$bitmaps32"
 cp "$build/i686-shipped/AutoRun/Autorun.exe" "$build/i686-shipped/bench/MinimalWindow.exe" "$bitmaps32/"
 i686-w64-mingw32-strip "$bitmaps32/Autorun.exe" "$bitmaps32/MinimalWindow.exe"
 
-# The same again with ten condition tests on its first page, each holding: what deciding
-# them adds to the start.
+# The same again with ten condition tests on its first page, each holding and each asking
+# something else: what deciding them adds to the start.
 conditions32="$build/bench-disc-conditions-i686"
 rm -rf "$conditions32"
 cp -r "$bitmaps32" "$conditions32"
 awk '/^\[/ { main = $0 == "[Main]" }
      { print }
-     main && /^Command[2-6]_Action=/ { split($0, key, "_"); print key[1] "_If=not installed(Kestrel Photo) and not exists(%SystemRoot%\\kestrel.dll)" }' \
+     main && /^Command[2-6]_Action=/ { split($0, key, "_"); print key[1] "_If=not installed(Kestrel Photo " key[1] ") and not exists(%SystemRoot%\\" key[1] ".dll)" }' \
   "$bitmaps32/Pages/Autorun0.ini" >"$conditions32/Pages/Autorun0.ini"
 [ "$(grep -c '_If=' "$conditions32/Pages/Autorun0.ini")" = $(($(grep -c '_If=' "$bitmaps32/Pages/Autorun0.ini") + 5)) ] || { echo "the demo's first page has not five commands to condition" >&2; exit 1; }
 

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 using TObj::CUnicodeString;
@@ -29,6 +30,15 @@ REGSAM ReadAccess(bool view32)
 {
     return KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | (view32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY);
 }
+
+// Where programs are listed for removal: both views of the machine's list, and the user's.
+struct CUninstallPlace {
+    HKEY root;
+    bool view32;
+};
+const CUninstallPlace kUninstallPlaces[] = {
+    {HKEY_LOCAL_MACHINE, false}, {HKEY_LOCAL_MACHINE, true}, {HKEY_CURRENT_USER, false}};
+const wchar_t* const kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 CUnicodeString ExpandEnvironment(const CUnicodeString& text)
 {
@@ -63,40 +73,45 @@ bool CWindowsMachineFacts::HasRegistryEntry(ERegistryRoot root, const CUnicodeSt
 
 bool CWindowsMachineFacts::IsInstalled(const CUnicodeString& product)
 {
-    static const wchar_t* const kUninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-    const struct {
-        HKEY root;
-        bool view32;
-    } places[] = {{HKEY_LOCAL_MACHINE, false}, {HKEY_LOCAL_MACHINE, true}, {HKEY_CURRENT_USER, false}};
-    // The names are taken in the same walk as the key names are tried; a walk that ends at a
-    // key name leaves them to the next question.
-    const bool readNames = !m_displayNamesRead;
-    if (readNames)
-        m_displayNames.clear();
-    for (const auto& place : places) {
+    // The first question tries its key name in each place and, where none is there, walks the
+    // entries once, keeping their key and display names: the later questions of the same
+    // decisions are answered from those, without the registry.
+    if (!m_entriesRead) {
+        for (const CUninstallPlace& place : kUninstallPlaces) {
+            TObj::CRegistryKey uninstall, entry;
+            if (uninstall.Open(place.root, kUninstall, ReadAccess(place.view32)) &&
+                entry.Open(uninstall.Handle(), product.W(), KEY_QUERY_VALUE))
+                return true;
+        }
+        readUninstallEntries();
+    }
+    const auto named = [&product](const CUnicodeString& name) { return name.EqualsNoCase(product); };
+    return std::any_of(m_keyNames.begin(), m_keyNames.end(), named) ||
+           std::any_of(m_displayNames.begin(), m_displayNames.end(), named);
+}
+
+void CWindowsMachineFacts::readUninstallEntries()
+{
+    m_entriesRead = true;
+    for (const CUninstallPlace& place : kUninstallPlaces) {
         TObj::CRegistryKey uninstall, entry;
         if (!uninstall.Open(place.root, kUninstall, ReadAccess(place.view32)))
             continue;
-        if (entry.Open(uninstall.Handle(), product.W(), KEY_QUERY_VALUE))
-            return true;
         wchar_t name[256];
-        for (DWORD index = 0; readNames && index < kMaxUninstallEntries; ++index) {
+        for (DWORD index = 0; index < kMaxUninstallEntries; ++index) {
             DWORD length = 256;
             const LONG result =
                 RegEnumKeyExW(uninstall.Handle(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
             if (result == ERROR_NO_MORE_ITEMS)
                 break;
+            if (result != ERROR_SUCCESS)
+                continue;
+            m_keyNames.emplace_back(name);
             CUnicodeString displayName;
-            if (result == ERROR_SUCCESS && entry.Open(uninstall.Handle(), name, KEY_QUERY_VALUE) &&
-                entry.ReadString(L"DisplayName", displayName))
+            if (entry.Open(uninstall.Handle(), name, KEY_QUERY_VALUE) && entry.ReadString(L"DisplayName", displayName))
                 m_displayNames.push_back(displayName);
         }
     }
-    m_displayNamesRead = true;
-    for (const CUnicodeString& displayName : m_displayNames)
-        if (displayName.EqualsNoCase(product))
-            return true;
-    return false;
 }
 
 CWindowsVersion CWindowsMachineFacts::RunningVersion()

@@ -35,8 +35,11 @@ public:
 private:
     const CLoadEnvironment& m_environment;
     TObj::CUnicodeString m_pageFilePath;
-    // Every uninstall entry's DisplayName, read at the first "installed" that asks for a name:
-    // a page of several such tests walks the entries once.
+    void readUninstallEntries();
+
+    // Every uninstall entry's key name and DisplayName, read at the first "installed" that
+    // no key name answers: a page of several such tests walks the entries once.
+    std::vector<TObj::CUnicodeString> m_keyNames;
     std::vector<TObj::CUnicodeString> m_displayNames;
-    bool m_displayNamesRead = false;
+    bool m_entriesRead = false;
 };

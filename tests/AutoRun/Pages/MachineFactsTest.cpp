@@ -45,8 +45,10 @@ TEST(WindowsMachineFacts, AnswerAsWindowsHasIt)
     EXPECT_TRUE(machine.IsInstalled(U("kestrel test product")));
     EXPECT_FALSE(machine.IsInstalled(U("Kestrel Test")));
     RegDeleteKeyW(HKEY_CURRENT_USER, entry);
-    // Each reading of the pages asks anew; one reading walks the entries once.
+    // Each reading of the pages asks anew; one reading walks the entries once, and its later
+    // questions, by key name too, are answered from what that walk read.
     EXPECT_TRUE(machine.IsInstalled(U("Kestrel Test Product")));
+    EXPECT_TRUE(machine.IsInstalled(U("{autorun-test-entry}")));
     EXPECT_FALSE(
         CWindowsMachineFacts(environment, disc.Path("Pages\\Autorun0.ini")).IsInstalled(U("Kestrel Test Product")));
 }
