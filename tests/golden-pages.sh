@@ -72,7 +72,7 @@ compare_with() {
     fi
     [ "$differing" = 0 ] || fail "$name: $base differs from its golden picture in $differing pixels"
   done
-  echo "$name: $(ls "$golden" | wc -l) pictures compared"
+  echo "$name: $(ls "$golden"/*.png | wc -l) pictures compared"
 }
 
 if render demo "$here/../demo"; then
