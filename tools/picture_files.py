@@ -146,13 +146,21 @@ def main(root):
     # drawings give the committed bitmap buttons byte for byte, and the committed page
     # picture within a few colour levels at the edges of its shapes.
     write(os.path.join(demo, 'main@2x.bmp'), bitmap24(1200, 800, demo_page(2)))
-    for name, stripe, mark, top, bottom in (
-            ('button', 6, (242, 169, 0), (44, 111, 170), (29, 78, 137)),
-            ('button-hover', 8, (255, 210, 77), (74, 144, 208), (44, 111, 170)),
-            ('button-click', 8, (242, 169, 0), (22, 61, 107), (16, 44, 77))):
+    demo_buttons = (
+        ('button', 6, (242, 169, 0), (44, 111, 170), (29, 78, 137)),
+        ('button-hover', 8, (255, 210, 77), (74, 144, 208), (44, 111, 170)),
+        ('button-click', 8, (242, 169, 0), (22, 61, 107), (16, 44, 77)))
+    for name, stripe, mark, top, bottom in demo_buttons:
         write(os.path.join(demo, name + '@2x.bmp'), bitmap24(480, 80, demo_button(2, stripe, mark, top, bottom)))
     for name, (top, bottom) in states.items():
         write(os.path.join(demo, 'round-' + name.replace('.png', '@2x.png')), button(360, 68, top, bottom))
+    # And at one and a half times, for 144 dpi: a picture drawn at its size starts the page
+    # sooner than one stretched down from twice.
+    write(os.path.join(demo, 'main@1.5x.bmp'), bitmap24(900, 600, demo_page(1.5)))
+    for name, stripe, mark, top, bottom in demo_buttons:
+        write(os.path.join(demo, name + '@1.5x.bmp'), bitmap24(360, 60, demo_button(1.5, stripe, mark, top, bottom)))
+    for name, (top, bottom) in states.items():
+        write(os.path.join(demo, 'round-' + name.replace('.png', '@1.5x.png')), button(270, 51, top, bottom))
     # A page that scales as a whole; each variant in other colours than its picture.
     scaling = os.path.join(root, 'tests', 'data', 'pages', 'whole-page-scaling')
     write(os.path.join(scaling, 'page.png'), page(240, 160))
