@@ -423,7 +423,7 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     // A page that scales as a whole draws each picture from its variant for the DPI.
     if (window.scaleDpi != 0)
         for (CUnicodeString& path : paths)
-            path = variantOf(path, window.scaleDpi);
+            path = variantOf(path);
     const EKey keys[3] = {EKey::CommandBackgroundImage, EKey::CommandBackgroundHoverImage,
                           EKey::CommandBackgroundClickImage};
     const ZYR::CFailurePlace places[3] = {Places::kNormalPictureLoad, Places::kHoverPictureLoad,
@@ -464,10 +464,15 @@ void CSettings::CReader::readCommandBackgroundImage(const CPlace& place, int num
     }
 }
 
-CUnicodeString CSettings::CReader::variantOf(const CUnicodeString& path, int dpi)
+CUnicodeString CSettings::CReader::variantOf(const CUnicodeString& path)
 {
-    int percent = 100;
-    return PictureVariants::Choose(path, dpi, &PageFiles::IsExistingFile, percent);
+    const auto [known, added] =
+        m_variants.try_emplace(std::u16string(path.Ptr(), static_cast<std::size_t>(path.Length())));
+    if (added) {
+        int percent = 100;
+        known->second = PictureVariants::Choose(path, m_environment.dpiY, &PageFiles::IsExistingFile, percent);
+    }
+    return known->second;
 }
 
 void CSettings::CReader::decodeCommandPicture(const CPlace& place, EKey key, const CCommandPicture& picture,

@@ -63,9 +63,9 @@ private:
     // Whether the command shows, as its condition decides on this machine; a command shown
     // unusable is marked so. The decision is kept with the page.
     bool decideCondition(const CPlace& place, CWindowSettings& window, CCommandSettings& command);
+    // The file a picture is drawn from on a page that scales as a whole, at this reading's DPI.
+    TObj::CUnicodeString variantOf(const TObj::CUnicodeString& path);
     // A picture decoded `atStart` stops the launcher when it cannot be; a later one fails when drawn.
-    // The file a picture is drawn from at `dpi` on a page that scales as a whole.
-    static TObj::CUnicodeString variantOf(const TObj::CUnicodeString& path, int dpi);
     void decodeCommandPicture(const CPlace& place, PageKeys::EKey key, const CCommandPicture& picture, bool atStart);
     // What only an author hears of: a start page the file lacks, and commands past the list's end.
     void reportMissingStartPage();
@@ -127,4 +127,6 @@ private:
     std::unique_ptr<TObj::CIniFile> m_autorun; // the root file, read while choosing the page file
     // The command picture files met so far, by path: many commands share a few button pictures.
     std::unordered_map<std::u16string, std::shared_ptr<const CCommandPicture>> m_pictures;
+    // Their variants for the DPI, by the path the page names: each is looked for once.
+    std::unordered_map<std::u16string, TObj::CUnicodeString> m_variants;
 };
