@@ -121,7 +121,13 @@ void CAutoRunWindow::Create()
         OffsetRect(&placed, work.left - placed.left, 0);
     if (placed.top < work.top)
         OffsetRect(&placed, 0, work.top - placed.top);
-    ZYR::CFrameWindow::Create(nullptr, placed, kStyle, exStyle, nullptr, reinterpret_cast<HBRUSH>(-1));
+    {
+        // The window is made visible, and so active: that activation needs no second decision
+        // of the page's conditions, which were decided as it was read, just now.
+        m_creating = true;
+        const auto created = TObj::OnScopeExit([this] { m_creating = false; });
+        ZYR::CFrameWindow::Create(nullptr, placed, kStyle, exStyle, nullptr, reinterpret_cast<HBRUSH>(-1));
+    }
     m_languages.Add(Handle(), PageFiles::LanguageCodesOfDisc(Settings().Environment().launcherFolder),
                     Settings().Language());
     ::PostMessageW(Handle(), kFirstFrameShown, 0, 0);
@@ -269,7 +275,7 @@ LRESULT CAutoRunWindow::OnThemeChange(WPARAM, LPARAM)
 LRESULT CAutoRunWindow::OnActivateApp(WPARAM active, LPARAM)
 {
     // Back from another program (an installer that has just ended): what it changed shows.
-    if (active != FALSE)
+    if (active != FALSE && !m_creating)
         DecideAgain();
     return 0;
 }

@@ -144,6 +144,7 @@ private:
     CPageControls m_controls;
     std::unique_ptr<CPageWatch> m_watch; // an author's watch, when asked for
     bool m_outlines = false;             // asked for while watching, or by a render
+    bool m_creating = false;             // inside Create, which also shows and activates the window
     CLanguageMenu m_languages;
     std::vector<HWND> m_paintOrder; // not owned: the children, bottom of the z-order first; empty: not known
 };

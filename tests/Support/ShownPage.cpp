@@ -35,13 +35,23 @@ CShownPage::CShownPage(const TObj::CUnicodeString& folder, const char* arguments
     show(folder, arguments, true);
 }
 
-void CShownPage::show(const TObj::CUnicodeString& folder, const char* arguments, bool handleMessages)
+CShownPage::CShownPage(const std::string& pageFile, const std::function<void(CTempFolder&)>& betweenReadAndShow)
+{
+    ControlClasses::Register();
+    disc.Write("Autorun.inf", pageFile);
+    show(disc.Path(), "", true, betweenReadAndShow);
+}
+
+void CShownPage::show(const TObj::CUnicodeString& folder, const char* arguments, bool handleMessages,
+                      const std::function<void(CTempFolder&)>& betweenReadAndShow)
 {
     CLoadEnvironment environment;
     environment.commandLine = TObj::CUnicodeString(u"Autorun.exe ") + TObj::CUnicodeString(arguments);
     environment.launcherFolder = folder;
     environment.isLanguageInstalled = [](int) { return true; };
     settings.Load(environment);
+    if (betweenReadAndShow)
+        betweenReadAndShow(disc);
     window.Create();
     ShowWindow(window.Handle(), SW_SHOW);
     SetForegroundWindow(window.Handle());

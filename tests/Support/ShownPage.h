@@ -27,6 +27,9 @@ public:
                         const std::vector<std::pair<const char*, std::string>>& files = {}, bool handleMessages = true);
     // Shows the disc in `folder` as it stands (the source tree's demo, say).
     CShownPage(const TObj::CUnicodeString& folder, const char* arguments);
+    // As the first, with `betweenReadAndShow` run on the disc after its pages are read and
+    // before the window is made.
+    CShownPage(const std::string& pageFile, const std::function<void(CTempFolder&)>& betweenReadAndShow);
     ~CShownPage();
     CShownPage(const CShownPage&) = delete;
     CShownPage& operator=(const CShownPage&) = delete;
@@ -40,7 +43,8 @@ public:
     std::string Expand(const std::string& text) const;
 
 private:
-    void show(const TObj::CUnicodeString& folder, const char* arguments, bool handleMessages);
+    void show(const TObj::CUnicodeString& folder, const char* arguments, bool handleMessages,
+              const std::function<void(CTempFolder&)>& betweenReadAndShow = nullptr);
 
 public:
     CTempFolder disc;

@@ -87,16 +87,19 @@ TEST(MainWindow, AFailedSwitchLeavesPageHistoryAndControlsAsTheyWere)
 }
 
 // Back from an installer that has just ended, the page shows what it changed: "Start" in
-// the place of "Install".
+// the place of "Install". The window's own first activation decides nothing again: the
+// start decides each condition once, as the page is read (the file written after that
+// shows only with the next activation).
 TEST(MainWindow, ConditionsAreDecidedAgainWhenTheLauncherIsActiveAgain)
 {
     const std::string command = "_Rect=[10, 10, 150, 40]\nCommand1_Action=$Close\n";
     CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nCommand1_Text=Install\nCommand1" +
-                    command + "Command1_If=not exists(installed.txt)\nCommand2_Text=Start\nCommand2" + command +
-                    "Command2_If=exists(installed.txt)\n");
+                        command + "Command1_If=not exists(installed.txt)\nCommand2_Text=Start\nCommand2" + command +
+                        "Command2_If=exists(installed.txt)\n",
+                    [](CTempFolder& disc) { disc.Write("installed.txt", ""); });
+    EXPECT_EQ(page.window.Handle(), GetActiveWindow());
     EXPECT_NE(nullptr, page.Child(L"Install"));
     EXPECT_EQ(nullptr, page.Child(L"Start"));
-    page.disc.Write("installed.txt", "");
     page.window.SendMessage(WM_ACTIVATEAPP, TRUE, 0);
     EXPECT_TRUE(Until([&] { return page.Child(L"Start") != nullptr && page.Child(L"Install") == nullptr; },
                       "\"Start\" in the place of \"Install\""));
