@@ -1,6 +1,6 @@
 #include "DiscPaths.h"
 
-#include <windows.h>
+#include "FileSystem.h"
 
 using TObj::CUnicodeString;
 
@@ -27,7 +27,7 @@ bool ExistsOnDisc(CUnicodeString path)
 {
     while (path.Length() > 3 && path[path.Length() - 1] == u'\\')
         path = path.Left(path.Length() - 1);
-    return GetFileAttributesW(path.W()) != INVALID_FILE_ATTRIBUTES;
+    return TObj::PathExists(path);
 }
 
 } // namespace DiscPaths

@@ -58,7 +58,7 @@ CUnicodeString ExpandEnvironment(const CUnicodeString& text)
 bool CWindowsMachineFacts::Exists(const CUnicodeString& path)
 {
     const CUnicodeString expanded = ExpandEnvironment(path);
-    return TObj::FileExists(PageFiles::ResolvePath(m_pageFilePath, expanded));
+    return TObj::PathExists(PageFiles::ResolvePath(m_pageFilePath, expanded));
 }
 
 bool CWindowsMachineFacts::HasRegistryEntry(ERegistryRoot root, const CUnicodeString& key,

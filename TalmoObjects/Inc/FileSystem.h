@@ -1,6 +1,6 @@
 // FileSystem.h
 // Holds the path and file-system operations that ask Windows: normalisation to a full
-// path, combination of a folder and a name, the existence test, the current folder and the
+// path, combination of a folder and a name, the existence tests, the current folder and the
 // making of folders. Paths under the virtual prefix belong to the in-memory file system,
 // which holds no files the launcher could name; and the first bytes of a file, by which a
 // picture or icon file is told apart from others without decoding it.
@@ -28,6 +28,10 @@ CUnicodeString CombineAndNormalize(const CUnicodeString& folder, const CUnicodeS
 // kExistsInAnyWay asks whether anything is there; another mode (access and sharing bits of
 // a file open mode) whether the file opens that way. Never throws; false for empty paths.
 bool FileExists(const CUnicodeString& path, std::uint32_t mode = kExistsInAnyWay);
+// Whether a file or folder of that name is there, asked of its attributes: no search, so
+// several times quicker than FileExists, and wildcards name nothing. Never throws; false
+// for empty and virtual paths.
+bool PathExists(const CUnicodeString& path);
 // Up to `count` of the file's first bytes into `buffer`; how many were read, 0 for a file
 // that cannot be read.
 std::size_t ReadFileStart(const CUnicodeString& path, void* buffer, std::size_t count) noexcept;

@@ -58,6 +58,14 @@ CUnicodeString CombineAndNormalize(const CUnicodeString& folder, const CUnicodeS
     return NormalizePath(CombinePath(folder, name));
 }
 
+bool PathExists(const CUnicodeString& path)
+{
+    if (path.IsEmpty() || IsVirtualPath(path))
+        return false;
+    const auto quiet = QuietErrorMode();
+    return GetFileAttributesW(path.W()) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool FileExists(const CUnicodeString& path, std::uint32_t mode)
 {
     if (path.IsEmpty() || IsVirtualPath(path))

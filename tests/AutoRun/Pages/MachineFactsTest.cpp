@@ -21,6 +21,8 @@ TEST(WindowsMachineFacts, AnswerAsWindowsHasIt)
     CWindowsMachineFacts machine(environment, disc.Path("Pages\\Autorun0.ini"));
     EXPECT_TRUE(machine.Exists(U("..\\Tools\\kestrel.exe")));
     EXPECT_TRUE(machine.Exists(U("..\\Tools")));
+    EXPECT_TRUE(machine.Exists(U("..\\Tools\\")));       // a folder written as one
+    EXPECT_FALSE(machine.Exists(U("..\\Tools\\*.exe"))); // one name, not a search
     EXPECT_FALSE(machine.Exists(U("..\\Tools\\other.exe")));
     EXPECT_TRUE(machine.Exists(U("%SystemRoot%\\System32\\kernel32.dll")));
     EXPECT_GE(machine.WindowsVersion().major, 6);
