@@ -103,7 +103,7 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data)
 
 } // namespace
 
-HWND CLauncherRun::WaitForWindow(const wchar_t* title)
+HWND CLauncherRun::WaitForWindow(const wchar_t* title, DWORD milliseconds)
 {
     CTopLevelSearch search{m_process.ProcessId(), title, nullptr};
     const bool ended = !TestSupport::WaitUntil(
@@ -113,7 +113,7 @@ HWND CLauncherRun::WaitForWindow(const wchar_t* title)
             // they are there once it waits for input.
             return (search.found != nullptr && m_process.IsIdle(100)) || !m_process.IsRunning();
         },
-        "the launcher's window \"" + TObj::CUnicodeString(title).ToUtf8() + "\"");
+        "the launcher's window \"" + TObj::CUnicodeString(title).ToUtf8() + "\"", milliseconds);
     if (search.found == nullptr && !ended)
         ADD_FAILURE() << "the launcher ended before its window \"" << TObj::CUnicodeString(title).ToUtf8()
                       << "\" showed; its output: " << m_process.Output();

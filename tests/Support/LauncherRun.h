@@ -31,7 +31,7 @@ public:
     bool Start(const char* arguments = "", const TObj::CUnicodeString& launcher = {});
     // Waits until the launcher's window with this title shows, with its controls and icons;
     // null, and a failure, when the launcher ends first or the deadline passes.
-    HWND WaitForWindow(const wchar_t* title);
+    HWND WaitForWindow(const wchar_t* title, DWORD milliseconds = TestSupport::kPatience);
     // The launcher's child control with this text.
     HWND Control(const wchar_t* text) const;
     void Press(const wchar_t* text) const; // Enter on the control

@@ -1,7 +1,7 @@
 // GoldenCases.h
 // Holds CGoldenCase, one disc folder of the tests with the options of its "case.txt" (how
 // the launcher is started: arguments, DPI, Windows and its version, user and installed
-// languages, installed products); the
+// languages, installed products, and the seconds its window may take to show); the
 // load environment a case stands for; and the reading of a folder of cases.
 #pragma once
 

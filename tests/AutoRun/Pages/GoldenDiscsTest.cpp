@@ -263,6 +263,9 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
         // command asks the shell for.
         const std::string dryRun = c.options.count("system") != 0 ? " --dry-run" : "";
         ASSERT_TRUE(run.Start((c.Option("args") + dryRun).c_str())) << "error " << run.StartError();
+        // A disc far larger than any real one may take longer on a slow machine; it must still
+        // show, answer and close.
+        const DWORD patience = 1000 * std::stoul(c.Option("patience", "30"));
         if (start->first != "start: ok") {
             EXPECT_EQ(static_cast<DWORD>(-1), run.WaitForExit()) << run.Output();
             // Each line of the message is a line of the output, which may say more.
@@ -279,7 +282,7 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
             ASSERT_TRUE(window != nullptr) << "a launcher case that starts states its window";
             const std::string shown = window->first.substr(8);
             const std::size_t close = shown.rfind('"');
-            const HWND handle = run.WaitForWindow(CUnicodeString(shown.substr(1, close - 1).c_str()).W());
+            const HWND handle = run.WaitForWindow(CUnicodeString(shown.substr(1, close - 1).c_str()).W(), patience);
             ASSERT_NE(nullptr, handle) << run.Output();
             RECT client{};
             GetClientRect(handle, &client);
@@ -296,7 +299,7 @@ void RunLauncher(const CGoldenCase& c, const CSections& expected)
                     EXPECT_NE(std::string::npos, run.Output().find(line)) << line << "\n" << run.Output();
             }
             PostMessageW(handle, WM_CLOSE, 0, 0);
-            EXPECT_EQ(0u, run.WaitForExit());
+            EXPECT_EQ(0u, run.WaitForExit(patience));
             std::vector<std::string> files;
             for (const std::string& line : Lines(run.Output()))
                 if (line.compare(0, 8, "  file: ") == 0)
