@@ -258,8 +258,9 @@ std::string AccessibleTable(const CShownPage& page)
 } // namespace
 
 // What a screen reader hears of the demo's main page and does there: each command's text,
-// role, state, comment and action; the focus and the hover in the state; the action run as a
-// click; an unusable command heard as such and not run; an object that outlives its control.
+// role, state, comment, action and place on the screen; the focus and the hover in the
+// state; the action run as a click; an unusable command heard as such and not run; an
+// object that outlives its control.
 TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
 {
     {
@@ -292,6 +293,13 @@ TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
                   "computer.\nOn 64-bit Windows the 64-bit edition is installed. | Press",
                   CAccessible(controls[0]->Handle()).Row());
         // The action comes after the client's call, as a click.
+        // A magnifier follows the focus to where the command is on the screen.
+        RECT shown{};
+        GetWindowRect(controls[1]->Handle(), &shown);
+        long left = 0, top = 0, width = 0, height = 0;
+        EXPECT_EQ(S_OK, documentation.object->accLocation(&left, &top, &width, &height, CAccessible::Self()));
+        EXPECT_EQ((std::vector<long>{shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top}),
+                  (std::vector<long>{left, top, width, height}));
         EXPECT_EQ(S_OK, documentation.object->accDoDefaultAction(CAccessible::Self()));
         EXPECT_EQ(U("Main"), demo.window.CurrentPage()->name);
         EXPECT_TRUE(Until([&] { return demo.window.CurrentPage()->name == U("Docs"); }, "the Docs page"));
@@ -299,6 +307,10 @@ TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
         BSTR name = nullptr;
         EXPECT_EQ(RPC_E_DISCONNECTED, documentation.object->get_accName(CAccessible::Self(), &name));
         EXPECT_EQ(RPC_E_DISCONNECTED, documentation.object->accDoDefaultAction(CAccessible::Self()));
+        VARIANT reached;
+        EXPECT_EQ(RPC_E_DISCONNECTED, documentation.object->accNavigate(NAVDIR_NEXT, CAccessible::Self(), &reached));
+        EXPECT_EQ(RPC_E_DISCONNECTED,
+                  documentation.object->accLocation(&left, &top, &width, &height, CAccessible::Self()));
     }
     CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Unusable\n"
                     "Command1_Text=Not here\nCommand1_Rect=[10, 10, 150, 50]\nCommand1_Action=$Exit\n"
