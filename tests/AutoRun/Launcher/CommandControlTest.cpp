@@ -292,7 +292,6 @@ TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
         EXPECT_EQ("Install Orvex Studio | push button | hot tracked focusable | Installs Orvex Studio 2.1 on this "
                   "computer.\nOn 64-bit Windows the 64-bit edition is installed. | Press",
                   CAccessible(controls[0]->Handle()).Row());
-        // The action comes after the client's call, as a click.
         // A magnifier follows the focus to where the command is on the screen.
         RECT shown{};
         GetWindowRect(controls[1]->Handle(), &shown);
@@ -300,6 +299,7 @@ TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
         EXPECT_EQ(S_OK, documentation.object->accLocation(&left, &top, &width, &height, CAccessible::Self()));
         EXPECT_EQ((std::vector<long>{shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top}),
                   (std::vector<long>{left, top, width, height}));
+        // The action comes after the client's call, as a click.
         EXPECT_EQ(S_OK, documentation.object->accDoDefaultAction(CAccessible::Self()));
         EXPECT_EQ(U("Main"), demo.window.CurrentPage()->name);
         EXPECT_TRUE(Until([&] { return demo.window.CurrentPage()->name == U("Docs"); }, "the Docs page"));
