@@ -318,13 +318,17 @@ def cost_of(build):
                 costs[parts[0]] = float(parts[2])
     return costs
 
-def ctest(build, names):
-    return ctest_matching(build, "^(" + "|".join(re.escape(n) for n in names) + ")$")
+# A suite that takes longer than this runs beside the other long ones instead of alone.
+LONG_SUITE_SECONDS = 60
 
-def ctest_matching(build, regex):
+def ctest(build, names, jobs=1):
+    return ctest_matching(build, "^(" + "|".join(re.escape(n) for n in names) + ")$", jobs)
+
+def ctest_matching(build, regex, jobs=1):
     """ctest's code, the entries that failed, the test cases that failed, and whether any
     entry ran out of time."""
-    result = subprocess.run(["ctest", "--test-dir", build, "-R", regex, "--output-on-failure", "--timeout", "600"],
+    result = subprocess.run(["ctest", "--test-dir", build, "-R", regex, "--output-on-failure", "--timeout", "600",
+                             "-j%d" % jobs],
                             stdin=subprocess.DEVNULL, capture_output=True, text=True, errors="replace")
     failed_entries = re.findall(r"\d+ - ([\w.]+) \(([^)]*)\)", result.stdout)
     cases = sorted(set(c for c in re.findall(r"\[  FAILED  \] ([\w/.]+)", result.stdout) if not c.isdigit()))
@@ -371,8 +375,13 @@ def run_one(mutant, sources, build, suites, costs):
                 continue
             if not build_programs([p for n in group for p in suites[n][0]] + (shipped if number else [])):
                 return "DOES NOT BUILD"
-            for name in sorted(group, key=lambda n: costs.get(n, 60)):
-                verdict = verdict_of(*ctest(build, [name]))
+            # The cheap suites one at a time, as most mutants fall to the first; the long ones
+            # then side by side, as CI runs them, which halves what a survivor costs.
+            ordered = sorted(group, key=lambda n: costs.get(n, 60))
+            cheap = [n for n in ordered if costs.get(n, 60) < LONG_SUITE_SECONDS]
+            runs = [[name] for name in cheap] + [[n for n in ordered if n not in cheap]]
+            for names in filter(None, runs):
+                verdict = verdict_of(*ctest(build, names, jobs=2 if len(names) > 1 else 1))
                 if verdict:
                     return verdict
         return "SURVIVED"
@@ -414,12 +423,14 @@ def run(args):
     build = os.path.realpath(args.build)
     others = [os.path.realpath(tree.partition("@")[0])
               for tree in (os.environ.get("AUTORUN_I686_BUILDS", "") + " " + os.environ.get("AUTORUN_HOST_BUILDS", "")).split()]
-    suites, costs = suites_reaching(others + [build]), cost_of(build)
-    # A suite that fails without a mutant would kill every mutant.
-    baseline = [name for name in suites if verdict_of(*ctest(build, [name]))]
-    if baseline:
-        print("The unchanged sources do not pass: " + ", ".join(baseline))
+    suites = suites_reaching(others + [build])
+    # A suite that fails without a mutant would kill every mutant. This run also times every
+    # suite for ctest, which is how the runs below know the cheap ones.
+    code, baseline, _, _ = ctest(build, list(suites), jobs=2)
+    if code != 0:
+        print("The unchanged sources do not pass: " + ", ".join(baseline or ["ctest"]))
         return 2
+    costs = cost_of(build)
     rows = []
     for index in range(first, last):
         fitted = still_fits(chosen[index], args.sources)

@@ -40,18 +40,26 @@ lenient=(-DAUTORUN_WARNINGS_ARE_ERRORS=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=ccache 
 # suite sees.
 CC=clang CXX=clang++ build_tree "$work/native" all -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DAUTORUN_TEXT_CORE_ONLY=ON -DAUTORUN_SANITIZE=ON -DAUTORUN_FUZZ=ON "${lenient[@]}"
-build_tree "$work/i686-shipped" Autorun -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
-  -DAUTORUN_THREAD_MODEL=win32 "${lenient[@]}"
-build_tree "$work/i686" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
-  -DAUTORUN_SHIPPED_BUILD="$work/i686-shipped" -DAUTORUN_WIN32_PREFIX="$(win32_prefix_in "$work")"
-build_tree "$work/x86_64" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" -DAUTORUN_I686_BUILD="$work/i686" \
-  -DAUTORUN_NATIVE_BUILD="$work/native"
+# A kernel that runs no 32-bit programs runs no i686 suite either (as in tools/test-all.sh):
+# the mutants are then judged by the x86_64 and host suites alone.
+i686_build=""
+if runs_32bit_programs; then
+  i686_build=$work/i686
+  build_tree "$work/i686-shipped" Autorun -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
+    -DAUTORUN_THREAD_MODEL=win32 "${lenient[@]}"
+  build_tree "$i686_build" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAUTORUN_SMALL=ON "$(build_toolchain i686)" \
+    -DAUTORUN_SHIPPED_BUILD="$work/i686-shipped" -DAUTORUN_WIN32_PREFIX="$(win32_prefix_in "$work")"
+else
+  echo "not run: the i686 suites, as this kernel runs no 32-bit programs"
+fi
+build_tree "$work/x86_64" all "${lenient[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$(build_toolchain x86_64)" \
+  -DAUTORUN_I686_BUILD="$i686_build" -DAUTORUN_NATIVE_BUILD="$work/native"
 
 source "$root/tools/wine-session.sh"
 # Prefixes of its own, so that other runs of Wine on this machine cannot disturb them.
 wine_session_start "$work/wineprefix" "$(win32_prefix_in "$work")"
 
-export AUTORUN_I686_BUILDS="$work/i686-shipped@Autorun $work/i686" AUTORUN_HOST_BUILDS="$work/native"
+export AUTORUN_I686_BUILDS="${i686_build:+$work/i686-shipped@Autorun $i686_build}" AUTORUN_HOST_BUILDS="$work/native"
 if [ "${1:-}" = --sample ]; then
   shift
   python3 "$root/tools/mutate.py" run "$work/src" "$work/x86_64" "$@"
