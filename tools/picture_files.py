@@ -136,6 +136,8 @@ def main(root):
     green = button_pixels(96, 28, (140, 230, 140), (20, 140, 40))
     write(os.path.join(pages, 'button-32bit.bmp'), bitmap32(96, 28, green))
     write(os.path.join(pages, 'button-32bit-no-alpha.bmp'), bitmap32(96, 28, green, keep_alpha=False))
+    # A page picture whose edges are soft and its corners clear.
+    write(os.path.join(pages, 'page-soft.png'), button(240, 80, (60, 120, 200), (10, 40, 90)))
     write(os.path.join(root, 'tests', 'data', 'pages', 'stretched-bitmaps', 'stripes.bmp'), bitmap24(29, 11, stripes))
     mixed = os.path.join(root, 'tests', 'data', 'pages', 'right-to-left-mixed')
     write(os.path.join(mixed, 'arrow-page.bmp'), bitmap24(240, 160, arrow(240, 160, (250, 220, 160), (250, 245, 235))))

@@ -59,6 +59,7 @@ TEST(Files, ExistenceTest)
         {CUnicodeString(), TObj::kExistsInAnyWay, false},
         {file, TObj::CFile::kReadShared, true},
         {folder.Path("missing.ini"), TObj::CFile::kReadShared, false},
+        {written, TObj::CFile::kRead | TObj::CFile::kShareWrite, true},
         {written, TObj::CFile::kRead | TObj::CFile::kShareAll, true},
         {written, TObj::CFile::kReadWrite | TObj::CFile::kShareAll, true},
         {written, TObj::CFile::kReadShared, false},

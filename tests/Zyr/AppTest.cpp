@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 using TObj::CUnicodeString;
 
@@ -36,6 +37,14 @@ void CALLBACK CloseOnTimer(HWND window, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(window, id);
     PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+// Input after the loop went idle once; the frame closes when the loop has stood idle again.
+void CALLBACK NudgeThenCloseOnTimer(HWND window, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(window, id);
+    PostMessageW(window, WM_NULL, 0, 0);
+    SetTimer(window, id, 50, &CloseOnTimer);
 }
 
 class CTestApp : public ZYR::CWinApp {
@@ -91,15 +100,17 @@ TEST(Application, LoopReportsIdleFailuresAndEndsWithTheLastFrame)
     app.SetExitCode(3);
     PostMessageW(frame.Handle(), kBaseOnly, 0, 0);
     PostMessageW(frame.Handle(), WM_KEYDOWN, 'A', (0x1E << 16) | 1); // a key gives its character too
-    // A timer lets the loop go idle first; then the frame closes.
-    SetTimer(frame.Handle(), 1, 50, &CloseOnTimer);
+    // A timer lets the loop go idle, wakes it with input, and closes the frame once it is idle again.
+    SetTimer(frame.Handle(), 1, 50, &NudgeThenCloseOnTimer);
     g_handled.clear();
     {
         const TestSupport::CModalDeadline deadline("the application's loop");
         app.Run();
     }
     EXPECT_EQ("base char ", g_handled);
-    EXPECT_GE(app.idlePasses, 1);
+    // Idle work runs once each time input comes, not over and over while none does.
+    EXPECT_GE(app.idlePasses, 2);
+    EXPECT_LE(app.idlePasses, 20);
     ASSERT_EQ(1u, recorder.messages.size());
     EXPECT_EQ(U("Invalid language code \"idle\"."), recorder.messages[0].text);
     EXPECT_EQ(nullptr, frame.Handle());
@@ -161,6 +172,55 @@ TEST(Application, APaintThatFailsIsReportedOnce)
         UpdateWindow(window.Handle());
     EXPECT_EQ(1u, recorder.messages.size());
     window.DestroyWindow();
+}
+
+namespace {
+constexpr UINT kFirstFailure = WM_APP, kOtherFailure = WM_APP + 1;
+HWND g_failing = nullptr;
+UINT g_failsWhileReported = 0;
+
+class CFailingWindow : public ZYR::CFrameWindow {
+    ZYR_DECLARE_MESSAGE_MAP()
+
+public:
+    void Fails()
+    {
+        TOBJ_MESSAGE(ERR_AR_INVALID_LANG_CODE);
+        TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, CUnicodeString(u"failing"));
+    }
+};
+ZYR_BEGIN_MESSAGE_MAP(CFailingWindow, ZYR::CFrameWindow)
+    ZYR_ON_VOID(kFirstFailure, Fails)
+    ZYR_ON_VOID(kOtherFailure, Fails)
+    ZYR_ON_VOID(WM_PAINT, Fails)
+    ZYR_ON_VOID(WM_ERASEBKGND, Fails)
+    ZYR_ON_VOID(WM_ACTIVATE, Fails)
+ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
+} // namespace
+
+// A report's box draws over the windows and activates: a failure in drawing or activation
+// while it shows would bring box upon box, so it is only logged; any other is reported too.
+TEST(Application, AFailureWhileOneIsReportedIsReportedUnlessItDrawsOrActivates)
+{
+    const struct {
+        UINT message;
+        std::size_t reports;
+    } cases[] = {{WM_PAINT, 1}, {WM_ERASEBKGND, 1}, {WM_ACTIVATE, 1}, {kOtherFailure, 2}};
+    for (const auto& c : cases) {
+        CRecordingHandler recorder;
+        recorder.onShow = [](const CUnicodeString&) {
+            if (const UINT message = std::exchange(g_failsWhileReported, 0U))
+                SendMessageW(g_failing, message, 0, 0);
+        };
+        CTestApp app;
+        CFailingWindow window; // hidden, so that nothing but the test draws or activates it
+        window.Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+        g_failing = window.Handle();
+        g_failsWhileReported = c.message;
+        SendMessageW(g_failing, kFirstFailure, 0, 0);
+        EXPECT_EQ(c.reports, recorder.messages.size()) << c.message;
+        window.DestroyWindow();
+    }
 }
 
 TEST(Application, IdleRestartsOnlyForNewInput)

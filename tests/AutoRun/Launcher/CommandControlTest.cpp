@@ -356,6 +356,14 @@ TEST(CommandControl, KeyboardFocusTabAndEnter)
                           "the focus on command " + std::to_string(arrow.focused + 1) + " after key " +
                               std::to_string(arrow.key)));
     }
+    // Only its own controls take the focus, whatever window a message names (a frame's
+    // maximize box is the bit a control's tab stop is).
+    const HWND foreign = CreateWindowExW(0, L"STATIC", L"Foreign", WS_OVERLAPPEDWINDOW, 0, 0, 50, 50, nullptr, nullptr,
+                                         nullptr, nullptr);
+    ShowWindow(foreign, SW_SHOWNOACTIVATE);
+    page.window.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(foreign), TRUE);
+    EXPECT_EQ(controls[0]->Handle(), GetFocus());
+    DestroyWindow(foreign);
     PressKey(VK_SPACE);
     EXPECT_TRUE(Until([&] { return page.window.CurrentPage()->name == U("Second"); }, "the page Second"));
     EXPECT_TRUE(recorder.messages.empty());
@@ -464,19 +472,24 @@ TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-// It draws as a fresh one does: its font, colours and place are those of the new command.
+// It draws as a fresh one does: its font, colours and place are those of the new command,
+// also when its font differs from the old one's only in the underline.
 TEST(CommandControl, AKeptControlDrawsAsAFreshOneForItsNewCommand)
 {
     SetCursorPos(0, 0);
-    CPixels switched;
-    {
-        CShownPage page(kPage);
-        page.window.GoToPage(U("Second"));
-        switched = Rendered(page.window.Handle());
+    std::string underlined(kPage);
+    underlined.replace(underlined.find("FontSize=16"), 11, "FontSize=12\nFontUnderlined=1");
+    for (const std::string& pages : {std::string(kPage), underlined}) {
+        CPixels switched;
+        {
+            CShownPage page(pages);
+            page.window.GoToPage(U("Second"));
+            switched = Rendered(page.window.Handle());
+        }
+        // The same page, as the start page of a disc of its own.
+        CShownPage fresh("[Main]" + pages.substr(pages.find("[Second]") + 8));
+        EXPECT_EQ(0, DifferingPixels(Rendered(fresh.window.Handle()), switched)) << pages;
     }
-    // The same page, as the start page of a disc of its own.
-    CShownPage fresh("[Main]" + std::string(kPage).substr(std::string(kPage).find("[Second]") + 8));
-    EXPECT_EQ(0, DifferingPixels(Rendered(fresh.window.Handle()), switched));
 }
 
 // A command drawn again alone, as a hover draws it, shows on the screen what its render

@@ -10,6 +10,7 @@
 #include "ScopeExit.h"
 #include "ShownPage.h"
 #include "TestText.h"
+#include "WatchedFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -420,6 +421,11 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
                               "Command1_Rect=[10, 10, 90, 40]\nCommand1_Action=$Exit\n";
     CShownPage page("[Common]\nDir=Pages\n", "", {{"Pages\\Autorun0.ini", pages}, {"Pages\\b.png", picture}});
     CPageWatch& watch = page.window.Watch(std::make_unique<CPageWatch>(page.window));
+    // Not every file system tells of changes below a folder: the page folder is watched by
+    // itself too, after the disc's own, each once.
+    const CUnicodeString discFolder = page.settings.Environment().launcherFolder;
+    EXPECT_EQ((std::vector<CUnicodeString>{discFolder, discFolder + u"Pages\\"}),
+              WatchedFiles::Folders(discFolder, page.settings.ReadFiles()));
     const auto path = [&](const char* name) { return page.disc.Path(name); };
     const struct {
         const char* what;
