@@ -150,14 +150,14 @@ class CPaintFailsWindow : public ZYR::CFrameWindow {
     ZYR_DECLARE_MESSAGE_MAP()
 
 public:
-    void OnPaintFails()
+    void Fail()
     {
         TOBJ_MESSAGE(ERR_AR_INVALID_LANG_CODE);
         TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, CUnicodeString(u"paint"));
     }
 };
 ZYR_BEGIN_MESSAGE_MAP(CPaintFailsWindow, ZYR::CFrameWindow)
-    ZYR_ON_VOID(WM_PAINT, OnPaintFails)
+    ZYR_ON_VOID(WM_PAINT, Fail)
 ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
 } // namespace
 
@@ -179,23 +179,19 @@ constexpr UINT kFirstFailure = WM_APP, kOtherFailure = WM_APP + 1;
 HWND g_failing = nullptr;
 UINT g_failsWhileReported = 0;
 
-class CFailingWindow : public ZYR::CFrameWindow {
+// Its erasing, activation and two messages of its own fail too.
+class CFailingWindow : public CPaintFailsWindow {
     ZYR_DECLARE_MESSAGE_MAP()
 
 public:
-    void Fails()
-    {
-        TOBJ_MESSAGE(ERR_AR_INVALID_LANG_CODE);
-        TObj::ThrowCheckError(ERR_AR_INVALID_LANG_CODE, CUnicodeString(u"failing"));
-    }
+    void FailToo() { Fail(); }
 };
-ZYR_BEGIN_MESSAGE_MAP(CFailingWindow, ZYR::CFrameWindow)
-    ZYR_ON_VOID(kFirstFailure, Fails)
-    ZYR_ON_VOID(kOtherFailure, Fails)
-    ZYR_ON_VOID(WM_PAINT, Fails)
-    ZYR_ON_VOID(WM_ERASEBKGND, Fails)
-    ZYR_ON_VOID(WM_ACTIVATE, Fails)
-ZYR_END_MESSAGE_MAP(ZYR::CFrameWindow)
+ZYR_BEGIN_MESSAGE_MAP(CFailingWindow, CPaintFailsWindow)
+    ZYR_ON_VOID(kFirstFailure, FailToo)
+    ZYR_ON_VOID(kOtherFailure, FailToo)
+    ZYR_ON_VOID(WM_ERASEBKGND, FailToo)
+    ZYR_ON_VOID(WM_ACTIVATE, FailToo)
+ZYR_END_MESSAGE_MAP(CPaintFailsWindow)
 } // namespace
 
 // A report's box draws over the windows and activates: a failure in drawing or activation
