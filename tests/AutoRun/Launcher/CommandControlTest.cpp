@@ -38,7 +38,8 @@ const char* kPage =
     "Command2_Text=Other\nCommand2_Rect=[10, 60, 150, 100]\nCommand2_Action=$Second\nCommand2_Comment=other comment\n"
     "Command3_Text=Label\nCommand3_Rect=[160, 10, 290, 50]\n"
     "[Second]\nBackgroundSize=[300, 200]\nBackgroundColor=000000\nTitle=Second\nFontSize=16\n"
-    "Command1_Text=Back\nCommand1_Rect=[20, 20, 160, 60]\nCommand1_Action=$Exit\nCommand1_BackgroundColor=00FFFF\n";
+    "Command1_Text=Back\nCommand1_Rect=[20, 20, 160, 60]\nCommand1_Action=$Exit\nCommand1_BackgroundColor=00FFFF\n"
+    "Command1_HintFontSize=12\n";
 
 // The window's client area as the renders draw it.
 CPixels Rendered(HWND window)
@@ -473,7 +474,8 @@ TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
 }
 
 // It draws as a fresh one does: its font, colours and place are those of the new command,
-// also when its font differs from the old one's only in the underline.
+// also when its font differs from the old one's only in its size (the hint's size stays)
+// or only in the underline.
 TEST(CommandControl, AKeptControlDrawsAsAFreshOneForItsNewCommand)
 {
     SetCursorPos(0, 0);
