@@ -12,7 +12,9 @@ source "$(dirname "$0")/build-common.sh"
 "$AUTORUN_ROOT/tools/install-deps.sh"
 
 build="$AUTORUN_BUILD"
-# What a machine cannot run is said just above ctest's summary.
+# What a machine cannot run is said just above ctest's summary; a fresh checkout has no
+# build folder yet to say it in.
+mkdir -p "$build"
 rm -f "$build/not-run.txt"
 native32_build="$build/native32"
 if ! runs_32bit_programs; then
