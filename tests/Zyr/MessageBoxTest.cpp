@@ -42,22 +42,37 @@ HWND WaitForBox(const wchar_t* caption, DWORD processId = GetCurrentProcessId())
     return box != nullptr && IsWindowVisible(box) ? box : nullptr;
 }
 
-HICON ShownIcon(HWND box)
+HWND IconControl(HWND box)
 {
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t name[16] = {0};
         GetClassNameW(child, name, 16);
         if (lstrcmpiW(name, L"Static") == 0)
-            return reinterpret_cast<HICON>(TestSupport::SendWithDeadline(child, STM_GETICON));
+            return child;
     }
     return nullptr;
 }
 
-// Shows a box on this thread while `drive` acts on it from another; returns the reply.
-int ShowAndDrive(unsigned win32Flags, const CUnicodeString& text, const std::function<void(HWND)>& drive)
+HICON ShownIcon(HWND box)
 {
-    ZYR::CMessageBox box(nullptr, text, CUnicodeString(u"Box under test"),
-                         ZYR::CMessageBox::FlagsFromWin32(win32Flags));
+    const HWND icon = IconControl(box);
+    return icon != nullptr ? reinterpret_cast<HICON>(TestSupport::SendWithDeadline(icon, STM_GETICON)) : nullptr;
+}
+
+// The child's rectangle in the box's client coordinates.
+RECT RectIn(HWND box, HWND child)
+{
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// Shows a box of the library's own flags on this thread while `drive` acts on it from
+// another; returns the reply.
+int ShowOwnAndDrive(unsigned flags, const CUnicodeString& text, const std::function<void(HWND)>& drive)
+{
+    ZYR::CMessageBox box(nullptr, text, CUnicodeString(u"Box under test"), flags);
     std::thread driver([&drive] {
         const HWND window = WaitForBox(L"Box under test");
         if (window != nullptr)
@@ -65,11 +80,16 @@ int ShowAndDrive(unsigned win32Flags, const CUnicodeString& text, const std::fun
     });
     int reply = 0;
     {
-        const CModalDeadline deadline("the box with flags " + std::to_string(win32Flags));
+        const CModalDeadline deadline("the box with flags " + std::to_string(flags));
         reply = box.DoModal();
     }
     driver.join();
     return reply;
+}
+
+int ShowAndDrive(unsigned win32Flags, const CUnicodeString& text, const std::function<void(HWND)>& drive)
+{
+    return ShowOwnAndDrive(ZYR::CMessageBox::FlagsFromWin32(win32Flags), text, drive);
 }
 
 void PressKeyIn(HWND box, WPARAM key)
@@ -138,6 +158,7 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
         unsigned flags;
         const wchar_t* icon;
         std::vector<int> buttons;
+        unsigned ownFlags = 0; // what Win32's flags cannot say
     } cases[] = {
         {MB_OK, IDI_EXCLAMATION, {IDOK}},
         {MB_YESNOCANCEL, IDI_EXCLAMATION, {IDYES, IDNO, IDCANCEL}},
@@ -147,30 +168,38 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
         {MB_OK | MB_ICONINFORMATION, IDI_ASTERISK, {IDOK}},
         {MB_OK | MB_ICONQUESTION, IDI_QUESTION, {IDOK}},
         {MB_OK | MB_ICONINFORMATION | MB_RIGHT | MB_RTLREADING, IDI_ASTERISK, {IDOK}},
+        // Five buttons are wider than the text: the box widens so that all stay in it.
+        {MB_YESNOCANCEL,
+         IDI_EXCLAMATION,
+         {IDYES, IDNO, ZYR::CMessageBox::kYesToAllReply, ZYR::CMessageBox::kNoToAllReply, IDCANCEL},
+         ZYR::CMessageBox::kYesToAll | ZYR::CMessageBox::kNoToAll},
     };
     for (const Case& c : cases) {
-        ShowAndDrive(c.flags, CUnicodeString(u"Icons."), [&c](HWND box) {
+        const unsigned flags = ZYR::CMessageBox::FlagsFromWin32(c.flags) | c.ownFlags;
+        ShowOwnAndDrive(flags, CUnicodeString(u"Icons."), [&c](HWND box) {
             EXPECT_EQ(LoadIconW(nullptr, c.icon), ShownIcon(box)) << c.flags;
             // A right-to-left message is aligned right and read right to left.
             const HWND text = GetDlgItem(box, ZYR::CMessageBox::kTextControlId);
+            // The text stands beside the icon, not over it.
+            EXPECT_GT(RectIn(box, text).left, RectIn(box, IconControl(box)).right) << c.flags;
             EXPECT_EQ((c.flags & MB_RIGHT) != 0, (GetWindowLongW(text, GWL_STYLE) & ES_RIGHT) != 0) << c.flags;
             EXPECT_EQ((c.flags & MB_RTLREADING) != 0, (GetWindowLongW(text, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0);
             // The buttons lie on a band of their own, which starts a margin above them.
-            RECT first{};
-            GetWindowRect(GetDlgItem(box, c.buttons.front()), &first);
-            MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&first), 2);
+            const RECT first = RectIn(box, GetDlgItem(box, c.buttons.front()));
             // The box paints on its own thread: its pixels are read until they show it.
             EXPECT_TRUE(TestSupport::WaitUntil(
                 [&] { return ScreenPixel(box, first.left, first.top - 6) == GetSysColor(COLOR_BTNFACE); },
                 "the button band above the buttons"))
                 << c.flags;
+            RECT client{};
+            GetClientRect(box, &client);
             int previousLeft = -1;
             for (const int id : c.buttons) {
                 const HWND button = GetDlgItem(box, id);
                 ASSERT_NE(nullptr, button) << id;
-                RECT rect{};
-                GetWindowRect(button, &rect);
-                EXPECT_GT(rect.left, previousLeft); // in their order, left to right
+                const RECT rect = RectIn(box, button);
+                EXPECT_GT(rect.left, previousLeft) << id; // in their order, left to right, all in the box
+                EXPECT_LE(rect.right, client.right) << id;
                 previousLeft = rect.left;
             }
             Click(box, c.buttons.back());
