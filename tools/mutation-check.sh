@@ -15,15 +15,20 @@ work=$AUTORUN_BUILD/mutation
 "$root/tools/install-deps.sh"
 
 echo "== a scratch copy of the sources in $work/src"
-# Times are kept, so an earlier scratch build rebuilds only what changed since. A file the
-# last run mutated and put back is newer there than here, so every file whose content
-# differs from the last copy is touched: its objects are then always rebuilt.
+# An earlier scratch build rebuilds only what changed since: a file whose content differs from
+# the last copy is touched, and every other file keeps the time it had there. Its time here
+# would not do: a file the last run mutated and put back would get back a time older than
+# the objects built from its last mutant, which would then pass for up to date.
 rm -rf "$work/src.new"
 mkdir -p "$work/src.new"
 tar -C "$root" --exclude=./build --exclude=./.git -cf - . | tar -C "$work/src.new" -xf -
 if [ -d "$work/src" ]; then
   (cd "$work/src.new" && find . -type f -print0) | while IFS= read -r -d '' file; do
-    cmp -s "$work/src.new/$file" "$work/src/$file" || touch "$work/src.new/$file"
+    if cmp -s "$work/src.new/$file" "$work/src/$file"; then
+      touch -r "$work/src/$file" "$work/src.new/$file"
+    else
+      touch "$work/src.new/$file"
+    fi
   done
 fi
 rm -rf "$work/src"
