@@ -25,7 +25,6 @@ public:
     virtual void DestroyWindow();
     // Asks the parent's object; a window that overrides it decides for itself.
     virtual bool PreTranslateMessage(MSG& message);
-    virtual bool PreTranslateModal(MSG&) { return false; }
     // IsDialogMessageW when the window has a child, else false.
     virtual bool IsDialogNavigation(MSG& message);
     virtual void OnAttach() {}
