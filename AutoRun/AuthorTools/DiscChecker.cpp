@@ -208,9 +208,11 @@ void CDiscChecker::checkBytes(const CUnicodeString& path)
 
 void CDiscChecker::checkPageFile(const CUnicodeString& path, bool isRoot, const CPageVariables& rootVariables)
 {
+    // The findings of the file's bytes are sorted by line with the others.
+    const std::size_t firstProblem = m_problems.size();
     checkBytes(path);
     TObj::CIniFile file(path, [this, &path](int line) { addMalformedLine(path, line); });
-    CPageFile page{path, file, rootVariables, isRoot, m_problems.size()};
+    CPageFile page{path, file, rootVariables, isRoot, firstProblem};
     std::vector<CUnicodeString> sections;
     const CUnicodeString failure = TObj::FailureText([&] { sections = file.SectionNames(); });
     if (!failure.IsEmpty()) {
