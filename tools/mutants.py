@@ -38,8 +38,11 @@ def run_suites(build, regex):
 
 def builds_for(mutant, build):
     """The build trees a mutant must be built in: the i686 ones too (AUTORUN_I686_BUILDS,
-    each "<tree>" or "<tree>@<target>") when its suites are i686 ones."""
-    extra = os.environ.get("AUTORUN_I686_BUILDS", "").split() if "i686" in mutant.get("suites", "") else []
+    each "<tree>" or "<tree>@<target>") when its suites are i686 ones, and the host's
+    (AUTORUN_HOST_BUILDS) when they are the host's "native." ones."""
+    suites = mutant.get("suites", "")
+    extra = os.environ.get("AUTORUN_I686_BUILDS", "").split() if "i686" in suites else []
+    extra += os.environ.get("AUTORUN_HOST_BUILDS", "").split() if "native." in suites else []
     return extra + [build]
 
 def build_all(builds):

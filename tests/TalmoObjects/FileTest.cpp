@@ -48,6 +48,11 @@ TEST(Files, ExistenceTest)
     const HANDLE writer =
         CreateFileW(written.W(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, writer);
+    // A file another handle reads is there for a reader that shares reading, not for one that shares nothing.
+    const CUnicodeString read = folder.Write("r.ini", "x");
+    const HANDLE reader =
+        CreateFileW(read.W(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, reader);
     struct Case {
         CUnicodeString path;
         std::uint32_t mode;
@@ -63,12 +68,15 @@ TEST(Files, ExistenceTest)
         {written, TObj::CFile::kRead | TObj::CFile::kShareAll, true},
         {written, TObj::CFile::kReadWrite | TObj::CFile::kShareAll, true},
         {written, TObj::CFile::kReadShared, false},
+        {read, TObj::CFile::kReadShared, true},
+        {read, TObj::CFile::kRead | TObj::CFile::kExclusive, false},
         {U("\\\\Orvex\\TalmoObjects\\VirtualFiles$\\x"), TObj::kExistsInAnyWay, false},
         {U("Q:\\no\\such\\drive.ini"), TObj::kExistsInAnyWay, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.exists, TObj::FileExists(c.path, c.mode)) << c.path.ToUtf8() << " " << c.mode;
     CloseHandle(writer);
+    CloseHandle(reader);
 }
 
 TEST(Files, FailuresNameTheFileAndTheirCause)

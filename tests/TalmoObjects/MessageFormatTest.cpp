@@ -1,3 +1,4 @@
+#include "Errors.h"
 #include "MessageFormat.h"
 #include "TestText.h"
 
@@ -62,4 +63,10 @@ TEST(MessageFormat, InstalledCheckReportsThenFormatsAnyway)
     EXPECT_EQ(U("Some parameters in message \"%0/%1\" are missing: 1."), g_reported[0]);
     FillPlaceholders(U("%0/%1"), U("x"));
     EXPECT_EQ(1u, g_reported.size());
+}
+
+// The host build has no system texts; an error it cannot name still shows its code in hex.
+TEST(MessageFormat, AnUnknownSystemErrorNamesItsCodeInHexadecimal)
+{
+    EXPECT_EQ(U("Unknown error. Error code: 0xdeadbeef"), TObj::SystemErrorText(0xDEADBEEF));
 }

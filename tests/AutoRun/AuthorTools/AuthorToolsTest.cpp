@@ -30,16 +30,17 @@ TEST(AuthorTools, TheDemoDiscChecksClean)
               run.Output());
 }
 
-// What it writes into an empty folder is a golden page that checks clean; a folder that
-// holds anything, or none named, is refused and left as it was.
-TEST(AuthorTools, ANewDiscGoesOnlyIntoAnEmptyFolder)
+// An option it refuses ends it at once with code 1 and is named: a new disc goes only into
+// an empty folder (a folder that holds anything, or none named, is left as it was), and a
+// scale must be one it can show.
+TEST(AuthorTools, ARefusedOptionEndsItAndIsNamed)
 {
     CLauncherRun run;
     run.File("Mine\\notes.txt", "mine");
-    for (const char* arguments : {"--new=Mine", "--new="}) {
-        ASSERT_TRUE(run.Start(arguments));
+    for (const std::string arguments : {"--new=Mine", "--new=", "--dpi=481"}) {
+        ASSERT_TRUE(run.Start(arguments.c_str()));
         EXPECT_EQ(1u, run.WaitForExit()) << arguments;
-        EXPECT_NE(std::string::npos, run.Output().find("--new")) << run.Output();
+        EXPECT_NE(std::string::npos, run.Output().find(arguments.substr(0, arguments.find('=')))) << run.Output();
     }
     EXPECT_FALSE(TObj::FileExists(run.Path("Mine\\Autorun.inf")));
 }
