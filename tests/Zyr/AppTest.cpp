@@ -219,6 +219,50 @@ TEST(Application, AFailureWhileOneIsReportedIsReportedUnlessItDrawsOrActivates)
     }
 }
 
+namespace {
+struct CClassCheck {
+    wchar_t name[256]; // the closed frame's class
+    HBRUSH brush;      // its background, which its class owns
+    BOOL registered;   // as found once the loop had gone idle
+    DWORD brushType;
+    int checksLeft;
+} g_classCheck;
+
+// A loaded machine may bring the first tick before the loop has stood idle: the loop idles
+// between ticks, so a few more are asked before the answer counts.
+void CALLBACK CheckClassThenCloseOnTimer(HWND window, UINT, UINT_PTR id, DWORD)
+{
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof description;
+    g_classCheck.registered = GetClassInfoExW(GetModuleHandleW(nullptr), g_classCheck.name, &description);
+    g_classCheck.brushType = GetObjectType(g_classCheck.brush);
+    if (g_classCheck.registered && --g_classCheck.checksLeft > 0)
+        return;
+    KillTimer(window, id);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+} // namespace
+
+// A page that goes gives back its window class and background brush while the program runs
+// on, not when it ends: paging back and forth must not pile them up.
+TEST(Application, AClosedFrameGivesBackItsClassAndBrushWhileTheLoopRuns)
+{
+    CTestApp app;
+    CBaseTestWindow page, next;
+    g_classCheck = CClassCheck{{}, CreateSolidBrush(RGB(1, 2, 3)), TRUE, OBJ_BRUSH, 5};
+    page.Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW, 0, nullptr, g_classCheck.brush);
+    next.Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    ASSERT_NE(0, GetClassNameW(page.Handle(), g_classCheck.name, 256));
+    PostMessageW(page.Handle(), WM_CLOSE, 0, 0);
+    SetTimer(next.Handle(), 1, 100, &CheckClassThenCloseOnTimer);
+    {
+        const TestSupport::CModalDeadline deadline("the loop after its two frames closed");
+        app.Run();
+    }
+    EXPECT_FALSE(g_classCheck.registered) << "the class of the closed frame";
+    EXPECT_EQ(0u, g_classCheck.brushType) << "its brush";
+}
+
 TEST(Application, IdleRestartsOnlyForNewInput)
 {
     CTestApp app;

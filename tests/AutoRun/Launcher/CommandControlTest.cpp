@@ -321,6 +321,10 @@ TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
     CAccessible unusable(page.Controls()[0]->Handle());
     EXPECT_EQ("Not here | push button | unavailable | Needs what is missing. | Press", unusable.Row());
     EXPECT_EQ(DISP_E_MEMBERNOTFOUND, unusable.object->accDoDefaultAction(CAccessible::Self()));
+    // A client told of no type information asks for none.
+    UINT typeInfos = 1;
+    EXPECT_EQ(S_OK, unusable.object->GetTypeInfoCount(&typeInfos));
+    EXPECT_EQ(0u, typeInfos);
     TestSupport::PumpFor(100);
     EXPECT_NE(nullptr, page.window.Handle()); // not closed
 }
