@@ -150,6 +150,8 @@ TEST(UnicodeString, ComparisonIsByCodeUnitAndCaseFoldsOnlyAsciiLetters)
 TEST(UnicodeString, Utf8RoundTripAndMalformedBytes)
 {
     EXPECT_EQ("Größe €𝄞", U("Größe €𝄞").ToUtf8());
+    // The first and last characters past the first plane: their surrogates stand at the edges.
+    EXPECT_EQ("\U00010000\U0010FFFF", U("\U00010000\U0010FFFF").ToUtf8());
     EXPECT_EQ(2, U("𝄞").Length());
     struct Case {
         const char* bytes;

@@ -312,6 +312,8 @@ TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
         EXPECT_EQ(RPC_E_DISCONNECTED, documentation.object->accNavigate(NAVDIR_NEXT, CAccessible::Self(), &reached));
         EXPECT_EQ(RPC_E_DISCONNECTED,
                   documentation.object->accLocation(&left, &top, &width, &height, CAccessible::Self()));
+        EXPECT_EQ((std::vector<long>{0, 0, 0, 0}), (std::vector<long>{left, top, width, height}))
+            << "a place it could not give";
     }
     CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Unusable\n"
                     "Command1_Text=Not here\nCommand1_Rect=[10, 10, 150, 50]\nCommand1_Action=$Exit\n"
