@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -329,6 +330,109 @@ TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
     EXPECT_EQ(0u, typeInfos);
     TestSupport::PumpFor(100);
     EXPECT_NE(nullptr, page.window.Handle()); // not closed
+}
+
+namespace {
+
+std::string Answer(HRESULT asked, const std::string& with)
+{
+    const std::pair<HRESULT, const char*> names[] = {{S_OK, "S_OK"},
+                                                     {S_FALSE, "S_FALSE"},
+                                                     {E_INVALIDARG, "E_INVALIDARG"},
+                                                     {RPC_E_DISCONNECTED, "RPC_E_DISCONNECTED"}};
+    std::string name = "other";
+    for (const auto& known : names)
+        if (known.first == asked)
+            name = known.second;
+    return name + " " + with + "\n";
+}
+std::string Of(BSTR text)
+{
+    const std::string said = text == nullptr ? "none" : CUnicodeString(text).ToUtf8();
+    SysFreeString(text);
+    return said;
+}
+std::string Of(const VARIANT& value)
+{
+    return value.vt == VT_EMPTY ? "empty" : value.vt == VT_I4 ? std::to_string(value.lVal) : "other";
+}
+std::string Of(IDispatch* object)
+{
+    if (object == nullptr)
+        return "none";
+    object->Release();
+    return "an object";
+}
+
+// The questions of a screen reader the demo's table does not ask, in one order, each with
+// what came with its answer, read once the question is answered.
+std::string OtherAnswers(IAccessible* command, POINT inside)
+{
+    const VARIANT self = CAccessible::Self();
+    VARIANT child = self, answer = self;
+    child.lVal = 1;
+    answer.lVal = 99; // what a question that leaves its answer alone shows
+    BSTR text = nullptr;
+    long number = -1;
+    IDispatch* object = nullptr;
+    std::string said;
+    const auto ask = [&said](const char* question, HRESULT asked, const std::function<std::string()>& with) {
+        said += question + (": " + Answer(asked, with()));
+    };
+    const auto textAnswer = [&text] { return Of(std::exchange(text, nullptr)); };
+    const auto variantAnswer = [&answer] { return Of(answer); };
+    const auto objectAnswer = [&object] { return Of(std::exchange(object, nullptr)); };
+    ask("parent", command->get_accParent(&object), objectAnswer);
+    ask("children", command->get_accChildCount(&number), [&number] { return std::to_string(number); });
+    ask("child 1", command->get_accChild(child, &object), objectAnswer);
+    ask("name of child 1", command->get_accName(child, &text), textAnswer);
+    ask("value", command->get_accValue(self, &text), textAnswer);
+    ask("help", command->get_accHelp(self, &text), textAnswer);
+    ask("help topic", command->get_accHelpTopic(&text, self, &number),
+        [&] { return textAnswer() + " " + std::to_string(number); });
+    ask("shortcut", command->get_accKeyboardShortcut(self, &text), textAnswer);
+    ask("selection", command->get_accSelection(&answer), variantAnswer);
+    ask("hit inside", command->accHitTest(inside.x, inside.y, &answer), variantAnswer);
+    ask("hit outside", command->accHitTest(inside.x + 1000, inside.y, &answer), variantAnswer);
+    ask("focus", command->get_accFocus(&answer), variantAnswer);
+    ask("select it", command->accSelect(SELFLAG_TAKESELECTION, self), [] { return std::string(); });
+    ask("take the focus", command->accSelect(SELFLAG_TAKEFOCUS, self), [] { return std::string(); });
+    ask("focus", command->get_accFocus(&answer), variantAnswer);
+    return said;
+}
+
+} // namespace
+
+// What a command answers to the rest of IAccessible: nothing to give is S_FALSE with an empty
+// answer, a child it does not have is E_INVALIDARG, and a command that has gone is
+// RPC_E_DISCONNECTED with every answer empty, so a screen reader never acts on a stale one.
+TEST(CommandControl, AScreenReadersOtherQuestionsAreAnsweredAsIAccessibleHasIt)
+{
+    CShownPage page(kPage);
+    const std::vector<CCommandControl*> controls = page.Controls();
+    ASSERT_EQ(2u, controls.size());
+    controls[1]->SetFocus();
+    RECT shown{};
+    GetWindowRect(controls[0]->Handle(), &shown);
+    const POINT inside{(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
+    CAccessible first(controls[0]->Handle());
+    ASSERT_NE(nullptr, first.object);
+    EXPECT_EQ("parent: S_OK an object\nchildren: S_OK 0\nchild 1: E_INVALIDARG none\n"
+              "name of child 1: E_INVALIDARG none\nvalue: S_FALSE none\nhelp: S_FALSE none\n"
+              "help topic: S_FALSE none 0\nshortcut: S_FALSE none\nselection: S_FALSE empty\n"
+              "hit inside: S_OK 0\nhit outside: S_FALSE empty\nfocus: S_FALSE empty\nselect it: E_INVALIDARG \n"
+              "take the focus: S_OK \nfocus: S_OK 0\n",
+              OtherAnswers(first.object, inside));
+    EXPECT_EQ(controls[0]->Handle(), GetFocus());
+    page.window.DestroyWindow();
+    EXPECT_EQ("parent: RPC_E_DISCONNECTED none\nchildren: RPC_E_DISCONNECTED 0\nchild 1: RPC_E_DISCONNECTED none\n"
+              "name of child 1: RPC_E_DISCONNECTED none\nvalue: RPC_E_DISCONNECTED none\n"
+              "help: RPC_E_DISCONNECTED none\nhelp topic: RPC_E_DISCONNECTED none 0\n"
+              "shortcut: RPC_E_DISCONNECTED none\nselection: RPC_E_DISCONNECTED empty\n"
+              "hit inside: RPC_E_DISCONNECTED empty\nhit outside: RPC_E_DISCONNECTED empty\n"
+              "focus: RPC_E_DISCONNECTED empty\nselect it: RPC_E_DISCONNECTED \ntake the focus: RPC_E_DISCONNECTED \n"
+              "focus: RPC_E_DISCONNECTED empty\n",
+              OtherAnswers(first.object, inside));
 }
 
 TEST(CommandControl, KeyboardFocusTabAndEnter)
