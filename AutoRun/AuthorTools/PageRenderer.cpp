@@ -61,10 +61,11 @@ std::vector<CUnicodeString> CPageRenderer::RenderAll(const CSettings& settings)
             CCommandControl& control = *m_window.CommandControlAt(c);
             const CUnicodeString command = CUnicodeString::Format(u"_Command%d", control.Settings().number);
             // The control's own handlers make the state, so the comment follows as it would.
-            control.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+            // The pointer rests on the top left pixel, which even a command of one pixel has.
+            control.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
             written.push_back(save(page.name, command + u"_hover"));
             // Pressed, then let go without a release over it, so its action does not run.
-            control.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 1));
+            control.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(0, 0));
             written.push_back(save(page.name, command + u"_pressed"));
             ReleaseCapture();
             control.SendMessage(WM_MOUSELEAVE, 0, 0);
