@@ -11,6 +11,9 @@
 namespace ZYR {
 
 TObj::CUnicodeString RegisterWindowClass(UINT style, HCURSOR cursor, HBRUSH brush);
+ATOM RegisterWindowClass(const TObj::CUnicodeString& name, UINT style, HCURSOR cursor, HICON icon, HBRUSH brush);
+void UnregisterWindowClass(const TObj::CUnicodeString& name);
+WNDCLASSEXW GetWindowClassInfo(const TObj::CUnicodeString& name);
 
 // Queues a class once; `keepBrush` is the frame's default brush, which is never deleted.
 void QueueWindowClassForRemoval(const TObj::CUnicodeString& name, HBRUSH keepBrush);

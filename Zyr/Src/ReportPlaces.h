@@ -43,6 +43,7 @@ constexpr TObj::CReportPlace kIconResourceMissing{u"userobjectzyr", 124};
 constexpr TObj::CReportPlace kCursorAttachedTwice{u"userobjectzyr", 264};
 constexpr TObj::CReportPlace kNullCursor{u"userobjectzyr", 265};
 constexpr TObj::CReportPlace kSecondApplication{u"winappzyr", 35};
+constexpr TObj::CReportPlace kClassRegisteredTwice{u"windowzyr", 151};
 constexpr TObj::CReportPlace kSetTextOfNoWindow{u"windowzyr", 226};
 constexpr TObj::CReportPlace kCreateOffGuiThread{u"windowzyr", 816};
 constexpr TObj::CReportPlace kChildAtDefaultPlace{u"windowzyr", 819};
@@ -84,6 +85,8 @@ constexpr CFailurePlace kLoadIconW{u"ZYR::CIcon::LoadIconW", u"icon != 0", u"use
 constexpr CFailurePlace kLoadCursorW{u"ZYR::CCursor::LoadCursorW", u"cursor != 0", u"userobjectzyr", 270};
 constexpr CFailurePlace kGetProcessDefaultLayout{u"ZYR::GetProcessDefaultLayout", u"::GetProcessDefaultLayout( &layout ) != 0", u"winappzyr", 312};
 constexpr CFailurePlace kRegisterWindowClass{u"ZYR::RegisterWindowClass", u"atom != 0", u"windowzyr", 137};
+constexpr CFailurePlace kUnregisterWindowClass{u"ZYR::UnregisterWindowClass", u"::UnregisterClass(className, instanceHandle) != 0", u"windowzyr", 170};
+constexpr CFailurePlace kGetWindowClassInfo{u"ZYR::GetWindowClassInfo", u"::GetClassInfoEx( instanceHandle, className, &wcx ) != 0", u"windowzyr", 180};
 constexpr CFailurePlace kSetWindowTextW{u"ZYR::SetWindowTextW", u"text == prevText || ::SetWindowText(handle, text.Ptr()) != 0", u"windowzyr", 233};
 constexpr CFailurePlace kUpdateWindow{u"ZYR::CWindow::UpdateWindow", u"::UpdateWindow(handle) != 0", u"windowzyr", 254};
 constexpr CFailurePlace kAdjustWindowRectEx{u"ZYR::AdjustWindowRectEx", u"::AdjustWindowRectEx(&rect, style, hasMenu, exStyle) != 0", u"windowzyr", 513};

@@ -17,13 +17,14 @@ namespace {
 TObj::CLock g_queueLock;
 std::vector<std::pair<TObj::CUnicodeString, HBRUSH>> g_queue;
 
-WNDCLASSEXW ClassDescription(const TObj::CUnicodeString& name, UINT style, HCURSOR cursor, HBRUSH brush)
+WNDCLASSEXW ClassDescription(const TObj::CUnicodeString& name, UINT style, HCURSOR cursor, HICON icon, HBRUSH brush)
 {
     WNDCLASSEXW description{};
     description.cbSize = sizeof description;
     description.style = style;
     description.lpfnWndProc = &ZyrWindowProcedure;
     description.hInstance = GetModuleHandleW(nullptr);
+    description.hIcon = icon;
     description.hCursor = cursor;
     description.hbrBackground = brush;
     description.lpszClassName = name.W();
@@ -42,10 +43,35 @@ TObj::CUnicodeString RegisterWindowClass(UINT style, HCURSOR cursor, HBRUSH brus
     existing.cbSize = sizeof existing;
     if (GetClassInfoExW(instance, name.W(), &existing))
         return name;
-    const WNDCLASSEXW description = ClassDescription(name, style, cursor, brush);
+    const WNDCLASSEXW description = ClassDescription(name, style, cursor, nullptr, brush);
     const ATOM atom = RegisterClassExW(&description);
     ZYR_CHECK(atom != 0, Places::kRegisterWindowClass);
     return name;
+}
+
+ATOM RegisterWindowClass(const TObj::CUnicodeString& name, UINT style, HCURSOR cursor, HICON icon, HBRUSH brush)
+{
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (!TOBJ_ASSERT(!GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &existing), Places::kClassRegisteredTwice))
+        return 0;
+    const WNDCLASSEXW description = ClassDescription(name, style | CS_DBLCLKS, cursor, icon, brush);
+    const ATOM atom = RegisterClassExW(&description);
+    ZYR_CHECK(atom != 0, Places::kRegisterWindowClass);
+    return atom;
+}
+
+void UnregisterWindowClass(const TObj::CUnicodeString& name)
+{
+    ZYR_CHECK(UnregisterClassW(name.W(), GetModuleHandleW(nullptr)) != 0, Places::kUnregisterWindowClass);
+}
+
+WNDCLASSEXW GetWindowClassInfo(const TObj::CUnicodeString& name)
+{
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof description;
+    ZYR_CHECK(GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &description) != 0, Places::kGetWindowClassInfo);
+    return description;
 }
 
 void QueueWindowClassForRemoval(const TObj::CUnicodeString& name, HBRUSH keepBrush)
@@ -72,6 +98,10 @@ void UnregisterQueuedWindowClasses()
         // Classes still in use by other windows stay registered.
         if (!UnregisterClassW(queued.first.W(), GetModuleHandleW(nullptr)))
             continue;
+        if (description.hIconSm != nullptr)
+            DestroyIcon(description.hIconSm);
+        if (description.hIcon != nullptr)
+            DestroyIcon(description.hIcon);
         if (description.hbrBackground != nullptr && description.hbrBackground != queued.second &&
             reinterpret_cast<UINT_PTR>(description.hbrBackground) > 31)
             DeleteObject(description.hbrBackground);
