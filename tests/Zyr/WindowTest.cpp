@@ -1,4 +1,5 @@
 #include "Errors.h"
+#include "ExpectThrows.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
 #include "TestWindows.h"
@@ -47,6 +48,21 @@ TEST(Window, HandlersFollowTheChainedMaps)
     EXPECT_EQ(5, window.SendMessage(WM_GETTEXTLENGTH));
     window.DestroyWindow();
     EXPECT_EQ(nullptr, window.Handle());
+}
+
+// A class registered by name is described as it was registered until it is unregistered;
+// asking after it then is a failed call, reported at its own place.
+TEST(Window, ANamedClassIsDescribedAsRegisteredUntilItIsUnregistered)
+{
+    const CUnicodeString name(u"ZYR test class");
+    const HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
+    ASSERT_NE(0, ZYR::RegisterWindowClass(name, 0, cross, nullptr, nullptr));
+    const WNDCLASSEXW described = ZYR::GetWindowClassInfo(name);
+    EXPECT_EQ(static_cast<UINT>(CS_DBLCLKS), described.style);
+    EXPECT_EQ(cross, described.hCursor);
+    ZYR::UnregisterWindowClass(name);
+    ExpectThrows<TObj::CInternalError>([&name] { ZYR::GetWindowClassInfo(name); },
+                                       [](const TObj::CInternalError& e) { EXPECT_EQ(180, e.Line()); });
 }
 
 TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
