@@ -83,6 +83,8 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
     TObj::CRegistryKey machine;
     ASSERT_TRUE(machine.Create(HKEY_LOCAL_MACHINE, L"Software\\Orvex\\Talmo Objects"));
     machine.WriteString(L"WriteMessageLog", U("1"));
+    // The start takes the machine's folder for temporary files.
+    machine.WriteString(L"Temp", U("Z:\\scratch\\"));
     const CUnicodeString log = TObj::GetProgramFolder() + u"TalmoObjLog.txt";
     DeleteFileW(log.W());
     DeleteFileW(TObj::AllMessagesListingPath().W());
@@ -106,6 +108,8 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
     EXPECT_EQ(0x54Au, TObj::GetDebugFlags());
     EXPECT_EQ(U("Software\\Orvex\\TalmoObjectsTests"), TObj::GetRegistryPath());
     EXPECT_EQ(U("Orvex\\TalmoObjectsTests"), TObj::GetApplicationDataRelativeFolder());
+    EXPECT_EQ(U("Z:\\scratch\\"), TObj::GetTemporaryFolder());
+    machine.WriteString(L"Temp", CUnicodeString());
 
     settings.Set(L"SaveAllMessages", "0"); // a nested start reads nothing again
     EXPECT_TRUE(TObj::InitializeTalmoObjects());
