@@ -64,7 +64,7 @@ public:
     // Caption, text, further text and buttons, as Ctrl+C puts them on the clipboard.
     TObj::CUnicodeString CopyText() const;
     void CopyToClipboard();
-    bool PreTranslateMessage(MSG& message) override;
+    bool PreTranslateModal(MSG& message) override;
 
     // The boxes shown now on this thread, innermost last.
     static std::size_t OpenCountForTesting();

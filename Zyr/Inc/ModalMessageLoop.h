@@ -16,7 +16,7 @@ public:
         kIdle = 1,             // idle processing while the loop runs
         kShowAtFirstIdle = 2,  // show and update the modal window at the first idle pass
         kEnterIdleToOwner = 4, // WM_ENTERIDLE to the modal window's top-level owner at idle
-        kWindowSeesFirst = 8,  // the modal window's PreTranslateMessage sees each message first
+        kWindowSeesFirst = 8,  // the modal window's PreTranslateModal sees each message first
         kEnd = 16,             // the loop ends after the message being handled
     };
 

@@ -25,6 +25,9 @@ public:
     virtual void DestroyWindow();
     // Asks the parent's object; a window that overrides it decides for itself.
     virtual bool PreTranslateMessage(MSG& message);
+    // What a modal loop that lets its window see each message first asks: false, unless
+    // the window filters its own keys while it runs modally.
+    virtual bool PreTranslateModal(MSG&) { return false; }
     // IsDialogMessageW when the window has a child, else false.
     virtual bool IsDialogNavigation(MSG& message);
     virtual void OnAttach() {}

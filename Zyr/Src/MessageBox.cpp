@@ -316,7 +316,7 @@ void CMessageBox::End(int reply)
         m_loop->End();
 }
 
-bool CMessageBox::PreTranslateMessage(MSG& message)
+bool CMessageBox::PreTranslateModal(MSG& message)
 {
     if (message.message == WM_KEYDOWN && (message.wParam == 'C' || message.wParam == VK_INSERT) &&
         GetKeyState(VK_CONTROL) < 0) {

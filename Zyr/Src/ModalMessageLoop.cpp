@@ -22,7 +22,7 @@ void CModalMessageLoop::Run()
 
 bool CModalMessageLoop::PreTranslateMessage(MSG& message)
 {
-    if ((m_flags & (kEnd | kWindowSeesFirst)) == kWindowSeesFirst && m_modal->PreTranslateMessage(message))
+    if ((m_flags & (kEnd | kWindowSeesFirst)) == kWindowSeesFirst && m_modal->PreTranslateModal(message))
         return true;
     return CMessageLoop::PreTranslateMessage(message);
 }

@@ -31,13 +31,13 @@ ZYR_BEGIN_MESSAGE_MAP(COwnerFrame, CBaseTestWindow)
     ZYR_ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
 ZYR_END_MESSAGE_MAP(CBaseTestWindow)
 
-// Its message filter takes the probe, for whatever window it is meant.
+// Its modal message filter takes the probe, for whatever window it is meant.
 class CFilteringChild : public CChildTestWindow {
 public:
-    bool PreTranslateMessage(MSG& message) override
+    bool PreTranslateModal(MSG& message) override
     {
         if (message.message != kProbe)
-            return CChildTestWindow::PreTranslateMessage(message);
+            return false;
         ++probesSeen;
         return true;
     }
