@@ -88,9 +88,8 @@ void CCommandControl::Rebind(CCommandSettings* settings)
                              std::equal(old.colors, old.colors + 3, settings->colors) &&
                              std::equal(old.borderColors, old.borderColors + 3, settings->borderColors);
     const bool sameText = old.text == settings->text;
-    const CPageRect& was = old.rect;
     const CPageRect& r = settings->rect;
-    const bool samePlace = was.left == r.left && was.top == r.top && was.right == r.right && was.bottom == r.bottom;
+    const bool samePlace = old.rect == r;
     m_settings = settings;
     // A kept control may change from a usable command to an unusable one, and back.
     if (Handle() != nullptr) {
