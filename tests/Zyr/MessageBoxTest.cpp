@@ -210,6 +210,9 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
     RECT small{}, tall{};
     ShowAndDrive(MB_OK, CUnicodeString(u"One line."), [&small](HWND box) {
         GetWindowRect(box, &small);
+        // Every box keeps one text column width, whatever its message, so that boxes look alike.
+        const RECT text = RectIn(box, GetDlgItem(box, ZYR::CMessageBox::kTextControlId));
+        EXPECT_EQ(380, text.right - text.left);
         Click(box, IDOK);
     });
     CUnicodeString lines;
