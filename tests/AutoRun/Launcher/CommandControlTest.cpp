@@ -39,7 +39,7 @@ const char* kPage =
     "Command2_Text=Other\nCommand2_Rect=[10, 60, 150, 100]\nCommand2_Action=$Second\nCommand2_Comment=other comment\n"
     "Command3_Text=Label\nCommand3_Rect=[160, 10, 290, 50]\n"
     "[Second]\nBackgroundSize=[300, 200]\nBackgroundColor=000000\nTitle=Second\nFontSize=16\n"
-    "Command1_Text=Back\nCommand1_Rect=[20, 20, 160, 50]\nCommand1_Action=$Exit\nCommand1_BackgroundColor=00FFFF\n"
+    "Command1_Text=Back\nCommand1_Rect=[10, 10, 150, 60]\nCommand1_Action=$Exit\nCommand1_BackgroundColor=00FFFF\n"
     "Command1_HintFontSize=12\n";
 
 // The window's client area as the renders draw it.
@@ -576,8 +576,8 @@ TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
     RECT placed{};
     GetWindowRect(handle, &placed);
     MapWindowPoints(nullptr, page.window.Handle(), reinterpret_cast<POINT*>(&placed), 2);
-    // moved, though its bottom is where the first command's was
-    EXPECT_TRUE(placed.left == 20 && placed.top == 20 && placed.right == 160 && placed.bottom == 50);
+    // moved, though only its bottom differs from the first command's
+    EXPECT_TRUE(placed.left == 10 && placed.top == 10 && placed.right == 150 && placed.bottom == 60);
     page.window.GoBack(true); // and back: the second command and the label are made again
     EXPECT_EQ(2u, page.Controls().size());
     EXPECT_NE(nullptr, page.Child(L"Label"));
