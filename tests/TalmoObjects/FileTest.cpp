@@ -75,6 +75,9 @@ TEST(Files, ExistenceTest)
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.exists, TObj::FileExists(c.path, c.mode)) << c.path.ToUtf8() << " " << c.mode;
+    // Making a folder that is there already, a drive's root among them, is no failure.
+    for (const CUnicodeString& there : {folder.Path("sub"), folder.Path("sub\\"), U("C:\\")})
+        EXPECT_NO_THROW(TObj::MakeFolders(there)) << there.ToUtf8();
     CloseHandle(writer);
     CloseHandle(reader);
 }
@@ -102,6 +105,11 @@ TEST(Files, FailuresNameTheFileAndTheirCause)
                                 TObj::CFile::kWrite | TObj::CFile::kShareRead | TObj::CFile::kCreateNew);
          },
          "was denied."}, // ERROR_FILE_EXISTS maps to the access cause
+        // A folder cannot be made where a file stands, nor below one.
+        {[](const CTempFolder& f) { TObj::MakeFolders(f.Path("locked.ini")); },
+         "locked.ini. The specified file already exists."},
+        {[](const CTempFolder& f) { TObj::MakeFolders(f.Path("locked.ini\\below")); },
+         "below contains an invalid path."},
     };
     for (const Case& c : cases) {
         const std::string message = FileErrorOf(c.action, folder);

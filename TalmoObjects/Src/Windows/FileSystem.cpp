@@ -123,9 +123,10 @@ void MakeFolders(const CUnicodeString& path)
     if (CreateDirectoryW(path.W(), nullptr))
         return;
     const DWORD error = GetLastError();
+    // A folder already there is what was asked for, whatever the error: Windows refuses a
+    // drive's root with "access denied" rather than "already exists".
     const DWORD attributes = GetFileAttributesW(path.W());
-    if (error != ERROR_ALREADY_EXISTS || attributes == INVALID_FILE_ATTRIBUTES ||
-        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         ThrowFileException(error, path);
 }
 
