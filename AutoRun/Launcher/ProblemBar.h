@@ -16,10 +16,12 @@ public:
     void Hide();
     const TObj::CUnicodeString& Text() const noexcept { return m_text; }
 
+    // Around the text on every side.
+    static constexpr int kPadding = 6;
+
 protected:
     void Draw(HDC target);
 
 private:
-    static constexpr int kPadding = 6;
     TObj::CUnicodeString m_text;
 };

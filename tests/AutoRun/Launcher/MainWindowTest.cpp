@@ -1,6 +1,7 @@
 // The main window in this process: page history through switches that work and switches
 // that fail, where the window stands after start and after each switch, the right-to-left
 // layout of language 61, and a page built again for the DPI of another monitor.
+#include "DC.h"
 #include "ExpectThrows.h"
 #include "HighContrast.h"
 #include "LauncherRun.h"
@@ -444,12 +445,22 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
              disc.Write("Pages\\b.png", ReadBytes(disc.Path("Pages\\b.png")).substr(0, 300));
          }},
     };
+    TEXTMETRICW bar{};
+    {
+        const ZYR::CWindowDC dc(nullptr);
+        ZYR::CSelectObjectGuard font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
+        GetTextMetricsW(dc.Get(), &bar);
+    }
+    const int barLineHeight = bar.tmHeight;
     for (const auto& change : changes) {
         change.change(page.disc);
         watch.ReloadFromFiles();
         EXPECT_FALSE(watch.ProblemBarForTesting().Text().IsEmpty()) << change.what;
         // The bar's red reaches both edges of the window: no frame of its own.
         EXPECT_EQ(page.window.GetClientRect().right, watch.ProblemBarForTesting().GetClientRect().right) << change.what;
+        // It is as tall as its lines of text and the padding above and below them.
+        const int textHeight = watch.ProblemBarForTesting().GetClientRect().bottom - 2 * CProblemBar::kPadding;
+        EXPECT_TRUE(textHeight > 0 && textHeight % barLineHeight == 0) << change.what << " " << textHeight;
         EXPECT_EQ(U("Watched"), page.window.CurrentPage()->title) << change.what;
         // Put back as it was.
         MoveFileW(path("Renamed").W(), path("Pages").W());
