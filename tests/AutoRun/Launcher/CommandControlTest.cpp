@@ -623,6 +623,43 @@ TEST(CommandControl, AHoveredCommandOnTheScreenIsItsRender)
     }
 }
 
+// The pictures kept stretched for the commands stay within the launcher's bound of 2 Mi
+// pixels (8 MB): four pages of four commands of 175,000 pixels, each with a picture of its
+// own, would keep 2.8 M pixels.
+TEST(CommandControl, StretchedPicturesStayWithinTheirBound)
+{
+    const std::string picture = ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"));
+    const char* const names[] = {"Main", "P2", "P3", "P4"};
+    std::string text;
+    // A picture of its own for every command: the same picture at the same size is kept once.
+    std::vector<std::string> pictureNames;
+    for (const std::string name : names) {
+        text += "[" + name + "]\nBackgroundSize=[1000, 700]\nBackgroundColor=FFFFFF\nTitle=" + name + "\n";
+        for (int i = 0; i < 4; ++i) {
+            const std::string key = "Command" + std::to_string(i + 1) + "_";
+            pictureNames.push_back(name + std::to_string(i) + ".bmp");
+            text += key + "Rect=[" + std::to_string(i % 2 * 500) + ", " + std::to_string(i / 2 * 350) + ", " +
+                    std::to_string(i % 2 * 500 + 500) + ", " + std::to_string(i / 2 * 350 + 350) + "]\n" + key +
+                    "Action=$Exit\n" + key + "BackgroundImage=" + pictureNames.back() + "\n";
+        }
+    }
+    std::vector<std::pair<const char*, std::string>> files;
+    for (const std::string& name : pictureNames)
+        files.emplace_back(name.c_str(), picture);
+    CShownPage page(text, "", files);
+    ZYR::CStretchedPictures& kept = page.window.StretchedPictures();
+    std::size_t most = 0;
+    for (const char* name : names) {
+        page.window.GoToPage(U(name));
+        TestSupport::PumpMessages();
+        for (CCommandControl* command : page.Controls())
+            UpdateWindow(command->Handle());
+        most = std::max(most, kept.PixelsKept());
+    }
+    EXPECT_GT(most, std::size_t{1500000});
+    EXPECT_LE(most, std::size_t{2} << 20);
+}
+
 namespace {
 
 SIZE_T PrivateBytes()
