@@ -213,6 +213,17 @@ TEST(Gdi, CreatingIntoAFullWrapperIsRefusedBeforeAnythingIsMade)
     EXPECT_EQ(first, font.Handle());
     EXPECT_EQ(before, ZYR::CGdiObject::LiveHandlesForTesting());
     EXPECT_EQ(made, ZYR::CGdiObject::ObjectsMadeForTesting()); // no object was made only to be orphaned
+    // Where failures are shown rather than thrown, the program goes on and the wrapper keeps
+    // its object too.
+    CRecordingHandler recorder;
+    TObj::CThreadErrorState& state = TObj::ThreadErrorState();
+    state.throwForbidden = true;
+    font.CreateFontW(20, false, U("Tahoma"));
+    state.throwForbidden = false;
+    state.errorAlreadyShown = false;
+    EXPECT_EQ(1u, recorder.messages.size());
+    EXPECT_EQ(first, font.Handle());
+    EXPECT_EQ(made, ZYR::CGdiObject::ObjectsMadeForTesting());
 }
 
 TEST(Gdi, PictureFilesThatCannotBeLoadedNameThePlaceAndLeakNothing)
