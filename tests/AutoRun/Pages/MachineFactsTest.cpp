@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 using TObj::CUnicodeString;
 
 TEST(WindowsMachineFacts, AnswerAsWindowsHasIt)
@@ -43,6 +45,13 @@ TEST(WindowsMachineFacts, AnswerAsWindowsHasIt)
     ASSERT_TRUE(made.Create(HKEY_CURRENT_USER, entry));
     made.WriteString(L"DisplayName", U("Kestrel Test Product"));
     made.Close();
+    // A key name of 255 characters, the longest the registry allows, is read whole.
+    const std::wstring longest =
+        std::wstring(L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + std::wstring(255, L'K');
+    ASSERT_TRUE(made.Create(HKEY_CURRENT_USER, longest.c_str()));
+    made.Close();
+    EXPECT_TRUE(machine.IsInstalled(CUnicodeString(std::string(255, 'k').c_str())));
+    RegDeleteKeyW(HKEY_CURRENT_USER, longest.c_str());
     EXPECT_TRUE(machine.IsInstalled(U("{AUTORUN-TEST-ENTRY}")));
     EXPECT_TRUE(machine.IsInstalled(U("kestrel test product")));
     EXPECT_FALSE(machine.IsInstalled(U("Kestrel Test")));
