@@ -5,6 +5,7 @@
 #include "LastErrorException.h"
 #include "LibraryState.h"
 #include "TestText.h"
+#include "ThrowForbidden.h"
 
 #include <gtest/gtest.h>
 
@@ -78,9 +79,10 @@ TEST(ExceptionText, FileExceptionsByCause)
     const CUnicodeString generic = TObj::CFileException(1234, 1, U("x")).GetMessageText();
     EXPECT_TRUE(generic.StartsWith(U("An error occurred while accessing x: \n")));
     EXPECT_EQ(TObj::CFileException(1234, 99, U("x")).GetMessageText(), generic);
-    TObj::ThreadErrorState().throwForbidden = true; // a file failure is thrown even then
-    EXPECT_EQ("Access to z was denied.", MessageOf([] { TObj::ThrowFileException(5, U("z")); }));
-    TObj::ThreadErrorState().throwForbidden = false;
+    {
+        const CThrowForbidden forbidden; // a file failure is thrown even then
+        EXPECT_EQ("Access to z was denied.", MessageOf([] { TObj::ThrowFileException(5, U("z")); }));
+    }
 }
 
 TEST(ExceptionText, SystemErrorTexts)

@@ -3,6 +3,7 @@
 #include "LibraryState.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
+#include "ThrowForbidden.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,6 @@
 using TObj::CUnicodeString;
 
 namespace {
-
-// Makes failures on this thread be shown at once instead of thrown, for one scope.
-class CThrowForbidden {
-public:
-    CThrowForbidden() { TObj::ThreadErrorState().throwForbidden = true; }
-    ~CThrowForbidden()
-    {
-        TObj::ThreadErrorState().throwForbidden = false;
-        TObj::ThreadErrorState().errorAlreadyShown = false;
-    }
-};
 
 TOBJ_MESSAGE(ERR_AR_INVALID_LANG_CODE);
 

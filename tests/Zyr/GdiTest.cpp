@@ -11,6 +11,7 @@
 #include "StretchedPictures.h"
 #include "TempFolder.h"
 #include "TestText.h"
+#include "ThrowForbidden.h"
 #include "ZyrFailure.h"
 
 #include <gtest/gtest.h>
@@ -216,11 +217,10 @@ TEST(Gdi, CreatingIntoAFullWrapperIsRefusedBeforeAnythingIsMade)
     // Where failures are shown rather than thrown, the program goes on and the wrapper keeps
     // its object too.
     CRecordingHandler recorder;
-    TObj::CThreadErrorState& state = TObj::ThreadErrorState();
-    state.throwForbidden = true;
-    font.CreateFontW(20, false, U("Tahoma"));
-    state.throwForbidden = false;
-    state.errorAlreadyShown = false;
+    {
+        const CThrowForbidden forbidden;
+        font.CreateFontW(20, false, U("Tahoma"));
+    }
     EXPECT_EQ(1u, recorder.messages.size());
     EXPECT_EQ(first, font.Handle());
     EXPECT_EQ(made, ZYR::CGdiObject::ObjectsMadeForTesting());

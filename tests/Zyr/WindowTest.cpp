@@ -3,6 +3,7 @@
 #include "RecordingHandler.h"
 #include "TestText.h"
 #include "TestWindows.h"
+#include "ThrowForbidden.h"
 #include "WindowClass.h"
 
 #include <gtest/gtest.h>
@@ -98,8 +99,8 @@ TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
     // A second window for an object that has one is refused, told, and makes nothing: where
     // failures are not thrown, the first window stays bound to it alone.
     CRecordingHandler recorder;
-    TObj::ThreadErrorState().throwForbidden = true;
     {
+        const CThrowForbidden forbidden;
         CBaseTestWindow frame;
         frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
         const HWND first = frame.Handle();
@@ -107,7 +108,6 @@ TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
         EXPECT_EQ(first, frame.Handle());
         EXPECT_EQ(before + 1, ZYR::CWindow::BoundWindowCountForTesting());
     }
-    TObj::ThreadErrorState().throwForbidden = false;
     EXPECT_EQ(1u, recorder.messages.size());
     EXPECT_EQ(before, ZYR::CWindow::BoundWindowCountForTesting());
 }
