@@ -68,6 +68,12 @@ RECT RectIn(HWND box, HWND child)
     return rect;
 }
 
+std::string Text(const RECT& rect)
+{
+    return std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " + std::to_string(rect.right) + ", " +
+           std::to_string(rect.bottom);
+}
+
 // Shows a box of the library's own flags on this thread while `drive` acts on it from
 // another; returns the reply.
 int ShowOwnAndDrive(unsigned flags, const CUnicodeString& text, const std::function<void(HWND)>& drive)
@@ -193,14 +199,17 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
                 << c.flags;
             RECT client{};
             GetClientRect(box, &client);
-            int previousLeft = -1;
+            // In their order, left to right: 88 by 26, 8 apart, the last and the band's bottom a
+            // margin of 12 from the box's edges, none nearer its left edge.
+            int left = client.right - 12 - static_cast<int>(c.buttons.size()) * 96 + 8;
+            EXPECT_GE(left, 12) << c.flags;
             for (const int id : c.buttons) {
                 const HWND button = GetDlgItem(box, id);
                 ASSERT_NE(nullptr, button) << id;
-                const RECT rect = RectIn(box, button);
-                EXPECT_GT(rect.left, previousLeft) << id; // in their order, left to right, all in the box
-                EXPECT_LE(rect.right, client.right) << id;
-                previousLeft = rect.left;
+                EXPECT_EQ(Text(RECT{left, client.bottom - 38, left + 88, client.bottom - 12}),
+                          Text(RectIn(box, button)))
+                    << id;
+                left += 96;
             }
             Click(box, c.buttons.back());
         });
@@ -210,11 +219,24 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
     RECT small{}, tall{};
     ShowAndDrive(MB_OK, CUnicodeString(u"One line."), [&small](HWND box) {
         GetWindowRect(box, &small);
-        // Every box keeps one text column width, whatever its message, so that boxes look alike.
-        const RECT text = RectIn(box, GetDlgItem(box, ZYR::CMessageBox::kTextControlId));
-        EXPECT_EQ(380, text.right - text.left);
+        // Every box keeps one text column width, whatever its message, so that boxes look alike;
+        // a line shorter than the icon is given the icon's height. The message area ends a
+        // margin below them, where the button band begins.
+        EXPECT_EQ("12, 12, 44, 44", Text(RectIn(box, IconControl(box))));
+        EXPECT_EQ("56, 12, 436, 44", Text(RectIn(box, GetDlgItem(box, ZYR::CMessageBox::kTextControlId))));
+        RECT client{};
+        GetClientRect(box, &client);
+        EXPECT_EQ("0, 0, 448, 106", Text(client));
+        EXPECT_TRUE(TestSupport::WaitUntil([&] { return ScreenPixel(box, 200, 56) == GetSysColor(COLOR_BTNFACE); },
+                                           "the button band's top row"));
+        EXPECT_NE(GetSysColor(COLOR_BTNFACE), ScreenPixel(box, 200, 55));
         Click(box, IDOK);
     });
+    // A box without an owner stands in the middle of the work area.
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ((work.left + work.right - (small.right - small.left)) / 2, small.left);
+    EXPECT_EQ((work.top + work.bottom - (small.bottom - small.top)) / 2, small.top);
     CUnicodeString lines;
     for (int i = 1; i <= 200; ++i)
         lines += CUnicodeString::Format(u"Line %d of a long message.\n", i);
