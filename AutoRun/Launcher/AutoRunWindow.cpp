@@ -197,15 +197,6 @@ void CAutoRunWindow::ShowPage(CWindowSettings* page, CPicture picture, SIZE size
     NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
-void CAutoRunWindow::fullRedrawWindow()
-{
-    // A full redraw reads the page's picture again.
-    m_pictures.Forget(m_page);
-    CPicture picture;
-    const SIZE size = m_pictures.Load(*m_page, picture, Places::kSwitchPictureLoad);
-    ShowPage(m_page, std::move(picture), size);
-}
-
 void CAutoRunWindow::GoToPage(const CUnicodeString& name, const CCommandControl* byKeyboard)
 {
     CWindowSettings* page = Settings().GetWindow(name);

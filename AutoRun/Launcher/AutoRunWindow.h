@@ -49,7 +49,6 @@ public:
     void GoBack(bool emptyHistoryIsError) override;
     // An empty text stands for the page's default comment.
     void SetComment(const TObj::CUnicodeString& text) override;
-    void fullRedrawWindow();
     // The one override of both bases: the window goes, and with it the launcher.
     void DestroyWindow() override { ZYR::CFrameWindow::DestroyWindow(); }
     ZYR::CWindow& HostWindow() noexcept override { return *this; }

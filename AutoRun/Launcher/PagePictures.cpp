@@ -6,8 +6,6 @@
 #include "PictureVariants.h"
 #include "Settings.h"
 
-#include <algorithm>
-
 using TObj::CUnicodeString;
 
 SIZE CPagePictures::Load(const CWindowSettings& page, CPicture& picture, const ZYR::CFailurePlace& place)
@@ -57,13 +55,6 @@ SIZE CPagePictures::scaledSize(unsigned width, unsigned height, int dpi)
 {
     return SIZE{static_cast<LONG>(PageValues::ScaleByDpi(width, dpi)),
                 static_cast<LONG>(PageValues::ScaleByDpi(height, dpi))};
-}
-
-void CPagePictures::Forget(const CWindowSettings* page)
-{
-    m_pictures.erase(std::remove_if(m_pictures.begin(), m_pictures.end(),
-                                    [page](const auto& cached) { return cached.first == page; }),
-                     m_pictures.end());
 }
 
 CPagePictures CPagePictures::ForPagesOf(const CSettings& settings, bool keep) const

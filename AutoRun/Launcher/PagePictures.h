@@ -22,8 +22,6 @@ public:
 
     // Loads the page's picture (or none) and answers the client size it asks for.
     SIZE Load(const CWindowSettings& page, CPicture& picture, const ZYR::CFailurePlace& place);
-    // The page's picture is decoded again at its next load.
-    void Forget(const CWindowSettings* page);
     // For pages read again: the pictures kept, given to the new pages of the same names, or
     // none when `keep` is false. Pictures are in pixels whatever the DPI, but for those of
     // pages that scale as a whole, which are kept only at the same DPI.
