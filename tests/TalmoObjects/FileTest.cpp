@@ -116,3 +116,61 @@ TEST(Files, FailuresNameTheFileAndTheirCause)
         EXPECT_NE(std::string::npos, message.find(c.expectedEnd)) << message;
     }
 }
+
+TEST(Files, OpenModesGiveTheirAccessAndSharing)
+{
+    CTempFolder folder;
+    const CUnicodeString path = folder.Write("m.ini", "abc");
+    // Whether another handle may open the file alongside, for that access.
+    const auto alongside = [&path](DWORD access) {
+        const HANDLE other =
+            CreateFileW(path.W(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (other == INVALID_HANDLE_VALUE)
+            return false;
+        CloseHandle(other);
+        return true;
+    };
+    const struct {
+        std::uint32_t mode;
+        bool reads, writes, sharesReading, sharesWriting;
+    } cases[] = {
+        {TObj::CFile::kRead | TObj::CFile::kShareRead, true, false, true, false},
+        {TObj::CFile::kWrite | TObj::CFile::kShareWrite, false, true, false, true},
+        {TObj::CFile::kReadWrite | TObj::CFile::kExclusive, true, true, false, false},
+        {TObj::CFile::kReadExecute | TObj::CFile::kShareAll, true, false, true, true},
+    };
+    for (const auto& c : cases) {
+        TObj::CFile file;
+        file.Open(path, c.mode);
+        char byte = 0;
+        EXPECT_EQ(c.reads, MessageOf([&] { file.Read(&byte, 1); }).empty()) << c.mode;
+        EXPECT_EQ(c.writes, MessageOf([&] { file.Write("a", 1); }).empty()) << c.mode;
+        EXPECT_EQ(c.sharesReading, alongside(GENERIC_READ)) << c.mode;
+        EXPECT_EQ(c.sharesWriting, alongside(GENERIC_WRITE)) << c.mode;
+    }
+
+    // A hidden file written again stays hidden, where Windows would refuse to make it plain.
+    SetFileAttributesW(path.W(), FILE_ATTRIBUTE_HIDDEN);
+    TObj::CFile rewritten;
+    rewritten.Open(path, TObj::CFile::kCreateForWriting);
+    EXPECT_EQ(path.ToUtf8(), rewritten.GetFileName().ToUtf8());
+    // The moved-from file owns nothing; the file it moved to is the one opened.
+    TObj::CFile moved(std::move(rewritten));
+    EXPECT_FALSE(rewritten.IsOpen());
+    EXPECT_EQ("", rewritten.GetFileName().ToUtf8());
+    moved.Write("xyz!", 4);
+    TObj::CFile assigned;
+    assigned = std::move(moved);
+    EXPECT_FALSE(moved.IsOpen());
+    EXPECT_EQ(path.ToUtf8(), assigned.GetFileName().ToUtf8());
+    EXPECT_EQ(4, assigned.Length());
+    assigned.Close();
+    EXPECT_EQ("", assigned.GetFileName().ToUtf8());
+    EXPECT_NE(0u, GetFileAttributesW(path.W()) & FILE_ATTRIBUTE_HIDDEN);
+
+    // A virtual file of the library is never one on disk.
+    EXPECT_NE(std::string::npos, MessageOf([] {
+                                     TObj::CFile().Open(U("\\\\Orvex\\TalmoObjects\\VirtualFiles$\\x.ini"),
+                                                        TObj::CFile::kReadShared);
+                                 }).find("x.ini was not found."));
+}
