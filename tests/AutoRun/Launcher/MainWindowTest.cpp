@@ -205,6 +205,14 @@ TEST(MainWindow, FollowsTheHighContrastThemeWithoutARestart)
     EXPECT_TRUE(Until([&] { return page.Pixel(290, 190) == GetSysColor(COLOR_WINDOW); }, "the theme's window colour"));
     turn(false);
     EXPECT_TRUE(Until([&] { return page.Pixel(290, 190) == RGB(0, 255, 0); }, "the page's colour again"));
+    // A new display mode (another colour depth, say) draws the whole page again.
+    const HWND window = page.window.Handle();
+    UpdateWindow(window);
+    page.window.SendMessage(WM_DISPLAYCHANGE, 16, MAKELPARAM(1024, 768));
+    RECT invalid{};
+    EXPECT_NE(FALSE, GetUpdateRect(window, &invalid, FALSE));
+    EXPECT_EQ(300, invalid.right - invalid.left);
+    EXPECT_EQ(200, invalid.bottom - invalid.top);
 }
 
 TEST(MainWindow, LanguageSixtyOneLaysTheWindowOutRightToLeft)
