@@ -1,4 +1,6 @@
+#include "Cursor.h"
 #include "Errors.h"
+#include "Icon.h"
 #include "ExpectThrows.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
@@ -9,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <vector>
 
 using TObj::CUnicodeString;
@@ -167,4 +171,58 @@ TEST(Window, AFrameGivesTheFocusBackToItsChildWhenItIsActiveAgain)
     EXPECT_EQ(frame.Handle(), GetFocus());
     other.DestroyWindow();
     frame.DestroyWindow();
+}
+
+// Each misuse of the library (a window object that has no window, an icon loaded twice)
+// is a programming error, reported by the place users and support know it by; the call
+// does nothing and answers nothing.
+TEST(WindowLibrary, MisusesReportTheirOwnPlaces)
+{
+    const struct {
+        const char* place;
+        void (*use)(ZYR::CWindow&);
+    } cases[] = {
+        {"WindowZyr, 103", [](ZYR::CWindow& w) { EXPECT_EQ(0u, w.Style()); }},
+        {"WindowZyr, 109", [](ZYR::CWindow& w) { EXPECT_EQ(0u, w.ExStyle()); }},
+        {"WindowZyr, 125", [](ZYR::CWindow& w) { EXPECT_FALSE(w.IsChild()); }},
+        {"WindowZyr, 215", [](ZYR::CWindow& w) { EXPECT_FALSE(w.IsVisible()); }},
+        {"WindowZyr, 253", [](ZYR::CWindow& w) { w.UpdateWindow(); }},
+        {"WindowZyr, 265", [](ZYR::CWindow& w) { w.Invalidate(true); }},
+        {"WindowZyr, 271",
+         [](ZYR::CWindow& w) {
+             w.InvalidateRect(RECT{0, 0, 1, 1}, true);
+         }},
+        {"WindowZyr, 307", [](ZYR::CWindow& w) { EXPECT_FALSE(w.ShowWindow(SW_SHOW)); }},
+        {"WindowZyr, 359", [](ZYR::CWindow& w) { EXPECT_EQ(nullptr, w.SetFocus()); }},
+        {"WindowZyr, 420", [](ZYR::CWindow& w) { w.SetWindowPos(nullptr, 0, 0, 1, 1, 0); }},
+        {"WindowZyr, 434", [](ZYR::CWindow& w) { EXPECT_EQ(0, w.GetWindowRect().right); }},
+        {"WindowZyr, 448", [](ZYR::CWindow& w) { EXPECT_EQ(0, w.GetClientRect().right); }},
+        {"WindowZyr, 510", [](ZYR::CWindow& w) { EXPECT_EQ(0, w.SendMessage(WM_NULL, 0, 0)); }},
+        {"WindowZyr, 600", [](ZYR::CWindow& w) { w.TrackMouseEvent(TME_LEAVE, 0); }},
+        {"windowzyr, 847", [](ZYR::CWindow& w) { w.DestroyWindow(); }},
+        {"windowzyr, 226", [](ZYR::CWindow&) { ZYR::SetWindowTextW(nullptr, CUnicodeString(u"x")); }},
+        {"userobjectzyr, 35", [](ZYR::CWindow&) { ZYR::CIcon().Attach(nullptr); }},
+        {"userobjectzyr, 120",
+         [](ZYR::CWindow&) {
+             ZYR::CIcon icon;
+             icon.Attach(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+             icon.LoadIconW(IDI_APPLICATION, 32, 32);
+         }},
+        {"userobjectzyr, 124", [](ZYR::CWindow&) { ZYR::CIcon().LoadIconW(L"NoSuchIcon", 32, 32); }},
+        {"userobjectzyr, 265", [](ZYR::CWindow&) { ZYR::CCursor().Attach(nullptr); }},
+    };
+    for (const auto& c : cases) {
+        CRecordingHandler recorder;
+        {
+            const CThrowForbidden forbidden;
+            CBaseTestWindow window;
+            c.use(window);
+        }
+        ASSERT_EQ(1u, recorder.messages.size()) << c.place;
+        const std::string text = recorder.messages[0].text.ToUtf8();
+        const std::size_t at = text.find(c.place);
+        EXPECT_TRUE(at != std::string::npos &&
+                    !std::isdigit(static_cast<unsigned char>(text[at + std::strlen(c.place)])))
+            << c.place << " in " << text;
+    }
 }
