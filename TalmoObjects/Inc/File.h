@@ -51,7 +51,8 @@ public:
     const CUnicodeString& GetFileName() const noexcept { return m_path; }
 
 private:
-    void RequireOpen(const CReportPlace& place) const;
+    // Whether the file is open; a closed one is reported as the misuse it is.
+    bool RequireOpen(const CReportPlace& place) const;
 
     CFileHandle m_handle;
     CUnicodeString m_path;

@@ -1,11 +1,14 @@
 // RecordingHandler.h
 // Holds CRecordingHandler, a message handler for tests: it records every message instead
 // of showing it and answers with a chosen reply; installed for the calling thread while
-// it lives, so no test can ever open a modal window.
+// it lives, so no test can ever open a modal window. And NamesPlace, whether a report
+// names a place.
 #pragma once
 
 #include "MessageHandler.h"
 
+#include <cctype>
+#include <string>
 #include <vector>
 
 struct CRecordedMessage {
@@ -36,3 +39,11 @@ private:
     int m_reply;
     TObj::CMessageHandlerHolder m_holder;
 };
+
+// Whether a report's text names that place ("nativefile, 52"), and not a longer number.
+inline bool NamesPlace(const TObj::CUnicodeString& text, const std::string& place)
+{
+    const std::string utf8 = text.ToUtf8();
+    const std::size_t at = utf8.find(place);
+    return at != std::string::npos && !std::isdigit(static_cast<unsigned char>(utf8[at + place.size()]));
+}

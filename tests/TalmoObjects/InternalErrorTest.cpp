@@ -1,4 +1,10 @@
 #include "Errors.h"
+#include "File.h"
+#include "FileSystem.h"
+#include "IniFile.h"
+#include "Languages.h"
+#include "TempFolder.h"
+#include "TextFile.h"
 #include "ExpectThrows.h"
 #include "LibraryState.h"
 #include "RecordingHandler.h"
@@ -182,4 +188,67 @@ TEST(InternalErrorDeathTest, CancelOrReportingThatKeepsFailingEndsTheProcess)
             TObj::GenerateInternalError(TObj::kAssertion, u"", u"", u"once", 1, 0);
         },
         ::testing::ExitedWithCode(3), "");
+}
+
+// Each misuse of the library (a file opened twice, read while closed, asked in a mode
+// without sharing) is a programming error, reported by the place users and support know
+// it by; the call does nothing.
+TEST(InternalError, MisusesOfTheLibraryReportTheirOwnPlaces)
+{
+    CTempFolder folder;
+    static CUnicodeString path;
+    path = folder.Write("a.ini", "[S]\nk=v\n");
+    const struct {
+        const char* place;
+        void (*use)();
+    } cases[] = {
+        {"nativefile, 52",
+         [] {
+             TObj::CFile file;
+             file.Open(path, TObj::CFile::kReadShared);
+             file.Open(path, TObj::CFile::kReadShared);
+         }},
+        {"nativefile, 66", [] { TObj::CFile().Open(path, TObj::CFile::kShareRead | 5); }},
+        {"nativefile, 75", [] { TObj::CFile().Open(path, TObj::CFile::kRead); }},
+        {"nativefile, 110",
+         [] {
+             TObj::CFile file;
+             file.Open(path, TObj::CFile::kReadShared);
+             EXPECT_EQ(0, file.Read(nullptr, 1));
+         }},
+        {"nativefile, 112",
+         [] {
+             char byte = 0;
+             EXPECT_EQ(0, TObj::CFile().Read(&byte, 1));
+         }},
+        {"nativefile, 125",
+         [] {
+             TObj::CFile file;
+             file.Open(path, TObj::CFile::kWrite | TObj::CFile::kShareRead);
+             file.Write(nullptr, 1);
+         }},
+        {"nativefile, 127", [] { TObj::CFile().Write("a", 1); }},
+        {"nativefile, 155", [] { TObj::CFile().Length(); }},
+        {"nativefilesystem, 210", [] { EXPECT_FALSE(TObj::FileExists(path, TObj::CFile::kRead)); }},
+        {"inifile, 93", [] { TObj::CIniFile ini{CUnicodeString()}; }},
+        {"inifile, 268", [] { EXPECT_TRUE(TObj::CIniFile(path).KeyNames(U("Missing")).empty()); }},
+        {"textstream, 61",
+         [] {
+             TObj::CTextFile text;
+             text.OpenForReading(path);
+             text.OpenForReading(path);
+         }},
+        {"resourceinfo, 512", [] { EXPECT_FALSE(TObj::IsLanguageSupported(TObj::kLanguageCount)); }},
+    };
+    for (const auto& c : cases) {
+        CRecordingHandler recorder;
+        {
+            const CThrowForbidden forbidden;
+            EXPECT_EQ("", MessageOf(c.use)) << c.place; // and nothing fails after the report
+        }
+        ASSERT_EQ(1u, recorder.messages.size()) << c.place;
+        EXPECT_TRUE(NamesPlace(recorder.messages[0].text, c.place))
+            << c.place << " in " << recorder.messages[0].text.ToUtf8();
+    }
+    EXPECT_EQ("k=v", ReadBytes(path).substr(4, 3)); // no write reached the file
 }

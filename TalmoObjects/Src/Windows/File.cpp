@@ -25,10 +25,9 @@ CFile& CFile::operator=(CFile&& other) noexcept
     return *this;
 }
 
-void CFile::RequireOpen(const CReportPlace& place) const
+bool CFile::RequireOpen(const CReportPlace& place) const
 {
-    if (!IsOpen())
-        GenerateInternalError(kAssertion, place);
+    return IsOpen() || GenerateInternalError(kAssertion, place);
 }
 
 void CFile::Open(const CUnicodeString& path, std::uint32_t mode, std::uint32_t attributes)
@@ -78,7 +77,9 @@ int CFile::Read(void* buffer, int count)
         GenerateInternalError(kAssertion, Places::kFileReadArguments);
         return 0;
     }
-    RequireOpen(Places::kFileReadClosed);
+    // A closed file has no handle to fail with: once the misuse is told, nothing is read.
+    if (!RequireOpen(Places::kFileReadClosed))
+        return 0;
     DWORD read = 0;
     if (!ReadFile(m_handle.Get(), buffer, static_cast<DWORD>(count), &read, nullptr))
         ThrowFileException(GetLastError(), m_path);
@@ -112,7 +113,8 @@ void CFile::Write(const void* buffer, int count)
         GenerateInternalError(kAssertion, Places::kFileWriteArguments);
         return;
     }
-    RequireOpen(Places::kFileWriteClosed);
+    if (!RequireOpen(Places::kFileWriteClosed))
+        return;
     DWORD written = 0;
     if (!WriteFile(m_handle.Get(), buffer, static_cast<DWORD>(count), &written, nullptr) ||
         written != static_cast<DWORD>(count))
@@ -121,7 +123,8 @@ void CFile::Write(const void* buffer, int count)
 
 std::int64_t CFile::Length() const
 {
-    RequireOpen(Places::kFileLengthOfClosed);
+    if (!RequireOpen(Places::kFileLengthOfClosed))
+        return 0;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(m_handle.Get(), &size))
         ThrowFileException(GetLastError(), m_path);
