@@ -1,6 +1,7 @@
 #include "Cursor.h"
 #include "Errors.h"
 #include "Icon.h"
+#include "MonitorDpi.h"
 #include "ExpectThrows.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
@@ -220,4 +221,14 @@ TEST(WindowLibrary, MisusesReportTheirOwnPlaces)
         EXPECT_TRUE(NamesPlace(recorder.messages[0].text, c.place))
             << c.place << " in " << recorder.messages[0].text.ToUtf8();
     }
+}
+
+// A frame asked for before there is a window is the one of the system's DPI.
+TEST(Window, AFrameForNoWindowIsTheOneOfTheSystemsDpi)
+{
+    RECT expected{0, 0, 300, 200};
+    AdjustWindowRectEx(&expected, kFrameStyle, FALSE, WS_EX_CLIENTEDGE);
+    const RECT frame = ZYR::CMonitorDpi::Frame(RECT{0, 0, 300, 200}, kFrameStyle, WS_EX_CLIENTEDGE, nullptr);
+    EXPECT_NE(FALSE, EqualRect(&expected, &frame))
+        << frame.left << ", " << frame.top << ", " << frame.right << ", " << frame.bottom;
 }
