@@ -17,6 +17,8 @@
 
 #include <windows.h>
 
+#include <dbt.h>
+
 #include <algorithm>
 
 using TObj::CUnicodeString;
@@ -480,4 +482,14 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
         EXPECT_NE(nullptr, page.Child(L"Go")) << change.what;
     }
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+// The launcher stands in the way of no device: asked whether one may go, it says yes and
+// stays, as it does for a medium that is not its own.
+TEST(MainWindow, LetsTheSystemRemoveAndAddDevices)
+{
+    CShownPage page(Page("Main", "[300, 200]"));
+    for (const WPARAM event : {WPARAM{DBT_DEVICEQUERYREMOVE}, WPARAM{DBT_DEVICEARRIVAL}, WPARAM{DBT_DEVNODES_CHANGED}})
+        EXPECT_EQ(TRUE, page.window.SendMessage(WM_DEVICECHANGE, event, 0)) << event;
+    EXPECT_NE(FALSE, IsWindow(page.window.Handle()));
 }
