@@ -471,6 +471,9 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
         // It is as tall as its lines of text and the padding above and below them.
         const int textHeight = watch.ProblemBarForTesting().GetClientRect().bottom - 2 * CProblemBar::kPadding;
         EXPECT_TRUE(textHeight > 0 && textHeight % barLineHeight == 0) << change.what << " " << textHeight;
+        // The command under it, when it changes state, draws around the bar, not over it.
+        const HWND command = page.Child(L"Go");
+        EXPECT_TRUE(command != nullptr && (GetWindowLongW(command, GWL_STYLE) & WS_CLIPSIBLINGS) != 0) << change.what;
         EXPECT_EQ(U("Watched"), page.window.CurrentPage()->title) << change.what;
         // Put back as it was.
         MoveFileW(path("Renamed").W(), path("Pages").W());
