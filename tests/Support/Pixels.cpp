@@ -93,3 +93,9 @@ int DifferingPixels(const CPixels& a, const CPixels& b)
         count += a.rgb[i] != b.rgb[i] ? 1 : 0;
     return count;
 }
+
+std::string RectText(const RECT& rect)
+{
+    return std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " + std::to_string(rect.right) + ", " +
+           std::to_string(rect.bottom);
+}

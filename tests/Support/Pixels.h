@@ -2,7 +2,7 @@
 // Holds CPixels, a picture as 0x00RRGGBB values with rows from the top, and the ways tests
 // get one: from a 24-bit bitmap file (what --render writes), from a window's client area
 // as the screen shows it, or a single point of the screen; and the count of differing
-// pixels of two pictures.
+// pixels of two pictures; and RectText, a rectangle as "left, top, right, bottom".
 #pragma once
 
 #include "UnicodeString.h"
@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct CPixels {
@@ -28,3 +29,4 @@ CPixels CaptureClient(HWND window, bool asDrawn = false);
 COLORREF ScreenPixel(HWND window, int x, int y);
 // -1 when the sizes differ.
 int DifferingPixels(const CPixels& a, const CPixels& b);
+std::string RectText(const RECT& rect);

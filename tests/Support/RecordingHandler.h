@@ -1,11 +1,14 @@
 // RecordingHandler.h
 // Holds CRecordingHandler, a message handler for tests: it records every message instead
 // of showing it and answers with a chosen reply; installed for the calling thread while
-// it lives, so no test can ever open a modal window. And NamesPlace, whether a report
-// names a place.
+// it lives, so no test can ever open a modal window. And ExpectReportedOnceAt, for a
+// misuse that the library reports by its place.
 #pragma once
 
 #include "MessageHandler.h"
+#include "ThrowForbidden.h"
+
+#include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>
@@ -40,10 +43,19 @@ private:
     TObj::CMessageHandlerHolder m_holder;
 };
 
-// Whether a report's text names that place ("nativefile, 52"), and not a longer number.
-inline bool NamesPlace(const TObj::CUnicodeString& text, const std::string& place)
+// Where failures are shown rather than thrown, the call shows exactly one report, and it
+// names that place ("nativefile, 52"), not one of a longer number.
+template <class FCall>
+void ExpectReportedOnceAt(const std::string& place, FCall&& call)
 {
-    const std::string utf8 = text.ToUtf8();
-    const std::size_t at = utf8.find(place);
-    return at != std::string::npos && !std::isdigit(static_cast<unsigned char>(utf8[at + place.size()]));
+    CRecordingHandler recorder;
+    {
+        const CThrowForbidden forbidden;
+        call();
+    }
+    ASSERT_EQ(1u, recorder.messages.size()) << place;
+    const std::string text = recorder.messages[0].text.ToUtf8();
+    const std::size_t at = text.find(place);
+    EXPECT_TRUE(at != std::string::npos && !std::isdigit(static_cast<unsigned char>(text[at + place.size()])))
+        << place << " in " << text;
 }

@@ -68,12 +68,6 @@ RECT RectIn(HWND box, HWND child)
     return rect;
 }
 
-std::string Text(const RECT& rect)
-{
-    return std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " + std::to_string(rect.right) + ", " +
-           std::to_string(rect.bottom);
-}
-
 // Shows a box of the library's own flags on this thread while `drive` acts on it from
 // another; returns the reply.
 int ShowOwnAndDrive(unsigned flags, const CUnicodeString& text, const std::function<void(HWND)>& drive)
@@ -206,8 +200,8 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
             for (const int id : c.buttons) {
                 const HWND button = GetDlgItem(box, id);
                 ASSERT_NE(nullptr, button) << id;
-                EXPECT_EQ(Text(RECT{left, client.bottom - 38, left + 88, client.bottom - 12}),
-                          Text(RectIn(box, button)))
+                EXPECT_EQ(RectText(RECT{left, client.bottom - 38, left + 88, client.bottom - 12}),
+                          RectText(RectIn(box, button)))
                     << id;
                 left += 96;
             }
@@ -222,11 +216,11 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
         // Every box keeps one text column width, whatever its message, so that boxes look alike;
         // a line shorter than the icon is given the icon's height. The message area ends a
         // margin below them, where the button band begins.
-        EXPECT_EQ("12, 12, 44, 44", Text(RectIn(box, IconControl(box))));
-        EXPECT_EQ("56, 12, 436, 44", Text(RectIn(box, GetDlgItem(box, ZYR::CMessageBox::kTextControlId))));
+        EXPECT_EQ("12, 12, 44, 44", RectText(RectIn(box, IconControl(box))));
+        EXPECT_EQ("56, 12, 436, 44", RectText(RectIn(box, GetDlgItem(box, ZYR::CMessageBox::kTextControlId))));
         RECT client{};
         GetClientRect(box, &client);
-        EXPECT_EQ("0, 0, 448, 106", Text(client));
+        EXPECT_EQ("0, 0, 448, 106", RectText(client));
         EXPECT_TRUE(TestSupport::WaitUntil([&] { return ScreenPixel(box, 200, 56) == GetSysColor(COLOR_BTNFACE); },
                                            "the button band's top row"));
         EXPECT_NE(GetSysColor(COLOR_BTNFACE), ScreenPixel(box, 200, 55));

@@ -2,6 +2,7 @@
 #include "Errors.h"
 #include "Icon.h"
 #include "MonitorDpi.h"
+#include "Pixels.h"
 #include "ExpectThrows.h"
 #include "RecordingHandler.h"
 #include "TestText.h"
@@ -210,17 +211,11 @@ TEST(WindowLibrary, MisusesReportTheirOwnPlaces)
         {"userobjectzyr, 124", [](ZYR::CWindow&) { ZYR::CIcon().LoadIconW(L"NoSuchIcon", 32, 32); }},
         {"userobjectzyr, 265", [](ZYR::CWindow&) { ZYR::CCursor().Attach(nullptr); }},
     };
-    for (const auto& c : cases) {
-        CRecordingHandler recorder;
-        {
-            const CThrowForbidden forbidden;
+    for (const auto& c : cases)
+        ExpectReportedOnceAt(c.place, [&c] {
             CBaseTestWindow window;
             c.use(window);
-        }
-        ASSERT_EQ(1u, recorder.messages.size()) << c.place;
-        EXPECT_TRUE(NamesPlace(recorder.messages[0].text, c.place))
-            << c.place << " in " << recorder.messages[0].text.ToUtf8();
-    }
+        });
 }
 
 // A frame asked for before there is a window is the one of the system's DPI.
@@ -229,6 +224,5 @@ TEST(Window, AFrameForNoWindowIsTheOneOfTheSystemsDpi)
     RECT expected{0, 0, 300, 200};
     AdjustWindowRectEx(&expected, kFrameStyle, FALSE, WS_EX_CLIENTEDGE);
     const RECT frame = ZYR::CMonitorDpi::Frame(RECT{0, 0, 300, 200}, kFrameStyle, WS_EX_CLIENTEDGE, nullptr);
-    EXPECT_NE(FALSE, EqualRect(&expected, &frame))
-        << frame.left << ", " << frame.top << ", " << frame.right << ", " << frame.bottom;
+    EXPECT_EQ(RectText(expected), RectText(frame));
 }

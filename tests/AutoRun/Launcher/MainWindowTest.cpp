@@ -7,6 +7,7 @@
 #include "LauncherRun.h"
 #include "MonitorDpi.h"
 #include "PageWatch.h"
+#include "Pixels.h"
 #include "RecordingHandler.h"
 #include "ScopeExit.h"
 #include "ShownPage.h"
@@ -50,10 +51,7 @@ RECT Frame(HWND window, int width, int height)
 
 void ExpectRect(const RECT& expected, const RECT& actual, const char* what)
 {
-    EXPECT_TRUE(EqualRect(&expected, &actual) != FALSE)
-        << what << ": expected " << expected.left << ", " << expected.top << ", " << expected.right << ", "
-        << expected.bottom << "; was " << actual.left << ", " << actual.top << ", " << actual.right << ", "
-        << actual.bottom;
+    EXPECT_EQ(RectText(expected), RectText(actual)) << what;
 }
 
 } // namespace
