@@ -428,7 +428,7 @@ void CDiscChecker::checkIcon(CPageFile& page, const CUnicodeString& icon)
     if (ZYR::CIcon::HasIconSignature(icon))
         add(page, section, key, text + u"; the launcher tells so once its page is shown, and keeps its own icon");
     else
-        addStop(page.path, text + u"; the launcher stops", message, section, key, page.file.LineOf(section, key));
+        addStop(page.path, text + u"; " + kStops + message, message, section, key, page.file.LineOf(section, key));
 }
 
 void CDiscChecker::checkPicture(CFindingList& sink, const CPageFinding& where, const CUnicodeString& path,

@@ -1,5 +1,6 @@
 #include "Errors.h"
 #include "File.h"
+#include "FileException.h"
 #include "FileSystem.h"
 #include "IniFile.h"
 #include "Languages.h"
@@ -8,6 +9,7 @@
 #include "ExpectThrows.h"
 #include "LibraryState.h"
 #include "RecordingHandler.h"
+#include "ResourceBase.h"
 #include "TestText.h"
 #include "ThrowForbidden.h"
 
@@ -239,6 +241,15 @@ TEST(InternalError, MisusesOfTheLibraryReportTheirOwnPlaces)
              text.OpenForReading(path);
          }},
         {"resourceinfo, 512", [] { EXPECT_FALSE(TObj::IsLanguageSupported(TObj::kLanguageCount)); }},
+        {"resourceinfo, 760", [] { TObj::SetInterfaceLanguage(-1); }},
+        {"errors, 655", [] { EXPECT_EQ(0, TObj::CFileException(5, 0, path).Cause()); }},
+        {"errors, 690", [] { EXPECT_EQ(TObj::CFileException::kGeneric, TObj::CFileException::CauseOfError(0)); }},
+        {"messagehandlers, 131",
+         [] {
+             TObj::CMessageHandlerHolder again(*TObj::CurrentMessageHandler(), true);
+             again.Install();
+             again.Install(); // told, and the handler stays the one the thread had
+         }},
     };
     for (const auto& c : cases) // and nothing fails after the report
         ExpectReportedOnceAt(c.place, [&c] { EXPECT_EQ("", MessageOf(c.use)) << c.place; });

@@ -2,6 +2,7 @@
 #include "Message.h"
 #include "ProgramPaths.h"
 #include "ResourceBase.h"
+#include "TempFolder.h"
 #include "TestText.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,16 @@ CUnicodeString CompiledText(unsigned id)
     const wchar_t* text = nullptr;
     const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
     return length > 0 ? CUnicodeString(text, length) : CUnicodeString();
+}
+
+// A message listing's text, which is UTF-16 behind a byte order mark.
+std::string ListingText(const CUnicodeString& path)
+{
+    const std::string bytes = ReadBytes(path);
+    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0)
+        return "(no UTF-16 listing)";
+    return CUnicodeString(reinterpret_cast<const char16_t*>(bytes.data() + 2), static_cast<int>(bytes.size() / 2 - 1))
+        .ToUtf8();
 }
 
 } // namespace
@@ -111,4 +122,37 @@ TEST(MessageTable, UsedMessagesAreListedFromStaticConstruction)
         used.insert(CUnicodeString(m->Name()).ToUtf8());
     EXPECT_EQ(1u, used.count("MSG_INTERNAL_ERROR_WITH_CODE"));
     EXPECT_EQ(1u, used.count("ERR_FILE_DISK_FULL"));
+}
+
+// The listings an author reads to find texts to translate: every used message with its
+// module and whether a module defines it, then the defined messages nothing uses.
+TEST(MessageTable, ListingsNameTheUsedTheUndefinedAndTheUnusedMessages)
+{
+    TOBJ_MESSAGE(ERR_BAD_INI_FILE);
+    TOBJ_MESSAGE(ERR_NOT_DEFINED_FOR_THE_LISTING);
+    std::set<std::string> used;
+    for (const TObj::CMessage* m = TObj::CMessage::FirstUsed(); m != nullptr; m = m->NextUsed())
+        used.insert(CUnicodeString(m->Name()).ToUtf8());
+    std::string unused; // defined in the program's table and used nowhere in this program
+    for (int i = 0; i < TObj::kProgramMessageCount && unused.empty(); ++i)
+        if (used.count(CUnicodeString(TObj::ProgramMessage(i).name).ToUtf8()) == 0)
+            unused = CUnicodeString(TObj::ProgramMessage(i).name).ToUtf8();
+    ASSERT_FALSE(unused.empty());
+
+    CTempFolder folder;
+    ASSERT_TRUE(TObj::WriteAllMessagesListing(folder.Path("all.txt")));
+    ASSERT_TRUE(TObj::WriteUndefinedMessagesListing(folder.Path("undefined.txt")));
+    const std::string all = ListingText(folder.Path("all.txt"));
+    const std::string program = TObj::GetProgramPath().ToUtf8();
+    EXPECT_EQ(0u, all.find("Name\tModule\tDefined\tUsed\r\n")) << all.substr(0, 80);
+    EXPECT_NE(std::string::npos, all.find("\nERR_BAD_INI_FILE\t" + program + "\ttrue\ttrue\r\n"));
+    EXPECT_NE(std::string::npos, all.find("\nERR_NOT_DEFINED_FOR_THE_LISTING\t" + program + "\tfalse\ttrue\r\n"));
+    EXPECT_NE(std::string::npos, all.find("\n" + unused + "\t\ttrue\tfalse\r\n")) << unused;
+
+    const std::string undefined = ListingText(folder.Path("undefined.txt"));
+    const std::size_t unusedPart = undefined.find("********** Unused messages ********\r\n");
+    ASSERT_NE(std::string::npos, unusedPart) << undefined.substr(0, 200);
+    EXPECT_LT(undefined.find("ERR_NOT_DEFINED_FOR_THE_LISTING\r\n"), unusedPart);
+    EXPECT_EQ(std::string::npos, undefined.find("ERR_BAD_INI_FILE"));
+    EXPECT_NE(std::string::npos, undefined.find("\n" + unused + "\r\n", unusedPart));
 }

@@ -1,4 +1,5 @@
 #include "Cursor.h"
+#include "DC.h"
 #include "Errors.h"
 #include "Icon.h"
 #include "MonitorDpi.h"
@@ -7,6 +8,7 @@
 #include "RecordingHandler.h"
 #include "TestText.h"
 #include "TestWindows.h"
+#include "ToolTipCtrl.h"
 #include "ThrowForbidden.h"
 #include "WindowClass.h"
 
@@ -112,7 +114,8 @@ TEST(Window, DestroyingInAnyOrderLeavesNoBoundWindow)
         EXPECT_EQ(first, frame.Handle());
         EXPECT_EQ(before + 1, ZYR::CWindow::BoundWindowCountForTesting());
     }
-    EXPECT_EQ(1u, recorder.messages.size());
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_NE(std::string::npos, recorder.messages[0].text.ToUtf8().find("winmapzyr, 38."));
     EXPECT_EQ(before, ZYR::CWindow::BoundWindowCountForTesting());
 }
 
@@ -176,6 +179,14 @@ TEST(Window, AFrameGivesTheFocusBackToItsChildWhenItIsActiveAgain)
 // Each misuse of the library (a window object that has no window, an icon loaded twice)
 // is a programming error, reported by the place users and support know it by; the call
 // does nothing and answers nothing.
+namespace {
+// A top-level window of a system class that the library knows nothing of.
+HWND PlainWindow()
+{
+    return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+}
+} // namespace
+
 TEST(WindowLibrary, MisusesReportTheirOwnPlaces)
 {
     const struct {
@@ -210,6 +221,65 @@ TEST(WindowLibrary, MisusesReportTheirOwnPlaces)
          }},
         {"userobjectzyr, 124", [](ZYR::CWindow&) { ZYR::CIcon().LoadIconW(L"NoSuchIcon", 32, 32); }},
         {"userobjectzyr, 265", [](ZYR::CWindow&) { ZYR::CCursor().Attach(nullptr); }},
+        {"userobjectzyr, 34",
+         [](ZYR::CWindow&) {
+             ZYR::CIcon icon;
+             icon.Attach(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+             const HICON second = CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+             icon.Attach(second);
+             DestroyIcon(second);
+         }},
+        {"userobjectzyr, 264",
+         [](ZYR::CWindow&) {
+             ZYR::CCursor cursor;
+             cursor.LoadSystemCursor(IDC_ARROW);
+             cursor.LoadSystemCursor(IDC_IBEAM);
+             EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), cursor.Get());
+         }},
+        {"dczyr, 48", [](ZYR::CWindow&) { ZYR::CBitmapDC(nullptr, nullptr); }},
+        {"dczyr, 108", [](ZYR::CWindow&) { ZYR::CPaintDC{nullptr}; }},
+        {"windowzyr, 151",
+         [](ZYR::CWindow&) {
+             EXPECT_EQ(0, ZYR::RegisterWindowClass(CUnicodeString(u"Button"), 0, nullptr, nullptr, nullptr));
+         }},
+        {"windowzyr, 1006", [](ZYR::CWindow& w) { w.Attach(nullptr); }},
+        {"tooltipctrlzyr, 141", [](ZYR::CWindow& w) { ZYR::CToolTipCtrl().AddTool(&w, &w, CUnicodeString(u"tip")); }},
+        {"windowzyr, 966",
+         [](ZYR::CWindow&) {
+             ZYR::CWindow w;
+             const HWND first = PlainWindow();
+             const HWND second = PlainWindow();
+             w.SubclassWindow(first);
+             w.SubclassWindow(second);
+             EXPECT_EQ(first, w.Handle());
+             ::DestroyWindow(second);
+             ::DestroyWindow(first);
+         }},
+        {"windowzyr, 970",
+         [](ZYR::CWindow&) {
+             ZYR::CWindow w;
+             CBaseTestWindow frame;
+             frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+             w.SubclassWindow(frame.Handle());
+             EXPECT_EQ(nullptr, w.Handle());
+         }},
+        {"windowzyr, 1005",
+         [](ZYR::CWindow&) {
+             CBaseTestWindow frame;
+             frame.Create(nullptr, TestRect(), kFrameStyle, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+             const HWND own = frame.Handle();
+             const HWND other = PlainWindow();
+             frame.Attach(other);
+             EXPECT_EQ(own, frame.Handle());
+             ::DestroyWindow(other);
+         }},
+        {"windowzyr, 819",
+         [](ZYR::CWindow&) {
+             ZYR::CWindow w;
+             w.CreateEx(0, CUnicodeString(u"BUTTON"), CUnicodeString(), WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr);
+             w.DestroyWindow(); // the window is still made
+         }},
     };
     for (const auto& c : cases)
         ExpectReportedOnceAt(c.place, [&c] {
