@@ -30,8 +30,7 @@ std::string ListingText(const CUnicodeString& path)
     const std::string bytes = ReadBytes(path);
     if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0)
         return "(no UTF-16 listing)";
-    return CUnicodeString(reinterpret_cast<const char16_t*>(bytes.data() + 2), static_cast<int>(bytes.size() / 2 - 1))
-        .ToUtf8();
+    return CUnicodeString(reinterpret_cast<const char16_t*>(bytes.data() + 2), int(bytes.size() / 2 - 1)).ToUtf8();
 }
 
 } // namespace

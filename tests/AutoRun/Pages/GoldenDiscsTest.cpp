@@ -408,9 +408,8 @@ TEST_P(Launcher, StartsAndChecksAsTheCaseExpects)
 INSTANTIATE_TEST_SUITE_P(GoldenDiscs, InProcess, testing::ValuesIn(AllCases()), CaseName);
 INSTANTIATE_TEST_SUITE_P(GoldenDiscs, Launcher, testing::ValuesIn(LauncherCases()), CaseName);
 
-// The check prints each finding on one line, where an author's editor finds it: a message of
-// several lines, as Windows words some of its errors, is joined, and a file below the disc is
-// named from the disc's folder, whatever the case of its letters.
+// The check prints each finding on one line: a message of several lines, as Windows words some
+// errors, is joined, and a file below the disc is named from the disc's folder, in any case.
 TEST(CheckReport, AFindingIsOneLineNamingItsPlace)
 {
     const struct {
