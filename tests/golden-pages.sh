@@ -17,9 +17,10 @@ status=0
 fail() { echo "FAILED: $*"; status=1; }
 
 # Renders the disc in `source` (with the arguments in its file "args") into $work/<name>. A
-# source with a file "new" stands for the disc that --new writes, which must check clean;
-# one with a file "demo" for the demo disc, and one with a file "disc" for the disc of
-# data/pages that it names, each rendered with its own arguments.
+# source with a file "new" stands for the disc that --new writes, which must check clean and
+# hold the files of the source's folder "files"; one with a file "demo" for the demo disc,
+# and one with a file "disc" for the disc of data/pages that it names, each rendered with
+# its own arguments.
 render() {
   local name=$1 source=$2 disc=$work/$1-disc
   mkdir -p "$disc"
@@ -29,6 +30,7 @@ render() {
       { fail "$name: --new ended with $?: $(tr -d '\r' < "$work/$name-new.log")"; return 1; }
     (cd "$disc" && timeout 120 wine ./Autorun.exe --check </dev/null >"$work/$name-check.log" 2>&1) ||
       fail "$name: the new disc does not check clean: $(tr -d '\r' < "$work/$name-check.log")"
+    compare_files "$name" "$disc" "$source/files"
   else
     [ -f "$source/demo" ] && cp -r "$here/../demo"/. "$disc"/
     [ -f "$source/disc" ] && cp -r "$here/data/pages/$(cat "$source/disc")"/. "$disc"/
@@ -43,6 +45,24 @@ render() {
   (cd "$disc" && timeout 120 wine ./Autorun.exe "--render=Z:$work/$name" "${args[@]}" </dev/null >"$work/$name.log" 2>&1)
   local code=$?
   [ "$code" = 0 ] || { fail "$name: the render ended with $code: $(tr -d '\r' < "$work/$name.log")"; return 1; }
+}
+
+# Compares the files of the disc that --new wrote (but the launcher it copies) with the ones
+# in `golden`, byte for byte: its notes and page files are what an author starts from.
+compare_files() {
+  local name=$1 disc=$2 golden=$3 file
+  if [ "$update" = --update ]; then
+    rm -rf "$golden"
+    cp -r "$disc" "$golden"
+    rm -f "$golden/Autorun.exe"
+    echo "updated the golden files of $name"
+    return
+  fi
+  diff <(cd "$golden" && find . -type f | sort) <(cd "$disc" && find . -type f ! -name Autorun.exe | sort) \
+    >"$work/files" || fail "$name: the files are not the golden ones (< golden only, > written only): $(cat "$work/files")"
+  for file in $(cd "$golden" && find . -type f); do
+    cmp -s "$golden/$file" "$disc/$file" || fail "$name: $file differs from its golden copy"
+  done
 }
 
 # Compares the renders of `name` with the PNG pictures in `golden`.

@@ -9,7 +9,6 @@ using TObj::CUnicodeString;
 
 namespace {
 
-constexpr UINT_PTR kSettleTimer = 1;
 // Editors save in steps (rename, truncate, write): a change is read once nothing has
 // changed for this long.
 constexpr UINT kSettleMilliseconds = 150;

@@ -23,6 +23,8 @@ public:
     static constexpr wchar_t kWatchingTitle[] = L" (watching for changes)";
     // Posted to the window for each change; the window passes it on to OnFilesChanged.
     static constexpr UINT kFilesChanged = CPageWatcher::kFilesChanged;
+    // The window's timer whose end is the look at the files once writes have settled.
+    static constexpr UINT_PTR kSettleTimer = 1;
 
     explicit CPageWatch(CAutoRunWindow& window) : m_window(window) {}
     ~CPageWatch();

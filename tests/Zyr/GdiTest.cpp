@@ -313,6 +313,9 @@ TEST(Gdi, QueriesOnAnEmptyOrDeadHandleNameTheWrapper)
                                HALFTONE);
         },
         [](const TObj::CInternalError& e) { EXPECT_EQ(233, e.Line()); });
+    // So does a bitmap wider than the system makes any.
+    ExpectThrows<TObj::CInternalError>([] { ZYR::CBitmap().CreateCompatibleBitmap(nullptr, 0x8000000, 1); },
+                                       [](const TObj::CInternalError& e) { EXPECT_EQ(270, e.Line()); });
 }
 
 // The size a picture's header claims is read before the imaging component sees the file:

@@ -223,9 +223,7 @@ TEST(WindowLibrary, MisusesReportTheirOwnPlaces)
          [](ZYR::CWindow&) {
              ZYR::CIcon icon;
              icon.Attach(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
-             const HICON second = CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
-             icon.Attach(second);
-             DestroyIcon(second);
+             icon.Attach(LoadIconW(nullptr, IDI_APPLICATION)); // refused, so never destroyed
          }},
         {"userobjectzyr, 264",
          [](ZYR::CWindow&) {

@@ -337,6 +337,21 @@ TEST(MainWindow, APagesPictureIsDecodedOnceHoweverOftenThePageIsShown)
     EXPECT_EQ(first, page.window.PagePictureForTesting());
 }
 
+// The pictures of the last eight pages shown are kept, and only those.
+TEST(MainWindow, ThePicturesOfTheLastEightPagesAreKept)
+{
+    std::string pages = "[Main]\nBackground=b.bmp\n";
+    for (char p = '1'; p <= '8'; ++p)
+        pages += std::string("[P") + p + "]\nBackground=b.bmp\n";
+    CShownPage page(pages, "", {{"b.bmp", ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"))}});
+    for (const char* name : {"P1", "P2", "P3", "P4", "P5", "P6", "P7", "Main", "P8"})
+        page.window.GoToPage(U(name));
+    DeleteFileW(page.disc.Path("b.bmp").W());
+    EXPECT_EQ("", MessageOf([&] { page.window.GoToPage(U("P1")); })) << "kept";
+    // Eight other pages later, it is read again, and now missing.
+    EXPECT_NE("", MessageOf([&] { page.window.GoToPage(U("Main")); }));
+}
+
 // Sizes in "rel" follow the DPI of the window's monitor: at the start, and each time the
 // window is moved to a monitor of another DPI, with page, history and focus kept.
 TEST(MainWindow, FollowsTheDpiOfItsMonitor)
@@ -430,6 +445,13 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
                               "Command1_Rect=[10, 10, 90, 40]\nCommand1_Action=$Exit\n";
     CShownPage page("[Common]\nDir=Pages\n", "", {{"Pages\\Autorun0.ini", pages}, {"Pages\\b.png", picture}});
     CPageWatch& watch = page.window.Watch(std::make_unique<CPageWatch>(page.window));
+    // A look at the files is followed by one more once writes have settled, for a save's last
+    // write that no change may tell of; that one is followed by none.
+    KillTimer(page.window.Handle(), CPageWatch::kSettleTimer);
+    for (const bool followed : {true, false}) {
+        watch.ReloadFromFiles();
+        EXPECT_EQ(followed, KillTimer(page.window.Handle(), CPageWatch::kSettleTimer) != FALSE);
+    }
     // Not every file system tells of changes below a folder: the page folder is watched by
     // itself too, after the disc's own, each once.
     const CUnicodeString discFolder = page.settings.Environment().launcherFolder;

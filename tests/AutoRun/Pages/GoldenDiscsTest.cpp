@@ -408,26 +408,12 @@ TEST_P(Launcher, StartsAndChecksAsTheCaseExpects)
 INSTANTIATE_TEST_SUITE_P(GoldenDiscs, InProcess, testing::ValuesIn(AllCases()), CaseName);
 INSTANTIATE_TEST_SUITE_P(GoldenDiscs, Launcher, testing::ValuesIn(LauncherCases()), CaseName);
 
-// The check prints each finding on one line: a message of several lines, as Windows words some
-// errors, is joined, and a file below the disc is named from the disc's folder, in any case.
+// The check prints each finding on one line, where an author's editor finds it.
 TEST(CheckReport, AFindingIsOneLineNamingItsPlace)
 {
-    const struct {
-        const char* file;
-        int line;
-        const char* section;
-        const char* key;
-        const char* text;
-        const char* shown;
-    } cases[] = {
-        {"D:\\disc\\Autorun.inf", 3, "Main", "Command1_Text", "two\r\nlines\nand one",
-         "Autorun.inf:3: [Main] Command1_Text: two lines and one"},
-        {"d:\\DISC\\Pages\\a.ini", 0, "", "", "Access is denied.\r\n", "Pages\\a.ini: Access is denied. "},
-        {"D:\\disc\\", 0, "Main", "", "x", "D:\\disc\\: [Main]: x"},
-        {"E:\\other.ini", 7, "", "Icon", "y", "E:\\other.ini:7: Icon: y"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(
-            c.shown,
-            CPageFinding::At(U(c.file), c.line, U(c.section), U(c.key), U(c.text)).Format(U("D:\\disc\\")).ToUtf8());
+    for (const auto& row : ReadTable("tests/data/finding-lines.tsv"))
+        EXPECT_EQ(row.at(5), CPageFinding::At(U(row[0].c_str()), std::stoi(row[1]), U(row[2].c_str()),
+                                              U(row[3].c_str()), U(Unescaped(row[4]).c_str()))
+                                 .Format(U("D:\\disc\\"))
+                                 .ToUtf8());
 }
