@@ -46,28 +46,9 @@ TEST(IniData, LineRules)
                                       "[Header only]\n"
                                       "[[Nested]\n"
                                       "C=3\n");
-    struct Case {
-        const char* section;
-        const char* key;
-        const char* value;
-    } cases[] = {
-        {"", "Orphan", "before any header"},
-        {"Main", "Title", "Again"},
-        {"MAIN", "key", "a = b"},
-        {"Main", "", "empty key"},
-        {"Main", "Empty", ""},
-        {"Main", "Semicolon", "x ; y"},
-        {"Main", "Quoted", "\"kept\""},
-        {"Spaced", "A", "1"},
-        {" spaced ", " a ", "1"},
-        {"Two]]Names", "B", "2"},
-        {"[Nested", "C", "3"},
-        {"Main", "Missing", "<default>"},
-        {"Header only", "X", "<default>"},
-        {"Nowhere", "Title", "<default>"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(U(c.value), data.GetValue(U(c.section), U(c.key), U("<default>"))) << c.section << "/" << c.key;
+    for (const auto& row : ReadTable("tests/data/ini-line-rules.tsv"))
+        EXPECT_EQ(U(row.at(2).c_str()), data.GetValue(U(row[0].c_str()), U(row[1].c_str()), U("<default>")))
+            << row[0] << "/" << row[1];
     EXPECT_TRUE(data.HasKey(U("Main"), U("Empty")));
     EXPECT_FALSE(data.HasKey(U("Main"), U("Missing")));
     EXPECT_FALSE(data.HasSection(U("Header only")));
