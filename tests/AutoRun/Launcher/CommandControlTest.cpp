@@ -506,6 +506,7 @@ TEST(CommandControl, ALateLeaveNoticeTakesNeitherHoverNorPressFromTheCommandsTha
     SendMessageW(other, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     SendMessageW(first, WM_LBUTTONUP, 0, MAKELPARAM(5, 5)); // released on the other: nothing
     SendMessageW(first, WM_MOUSELEAVE, 0, 0);
+    SendMessageW(other, WM_LBUTTONUP, 0, MAKELPARAM(5, 5)); // nor does a release no press on it began
     EXPECT_EQ(U("Main"), page.window.CurrentPage()->name);
     SendMessageW(other, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(other, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
