@@ -21,6 +21,7 @@ HGLOBAL WINAPI DiscardedBlock(UINT, SIZE_T bytes)
 // The second block fails: the first already belongs to the clipboard.
 int g_calls = 0;
 HGLOBAL WINAPI SecondFails(UINT flags, SIZE_T bytes) { return ++g_calls == 2 ? nullptr : GlobalAlloc(flags, bytes); }
+HGLOBAL WINAPI Counted(UINT flags, SIZE_T bytes) { return ++g_calls, GlobalAlloc(flags, bytes); }
 
 } // namespace
 
@@ -60,5 +61,19 @@ TEST(ClipboardText, AFailedAllocationOrLockLeavesNothingHeld)
             EXPECT_EQ(static_cast<UINT>(GMEM_INVALID_HANDLE), GlobalFlags(g_discarded)) << "the block is freed";
         }
     }
+    DestroyWindow(owner);
+}
+
+// Without a failure, the text goes on the clipboard in both its forms, a block for each.
+TEST(ClipboardText, PutsTheTextInBothFormsABlockEach)
+{
+    const HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    g_calls = 0;
+    EXPECT_TRUE(ZYR::CClipboardText::Put(owner, U("Copied"), Counted));
+    EXPECT_EQ(2, g_calls);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_STREQ("Copied", static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT))));
+    EXPECT_STREQ(L"Copied", static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT))));
+    CloseClipboard();
     DestroyWindow(owner);
 }
