@@ -128,30 +128,9 @@ TEST(IniData, AGroupOfKeysFarLargerThanACommandStaysCorrectAndQuick)
     const TObj::CIniData data = Parse(text.c_str());
     // Well under a second even with sanitizers.
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 5.0);
-    struct Case {
-        const char* key;
-        const char* value; // null: absent
-        int line;
-    } cases[] = {
-        {"Item_", "prefix", 2},
-        {"item_1", "1", 3},
-        {"Item_64", "64", 66},
-        {"Item_65", "65", 67},
-        {"ITEM_77", "changed", 100003},
-        {"Item_99999", "late", 100004},
-        {"Item_100000", "100000", 100002},
-        {"Item_100001", nullptr, 0},
-        {"Item", nullptr, 0},
-        {"Item_0", nullptr, 0},
-        {"_LEAD", "1", 100005},
-        {"trail_", "2", 100006},
-        {"A_b_C", "3", 100007},
-        {"_", nullptr, 0},
-        {"Item_12_", nullptr, 0},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.value != nullptr ? U(c.value) : U("-"), data.GetValue(U("Main"), U(c.key), U("-"))) << c.key;
-        EXPECT_EQ(c.line, data.LineOf(U("Main"), U(c.key))) << c.key;
+    for (const auto& row : ReadTable("tests/data/ini-key-groups.tsv")) {
+        EXPECT_EQ(U(row.at(1).c_str()), data.GetValue(U("Main"), U(row[0].c_str()), U("-"))) << row[0];
+        EXPECT_EQ(std::stoi(row.at(2)), data.LineOf(U("Main"), U(row[0].c_str()))) << row[0];
     }
     const std::vector<CUnicodeString> names = data.KeyNames(U("Main"));
     ASSERT_EQ(100004u, names.size());
