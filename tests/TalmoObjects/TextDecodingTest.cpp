@@ -88,6 +88,8 @@ TEST(TextDecoding, BytesThatAreNotValidInTheirEncodingAreReplacedAndFound)
         {"broken UTF-8 after its mark", "\xEF\xBB\xBFok\xC3(", u"ok\uFFFD(", {2}},
         {"UTF-8 surrogate", "\xEF\xBB\xBF\xED\xA0\x80z", u"\uFFFDz", {0, 1, 2}},
         {"overlong UTF-8", "\xEF\xBB\xBF\xC0\xAF", u"\uFFFD\uFFFD", {0, 1}},
+        {"overlong four-byte UTF-8", "\xEF\xBB\xBF\xF0\x8F\xBF\xBF", u"\uFFFD", {0, 1, 2, 3}},
+        {"UTF-8 beyond U+10FFFF", "\xEF\xBB\xBF\xF4\x90\x80\x80", u"\uFFFD", {0, 1, 2, 3}},
         {"UTF-8 cut short",
          "\xEF\xBB\xBF"
          "a\xE2\x82",
