@@ -15,8 +15,8 @@ ATOM RegisterWindowClass(const TObj::CUnicodeString& name, UINT style, HCURSOR c
 void UnregisterWindowClass(const TObj::CUnicodeString& name);
 WNDCLASSEXW GetWindowClassInfo(const TObj::CUnicodeString& name);
 
-// Queues a class once; `keepBrush` is the frame's default brush, which is never deleted.
-void QueueWindowClassForRemoval(const TObj::CUnicodeString& name, HBRUSH keepBrush);
+// Queues a class once, to be unregistered, with its icons, when the loop is idle.
+void QueueWindowClassForRemoval(const TObj::CUnicodeString& name);
 void UnregisterQueuedWindowClasses();
 
 } // namespace ZYR

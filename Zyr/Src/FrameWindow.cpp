@@ -106,7 +106,7 @@ LRESULT CFrameWindow::OnFrameNcDestroy(WPARAM wParam, LPARAM lParam)
 {
     m_focusWindow = nullptr;
     if (!m_registeredClass.IsEmpty())
-        QueueWindowClassForRemoval(m_registeredClass, DefaultBrush());
+        QueueWindowClassForRemoval(m_registeredClass);
     // Everything still needed is read before the frame may delete itself.
     const bool autoDelete = m_autoDelete;
     const bool keepRunning = m_keepRunning;

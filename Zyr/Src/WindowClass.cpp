@@ -15,7 +15,7 @@ namespace ZYR {
 
 namespace {
 TObj::CLock g_queueLock;
-std::vector<std::pair<TObj::CUnicodeString, HBRUSH>> g_queue;
+std::vector<TObj::CUnicodeString> g_queue;
 
 WNDCLASSEXW ClassDescription(const TObj::CUnicodeString& name, UINT style, HCURSOR cursor, HICON icon, HBRUSH brush)
 {
@@ -74,37 +74,36 @@ WNDCLASSEXW GetWindowClassInfo(const TObj::CUnicodeString& name)
     return description;
 }
 
-void QueueWindowClassForRemoval(const TObj::CUnicodeString& name, HBRUSH keepBrush)
+void QueueWindowClassForRemoval(const TObj::CUnicodeString& name)
 {
     std::lock_guard<TObj::CLock> guard(g_queueLock);
     for (const auto& queued : g_queue)
-        if (queued.first == name)
+        if (queued == name)
             return;
-    g_queue.emplace_back(name, keepBrush);
+    g_queue.push_back(name);
 }
 
 void UnregisterQueuedWindowClasses()
 {
-    std::vector<std::pair<TObj::CUnicodeString, HBRUSH>> queue;
+    std::vector<TObj::CUnicodeString> queue;
     {
         std::lock_guard<TObj::CLock> guard(g_queueLock);
         queue.swap(g_queue);
     }
-    for (const auto& queued : queue) {
+    for (const TObj::CUnicodeString& name : queue) {
         WNDCLASSEXW description{};
         description.cbSize = sizeof description;
-        if (!GetClassInfoExW(GetModuleHandleW(nullptr), queued.first.W(), &description))
+        if (!GetClassInfoExW(GetModuleHandleW(nullptr), name.W(), &description))
             continue;
-        // Classes still in use by other windows stay registered.
-        if (!UnregisterClassW(queued.first.W(), GetModuleHandleW(nullptr)))
+        // Classes still in use by other windows stay registered. The system deletes the
+        // background brush of a class it unregisters: deleting it again here could delete
+        // another object that has since been given the same handle.
+        if (!UnregisterClassW(name.W(), GetModuleHandleW(nullptr)))
             continue;
         if (description.hIconSm != nullptr)
             DestroyIcon(description.hIconSm);
         if (description.hIcon != nullptr)
             DestroyIcon(description.hIcon);
-        if (description.hbrBackground != nullptr && description.hbrBackground != queued.second &&
-            reinterpret_cast<UINT_PTR>(description.hbrBackground) > 31)
-            DeleteObject(description.hbrBackground);
     }
 }
 
