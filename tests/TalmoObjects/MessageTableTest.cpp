@@ -4,6 +4,7 @@
 #include "ResourceBase.h"
 #include "TempFolder.h"
 #include "TestText.h"
+#include "TextFile.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +28,9 @@ CUnicodeString CompiledText(unsigned id)
 // A message listing's text, which is UTF-16 behind a byte order mark.
 std::string ListingText(const CUnicodeString& path)
 {
-    const std::string bytes = ReadBytes(path);
-    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0)
-        return "(no UTF-16 listing)";
-    return CUnicodeString(reinterpret_cast<const char16_t*>(bytes.data() + 2), int(bytes.size() / 2 - 1)).ToUtf8();
+    TObj::CTextFile file;
+    file.OpenForReading(path);
+    return file.CodePage() == TObj::kCodePageUtf16LE ? file.Text().ToUtf8() : "(no UTF-16 listing)";
 }
 
 } // namespace
