@@ -15,14 +15,18 @@ fail() { echo "FAILED: $*"; exit 1; }
 cp "$launcher" "$work/Autorun.exe"
 (cd "$work" && timeout 120 wine ./Autorun.exe "--new=Z:$work/disc" </dev/null >"$work/new.log" 2>&1) ||
   fail "--new ended with $?: $(tr -d '\r' < "$work/new.log")"
+printf 'Command7_Text=Mehr\r\nCommand7_Rect=[200, 296, 330, 324]\r\nCommand7_Action=$Exit\r\n' >>"$work/disc/Pages/Autorun2.ini"
 (cd "$work/disc" && timeout 300 wine ./Autorun.exe --render=Review -l:all --render-format=png </dev/null \
   >"$work/render.log" 2>&1) || fail "the render ended with $?: $(tr -d '\r' < "$work/render.log")"
 review=$work/disc/Review
 [ -f "$review/index.html" ] || fail "no index.html beside the pictures: $(ls "$review")"
-for language in en-US de-DE; do
-  [ "$(ls "$review/$language" | grep -c '\.png$')" = 16 ] || fail "$language has not its 16 pictures: $(ls "$review/$language")"
-  identify "$review/$language/Main.png" >/dev/null 2>&1 || fail "$language/Main.png is no picture"
+# The German page has a seventh command, whose pictures' rows have none in the English column.
+for language in en-US:16 de-DE:19; do
+  [ "$(ls "$review/${language%:*}" | grep -c '\.png$')" = "${language#*:}" ] ||
+    fail "${language%:*} has not its ${language#*:} pictures: $(ls "$review/${language%:*}")"
+  identify "$review/${language%:*}/Main.png" >/dev/null 2>&1 || fail "${language%:*}/Main.png is no picture"
 done
+[ "$(grep -o '<td>(none)</td>' "$review/index.html" | wc -l)" = 3 ] || fail "the English column lacks not 3 pictures"
 [ "$(ls "$review/de-DE" | grep -vc '\.png$')" = 0 ] || fail "files that are no PNG pictures: $(ls "$review/de-DE")"
 
 # Pictures that a browser could not load have no natural width.
@@ -34,7 +38,7 @@ sed "s|</body>|$(echo "$report" | tr '\n' ' ')|" "$review/index.html" >"$review/
 result=$(timeout 120 chromium --headless --no-sandbox --disable-gpu --allow-file-access-from-files \
   --virtual-time-budget=10000 --dump-dom "file://$review/check.html" 2>"$work/chromium.log" |
   grep -o 'data-result="[^"]*"')
-[ "$result" = 'data-result="pictures 32 broken 0 "' ] ||
+[ "$result" = 'data-result="pictures 35 broken 0 "' ] ||
   fail "the browser read the index as ${result:-nothing}: $(tail -3 "$work/chromium.log")"
 
 (cd "$work/disc" && timeout 600 wine ./Autorun.exe --render=Scales --dpi=all </dev/null >"$work/scales.log" 2>&1) ||
@@ -46,4 +50,4 @@ for scale in 96:560 120:700 144:840 192:1120; do
   [ "$width" = "${scale##*:}" ] || fail "${folder##*/}/Main.bmp is ${width:-no picture} wide, not ${scale##*:}"
   grep -q "src=\"${scale%%:*}dpi/Main.bmp\"" "$work/disc/Scales/index.html" || fail "the index shows no ${scale%%:*}dpi/Main.bmp"
 done
-echo "Both languages' 16 pictures load from the index; the four scales' pictures are as wide as their scale."
+echo "Both languages' pictures load from the index, and the English column names the 3 it lacks; the four scales' pictures are as wide as their scale."

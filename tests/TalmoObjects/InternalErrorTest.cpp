@@ -211,6 +211,7 @@ TEST(InternalError, MisusesOfTheLibraryReportTheirOwnPlaces)
              file.Open(path, TObj::CFile::kReadShared);
          }},
         {"nativefile, 66", [] { TObj::CFile().Open(path, TObj::CFile::kShareRead | 5); }},
+        {"nativefile, 66", [] { TObj::CFile().Open(path, TObj::CFile::kShareRead); }}, // no access at all
         {"nativefile, 75", [] { TObj::CFile().Open(path, TObj::CFile::kRead); }},
         {"nativefile, 110",
          [] {

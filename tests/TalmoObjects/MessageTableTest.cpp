@@ -35,13 +35,17 @@ std::string ListingText(const CUnicodeString& path)
 
 } // namespace
 
-TEST(MessageTable, CompiledStringTableHoldsEveryTextExactly)
+TEST(MessageTable, CompiledStringTableHoldsEveryTextExactlyAndTheLibraryReadsItWhole)
 {
     const auto expected = ReadTable("tests/data/message-table.tsv");
     ASSERT_EQ(175u, expected.size());
     for (const auto& message : expected) {
         const unsigned id = std::stoul(message.at(1));
-        EXPECT_EQ(U(Unescaped(message.at(2)).c_str()), CompiledText(id)) << message[0];
+        const CUnicodeString text = U(Unescaped(message.at(2)).c_str());
+        EXPECT_EQ(text, CompiledText(id)) << message[0];
+        // As the library reads it: a text longer than its first buffer is read whole.
+        CUnicodeString looked;
+        EXPECT_TRUE(TObj::LookupMessageText(U(message[0].c_str()).Ptr(), looked) && looked == text) << message[0];
         EXPECT_EQ(id, TObj::FindProgramMessageId(U(message[0].c_str()).Ptr())) << message[0];
     }
 }

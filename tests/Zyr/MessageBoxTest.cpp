@@ -14,6 +14,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <string>
@@ -166,6 +167,7 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
         {MB_ABORTRETRYIGNORE, IDI_HAND, {IDABORT, IDRETRY, IDIGNORE}},
         {MB_RETRYCANCEL, IDI_EXCLAMATION, {IDRETRY, IDCANCEL}},
         {MB_OK | MB_ICONINFORMATION, IDI_ASTERISK, {IDOK}},
+        {MB_YESNO | MB_ICONINFORMATION, IDI_ASTERISK, {IDYES, IDNO}},
         {MB_OK | MB_ICONQUESTION, IDI_QUESTION, {IDOK}},
         {MB_OK | MB_ICONINFORMATION | MB_RIGHT | MB_RTLREADING, IDI_ASTERISK, {IDOK}},
         // Five buttons are wider than the text: the box widens so that all stay in it.
@@ -205,6 +207,8 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
                     << id;
                 left += 96;
             }
+            for (const int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) // and no other
+                EXPECT_EQ(std::count(c.buttons.begin(), c.buttons.end(), id), GetDlgItem(box, id) != nullptr) << id;
             Click(box, c.buttons.back());
         });
     }

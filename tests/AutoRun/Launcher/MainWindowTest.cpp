@@ -488,8 +488,8 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
         EXPECT_FALSE(watch.ProblemBarForTesting().Text().IsEmpty()) << change.what;
         // The bar's red reaches both edges of the window: no frame of its own.
         EXPECT_EQ(page.window.GetClientRect().right, watch.ProblemBarForTesting().GetClientRect().right) << change.what;
-        // It is as tall as its lines of text and the padding above and below them.
-        const int textHeight = watch.ProblemBarForTesting().GetClientRect().bottom - 2 * CProblemBar::kPadding;
+        // It is as tall as its lines of text and 6 pixels above and below them.
+        const int textHeight = watch.ProblemBarForTesting().GetClientRect().bottom - 2 * 6;
         EXPECT_TRUE(textHeight > 0 && textHeight % barLineHeight == 0) << change.what << " " << textHeight;
         // The command under it, when it changes state, draws around the bar, not over it.
         const HWND command = page.Child(L"Go");
