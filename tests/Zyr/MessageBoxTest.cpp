@@ -93,13 +93,36 @@ int ShowAndDrive(unsigned win32Flags, const CUnicodeString& text, const std::fun
     return ShowOwnAndDrive(ZYR::CMessageBox::FlagsFromWin32(win32Flags), text, drive);
 }
 
-void PressKeyIn(HWND box, WPARAM key)
+HWND FocusIn(HWND box)
 {
-    // Keys go to the box's focused button, through its modal loop.
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
-    PostMessageW(info.hwndFocus != nullptr ? info.hwndFocus : box, WM_KEYDOWN, key, 1);
+    return info.hwndFocus;
+}
+
+// Keys go to the box's focused button, through its modal loop.
+void PressKeyIn(HWND box, WPARAM key) { PostMessageW(FocusIn(box) ? FocusIn(box) : box, WM_KEYDOWN, key, 1); }
+
+// Keys typed go to the window in front, which a program beside the test may take at any time:
+// until `done`, `key` is typed again, with `held` down around it and the box in front.
+void TypeUntil(
+    HWND box, WORD held, WORD key, const char* what = "", const std::function<bool()>& done = [] { return true; })
+{
+    INPUT keys[4] = {};
+    for (INPUT& input : keys)
+        input.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[3].ki.wVk = held;
+    keys[1].ki.wVk = keys[2].ki.wVk = key;
+    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    int polls = 0;
+    TestSupport::WaitUntil(
+        [&] {
+            if (polls++ % 10 == 0 && SetForegroundWindow(box) && GetForegroundWindow() == box)
+                SendInput(4, keys, sizeof keys[0]);
+            return done();
+        },
+        what);
 }
 
 void Click(HWND box, int id) { PostMessageW(GetDlgItem(box, id), BM_CLICK, 0, 0); }
@@ -259,31 +282,19 @@ TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
             EmptyClipboard();
             CloseClipboard();
         }
-        INPUT keys[4] = {};
-        for (INPUT& key : keys)
-            key.type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = VK_CONTROL;
-        keys[1].ki.wVk = 'C';
-        keys[2].ki.wVk = 'C';
-        keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
-        keys[3].ki.wVk = VK_CONTROL;
-        keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-        // The keys go to the window in front, which a program beside the test may take at any
-        // time: until the copy is there, they are pressed again with the box brought to the front.
-        int polls = 0;
-        TestSupport::WaitUntil(
-            [&] {
-                if (polls++ % 10 == 0 && SetForegroundWindow(box) && GetForegroundWindow() == box)
-                    SendInput(4, keys, sizeof keys[0]);
-                if (OpenClipboard(nullptr)) {
-                    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT))
-                        copied = CUnicodeString(static_cast<const wchar_t*>(GlobalLock(data))).ToUtf8(),
-                        GlobalUnlock(data);
-                    CloseClipboard();
-                }
-                return !copied.empty();
-            },
-            "the box's text on the clipboard");
+        // Ctrl with another key copies nothing; the focus moved by Shift+Tab after it shows it was read.
+        const HWND focus = FocusIn(box);
+        TypeUntil(box, VK_CONTROL, 'X');
+        TypeUntil(box, VK_SHIFT, VK_TAB, "the focus moved by Shift+Tab", [&] { return FocusIn(box) != focus; });
+        EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+        TypeUntil(box, VK_CONTROL, 'C', "the box's text on the clipboard", [&] {
+            if (OpenClipboard(nullptr)) {
+                if (const HANDLE data = GetClipboardData(CF_UNICODETEXT))
+                    copied = CUnicodeString(static_cast<const wchar_t*>(GlobalLock(data))).ToUtf8(), GlobalUnlock(data);
+                CloseClipboard();
+            }
+            return !copied.empty();
+        });
         Click(box, IDCANCEL);
     });
     const std::string line = "---------------------------\r\n";
