@@ -9,11 +9,11 @@
 using TObj::CUnicodeString;
 
 namespace {
-std::vector<CUnicodeString> Decode(const std::string& bytes, bool& ok)
+std::vector<CUnicodeString> Decode(const std::string& bytes, bool& ok, int fallback = TObj::kCodePageUtf8)
 {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     std::size_t mark = 0;
-    const int codePage = TObj::DetectEncoding(data, bytes.size(), TObj::kCodePageUtf8, mark);
+    const int codePage = TObj::DetectEncoding(data, bytes.size(), fallback, mark);
     CUnicodeString text;
     ok = TObj::DecodeText(data + mark, bytes.size() - mark, codePage, text);
     return TObj::SplitLines(text);
@@ -38,7 +38,7 @@ TEST(TextDecoding, MarksSelectTheEncodingAndTextSplitsIntoLines)
                                                                  bytes.size(), 1252, mark))
                 << row[1];
             EXPECT_EQ(std::stoul(row.at(3)), mark) << row[1];
-        } else {
+        } else if (row[0] == "lines") {
             std::vector<CUnicodeString> lines;
             for (std::size_t i = 2; i < row.size(); ++i)
                 lines.push_back(U(row[i].c_str()));
@@ -54,25 +54,11 @@ TEST(TextDecoding, MarksSelectTheEncodingAndTextSplitsIntoLines)
 TEST(TextDecoding, FilesOfEveryEncodingAndLineEndReadToTheSameLines)
 {
     const std::vector<CUnicodeString> expected = Lines({"[Main]", "Title=Grüße"});
-    struct Case {
-        const char* name;
-        std::string bytes;
-    } cases[] = {
-        {"UTF-8, CR LF", "\xEF\xBB\xBF[Main]\r\nTitle=Gr\xC3\xBC\xC3\x9F"
-                         "e\r\n"},
-        {"UTF-8, LF, no final end", "[Main]\nTitle=Gr\xC3\xBC\xC3\x9F"
-                                    "e"},
-        {"CR only", "[Main]\rTitle=Gr\xC3\xBC\xC3\x9F"
-                    "e\r"},
-        {"U+2028", "[Main]\xE2\x80\xA8Title=Gr\xC3\xBC\xC3\x9F"
-                   "e"},
-        {"UTF-16 LE", std::string("\xFF\xFE[\0M\0a\0i\0n\0]\0\r\0\n\0T\0i\0t\0l\0e\0=\0G\0r\0\xFC\0\xDF\0e\0", 40)},
-        {"UTF-16 BE", std::string("\xFE\xFF\0[\0M\0a\0i\0n\0]\0\n\0T\0i\0t\0l\0e\0=\0G\0r\0\xFC\0\xDF\0e", 38)},
-    };
-    for (const Case& c : cases) {
+    for (const auto& row : ReadTable("tests/data/text-decoding.tsv")) {
         bool ok = false;
-        EXPECT_EQ(expected, Decode(c.bytes, ok)) << c.name;
-        EXPECT_TRUE(ok) << c.name;
+        if (row[0] != "file")
+            continue;
+        EXPECT_TRUE(expected == Decode(Unescaped(row.at(1)), ok, std::stoi(row.at(2))) && ok) << row.at(3);
     }
 }
 
