@@ -1,7 +1,7 @@
 // ShownPage.h
 // Holds CShownPage, the launcher's main window showing a disc made in a temporary folder,
 // loaded in this process, with its command controls, screen pixels and the real pointer
-// and keyboard; the input helpers that drive it (SendInput, as a user would); and Until,
+// and keyboard (driven through UserInput.h, as a user would); and Until,
 // a pumping wait with a deadline.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include "Deadline.h"
 #include "Settings.h"
 #include "TempFolder.h"
+#include "UserInput.h"
 
 #include <windows.h>
 
@@ -55,5 +56,3 @@ public:
 // Pumps this thread's messages until `condition` holds; false, and a failure, after the
 // deadline.
 bool Until(const std::function<bool()>& condition, const std::string& what);
-void MouseButton(DWORD flags);          // MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP
-void PressKey(WORD key, WORD held = 0); // with `held` (Shift, say) down around it

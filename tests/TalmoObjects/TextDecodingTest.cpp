@@ -55,9 +55,9 @@ TEST(TextDecoding, FilesOfEveryEncodingAndLineEndReadToTheSameLines)
 {
     const std::vector<CUnicodeString> expected = Lines({"[Main]", "Title=Grüße"});
     for (const auto& row : ReadTable("tests/data/text-decoding.tsv")) {
-        bool ok = false;
         if (row[0] != "file")
             continue;
+        bool ok = false;
         EXPECT_TRUE(expected == Decode(Unescaped(row.at(1)), ok, std::stoi(row.at(2))) && ok) << row.at(3);
     }
 }

@@ -7,6 +7,7 @@
 #include "TempFolder.h"
 #include "Pixels.h"
 #include "TestText.h"
+#include "UserInput.h"
 #include "TestWindows.h"
 #include "ZyrMessageHandler.h"
 
@@ -107,19 +108,13 @@ void PressKeyIn(HWND box, WPARAM key) { PostMessageW(FocusIn(box) ? FocusIn(box)
 // Keys typed go to the window in front, which a program beside the test may take at any time:
 // until `done`, `key` is typed again, with `held` down around it and the box in front.
 void TypeUntil(
-    HWND box, WORD held, WORD key, const char* what = "", const std::function<bool()>& done = [] { return true; })
+    HWND box, WORD key, WORD held, const char* what = "", const std::function<bool()>& done = [] { return true; })
 {
-    INPUT keys[4] = {};
-    for (INPUT& input : keys)
-        input.type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[3].ki.wVk = held;
-    keys[1].ki.wVk = keys[2].ki.wVk = key;
-    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
     int polls = 0;
     TestSupport::WaitUntil(
         [&] {
             if (polls++ % 10 == 0 && SetForegroundWindow(box) && GetForegroundWindow() == box)
-                SendInput(4, keys, sizeof keys[0]);
+                PressKey(key, held);
             return done();
         },
         what);
@@ -284,10 +279,10 @@ TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
         }
         // Ctrl with another key copies nothing; the focus moved by Shift+Tab after it shows it was read.
         const HWND focus = FocusIn(box);
-        TypeUntil(box, VK_CONTROL, 'X');
-        TypeUntil(box, VK_SHIFT, VK_TAB, "the focus moved by Shift+Tab", [&] { return FocusIn(box) != focus; });
+        TypeUntil(box, 'X', VK_CONTROL);
+        TypeUntil(box, VK_TAB, VK_SHIFT, "the focus moved by Shift+Tab", [&] { return FocusIn(box) != focus; });
         EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-        TypeUntil(box, VK_CONTROL, 'C', "the box's text on the clipboard", [&] {
+        TypeUntil(box, 'C', VK_CONTROL, "the box's text on the clipboard", [&] {
             if (OpenClipboard(nullptr)) {
                 if (const HANDLE data = GetClipboardData(CF_UNICODETEXT))
                     copied = CUnicodeString(static_cast<const wchar_t*>(GlobalLock(data))).ToUtf8(), GlobalUnlock(data);

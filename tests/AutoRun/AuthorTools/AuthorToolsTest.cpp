@@ -9,6 +9,7 @@
 #include "Pixels.h"
 #include "TempFolder.h"
 #include "TestText.h"
+#include "UserInput.h"
 
 #include <gtest/gtest.h>
 
@@ -264,10 +265,7 @@ TEST(AuthorTools, AWatchingLauncherShowsEverySaveOfItsPageFile)
     // comment's rectangle, and hides them again.
     SetForegroundWindow(window);
     for (const COLORREF white : {0u, 0xFFFFFFu}) {
-        for (const BYTE key : {BYTE{VK_CONTROL}, BYTE{'R'}})
-            keybd_event(key, 0, 0, 0);
-        for (const BYTE key : {BYTE{'R'}, BYTE{VK_CONTROL}})
-            keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+        PressKey('R', VK_CONTROL);
         EXPECT_TRUE(TestSupport::WaitUntil(
             [&] {
                 return ScreenPixel(window, 10, 140) == (white | RGB(0, 200, 255)) &&
