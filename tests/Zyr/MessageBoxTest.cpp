@@ -103,7 +103,11 @@ HWND FocusIn(HWND box)
 }
 
 // Keys go to the box's focused button, through its modal loop.
-void PressKeyIn(HWND box, WPARAM key) { PostMessageW(FocusIn(box) ? FocusIn(box) : box, WM_KEYDOWN, key, 1); }
+void PressKeyIn(HWND box, WPARAM key)
+{
+    const HWND focus = FocusIn(box);
+    PostMessageW(focus != nullptr ? focus : box, WM_KEYDOWN, key, 1);
+}
 
 // Keys typed go to the window in front, which a program beside the test may take at any time:
 // until `done`, `key` is typed again, with `held` down around it and the box in front.
