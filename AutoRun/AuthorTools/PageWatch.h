@@ -43,6 +43,11 @@ public:
     // failed; what a settled change does.
     void ReloadFromFiles();
     const CProblemBar& ProblemBarForTesting() const noexcept { return m_problemBar; }
+    // The folders watched now; none before the watch starts.
+    std::vector<TObj::CUnicodeString> WatchedFoldersForTesting() const
+    {
+        return m_watcher != nullptr ? m_watcher->Folders() : std::vector<TObj::CUnicodeString>{};
+    }
 
 private:
     void WatchFolders();

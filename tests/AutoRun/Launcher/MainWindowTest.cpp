@@ -12,7 +12,6 @@
 #include "ScopeExit.h"
 #include "ShownPage.h"
 #include "TestText.h"
-#include "WatchedFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -455,8 +454,7 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
     // Not every file system tells of changes below a folder: the page folder is watched by
     // itself too, after the disc's own, each once.
     const CUnicodeString discFolder = page.settings.Environment().launcherFolder;
-    EXPECT_EQ((std::vector<CUnicodeString>{discFolder, discFolder + u"Pages\\"}),
-              WatchedFiles::Folders(discFolder, page.settings.ReadFiles()));
+    EXPECT_EQ((std::vector<CUnicodeString>{discFolder, discFolder + u"Pages\\"}), watch.WatchedFoldersForTesting());
     const auto path = [&](const char* name) { return page.disc.Path(name); };
     const struct {
         const char* what;
@@ -504,6 +502,12 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
         EXPECT_TRUE(watch.ProblemBarForTesting().Text().IsEmpty()) << change.what;
         EXPECT_NE(nullptr, page.Child(L"Go")) << change.what;
     }
+    // Pages moved to another folder have it watched in place of the old one.
+    page.disc.Write("Moved\\Autorun0.ini", pages);
+    page.disc.Write("Moved\\b.png", picture);
+    page.disc.Write("Autorun.inf", "[Common]\nDir=Moved\n");
+    watch.ReloadFromFiles();
+    EXPECT_EQ((std::vector<CUnicodeString>{discFolder, discFolder + u"Moved\\"}), watch.WatchedFoldersForTesting());
     EXPECT_TRUE(recorder.messages.empty());
 }
 
