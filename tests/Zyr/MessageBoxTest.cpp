@@ -72,9 +72,10 @@ RECT RectIn(HWND box, HWND child)
 
 // Shows a box of the library's own flags on this thread while `drive` acts on it from
 // another; returns the reply.
-int ShowOwnAndDrive(unsigned flags, const CUnicodeString& text, const std::function<void(HWND)>& drive)
+int ShowOwnAndDrive(unsigned flags, const CUnicodeString& text, const std::function<void(HWND)>& drive,
+                    HWND owner = nullptr)
 {
-    ZYR::CMessageBox box(nullptr, text, CUnicodeString(u"Box under test"), flags);
+    ZYR::CMessageBox box(owner, text, CUnicodeString(u"Box under test"), flags);
     std::thread driver([&drive] {
         const HWND window = WaitForBox(L"Box under test");
         if (window != nullptr)
@@ -257,6 +258,20 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_EQ((work.left + work.right - (small.right - small.left)) / 2, small.left);
     EXPECT_EQ((work.top + work.bottom - (small.bottom - small.top)) / 2, small.top);
+    // So does one whose owner is hidden or minimized, as there is nothing to stand over.
+    CBaseTestWindow owner;
+    owner.Create(nullptr, RECT{0, 0, 200, 100}, WS_OVERLAPPEDWINDOW, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    for (const int show : {SW_HIDE, SW_SHOWMINNOACTIVE}) {
+        ShowWindow(owner.Handle(), show);
+        const auto sameAsSmall = [&small, show](HWND box) {
+            RECT r{};
+            GetWindowRect(box, &r);
+            EXPECT_EQ(RectText(small), RectText(r)) << show;
+            Click(box, IDOK);
+        };
+        ShowOwnAndDrive(ZYR::CMessageBox::FlagsFromWin32(MB_OK), CUnicodeString(u"One line."), sameAsSmall,
+                        owner.Handle());
+    }
     CUnicodeString lines;
     for (int i = 1; i <= 200; ++i)
         lines += CUnicodeString::Format(u"Line %d of a long message.\n", i);
@@ -304,19 +319,10 @@ TEST(LibraryMessageBox, CtrlCCopiesCaptionTextAndButtons)
 TEST(LibraryMessageBox, TheLibraryHandlerShowsThisBoxWithTheDefaultIcon)
 {
     // From another thread a standard box shows the message, with its own default icons.
-    const struct {
-        unsigned flags, expected;
-    } standard[] = {
-        {MB_OK, MB_OK | MB_ICONEXCLAMATION},
-        {MB_OKCANCEL, MB_OKCANCEL | MB_ICONEXCLAMATION},
-        {MB_YESNOCANCEL, MB_YESNOCANCEL | MB_ICONQUESTION},
-        {MB_YESNO, MB_YESNO | MB_ICONQUESTION},
-        {MB_ABORTRETRYIGNORE, MB_ABORTRETRYIGNORE | MB_ICONHAND},
-        {MB_RETRYCANCEL, MB_RETRYCANCEL | MB_ICONHAND},
-        {MB_YESNO | MB_ICONINFORMATION, MB_YESNO | MB_ICONINFORMATION},
-    };
-    for (const auto& c : standard)
-        EXPECT_EQ(c.expected, ZYR::CZyrMessageHandler::StandardBoxIcon(c.flags)) << c.flags;
+    for (const auto& row : ReadTable("tests/data/standard-box-icons.tsv"))
+        EXPECT_EQ(std::stoul(row.at(1), nullptr, 16),
+                  ZYR::CZyrMessageHandler::StandardBoxIcon(std::stoul(row[0], nullptr, 16)))
+            << row[0];
     // A box belongs to the window it is for only while that window is shown and not minimized;
     // otherwise it stands alone, on top.
     CBaseTestWindow shown, hidden, minimized;
