@@ -1,36 +1,16 @@
 #include "PageLayout.h"
 
+#include "TestText.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
 
 using PageLayout::ETextArea;
-
-TEST(PageLayout, DefaultStepUsesTheMagnitudeOfTheFontSize)
-{
-    struct Case {
-        std::int32_t fontSize;
-        double ratio;
-        bool ok;
-        std::int32_t value;
-    } cases[] = {
-        {12, 1.8, true, 21},
-        {12, 0.6, true, 7},
-        {-16, 1.8, true, 28},
-        {-16, 0.6, true, 9},
-        {0, 1.8, true, 0},
-        {10, -1, true, -10},
-        {100, 1e300, false, 0},
-        {std::numeric_limits<std::int32_t>::max(), 1.8, false, 0},
-        {std::numeric_limits<std::int32_t>::min(), 1.0, false, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.fontSize);
-        std::int32_t value = -1;
-        EXPECT_EQ(c.ok, PageLayout::DefaultStep(c.fontSize, c.ratio, value));
-        EXPECT_EQ(c.ok ? c.value : -1, value);
-    }
-}
 
 TEST(PageLayout, DefaultRectanglesStopAtTheEdgeOfTheRange)
 {
@@ -44,33 +24,40 @@ TEST(PageLayout, DefaultRectanglesStopAtTheEdgeOfTheRange)
     EXPECT_EQ(std::numeric_limits<std::int32_t>::min(), up.bottom);
 }
 
-TEST(PageLayout, CommandTextArea)
+namespace {
+
+std::vector<std::int32_t> Numbers(const std::string& field)
 {
-    const std::int32_t min = std::numeric_limits<std::int32_t>::min();
-    struct Case {
-        CPageRect rect;
-        std::int32_t left, top, right, bottom;
-        ETextArea result;
-        PageLayout::CTextArea area;
-    } cases[] = {
-        {{40, 120, 400, 150}, 0, 0, 0, 0, ETextArea::Ok, {0, 0, 360, 30}},
-        {{0, 0, 100, 30}, 5, 2, 5, 2, ETextArea::Ok, {5, 2, 90, 26}},
-        {{0, 0, 100, 30}, -5, 0, 0, 0, ETextArea::Ok, {-5, 0, 105, 30}},
-        {{0, 0, 100, 30}, 50, 0, 50, 0, ETextArea::NoWidth, {}},
-        {{0, 0, 100, 30}, 0, 15, 0, 15, ETextArea::NoHeight, {}},
-        {{0, 0, 0, 0}, 0, 0, 0, 0, ETextArea::NoWidth, {}},
-        {{0, 0, 100, -30}, 0, 0, 0, 0, ETextArea::NoHeight, {}},
-        {{0, 0, 100, 30}, min, 0, 0, 0, ETextArea::OutOfRange, {}},
-        {{0, 0, 100, 30}, 0, 0, 0, min, ETextArea::OutOfRange, {}},
-    };
-    for (const Case& c : cases) {
+    std::vector<std::int32_t> numbers;
+    std::istringstream in(field);
+    for (std::int64_t n = 0; in >> n;)
+        numbers.push_back(static_cast<std::int32_t>(n));
+    return numbers;
+}
+
+} // namespace
+
+TEST(PageLayout, DefaultStepsAndTextAreasAsTheTableSays)
+{
+    const std::map<std::string, ETextArea> results{{"Ok", ETextArea::Ok},
+                                                   {"NoWidth", ETextArea::NoWidth},
+                                                   {"NoHeight", ETextArea::NoHeight},
+                                                   {"OutOfRange", ETextArea::OutOfRange}};
+    for (const auto& row : ReadTable("tests/data/page-layout.tsv")) {
+        SCOPED_TRACE(row.at(1) + " " + row.at(2));
+        if (row[0] == "step") {
+            std::int32_t value = -1;
+            EXPECT_EQ(row.at(3) == "1", PageLayout::DefaultStep(std::stoi(row[1]), std::stod(row[2]), value));
+            EXPECT_EQ(std::stoi(row.at(4)), value);
+            continue;
+        }
+        const std::vector<std::int32_t> r = Numbers(row[1]), margins = Numbers(row[2]);
         PageLayout::CTextArea area{-9, -9, -9, -9};
-        EXPECT_EQ(c.result, PageLayout::CommandTextArea(c.rect, c.left, c.top, c.right, c.bottom, area));
-        if (c.result == ETextArea::Ok) {
-            EXPECT_EQ(c.area.left, area.left);
-            EXPECT_EQ(c.area.top, area.top);
-            EXPECT_EQ(c.area.right, area.right);
-            EXPECT_EQ(c.area.bottom, area.bottom);
+        EXPECT_EQ(results.at(row.at(3)),
+                  PageLayout::CommandTextArea(CPageRect{r.at(0), r.at(1), r.at(2), r.at(3)}, margins.at(0),
+                                              margins.at(1), margins.at(2), margins.at(3), area));
+        if (row.at(4) != "-") {
+            EXPECT_EQ(Numbers(row[4]), (std::vector<std::int32_t>{area.left, area.top, area.right, area.bottom}));
         }
     }
 }
