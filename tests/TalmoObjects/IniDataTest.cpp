@@ -1,5 +1,6 @@
 #include "Errors.h"
 #include "ExpectThrows.h"
+#include "FoldedNameIndex.h"
 #include "IniData.h"
 #include "SegmentedArray.h"
 #include "TestText.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <set>
 
 using TObj::CUnicodeString;
 
@@ -152,4 +154,17 @@ TEST(IniData, TheArrayOfASectionsKeysKeepsEveryItemInSmallBlocks)
     EXPECT_EQ(0u, wrong);
     EXPECT_LE(TObj::CSegmentedArray<std::uint32_t>::SegmentSize() * 32, 8192u)
         << "bytes a segment of the widest item takes";
+}
+
+// Names that differ only in their last units, as sections "Page1" to "Page9" do, hash apart:
+// one hash for all would put them in one run of slots, each found only after the others.
+TEST(FoldedNameIndex, NamesThatDifferOnlyAtTheEndHashApart)
+{
+    for (const std::string stem : {"", "Page", "Command1_Hin"}) {
+        std::set<std::uint32_t> hashes;
+        for (char last = '0'; last <= '9'; ++last)
+            hashes.insert(
+                TObj::CFoldedNameIndex::Hash(U((stem + last).c_str()).Ptr(), static_cast<int>(stem.size()) + 1));
+        EXPECT_EQ(10u, hashes.size()) << stem;
+    }
 }
