@@ -1,13 +1,16 @@
 // TestText.h
 // Holds helpers shared by the tests: UTF-8 literals as CUnicodeString, Replaced, printing of
 // strings in gtest messages, the path of a file of the source tree, ReadTable, the rows
-// of a tab-separated table of cases under tests/data, and Unescaped, a field's bytes.
+// of a tab-separated table of cases under tests/data, and Unescaped and Numbers, what a
+// field holds as bytes or as whole numbers.
 #pragma once
 
 #include "UnicodeString.h"
 
+#include <cstdint>
 #include <fstream>
 #include <ostream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -39,6 +42,16 @@ inline void PrintTo(const CUnicodeString& text, std::ostream* os) { *os << '"' <
 
 // The rows of a table of cases: one row per line, fields separated by tabs, "\t" in a field
 // standing for a tab; empty lines and lines starting with "#" are not rows.
+// The whole numbers of a field, separated by blanks.
+inline std::vector<std::int32_t> Numbers(const std::string& field)
+{
+    std::vector<std::int32_t> numbers;
+    std::istringstream in(field);
+    for (std::int64_t n = 0; in >> n;)
+        numbers.push_back(static_cast<std::int32_t>(n));
+    return numbers;
+}
+
 inline std::vector<std::vector<std::string>> ReadTable(const char* relative)
 {
     std::vector<std::vector<std::string>> rows;

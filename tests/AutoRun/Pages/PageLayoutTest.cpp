@@ -6,7 +6,6 @@
 
 #include <limits>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,19 +22,6 @@ TEST(PageLayout, DefaultRectanglesStopAtTheEdgeOfTheRange)
         PageLayout::FirstDefaultRect(CPageRect{0, std::numeric_limits<std::int32_t>::min() + 5, 1, 0}, -100);
     EXPECT_EQ(std::numeric_limits<std::int32_t>::min(), up.bottom);
 }
-
-namespace {
-
-std::vector<std::int32_t> Numbers(const std::string& field)
-{
-    std::vector<std::int32_t> numbers;
-    std::istringstream in(field);
-    for (std::int64_t n = 0; in >> n;)
-        numbers.push_back(static_cast<std::int32_t>(n));
-    return numbers;
-}
-
-} // namespace
 
 TEST(PageLayout, DefaultStepsAndTextAreasAsTheTableSays)
 {
