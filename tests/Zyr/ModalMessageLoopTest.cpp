@@ -36,12 +36,15 @@ class CFilteringChild : public CChildTestWindow {
 public:
     bool PreTranslateModal(MSG& message) override
     {
+        if (!filters)
+            return CChildTestWindow::PreTranslateModal(message);
         if (message.message != kProbe)
             return false;
         ++probesSeen;
         return true;
     }
     int probesSeen = 0;
+    bool filters = true; // false: the filter every window has
 };
 
 class CCountingApp : public ZYR::CWinApp {
@@ -98,12 +101,13 @@ void CALLBACK RunModalOnTimer(HWND, UINT, UINT_PTR id, DWORD)
 
 // Runs a modal loop with `flags` for a child of a frame, from a timer of the application's
 // loop, so that the modal loop nests in it; a probe is posted to the frame meanwhile.
-CModalRun RunNested(unsigned flags, bool endWithQuit)
+CModalRun RunNested(unsigned flags, bool endWithQuit, bool filters = true)
 {
     CCountingApp app;
     COwnerFrame frame;
     frame.Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
     CFilteringChild modal;
+    modal.filters = filters;
     modal.CreateEx(0, ZYR::RegisterWindowClass(0, nullptr, nullptr), CUnicodeString(), WS_CHILD, RECT{0, 0, 20, 20},
                    &frame, 1);
     ZYR::CModalMessageLoop loop(&modal, flags);
@@ -153,6 +157,8 @@ TEST(ModalMessageLoop, WhatEachFlagDoesInsideTheApplicationsLoop)
         EXPECT_EQ(c.filterSeesProbe ? 1 : 0, run.probesSeen) << "flags " << c.flags;
         EXPECT_FALSE(run.endedByQuit) << "flags " << c.flags;
     }
+    // A window without a filter of its own takes no message: the loop's timer still ends it.
+    EXPECT_EQ(0, RunNested(L::kWindowSeesFirst, false, false).probesSeen);
 }
 
 TEST(ModalMessageLoop, AQuitEndsItAndIsPassedOnToTheApplication)
