@@ -18,6 +18,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 using TObj::CUnicodeString;
 
@@ -363,4 +364,20 @@ TEST(Gdi, APicturesClaimedSizeIsReadFromItsHeader)
     EXPECT_FALSE(ZYR::CPictureDecoder::IsWithinLimits(32768, 2049));
     EXPECT_FALSE(ZYR::CPictureDecoder::IsWithinLimits(32769, 1));
     EXPECT_FALSE(ZYR::CPictureDecoder::IsWithinLimits(0, 1));
+}
+
+// 32-bit pixels are premultiplied only when their alpha varies: all 255 is opaque, all 0 a
+// bitmap that never meant alpha, and either is drawn as it is.
+TEST(Gdi, OnlyPixelsWhoseAlphaVariesArePremultiplied)
+{
+    struct {
+        std::vector<std::uint32_t> pixels, after;
+        bool alpha;
+    } pixels[] = {{{0xFF102030, 0xFF405060}, {0xFF102030, 0xFF405060}, false},
+                  {{0x00102030, 0x00405060}, {0x00102030, 0x00405060}, false},
+                  {{0x80FF0000, 0xFF405060}, {0x80800000, 0xFF405060}, true}};
+    for (auto& c : pixels) {
+        EXPECT_EQ(c.alpha, ZYR::CPictureDecoder::PremultiplyIfTransparent(c.pixels.data(), c.pixels.size()));
+        EXPECT_EQ(c.after, c.pixels);
+    }
 }
