@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <set>
+#include <vector>
 
 using TObj::CUnicodeString;
 
@@ -114,6 +115,9 @@ TEST(IniData, KeysGivenAsRangesAreFoundLikeKeysGivenAsStrings)
     }
     CUnicodeString value;
     EXPECT_FALSE(data.TryGetValue(U("Other"), u"Title", 5, value));
+    // A blank range is read to its end and not one unit further (the sanitizers watch).
+    const std::vector<char16_t> blanks(3, u' ');
+    EXPECT_FALSE(data.HasKey(U("main"), blanks.data(), 3));
 }
 
 // Keys that share a prefix up to "_" share a stretch of the index: 100,000 of them, a
