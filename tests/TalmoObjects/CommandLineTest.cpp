@@ -66,6 +66,11 @@ TEST(CommandLine, ResponseFiles)
     for (const Case& c : cases)
         EXPECT_EQ(c.args, ExpandWith(files, c.line)) << c.line;
     EXPECT_THROW(ExpandWith(files, "exe @missing.rsp"), std::string);
+    // A chain of files each naming the next is followed 16 files deep, and no deeper.
+    std::map<std::string, std::string> chain;
+    for (int i = 0; i < 20; ++i)
+        chain["c" + std::to_string(i)] = std::to_string(i) + " @c" + std::to_string(i + 1);
+    EXPECT_EQ(U("15"), ExpandWith(chain, "exe @c0").back());
 }
 
 TEST(CommandLine, ResponseFilesThatMultiplyStopAtAFixedNumberOfReads)
