@@ -527,6 +527,8 @@ TEST(CommandControl, TooltipAndAccessibilityRoles)
     info.lpszText = text;
     SendMessageW(tooltip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(CUnicodeString(u"Tip text"), CUnicodeString(text));
+    // The tooltip keeps its own copy of the text it was given, which its tool points at.
+    EXPECT_EQ(1u, controls[0]->ToolTipForTesting().StoredTextCountForTesting());
     page.MoveTo(250, 120);
     EXPECT_TRUE(Until([&] { return IsWindowVisible(tooltip) == FALSE; }, "the tooltip hidden when the pointer left"));
     page.MoveTo(60, 25);
