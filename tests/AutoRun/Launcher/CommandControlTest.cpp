@@ -30,17 +30,12 @@ using TObj::CUnicodeString;
 
 namespace {
 
-const char* kPage =
-    "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Controls\nFontSize=12\n"
-    "CommentRect=[10, 150, 290, 190]\nCommentDefault=default comment\n"
-    "Command1_Text=First\nCommand1_Rect=[10, 10, 150, 50]\nCommand1_Action=$Second\n"
-    "Command1_BackgroundColor=0000FF\nCommand1_BackgroundHoverColor=00FF00\nCommand1_BackgroundClickColor=FF0000\n"
-    "Command1_Comment=first comment\nCommand1_Tooltip=Tip text\n"
-    "Command2_Text=Other\nCommand2_Rect=[10, 60, 150, 100]\nCommand2_Action=$Second\nCommand2_Comment=other comment\n"
-    "Command3_Text=Label\nCommand3_Rect=[160, 10, 290, 50]\n"
-    "[Second]\nBackgroundSize=[300, 200]\nBackgroundColor=000000\nTitle=Second\nFontSize=16\n"
-    "Command1_Text=Back\nCommand1_Rect=[10, 10, 150, 60]\nCommand1_Action=$Exit\nCommand1_BackgroundColor=00FFFF\n"
-    "Command1_HintFontSize=12\n";
+// The page most of these tests show: two commands and a label, and a second page.
+const std::string& ControlsPage()
+{
+    static const std::string page = ReadBytes(SourcePath("tests\\data\\controls-page.ini"));
+    return page;
+}
 
 // The window's client area as the renders draw it.
 CPixels Rendered(HWND window)
@@ -93,7 +88,7 @@ TEST(CommandControl, TheFirstFrameIsThePageItsControlsMake)
 TEST(CommandControl, StatesCommentsAndClicksWithTheRealPointer)
 {
     CRecordingHandler recorder;
-    CShownPage page(kPage);
+    CShownPage page(ControlsPage());
     ASSERT_EQ(2u, page.Controls().size());
     page.MoveTo(250, 120); // nowhere
     TestSupport::PumpFor(200);
@@ -155,7 +150,7 @@ TEST(CommandControl, ScreenReadersFollowFocusHoverAndPageAndClick)
     g_heard.clear();
     const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_SELECTION, nullptr, HearEvent,
                                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    CShownPage page(kPage);
+    CShownPage page(ControlsPage());
     page.MoveTo(250, 120);
     const std::vector<CCommandControl*> controls = page.Controls();
     controls[1]->SetFocus();
@@ -398,7 +393,7 @@ std::string OtherAnswers(IAccessible* command, POINT inside)
 // RPC_E_DISCONNECTED with every answer empty, so a screen reader never acts on a stale one.
 TEST(CommandControl, AScreenReadersOtherQuestionsAreAnsweredAsIAccessibleHasIt)
 {
-    CShownPage page(kPage);
+    CShownPage page(ControlsPage());
     const std::vector<CCommandControl*> controls = page.Controls();
     ASSERT_EQ(2u, controls.size());
     controls[1]->SetFocus();
@@ -419,7 +414,7 @@ TEST(CommandControl, AScreenReadersOtherQuestionsAreAnsweredAsIAccessibleHasIt)
 TEST(CommandControl, KeyboardFocusTabAndEnter)
 {
     CRecordingHandler recorder;
-    CShownPage page(kPage);
+    CShownPage page(ControlsPage());
     page.MoveTo(250, 120); // no command hovered, or focus would not change the comment
     ASSERT_TRUE(
         Until([&] { return page.window.CommentTextForTesting() == U("default comment"); }, "the default comment"));
@@ -466,7 +461,7 @@ TEST(CommandControl, KeyboardFocusTabAndEnter)
 TEST(CommandControl, ALateLeaveNoticeTakesNeitherHoverNorPressFromTheCommandsThatHaveThem)
 {
     CRecordingHandler recorder;
-    CShownPage page(kPage);
+    CShownPage page(ControlsPage());
     page.MoveTo(250, 120);
     const std::vector<CCommandControl*> controls = page.Controls();
     const HWND first = controls[0]->Handle(), other = controls[1]->Handle();
@@ -498,7 +493,7 @@ TEST(CommandControl, ALateLeaveNoticeTakesNeitherHoverNorPressFromTheCommandsTha
 TEST(CommandControl, TooltipAndAccessibilityRoles)
 {
     CRecordingHandler recorder;
-    CShownPage page(kPage);
+    CShownPage page(ControlsPage());
     const std::vector<CCommandControl*> controls = page.Controls();
     ASSERT_EQ(2u, controls.size());
     EXPECT_EQ(65538,
@@ -540,7 +535,7 @@ TEST(CommandControl, TooltipAndAccessibilityRoles)
 TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
 {
     CRecordingHandler recorder;
-    CShownPage page(kPage);
+    CShownPage page(ControlsPage());
     page.MoveTo(250, 120);
     CCommandControl* first = page.Controls()[0];
     const HWND handle = first->Handle();
@@ -574,9 +569,9 @@ TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
 TEST(CommandControl, AKeptControlDrawsAsAFreshOneForItsNewCommand)
 {
     SetCursorPos(0, 0);
-    std::string underlined(kPage);
+    std::string underlined(ControlsPage());
     underlined.replace(underlined.find("FontSize=16"), 11, "FontSize=12\nFontUnderlined=1");
-    for (const std::string& pages : {std::string(kPage), underlined}) {
+    for (const std::string& pages : {ControlsPage(), underlined}) {
         CPixels switched;
         {
             CShownPage page(pages);
@@ -594,7 +589,7 @@ TEST(CommandControl, AKeptControlDrawsAsAFreshOneForItsNewCommand)
 TEST(CommandControl, AHoveredCommandOnTheScreenIsItsRender)
 {
     for (const char* arguments : {"-l:0", "-l:61"}) {
-        CShownPage page(kPage, arguments);
+        CShownPage page(ControlsPage(), arguments);
         CCommandControl* other = page.Controls()[1];
         page.MoveTo(70, 80); // the real pointer over "Other", mirrored with the window
         ASSERT_TRUE(Until([&] { return other->IsHovered(); }, std::string("the hover with ") + arguments));
@@ -662,7 +657,7 @@ SIZE_T PrivateBytes()
 TEST(Soak, TenThousandPageSwitchesAndHoverChangesKeepHandlesAndMemoryFlat)
 {
     CRecordingHandler recorder;
-    CShownPage page(kPage);
+    CShownPage page(ControlsPage());
     const auto roundTrips = [&](int count) {
         for (int i = 0; i < count; ++i) {
             page.window.GoToPage(CUnicodeString(u"Second"));
@@ -701,10 +696,10 @@ TEST(Soak, TenThousandPageSwitchesAndHoverChangesKeepHandlesAndMemoryFlat)
 TEST(Soak, AThousandSavesOfGoodAndBrokenPagesKeepHandlesAndMemoryFlat)
 {
     CRecordingHandler recorder;
-    CShownPage page(kPage);
+    CShownPage page(ControlsPage());
     CPageWatch& watch = page.window.Watch(std::make_unique<CPageWatch>(page.window));
     const std::string good =
-        std::string(kPage).replace(std::string(kPage).find("Title=Controls"), 14, "Title=Saved %d");
+        std::string(ControlsPage()).replace(ControlsPage().find("Title=Controls"), 14, "Title=Saved %d");
     // A hover colour without a colour stops the launcher.
     const std::string broken =
         std::string(good).replace(good.find("Command3_Text"), 0, "Command2_BackgroundHoverColor=00FF00\n");
