@@ -272,6 +272,7 @@ TEST(LibraryMessageBox, ButtonsIconsAndLayout)
         ShowOwnAndDrive(ZYR::CMessageBox::FlagsFromWin32(MB_OK), CUnicodeString(u"One line."), sameAsSmall,
                         owner.Handle());
     }
+    owner.DestroyWindow();
     CUnicodeString lines;
     for (int i = 1; i <= 200; ++i)
         lines += CUnicodeString::Format(u"Line %d of a long message.\n", i);
