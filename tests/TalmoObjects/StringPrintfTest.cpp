@@ -18,6 +18,7 @@ TEST(StringPrintf, Conversions)
         {CUnicodeString::Format(u"[%5d|%-5d|%05d]", 42, 42, -42), "[   42|42   |-0042]"},
         {CUnicodeString::Format(u"%+d % d %i", 3, 3, -3), "+3  3 -3"},
         {CUnicodeString::Format(u"%x %X %#x %o %#o", 255u, 255u, 255u, 8u, 8u), "ff FF 0xff 10 010"},
+        {CUnicodeString::Format(u"%#x %#X %#o", 0u, 0u, 0u), "0 0 0"}, // no prefix for zero, as in C
         {CUnicodeString::Format(u"%u", 4294967295u), "4294967295"},
         {CUnicodeString::Format(u"%lld %I64d", -9000000000LL, 9000000000LL), "-9000000000 9000000000"},
         {CUnicodeString::Format(u"%.3d|%.0d|%8.3d", 7, 0, -5), "007||    -005"},
