@@ -58,7 +58,8 @@ TEST(TextDecoding, FilesOfEveryEncodingAndLineEndReadToTheSameLines)
         if (row[0] != "file")
             continue;
         bool ok = false;
-        EXPECT_TRUE(expected == Decode(Unescaped(row.at(1)), ok, std::stoi(row.at(2))) && ok) << row.at(3);
+        EXPECT_EQ(expected, Decode(Unescaped(row.at(1)), ok, std::stoi(row.at(2)))) << row.at(3);
+        EXPECT_TRUE(ok) << row.at(3);
     }
 }
 
