@@ -1,14 +1,15 @@
 // TestText.h
 // Holds helpers shared by the tests: UTF-8 literals as CUnicodeString, Replaced, printing of
-// strings in gtest messages, the path of a file of the source tree, ReadTable, the rows
-// of a tab-separated table of cases under tests/data, and Unescaped and Numbers, what a
-// field holds as bytes or as whole numbers.
+// strings in gtest messages, the path and the bytes of a file of the source tree, ReadTable,
+// the rows of a tab-separated table of cases under tests/data, and Unescaped and Numbers,
+// what a field holds as bytes or as whole numbers.
 #pragma once
 
 #include "UnicodeString.h"
 
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
@@ -50,6 +51,15 @@ inline std::vector<std::int32_t> Numbers(const std::string& field)
     for (std::int64_t n = 0; in >> n;)
         numbers.push_back(static_cast<std::int32_t>(n));
     return numbers;
+}
+
+// The bytes of a file of the source tree; a missing file throws, as a missing table does.
+inline std::string SourceText(const char* relative)
+{
+    std::ifstream file(SourceFile(relative), std::ios::binary);
+    if (!file)
+        throw std::runtime_error(std::string("no file ") + relative);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 inline std::vector<std::vector<std::string>> ReadTable(const char* relative)

@@ -19,20 +19,8 @@ std::string FileErrorOf(void (*action)(const CTempFolder&), const CTempFolder& f
 
 TEST(Files, CombineAndNormalizeOnRealPaths)
 {
-    struct Case {
-        const char* folder;
-        const char* name;
-        const char* expected;
-    } cases[] = {
-        {"D:\\disc", "setup\\run.exe", "D:\\disc\\setup\\run.exe"},
-        {"D:\\disc", "\\x.ini", "D:\\x.ini"},
-        {"D:\\disc", "E:\\y.ini", "E:\\y.ini"},
-        {"D:\\disc\\pages", "..\\Autorun.inf", "D:\\disc\\Autorun.inf"},
-        {"D:\\disc", ".\\a\\.\\b\\..\\c.ini", "D:\\disc\\a\\c.ini"},
-        {"D:\\disc", "a/b.ini", "D:\\disc\\a\\b.ini"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(U(c.expected), TObj::CombineAndNormalize(U(c.folder), U(c.name))) << c.name;
+    for (const auto& row : ReadTable("tests/data/combined-paths.tsv"))
+        EXPECT_EQ(U(row.at(2).c_str()), TObj::CombineAndNormalize(U(row[0].c_str()), U(row[1].c_str()))) << row[1];
     EXPECT_TRUE(TObj::NormalizePath(CUnicodeString()).IsEmpty());
     const CUnicodeString driveRelative = TObj::CombineAndNormalize(U("D:\\disc"), U("C:x.ini"));
     EXPECT_TRUE(driveRelative.StartsWith(U("C:\\"))) << driveRelative.ToUtf8();

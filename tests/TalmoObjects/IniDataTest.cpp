@@ -30,25 +30,7 @@ std::string ParseError(const char* text)
 
 TEST(IniData, LineRules)
 {
-    const TObj::CIniData data = Parse("; comment\n"
-                                      "  // another comment\n"
-                                      "Orphan = before any header\n"
-                                      "[Main] ; first window\n"
-                                      "Title = Setup  \n"
-                                      "Key = a = b\n"
-                                      "=empty key\n"
-                                      "Empty=\n"
-                                      "Semicolon = x ; y\n"
-                                      "Quoted = \"kept\"\n"
-                                      "  [ Spaced ]  \n"
-                                      "A=1\n"
-                                      "[Two]]Names]\n"
-                                      "B=2\n"
-                                      "[main]\n"
-                                      "title = Again\n"
-                                      "[Header only]\n"
-                                      "[[Nested]\n"
-                                      "C=3\n");
+    const TObj::CIniData data = Parse(SourceText("tests/data/ini-line-rules.ini").c_str());
     for (const auto& row : ReadTable("tests/data/ini-line-rules.tsv"))
         EXPECT_EQ(U(row.at(2).c_str()), data.GetValue(U(row[0].c_str()), U(row[1].c_str()), U("<default>")))
             << row[0] << "/" << row[1];

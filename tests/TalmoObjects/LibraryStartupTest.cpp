@@ -129,23 +129,9 @@ TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)
 
     machine.WriteString(L"WriteMessageLog", U("0"));
     const std::string lines = ReadBytes(log);
-    const char* expected[] = {"TalmoObj: Debug flags initialized.",
-                              "TalmoObj: CRT locale changed.",
-                              "TalmoObj: Application data path initialized.",
-                              "TalmoObj: Registry paths initialized.",
-                              "TalmoObj: Resource base initialized.",
-                              "TalmoObj: Initializing static module with address ",
-                              "TalmoObj: Initializing Z:",
-                              "TalmoObj: All modules initialized.",
-                              "TalmoObj: Deinitializing...",
-                              "TalmoObj: All messages saved.",
-                              "TalmoObj: Undefined messages saved.",
-                              "TalmoObj: All modules terminated.",
-                              "TalmoObj: Temporary files system terminated.",
-                              "TalmoObj: Resource base deinitialized.",
-                              "TalmoObj: Deinitialization complete."};
+    std::istringstream expected(SourceText("tests/data/library-log-lines.txt")); // in this order
     std::size_t at = 0;
-    for (const char* line : expected) {
+    for (std::string line; std::getline(expected, line);) {
         const std::size_t found = lines.find(line, at);
         EXPECT_NE(std::string::npos, found) << line;
         at = found == std::string::npos ? at : found;

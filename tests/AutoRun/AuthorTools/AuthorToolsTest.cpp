@@ -94,10 +94,7 @@ TEST(AuthorTools, DryRunShowsTheRequestAndStartsNothing)
 {
     CLauncherRun run;
     // Saved as UTF-8 with its mark; the description reaches a pipe in UTF-8, every character kept.
-    run.File("Autorun.inf", "\xEF\xBB\xBF[Main]\nBackgroundSize=[320, 200]\nBackgroundColor=0\nTitle=Dry\nFontSize=12\n"
-                            "Command1_Text=Record\nCommand1_Rect=[10, 10, 200, 40]\n"
-                            "Command1_Action=tools\\Record Args.exe\n"
-                            "Command1_ActionParameters=\"a b\" & c\\ \xE2\x9C\x93 \xE6\x97\xA5\xE6\x9C\xAC\n")
+    run.File("Autorun.inf", SourceText("tests/data/dry-run-page.ini"))
         .Program("RecordArgs.exe", "tools\\Record Args.exe");
     const std::string output = DryRunOf(run, "", L"Dry", L"Record", [](CLauncherRun& described) {
         // The description is written when the click is handled; a recorder started by it

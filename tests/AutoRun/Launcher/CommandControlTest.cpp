@@ -54,14 +54,7 @@ CPixels Rendered(HWND window)
 // page as it is once they have them, overlapping controls and mirrored pages alike.
 TEST(CommandControl, TheFirstFrameIsThePageItsControlsMake)
 {
-    const std::string page =
-        "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=First frame\nFontSize=12\n"
-        "CommentRect=[10, 150, 290, 190]\nCommentDefault=default comment\n"
-        "Command1_Text=Picture\nCommand1_Rect=[10, 10, 150, "
-        "50]\nCommand1_Action=$Exit\nCommand1_BackgroundImage=b.bmp\n"
-        "Command2_Text=Bordered\nCommand2_Rect=[100, 30, 250, 80]\nCommand2_Action=$Exit\n"
-        "Command2_BackgroundColor=00FF00\nCommand2_BorderWidth=2\nCommand2_BorderColor=FF0000\n"
-        "Command3_Text=Label over both\nCommand3_Rect=[120, 60, 290, 100]\n";
+    const std::string page = SourceText("tests/data/first-frame-page.ini");
     const std::string picture = ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"));
     SetCursorPos(0, 0);
     for (const char* arguments : {"-l:0", "-l:61"}) {

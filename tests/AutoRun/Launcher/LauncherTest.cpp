@@ -10,7 +10,6 @@
 #include <windows.h>
 #include <dbt.h>
 
-#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -18,17 +17,8 @@ using TObj::CUnicodeString;
 
 namespace {
 
-const char* kTwoPages = "[Main]\nBackgroundSize=[320, 200]\nBackgroundColor=00FF00\nTitle=Test Main\nFontSize=12\n"
-                        "CommandsRect=[10, 10, 200, 0]\nCommentRect=[10, 150, 300, 190]\n"
-                        "Command1_Text=Go setup\nCommand1_Action=$Setup\n"
-                        "Command2_Text=Close it\nCommand2_Action=$Close\n"
-                        "Command3_Text=Run recorder\nCommand3_Action=tools\\Record Args.exe\n"
-                        "Command3_ActionParameters=\"quoted arg\" plain & | ^ % trailing\\ \xC3\xA4\xE2\x82\xAC\n"
-                        "Command4_Text=Back on first\nCommand4_Action=$Back\n"
-                        "Command5_Text=Bad page\nCommand5_Action=$Nowhere\n"
-                        "Command6_Text=Exit on first\nCommand6_Action=$Exit\n"
-                        "[Setup]\nBackgroundSize=[400, 260]\nBackgroundColor=FF0000\nTitle=Test Setup\nFontSize=12\n"
-                        "CommandsRect=[10, 10, 200, 0]\nCommand1_Text=Exit here\nCommand1_Action=$Exit\n";
+// Two pages whose commands switch, go back, run a program with awkward arguments and end.
+const std::string kTwoPages = SourceText("tests/data/two-pages.ini");
 
 SIZE ClientSize(HWND window)
 {
@@ -202,7 +192,7 @@ TEST(Launcher, RemovingItsOwnMediumEndsIt)
     ASSERT_TRUE(CopyFileW(run.Path("Autorun.exe").W(), L"M:\\Autorun.exe", FALSE));
     const HANDLE file = CreateFileW(L"M:\\Autorun.inf", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
-    WriteFile(file, kTwoPages, static_cast<DWORD>(strlen(kTwoPages)), &written, nullptr);
+    WriteFile(file, kTwoPages.data(), static_cast<DWORD>(kTwoPages.size()), &written, nullptr);
     CloseHandle(file);
     ASSERT_TRUE(run.Start("", CUnicodeString(u"M:\\Autorun.exe")));
     const HWND window = run.WaitForWindow(L"Test Main");

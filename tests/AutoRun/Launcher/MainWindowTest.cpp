@@ -261,10 +261,8 @@ TEST(MainWindow, AHoverPictureThatCannotBeDecodedIsReportedAtItsFirstDrawOnly)
     const std::string broken = "BM" + std::string(60, '\x7F');
     CRecordingHandler recorder;
     CShownPage page(
-        "[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Pictures\n"
-        "Command1_Text=C\nCommand1_Rect=[0, 0, 50, 20]\nCommand1_Action=$Exit\n"
-        "Command1_BackgroundImage=b.bmp\nCommand1_BackgroundHoverImage=h.bmp\n",
-        "", {{"b.bmp", ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"))}, {"h.bmp", broken}});
+        SourceText("tests/data/hover-picture-page.ini"), "",
+        {{"b.bmp", ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"))}, {"h.bmp", broken}});
     ASSERT_TRUE(recorder.messages.empty());
     const HWND command = page.Controls()[0]->Handle();
     const HWND window = page.window.Handle();
@@ -400,10 +398,8 @@ TEST(MainWindow, AWholePageScaledWindowFollowsItsMonitor)
     const auto picture = [](const char* name) {
         return ReadBytes(SourcePath((std::string("tests\\data\\pages\\whole-page-scaling\\") + name).c_str()));
     };
-    CShownPage page("[Common]\nScaleWithDpi=1\n[Main]\nBackground=b.png\nTitle=Main\nFontSize=12\n"
-                    "Command1_Text=Go\nCommand1_Rect=[10, 10, 110, 40]\nCommand1_Action=$Exit\n"
-                    "Command1_BackgroundColor=FF0000\n",
-                    "", {{"b.png", picture("page.png")}, {"b@2x.png", picture("page@2x.png")}});
+    CShownPage page(SourceText("tests/data/whole-page-scaled-page.ini"), "",
+                    {{"b.png", picture("page.png")}, {"b@2x.png", picture("page@2x.png")}});
     const struct {
         int dpi, width, height;
         RECT command;
