@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 #include <vector>
 
@@ -78,13 +79,17 @@ TEST(UnicodeString, AppendingItselfOrAPartOfItself)
 TEST(UnicodeString, RangesAreClampedToTheText)
 {
     const CUnicodeString s(u"hello");
+    // A text written in place is as long as its writer says, within its room.
+    const auto written = [](int told) {
+        return CUnicodeString::Written(4, [told](TObj::WChar* units) { return std::fill_n(units, 4, u'w'), told; });
+    };
     struct Case {
         CUnicodeString actual;
         const char* expected;
     } cases[] = {
-        {s.Mid(1, 3), "ell"},  {s.Mid(3), "lo"},       {s.Mid(-4, 2), "he"}, {s.Mid(9, 2), ""},
-        {s.Mid(2, 99), "llo"}, {s.Left(2), "he"},      {s.Left(-1), ""},     {s.Left(50), "hello"},
-        {s.Right(3), "llo"},   {s.Right(80), "hello"}, {s.Right(-2), ""},
+        {s.Mid(1, 3), "ell"}, {s.Mid(3), "lo"},  {s.Mid(-4, 2), "he"},  {s.Mid(9, 2), ""},    {s.Mid(2, 99), "llo"},
+        {s.Left(2), "he"},    {s.Left(-1), ""},  {s.Left(50), "hello"}, {s.Right(3), "llo"},  {s.Right(80), "hello"},
+        {s.Right(-2), ""},    {written(-1), ""}, {written(2), "ww"},    {written(9), "wwww"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(U(c.expected), c.actual);

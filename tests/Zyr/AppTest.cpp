@@ -1,6 +1,7 @@
 #include "ChildProcess.h"
 #include "Deadline.h"
 #include "Errors.h"
+#include "MessageLoop.h"
 #include "ExpectThrows.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
@@ -261,6 +262,31 @@ TEST(Application, AClosedFrameGivesBackItsClassAndBrushWhileTheLoopRuns)
     }
     EXPECT_FALSE(g_classCheck.registered) << "the class of the closed frame";
     EXPECT_EQ(0u, g_classCheck.brushType) << "its brush";
+}
+
+// Asked to quit while a frame is held (disabled), the program stays: the popup that holds
+// the frame comes to the front, and a frame held by no popup of its own stays behind.
+TEST(Application, AQuitRequestWaitsForAHeldFrame)
+{
+    CBaseTestWindow held, other;
+    for (CBaseTestWindow* frame : {&held, &other})
+        frame->Create(nullptr, TestRect(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, reinterpret_cast<HBRUSH>(-1));
+    EnableWindow(held.Handle(), FALSE);
+    HWND popup = nullptr;
+    MSG quit{};
+    for (const bool byPopup : {false, true}) {
+        if (byPopup) // active as it shows, so the last active popup of its owner
+            popup = CreateWindowW(L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, held.Handle(), {}, {}, {});
+        SetActiveWindow(other.Handle());
+        ZYR::QuitRequest(3);
+        EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << byPopup;
+        EXPECT_EQ(byPopup ? popup : other.Handle(), GetActiveWindow()) << byPopup;
+    }
+    held.DestroyWindow(); // and its popup with it
+    ZYR::QuitRequest(3);
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && quit.wParam == 3);
+    other.DestroyWindow();
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE); // the last frame's end asks for one too
 }
 
 TEST(Application, IdleRestartsOnlyForNewInput)

@@ -134,6 +134,7 @@ TEST(Gdi, AKeptStretchDrawsWhatAStretchDrawnDirectlyWould)
         {{0, 0, 16, 8}, {0, 0, 48, 24}},    // its own size: copied
         {{4, 2, 44, 21}, {0, 0, 48, 24}},   // two more, and the first one kept goes
         {{2, 0, 41, 20}, {0, 0, 48, 24}},
+        {{0, 0, 40, 21}, {0, 0, 48, 24}}, // more than a quarter of the bound: drawn, not kept
     };
     ZYR::CStretchedPictures kept(40 * 20 * 4);
     for (const auto& c : cases) {

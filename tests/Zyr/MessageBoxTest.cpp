@@ -1,4 +1,6 @@
+#include "Bitmap.h"
 #include "ChildProcess.h"
+#include "DC.h"
 #include "Deadline.h"
 #include "LauncherProgram.h"
 #include "MessageBox.h"
@@ -59,6 +61,26 @@ HICON ShownIcon(HWND box)
 {
     const HWND icon = IconControl(box);
     return icon != nullptr ? reinterpret_cast<HICON>(TestSupport::SendWithDeadline(icon, STM_GETICON)) : nullptr;
+}
+
+// Whether the box of another process shows `icon`, as this process draws it on the colour
+// of the icon's corner: that process's icon handles mean nothing here.
+bool ShowsIcon(HWND box, const wchar_t* icon)
+{
+    const CPixels shown = CaptureClient(IconControl(box));
+    if (shown.rgb.empty())
+        return false;
+    ZYR::CBitmap canvas;
+    auto* bits = static_cast<std::uint32_t*>(canvas.CreateDIBSection(shown.width, shown.height));
+    std::fill_n(bits, shown.rgb.size(), shown.rgb[0]);
+    DrawIconEx(ZYR::CBitmapDC(canvas.Get(), nullptr).Get(), 0, 0, LoadIconW(nullptr, icon), shown.width, shown.height,
+               0, nullptr, DI_NORMAL);
+    GdiFlush();
+    for (std::size_t i = 0; i < shown.rgb.size(); ++i) // the section's rows run from the bottom
+        if ((bits[i] & 0xFFFFFF) !=
+            shown.At(static_cast<int>(i) % shown.width, shown.height - 1 - static_cast<int>(i) / shown.width))
+            return false;
+    return true;
 }
 
 // The child's rectangle in the box's client coordinates.
@@ -430,15 +452,15 @@ TEST(LibraryMessageBox, IdleWorkGoesOnWhileItShows)
 
 namespace {
 
-// Starts the launcher on a disc holding `autorun`, as from the shell without standard
-// output, waits for its box of that caption, checks the box's text, presses OK and
-// checks the exit code.
-void ExpectLauncherBox(const char* autorun, const wchar_t* arguments, const wchar_t* caption, const char16_t* text,
-                       DWORD exitCode)
+// Starts the launcher on a disc of these files as the shell does, without standard output,
+// checks the text and icon of its box of that caption, presses OK and checks the exit code.
+void ExpectLauncherBox(std::initializer_list<std::pair<const char*, const char*>> files, const wchar_t* arguments,
+                       const wchar_t* caption, const char16_t* text, const wchar_t* icon, DWORD exitCode)
 {
     CTempFolder disc;
     CopyFileW(LauncherProgram().W(), disc.Path("Autorun.exe").W(), FALSE);
-    disc.Write("Autorun.inf", autorun);
+    for (const auto& file : files)
+        disc.Write(file.first, file.second);
     CChildProcess launcher;
     ASSERT_TRUE(launcher.Start(L"\"" + std::wstring(disc.Path("Autorun.exe").W()) + L"\" " + arguments, disc.Path().W(),
                                false));
@@ -448,6 +470,7 @@ void ExpectLauncherBox(const char* autorun, const wchar_t* arguments, const wcha
     TestSupport::SendWithDeadline(GetDlgItem(box, ZYR::CMessageBox::kTextControlId), WM_GETTEXT, 256,
                                   reinterpret_cast<LPARAM>(shown));
     EXPECT_EQ(CUnicodeString(text), CUnicodeString(shown));
+    EXPECT_TRUE(TestSupport::WaitUntil([&] { return ShowsIcon(box, icon); }, "the box's icon"));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(exitCode, launcher.Wait(TestSupport::kPatience));
 }
@@ -455,12 +478,19 @@ void ExpectLauncherBox(const char* autorun, const wchar_t* arguments, const wcha
 } // namespace
 
 // From the shell, without standard output: a start-up error ends with -1, a check's report
-// with 1, each after its box.
+// with 1 (0 for a clean disc, which is told apart by its icon), each after its box.
 TEST(LibraryMessageBox, TheLauncherWithoutAConsoleShowsItsErrorsAndReportsInTheBox)
 {
-    ExpectLauncherBox("[Main]\nBackgroundColor=0\n", L"", L"Talmo Objects",
-                      u"Background size and color weren't set for window \"Main\".", static_cast<DWORD>(-1));
-    ExpectLauncherBox("[Main]\nBackgroundSize=[99, 99]\nBackgroundColor=0\nTitel=x\n", L"--check",
+    const char* page = "[Main]\nBackgroundSize=[99, 99]\nBackgroundColor=0\n";
+    ExpectLauncherBox({{"Autorun.inf", "[Main]\nBackgroundColor=0\n"}}, L"", L"Talmo Objects",
+                      u"Background size and color weren't set for window \"Main\".", IDI_EXCLAMATION,
+                      static_cast<DWORD>(-1));
+    ExpectLauncherBox({{"Autorun.inf", (std::string(page) + "Titel=x\n").c_str()}}, L"--check",
                       L"Disc check: 1 problem",
-                      u"Autorun.inf:4: [Main] Titel: is not a known key; it is ignored (did you mean \"Title\"?)", 1);
+                      u"Autorun.inf:4: [Main] Titel: is not a known key; it is ignored (did you mean \"Title\"?)",
+                      IDI_EXCLAMATION, 1);
+    ExpectLauncherBox({{"Autorun.inf", "[Common]\nDir=.\n"}, {"Autorun0.ini", page}, {"Autorun2.ini", page}},
+                      L"--check", L"Disc check: no problems",
+                      u"The window's menu offers 2 languages: English (Autorun0.ini), Deutsch (Autorun2.ini)",
+                      IDI_ASTERISK, 0);
 }
