@@ -21,7 +21,7 @@ void CWindowIcons::LoadIcons()
         m_smallIcon.LoadFromFile(m_iconPath, 16, 16);
         m_bigIcon.LoadFromFile(m_iconPath, 32, 32);
     } else {
-        m_smallIcon.LoadStandardSize(MAKEINTRESOURCEW(IDI_LAUNCHER_ICON));
+        m_smallIcon.LoadSmallSize(MAKEINTRESOURCEW(IDI_LAUNCHER_ICON));
         m_bigIcon.LoadStandardSize(MAKEINTRESOURCEW(IDI_LAUNCHER_ICON));
     }
 }

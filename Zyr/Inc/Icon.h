@@ -22,7 +22,9 @@ public:
     void Attach(HICON icon);
     // The icon group `name` of the module that holds it, at the given size.
     void LoadIconW(const wchar_t* name, int width, int height);
+    // The same at the size of the system's large icons, or its small ones (title bars).
     void LoadStandardSize(const wchar_t* name);
+    void LoadSmallSize(const wchar_t* name);
     // An icon file; a failure throws the system error (or the memory exception for code 8).
     void LoadFromFile(const TObj::CUnicodeString& path, int width, int height);
     // Whether the file starts as an icon file does (a directory of one icon or more): what

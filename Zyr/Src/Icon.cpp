@@ -33,6 +33,11 @@ void CIcon::LoadStandardSize(const wchar_t* name)
     LoadIconW(name, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
 }
 
+void CIcon::LoadSmallSize(const wchar_t* name)
+{
+    LoadIconW(name, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+}
+
 void CIcon::LoadFromFile(const TObj::CUnicodeString& path, int width, int height)
 {
     if (!TOBJ_ASSERT(IsEmpty(), Places::kIconLoadedTwice))

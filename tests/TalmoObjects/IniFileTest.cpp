@@ -79,14 +79,7 @@ TEST(IniFile, RelativePathsLieBelowTheProgramFolder)
 TEST(IniFile, AgreesWithGetPrivateProfileStringForOrdinaryFiles)
 {
     CTempFolder folder;
-    const std::string text =
-        "; generated\r\n"
-        "[AutoRun]\r\nopen=Autorun.exe\r\nicon=Autorun.exe,0\r\n"
-        "[Common]\r\nDir = pages \r\nDefaultIniFile=Autorun0.ini\r\n"
-        "[Main]\r\n  Title  =  Orvex Suite 2.1  \r\nBackground=main.bmp\r\nCommandsRect=[40, 120, 400, 150]\r\n"
-        "Command1_Text=Install\r\nCommand1_Action=setup.exe\r\nCommand1_Comment=Installs the product\\nnow\r\n"
-        "Empty=\r\nEquals=a=b=c\r\n"
-        "[Other Page]\r\nTitle=Second\r\n";
+    const std::string text = SourceText("tests/data/ordinary-page-file.ini");
     for (const bool utf16 : {false, true}) {
         const CUnicodeString path = folder.Write(utf16 ? "diff16.ini" : "diff.ini", utf16 ? Utf16LE(text) : text);
         TObj::CIniFile ours(path);

@@ -294,10 +294,7 @@ TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
         EXPECT_EQ((std::vector<long>{0, 0, 0, 0}), (std::vector<long>{left, top, width, height}))
             << "a place it could not give";
     }
-    CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nTitle=Unusable\n"
-                    "Command1_Text=Not here\nCommand1_Rect=[10, 10, 150, 50]\nCommand1_Action=$Exit\n"
-                    "Command1_Comment=Needs what is missing.\nCommand1_If=exists(Z:\\no\\such\\file)\n"
-                    "Command1_IfFalse=disable\n");
+    CShownPage page(SourceText("tests/data/unusable-command-page.ini"));
     ASSERT_EQ(1u, page.Controls().size());
     CAccessible unusable(page.Controls()[0]->Handle());
     EXPECT_EQ("Not here | push button | unavailable | Needs what is missing. | Press", unusable.Row());

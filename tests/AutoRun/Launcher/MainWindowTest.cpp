@@ -303,7 +303,18 @@ TEST(MainWindow, AnIconFileIsLoadedAfterTheFirstFrameUnlessItsFirstBytesShowItIs
         CShownPage page(pageFile, "", {{"i.ico", c.bytes}});
         const HWND window = page.window.Handle();
         EXPECT_TRUE(Until([&] { return SendMessageW(window, WM_GETICON, ICON_BIG, 0) != 0; }, c.name));
-        EXPECT_NE(0, SendMessageW(window, WM_GETICON, ICON_SMALL, 0)) << c.name;
+        // Each at the size its place shows it at.
+        for (const auto& [kind, side] : {std::pair{ICON_BIG, 32}, std::pair{ICON_SMALL, 16}}) {
+            ICONINFO icon{};
+            BITMAP bitmap{};
+            ASSERT_TRUE(GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, kind, 0)), &icon))
+                << c.name;
+            GetObjectW(icon.hbmColor, sizeof bitmap, &bitmap);
+            DeleteObject(icon.hbmColor);
+            DeleteObject(icon.hbmMask);
+            EXPECT_EQ((std::pair<LONG, LONG>{side, side}), (std::pair{bitmap.bmWidth, bitmap.bmHeight}))
+                << c.name << ", icon " << kind;
+        }
         EXPECT_EQ(c.messagesLater, recorder.messages.size()) << c.name;
     }
 }
