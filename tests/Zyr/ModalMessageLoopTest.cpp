@@ -151,7 +151,8 @@ TEST(ModalMessageLoop, WhatEachFlagDoesInsideTheApplicationsLoop)
     };
     for (const Case& c : cases) {
         const CModalRun run = RunNested(c.flags, false);
-        EXPECT_EQ(c.idles, run.idlePasses > 0) << "flags " << c.flags << ": " << run.idlePasses << " passes";
+        // Idle work, once done, waits for the next message: a few passes in the loop's 150 ms.
+        EXPECT_EQ(c.idles, run.idlePasses > 0 && run.idlePasses < 10) << "flags " << c.flags << ": " << run.idlePasses;
         EXPECT_EQ(c.shown, run.shown) << "flags " << c.flags;
         EXPECT_EQ(c.enterIdle, run.enterIdleFrom != nullptr) << "flags " << c.flags;
         EXPECT_EQ(c.filterSeesProbe ? 1 : 0, run.probesSeen) << "flags " << c.flags;
