@@ -45,24 +45,16 @@ TEST(InternalError, ThrownWhereFailuresAreThrown)
 
 TEST(InternalError, ShownAtOnceWhereThrowingIsForbidden)
 {
-    struct Case {
-        int kind;
-        std::uint32_t code;
-        const char* start;
-    } cases[] = {
-        {TObj::kAssertion, 0, "Internal Program Error:\nAssertion failed: (x != 0)\nwindowzyr, 1470\nFunction: ZYR::F"},
-        {TObj::kPresumption, 0,
-         "Internal Program Error:\nPresumption failed: (x != 0)\nwindowzyr, 1470\nFunction: ZYR::F"},
-        {TObj::kAssertionWithCode, 5,
-         "Internal Program Error:\nAssertion failed: (x != 0)\nwindowzyr, 1470.\nFunction: ZYR::F\nError code: 0x5 - "},
-    };
     TObj::SetLibraryState(TObj::ELibraryState::Running);
-    for (const Case& c : cases) {
+    for (const auto& row : ReadTable("tests/data/internal-errors-shown.tsv")) {
+        const int kind = std::stoi(row.at(0));
         CRecordingHandler recorder;
         CThrowForbidden forbidden;
-        EXPECT_FALSE(TObj::GenerateInternalError(c.kind, u"ZYR::F", u"x != 0", u"windowzyr", 1470, c.code));
+        EXPECT_FALSE(
+            TObj::GenerateInternalError(kind, u"ZYR::F", u"x != 0", u"windowzyr", 1470, std::stoul(row.at(1))));
         ASSERT_EQ(1u, recorder.messages.size());
-        EXPECT_TRUE(recorder.messages[0].text.StartsWith(U(c.start))) << recorder.messages[0].text.ToUtf8();
+        EXPECT_TRUE(recorder.messages[0].text.StartsWith(U(Unescaped(row.at(2)).c_str())))
+            << recorder.messages[0].text.ToUtf8();
         EXPECT_EQ(0x1010u, recorder.messages[0].flags);
         EXPECT_TRUE(TObj::ThreadErrorState().errorAlreadyShown);
     }

@@ -4,6 +4,7 @@
 #include "FileSystem.h"
 #include "LibraryStartup.h"
 #include "LibraryState.h"
+#include "Platform.h"
 #include "ProgramPaths.h"
 #include "RecordingHandler.h"
 #include "RegistryKey.h"
@@ -59,7 +60,9 @@ TEST(LibraryStartup, DebugFlagsFromTheRegistry)
     }
 }
 
-TEST(LibraryStartup, TheMemoryExceptionBreaksIntoTheDebuggerOnlyUnderItsFlag)
+// The memory exception breaks into the debugger under its flag; any other stop under the
+// stop modes that ask for a break (2 and 3), and only there.
+TEST(LibraryStartup, TheDebuggerIsBrokenIntoOnlyWhereAFlagOrAStopModeAsks)
 {
     static int s_breaks;
     TObj::SetMemoryBreakForTesting([] { ++s_breaks; });
@@ -72,6 +75,15 @@ TEST(LibraryStartup, TheMemoryExceptionBreaksIntoTheDebuggerOnlyUnderItsFlag)
     }
     TObj::SetDebugFlags(flags);
     TObj::SetMemoryBreakForTesting(nullptr);
+    TObj::Platform::SetDebuggerForTesting([] { ++s_breaks; });
+    std::string broke;
+    for (int mode = 0; mode < 4; ++mode) {
+        s_breaks = 0;
+        TObj::Platform::ApplyStopMode(mode);
+        broke += std::to_string(s_breaks);
+    }
+    TObj::Platform::SetDebuggerForTesting(nullptr);
+    EXPECT_EQ("0011", broke);
 }
 
 TEST(LibraryStartup, StartsStopsAndNestsWithItsLogLines)

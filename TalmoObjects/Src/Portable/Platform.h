@@ -17,6 +17,8 @@ namespace Platform {
 int ReadUserDebugInt(const WChar* name, int fallback);
 // Stop modes: 2 breaks when a debugger is attached, 3 always (only where one can attach).
 void ApplyStopMode(int mode);
+// A debugger taken as attached, and what it does at a break (null: the real one, if any).
+void SetDebuggerForTesting(void (*atBreak)()) noexcept;
 CMessageHandler* ChooseDefaultHandler();
 // The fallback once the default handler is gone: standard output if it is a file, device
 // or pipe, else a system message box.

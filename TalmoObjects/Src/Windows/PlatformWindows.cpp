@@ -37,6 +37,8 @@ CStaticMessageBoxHandler g_messageBoxHandler;
 CStaticConsoleHandler g_consoleHandler;
 CStaticEventLogHandler g_eventLogHandler;
 
+std::atomic<void (*)()> g_debuggerForTesting{nullptr};
+
 bool StandardOutputIsUsable()
 {
     const auto kind = CConsoleMessageHandler::KindOf(GetStdHandle(STD_OUTPUT_HANDLE));
@@ -52,11 +54,14 @@ int ReadUserDebugInt(const WChar* name, int fallback)
     return ReadDebugInt(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(name), fallback);
 }
 
+void SetDebuggerForTesting(void (*atBreak)()) noexcept { g_debuggerForTesting = atBreak; }
+
 void ApplyStopMode(int mode)
 {
     // A break with no debugger attached would end the process, so both modes need one.
-    if ((mode == 2 || mode == 3) && IsDebuggerPresent())
-        DebugBreak();
+    const auto debugger = g_debuggerForTesting.load();
+    if ((mode == 2 || mode == 3) && (debugger != nullptr || IsDebuggerPresent()))
+        debugger != nullptr ? debugger() : DebugBreak();
 }
 
 CMessageHandler* ChooseDefaultHandler()
