@@ -65,7 +65,7 @@ TEST(LibraryStartup, DebugFlagsFromTheRegistry)
 TEST(LibraryStartup, TheDebuggerIsBrokenIntoOnlyWhereAFlagOrAStopModeAsks)
 {
     static int s_breaks;
-    TObj::SetMemoryBreakForTesting([] { ++s_breaks; });
+    TObj::Platform::SetDebuggerForTesting([] { ++s_breaks; });
     const std::uint32_t flags = TObj::GetDebugFlags();
     for (const std::uint32_t set : {flags & ~TObj::kBreakOnMemoryException, flags | TObj::kBreakOnMemoryException}) {
         s_breaks = 0;
@@ -74,8 +74,6 @@ TEST(LibraryStartup, TheDebuggerIsBrokenIntoOnlyWhereAFlagOrAStopModeAsks)
         EXPECT_EQ((set & TObj::kBreakOnMemoryException) != 0 ? 1 : 0, s_breaks) << set;
     }
     TObj::SetDebugFlags(flags);
-    TObj::SetMemoryBreakForTesting(nullptr);
-    TObj::Platform::SetDebuggerForTesting([] { ++s_breaks; });
     std::string broke;
     for (int mode = 0; mode < 4; ++mode) {
         s_breaks = 0;

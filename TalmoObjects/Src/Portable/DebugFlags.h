@@ -22,8 +22,4 @@ constexpr std::uint32_t kInitialDebugFlags = 0x148;
 std::uint32_t GetDebugFlags() noexcept;
 void SetDebugFlags(std::uint32_t flags) noexcept;
 
-// What ThrowMemoryException calls under kBreakOnMemoryException instead of breaking into
-// the debugger (null puts the debugger back).
-void SetMemoryBreakForTesting(void (*breaker)()) noexcept;
-
 } // namespace TObj

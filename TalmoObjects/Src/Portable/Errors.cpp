@@ -107,20 +107,10 @@ bool GenerateInternalError(int kind, const WChar* function, const WChar* express
     return false;
 }
 
-namespace {
-std::atomic<void (*)()> g_memoryBreak{nullptr};
-}
-
-void SetMemoryBreakForTesting(void (*breaker)()) noexcept { g_memoryBreak = breaker; }
-
 void ThrowMemoryException()
 {
-    if (GetDebugFlags() & kBreakOnMemoryException) {
-        if (const auto breaker = g_memoryBreak.load())
-            breaker();
-        else
-            Platform::ApplyStopMode(2);
-    }
+    if (GetDebugFlags() & kBreakOnMemoryException)
+        Platform::ApplyStopMode(2);
     throw new CMemoryException;
 }
 
