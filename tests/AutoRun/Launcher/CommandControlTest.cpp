@@ -33,7 +33,7 @@ namespace {
 // The page most of these tests show: two commands and a label, and a second page.
 const std::string& ControlsPage()
 {
-    static const std::string page = ReadBytes(SourcePath("tests\\data\\controls-page.ini"));
+    static const std::string page = SourceText("tests/data/controls-page.ini");
     return page;
 }
 
@@ -258,7 +258,7 @@ TEST(CommandControl, AScreenReaderHearsAndPressesTheDemosCommands)
         demo.MoveTo(590, 5);
         TestSupport::PumpFor(100);
         SetFocus(demo.window.Handle());
-        EXPECT_EQ(ReadBytes(SourcePath("tests\\data\\accessible-demo.txt")), AccessibleTable(demo));
+        EXPECT_EQ(SourceText("tests/data/accessible-demo.txt"), AccessibleTable(demo));
 
         const std::vector<CCommandControl*> controls = demo.Controls();
         ASSERT_EQ(5u, controls.size());
@@ -393,7 +393,7 @@ TEST(CommandControl, AScreenReadersOtherQuestionsAreAnsweredAsIAccessibleHasIt)
     CAccessible first(controls[0]->Handle());
     ASSERT_NE(nullptr, first.object);
     // The answers of the command shown, a blank line, and those of the command gone.
-    const std::string answers = ReadBytes(SourcePath("tests\\data\\accessible-answers.txt"));
+    const std::string answers = SourceText("tests/data/accessible-answers.txt");
     const std::size_t gone = answers.find("\n\n") + 1;
     EXPECT_EQ(answers.substr(0, gone), OtherAnswers(first.object, inside));
     EXPECT_EQ(controls[0]->Handle(), GetFocus());
