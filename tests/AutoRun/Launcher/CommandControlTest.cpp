@@ -31,11 +31,7 @@ using TObj::CUnicodeString;
 namespace {
 
 // The page most of these tests show: two commands and a label, and a second page.
-const std::string& ControlsPage()
-{
-    static const std::string page = SourceText("tests/data/controls-page.ini");
-    return page;
-}
+const std::string kControlsPage = SourceText("tests/data/controls-page.ini");
 
 // The window's client area as the renders draw it.
 CPixels Rendered(HWND window)
@@ -81,7 +77,7 @@ TEST(CommandControl, TheFirstFrameIsThePageItsControlsMake)
 TEST(CommandControl, StatesCommentsAndClicksWithTheRealPointer)
 {
     CRecordingHandler recorder;
-    CShownPage page(ControlsPage());
+    CShownPage page(kControlsPage);
     ASSERT_EQ(2u, page.Controls().size());
     page.MoveTo(250, 120); // nowhere
     TestSupport::PumpFor(200);
@@ -143,7 +139,7 @@ TEST(CommandControl, ScreenReadersFollowFocusHoverAndPageAndClick)
     g_heard.clear();
     const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_SELECTION, nullptr, HearEvent,
                                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    CShownPage page(ControlsPage());
+    CShownPage page(kControlsPage);
     page.MoveTo(250, 120);
     const std::vector<CCommandControl*> controls = page.Controls();
     controls[1]->SetFocus();
@@ -383,7 +379,7 @@ std::string OtherAnswers(IAccessible* command, POINT inside)
 // RPC_E_DISCONNECTED with every answer empty, so a screen reader never acts on a stale one.
 TEST(CommandControl, AScreenReadersOtherQuestionsAreAnsweredAsIAccessibleHasIt)
 {
-    CShownPage page(ControlsPage());
+    CShownPage page(kControlsPage);
     const std::vector<CCommandControl*> controls = page.Controls();
     ASSERT_EQ(2u, controls.size());
     controls[1]->SetFocus();
@@ -404,7 +400,7 @@ TEST(CommandControl, AScreenReadersOtherQuestionsAreAnsweredAsIAccessibleHasIt)
 TEST(CommandControl, KeyboardFocusTabAndEnter)
 {
     CRecordingHandler recorder;
-    CShownPage page(ControlsPage());
+    CShownPage page(kControlsPage);
     page.MoveTo(250, 120); // no command hovered, or focus would not change the comment
     ASSERT_TRUE(
         Until([&] { return page.window.CommentTextForTesting() == U("default comment"); }, "the default comment"));
@@ -451,7 +447,7 @@ TEST(CommandControl, KeyboardFocusTabAndEnter)
 TEST(CommandControl, ALateLeaveNoticeTakesNeitherHoverNorPressFromTheCommandsThatHaveThem)
 {
     CRecordingHandler recorder;
-    CShownPage page(ControlsPage());
+    CShownPage page(kControlsPage);
     page.MoveTo(250, 120);
     const std::vector<CCommandControl*> controls = page.Controls();
     const HWND first = controls[0]->Handle(), other = controls[1]->Handle();
@@ -483,7 +479,7 @@ TEST(CommandControl, ALateLeaveNoticeTakesNeitherHoverNorPressFromTheCommandsTha
 TEST(CommandControl, TooltipAndAccessibilityRoles)
 {
     CRecordingHandler recorder;
-    CShownPage page(ControlsPage());
+    CShownPage page(kControlsPage);
     const std::vector<CCommandControl*> controls = page.Controls();
     ASSERT_EQ(2u, controls.size());
     EXPECT_EQ(65538,
@@ -525,7 +521,7 @@ TEST(CommandControl, TooltipAndAccessibilityRoles)
 TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
 {
     CRecordingHandler recorder;
-    CShownPage page(ControlsPage());
+    CShownPage page(kControlsPage);
     page.MoveTo(250, 120);
     CCommandControl* first = page.Controls()[0];
     const HWND handle = first->Handle();
@@ -559,9 +555,9 @@ TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
 TEST(CommandControl, AKeptControlDrawsAsAFreshOneForItsNewCommand)
 {
     SetCursorPos(0, 0);
-    std::string underlined(ControlsPage());
+    std::string underlined(kControlsPage);
     underlined.replace(underlined.find("FontSize=16"), 11, "FontSize=12\nFontUnderlined=1");
-    for (const std::string& pages : {ControlsPage(), underlined}) {
+    for (const std::string& pages : {kControlsPage, underlined}) {
         CPixels switched;
         {
             CShownPage page(pages);
@@ -579,7 +575,7 @@ TEST(CommandControl, AKeptControlDrawsAsAFreshOneForItsNewCommand)
 TEST(CommandControl, AHoveredCommandOnTheScreenIsItsRender)
 {
     for (const char* arguments : {"-l:0", "-l:61"}) {
-        CShownPage page(ControlsPage(), arguments);
+        CShownPage page(kControlsPage, arguments);
         CCommandControl* other = page.Controls()[1];
         page.MoveTo(70, 80); // the real pointer over "Other", mirrored with the window
         ASSERT_TRUE(Until([&] { return other->IsHovered(); }, std::string("the hover with ") + arguments));
@@ -647,7 +643,7 @@ SIZE_T PrivateBytes()
 TEST(Soak, TenThousandPageSwitchesAndHoverChangesKeepHandlesAndMemoryFlat)
 {
     CRecordingHandler recorder;
-    CShownPage page(ControlsPage());
+    CShownPage page(kControlsPage);
     const auto roundTrips = [&](int count) {
         for (int i = 0; i < count; ++i) {
             page.window.GoToPage(CUnicodeString(u"Second"));
@@ -686,10 +682,10 @@ TEST(Soak, TenThousandPageSwitchesAndHoverChangesKeepHandlesAndMemoryFlat)
 TEST(Soak, AThousandSavesOfGoodAndBrokenPagesKeepHandlesAndMemoryFlat)
 {
     CRecordingHandler recorder;
-    CShownPage page(ControlsPage());
+    CShownPage page(kControlsPage);
     CPageWatch& watch = page.window.Watch(std::make_unique<CPageWatch>(page.window));
     const std::string good =
-        std::string(ControlsPage()).replace(ControlsPage().find("Title=Controls"), 14, "Title=Saved %d");
+        std::string(kControlsPage).replace(kControlsPage.find("Title=Controls"), 14, "Title=Saved %d");
     // A hover colour without a colour stops the launcher.
     const std::string broken =
         std::string(good).replace(good.find("Command3_Text"), 0, "Command2_BackgroundHoverColor=00FF00\n");
