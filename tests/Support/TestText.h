@@ -7,6 +7,7 @@
 
 #include "UnicodeString.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -41,8 +42,6 @@ namespace TObj {
 inline void PrintTo(const CUnicodeString& text, std::ostream* os) { *os << '"' << text.ToUtf8() << '"'; }
 } // namespace TObj
 
-// The rows of a table of cases: one row per line, fields separated by tabs, "\t" in a field
-// standing for a tab; empty lines and lines starting with "#" are not rows.
 // The whole numbers of a field, separated by blanks.
 inline std::vector<std::int32_t> Numbers(const std::string& field)
 {
@@ -62,7 +61,10 @@ inline std::string SourceText(const char* relative)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-inline std::vector<std::vector<std::string>> ReadTable(const char* relative)
+// The rows of a table of cases: one row per line, fields separated by tabs, "\t" in a field
+// standing for a tab, a row short of `columns` fields filled with empty ones; empty lines
+// and lines starting with "#" are not rows.
+inline std::vector<std::vector<std::string>> ReadTable(const char* relative, std::size_t columns = 0)
 {
     std::vector<std::vector<std::string>> rows;
     std::ifstream table(SourceFile(relative));
@@ -78,6 +80,7 @@ inline std::vector<std::vector<std::string>> ReadTable(const char* relative)
             else
                 fields.back() += line[i];
         }
+        fields.resize(std::max(columns, fields.size()));
         rows.push_back(fields);
     }
     if (rows.empty()) // a table that is missing must not pass for one without cases

@@ -335,6 +335,8 @@ TEST(MainWindow, APagesPictureIsDecodedOnceHoweverOftenThePageIsShown)
                     "", {{"b.bmp", picture}});
     const ZYR::CBitmap* first = page.window.PagePictureForTesting();
     ASSERT_NE(nullptr, first);
+    ExpectThrows<TObj::CInternalError>([&] { page.window.Create(); }, // a window is made once
+                                       [](const TObj::CInternalError& e) { EXPECT_EQ(49, e.Line()); });
     page.window.GoToPage(U("Second"));
     EXPECT_EQ(nullptr, page.window.PagePictureForTesting());
     page.window.GoBack(true);
