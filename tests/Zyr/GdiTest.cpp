@@ -82,7 +82,7 @@ std::unique_ptr<TObj::CInternalError> LoadFailure(const CUnicodeString& path)
 } // namespace
 
 // A 2 x 2 picture stretched over 8 x 8 pixels keeps its quarters, and nothing outside the
-// target changes.
+// target changes; nor when a part of it is drawn at its own size.
 TEST(Gdi, AStretchedPictureLandsOnTheRightPixels)
 {
     const long before = ZYR::CGdiObject::LiveHandlesForTesting();
@@ -98,14 +98,14 @@ TEST(Gdi, AStretchedPictureLandsOnTheRightPixels)
         picture.LoadFromFile(path, kPlace);
         EXPECT_EQ(2, picture.Size().cx);
         ZYR::StretchBitmap(picture.Get(), canvas.dc.Get(), RECT{8, 8, 16, 16}, COLORONCOLOR);
+        ZYR::StretchBitmap(picture.Get(), canvas.dc.Get(), RECT{0, 8, 2, 9}, RECT{0, 0, 2, 1}, COLORONCOLOR);
         const struct {
             int x, y;
             COLORREF colour;
-        } points[] = {{9, 9, RGB(255, 0, 0)},
-                      {14, 9, RGB(0, 0, 255)},
-                      {9, 14, RGB(0, 255, 0)},
-                      {15, 15, RGB(255, 255, 255)},
-                      {7, 7, RGB(0, 0, 0)}};
+        } points[] = {{9, 9, RGB(255, 0, 0)},  {14, 9, RGB(0, 0, 255)},
+                      {9, 14, RGB(0, 255, 0)}, {15, 15, RGB(255, 255, 255)},
+                      {7, 7, RGB(0, 0, 0)},    {1, 8, RGB(0, 0, 255)}, // its top row copied at its own size
+                      {0, 9, RGB(0, 0, 0)}};
         for (const auto& point : points)
             EXPECT_EQ(point.colour, canvas.At(point.x, point.y)) << point.x << ", " << point.y;
         EXPECT_EQ(before + 2, ZYR::CGdiObject::LiveHandlesForTesting());
