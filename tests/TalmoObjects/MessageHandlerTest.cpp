@@ -27,6 +27,16 @@ CUnicodeString TempPath(const char* name)
     return CUnicodeString(folder) + U(name);
 }
 
+// The last event log record written, through the stand-in for ReportEventW.
+std::string g_record;
+BOOL WINAPI RecordEvent(HANDLE, WORD type, WORD category, DWORD id, PSID, WORD count, DWORD, LPCWSTR* strings, LPVOID)
+{
+    g_record = std::to_string(type) + " " + std::to_string(category) + " " + std::to_string(id);
+    for (WORD i = 0; i < count; ++i)
+        g_record += " | " + CUnicodeString(strings[i]).ToUtf8();
+    return TRUE;
+}
+
 std::string ShowThroughConsoleInto(const CUnicodeString& path, const char* text)
 {
     const HANDLE file = CreateFileW(path.W(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
@@ -153,7 +163,10 @@ TEST(MessageHandlers, EventLogRecordsAndSourceKey)
 {
     TObj::CEventLogMessageHandler handler(U("AutoRun Tests"));
     EXPECT_TRUE(handler.WriteRecord(4, U("Talmo Objects"), U("a record")));
+    TObj::CEventLogMessageHandler::SetReportEventForTesting(&RecordEvent);
     EXPECT_EQ(1, handler.Show(nullptr, U("shown"), U("Talmo Objects"), MB_OKCANCEL));
+    TObj::CEventLogMessageHandler::SetReportEventForTesting(nullptr);
+    EXPECT_EQ("2 0 1 | Talmo Objects | shown", g_record); // a warning of no category; message 1, two texts
     TObj::CRegistryKey key;
     ASSERT_TRUE(
         key.Open(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application\\AutoRun Tests"));

@@ -10,7 +10,8 @@ namespace TObj {
 
 namespace {
 TOBJ_MESSAGE(ERR_CANT_WRITE_TO_REGISTRY);
-}
+CEventLogMessageHandler::FReportEvent g_reportEvent = nullptr; // a test's stand-in
+} // namespace
 
 CEventLogMessageHandler::CEventLogMessageHandler(const CUnicodeString& sourceName) : m_sourceName(sourceName) {}
 
@@ -45,8 +46,11 @@ bool CEventLogMessageHandler::WriteRecord(int eventType, const CUnicodeString& c
     if (m_source.IsEmpty())
         return false;
     const wchar_t* strings[] = {caption.W(), text.W()};
-    return ReportEventW(m_source.Get(), static_cast<WORD>(eventType), 0, 1, nullptr, 2, 0, strings, nullptr) != FALSE;
+    const FReportEvent report = g_reportEvent != nullptr ? g_reportEvent : &ReportEventW;
+    return report(m_source.Get(), static_cast<WORD>(eventType), 0, 1, nullptr, 2, 0, strings, nullptr) != FALSE;
 }
+
+void CEventLogMessageHandler::SetReportEventForTesting(FReportEvent report) noexcept { g_reportEvent = report; }
 
 int CEventLogMessageHandler::Show(void*, const CUnicodeString& text, const CUnicodeString& caption, unsigned flags)
 {

@@ -1,6 +1,7 @@
 // EventLogMessageHandler.h
 // Holds CEventLogMessageHandler, which writes each message and each reported exception as
-// a record of the Windows event log instead of showing it. Windows only.
+// a record of the Windows event log instead of showing it, and a stand-in for the write
+// for tests. Windows only.
 #pragma once
 
 #include "Lock.h"
@@ -22,6 +23,11 @@ public:
     static int EventType(unsigned flags) noexcept;
     // Writes one record; false when the source could not be registered or the write failed.
     bool WriteRecord(int eventType, const CUnicodeString& caption, const CUnicodeString& text);
+
+    // Stands in for ReportEventW, whose records Wine keeps nowhere a test could read them
+    // back; null puts ReportEventW back.
+    using FReportEvent = BOOL(WINAPI*)(HANDLE, WORD, WORD, DWORD, PSID, WORD, DWORD, LPCWSTR*, LPVOID);
+    static void SetReportEventForTesting(FReportEvent report) noexcept;
 
 private:
     void OpenSource();

@@ -93,10 +93,7 @@ TEST(MainWindow, AFailedSwitchLeavesPageHistoryAndControlsAsTheyWere)
 // shows only with the next activation).
 TEST(MainWindow, ConditionsAreDecidedAgainWhenTheLauncherIsActiveAgain)
 {
-    const std::string command = "_Rect=[10, 10, 150, 40]\nCommand1_Action=$Close\n";
-    CShownPage page("[Main]\nBackgroundSize=[300, 200]\nBackgroundColor=FFFFFF\nCommand1_Text=Install\nCommand1" +
-                        command + "Command1_If=not exists(installed.txt)\nCommand2_Text=Start\nCommand2" + command +
-                        "Command2_If=exists(installed.txt)\n",
+    CShownPage page(SourceText("tests/data/install-or-start-page.ini"),
                     [](CTempFolder& disc) { disc.Write("installed.txt", ""); });
     EXPECT_EQ(page.window.Handle(), GetActiveWindow());
     EXPECT_NE(nullptr, page.Child(L"Install"));
@@ -330,9 +327,7 @@ TEST(MainWindow, TheTitleBarGetsThePageIconsOnceThePageIsShown)
 TEST(MainWindow, APagesPictureIsDecodedOnceHoweverOftenThePageIsShown)
 {
     const std::string picture = ReadBytes(SourcePath("tests\\data\\discs\\check-clean-disc\\back.bmp"));
-    CShownPage page("[Main]\nBackground=b.bmp\nTitle=Main\n[Second]\nBackgroundSize=[200, 100]\n"
-                    "BackgroundColor=0\nTitle=Second\n",
-                    "", {{"b.bmp", picture}});
+    CShownPage page(SourceText("tests/data/picture-then-plain-page.ini"), "", {{"b.bmp", picture}});
     const ZYR::CBitmap* first = page.window.PagePictureForTesting();
     ASSERT_NE(nullptr, first);
     ExpectThrows<TObj::CInternalError>([&] { page.window.Create(); }, // a window is made once
@@ -449,8 +444,7 @@ TEST(MainWindow, AWatchingLauncherSurvivesWhatTheFileSystemDoes)
 {
     CRecordingHandler recorder;
     const std::string picture = ReadBytes(SourcePath("tests\\data\\pages\\png-and-jpeg\\page.png"));
-    const std::string pages = "[Main]\nBackground=b.png\nTitle=Watched\nFontSize=12\nCommand1_Text=Go\n"
-                              "Command1_Rect=[10, 10, 90, 40]\nCommand1_Action=$Exit\n";
+    const std::string pages = SourceText("tests/data/watched-page.ini");
     CShownPage page("[Common]\nDir=Pages\n", "", {{"Pages\\Autorun0.ini", pages}, {"Pages\\b.png", picture}});
     CPageWatch& watch = page.window.Watch(std::make_unique<CPageWatch>(page.window));
     // A look at the files is followed by one more once writes have settled, for a save's last
