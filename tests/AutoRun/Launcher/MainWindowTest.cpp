@@ -68,7 +68,7 @@ TEST(MainWindow, AFailedSwitchLeavesPageHistoryAndControlsAsTheyWere)
         const char* message; // the start of what the switch throws; "<disc>" is the disc folder
     } failures[] = {
         {"Nowhere", "<disc>Autorun.inf is corrupted."},
-        {"Broken", "Internal program error:"},
+        {"Broken", "Internal program error:\nAutoRunWindow, 172."},
     };
     for (const auto& failure : failures) {
         const std::string message = MessageOf([&] { page.window.GoToPage(U(failure.page)); });
