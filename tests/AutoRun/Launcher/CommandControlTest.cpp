@@ -543,9 +543,11 @@ TEST(CommandControl, AKeptControlIsWhatAFreshOneForItsNewCommandWouldBe)
     MapWindowPoints(nullptr, page.window.Handle(), reinterpret_cast<POINT*>(&placed), 2);
     // moved, though only its bottom differs from the first command's
     EXPECT_TRUE(placed.left == 10 && placed.top == 10 && placed.right == 150 && placed.bottom == 60);
+    SetCursor(nullptr);
     page.window.GoBack(true); // and back: the second command and the label are made again
     EXPECT_EQ(2u, page.Controls().size());
     EXPECT_NE(nullptr, page.Child(L"Label"));
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), GetCursor()); // a label made shows the arrow
     EXPECT_TRUE(recorder.messages.empty());
 }
 
