@@ -144,12 +144,7 @@ TEST(MainWindow, APageLargerThanTheScreenStartsWithItsTitleBarOnTheWorkArea)
 // history, and lays Arabic out right to left.
 TEST(MainWindow, TheSystemMenuChoosesTheDiscsLanguage)
 {
-    const std::string page = "BackgroundSize=[200, 100]\nBackgroundColor=FFFFFF\nCommand1_Text=Go\n"
-                             "Command1_Rect=[10, 10, 90, 40]\nCommand1_Action=$Other\n";
-    CShownPage shown("[Common]\nDir=Pages\n", "-l:0",
-                     {{"Pages\\Autorun0.ini", "[Main]\n" + page + "[Other]\nTitle=Other\n" + page},
-                      {"Pages\\Autorun2.ini", "[Main]\n" + page + "[Other]\nTitle=Andere\n" + page},
-                      {"Pages\\Autorun61.ini", "[Main]\nTitle=Arabic\n" + page}});
+    CShownPage shown(SourcePath("tests\\data\\three-languages\\"), "-l:0");
     const HWND window = shown.window.Handle();
     const auto menu = [window] {
         const HMENU system = GetSystemMenu(window, FALSE);
