@@ -49,22 +49,11 @@ TEST(ExceptionText, CheckExceptionsWithZeroOneAndTwoParameters)
 
 TEST(ExceptionText, InternalErrorsNameFileLineAndCode)
 {
-    struct Case {
-        int kind;
-        std::uint32_t code;
-        bool running;
-        const char* expected;
-    } cases[] = {
-        {TObj::kAssertion, 0, false, "Internal program error:\nSettings, 47."},
-        {TObj::kPresumption, 0, false, "Internal program error:\nSettings, 47."},
-        {TObj::kAssertionWithCode, 5, false, "Internal program error:\nSettings, 47.\nError code: 0x5"},
-        {TObj::kAssertion, 0, true, "Internal program error:\nSettings, 47."},
-        {TObj::kPresumptionWithCode, 0x8007000E, true,
-         "Internal program error:\nSettings, 47.\nError code: 0x8007000e"},
-    };
-    for (const Case& c : cases) {
-        std::unique_ptr<CLibraryRunning> running(c.running ? new CLibraryRunning : nullptr);
-        EXPECT_EQ(U(c.expected), TObj::CInternalError(u"Settings", 47, c.kind, c.code).GetMessageText());
+    for (const auto& row : ReadTable("tests/data/internal-error-texts.tsv")) {
+        std::unique_ptr<CLibraryRunning> running(row.at(2) == "yes" ? new CLibraryRunning : nullptr);
+        const auto code = static_cast<std::uint32_t>(std::stoul(row[1], nullptr, 0));
+        EXPECT_EQ(U(Unescaped(row.at(3)).c_str()),
+                  TObj::CInternalError(u"Settings", 47, std::stoi(row[0]), code).GetMessageText());
     }
 }
 
