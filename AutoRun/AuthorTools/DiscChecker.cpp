@@ -449,7 +449,9 @@ void CDiscChecker::checkPicture(CFindingList& sink, const CPageFinding& where, c
     } else if (const std::int64_t missing = PictureProbe::MissingBitmapBytes(path)) {
         finding.text =
             u"the picture " + Quoted(path) +
-            CUnicodeString::Format(u" is cut short: %lld bytes are missing", static_cast<long long>(missing));
+            (missing == PictureProbe::kCutInsideHeader
+                 ? CUnicodeString(u" is cut short inside its header")
+                 : CUnicodeString::Format(u" is cut short: %lld bytes are missing", static_cast<long long>(missing)));
         sink.Note(finding);
     }
 }

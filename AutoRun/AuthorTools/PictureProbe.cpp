@@ -31,13 +31,18 @@ std::int64_t MissingBitmapBytes(const TObj::CUnicodeString& path)
     LARGE_INTEGER size{};
     unsigned char header[54] = {0};
     DWORD read = 0;
-    const bool known = GetFileSizeEx(file.Get(), &size) &&
-                       ReadFile(file.Get(), header, sizeof header, &read, nullptr) && read == sizeof header;
+    const bool known = GetFileSizeEx(file.Get(), &size) && ReadFile(file.Get(), header, sizeof header, &read, nullptr);
     const auto u32 = [&](int at) {
         return static_cast<std::uint32_t>(header[at] | header[at + 1] << 8 | header[at + 2] << 16 |
                                           static_cast<std::uint32_t>(header[at + 3]) << 24);
     };
-    if (!known || header[0] != 'B' || header[1] != 'M' || u32(14) < 40)
+    if (!known || read < 2 || header[0] != 'B' || header[1] != 'M')
+        return 0;
+    // The fields the size follows from end with the compression, at byte 34: a file cut
+    // before them lacks an amount no one can tell, and one cut after them an exact one.
+    if (read < 34)
+        return kCutInsideHeader;
+    if (u32(14) < 40)
         return 0;
     const std::int64_t width = static_cast<std::int32_t>(u32(18));
     const std::int64_t height = std::abs(static_cast<std::int64_t>(static_cast<std::int32_t>(u32(22))));

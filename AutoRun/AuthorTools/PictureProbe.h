@@ -16,7 +16,8 @@ namespace PictureProbe {
 bool BitmapSize(const TObj::CUnicodeString& path, SIZE& size);
 // Some Windows versions load a picture whose file is shorter than its header says, with the
 // missing rows black, and others refuse it; the check names it either way. How many bytes
-// the file lacks, or 0.
+// the file lacks, kCutInsideHeader for a bitmap file cut before its header tells, or 0.
+constexpr std::int64_t kCutInsideHeader = -1;
 std::int64_t MissingBitmapBytes(const TObj::CUnicodeString& path);
 // Whether Windows loads the file as a small icon, as the launcher does for its window.
 bool IsReadableIcon(const TObj::CUnicodeString& path);
