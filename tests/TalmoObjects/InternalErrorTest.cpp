@@ -17,6 +17,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -131,10 +132,12 @@ void ReportAnotherOnce(const CUnicodeString&)
 }
 bool IsDoubleError(const CUnicodeString& text) { return text.StartsWith(U("Double internal error!")); }
 
+// A report, four more each within the one before, then the double error.
 void ReportForever(const CUnicodeString& shown)
 {
     if (IsDoubleError(shown))
-        return;
+        return static_cast<void>(std::fprintf(stderr, "after %d reports\n", g_nestedReports));
+    ++g_nestedReports;
     const TObj::CInternalError nested(u"loop", 1, TObj::kAssertion, 0);
     TObj::ReportException(&nested);
 }
@@ -170,7 +173,7 @@ TEST(InternalErrorDeathTest, CancelOrReportingThatKeepsFailingEndsTheProcess)
             recorder.onShow = &ReportForever;
             ReportForever(CUnicodeString());
         },
-        ::testing::ExitedWithCode(3), "");
+        ::testing::ExitedWithCode(3), "after 5 reports");
     EXPECT_EXIT(
         {
             CRecordingHandler recorder;

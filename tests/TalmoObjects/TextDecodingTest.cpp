@@ -76,6 +76,7 @@ TEST(TextDecoding, BytesThatAreNotValidInTheirEncodingAreReplacedAndFound)
         {"UTF-8 surrogate", "\xEF\xBB\xBF\xED\xA0\x80z", u"\uFFFDz", {0, 1, 2}},
         {"overlong UTF-8", "\xEF\xBB\xBF\xC0\xAF", u"\uFFFD\uFFFD", {0, 1}},
         {"overlong four-byte UTF-8", "\xEF\xBB\xBF\xF0\x8F\xBF\xBF", u"\uFFFD", {0, 1, 2, 3}},
+        {"overlong three-byte UTF-8", "\xEF\xBB\xBF\xE0\x9F\xBF\xE0\xA0\x80", u"\uFFFD\u0800", {0, 1, 2}},
         {"UTF-8 beyond U+10FFFF", "\xEF\xBB\xBF\xF4\x90\x80\x80", u"\uFFFD", {0, 1, 2, 3}},
         {"UTF-8 cut short",
          "\xEF\xBB\xBF"
