@@ -63,8 +63,9 @@ inline std::string SourceText(const char* relative)
 
 // The rows of a table of cases: one row per line, fields separated by tabs, "\t" in a field
 // standing for a tab, a row short of `columns` fields filled with empty ones; empty lines
-// and lines starting with "#" are not rows.
-inline std::vector<std::vector<std::string>> ReadTable(const char* relative, std::size_t columns = 0)
+// and lines starting with "#" are not rows. A table of no more than `moreThan` rows throws.
+inline std::vector<std::vector<std::string>> ReadTable(const char* relative, std::size_t columns = 0,
+                                                       std::size_t moreThan = 0)
 {
     std::vector<std::vector<std::string>> rows;
     std::ifstream table(SourceFile(relative));
@@ -83,8 +84,9 @@ inline std::vector<std::vector<std::string>> ReadTable(const char* relative, std
         fields.resize(std::max(columns, fields.size()));
         rows.push_back(fields);
     }
-    if (rows.empty()) // a table that is missing must not pass for one without cases
-        throw std::runtime_error(std::string("no cases in ") + relative);
+    // A table that is missing or cut short must not pass for one with fewer cases.
+    if (rows.size() <= moreThan)
+        throw std::runtime_error(std::to_string(rows.size()) + " cases in " + relative);
     return rows;
 }
 

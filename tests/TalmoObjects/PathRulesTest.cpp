@@ -7,7 +7,7 @@
 TEST(PathRules, EveryOperationGivesWhatTheTableSays)
 {
     static const char* const kKinds[] = {"relative", "rooted on the drive", "network", "drive-relative", "absolute"};
-    for (const auto& row : ReadTable("tests/data/path-rules.tsv", 3)) {
+    for (const auto& row : ReadTable("tests/data/path-rules.tsv", 3, 60)) {
         const TObj::CUnicodeString path = U(row[1].c_str());
         std::string result = "(unknown operation)";
         if (row[0] == "kind")

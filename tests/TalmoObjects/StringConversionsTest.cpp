@@ -14,7 +14,7 @@ using TObj::CUnicodeString;
 // Every reading of data/text-conversions.tsv; a refused text leaves the target unchanged.
 TEST(StringConversions, TextsReadAsTheTableSays)
 {
-    for (const auto& row : ReadTable("tests/data/text-conversions.tsv", 3)) {
+    for (const auto& row : ReadTable("tests/data/text-conversions.tsv", 3, 60)) {
         const CUnicodeString text = U(row[1].c_str());
         std::int32_t number = 12345;
         std::int64_t wide = 12345;

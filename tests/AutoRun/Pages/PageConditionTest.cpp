@@ -42,7 +42,7 @@ public:
 TEST(PageCondition, EveryConditionDecidesAsTheTableSays)
 {
     CTableMachine machine;
-    for (const auto& row : ReadTable("tests/data/conditions.tsv", 2)) {
+    for (const auto& row : ReadTable("tests/data/conditions.tsv", 2, 40)) {
         CPageCondition condition;
         CPageCondition::CProblem problem;
         const std::string decided = CPageCondition::Parse(U(row[0].c_str()), condition, problem)

@@ -52,7 +52,7 @@ std::string Read(const std::string& kind, int dpi, PageValues::EPixels pixels, c
 
 TEST(PageValues, EveryKindReadsAsTheTableSays)
 {
-    for (const auto& row : ReadTable("tests/data/page-values.tsv", 4)) {
+    for (const auto& row : ReadTable("tests/data/page-values.tsv", 4, 80)) {
         const auto pixels =
             row[1].find("page") != std::string::npos ? PageValues::EPixels::Scaled : PageValues::EPixels::Kept;
         EXPECT_EQ(row[3], Read(row[0], std::stoi(row[1]), pixels, U(row[2].c_str())))
