@@ -36,7 +36,8 @@ std::int64_t MissingBitmapBytes(const TObj::CUnicodeString& path)
         return static_cast<std::uint32_t>(header[at] | header[at + 1] << 8 | header[at + 2] << 16 |
                                           static_cast<std::uint32_t>(header[at + 3]) << 24);
     };
-    if (!known || read < 2 || header[0] != 'B' || header[1] != 'M')
+    // The header is read into zeros: a file of fewer than two bytes fails the signature.
+    if (!known || header[0] != 'B' || header[1] != 'M')
         return 0;
     // The fields the size follows from end with the compression, at byte 34: a file cut
     // before them lacks an amount no one can tell, and one cut after them an exact one.
