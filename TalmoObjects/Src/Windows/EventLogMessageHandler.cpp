@@ -6,11 +6,13 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 namespace TObj {
 
 namespace {
 TOBJ_MESSAGE(ERR_CANT_WRITE_TO_REGISTRY);
-CEventLogMessageHandler::FReportEvent g_reportEvent = nullptr; // a test's stand-in
+std::atomic<CEventLogMessageHandler::FReportEvent> g_reportEvent{nullptr}; // a test's stand-in
 } // namespace
 
 CEventLogMessageHandler::CEventLogMessageHandler(const CUnicodeString& sourceName) : m_sourceName(sourceName) {}
@@ -46,7 +48,8 @@ bool CEventLogMessageHandler::WriteRecord(int eventType, const CUnicodeString& c
     if (m_source.IsEmpty())
         return false;
     const wchar_t* strings[] = {caption.W(), text.W()};
-    const FReportEvent report = g_reportEvent != nullptr ? g_reportEvent : &ReportEventW;
+    const FReportEvent standIn = g_reportEvent.load();
+    const FReportEvent report = standIn != nullptr ? standIn : &ReportEventW;
     return report(m_source.Get(), static_cast<WORD>(eventType), 0, 1, nullptr, 2, 0, strings, nullptr) != FALSE;
 }
 
